@@ -1,0 +1,7 @@
+#include "core/engine.h"
+
+namespace tornavel {
+
+void InstallGeometryCalculators(std::array<CalculatorKeys, CalculatorCount>&) {}
+
+} // namespace tornavel

@@ -1,0 +1,7 @@
+#include "core/engine.h"
+
+namespace tornavel {
+
+void Engine::AddHistoryEntry(int, const QString&, const std::array<double, 6>&, int, int) {}
+
+} // namespace tornavel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace tornavel {
+
+// One finished calculation, as kept in CLS.dat.
+struct HistoryEntry {
+    int Number = 0;
+    QString Text;                    // at most 107 characters
+    std::array<double, 6> Inputs{};
+    int TermIndex = 0;
+    int UnitScale = 10;
+};
+
+struct History {
+    std::array<HistoryEntry, 20> HistoryEntries{};
+    int LastHistoryIndex = -1;       // -1: empty
+};
+
+} // namespace tornavel

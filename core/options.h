@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace tornavel {
+
+// The user's options, saved in Options.dat.
+struct Options {
+    int UnitScaleCode = 10;       // 1 mm, 10 cm, 25 inch, 1000 m
+    int UnitDisplayOption = 0;    // 0 units shown when needed, 1 always
+    int DefaultCalculator = 0;
+    std::array<int, 5> Favourites{-1, -1, -1, -1, -1};
+    bool OptionsChanged = false;
+
+    QString LengthUnitSuffix = QStringLiteral("(cm)");
+    QString AreaUnitSuffix = QStringLiteral("(cm2)");
+    QString VolumeUnitSuffix = QStringLiteral("(cm3)");
+    QString YieldUnitSuffix = QStringLiteral("(cm2/l)");
+};
+
+// Factor that turns a length in the user's unit into centimetres.
+double UnitFactor(int unitScaleCode);
+
+} // namespace tornavel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tornavel {
+
+// One option button of a panel (objectName and caption), e.g. RbtnCiment.
+struct RadioButtonState {
+    QString name;
+    QString caption;
+    bool checked = false;
+};
+
+// What one calculator panel PCalculetteN shows. The view renders it; the engine owns it.
+struct PanelState {
+    int number = 0;
+    bool visible = false;
+
+    QString result = QStringLiteral("0");  // EdtCalculetteResN
+    bool resultVisible = true;
+    QString formula;                        // EdtFormuleN
+    QString prompt;                         // LblResultatN (panels 1-38)
+
+    // ListBoxN: a list input.
+    bool hasList = false;
+    QStringList listRows;
+    int listIndex = -1;
+    bool listVisible = false;
+    int listLeft = 123;
+    int listTop = 8;
+
+    // Keys of POperateursN.
+    bool hasNextKey = true;     // PEtN is absent on 0, 1, 3, 11, 22, 39
+    bool computeEnabled = true; // PCalculN
+    bool nextEnabled = true;    // PEtN
+    bool memoryEnabled = true;  // PMRN
+
+    std::vector<RadioButtonState> radios;
+};
+
+// The window-wide things the main window shows besides the panels.
+struct WindowState {
+    int visiblePanel = -1;          // calculator number of the panel on screen
+    QString statusText;             // StatusBar
+    QStringList offeredRows;        // LbCalculettes
+    int offeredIndex = -1;          // selected row of LbCalculettes
+    bool upgradeItemVisible = false; // MiseANiveau
+    QString caption;                // window caption
+};
+
+} // namespace tornavel
