@@ -133,9 +133,42 @@ public:
     // ---- History (history.cpp) ---------------------------------------------
     void AddHistoryEntry(int number, const QString& text, const std::array<double, 6>& inputs,
                          int termIndex, int unitScale);
+    // Fills the history menu's captions (WindowState::historyCaptions), newest first as shown.
+    void PopupMCalculsPopup();
+    // Menu item Calcul<k> reopens history entry k.
+    void TraitArticleMCalculs(int n);
+    void ReplayHistoryEntry(int n);
 
-    // ---- Options (options.cpp) ---------------------------------------------
+    // ---- Options and favourites (options.cpp) ------------------------------
     void UpdateUnitLabels();
+    void UniteMesureClick();
+    void Affichage1Click();
+    // Fills the favourites menu's captions (WindowState::favouriteCaptions).
+    void PopupMFavorisPopup();
+    void SelCalculetteDefautClick();
+    void SelCalculetteFavoritesClick();
+    void FavorisClick(int slot);   // Favoris0Click .. Favoris4Click
+
+    // ---- Help menu (help.cpp) ----------------------------------------------
+    void AideTornavelClick();
+    void CollaborationClick();
+    void AstucesTornavelClick();
+    void VideosdedmonstrationdeTornavelClick();
+    void PagePresentationTornavelClick();
+    void SiteInternetAuteurClick();
+    void AproposdeTornavelClick();
+    void MiseANiveauClick();
+
+    // ---- Mathematical-functions calculator (mathfunctions.cpp) -------------
+    void PCalculatriceSinClick();
+    void PCalculatriceCosClick();
+    void PCalculatriceTanClick();
+    void PCalculatriceInvClick();
+    void PCalculatricePiClick();
+    void PCalculatricePuisClick();
+    void PCalculatriceInvSigneClick();
+    void PCalcul39Click();
+    void UndoMathFunctionInput();
 };
 
 } // namespace tornavel

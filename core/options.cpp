@@ -15,3 +15,14 @@ double UnitFactor(int unitScaleCode)
 void Engine::UpdateUnitLabels() {}
 
 } // namespace tornavel
+
+namespace tornavel {
+
+void Engine::UniteMesureClick() {}
+void Engine::Affichage1Click() {}
+void Engine::PopupMFavorisPopup() {}
+void Engine::SelCalculetteDefautClick() {}
+void Engine::SelCalculetteFavoritesClick() {}
+void Engine::FavorisClick(int) {}
+
+} // namespace tornavel

@@ -48,6 +48,10 @@ struct WindowState {
     int offeredIndex = -1;          // selected row of LbCalculettes
     bool upgradeItemVisible = false; // MiseANiveau
     QString caption;                // window caption
+
+    // Pop-up menus whose items change at run time.
+    QStringList historyCaptions;    // Calcul0 .. Calcul19 (an item per entry, hidden beyond)
+    QStringList favouriteCaptions;  // Favoris0 .. Favoris4 (an item per filled slot)
 };
 
 } // namespace tornavel
