@@ -1,0 +1,250 @@
+#include "platform/inifile.h"
+
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+
+namespace tornavel {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes that the code page leaves
+// undefined map to the C1 control characters of the same value, as Windows
+// does, so that every byte survives a read and a write unchanged.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DecodeCp1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+// False when `text` holds a character that Windows-1252 cannot represent.
+bool EncodeCp1252(const QString& text, QByteArray& bytes)
+{
+    bytes.clear();
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes.append(static_cast<char>(u));
+            continue;
+        }
+        int found = -1;
+        for (int i = 0; i < 32; ++i) {
+            if (kCp1252High[i] == u) {
+                found = i;
+                break;
+            }
+        }
+        if (found < 0)
+            return false;
+        bytes.append(static_cast<char>(0x80 + found));
+    }
+    return true;
+}
+
+struct Line {
+    QString text;
+    QString eol; // "\r\n", "\n", or "" for a last line without line break
+};
+
+QList<Line> SplitLines(const QString& content)
+{
+    QList<Line> lines;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        const qsizetype nl = content.indexOf(u'\n', start);
+        if (nl < 0) {
+            lines.append({content.mid(start), QString()});
+            break;
+        }
+        if (nl > start && content.at(nl - 1) == u'\r')
+            lines.append({content.mid(start, nl - 1 - start), QStringLiteral("\r\n")});
+        else
+            lines.append({content.mid(start, nl - start), QStringLiteral("\n")});
+        start = nl + 1;
+    }
+    return lines;
+}
+
+bool IsSectionHeader(const QString& line, QString* name)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return false;
+    const qsizetype close = trimmed.lastIndexOf(u']');
+    if (close < 1)
+        return false;
+    if (name)
+        *name = trimmed.mid(1, close - 1).trimmed();
+    return true;
+}
+
+// Position of the '=' of a key line, or -1 for a comment or a line without one.
+qsizetype KeySeparator(const QString& line)
+{
+    if (line.trimmed().startsWith(u';'))
+        return -1;
+    return line.indexOf(u'=');
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Where a section and a key sit among the lines. Only the first section of
+// the given name counts, as with the Windows profile functions.
+struct Location {
+    qsizetype header = -1;      // line of the section header
+    qsizetype key = -1;         // line of the key inside that section
+    qsizetype lastContent = -1; // last non-blank line of that section
+};
+
+Location Find(const QList<Line>& lines, const QString& section, const QString& key)
+{
+    Location at;
+    const QString wantedSection = section.trimmed();
+    const QString wantedKey = key.trimmed();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString name;
+        const bool header = IsSectionHeader(lines[i].text, &name);
+        if (at.header < 0) {
+            if (header && SameName(name, wantedSection)) {
+                at.header = i;
+                at.lastContent = i;
+            }
+            continue;
+        }
+        if (header)
+            break;
+        if (!lines[i].text.trimmed().isEmpty())
+            at.lastContent = i;
+        const qsizetype eq = KeySeparator(lines[i].text);
+        if (at.key < 0 && eq >= 0 && SameName(lines[i].text.left(eq).trimmed(), wantedKey))
+            at.key = i;
+    }
+    return at;
+}
+
+bool ReadLines(const QString& path, QList<Line>& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    lines = SplitLines(DecodeCp1252(bytes));
+    return true;
+}
+
+bool HasLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+} // namespace
+
+IniFile::IniFile(const QString& path) : path_(path) {}
+
+QString IniFile::ReadString(const QString& section, const QString& key,
+                            const QString& defaultValue) const
+{
+    QList<Line> lines;
+    if (!ReadLines(path_, lines))
+        return defaultValue.left(kMaxValueLength);
+    const Location at = Find(lines, section, key);
+    if (at.key < 0)
+        return defaultValue.left(kMaxValueLength);
+    const QString& line = lines[at.key].text;
+    QString value = line.mid(KeySeparator(line) + 1).trimmed();
+    // A value enclosed in a pair of matching quotes is read without them.
+    if (value.size() > 1 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(kMaxValueLength);
+}
+
+bool IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    const QString sectionName = section.trimmed();
+    const QString keyName = key.trimmed();
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return false;
+    // Texts that would split a line, or make the key read back as something
+    // else, would corrupt the file.
+    if (HasLineBreak(sectionName) || HasLineBreak(keyName) || HasLineBreak(value))
+        return false;
+    if (keyName.contains(u'=') || keyName.startsWith(u'[') || keyName.startsWith(u';'))
+        return false;
+
+    QList<Line> lines;
+    if (QFile::exists(path_) && !ReadLines(path_, lines))
+        return false;
+
+    // New lines follow the file's own line endings; a new file gets the
+    // Windows ones of the original format.
+    QString eol = QStringLiteral("\r\n");
+    for (const Line& line : lines) {
+        if (!line.eol.isEmpty()) {
+            eol = line.eol;
+            break;
+        }
+    }
+
+    const Location at = Find(lines, sectionName, keyName);
+    if (at.key >= 0) {
+        // Replace the value in place: the key as written and the blanks after
+        // the '=' stay.
+        const QString& old = lines[at.key].text;
+        qsizetype valueStart = KeySeparator(old) + 1;
+        while (valueStart < old.size() && (old[valueStart] == u' ' || old[valueStart] == u'\t'))
+            ++valueStart;
+        lines[at.key].text = old.left(valueStart) + value;
+    } else if (at.header >= 0) {
+        Line& last = lines[at.lastContent];
+        if (last.eol.isEmpty())
+            last.eol = eol;
+        lines.insert(at.lastContent + 1, {keyName + u'=' + value, eol});
+    } else {
+        if (!lines.isEmpty()) {
+            if (lines.back().eol.isEmpty())
+                lines.back().eol = eol;
+            if (!lines.back().text.trimmed().isEmpty())
+                lines.append({QString(), eol});
+        }
+        lines.append({u'[' + sectionName + u']', eol});
+        lines.append({keyName + u'=' + value, eol});
+    }
+
+    QByteArray bytes;
+    QByteArray encodedLine;
+    for (const Line& line : lines) {
+        if (!EncodeCp1252(line.text + line.eol, encodedLine))
+            return false;
+        bytes.append(encodedLine);
+    }
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace tornavel

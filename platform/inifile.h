@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace tornavel {
+
+// A Windows profile (INI) file, read and written the way the Windows profile
+// functions do: section and key names compare without regard to case, blanks
+// around names and values are ignored, and a write changes only the one line
+// it concerns. The file is 8-bit Windows-1252 text.
+//
+// Every call goes to the file itself; nothing is cached, so two programs
+// writing the same file see each other's changes.
+class IniFile {
+public:
+    // A value read is cut to this many characters, as the original INI class
+    // read each value into a fixed buffer.
+    static constexpr qsizetype kMaxValueLength = 2047;
+
+    explicit IniFile(const QString& path);
+
+    const QString& path() const { return path_; }
+
+    // The value of `key` in `section`, or `defaultValue` when the file, the
+    // section or the key is missing or the file cannot be read.
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+
+    // Sets `key` in `section` to `value`, creating the file, the section and
+    // the key when missing; every other line stays as it was. The file is
+    // replaced atomically. Returns false, leaving the file untouched, when it
+    // cannot be read or written, when a name is empty, when a text would
+    // break the line structure, or when it holds a character that
+    // Windows-1252 cannot represent.
+    bool WriteString(const QString& section, const QString& key, const QString& value);
+
+private:
+    QString path_;
+};
+
+} // namespace tornavel
