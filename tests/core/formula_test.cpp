@@ -1,0 +1,130 @@
+#include "core/calcerror.h"
+#include "core/engine.h"
+#include "tests/support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+namespace {
+struct FormulaHelpers : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+};
+} // namespace
+
+TEST_F(FormulaHelpers, FormulaEndsWithNumberLooksAtTheLastCharacter)
+{
+    EXPECT_FALSE(engine.FormulaEndsWithNumber(QString()));
+    EXPECT_FALSE(engine.FormulaEndsWithNumber(QStringLiteral("12+")));
+    EXPECT_TRUE(engine.FormulaEndsWithNumber(QStringLiteral("12+3")));
+    EXPECT_TRUE(engine.FormulaEndsWithNumber(QStringLiteral("12,")));
+}
+
+TEST_F(FormulaHelpers, LastTermValueReadsTheNumberAfterTheLastOperator)
+{
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("12+3,5")), 3.5);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("-4")), -4.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2^")), 0.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("5")), 5.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QString()), 0.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2-5")), 5.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2+R9")), 9.0);
+}
+
+TEST_F(FormulaHelpers, LastTermKeepsItsOwnSignAndExponent)
+{
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("3&-40")), -40.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2*5E-5")), 5e-5);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2*-1,5E-5")), -1.5e-5);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2^-3")), -3.0);
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("Aire(-2")), -2.0);
+    EXPECT_EQ(engine.LastTermStart(QStringLiteral("3&-40")), 2);
+    EXPECT_EQ(engine.LastTermStart(QStringLiteral("12E-5")), 0);
+}
+
+TEST_F(FormulaHelpers, LastTermThatIsNotANumberRaisesTheConversionError)
+{
+    EXPECT_THROW(engine.LastFormulaTermValue(QStringLiteral("2*x")), CalcError);
+}
+
+TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
+{
+    PanelState p;
+    p.result = QStringLiteral("7,");
+    p.formula = QStringLiteral("2*7,");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.result, "7");
+    EXPECT_EQ(p.formula, "2*7");
+
+    p.result = QStringLiteral("10");
+    p.formula = QStringLiteral("3+10");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.result, "10");
+    EXPECT_EQ(p.formula, "3+10");
+
+    p.result = QStringLiteral(",25");
+    p.formula = QStringLiteral(",25");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.result, "0,25");
+    EXPECT_EQ(p.formula, "0,25");
+
+    p.result = QStringLiteral("1,50");
+    p.formula = QStringLiteral("2^1,50");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.formula, "2^1,5");
+
+    // A signed number after an operator is tidied whole, its sign kept once.
+    p.result = QStringLiteral("-3,");
+    p.formula = QStringLiteral("2^-3,");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.result, "-3");
+    EXPECT_EQ(p.formula, "2^-3");
+}
+
+TEST(StateCodes, ClassifyResultsAndOperators)
+{
+    for (int code : {6, 11, 17, 23, 25, 26, 27, 36})
+        EXPECT_TRUE(IsResultState(code)) << code;
+    for (int code : {-1, 0, 5, 7, 10, 24, 28, 31, 37, 38})
+        EXPECT_FALSE(IsResultState(code)) << code;
+    for (int code : {0, 1, 2, 3, 4, 5, 28, 29, 30})
+        EXPECT_TRUE(IsOperatorState(code)) << code;
+    for (int code : {-1, 6, 7, 31, 32, 33, 37})
+        EXPECT_FALSE(IsOperatorState(code)) << code;
+}
+
+TEST(StateCodes, EveryCalculatorHasItsResultCode)
+{
+    EXPECT_EQ(ResultCodeOf(0), -1);
+    EXPECT_EQ(ResultCodeOf(39), -1);
+    EXPECT_EQ(ResultCodeOf(20), 36);
+    EXPECT_EQ(ResultCodeOf(30), 25);
+    EXPECT_EQ(ResultCodeOf(31), 18);
+    for (int n = 1; n <= 38; ++n) {
+        EXPECT_TRUE(IsResultState(ResultCodeOf(n))) << n;
+        EXPECT_NE(ResultCodeOf(n), 24);
+    }
+}
+
+TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
+{
+    PanelState p;
+    EXPECT_FALSE(engine.ComboHasSelection(p));
+    engine.keys.RecomputingFlag = true;
+    EXPECT_TRUE(engine.ComboHasSelection(p));
+    engine.keys.RecomputingFlag = false;
+    p.listIndex = 0;
+    EXPECT_TRUE(engine.ComboHasSelection(p));
+}
+
+TEST_F(FormulaHelpers, LookupsByNumberRefuseUnknownCalculators)
+{
+    EXPECT_EQ(engine.FindCalculatorPanel(40), nullptr);
+    EXPECT_EQ(engine.FindCalculatorPanel(-1), nullptr);
+    ASSERT_NE(engine.FindCalculatorPanel(23), nullptr);
+    EXPECT_EQ(engine.FindCalculatorPanel(23)->number, 23);
+    EXPECT_FALSE(engine.FindComputeButton(40));
+    EXPECT_TRUE(engine.FindComputeButton(0));
+}

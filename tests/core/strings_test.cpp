@@ -1,0 +1,81 @@
+#include "core/strings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+TEST(StringTable, ReadsTheProgramsOwnTexts)
+{
+    StringTable t;
+    EXPECT_EQ(t.Str(0), "Tornavel");
+    EXPECT_EQ(t.Str(133), "1.1");
+    EXPECT_EQ(t.Str(134), "Cliquez sur & pour saisir le terme suivant du calcul");
+    EXPECT_EQ(t.Str(348), "Mettre à niveau Tornavel");
+    EXPECT_EQ(t.Str(1006), "Aide/calculatrice-surface-cercle.html");
+    EXPECT_TRUE(t.Str(138, 300).endsWith(QLatin1Char('\n')));
+    // A number the table lacks reads as an empty text.
+    EXPECT_EQ(t.Str(1001), QString());
+    EXPECT_EQ(t.Str(-5), QString());
+}
+
+TEST(StringTable, CutsATextToItsBufferLessOne)
+{
+    StringTable t;
+    const QString full = t.Str(138, 300);
+    ASSERT_GT(full.size(), 99);
+    EXPECT_EQ(t.Str(138), full.left(99));
+    EXPECT_EQ(t.Str(0, 5), "Torn");
+    EXPECT_EQ(t.Str(0, 0), QString());
+}
+
+TEST(StringTable, ParsesEscapesAndSkipsBadLines)
+{
+    const auto table = StringTable::Parse(
+        "# comment\n\n1\ta\\nb\\tc\\\\d\r\nbad line\n-3\tnegative\n2\t  spaced  \nx\ty\n");
+    EXPECT_EQ(table.size(), 2);
+    EXPECT_EQ(table.value(1), "a\nb\tc\\d");
+    EXPECT_EQ(table.value(2), "  spaced  ");
+}
+
+TEST(StringTable, AReplacementIsTheOnlySourceExceptTheUpgradeItem)
+{
+    StringTable t;
+    EXPECT_FALSE(t.LoadReplacement(QStringLiteral("/nonexistent/uitext.rcc")));
+    EXPECT_FALSE(t.HasReplacement());
+    EXPECT_EQ(t.FondPicturePath(), ":/fond.png");
+
+    ASSERT_TRUE(t.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
+    EXPECT_EQ(t.Str(134), "Autre texte");
+    EXPECT_EQ(t.Str(0, 20), "TornavelReplacement");
+    // No fall-back to the program's own table for a missing number.
+    EXPECT_EQ(t.Str(133), QString());
+    // The upgrade item's caption always comes from the program's own table.
+    EXPECT_EQ(t.OwnStr(348), "Mettre à niveau Tornavel");
+    EXPECT_EQ(t.FondPicturePath(), ":/uitext-replacement/FOND.png");
+    EXPECT_TRUE(QFile::exists(t.FondPicturePath()));
+}
+
+// Every string number that the code reads must be in the program's own table.
+TEST(StringTable, HoldsEveryNumberTheCodeReads)
+{
+    StringTable t;
+    const QRegularExpression call(QStringLiteral(R"(\b(?:Str|OwnStr)\((\d+))"));
+    for (const char* dir : {"core", "calculators", "dialogs", "chooser", "platform"}) {
+        QDirIterator it(QStringLiteral(TORNAVEL_SOURCE_DIR "/") + QLatin1String(dir),
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(f.readAll());
+            for (auto m = call.globalMatch(text); m.hasNext();) {
+                const int id = m.next().captured(1).toInt();
+                EXPECT_TRUE(t.OwnHas(id)) << "string " << id << " read in " << f.fileName().toStdString();
+            }
+        }
+    }
+}
