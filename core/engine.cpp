@@ -91,6 +91,7 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
             panels[static_cast<size_t>(g.calculator)].radios.push_back({QString::fromLatin1(name), QString(), false});
     }
     InstallGeometryCalculators(calculatorKeys);
+    InstallMathFunctionsCalculator(calculatorKeys);
 }
 
 QString Engine::NumberText(long double value) const
@@ -131,6 +132,9 @@ int Engine::LastTermStart(const QString& formula) const
         }
         return i + 1;
     }
+    // A root marker never stands for a sign: at the very start it still opens the term.
+    if (!formula.isEmpty() && formula[0] == QLatin1Char('R'))
+        return 1;
     return 0;
 }
 

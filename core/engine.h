@@ -29,6 +29,8 @@ struct CalculatorKeys {
 
 // Geometry calculators (1-16, 20, 22) fill in their keys.
 void InstallGeometryCalculators(std::array<CalculatorKeys, CalculatorCount>& keys);
+// The mathematical-functions calculator (39): "=" and its undo routine.
+void InstallMathFunctionsCalculator(std::array<CalculatorKeys, CalculatorCount>& keys);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.
@@ -76,31 +78,77 @@ public:
     std::function<void(Engine&)> FindComputeButton(int number) const;
 
     // ---- Calculator record and stack (stack.cpp) ---------------------------
+    // Pushes a calculator (0-39; anything else is ignored) and lays it out. With a
+    // target, the caller's result field receives the new calculator's result text.
     void PushCalculator(int number, int target);
+    // Closes every open calculator and opens `number` alone (menus, favourites,
+    // history).
     void OpenCalculator(int number);
     void POk0Click();
     void LbCalculettesDblClick(int row);
     void ResetCurrentCalculatorDisplay();
     int TargetCalculatorNumber(const TCalculette& record) const;
-    // Removes the back record with the hand-back rule.
-    void PopCalculator();
+    // Removes the back record with the hand-back rule; true when its result text
+    // went into the caller's result field.
+    bool PopCalculator();
     bool IsOpenInStack(int number) const;
+    // Removes every record, back to front, handing nothing back; the panel of each
+    // closed record is reset to "0" and an empty formula.
+    void ClearCalculatorStack();
+    // Result field "0", formula field empty.
+    void ResetPanelFields(int number);
 
     // ---- Layout and gating (layout.cpp) ------------------------------------
     void ShowCalculator(TCalculette& record);
+    // The same for a caller that has just received a result from a sub-calculation:
+    // the returned text enters its formula even when it is "0".
+    void ShowCalculatorWithReturnedValue(TCalculette& record);
     void UpdateOperatorButtons(const TCalculette& record);
     // The prompt with its unit suffix when one applies.
     QString PromptWithSuffix(int promptId, const QString& suffix, bool always) const;
+    // Whether conditional unit suffixes are shown for the calculator on screen: units
+    // always shown, or a sub-calculation of a calculator that shows them.
     bool UnitSuffixShown() const;
+    bool UnitSuffixShownFor(const TCalculette& record) const;
+    // The formula fold: the result text replaces the number being typed at the end of
+    // the formula or follows a trailing operator. A result "0" that was not returned
+    // by a sub-calculation leaves the formula as it is.
+    QString FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const;
+    void LayoutCalculator(TCalculette& record, bool valueReturned);
+
+    // ---- Calculators menu (stack.cpp; the menu table is in menus.h) --------
+    // Calculette0Click .. Calculette39Click: menu item K opens its calculator.
+    void CalculetteClick(int item);
+    // Titles by calculator number (CalculatorNames), read when the window is created.
+    std::array<QString, CalculatorCount> CalculatorNames{};
+    QString CalculatorName(int number) const;
 
     // ---- Start-up and close (lifecycle.cpp) --------------------------------
     void FormCreate(const QString& resizableSetting);
+    void FormCreate(const QString& resizableSetting, const QString& decimalSeparator);
+    // Captions of the menu items (LoadMainCaptions).
+    void LoadMainCaptions();
+    // Runs its steps at the first call only.
     void FormActivate();
     void FormClose();
     bool firstActivationDone = false;
+    // Names of the state files, in the current directory.
+    QString OptionsFilePath = QStringLiteral("Options.dat");
+    QString HistoryFilePath = QStringLiteral("CLS.dat");
+    // State files (formats with options and history). false when the file could not
+    // be read or written; the values then keep their defaults.
+    bool LoadOptionsFile(const QString& path);
+    bool SaveOptionsFile(const QString& path) const;
+    bool LoadHistoryFile(const QString& path);
+    bool SaveHistoryFile(const QString& path) const;
 
     // ---- Keypad, keyboard, memory (keypad.cpp) -----------------------------
-    void AppendKeyToEntry(const QString& key, PanelState& panel);
+    // Enters a digit, or with wholeNumber a whole number text (MR), into the number
+    // at the end of the panel's formula and shows that number in its result field.
+    void AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber = false);
+    // Index where the number at the end of a formula starts: LastTermStart, and past
+    // a root marker that opens the formula ("R9").
+    int LastNumberStart(const QString& formula) const;
     void PCalculatriceDigitClick(int digit);
     void PCalculatriceVirguleClick();
     void PMR0Click();
@@ -122,6 +170,10 @@ public:
     void PCalculatriceEgalClick();
     void PCalculatriceMSClick();
     void UndoStandardTerm(bool flag = false);
+    // Computes a standard formula (numbers, "+ - * /", root and inverse markers) to the
+    // text of its result: roots first, then products and quotients, then sums and
+    // differences, each from left to right, every intermediate rounded to 15 digits.
+    QString EvaluateFormula(const QString& formula) const;
 
     // ---- Dispatch by calculator number (engine.cpp) ------------------------
     void PCalculClick(int number);
@@ -133,23 +185,40 @@ public:
     // ---- History (history.cpp) ---------------------------------------------
     void AddHistoryEntry(int number, const QString& text, const std::array<double, 6>& inputs,
                          int termIndex, int unitScale);
-    // Fills the history menu's captions (WindowState::historyCaptions), newest first as shown.
+    // Fills the history menu's captions (WindowState::historyCaptions): caption k is
+    // that of entry k (oldest first), one per entry; the items beyond are hidden.
     void PopupMCalculsPopup();
+    QString HistoryCaption(const HistoryEntry& entry) const;
     // Menu item Calcul<k> reopens history entry k.
     void TraitArticleMCalculs(int n);
+    // Restores entry n into the calculator on screen and presses its compute key with
+    // RecomputingFlag set (cleared again also when the key fails).
     void ReplayHistoryEntry(int n);
 
     // ---- Options and favourites (options.cpp) ------------------------------
     void UpdateUnitLabels();
     void UniteMesureClick();
     void Affichage1Click();
-    // Fills the favourites menu's captions (WindowState::favouriteCaptions).
+    // Fills the favourites menu's captions (WindowState::favouriteCaptions): always five
+    // texts, slot k's calculator title, or an empty text for an empty slot (item hidden).
     void PopupMFavorisPopup();
     void SelCalculetteDefautClick();
     void SelCalculetteFavoritesClick();
     void FavorisClick(int slot);   // Favoris0Click .. Favoris4Click
 
     // ---- Help menu (help.cpp) ----------------------------------------------
+    // Directory of the program, ending with a separator: the help pages are in its
+    // "Aide" subdirectory.
+    QString ProgramDirectory;
+    // The file address of a help page (a path relative to `directory`, such as
+    // "Aide/aide-tornavel.html").
+    static QString HelpPageUrl(const QString& page, const QString& directory);
+    // Opens the local help page named by a string number; a box reports a failure.
+    void OpenHelpPage(int stringId);
+    // Opens the web page named by a string number; a box reports a failure.
+    void OpenWebPage(int stringId);
+    // Web address of the page of a string number, on the maker's web server.
+    QString WebPageAddress(int stringId) const;
     void AideTornavelClick();
     void CollaborationClick();
     void AstucesTornavelClick();

@@ -1,13 +1,79 @@
 #include "core/engine.h"
 
+#include <QUrl>
+
+#include <limits>
+
 namespace tornavel {
 
-void Engine::AideTornavelClick() {}
-void Engine::CollaborationClick() {}
+namespace {
+
+// The maker's web server, without a trailing "/".
+QString WebServer()
+{
+    QString server = QStringLiteral(TORNAVEL_WEB_SERVER);
+    while (server.endsWith(QLatin1Char('/')))
+        server.chop(1);
+    return server;
+}
+
+// The texts of web addresses are read whole, whatever their length.
+constexpr int kWholeText = std::numeric_limits<int>::max();
+
+} // namespace
+
+QString Engine::HelpPageUrl(const QString& page, const QString& directory)
+{
+    return QUrl::fromLocalFile(directory + page).toString();
+}
+
+void Engine::OpenHelpPage(int stringId)
+{
+    const QString address = HelpPageUrl(Str(stringId), ProgramDirectory);
+    if (ui.OpenUrl(address))
+        return;
+    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);
+}
+
+void Engine::OpenWebPage(int stringId)
+{
+    const QString address = WebPageAddress(stringId);
+    if (ui.OpenUrl(address))
+        return;
+    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + address, Str(129), BoxIcon::Exclamation);
+}
+
+QString Engine::WebPageAddress(int stringId) const
+{
+    // The host is a setting of the build; the pages keep their paths on it.
+    switch (stringId) {
+    case 171:
+        return WebServer() + QLatin1Char('/');
+    case 346:
+        return WebServer() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html");
+    default:
+        break;
+    }
+    const QString text = Str(stringId, kWholeText);
+    const QUrl url(text);
+    if (!url.isValid() || url.host().isEmpty())
+        return text;
+    QString address = WebServer() + url.path(QUrl::FullyEncoded);
+    if (url.hasQuery())
+        address += QLatin1Char('?') + url.query(QUrl::FullyEncoded);
+    if (url.hasFragment())
+        address += QLatin1Char('#') + url.fragment(QUrl::FullyEncoded);
+    return address;
+}
+
+void Engine::AideTornavelClick() { OpenHelpPage(1000); }
+void Engine::CollaborationClick() { OpenHelpPage(1043); }
+void Engine::VideosdedmonstrationdeTornavelClick() { OpenWebPage(346); }
+void Engine::PagePresentationTornavelClick() { OpenWebPage(172); }
+void Engine::SiteInternetAuteurClick() { OpenWebPage(171); }
+
+// The tips, about and upgrade windows are not part of the program yet.
 void Engine::AstucesTornavelClick() {}
-void Engine::VideosdedmonstrationdeTornavelClick() {}
-void Engine::PagePresentationTornavelClick() {}
-void Engine::SiteInternetAuteurClick() {}
 void Engine::AproposdeTornavelClick() {}
 void Engine::MiseANiveauClick() {}
 

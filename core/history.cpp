@@ -1,15 +1,213 @@
 #include "core/engine.h"
 
+#include "core/history_file.h"
+#include "core/history_lists.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <algorithm>
+
 namespace tornavel {
 
-void Engine::AddHistoryEntry(int, const QString&, const std::array<double, 6>&, int, int) {}
+namespace {
 
-} // namespace tornavel
+// A history file is at most 3364 bytes; a longer one is read no further than this.
+constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
 
-namespace tornavel {
+bool IsUnitCode(int code)
+{
+    return code == 1 || code == 10 || code == 25 || code == 1000;
+}
 
-void Engine::PopupMCalculsPopup() {}
-void Engine::TraitArticleMCalculs(int) {}
-void Engine::ReplayHistoryEntry(int) {}
+// Sets the flag for the lifetime of the guard, and clears it again however the
+// guarded computation ends.
+class RecomputingScope {
+public:
+    explicit RecomputingScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RecomputingScope() { flag_ = false; }
+    RecomputingScope(const RecomputingScope&) = delete;
+    RecomputingScope& operator=(const RecomputingScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+void Engine::AddHistoryEntry(int number, const QString& text, const std::array<double, 6>& inputs,
+                             int termIndex, int unitScale)
+{
+    if (keys.RecomputingFlag)
+        return;
+    if (number < 0 || number >= CalculatorCount)
+        return;
+
+    auto& entries = history.HistoryEntries;
+    int slot;
+    if (history.LastHistoryIndex < HistoryCapacity - 1) {
+        slot = ++history.LastHistoryIndex;
+    } else {
+        // Full: the oldest entry drops off and the others move down one place.
+        std::move(entries.begin() + 1, entries.end(), entries.begin());
+        slot = HistoryCapacity - 1;
+    }
+
+    HistoryEntry& entry = entries[static_cast<size_t>(slot)];
+    const int term = std::clamp(termIndex, 0, MaxInputs - 1);
+    entry.Number = number;
+    entry.Text = text.left(HistoryTextMaxLength);
+    // The standard calculator has no inputs: its slot keeps the values it held.
+    if (number != 0) {
+        for (int i = 0; i <= term; ++i)
+            entry.Inputs[static_cast<size_t>(i)] = inputs[static_cast<size_t>(i)];
+    }
+    // The function of calculator 39 goes with the entry, so that a replay finds it.
+    if (number == 39)
+        entry.Inputs[2] = keys.LastKeyCode;
+    entry.TermIndex = term;
+    entry.UnitScale = unitScale;
+}
+
+QString Engine::HistoryCaption(const HistoryEntry& entry) const
+{
+    const int number = entry.Number;
+    const QString name = CalculatorName(number);
+    QString caption;
+    if (number >= 35 && number <= 38) {
+        caption = name;  // "Convertisseur ..."
+    } else {
+        caption = name.mid(13);  // without "Calculatrice "
+        if (!caption.isEmpty())
+            caption = QLocale::system().toUpper(caption.left(1)) + caption.mid(1);
+    }
+    caption += QStringLiteral(": ");
+
+    switch (number) {
+    case 0: case 1: case 3: case 11: case 22:
+        caption += entry.Text.left(10);
+        break;
+    case 17: case 18: case 30:
+        // These calculators store lengths in centimetres: shown again in the unit in
+        // which they were typed.
+        caption += NumberText(entry.Inputs[0] / UnitFactor(entry.UnitScale));
+        break;
+    case 33: case 35: case 36: case 37: case 38:
+        if (const std::optional<QString> choice = HistoryChoiceName(number, entry.Inputs[0]))
+            caption += *choice;
+        break;
+    case 39:
+        switch (StoredIndex(entry.Inputs[2]).value_or(Code::None)) {
+        case Code::Sine: caption += QStringLiteral("Sin"); break;
+        case Code::Cosine: caption += QStringLiteral("Cos"); break;
+        case Code::Tangent: caption += QStringLiteral("Tan"); break;
+        case Code::Power: caption += QStringLiteral("X²"); break;
+        case Code::Pi: caption += QStringLiteral("PI"); break;
+        default: break;
+        }
+        break;
+    default:
+        caption += NumberText(entry.Inputs[0]);
+        break;
+    }
+    return caption + QStringLiteral("...");
+}
+
+void Engine::PopupMCalculsPopup()
+{
+    window.historyCaptions.clear();
+    for (int k = 0; k <= history.LastHistoryIndex && k < HistoryCapacity; ++k)
+        window.historyCaptions << HistoryCaption(history.HistoryEntries[static_cast<size_t>(k)]);
+}
+
+void Engine::TraitArticleMCalculs(int n)
+{
+    if (n < 0 || n > history.LastHistoryIndex || n >= HistoryCapacity)
+        return;
+    const HistoryEntry& entry = history.HistoryEntries[static_cast<size_t>(n)];
+    if (!FindCalculatorPanel(entry.Number))
+        return;
+    // The entry's unit comes back without counting as an option change.
+    if (IsUnitCode(entry.UnitScale))
+        options.UnitScaleCode = entry.UnitScale;
+    UpdateUnitLabels();
+    OpenCalculator(entry.Number);
+    ReplayHistoryEntry(n);
+}
+
+void Engine::ReplayHistoryEntry(int n)
+{
+    if (n < 0 || n > history.LastHistoryIndex || n >= HistoryCapacity || !HasCalculator())
+        return;
+    const HistoryEntry entry = history.HistoryEntries[static_cast<size_t>(n)];
+    if (Top().Number != entry.Number)
+        return;
+
+    if (IsUnitCode(entry.UnitScale))
+        options.UnitScaleCode = entry.UnitScale;
+    TCalculette& record = Top();
+    PanelState& panel = TopPanel();
+    const int term = std::clamp(entry.TermIndex, 0, MaxInputs - 1);
+    for (int i = 0; i <= term; ++i)
+        record.Inputs[static_cast<size_t>(i)] = entry.Inputs[static_cast<size_t>(i)];
+    record.TermIndex = term;
+    panel.formula = entry.Text;
+
+    if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(entry, SystemDecimalSeparator)) {
+        panel.listRows = refill->rows;
+        panel.listIndex = refill->selection;
+    }
+    if (entry.Number == 39)
+        keys.LastKeyCode = StoredIndex(entry.Inputs[2]).value_or(Code::None);
+
+    if (entry.Number == 0) {
+        panel.result = NumberText(LastFormulaTermValue(panel.formula));
+        keys.LastKeyCode = Code::Equals;
+        keys.KeyClass = Code::Equals;
+        return;
+    }
+
+    const std::function<void(Engine&)> compute = FindComputeButton(entry.Number);
+    RecomputingScope recomputing(keys.RecomputingFlag);
+    UpdateOperatorButtons(Top());
+    if (compute)
+        compute(*this);
+}
+
+bool Engine::LoadHistoryFile(const QString& path)
+{
+    history = History{};
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        history.FileUnreadable = true;
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxHistoryFileBytes);
+    if (file.error() != QFileDevice::NoError) {
+        history.FileUnreadable = true;
+        return false;
+    }
+    history = DecodeHistory(bytes);
+    return true;
+}
+
+bool Engine::SaveHistoryFile(const QString& path) const
+{
+    // A file that could not be read keeps what it holds.
+    if (history.FileUnreadable)
+        return false;
+    const QByteArray bytes = EncodeHistory(history);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 } // namespace tornavel

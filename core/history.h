@@ -17,6 +17,9 @@ struct HistoryEntry {
 struct History {
     std::array<HistoryEntry, 20> HistoryEntries{};
     int LastHistoryIndex = -1;       // -1: empty
+    // The history file exists but could not be read: it is not replaced at close, so
+    // that a passing read failure does not wipe the user's history.
+    bool FileUnreadable = false;
 };
 
 } // namespace tornavel

@@ -1,12 +1,213 @@
 #include "core/engine.h"
 
+#include "core/numbers.h"
+
 namespace tornavel {
 
-void Engine::AppendKeyToEntry(const QString&, PanelState&) {}
-void Engine::PCalculatriceDigitClick(int) {}
-void Engine::PCalculatriceVirguleClick() {}
-void Engine::PMR0Click() {}
-bool Engine::FormKeyPress(QChar) { return false; }
-bool Engine::FormKeyDown(int, bool) { return false; }
+namespace {
+
+constexpr int kHelpPageStringBase = 1003;  // help page of calculator N: string 1003 + N
+constexpr int kKeyA = 65;
+constexpr int kKeyC = 67;
+
+// A formula split before the number at its end (its markers stay in the head).
+struct FormulaEnd {
+    QString head;
+    QString term;
+};
+
+FormulaEnd SplitLastTerm(const Engine& e, const QString& formula)
+{
+    const int start = e.LastNumberStart(formula);
+    return {formula.left(start), formula.mid(start)};
+}
+
+// After CE, a number left at the end of the formula that the result field does not
+// show (it shows "0") is dangling: the next digit takes it back first. A number that
+// CE gave back to the result field is not: digits continue it.
+bool EndsWithDanglingNumber(const Engine& e, const PanelState& panel)
+{
+    const QString& f = panel.formula;
+    if (!f.isEmpty()) {
+        switch (f.back().unicode()) {
+        case '+': case '-': case '*': case '&': case '^': case '/':
+            return false;
+        default:
+            break;
+        }
+        if (e.FormulaEndsWithNumber(f) && panel.result == SplitLastTerm(e, f).term)
+            return false;
+    }
+    return true;
+}
+
+// What the digit, comma and MR keys do before anything is entered: start over on a
+// shown result, take back a dangling number, and after any other key (operator, "&&",
+// a marker, a function key) start a new number. The formula and the result field then
+// agree on the number being typed.
+void PrepareEntry(Engine& e, PanelState& panel, bool takeBackRecalled)
+{
+    KeyState& k = e.keys;
+    if ((k.KeyClass != Code::Digit && (IsResultState(k.KeyClass) || IsResultState(k.LastKeyCode)))
+        || k.LastKeyCode == Code::AfterUndo)
+        e.CalculatriceCClick();
+    if (takeBackRecalled && k.LastKeyCode == Code::MemoryRecall)
+        e.CalculatriceCEClick();
+    if (k.KeyClass == Code::AfterCE && EndsWithDanglingNumber(e, panel))
+        e.CalculatriceCEClick();
+    if (k.LastKeyCode != Code::None && k.KeyClass != Code::Digit) {
+        // The first key replaces the number still shown, in the result field and in
+        // the formula alike (a root or inverse marker in front of it stays).
+        if (e.FormulaEndsWithNumber(panel.formula)) {
+            const FormulaEnd end = SplitLastTerm(e, panel.formula);
+            if (IsNumberText(end.term, e.SystemDecimalSeparator))
+                panel.formula = end.head;
+        }
+        panel.result.clear();
+        k.LastKeyCode = Code::None;
+    }
+}
+
+} // namespace
+
+int Engine::LastNumberStart(const QString& formula) const
+{
+    int start = LastTermStart(formula);
+    while (start < formula.size() && formula[start] == QLatin1Char('R'))
+        ++start;
+    return start;
+}
+
+void Engine::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
+{
+    if (!keys.KeypadEnabled || !HasCalculator())
+        return;
+    PrepareEntry(*this, panel, true);
+
+    FormulaEnd end = SplitLastTerm(*this, panel.formula);
+    if (wholeNumber) {
+        end.term = key;
+    } else {
+        // A lone "0" is replaced, never followed by another digit.
+        const bool negative = end.term.startsWith(QLatin1Char('-'));
+        QString digits = negative ? end.term.mid(1) : end.term;
+        if (digits.isEmpty() || digits == QLatin1String("0"))
+            digits = key;
+        else
+            digits += key;
+        end.term = negative ? QLatin1Char('-') + digits : digits;
+    }
+    panel.formula = end.head + end.term;
+    panel.result = end.term;
+    keys.KeyClass = Code::Digit;
+}
+
+void Engine::PCalculatriceDigitClick(int digit)
+{
+    if (digit < 0 || digit > 9 || !HasCalculator())
+        return;
+    AppendKeyToEntry(QString(QChar(u'0' + digit)), TopPanel());
+}
+
+void Engine::PCalculatriceVirguleClick()
+{
+    if (!keys.KeypadEnabled || !HasCalculator())
+        return;
+    PanelState& panel = TopPanel();
+    // While a number is typed the separator joins it (a number recalled by MR
+    // included); after any other key a new number "0," begins.
+    if (keys.KeyClass != Code::Digit)
+        PrepareEntry(*this, panel, false);
+
+    const QString& s = SystemDecimalSeparator;
+    FormulaEnd end = SplitLastTerm(*this, panel.formula);
+    const bool hasSeparator = !s.isEmpty() && end.term.contains(s);
+    const bool hasExponent = end.term.contains(QLatin1Char('E')) || end.term.contains(QLatin1Char('e'));
+    if (!hasSeparator && !hasExponent) {
+        if (end.term.isEmpty() || end.term == QLatin1String("-"))
+            end.term += QLatin1Char('0');
+        end.term += s;
+        panel.formula = end.head + end.term;
+        panel.result = end.term;
+    }
+    keys.KeyClass = Code::Digit;
+}
+
+void Engine::PMR0Click()
+{
+    if (!keys.KeypadEnabled || !HasCalculator())
+        return;
+    const QString t = NumberText(keys.MemoryValue);
+    if (keys.KeyClass == Code::Digit || keys.KeyClass == Code::ChangeSign)
+        CalculatriceCEClick();
+    AppendKeyToEntry(t, TopPanel(), true);
+    keys.KeyClass = Code::Digit;
+    keys.LastKeyCode = Code::MemoryRecall;
+}
+
+bool Engine::FormKeyPress(QChar key)
+{
+    if (!HasCalculator())
+        return false;
+    const int n = Top().Number;
+    switch (key.unicode()) {
+    case 8:
+        CalculatriceCEClick();
+        return true;
+    case 13:
+    case '=':
+        if (n == 0)
+            PCalculatriceEgalClick();
+        else if (n == 39)
+            PCalcul39Click();
+        else
+            PCalculClick(n);
+        return true;
+    case 27:
+        CalculatriceCClick();
+        return true;
+    case '&':
+        if (!panels[static_cast<size_t>(n)].hasNextKey)
+            return false;
+        PEtClick(n);
+        return true;
+    case '+': case '-': case '*': case '/':
+        if (n != 0)
+            return false;
+        switch (key.unicode()) {
+        case '+': PCalculatricePlusClick(); break;
+        case '-': PCalculatriceMoinsClick(); break;
+        case '*': PCalculatriceMultClick(); break;
+        default: PCalculatriceSlashClick(); break;
+        }
+        return true;
+    case ',':
+    case '.':
+        PCalculatriceVirguleClick();
+        return true;
+    default:
+        if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
+            PCalculatriceDigitClick(key.unicode() - u'0');
+            return true;
+        }
+        return false;
+    }
+}
+
+bool Engine::FormKeyDown(int keyCode, bool ctrl)
+{
+    if (!ctrl || !HasCalculator())
+        return false;
+    bool handled = false;
+    if (keyCode == kKeyC) {
+        ui.SetClipboardText(TopPanel().result);
+        handled = true;
+    }
+    if (keyCode == kKeyA) {
+        OpenHelpPage(kHelpPageStringBase + Top().Number);
+        handled = true;
+    }
+    return handled;
+}
 
 } // namespace tornavel

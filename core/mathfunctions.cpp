@@ -1,15 +1,372 @@
 #include "core/engine.h"
 
+#include "core/calcerror.h"
+#include "core/numbers.h"
+
+#include <cmath>
+
 namespace tornavel {
 
-void Engine::PCalculatriceSinClick() {}
-void Engine::PCalculatriceCosClick() {}
-void Engine::PCalculatriceTanClick() {}
-void Engine::PCalculatriceInvClick() {}
-void Engine::PCalculatricePiClick() {}
-void Engine::PCalculatricePuisClick() {}
-void Engine::PCalculatriceInvSigneClick() {}
-void Engine::PCalcul39Click() {}
-void Engine::UndoMathFunctionInput() {}
+namespace {
+
+constexpr int kNumber = 39;
+constexpr double kPi = 3.141592653589793;
+
+bool OnScreen(const Engine& e)
+{
+    return e.HasCalculator() && e.CalculatorStack.back().Number == kNumber;
+}
+
+// A number stands in the result field or at the end of the formula.
+bool EntryPresent(const Engine& e, const PanelState& panel)
+{
+    return panel.result != QLatin1String("0") || e.FormulaEndsWithNumber(panel.formula);
+}
+
+// After a result, the function, inv, x^y and sign keys start a new calculation.
+void ResultFirst(Engine& e)
+{
+    if (e.keys.LastKeyCode == Code::Equals)
+        e.CalculatriceCClick();
+}
+
+// The number being entered: the result field's, or the formula's last term when the
+// field shows "0".
+double EnteredValue(Engine& e, const PanelState& panel)
+{
+    if (panel.result != QLatin1String("0"))
+        return ToDouble(e.TextNumber(panel.result));
+    return e.LastFormulaTermValue(panel.formula);
+}
+
+void FunctionKey(Engine& e, int function)
+{
+    if (!OnScreen(e))
+        return;
+    ResultFirst(e);
+    KeyState& keys = e.keys;
+    if (keys.LastKeyCode >= Code::Sine && keys.LastKeyCode <= Code::Pi)
+        return;
+    const PanelState& panel = e.TopPanel();
+    if (!EntryPresent(e, panel))
+        return;
+    if (keys.LastKeyCode == Code::Inverse) {
+        // The inverse functions take the whole formula; sine and cosine only in [-1, 1].
+        bool usable = IsNumberText(panel.formula, e.SystemDecimalSeparator);
+        if (usable) {
+            try {
+                const long double x = e.TextNumber(panel.formula);
+                usable = function == Code::Tangent || std::fabs(x) <= 1.0L;
+            } catch (const CalcError&) {
+                usable = false;
+            }
+        }
+        if (!usable) {
+            e.CalculatriceCClick();
+            return;
+        }
+        keys.LastKeyCode = function + 5;
+        keys.PendingMathFunction = function + 5;
+    } else {
+        keys.LastKeyCode = function;
+        keys.PendingMathFunction = function;
+    }
+    keys.KeyClass = function;
+}
+
+// A mathematical function without a result for its argument is reported, and the key
+// ends there.
+void ReportDomainError(Engine& e, const char* function)
+{
+    e.ui.MessageBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)),
+                    QStringLiteral("Tornavel"), BoxIcon::Error);
+}
+
+// The trigonometric functions of an angle in degrees, rounded to 12 decimals so that
+// the rounding residue of the conversion to radians disappears (sin 30 = 0,5).
+double Trigonometric(int function, double degrees)
+{
+    const double angle = ToDouble(static_cast<long double>(degrees) * (1.0L / 180.0L) * kPi);
+    double v = 0.0;
+    switch (function) {
+    case Code::Sine: v = std::sin(angle); break;
+    case Code::Cosine: v = std::cos(angle); break;
+    default: v = std::tan(angle); break;
+    }
+    const double scaled = v * 1e12;
+    const double r = ToDouble(std::round(scaled) * 1e-12L);
+    return r == 0.0 ? 0.0 : r;  // no "-0"
+}
+
+bool IsWhole(long double value)
+{
+    return std::trunc(value) == value;
+}
+
+} // namespace
+
+void InstallMathFunctionsCalculator(std::array<CalculatorKeys, CalculatorCount>& keys)
+{
+    CalculatorKeys& k = keys[kNumber];
+    k.compute = [](Engine& e) { e.PCalcul39Click(); };
+    k.undo = [](Engine& e) { e.UndoMathFunctionInput(); };
+}
+
+void Engine::PCalculatriceSinClick() { FunctionKey(*this, Code::Sine); }
+void Engine::PCalculatriceCosClick() { FunctionKey(*this, Code::Cosine); }
+void Engine::PCalculatriceTanClick() { FunctionKey(*this, Code::Tangent); }
+
+void Engine::PCalculatriceInvClick()
+{
+    if (!OnScreen(*this))
+        return;
+    ResultFirst(*this);
+    // Right after inv or a function key a second one is ignored.
+    if (IsOperatorState(keys.KeyClass))
+        return;
+    keys.LastKeyCode = Code::Inverse;
+    keys.KeyClass = Code::Inverse;
+}
+
+void Engine::PCalculatricePiClick()
+{
+    if (!OnScreen(*this))
+        return;
+    PanelState& panel = TopPanel();
+    if (keys.LastKeyCode != Code::Pi) {
+        panel.formula.clear();
+        panel.result = QStringLiteral("0");
+        keys.LastKeyCode = Code::None;
+        Top().TermIndex = 0;
+    }
+    keys.LastKeyCode = Code::Pi;
+    keys.KeyClass = Code::Pi;
+    keys.PendingMathFunction = Code::Pi;
+    // Pi always stands alone in the formula: a second press does not repeat it.
+    panel.result = NumberText(kPi);
+    panel.formula = NumberText(kPi);
+}
+
+void Engine::PCalculatricePuisClick()
+{
+    if (!OnScreen(*this))
+        return;
+    ResultFirst(*this);
+    PanelState& panel = TopPanel();
+    TCalculette& record = Top();
+    if (!EntryPresent(*this, panel) || record.TermIndex >= 1 || record.TermIndex < 0)
+        return;
+    keys.LastKeyCode = Code::Power;
+    keys.KeyClass = Code::Power;
+    keys.PendingMathFunction = Code::Power;
+    record.Inputs[static_cast<size_t>(record.TermIndex)] = EnteredValue(*this, panel);
+    if (!panel.formula.endsWith(QLatin1Char('^')))
+        panel.formula += QLatin1Char('^');
+    ++record.TermIndex;
+    UpdateOperatorButtons(record);
+}
+
+void Engine::PCalculatriceInvSigneClick()
+{
+    if (!OnScreen(*this))
+        return;
+    ResultFirst(*this);
+    PanelState& panel = TopPanel();
+    if (!EntryPresent(*this, panel))
+        return;
+    NormalizeEnteredNumber(panel);
+    QString t = panel.formula;
+    if (t.isEmpty())
+        return;
+
+    TCalculette& record = Top();
+    const QChar minus = QLatin1Char('-');
+    if (t.endsWith(QLatin1Char('^'))) {
+        // The base of x^y is stored and no exponent typed yet: the sign goes to the
+        // base, in the formula and in the value that "=" uses.
+        if (t.startsWith(minus))
+            t.remove(0, 1);
+        else
+            t.prepend(minus);
+        if (record.TermIndex >= 1 && record.TermIndex <= MaxInputs) {
+            double& base = record.Inputs[static_cast<size_t>(record.TermIndex - 1)];
+            base = -base;
+        }
+    } else {
+        // The sign of the last number: after the last "-" or "^" beyond the first
+        // character, or of the whole text.
+        const qsizetype n = t.size();
+        qsizetype i = n;
+        while (i >= 2 && t[i - 1] != minus && t[i - 1] != QLatin1Char('^'))
+            --i;
+        if (i < 2)
+            i = 1;
+        const QChar c = t[i - 1];
+        const qsizetype p = (i < n && (c == minus || c == QLatin1Char('^'))) ? i : 0;
+        if (c == minus) {
+            if (p > 0)
+                t.remove(p - 1, 1);
+        } else {
+            t.insert(p, minus);
+        }
+    }
+    panel.formula = t;
+
+    if (panel.result.startsWith(minus))
+        panel.result.remove(0, 1);
+    else if (panel.result != QLatin1String("0"))
+        panel.result.prepend(minus);
+    keys.LastKeyCode = Code::ChangeSign;
+    keys.KeyClass = Code::ChangeSign;
+}
+
+void Engine::PCalcul39Click()
+{
+    if (!OnScreen(*this))
+        return;
+    PanelState& panel = TopPanel();
+    TCalculette& record = Top();
+    // x^y without an exponent: the "^" is taken back first.
+    if (panel.formula.endsWith(QLatin1Char('^')))
+        UndoMathFunctionInput();
+    if (panel.formula.contains(QLatin1Char('^')))
+        keys.LastKeyCode = Code::Power;
+
+    const int code = keys.LastKeyCode;
+    if (!EntryPresent(*this, panel))
+        return;
+    // Only a chosen function, pi, a complete x^y or a sign change has a result; "="
+    // after inv, an undo or MR has nothing to compute.
+    const bool computes = (code >= Code::Sine && code <= Code::ArcTangent) || code == Code::ChangeSign;
+    if (!computes)
+        return;
+    if (code == Code::Power && (record.TermIndex != 1 || panel.formula.endsWith(QLatin1Char('^'))))
+        return;
+
+    NormalizeEnteredNumber(panel);
+    const QString xText = panel.formula;
+    double x = 0.0;
+    if (code != Code::Power)
+        x = ToDouble(TextNumber(xText));
+
+    QString prefix;
+    QString resultText;
+    switch (code) {
+    case Code::Sine: case Code::Cosine: case Code::Tangent: {
+        static const char* const names[] = {"Sin(", "Cos(", "Tan("};
+        prefix = QLatin1String(names[code - Code::Sine]) + xText + QStringLiteral(")=");
+        resultText = NumberText(Trigonometric(code, x));
+        break;
+    }
+    case Code::ArcSine: case Code::ArcCosine: case Code::ArcTangent: {
+        static const char* const names[] = {"asin", "acos", "atan"};
+        static const char* const prefixes[] = {"Asin(", "Acos(", "Atan("};
+        const int k = code - Code::ArcSine;
+        if (code != Code::ArcTangent && std::fabs(x) > 1.0) {
+            ReportDomainError(*this, names[k]);
+            return;
+        }
+        const double v = code == Code::ArcSine ? std::asin(x) : code == Code::ArcCosine ? std::acos(x) : std::atan(x);
+        prefix = QLatin1String(prefixes[k]) + xText + QStringLiteral(")=");
+        resultText = NumberText(ToDouble(static_cast<long double>(v) / kPi * 180.0L));
+        break;
+    }
+    case Code::Pi:
+        prefix = QStringLiteral("Pi=");
+        resultText = xText;
+        break;
+    case Code::Power: {
+        record.Inputs[1] = EnteredValue(*this, panel);
+        const long double base = record.Inputs[0];
+        const long double exponent = record.Inputs[1];
+        // No real power: a negative base with a fractional exponent, or zero to a
+        // negative power.
+        if ((base < 0.0L && !IsWhole(exponent)) || (base == 0.0L && exponent < 0.0L)) {
+            ReportDomainError(*this, "pow");
+            return;
+        }
+        prefix = xText + QLatin1Char('=');
+        resultText = NumberText(ToDouble(CheckedValue(std::pow(base, exponent))));
+        break;
+    }
+    default:  // Code::ChangeSign: the number itself, as the formula holds it
+        resultText = xText;
+        break;
+    }
+
+    // The result must read back as a number before anything is recorded.
+    const double memory = ToDouble(TextNumber(resultText));
+    AddHistoryEntry(kNumber, xText, record.Inputs, record.TermIndex, options.UnitScaleCode);
+    keys.MemoryValue = memory;
+    panel.result = resultText;
+    panel.formula = prefix + resultText;
+    keys.LastKeyCode = Code::Equals;
+    keys.KeyClass = Code::Equals;
+}
+
+void Engine::UndoMathFunctionInput()
+{
+    if (!OnScreen(*this))
+        return;
+    PanelState& panel = TopPanel();
+    TCalculette& record = Top();
+    const QString old = panel.formula;
+    QString t = old;
+
+    switch (keys.PendingMathFunction) {
+    case Code::Sine: case Code::Cosine: case Code::Tangent:
+    case Code::ArcSine: case Code::ArcCosine: case Code::ArcTangent:
+        if (t.isEmpty())
+            break;
+        if (const qsizetype open = t.lastIndexOf(QLatin1Char('(')); open >= 0) {
+            // Sin(30)=0,5 gives back its argument 30.
+            const qsizetype close = t.indexOf(QLatin1Char(')'), open + 1);
+            t = t.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        } else if (t.startsWith(QLatin1Char('='))) {
+            t = panel.result;
+        } else {
+            t.clear();
+            keys.PendingMathFunction = Code::None;
+        }
+        break;
+    case Code::Power: {
+        if (t.isEmpty())
+            break;
+        const qsizetype n = t.size();
+        qsizetype i = n;
+        while (i >= 2 && t[i - 1] != QLatin1Char('=') && t[i - 1] != QLatin1Char('^'))
+            --i;
+        if (i < 2)
+            i = 1;
+        const QChar c = t[i - 1];
+        if (i == n) {
+            t = t.left(i - 1);  // 2^ gives 2; one character gives ""
+        } else if (c == QLatin1Char('=')) {
+            t = t.left(i - 1);  // 2^3=8 gives 2^3
+            keys.LastKeyCode = Code::Power;
+        } else if (c == QLatin1Char('^')) {
+            t = t.left(i);      // 2^3 gives 2^
+            keys.LastKeyCode = Code::Power;
+        } else {
+            t.clear();
+        }
+        // Taking back the "^" takes back the stored base.
+        if (record.TermIndex > 0 && c != QLatin1Char('=') && !FormulaEndsWithNumber(old))
+            --record.TermIndex;
+        break;
+    }
+    case Code::Pi:
+        t.clear();
+        keys.PendingMathFunction = Code::None;
+        break;
+    default:
+        break;
+    }
+
+    panel.result = QStringLiteral("0");
+    panel.formula = t;
+    if (!t.contains(QLatin1Char('^')))
+        keys.LastKeyCode = Code::AfterUndo;
+}
 
 } // namespace tornavel

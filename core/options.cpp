@@ -1,5 +1,12 @@
 #include "core/engine.h"
 
+#include "core/calcerror.h"
+#include "core/calculator_list.h"
+#include "core/options_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
 namespace tornavel {
 
 double UnitFactor(int unitScaleCode)
@@ -12,17 +19,128 @@ double UnitFactor(int unitScaleCode)
     }
 }
 
-void Engine::UpdateUnitLabels() {}
+namespace {
 
-} // namespace tornavel
+// Rows of the unit-of-measure window: millimetre, centimetre, metre, inch.
+constexpr int kUnitOfRow[] = {1, 10, 1000, 25};
 
-namespace tornavel {
+int RowOfUnit(int code)
+{
+    for (int row = 0; row < 4; ++row) {
+        if (kUnitOfRow[row] == code)
+            return row;
+    }
+    return -1;
+}
 
-void Engine::UniteMesureClick() {}
-void Engine::Affichage1Click() {}
-void Engine::PopupMFavorisPopup() {}
-void Engine::SelCalculetteDefautClick() {}
-void Engine::SelCalculetteFavoritesClick() {}
-void Engine::FavorisClick(int) {}
+} // namespace
+
+void Engine::UpdateUnitLabels()
+{
+    QString unit;
+    switch (options.UnitScaleCode) {
+    case 1: unit = QStringLiteral("mm"); break;
+    case 10: unit = QStringLiteral("cm"); break;
+    case 25: unit = QStringLiteral("in"); break;
+    case 1000: unit = QStringLiteral("m"); break;
+    default: return;
+    }
+    options.LengthUnitSuffix = QLatin1Char('(') + unit + QLatin1Char(')');
+    options.AreaUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("2)");
+    options.VolumeUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("3)");
+    options.YieldUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("2/l)");
+}
+
+void Engine::UniteMesureClick()
+{
+    int unitRow = RowOfUnit(options.UnitScaleCode);
+    int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
+    ui.ShowUnitWindow(*this, unitRow, displayRow);
+
+    if (unitRow >= 0 && unitRow < 4) {
+        options.UnitScaleCode = kUnitOfRow[unitRow];
+        UpdateUnitLabels();
+    }
+    if (displayRow == 0 || displayRow == 1)
+        options.UnitDisplayOption = displayRow;
+    options.OptionsChanged = true;
+
+    if (!HasCalculator())
+        return;
+    if (Top().TermIndex <= 0) {
+        ShowCalculator(Top());
+    } else {
+        ui.ShowMessageForm(
+            QStringLiteral("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"), 2);
+    }
+}
+
+void Engine::Affichage1Click()
+{
+    // The running window keeps its border until the next start, so the window is
+    // preselected with the behaviour it started with.
+    const QString choice = ui.ShowWindowBehaviourWindow(*this, WindowResizable);
+    if (!ui.WriteSettingsString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice))
+        throw CalcError(QStringLiteral("Impossible d'écrire dans ") + ui.SettingsFileName());
+}
+
+void Engine::PopupMFavorisPopup()
+{
+    window.favouriteCaptions.clear();
+    for (int favourite : options.Favourites) {
+        const bool filled = favourite >= 0 && favourite < CalculatorCount;
+        window.favouriteCaptions << (filled ? CalculatorName(favourite) : QString());
+    }
+}
+
+void Engine::SelCalculetteDefautClick()
+{
+    CalculatorListWindow list(*this, CalculatorListWindow::ChooseDefault);
+    ui.ShowCalculatorListWindow(list, Str(125));
+    options.OptionsChanged = true;
+}
+
+void Engine::SelCalculetteFavoritesClick()
+{
+    CalculatorListWindow list(*this, CalculatorListWindow::ChooseFavourites);
+    ui.ShowCalculatorListWindow(list, Str(126));
+    options.OptionsChanged = true;
+}
+
+void Engine::FavorisClick(int slot)
+{
+    if (slot < 0 || slot >= static_cast<int>(options.Favourites.size()))
+        return;
+    const int favourite = options.Favourites[static_cast<size_t>(slot)];
+    if (!FindCalculatorPanel(favourite))
+        return;
+    OpenCalculator(favourite);
+}
+
+bool Engine::LoadOptionsFile(const QString& path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (opened)
+        bytes = file.read(OptionsFileSize);
+    DecodeOptions(bytes, options);
+    options.OptionsChanged = false;
+    UpdateUnitLabels();
+    return opened && file.error() == QFileDevice::NoError;
+}
+
+bool Engine::SaveOptionsFile(const QString& path) const
+{
+    const QByteArray bytes = EncodeOptions(options);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 } // namespace tornavel

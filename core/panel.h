@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -36,6 +37,7 @@ struct PanelState {
     bool computeEnabled = true; // PCalculN
     bool nextEnabled = true;    // PEtN
     bool memoryEnabled = true;  // PMRN
+    QString nextHint;           // hint of PEtN
 
     std::vector<RadioButtonState> radios;
 };
@@ -52,6 +54,9 @@ struct WindowState {
     // Pop-up menus whose items change at run time.
     QStringList historyCaptions;    // Calcul0 .. Calcul19 (an item per entry, hidden beyond)
     QStringList favouriteCaptions;  // Favoris0 .. Favoris4 (an item per filled slot)
+
+    // Captions of the menu items by objectName (Calculette0.., AideTornavel, ...).
+    QHash<QString, QString> menuCaptions;
 };
 
 } // namespace tornavel

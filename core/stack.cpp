@@ -1,21 +1,154 @@
 #include "core/engine.h"
 
+#include "core/menus.h"
+
+#include <algorithm>
+
 namespace tornavel {
+
+namespace {
+
+bool IsCalculatorNumber(int number)
+{
+    return number >= 0 && number < CalculatorCount;
+}
+
+} // namespace
+
+void Engine::ResetPanelFields(int number)
+{
+    if (PanelState* panel = FindCalculatorPanel(number)) {
+        panel->result = QStringLiteral("0");
+        panel->formula.clear();
+    }
+}
+
+void Engine::ResetCurrentCalculatorDisplay()
+{
+    if (HasCalculator())
+        ResetPanelFields(Top().Number);
+    keys.LastKeyCode = Code::None;
+    keys.KeyClass = Code::None;
+}
+
+int Engine::TargetCalculatorNumber(const TCalculette& record) const
+{
+    return IsCalculatorNumber(record.Target) ? record.Target : -1;
+}
+
+bool Engine::IsOpenInStack(int number) const
+{
+    return std::any_of(CalculatorStack.begin(), CalculatorStack.end(),
+                       [number](const TCalculette& r) { return r.Number == number; });
+}
 
 void Engine::PushCalculator(int number, int target)
 {
+    if (!IsCalculatorNumber(number))
+        return;
+    if (!IsCalculatorNumber(target))
+        target = -1;
     CalculatorStack.push_back(TCalculette(number, target));
+    TCalculette& record = CalculatorStack.back();
+    ShowCalculator(record);
+
+    // The caller's result field takes the new calculator's current text at once,
+    // except a negative text of the standard or mathematical-functions calculator.
+    if (target >= 0) {
+        const QString& text = panels[static_cast<size_t>(number)].result;
+        const bool keypadCalculator = number == 0 || number == 39;
+        if (!(keypadCalculator && text.startsWith(QLatin1Char('-'))))
+            panels[static_cast<size_t>(target)].result = text;
+    }
 }
+
+bool Engine::PopCalculator()
+{
+    if (!HasCalculator())
+        return false;
+    const TCalculette record = CalculatorStack.back();
+    CalculatorStack.pop_back();
+
+    bool handedBack = false;
+    const int target = TargetCalculatorNumber(record);
+    if (target >= 0) {
+        const QString text = panels[static_cast<size_t>(record.Number)].result;
+        const bool keypadCalculator = record.Number == 0 || record.Number == 39;
+        if (!(keypadCalculator && text.startsWith(QLatin1Char('-')))) {
+            panels[static_cast<size_t>(target)].result = text;
+            handedBack = true;
+        }
+    }
+    if (record.ClearOnDestroy)
+        ResetPanelFields(record.Number);
+    return handedBack;
+}
+
+void Engine::ClearCalculatorStack()
+{
+    // Every closed calculator starts afresh the next time it opens: nothing typed in
+    // an abandoned chain waits in its panel.
+    while (HasCalculator()) {
+        ResetPanelFields(CalculatorStack.back().Number);
+        CalculatorStack.pop_back();
+    }
+}
+
 void Engine::OpenCalculator(int number)
 {
-    CalculatorStack.clear();
+    ResetCurrentCalculatorDisplay();
+    ClearCalculatorStack();
     PushCalculator(number, -1);
 }
-void Engine::POk0Click() {}
-void Engine::LbCalculettesDblClick(int) {}
-void Engine::ResetCurrentCalculatorDisplay() {}
-int Engine::TargetCalculatorNumber(const TCalculette& record) const { return record.Target; }
-void Engine::PopCalculator() {}
-bool Engine::IsOpenInStack(int) const { return false; }
+
+void Engine::POk0Click()
+{
+    if (CalculatorStack.size() <= 1)
+        return;
+    Top().ClearOnDestroy = true;
+    keys.LastKeyCode = Code::None;
+    keys.KeyClass = Code::None;
+    if (PopCalculator())
+        ShowCalculatorWithReturnedValue(Top());
+    else
+        ShowCalculator(Top());
+}
+
+void Engine::LbCalculettesDblClick(int row)
+{
+    if (!HasCalculator())
+        return;
+    if (IsResultState(keys.KeyClass) || !keys.KeypadEnabled)
+        return;
+    const TCalculette& caller = Top();
+    if (row < 0 || row >= static_cast<int>(caller.OfferedCalculators.size()))
+        return;
+    const int number = caller.OfferedCalculators[static_cast<size_t>(row)];
+    if (!IsCalculatorNumber(number))
+        return;
+    // A calculator already open in the chain shares its panel with that record: it
+    // cannot be opened again on top of it.
+    if (IsOpenInStack(number))
+        return;
+    PushCalculator(number, caller.Number);
+}
+
+} // namespace tornavel
+
+namespace tornavel {
+
+QString Engine::CalculatorName(int number) const
+{
+    if (!IsCalculatorNumber(number))
+        return QString();
+    return CalculatorNames[static_cast<size_t>(number)];
+}
+
+void Engine::CalculetteClick(int item)
+{
+    const int number = CalculatorOfMenuItem(item);
+    if (number >= 0)
+        OpenCalculator(number);
+}
 
 } // namespace tornavel

@@ -1,15 +1,351 @@
 #include "core/engine.h"
 
+#include "core/calcerror.h"
+#include "core/numbers.h"
+
+#include <cmath>
+#include <vector>
+
 namespace tornavel {
 
-void Engine::PCalculatricePlusClick() {}
-void Engine::PCalculatriceMoinsClick() {}
-void Engine::PCalculatriceMultClick() {}
-void Engine::PCalculatriceSlashClick() {}
-void Engine::PCalculatriceRacineClick() {}
-void Engine::PCalculatriceInverseClick() {}
-void Engine::PCalculatriceEgalClick() {}
-void Engine::PCalculatriceMSClick() {}
-void Engine::UndoStandardTerm(bool) {}
+namespace {
+
+bool IsStandardOperator(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('*') || c == QLatin1Char('/');
+}
+
+// True when the "-" at index i is the sign of a number rather than a subtraction:
+// at the start, right after an operator, "=", a root marker or "(", or in an exponent.
+bool IsSignAt(const QString& text, int i)
+{
+    if (text[i] != QLatin1Char('-'))
+        return false;
+    if (i == 0)
+        return true;
+    switch (text[i - 1].unicode()) {
+    case '+': case '-': case '*': case '/': case '=': case 'R': case '(': case '&': case '^':
+    case 'E': case 'e':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Index of the last "+", "-", "*", "/" or "=" at index 1 or later that is not the sign
+// of a number; -1 when there is none.
+int LastStandardOperator(const QString& text)
+{
+    for (int i = text.size() - 1; i >= 1; --i) {
+        const QChar c = text[i];
+        if ((IsStandardOperator(c) || c == QLatin1Char('=')) && !IsSignAt(text, i))
+            return i;
+    }
+    return -1;
+}
+
+bool HoldsStandardOperator(const QString& text)
+{
+    for (int i = 1; i < text.size(); ++i) {
+        if (IsStandardOperator(text[i]) && !IsSignAt(text, i))
+            return true;
+    }
+    return false;
+}
+
+bool IsNumberCharacter(QChar c, const QString& separator)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('E')
+           || c == QLatin1Char('e') || (!separator.isEmpty() && c == separator.back());
+}
+
+// True when the number starting at index p already carries a root or inverse marker:
+// an "R" right before it, or a "1/" that begins its term.
+bool TermHasMarker(const QString& text, int p, const QString& separator)
+{
+    if ((p >= 1 && text[p - 1] == QLatin1Char('R')) || (p < text.size() && text[p] == QLatin1Char('R')))
+        return true;
+    return p >= 2 && text[p - 1] == QLatin1Char('/') && text[p - 2] == QLatin1Char('1')
+           && (p == 2 || !IsNumberCharacter(text[p - 3], separator));
+}
+
+// ---- Evaluation ------------------------------------------------------------
+
+// One term of a standard formula: [sign] root markers [sign] number.
+struct FormulaTerm {
+    bool negative = false;
+    int roots = 0;
+    double value = 0.0;
+};
+
+struct ParsedFormula {
+    std::vector<FormulaTerm> terms;
+    std::vector<QChar> operators;  // between terms: "+", "-", "*", "/"
+};
+
+// Splits a formula into terms and operators. A "-" is a sign where a number may begin
+// (at a term's start or in an exponent) and a subtraction elsewhere, so that negative
+// numbers brought in by MR and results written as "1E-5" read back as numbers. An
+// operand that is not a number raises the conversion error with its text.
+ParsedFormula ParseStandardFormula(const Engine& engine, const QString& text)
+{
+    ParsedFormula parsed;
+    const int n = text.size();
+    int i = 0;
+    while (true) {
+        FormulaTerm term;
+        if (i < n && text[i] == QLatin1Char('-')) {
+            term.negative = true;
+            ++i;
+        }
+        while (i < n && text[i] == QLatin1Char('R')) {
+            ++term.roots;
+            ++i;
+        }
+        const int start = i;
+        if (i < n && text[i] == QLatin1Char('-'))
+            ++i;  // the sign of the number under a root
+        while (i < n) {
+            const QChar c = text[i];
+            if (c == QLatin1Char('+') || c == QLatin1Char('*') || c == QLatin1Char('/'))
+                break;
+            if (c == QLatin1Char('-') && !(text[i - 1] == QLatin1Char('E') || text[i - 1] == QLatin1Char('e')))
+                break;
+            ++i;
+        }
+        term.value = ToDouble(engine.TextNumber(text.mid(start, i - start)));
+        parsed.terms.push_back(term);
+        if (i >= n)
+            break;
+        parsed.operators.push_back(text[i]);
+        ++i;
+    }
+    return parsed;
+}
+
+// Every intermediate result is kept as a double and as the text of 15 significant
+// digits that a formula would hold, then read back.
+double RoundedResult(const Engine& engine, long double value)
+{
+    return ToDouble(engine.TextNumber(engine.NumberText(ToDouble(value))));
+}
+
+// Roots first, innermost first; then the sign of the term.
+void ApplyRoot(const Engine& engine, FormulaTerm& term)
+{
+    for (; term.roots > 0; --term.roots)
+        term.value = RoundedResult(engine, CheckedValue(std::sqrt(static_cast<long double>(term.value))));
+}
+
+// Combines the operands on both sides of operator k and removes the operator.
+void Combine(const Engine& engine, ParsedFormula& f, size_t k)
+{
+    const long double a = f.terms[k].value;
+    const long double b = f.terms[k + 1].value;
+    long double r = 0.0L;
+    switch (f.operators[k].unicode()) {
+    case '*': r = CheckedValue(a * b); break;
+    case '/': r = CheckedDivide(a, b); break;
+    case '+': r = CheckedValue(a + b); break;
+    default: r = CheckedValue(a - b); break;
+    }
+    f.terms[k].value = RoundedResult(engine, r);
+    f.terms.erase(f.terms.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+    f.operators.erase(f.operators.begin() + static_cast<std::ptrdiff_t>(k));
+}
+
+// The leftmost product or quotient; false when none is left.
+bool ApplyMulDiv(const Engine& engine, ParsedFormula& f)
+{
+    for (size_t k = 0; k < f.operators.size(); ++k) {
+        if (f.operators[k] == QLatin1Char('*') || f.operators[k] == QLatin1Char('/')) {
+            Combine(engine, f, k);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The leftmost sum or difference; false when none is left.
+bool ApplyAddSub(const Engine& engine, ParsedFormula& f)
+{
+    if (f.operators.empty())
+        return false;
+    Combine(engine, f, 0);
+    return true;
+}
+
+// NormalizeEnteredNumber, keeping a root marker that opens the formula in front of
+// the rest (the shared helper never reads the first character as an operator).
+void NormalizeStandardEntry(Engine& e, PanelState& panel)
+{
+    int lead = 0;
+    while (lead < panel.formula.size() && panel.formula[lead] == QLatin1Char('R'))
+        ++lead;
+    const QString markers = panel.formula.left(lead);
+    panel.formula.remove(0, lead);
+    e.NormalizeEnteredNumber(panel);
+    panel.formula.prepend(markers);
+}
+
+// The four operator keys differ only in their character and code.
+void OperatorKey(Engine& e, QChar op, int code)
+{
+    if (!e.HasCalculator())
+        return;
+    if (e.keys.LastKeyCode == Code::Equals)
+        e.CalculatriceCClick();
+    PanelState& panel = e.TopPanel();
+    // A second operator in a row, or one right after root or 1/x, is ignored; an
+    // operator always follows a number.
+    if (IsOperatorState(e.keys.KeyClass) || !e.FormulaEndsWithNumber(panel.formula))
+        return;
+    e.keys.LastKeyCode = code;
+    e.keys.KeyClass = code;
+    NormalizeStandardEntry(e, panel);
+    panel.formula += op;
+}
+
+// Root ("R") and inverse ("1/") keys: the marker goes in front of the number at the end
+// of the formula, after its sign. A number that already has a marker, or a formula that
+// ends with an operator, is left alone.
+void MarkerKey(Engine& e, const QString& marker, int code)
+{
+    if (!e.HasCalculator())
+        return;
+    if (e.keys.LastKeyCode == Code::Equals)
+        e.CalculatriceCClick();
+    PanelState& panel = e.TopPanel();
+    if (!e.FormulaEndsWithNumber(panel.formula))
+        return;
+    NormalizeStandardEntry(e, panel);
+    QString t = panel.formula;
+    if (t.isEmpty())
+        return;
+    int p = e.LastTermStart(t);
+    if (p < t.size() && t[p] == QLatin1Char('-'))
+        ++p;  // the marker goes after the sign
+    if (TermHasMarker(t, p, e.SystemDecimalSeparator))
+        return;
+    t.insert(p, marker);
+    e.keys.LastKeyCode = code;
+    e.keys.KeyClass = code;
+    panel.formula = t;
+}
+
+} // namespace
+
+QString Engine::EvaluateFormula(const QString& formula) const
+{
+    ParsedFormula f = ParseStandardFormula(*this, formula);
+    // A single plain number is already the result, written as it stands.
+    if (f.terms.size() == 1 && f.terms[0].roots == 0 && IsNumberText(formula, SystemDecimalSeparator))
+        return formula;
+    for (FormulaTerm& term : f.terms) {
+        ApplyRoot(*this, term);
+        if (term.negative) {
+            term.value = -term.value;
+            term.negative = false;
+        }
+    }
+    while (ApplyMulDiv(*this, f)) {
+    }
+    while (ApplyAddSub(*this, f)) {
+    }
+    return NumberText(f.terms[0].value);
+}
+
+void Engine::PCalculatricePlusClick() { OperatorKey(*this, QLatin1Char('+'), Code::Plus); }
+void Engine::PCalculatriceMoinsClick() { OperatorKey(*this, QLatin1Char('-'), Code::Minus); }
+void Engine::PCalculatriceMultClick() { OperatorKey(*this, QLatin1Char('*'), Code::Times); }
+void Engine::PCalculatriceSlashClick() { OperatorKey(*this, QLatin1Char('/'), Code::Divide); }
+void Engine::PCalculatriceRacineClick() { MarkerKey(*this, QStringLiteral("R"), Code::Root); }
+void Engine::PCalculatriceInverseClick() { MarkerKey(*this, QStringLiteral("1/"), Code::Inverse); }
+
+void Engine::PCalculatriceEgalClick()
+{
+    if (!HasCalculator())
+        return;
+    PanelState& panel = TopPanel();
+    const bool entry = panel.result != QLatin1String("0") || FormulaEndsWithNumber(panel.formula);
+    if (!entry || keys.LastKeyCode == Code::Equals) {
+        // Nothing to compute: a shown result stays shown, anything else stays as typed
+        // (marking a result here would make the next digit wipe the formula).
+        if (keys.LastKeyCode == Code::Equals)
+            keys.KeyClass = Code::Equals;
+        return;
+    }
+    if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
+        && !IsSignAt(panel.formula, panel.formula.size() - 1))
+        UndoStandardTerm(true);
+    NormalizeStandardEntry(*this, panel);
+    const QString r = EvaluateFormula(panel.formula);
+    panel.result = r;
+    const QString h = panel.formula + QLatin1Char('=') + r;
+    AddHistoryEntry(0, h, Top().Inputs, Top().TermIndex, options.UnitScaleCode);
+    panel.formula = h;
+    keys.MemoryValue = ToDouble(TextNumber(r));
+    keys.LastKeyCode = Code::Equals;
+    keys.KeyClass = Code::Equals;
+}
+
+void Engine::PCalculatriceMSClick()
+{
+    if (!HasCalculator())
+        return;
+    keys.MemoryValue = ToDouble(TextNumber(TopPanel().result));
+}
+
+void Engine::UndoStandardTerm(bool flag)
+{
+    if (!HasCalculator())
+        return;
+    PanelState& panel = TopPanel();
+    QString t = panel.formula;
+    // After CE the number before a removed operator or marker is shown again, so
+    // that digits continue it.
+    bool numberShownAgain = false;
+
+    if (keys.LastKeyCode == Code::Root && !flag) {
+        const int r = t.lastIndexOf(QLatin1Char('R'));
+        if (r >= 0)
+            t.remove(r, 1);
+        numberShownAgain = true;
+    } else if (keys.LastKeyCode == Code::Inverse && !flag) {
+        const int slash = t.lastIndexOf(QLatin1Char('/'));
+        if (slash >= 1 && t[slash - 1] == QLatin1Char('1'))
+            t.remove(slash - 1, 2);
+        numberShownAgain = true;
+    } else if (!t.isEmpty()) {
+        const int i = LastStandardOperator(t);
+        if (i < 0) {
+            t.clear();  // a single number goes
+        } else if (i == t.size() - 1) {
+            t.chop(1);  // a trailing operator goes, the number before it stays
+            numberShownAgain = !flag;
+        } else if (t[i] == QLatin1Char('=')) {
+            t.truncate(i);  // the result goes, the formula comes back
+            keys.LastKeyCode = Code::None;
+        } else {
+            t.truncate(i + 1);  // the last number goes, its operator stays
+            keys.LastKeyCode = Code::None;
+        }
+    } else {
+        keys.LastKeyCode = Code::AfterUndo;
+        return;
+    }
+
+    panel.formula = t;
+    if (numberShownAgain) {
+        keys.LastKeyCode = Code::None;
+        if (FormulaEndsWithNumber(t)) {
+            panel.result = t.mid(LastNumberStart(t));
+            return;
+        }
+    }
+    panel.result = QStringLiteral("0");
+    if (!HoldsStandardOperator(t))
+        keys.LastKeyCode = Code::AfterUndo;
+}
 
 } // namespace tornavel

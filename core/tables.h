@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state.h"
+
 // The constant reference tables that the forty calculators share: the
 // calculator names and which calculators offer which as sub-calculations, the
 // rafter spacings, concrete types, kinds of surface, materials, electrical
@@ -25,7 +27,6 @@ namespace tornavel {
 // Sizes
 // ---------------------------------------------------------------------------
 
-inline constexpr int CalculatorCount = 40;
 inline constexpr int RafterSectionCount = 7;
 inline constexpr int RafterLoadClassCount = 3;
 inline constexpr int RafterSpanClassCount = 8;

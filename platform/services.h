@@ -6,6 +6,9 @@ namespace tornavel {
 
 enum class BoxIcon { Error, Exclamation, Information, Question };
 
+class CalculatorListWindow;
+class Engine;
+
 // What the engine asks of the desktop: modal windows, message boxes, the clipboard
 // and the browser. The main window implements it with real widgets; tests replace it.
 class UiServices {
@@ -22,6 +25,30 @@ public:
     virtual void SetClipboardText(const QString& text) = 0;
     // Opens a file or web address in the desktop's browser; false when it could not.
     virtual bool OpenUrl(const QString& url) = 0;
+
+    // The update check of the first activation, for the version-list section name
+    // (product name and version). It reports nothing and raises nothing.
+    virtual void CheckForUpdate(const QString& section) = 0;
+    // True when the local version list names a newer version than `section`.
+    virtual bool IsNewerVersionListed(const QString& section) = 0;
+
+    // ---- Windows of the options and favourites menus ----------------------
+    // The windows read their texts from `engine` and open their help pages through it.
+    // The unit-of-measure window with its rows preselected (-1: none); hands back the
+    // rows chosen (-1: none). Unit rows: 0 mm, 1 cm, 2 m, 3 inch; display rows: 0 when
+    // needed, 1 always.
+    virtual void ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow) = 0;
+    // The calculator-list window showing `list` under `caption`; returns once its OK
+    // button has closed it (the list has then written the options).
+    virtual void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) = 0;
+    // The window-behaviour window with the resizable or the fixed button checked;
+    // returns its choice, "O" (resizable) or "N" (fixed).
+    virtual QString ShowWindowBehaviourWindow(Engine& engine, bool resizable) = 0;
+    // Writes one value into the settings file tornavel.ini, every other line staying
+    // as it was; false when the file cannot be written.
+    virtual bool WriteSettingsString(const QString& section, const QString& key, const QString& value) = 0;
+    // Full name of the settings file, for messages.
+    virtual QString SettingsFileName() = 0;
 };
 
 // Does nothing and says every browser call failed; a base for test doubles.
@@ -32,6 +59,16 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return false; }
     void SetClipboardText(const QString&) override {}
     bool OpenUrl(const QString&) override { return false; }
+    void CheckForUpdate(const QString&) override {}
+    bool IsNewerVersionListed(const QString&) override { return false; }
+    void ShowUnitWindow(Engine&, int&, int&) override {}
+    void ShowCalculatorListWindow(CalculatorListWindow&, const QString&) override {}
+    QString ShowWindowBehaviourWindow(Engine&, bool resizable) override
+    {
+        return resizable ? QStringLiteral("O") : QStringLiteral("N");
+    }
+    bool WriteSettingsString(const QString&, const QString&, const QString&) override { return false; }
+    QString SettingsFileName() override { return QStringLiteral("tornavel.ini"); }
 };
 
 } // namespace tornavel

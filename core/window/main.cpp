@@ -1,13 +1,35 @@
+#include "core/engine.h"
+#include "core/window/tornavel_window.h"
+#include "platform/locale.h"
+#include "platform/paths.h"
+#include "platform/widgets/widget_ui_services.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+
+#include <exception>
 
 int main(int argc, char* argv[])
 {
+    using namespace tornavel;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tornavel"));
-    window.resize(296, 400);
-    window.show();
-    return app.exec();
+
+    try {
+        StringTable strings;
+        strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
+        WidgetUiServices ui;
+        // The engine outlives the window; its calculator records are plain data, so
+        // discarding them at exit touches no widget.
+        Engine engine(strings, ui, ReadDecimalSeparator());
+        engine.ProgramDirectory = ProgramDirectory();
+        TFTornavel window(engine, ui, SettingsFilePath(), ReadDecimalSeparator());
+        ui.SetMainWindow(&window);
+        window.show();
+        return app.exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tornavel"), QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
 }

@@ -42,6 +42,8 @@ TEST_F(FormulaHelpers, LastTermKeepsItsOwnSignAndExponent)
     EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("Aire(-2")), -2.0);
     EXPECT_EQ(engine.LastTermStart(QStringLiteral("3&-40")), 2);
     EXPECT_EQ(engine.LastTermStart(QStringLiteral("12E-5")), 0);
+    // A root marker at the start is not part of the number.
+    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("R9")), 9.0);
 }
 
 TEST_F(FormulaHelpers, LastTermThatIsNotANumberRaisesTheConversionError)
@@ -81,6 +83,12 @@ TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
     engine.NormalizeEnteredNumber(p);
     EXPECT_EQ(p.result, "-3");
     EXPECT_EQ(p.formula, "2^-3");
+
+    // A root marker that opens the formula is kept.
+    p.result = QStringLiteral("5,");
+    p.formula = QStringLiteral("R5,");
+    engine.NormalizeEnteredNumber(p);
+    EXPECT_EQ(p.formula, "R5");
 }
 
 TEST(StateCodes, ClassifyResultsAndOperators)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/calculator_list.h"
 #include "platform/services.h"
+
+#include <functional>
 
 #include <QStringList>
 
@@ -23,6 +26,8 @@ public:
     QString clipboard;
     QStringList openedUrls;
     bool openSucceeds = true;
+    QStringList updateChecks;   // sections handed to CheckForUpdate
+    bool newerVersionListed = false;
 
     void ShowMessageForm(const QString& text, int lines) override
     {
@@ -44,6 +49,60 @@ public:
         openedUrls << url;
         return openSucceeds;
     }
+    void CheckForUpdate(const QString& section) override { updateChecks << section; }
+    bool IsNewerVersionListed(const QString&) override { return newerVersionListed; }
+
+    // Unit-of-measure window: the rows it was shown with; the user's choice (-2 keeps
+    // what was preselected).
+    QList<QPair<int, int>> unitWindowRows;
+    int chosenUnitRow = -2;
+    int chosenDisplayRow = -2;
+    void ShowUnitWindow(Engine&, int& unitRow, int& displayRow) override
+    {
+        unitWindowRows.push_back({unitRow, displayRow});
+        if (chosenUnitRow != -2)
+            unitRow = chosenUnitRow;
+        if (chosenDisplayRow != -2)
+            displayRow = chosenDisplayRow;
+    }
+
+    // Calculator-list window: its captions and modes; `calculatorListUser` plays the
+    // user on the list (after its activation) until OK closes it.
+    QStringList calculatorListCaptions;
+    QList<int> calculatorListModes;
+    std::function<void(CalculatorListWindow&)> calculatorListUser;
+    void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) override
+    {
+        calculatorListCaptions << caption;
+        calculatorListModes << list.ListMode;
+        list.FormActivate();
+        if (calculatorListUser)
+            calculatorListUser(list);
+    }
+
+    // Window-behaviour window: whether it was shown on a resizable window; the user's
+    // choice (empty: OK without a change).
+    QList<bool> behaviourWindowShown;
+    QString behaviourChoice;
+    QString ShowWindowBehaviourWindow(Engine&, bool resizable) override
+    {
+        behaviourWindowShown << resizable;
+        if (!behaviourChoice.isEmpty())
+            return behaviourChoice;
+        return resizable ? QStringLiteral("O") : QStringLiteral("N");
+    }
+
+    // Settings file: each write as section, key, value.
+    QList<QStringList> settingsWrites;
+    bool settingsWritable = true;
+    bool WriteSettingsString(const QString& section, const QString& key, const QString& value) override
+    {
+        if (!settingsWritable)
+            return false;
+        settingsWrites.push_back({section, key, value});
+        return true;
+    }
+    QString SettingsFileName() override { return QStringLiteral("/prog/tornavel.ini"); }
 };
 
 } // namespace tornavel

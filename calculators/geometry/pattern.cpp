@@ -1,0 +1,243 @@
+#include "calculators/geometry/geometry.h"
+
+#include "calculators/geometry/sides.h"
+#include "core/numbers.h"
+
+namespace tornavel {
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+
+bool IsOnScreen(const Engine& engine, const GeometryCalculator& calculator)
+{
+    return engine.HasCalculator() && engine.CalculatorStack.back().Number == calculator.number;
+}
+
+// The value of the term being closed: the result field while it shows a number
+// other than "0", else the last term of the formula (a typed "0" is read there).
+double TermValue(const Engine& engine, const PanelState& panel)
+{
+    if (panel.result != kZero)
+        return ToDouble(engine.TextNumber(panel.result));
+    return engine.LastFormulaTermValue(panel.formula);
+}
+
+// A number is there to be closed: one is shown or typed, and the formula does not
+// end with the "&" of an input already closed (the result field still shows that
+// input's number right after "&&").
+bool NumberToClose(const Engine& engine, const PanelState& panel)
+{
+    return (panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula))
+           && !panel.formula.endsWith(QLatin1Char('&'));
+}
+
+void RefuseInput(Engine& engine, const GeometryCalculator& calculator)
+{
+    GeometryUndo(engine, *calculator.undo);
+    engine.ui.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
+}
+
+// The list input replaces the result field: refilled with the polygon's side counts,
+// nothing selected, keypad off.
+void OpenListInput(Engine& engine, PanelState& panel)
+{
+    panel.resultVisible = false;
+    panel.listRows = PolygonSideTexts(engine);
+    panel.listIndex = -1;
+    panel.listLeft = 123;
+    panel.listTop = 8;
+    panel.listVisible = true;
+    engine.keys.KeypadEnabled = false;
+}
+
+// The number of sides of the chosen row, or none when the row is not in the list.
+std::optional<double> ListRowValue(const Engine& engine, const PanelState& panel, double storedRow)
+{
+    const std::optional<int> row = StoredListRow(storedRow);
+    if (!row || *row < 0 || *row >= panel.listRows.size())
+        return std::nullopt;
+    const std::optional<int> count = StoredListRow(ToDouble(engine.TextNumber(panel.listRows[*row])));
+    if (!count)
+        return std::nullopt;
+    return *count;
+}
+
+void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
+{
+    const int code = ResultCodeOf(calculator.number);
+    TCalculette& record = engine.Top();
+    PanelState& panel = engine.TopPanel();
+    const bool guard = (panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula))
+                       && engine.keys.LastKeyCode != code;
+    if (guard) {
+        if (calculator.normalizesEntry)
+            engine.NormalizeEnteredNumber(panel);
+        // The formula holds only the typed number: it is the input.
+        const QString terms = panel.formula;
+        GeometryValues values{};
+        values[0] = ToDouble(engine.TextNumber(terms));
+        const double result = calculator.formula(values);
+
+        panel.result = engine.NumberText(result);
+        if (!calculator.keepsMemory)
+            engine.keys.MemoryValue = result;
+        engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
+                               engine.options.UnitScaleCode);
+        panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms
+                        + QStringLiteral(")=") + panel.result;
+        panel.prompt = GeometryLabelText(engine, calculator.result);
+    }
+    // Also when nothing was computed: the next digit then starts over.
+    engine.keys.LastKeyCode = code;
+    engine.keys.KeyClass = code;
+}
+
+} // namespace
+
+QStringList PolygonSideTexts(const Engine& engine)
+{
+    QStringList rows;
+    for (int row = 0; row < PolygonSideRows(); ++row) {
+        if (const std::optional<int> sides = PolygonSidesOfRow(row))
+            rows.append(engine.NumberText(*sides));
+    }
+    return rows;
+}
+
+QString GeometryLabelText(const Engine& engine, const GeometryLabel& label)
+{
+    const Options& o = engine.options;
+    switch (label.suffix) {
+    case UnitSuffix::Length: return engine.PromptWithSuffix(label.stringId, o.LengthUnitSuffix, label.always);
+    case UnitSuffix::Area: return engine.PromptWithSuffix(label.stringId, o.AreaUnitSuffix, label.always);
+    case UnitSuffix::Volume: return engine.PromptWithSuffix(label.stringId, o.VolumeUnitSuffix, label.always);
+    case UnitSuffix::Angle: return engine.PromptWithSuffix(label.stringId, engine.AngleUnitSuffix, label.always);
+    case UnitSuffix::None: break;
+    }
+    return engine.Str(label.stringId);
+}
+
+void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
+{
+    if (!IsOnScreen(engine, calculator) || calculator.inputCount < 2)
+        return;
+    // On a shown result "&&" acts as C, after which there is nothing to close.
+    if (engine.keys.LastKeyCode == ResultCodeOf(calculator.number))
+        engine.CalculatriceCClick();
+
+    TCalculette& record = engine.Top();
+    PanelState& panel = engine.TopPanel();
+    if (!NumberToClose(engine, panel) || record.TermIndex >= calculator.inputCount - 1)
+        return;
+    const int k = record.TermIndex;
+    if (calculator.nextTermCheck && !calculator.nextTermCheck(record.Inputs, k, TermValue(engine, panel))) {
+        RefuseInput(engine, calculator);
+        return;
+    }
+
+    engine.keys.LastKeyCode = Code::NextTerm;
+    engine.keys.KeyClass = Code::NextTerm;
+    record.Inputs[static_cast<size_t>(k)] = TermValue(engine, panel);
+    // The formula keeps the term as typed; the result field keeps showing it until
+    // the next digit replaces it.
+    panel.formula += QLatin1Char('&');
+    if (k + 1 == calculator.undo->listInput)
+        OpenListInput(engine, panel);
+    ShowGeometryPrompt(engine, *calculator.undo, k + 1);
+    record.TermIndex = k + 1;
+    engine.UpdateOperatorButtons(record);
+}
+
+void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
+{
+    if (!IsOnScreen(engine, calculator))
+        return;
+    if (calculator.inputCount == 1) {
+        ComputeSingleInput(engine, calculator);
+        return;
+    }
+
+    const int code = ResultCodeOf(calculator.number);
+    const int last = calculator.inputCount - 1;
+    const bool lastFromList = calculator.undo->listInput == last;
+    TCalculette& record = engine.Top();
+    PanelState& panel = engine.TopPanel();
+    const bool termThere = lastFromList
+                               ? engine.ComboHasSelection(panel)
+                               : panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula);
+    if (!termThere || engine.keys.LastKeyCode == code || record.TermIndex != last
+        || panel.formula.endsWith(QLatin1Char('&')))
+        return;
+
+    // During a replay the restored inputs are used as they are, except where the
+    // calculator re-reads its last term from the restored formula.
+    double lastValue = record.Inputs[static_cast<size_t>(last)];
+    const bool readTerm = !engine.keys.RecomputingFlag || calculator.rereadsLastTerm;
+    if (lastFromList) {
+        if (!engine.keys.RecomputingFlag)
+            lastValue = panel.listIndex;
+        record.Inputs[static_cast<size_t>(last)] = lastValue;
+    } else if (readTerm) {
+        lastValue = TermValue(engine, panel);
+        if (!calculator.rereadsLastTerm)
+            record.Inputs[static_cast<size_t>(last)] = lastValue;
+    }
+
+    const QString terms = panel.formula;
+    GeometryValues values = record.Inputs;
+    values[static_cast<size_t>(last)] = lastValue;
+    if (calculator.computeCheck && !calculator.computeCheck(values, engine.options.UnitScaleCode)) {
+        RefuseInput(engine, calculator);
+        return;
+    }
+    if (calculator.rereadsLastTerm)
+        record.Inputs[static_cast<size_t>(last)] = lastValue;
+
+    if (lastFromList) {
+        // A stored row outside the list (a damaged history entry) has no number of
+        // sides: nothing is computed.
+        const std::optional<double> sides = ListRowValue(engine, panel, lastValue);
+        if (!sides)
+            return;
+        values[static_cast<size_t>(last)] = *sides;
+    }
+    const double result = calculator.formula(values);
+
+    panel.result = engine.NumberText(result);
+    if (!calculator.keepsMemory)
+        engine.keys.MemoryValue = result;
+    engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
+                           engine.options.UnitScaleCode);
+    panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms
+                    + QStringLiteral(")=") + panel.result;
+    panel.prompt = GeometryLabelText(engine, calculator.result);
+    if (lastFromList) {
+        panel.listVisible = false;
+        panel.resultVisible = true;
+    }
+    engine.keys.LastKeyCode = code;
+    engine.keys.KeyClass = code;
+}
+
+void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, int row)
+{
+    if (!IsOnScreen(engine, calculator) || calculator.undo->listInput < 0)
+        return;
+    PanelState& panel = engine.TopPanel();
+    // Only a list on screen can be picked from, and only one of its rows.
+    if (!panel.listVisible || row < 0 || row >= panel.listRows.size())
+        return;
+    panel.listIndex = row;
+    // A count already chosen is taken back first.
+    if (!panel.formula.endsWith(QLatin1Char('&')))
+        GeometryUndo(engine, *calculator.undo);
+    if (panel.listIndex == -1)
+        panel.listIndex = row;
+    const std::optional<int> sides = PolygonSidesOfRow(panel.listIndex);
+    if (!sides)
+        return;
+    panel.formula += engine.NumberText(*sides);
+}
+
+} // namespace tornavel

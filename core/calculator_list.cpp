@@ -1,0 +1,105 @@
+#include "core/calculator_list.h"
+
+#include "core/engine.h"
+
+#include <algorithm>
+
+namespace tornavel {
+
+CalculatorListWindow::CalculatorListWindow(Engine& engine, int listMode)
+    : ListMode(listMode), engine_(engine)
+{
+}
+
+int CalculatorListWindow::CalculatorOfBox(int box)
+{
+    if (box < 0 || box >= BoxCount)
+        return -1;
+    if (box == 0)
+        return 0;
+    if (box == 1)
+        return 39;
+    return box - 1;
+}
+
+int CalculatorListWindow::BoxOfCalculator(int number)
+{
+    if (number < 0 || number >= BoxCount)
+        return -1;
+    if (number == 0)
+        return 0;
+    if (number == 39)
+        return 1;
+    return number + 1;
+}
+
+QString CalculatorListWindow::BoxCaption(int box) const
+{
+    return engine_.CalculatorName(CalculatorOfBox(box));
+}
+
+bool CalculatorListWindow::IsChecked(int box) const
+{
+    return box >= 0 && box < BoxCount && checked_[static_cast<size_t>(box)];
+}
+
+int CalculatorListWindow::CheckedCount() const
+{
+    return static_cast<int>(std::count(checked_.begin(), checked_.end(), true));
+}
+
+void CalculatorListWindow::FormActivate()
+{
+    checked_.fill(false);
+    const auto check = [this](int number) {
+        const int box = BoxOfCalculator(number);
+        if (box >= 0)
+            checked_[static_cast<size_t>(box)] = true;
+    };
+    if (ListMode == ChooseDefault) {
+        check(engine_.options.DefaultCalculator);
+    } else {
+        for (int favourite : engine_.options.Favourites)
+            check(favourite);
+    }
+}
+
+bool CalculatorListWindow::BoxClick(int box, bool checked)
+{
+    if (box < 0 || box >= BoxCount)
+        return false;
+    checked_[static_cast<size_t>(box)] = checked;
+    const int limit = ListMode == ChooseDefault ? 1 : 5;
+    if (CheckedCount() > limit)
+        checked_[static_cast<size_t>(box)] = false;
+    return checked_[static_cast<size_t>(box)];
+}
+
+bool CalculatorListWindow::BtnOKClick()
+{
+    if (ListMode == ChooseDefault) {
+        for (int box = 0; box < BoxCount; ++box) {
+            if (checked_[static_cast<size_t>(box)]) {
+                engine_.options.DefaultCalculator = CalculatorOfBox(box);
+                return true;
+            }
+        }
+        engine_.ui.MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
+        return false;
+    }
+    Options& options = engine_.options;
+    options.Favourites.fill(-1);
+    size_t slot = 0;
+    for (int box = 0; box < BoxCount && slot < options.Favourites.size(); ++box) {
+        if (checked_[static_cast<size_t>(box)])
+            options.Favourites[slot++] = CalculatorOfBox(box);
+    }
+    return true;
+}
+
+void CalculatorListWindow::HelpKeyDown()
+{
+    engine_.OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
+}
+
+} // namespace tornavel

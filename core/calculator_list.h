@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace tornavel {
+
+class Engine;
+
+// The rules of the calculator-list window FLCalculettes: forty check boxes, one per
+// calculator in the order 0, 39, 1, 2 .. 38, from which the user chooses either the
+// default calculator (mode 0) or up to five favourites (mode 1). The window shows this
+// model and forwards its clicks and keys; OK writes the choice into the options.
+class CalculatorListWindow {
+public:
+    static constexpr int BoxCount = 40;
+    static constexpr int ChooseDefault = 0;
+    static constexpr int ChooseFavourites = 1;
+
+    CalculatorListWindow(Engine& engine, int listMode);
+
+    Engine& engine() const { return engine_; }
+
+    int ListMode = ChooseDefault;
+
+    // Box b shows calculator 0 for b = 0, 39 for b = 1 and b - 1 after that; -1 for
+    // anything outside the forty.
+    static int CalculatorOfBox(int box);
+    static int BoxOfCalculator(int number);
+
+    QString BoxCaption(int box) const;
+    bool IsChecked(int box) const;
+    int CheckedCount() const;
+
+    // At each showing: every box off, then the boxes of the current choice on.
+    void FormActivate();
+    // The user switched a box on or off. A second box in mode 0, a sixth in mode 1,
+    // is switched off again at once. Returns the box's state after the rule.
+    bool BoxClick(int box, bool checked);
+    // OK: stores the choice and returns true (the window closes), or shows why not and
+    // returns false (the window stays open).
+    bool BtnOKClick();
+    // Ctrl+A: opens the help page of the mode.
+    void HelpKeyDown();
+
+private:
+    Engine& engine_;
+    std::array<bool, BoxCount> checked_{};
+};
+
+} // namespace tornavel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/history.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tornavel {
+
+// The history file CLS.dat: a little-endian signed 32-bit index of the newest entry
+// (-1 for an empty history), then that many entries plus one, oldest first, 168 bytes
+// each:
+//   0   Number      int32
+//   4   Text        108 bytes of Windows-1252, NUL-terminated (at most 107 characters)
+//   112 Inputs      six IEEE-754 doubles
+//   160 TermIndex   int32
+//   164 UnitScale   int32
+inline constexpr int HistoryCapacity = 20;
+inline constexpr int HistoryRecordSize = 168;
+inline constexpr int HistoryTextBytes = 108;
+inline constexpr int HistoryTextMaxLength = HistoryTextBytes - 1;
+
+QByteArray EncodeHistory(const History& history);
+
+// Reads the bytes of a history file. A count below -1 gives an empty history; a
+// record cut short by the end of the file is dropped, and so is every record that
+// could not be replayed safely (see IsUsableHistoryEntry). Of more than twenty
+// usable records, the newest twenty are kept.
+History DecodeHistory(const QByteArray& bytes);
+
+// True when an entry read from a file can be shown and replayed: calculator 0-39,
+// term index 0-5, one of the four unit codes, finite inputs where they carry meaning
+// (calculator 39 also keeps its function code in Inputs[2]), and, for the calculators
+// whose first input is a list choice (33, 35-38), a choice inside its list.
+bool IsUsableHistoryEntry(const HistoryEntry& entry);
+
+// Texts of the state files are 8-bit Windows-1252. A character that the code page
+// cannot hold is written as "?".
+QString DecodeWindows1252(const QByteArray& bytes);
+QByteArray EncodeWindows1252(const QString& text);
+
+} // namespace tornavel

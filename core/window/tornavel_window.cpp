@@ -1,0 +1,735 @@
+#include "core/window/tornavel_window.h"
+
+#include "core/calcerror.h"
+#include "core/engine.h"
+#include "core/layout.h"
+#include "core/menus.h"
+#include "platform/inifile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFont>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QThread>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace tornavel {
+
+namespace {
+
+// Geometry of the client area (pixels).
+constexpr int kMenuBarHeight = 28;
+constexpr int kPanelTop = 28;
+constexpr int kPanelHeight = 246;
+constexpr int kListPanelHeight = 105;
+constexpr int kKeypadLeft = 13;
+constexpr int kKeypadTop = 65;
+constexpr int kOperatorsLeft = 142;
+constexpr int kOperatorsTop = 37;  // in the panel, level with the keypad
+constexpr int kOperatorsWidth = 146;
+constexpr int kOperatorsHeight = 124;
+
+const QColor kPanelColour(184, 222, 224);
+
+QString Numbered(const char* role, int number)
+{
+    return QLatin1String(role) + QString::number(number);
+}
+
+// The background picture, drawn so that it lines up across the panels.
+class FondImage : public QWidget {
+public:
+    FondImage(const QPixmap& picture, QWidget* origin, QWidget* parent)
+        : QWidget(parent), picture_(picture), origin_(origin)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (picture_.isNull()) {
+            painter.fillRect(rect(), kPanelColour);
+            return;
+        }
+        painter.drawPixmap(-mapTo(origin_, QPoint(0, 0)), picture_);
+    }
+
+private:
+    const QPixmap& picture_;
+    QWidget* origin_;
+};
+
+void Quiet(QWidget* w)
+{
+    w->setFocusPolicy(Qt::NoFocus);
+}
+
+QChar KeyCharacter(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Backspace: return QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QChar(13);
+    case Qt::Key_Escape: return QChar(27);
+    default: break;
+    }
+    const QString text = e->text();
+    return text.isEmpty() ? QChar() : text.front();
+}
+
+} // namespace
+
+QString ReadWindowBehaviour(const QString& settingsPath)
+{
+    return IniFile(settingsPath)
+        .ReadString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"),
+                    QStringLiteral("O"));
+}
+
+TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPath,
+                       const QString& decimalSeparator, QWidget* parent)
+    : QWidget(parent), engine_(engine), ui_(ui)
+{
+    setObjectName(QStringLiteral("FTornavel"));
+    // No maximise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    engine_.FormCreate(ReadWindowBehaviour(settingsPath), decimalSeparator);
+
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(MainClientWidth, MainClientHeight);
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, kPanelColour);
+    client_->setPalette(palette);
+
+    client_->setParent(this);
+    if (engine_.WindowResizable) {
+        // A sizeable border; scroll bars come when the window is made smaller than
+        // its content (see resizeEvent).
+        resize(MainClientWidth, MainClientHeight);
+    } else {
+        setFixedSize(MainClientWidth, MainClientHeight);
+    }
+
+    // Decoding the background picture takes longer than building the window: it is
+    // decoded beside the construction and shown as soon as it is ready.
+    const QString picturePath = engine_.strings.FondPicturePath();
+    if (!picturePath.isEmpty()) {
+        pictureLoader_ = QThread::create([this, picturePath] {
+            // The format named by the suffix (png or bmp, both built in): probing the
+            // image plugins would load every one of them.
+            QImageReader reader(picturePath, QFileInfo(picturePath).suffix().toLower().toLatin1());
+            reader.setAutoDetectImageFormat(false);
+            decodedPicture_ = reader.read();
+        });
+        connect(pictureLoader_, &QThread::finished, this, [this] {
+            fond_ = QPixmap::fromImage(decodedPicture_);
+            decodedPicture_ = QImage();
+            client_->update();
+        });
+        pictureLoader_->start();
+    }
+
+    // Hints on a white background.
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, Qt::white);
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hints);
+
+    // Only the panel on screen is built before the window first appears; the others
+    // follow as soon as it has been painted (see BuildAllPanels).
+    BuildMenuBar();
+    BuildKeypad();
+    BuildListPanel();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const WindowPosition at = CentredOnScreen(area.width(), area.height(), width(), height());
+        move(area.left() + at.left, area.top() + at.top);
+    }
+
+    Render();
+    // Keys typed anywhere in this window reach the engine first.
+    qApp->installEventFilter(this);
+}
+
+TFTornavel::~TFTornavel()
+{
+    qApp->removeEventFilter(this);
+    if (pictureLoader_) {
+        pictureLoader_->wait();
+        delete pictureLoader_;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Construction
+// ---------------------------------------------------------------------------
+
+QPushButton* TFTornavel::MakeButton(QWidget* parent, const char* name, const QString& caption, int x,
+                                    int y, int width, int height, std::function<void()> operation,
+                                    const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(x, y, width, height);
+    Quiet(button);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    connect(button, &QPushButton::clicked, this, [this, op = std::move(operation)] { Dispatch(op); });
+    return button;
+}
+
+QAction* TFTornavel::MakeAction(QMenu* menu, const char* name, const QString& caption,
+                                std::function<void()> operation)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, op = std::move(operation)] { Dispatch(op); });
+    captionedActions_.push_back(action);
+    return action;
+}
+
+void TFTornavel::BuildMenuBar()
+{
+    menuBar_ = new QWidget(client_);
+    menuBar_->setObjectName(QStringLiteral("PMenu"));
+    menuBar_->setGeometry(0, 0, MainClientWidth, kMenuBarHeight);
+    auto* fond = new FondImage(fond_, client_, menuBar_);
+    fond->setObjectName(QStringLiteral("FondMenu"));
+    fond->setGeometry(0, 0, MainClientWidth, kMenuBarHeight);
+
+    // The buttons open their pop-up menus, which are built once the window is on screen.
+    struct Button {
+        const char* name;
+        const char* caption;
+        QMenu* TFTornavel::*menu;
+        int left;
+        int width;
+    };
+    static constexpr Button buttons[] = {
+        {"btnCalculettes", "Calculatrices", &TFTornavel::calculatorsMenu_, 4, 82},
+        {"BtnCalculs", "Calculs", &TFTornavel::historyMenu_, 88, 56},
+        {"btnOptions", "Options", &TFTornavel::optionsMenu_, 146, 56},
+        {"btnFavoris", "Favoris", &TFTornavel::favouritesMenu_, 204, 56},
+        {"btnAide", "?", &TFTornavel::helpMenu_, 262, 28},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), menuBar_);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(b.left, 3, b.width, 22);
+        Quiet(button);
+        const auto menu = b.menu;
+        connect(button, &QPushButton::clicked, this, [this, menu, button] {
+            BuildAllPanels();
+            PopUp(this->*menu, button);
+        });
+    }
+}
+
+void TFTornavel::BuildMenus()
+{
+    if (calculatorsMenu_)
+        return;
+    Engine& e = engine_;
+
+    calculatorsMenu_ = new QMenu(this);
+    calculatorsMenu_->setObjectName(QStringLiteral("PopupMCalculettes"));
+    for (const CalculatorMenuEntry& entry : CalculatorMenuEntries()) {
+        if (entry.item < 0) {
+            QAction* separator = calculatorsMenu_->addSeparator();
+            separator->setObjectName(QString::fromLatin1(entry.name));
+            separator->setText(QStringLiteral("-"));
+            continue;
+        }
+        const int item = entry.item;
+        MakeAction(calculatorsMenu_, entry.name, QString(), [&e, item] { e.CalculetteClick(item); });
+    }
+
+    historyMenu_ = new QMenu(this);
+    historyMenu_->setObjectName(QStringLiteral("PopupMCalculs"));
+    for (int k = 0; k < 20; ++k) {
+        const QByteArray name = "Calcul" + QByteArray::number(k);
+        historyItems_[static_cast<size_t>(k)] =
+            MakeAction(historyMenu_, name.constData(), QString(), [&e, k] { e.TraitArticleMCalculs(k); });
+        historyItems_[static_cast<size_t>(k)]->setVisible(false);
+    }
+    connect(historyMenu_, &QMenu::aboutToShow, this, [this] {
+        Dispatch([this] { engine_.PopupMCalculsPopup(); });
+        const QStringList& captions = engine_.window.historyCaptions;
+        for (int k = 0; k < 20; ++k) {
+            QAction* item = historyItems_[static_cast<size_t>(k)];
+            item->setVisible(k < captions.size());
+            item->setText(captions.value(k));
+        }
+    });
+
+    optionsMenu_ = new QMenu(this);
+    optionsMenu_->setObjectName(QStringLiteral("PopupMOptions"));
+    MakeAction(optionsMenu_, "UniteMesure", QString(), [&e] { e.UniteMesureClick(); });
+    MakeAction(optionsMenu_, "Affichage1", QStringLiteral("Comportement de la fenêtre"),
+               [&e] { e.Affichage1Click(); });
+
+    favouritesMenu_ = new QMenu(this);
+    favouritesMenu_->setObjectName(QStringLiteral("PopupMFavoris"));
+    MakeAction(favouritesMenu_, "SelCalculetteDefaut", QString(), [&e] { e.SelCalculetteDefautClick(); });
+    MakeAction(favouritesMenu_, "SelCalculetteFavorites", QString(),
+               [&e] { e.SelCalculetteFavoritesClick(); });
+    favouritesMenu_->addSeparator();
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray name = "Favoris" + QByteArray::number(k);
+        favouriteItems_[static_cast<size_t>(k)] =
+            MakeAction(favouritesMenu_, name.constData(), QString(), [&e, k] { e.FavorisClick(k); });
+        favouriteItems_[static_cast<size_t>(k)]->setVisible(false);
+    }
+    connect(favouritesMenu_, &QMenu::aboutToShow, this, [this] {
+        Dispatch([this] { engine_.PopupMFavorisPopup(); });
+        // Item k shows slot k; an empty caption is an empty slot.
+        const QStringList& captions = engine_.window.favouriteCaptions;
+        for (int k = 0; k < 5; ++k) {
+            QAction* item = favouriteItems_[static_cast<size_t>(k)];
+            item->setVisible(!captions.value(k).isEmpty());
+            item->setText(captions.value(k));
+        }
+    });
+
+    helpMenu_ = new QMenu(this);
+    helpMenu_->setObjectName(QStringLiteral("PopupMAide"));
+    MakeAction(helpMenu_, "AideTornavel", QString(), [&e] { e.AideTornavelClick(); });
+    MakeAction(helpMenu_, "Collaboration", QString(), [&e] { e.CollaborationClick(); });
+    MakeAction(helpMenu_, "AstucesTornavel", QString(), [&e] { e.AstucesTornavelClick(); });
+    MakeAction(helpMenu_, "VideosdedmonstrationdeTornavel",
+               QStringLiteral("Vidéos de démonstration de  Tornavel"),
+               [&e] { e.VideosdedmonstrationdeTornavelClick(); });
+    MakeAction(helpMenu_, "PagePresentationTornavel", QString(), [&e] { e.PagePresentationTornavelClick(); });
+    MakeAction(helpMenu_, "SiteInternetAuteur", QString(), [&e] { e.SiteInternetAuteurClick(); });
+    MakeAction(helpMenu_, "AproposdeTornavel", QString(), [&e] { e.AproposdeTornavelClick(); });
+    upgradeItem_ = MakeAction(helpMenu_, "MiseANiveau", QString(), [&e] { e.MiseANiveauClick(); });
+    upgradeItem_->setVisible(false);
+    RenderMenus();
+
+    RenderMenus();
+}
+
+void TFTornavel::PopUp(QMenu* menu, QWidget* button)
+{
+    const QRect frame = frameGeometry();
+    const QPoint inClient = button->mapTo(client_, QPoint(0, 0));
+    const ScreenPoint at = MenuPopupPosition(frame.left(), frame.top(), frame.height(), height(),
+                                             inClient.x(), inClient.y(), button->width());
+    menu->popup(QPoint(at.x, at.y));
+    listPanel_->setFocus();
+}
+
+void TFTornavel::BuildAllPanels()
+{
+    for (int n = 0; n < CalculatorCount; ++n)
+        BuildPanel(n);
+    BuildMenus();
+}
+
+void TFTornavel::BuildPanel(int n)
+{
+    const PanelState& state = engine_.panels[static_cast<size_t>(n)];
+    PanelWidgets& w = panels_[static_cast<size_t>(n)];
+    if (w.panel)
+        return;
+
+    w.panel = new QWidget(client_);
+    w.panel->setObjectName(Numbered("PCalculette", n));
+    w.panel->setGeometry(0, kPanelTop, MainClientWidth, kPanelHeight);
+    w.panel->hide();
+
+    w.fond = new FondImage(fond_, client_, w.panel);
+    w.fond->setObjectName(Numbered("Fond", n));
+    w.fond->setGeometry(0, 0, MainClientWidth, kPanelHeight);
+
+    if (n != 0 && n != 39) {
+        w.prompt = new QLabel(w.panel);
+        w.prompt->setObjectName(Numbered("LblResultat", n));
+        // Long prompts with their unit take two lines beside the result field.
+        w.prompt->setGeometry(6, 2, 115, 34);
+        w.prompt->setWordWrap(true);
+        w.prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    w.result = new QLineEdit(QStringLiteral("0"), w.panel);
+    w.result->setObjectName(Numbered("EdtCalculetteRes", n));
+    w.result->setGeometry(123, 8, 160, 21);
+    w.result->setReadOnly(true);
+    w.result->setAlignment(Qt::AlignRight);
+    Quiet(w.result);
+
+    if (state.hasList) {
+        w.list = new QComboBox(w.panel);
+        w.list->setObjectName(Numbered("ListBox", n));
+        w.list->setGeometry(123, 8, 160, 21);
+        w.list->hide();
+        Quiet(w.list);
+        connect(w.list, &QComboBox::activated, this,
+                [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }); });
+    }
+
+    w.formula = new QPlainTextEdit(w.panel);
+    w.formula->setObjectName(Numbered("EdtFormule", n));
+    w.formula->setGeometry(8, 168, 280, 70);
+    w.formula->setReadOnly(true);
+    w.formula->setLineWrapMode(QPlainTextEdit::NoWrap);
+    w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Quiet(w.formula);
+
+    w.operators = new QWidget(w.panel);
+    w.operators->setObjectName(Numbered("POperateurs", n));
+    w.operators->setGeometry(kOperatorsLeft, kOperatorsTop, kOperatorsWidth, kOperatorsHeight);
+
+    Engine& e = engine_;
+    const QByteArray ok = Numbered("POk", n).toLatin1();
+    const QByteArray mr = Numbered("PMR", n).toLatin1();
+    const QString okHint = QStringLiteral("Retour au calcul principal");
+    const QString mrHint = QStringLiteral("Affiche le nombre mémorisé");
+
+    if (n == 0) {
+        BuildStandardKeys(w);
+    } else if (n == 39) {
+        BuildMathKeys(w);
+    } else {
+        const QByteArray compute = Numbered("PCalcul", n).toLatin1();
+        w.compute = MakeButton(w.operators, compute.constData(), QStringLiteral("f="), 0, 0, 72, 28,
+                               [&e, n] { e.PCalculClick(n); });
+        if (state.hasNextKey) {
+            const QByteArray next = Numbered("PEt", n).toLatin1();
+            w.next = MakeButton(w.operators, next.constData(), QStringLiteral("&&"), 74, 0, 72, 28,
+                                [&e, n] { e.PEtClick(n); });
+        }
+        w.memory = MakeButton(w.operators, mr.constData(), QStringLiteral("MR"), 0, 30, 72, 28,
+                              [&e] { e.PMR0Click(); }, mrHint);
+        w.ok = MakeButton(w.operators, ok.constData(), QStringLiteral("Ok"), 74, 30, 72, 28,
+                          [&e] { e.POk0Click(); }, okHint);
+        int i = 0;
+        for (const RadioButtonState& radio : state.radios) {
+            auto* button = new QRadioButton(radio.caption, w.operators);
+            button->setObjectName(radio.name);
+            button->setAutoExclusive(false);
+            button->setGeometry((i % 2) * 74, 62 + (i / 2) * 20, 72, 18);
+            Quiet(button);
+            connect(button, &QRadioButton::clicked, this,
+                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }); });
+            w.radios.push_back(button);
+            ++i;
+        }
+    }
+    // The keypad lies over the panels.
+    keypad_->raise();
+    RenderPanel(n);
+}
+
+void TFTornavel::BuildStandardKeys(PanelWidgets& w)
+{
+    Engine& e = engine_;
+    QWidget* p = w.operators;
+    constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
+    MakeButton(p, "PCalculatricePlus", QStringLiteral("+"), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
+    MakeButton(p, "PCalculatriceMoins", QStringLiteral("-"), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
+    MakeButton(p, "PCalculatriceRac", QStringLiteral("rac"), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceRacineClick(); }, QStringLiteral("Racine carré du nombre"));
+    MakeButton(p, "PCalculatriceMult", QStringLiteral("*"), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
+    MakeButton(p, "PCalculatriceSlash", QStringLiteral("/"), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
+    MakeButton(p, "PCalculatriceInverse", QStringLiteral("1/x"), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatriceInverseClick(); }, QStringLiteral("Inverse du nombre"));
+    MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PCalculatriceMSClick(); },
+               QStringLiteral("Mémorise le nombre affiché"));
+    w.memory = MakeButton(p, "PMR0", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          QStringLiteral("Affiche le nombre mémorisé"));
+    MakeButton(p, "PCalculatriceEgal", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh,
+               [&e] { e.PCalculatriceEgalClick(); });
+    w.ok = MakeButton(p, "POk0", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      QStringLiteral("Retour au calcul principal"));
+}
+
+void TFTornavel::BuildMathKeys(PanelWidgets& w)
+{
+    Engine& e = engine_;
+    QWidget* p = w.operators;
+    constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
+    MakeButton(p, "PCalculatriceSin", QStringLiteral("sin"), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
+               QStringLiteral("Sinus du nombre"));
+    MakeButton(p, "PCalculatriceCos", QStringLiteral("cos"), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
+               QStringLiteral("Cosinus du nombre"));
+    MakeButton(p, "PCalculatriceTan", QStringLiteral("tan"), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceTanClick(); }, QStringLiteral("Tangente du nombre"));
+    MakeButton(p, "PCalculatriceInv", QStringLiteral("inv"), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
+               QStringLiteral("Inverse de fonction trigonométrique"));
+    MakeButton(p, "PCalculatricePi", QStringLiteral("pi"), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
+    MakeButton(p, "PCalculatricePuis", QStringLiteral("x^y"), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatricePuisClick(); },
+               QStringLiteral("Elévation du nombre (x) à la puissance y"));
+    MakeButton(p, "PCalculatriceInvSigne", QStringLiteral("+/-"), 0, 2 * dy, bw, bh,
+               [&e] { e.PCalculatriceInvSigneClick(); }, QStringLiteral("Inverse le signe du nombre"));
+    w.memory = MakeButton(p, "PMR39", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          QStringLiteral("Affiche le nombre mémorisé"));
+    MakeButton(p, "PCalcul39", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
+    w.ok = MakeButton(p, "POk39", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      QStringLiteral("Retour au calcul principal"));
+}
+
+void TFTornavel::BuildKeypad()
+{
+    Engine& e = engine_;
+    keypad_ = new QWidget(client_);
+    keypad_->setObjectName(QStringLiteral("PClavier"));
+    keypad_->setGeometry(kKeypadLeft, kKeypadTop, 120, 120);
+    constexpr int bw = 28, bh = 28, step = 30;
+    // 7 8 9 CE / 4 5 6 C / 1 2 3 / 0 ,
+    const int digitColumn[10] = {0, 0, 1, 2, 0, 1, 2, 0, 1, 2};
+    const int digitRow[10] = {3, 2, 2, 2, 1, 1, 1, 0, 0, 0};
+    for (int d = 0; d < 10; ++d) {
+        const QByteArray name = "PCalculatrice" + QByteArray::number(d);
+        const int width = d == 0 ? bw + step : bw;
+        MakeButton(keypad_, name.constData(), QString::number(d), digitColumn[d] * step, digitRow[d] * step, width,
+                   bh, [&e, d] { e.PCalculatriceDigitClick(d); });
+    }
+    MakeButton(keypad_, "PCalculatriceVirgule", QStringLiteral(","), 2 * step, 3 * step, bw, bh,
+               [&e] { e.PCalculatriceVirguleClick(); });
+    MakeButton(keypad_, "CalculatriceCE", QStringLiteral("CE"), 3 * step, 0, bw, bh,
+               [&e] { e.CalculatriceCEClick(); });
+    MakeButton(keypad_, "CalculatriceC", QStringLiteral("C"), 3 * step, step, bw, bh,
+               [&e] { e.CalculatriceCClick(); });
+    keypad_->raise();
+}
+
+void TFTornavel::BuildListPanel()
+{
+    listPanel_ = new QWidget(client_);
+    listPanel_->setObjectName(QStringLiteral("PanelListe"));
+    listPanel_->setGeometry(0, kPanelTop + kPanelHeight, MainClientWidth, kListPanelHeight);
+    // The keyboard's home: every key handler gives the focus back here.
+    listPanel_->setFocusPolicy(Qt::StrongFocus);
+    auto* fond = new FondImage(fond_, client_, listPanel_);
+    fond->setObjectName(QStringLiteral("FondListe"));
+    fond->setGeometry(0, 0, MainClientWidth, kListPanelHeight);
+
+    auto* caption = new QLabel(QStringLiteral("Sous calcul"), listPanel_);
+    caption->setObjectName(QStringLiteral("lblSousCalcul"));
+    caption->setGeometry(13, 3, 270, 16);
+
+    offered_ = new QListWidget(listPanel_);
+    offered_->setObjectName(QStringLiteral("LbCalculettes"));
+    offered_->setGeometry(13, 20, 270, 81);
+    offered_->setToolTip(
+        QStringLiteral("Double-cliquez sur une calculatrice de la liste pour effectuer un sous calcul"));
+    offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Quiet(offered_);
+    connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const int row = offered_->row(item);
+        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); });
+    });
+
+    status_ = new QLabel(client_);
+    status_->setObjectName(QStringLiteral("StatusBar"));
+    const int statusTop = kPanelTop + kPanelHeight + kListPanelHeight;
+    status_->setGeometry(0, statusTop, MainClientWidth, MainClientHeight - statusTop);
+    status_->setFrameShape(QFrame::Panel);
+    status_->setFrameShadow(QFrame::Sunken);
+    status_->setIndent(4);
+}
+
+// ---------------------------------------------------------------------------
+// Events
+// ---------------------------------------------------------------------------
+
+void TFTornavel::Dispatch(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const CalcError& error) {
+        ui_.MessageBox(ErrorBoxText(error.message()), QStringLiteral("Tornavel"), BoxIcon::Error);
+    } catch (const std::exception& error) {
+        ui_.MessageBox(ErrorBoxText(QString::fromLocal8Bit(error.what())), QStringLiteral("Tornavel"),
+                       BoxIcon::Error);
+    }
+    Render();
+    if (listPanel_)
+        listPanel_->setFocus();
+}
+
+bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::Paint) || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this)
+        return QWidget::eventFilter(watched, event);
+
+    if (type == QEvent::Paint) {
+        // The window is on screen: build the other panels right after this paint.
+        if (!allPanelsQueued_) {
+            allPanelsQueued_ = true;
+            QTimer::singleShot(0, this, [this] { BuildAllPanels(); });
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
+    const QChar character = KeyCharacter(key);
+    bool handled = false;
+    Dispatch([&] {
+        handled = engine_.FormKeyDown(key->key(), ctrl);
+        if (!character.isNull())
+            handled = engine_.FormKeyPress(character) || handled;
+    });
+    return handled;
+}
+
+void TFTornavel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        Dispatch([this] { engine_.FormActivate(); });
+    }
+}
+
+void TFTornavel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (scroller_ || !engine_.WindowResizable)
+        return;
+    if (width() >= MainClientWidth && height() >= MainClientHeight)
+        return;
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("AutoScroll"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidget(client_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller_);
+    scroller_->show();
+}
+
+void TFTornavel::closeEvent(QCloseEvent* event)
+{
+    Dispatch([this] { engine_.FormClose(); });
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Rendering
+// ---------------------------------------------------------------------------
+
+void TFTornavel::RenderMenus()
+{
+    if (!calculatorsMenu_)
+        return;
+    const auto& captions = engine_.window.menuCaptions;
+    for (QAction* action : captionedActions_) {
+        const auto it = captions.constFind(action->objectName());
+        if (it != captions.constEnd() && action->text() != *it)
+            action->setText(*it);
+    }
+    if (upgradeItem_)
+        upgradeItem_->setVisible(engine_.window.upgradeItemVisible);
+}
+
+void TFTornavel::RenderPanel(int n)
+{
+    const PanelState& s = engine_.panels[static_cast<size_t>(n)];
+    PanelWidgets& w = panels_[static_cast<size_t>(n)];
+    if (!w.panel) {
+        // A panel is built at the latest when it comes on screen.
+        if (s.visible)
+            BuildPanel(n);
+        return;
+    }
+
+    if (w.prompt && w.prompt->text() != s.prompt)
+        w.prompt->setText(s.prompt);
+    if (w.result->text() != s.result)
+        w.result->setText(s.result);
+    w.result->setVisible(s.resultVisible);
+    if (w.formula->toPlainText() != s.formula)
+        w.formula->setPlainText(s.formula);
+
+    if (w.list) {
+        QStringList rows;
+        rows.reserve(w.list->count());
+        for (int i = 0; i < w.list->count(); ++i)
+            rows.append(w.list->itemText(i));
+        if (rows != s.listRows) {
+            w.list->clear();
+            w.list->addItems(s.listRows);
+        }
+        if (w.list->currentIndex() != s.listIndex)
+            w.list->setCurrentIndex(s.listIndex);
+        w.list->move(s.listLeft, s.listTop);
+        w.list->setVisible(s.listVisible);
+    }
+
+    if (w.compute)
+        w.compute->setEnabled(s.computeEnabled);
+    if (w.next) {
+        w.next->setEnabled(s.nextEnabled);
+        if (w.next->toolTip() != s.nextHint)
+            w.next->setToolTip(s.nextHint);
+    }
+    if (w.memory)
+        w.memory->setEnabled(s.memoryEnabled);
+    for (size_t i = 0; i < w.radios.size() && i < s.radios.size(); ++i) {
+        QRadioButton* radio = w.radios[i];
+        if (radio->text() != s.radios[i].caption)
+            radio->setText(s.radios[i].caption);
+        radio->setChecked(s.radios[i].checked);
+    }
+
+    w.panel->setVisible(s.visible);
+}
+
+void TFTornavel::Render()
+{
+    const WindowState& state = engine_.window;
+    if (windowTitle() != state.caption)
+        setWindowTitle(state.caption);
+
+    for (int n = 0; n < CalculatorCount; ++n)
+        RenderPanel(n);
+
+    QStringList rows;
+    rows.reserve(offered_->count());
+    for (int i = 0; i < offered_->count(); ++i)
+        rows.append(offered_->item(i)->text());
+    if (rows != state.offeredRows) {
+        offered_->clear();
+        offered_->addItems(state.offeredRows);
+    }
+    if (status_->text() != state.statusText)
+        status_->setText(state.statusText);
+    RenderMenus();
+}
+
+} // namespace tornavel

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QThread;
+
+namespace tornavel {
+
+class Engine;
+class UiServices;
+
+// The value of "Redimensionnable" in section "Comportement fenetre" of the settings
+// file, "O" when the file, the section or the key is missing.
+QString ReadWindowBehaviour(const QString& settingsPath);
+
+// The main window. It builds the forty calculator panels, the keypad, the menu bar and
+// the sub-calculation list, forwards every click and key to the engine and then shows
+// what the engine's panel and window state say. It holds no rules of its own.
+class TFTornavel : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs the engine's FormCreate with the window behaviour read from `settingsPath`
+    // and the user's decimal separator, then builds the window.
+    TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPath,
+               const QString& decimalSeparator, QWidget* parent = nullptr);
+    ~TFTornavel() override;
+
+    // Runs one engine operation: an engine error is shown in the error box, then the
+    // window shows the new state and the keyboard goes back to PanelListe.
+    void Dispatch(const std::function<void()>& operation);
+    // Shows the engine's state.
+    void Render();
+
+    // Builds the calculator panels and the pop-up menus not built yet. The window
+    // builds the panel on screen first and the rest right after its first paint.
+    void BuildAllPanels();
+
+    // The widget that holds every component (the client area, 296 x 400).
+    QWidget* ClientArea() const { return client_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct PanelWidgets {
+        QWidget* panel = nullptr;
+        QWidget* fond = nullptr;
+        QLabel* prompt = nullptr;
+        QLineEdit* result = nullptr;
+        QComboBox* list = nullptr;
+        QPlainTextEdit* formula = nullptr;
+        QWidget* operators = nullptr;
+        QPushButton* compute = nullptr;
+        QPushButton* next = nullptr;
+        QPushButton* ok = nullptr;
+        QPushButton* memory = nullptr;
+        std::vector<QRadioButton*> radios;
+    };
+
+    void BuildMenuBar();
+    void BuildMenus();
+    void BuildPanel(int number);
+    void BuildStandardKeys(PanelWidgets& w);
+    void BuildMathKeys(PanelWidgets& w);
+    void BuildKeypad();
+    void BuildListPanel();
+    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                            int width, int height, std::function<void()> operation,
+                            const QString& hint = QString());
+    QAction* MakeAction(QMenu* menu, const char* name, const QString& caption,
+                        std::function<void()> operation);
+    void PopUp(QMenu* menu, QWidget* button);
+    void RenderPanel(int number);
+    void RenderMenus();
+
+    Engine& engine_;
+    UiServices& ui_;
+    QWidget* client_ = nullptr;
+    QScrollArea* scroller_ = nullptr;
+    QPixmap fond_;
+    QImage decodedPicture_;
+    QThread* pictureLoader_ = nullptr;
+    bool activated_ = false;
+    bool allPanelsQueued_ = false;
+
+    QWidget* menuBar_ = nullptr;
+    QMenu* calculatorsMenu_ = nullptr;
+    QMenu* historyMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* favouritesMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    std::array<QAction*, 20> historyItems_{};
+    std::array<QAction*, 5> favouriteItems_{};
+    QAction* upgradeItem_ = nullptr;
+    std::vector<QAction*> captionedActions_;
+
+    std::array<PanelWidgets, 40> panels_{};
+    QWidget* keypad_ = nullptr;
+    QWidget* listPanel_ = nullptr;
+    QListWidget* offered_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+} // namespace tornavel

@@ -1,0 +1,61 @@
+#include "dialogs/foptionaffichage.h"
+
+#include "core/engine.h"
+#include "dialogs/foptions.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tornavel {
+
+TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FOptionAffichage"));
+    setModal(true);
+    setFixedSize(304, 235);
+    setWindowTitle(engine.Str(339));
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(10, 5, 284, 180);
+
+    label_ = new QLabel(engine.Str(340, 600), group);
+    label_->setObjectName(QStringLiteral("Label"));
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setGeometry(5, 10, 275, 127);
+
+    redim_ = new QRadioButton(QStringLiteral("Fenêtre redimentionnable"), group);
+    redim_->setObjectName(QStringLiteral("RdbtnRedim"));
+    redim_->setGeometry(4, 139, 270, 17);
+    nonRedim_ = new QRadioButton(QStringLiteral("Fenêtre non redimentionnable"), group);
+    nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
+    nonRedim_->setGeometry(4, 158, 270, 17);
+    connect(redim_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            choice_ = QStringLiteral("O");
+    });
+    connect(nonRedim_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            choice_ = QStringLiteral("N");
+    });
+
+    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_->setObjectName(QStringLiteral("BtnOk"));
+    btnOk_->setGeometry(112, 197, 80, 25);
+    btnOk_->setDefault(true);
+    connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
+
+    SetSecondaryWindowBackground(this, engine, "Image1");
+}
+
+void TFOptionAffichage::CheckButton(bool resizable)
+{
+    (resizable ? redim_ : nonRedim_)->setChecked(true);
+    choice_ = resizable ? QStringLiteral("O") : QStringLiteral("N");
+}
+
+} // namespace tornavel

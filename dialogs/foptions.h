@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+
+namespace tornavel {
+
+class Engine;
+
+// The unit-of-measure window FOptions: the unit (RgUnites: millimetre, centimetre,
+// metre, inch) and when it is shown (RgAffUnite: when needed, always). It only holds
+// the two choices; the caller preselects them and reads them back. Ctrl+A opens its
+// help page.
+class TFOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFOptions(Engine& engine, QWidget* parent = nullptr);
+
+    // Captions and row texts from the string table.
+    void LoadCaptions();
+
+    // Row indexes, -1 when no row is selected.
+    void SetUnitRow(int row);
+    void SetDisplayRow(int row);
+    int UnitRow() const;
+    int DisplayRow() const;
+
+    QGroupBox* RgUnites() const { return rgUnites_; }
+    QGroupBox* RgAffUnite() const { return rgAffUnite_; }
+    QPushButton* BtnOk() const { return btnOk_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Engine& engine_;
+    QGroupBox* rgUnites_ = nullptr;
+    QGroupBox* rgAffUnite_ = nullptr;
+    QButtonGroup* unitButtons_ = nullptr;
+    QButtonGroup* displayButtons_ = nullptr;
+    QPushButton* btnOk_ = nullptr;
+};
+
+// Places a secondary window with its top at the main window's top and its left edge
+// at the main window's right edge.
+void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow);
+
+// The background of the secondary windows: their colour and the "Fond" picture
+// stretched over the client area (under every other child).
+void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName);
+
+} // namespace tornavel

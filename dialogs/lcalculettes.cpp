@@ -1,0 +1,110 @@
+#include "dialogs/lcalculettes.h"
+
+#include "core/calculator_list.h"
+#include "core/engine.h"
+#include "dialogs/foptions.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace tornavel {
+
+TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
+    // No system menu, minimise or maximise box: OK is the way out.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), list_(list)
+{
+    setObjectName(QStringLiteral("FLCalculettes"));
+    setModal(true);
+    setFixedSize(301, 400);
+
+    scrollBox_ = new QScrollArea(this);
+    scrollBox_->setObjectName(QStringLiteral("SCBLCalculettes"));
+    scrollBox_->setGeometry(10, 10, 280, 341);
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    boxHolder_ = new QWidget;
+    boxHolder_->setFixedSize(260, 20 * CalculatorListWindow::BoxCount);
+    scrollBox_->setWidget(boxHolder_);
+
+    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_->setObjectName(QStringLiteral("BtnOK"));
+    btnOk_->setGeometry(110, 363, 80, 25);
+    btnOk_->setDefault(true);
+    connect(btnOk_, &QPushButton::clicked, this, &TFLCalculettes::BtnOKClick);
+
+    // The list's engine owns the texts and the background picture.
+    SetSecondaryWindowBackground(this, list_.engine(), "FondListeCalc");
+}
+
+QCheckBox* TFLCalculettes::Box(int box) const
+{
+    if (box < 0 || box >= CalculatorListWindow::BoxCount)
+        return nullptr;
+    return boxes_[static_cast<size_t>(box)];
+}
+
+void TFLCalculettes::FormActivate()
+{
+    list_.FormActivate();
+    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+        delete boxes_[static_cast<size_t>(b)];
+        auto* box = new QCheckBox(list_.BoxCaption(b), boxHolder_);
+        box->setObjectName(QString::fromLatin1("CbCalculette%1").arg(b));
+        box->setGeometry(2, 20 * b, 250, 17);
+        box->setChecked(list_.IsChecked(b));
+        connect(box, &QCheckBox::clicked, this, [this, b] { BoxClick(b); });
+        box->show();
+        boxes_[static_cast<size_t>(b)] = box;
+    }
+}
+
+void TFLCalculettes::BoxClick(int b)
+{
+    QCheckBox* box = boxes_[static_cast<size_t>(b)];
+    box->setChecked(list_.BoxClick(b, box->isChecked()));
+}
+
+void TFLCalculettes::BtnOKClick()
+{
+    if (!list_.BtnOKClick())
+        return;
+    closing_ = true;
+    accept();
+    closing_ = false;
+}
+
+void TFLCalculettes::reject()
+{
+    BtnOKClick();
+}
+
+void TFLCalculettes::showEvent(QShowEvent* event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TFLCalculettes::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
+        list_.HelpKeyDown();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFLCalculettes::closeEvent(QCloseEvent* event)
+{
+    // Closing the window any other way goes through OK, which may refuse.
+    if (closing_) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    BtnOKClick();
+}
+
+} // namespace tornavel

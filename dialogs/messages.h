@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tornavel {
+
+// The message window: no title bar, one label and "Ok", grown by 12 pixels per line
+// beyond the first. Enter presses "Ok". It does not measure its text: a line count
+// smaller than the text's lines leaves the last lines under the button.
+class TFMessages : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFMessages(QWidget* parent = nullptr);
+
+    // Places and sizes the window for `lines` lines beside the main window's frame
+    // (left, top, width) and sets the text; does not show it.
+    void Prepare(const QString& text, int lines, const QRect& mainFrame);
+    // Prepare, then show modally until "Ok".
+    void ShowMessage(const QString& text, int lines, const QRect& mainFrame);
+
+    QLabel* Label() const { return label_; }
+    QPushButton* OkButton() const { return ok_; }
+
+private:
+    QLabel* label_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace tornavel

@@ -1,0 +1,132 @@
+#include "platform/widgets/widget_ui_services.h"
+
+#include "dialogs/messages.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tornavel {
+
+WidgetUiServices::WidgetUiServices() = default;
+
+WidgetUiServices::~WidgetUiServices()
+{
+    delete messages_;
+}
+
+TFMessages* WidgetUiServices::Messages()
+{
+    if (!messages_)
+        messages_ = new TFMessages(mainWindow_);
+    return messages_;
+}
+
+void WidgetUiServices::ShowMessageForm(const QString& text, int lines)
+{
+    const QRect frame = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
+    Messages()->ShowMessage(text, lines, frame);
+}
+
+void WidgetUiServices::MessageBox(const QString& text, const QString& caption, BoxIcon icon)
+{
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case BoxIcon::Error: qtIcon = QMessageBox::Critical; break;
+    case BoxIcon::Exclamation: qtIcon = QMessageBox::Warning; break;
+    case BoxIcon::Information: qtIcon = QMessageBox::Information; break;
+    case BoxIcon::Question: qtIcon = QMessageBox::Question; break;
+    }
+    QMessageBox box(qtIcon, caption, text, QMessageBox::Ok, mainWindow_);
+    box.exec();
+}
+
+bool WidgetUiServices::AskYesNo(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, mainWindow_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void WidgetUiServices::SetClipboardText(const QString& text)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(text);
+}
+
+bool WidgetUiServices::OpenUrl(const QString& url)
+{
+    // A local page comes as "file:///" followed by a directory and a page name.
+    const QString filePrefix = QStringLiteral("file:///");
+    if (url.startsWith(filePrefix, Qt::CaseInsensitive)) {
+        QString path = url.mid(filePrefix.size());
+        if (QDir::isRelativePath(path))
+            path.prepend(QLatin1Char('/'));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void WidgetUiServices::CheckForUpdate(const QString&) {}
+
+bool WidgetUiServices::IsNewerVersionListed(const QString&)
+{
+    return false;
+}
+
+} // namespace tornavel
+
+// ===========================================================================
+// Windows of the options and favourites menus (history/options helper)
+// ===========================================================================
+
+#include "core/calculator_list.h"
+#include "dialogs/foptionaffichage.h"
+#include "dialogs/foptions.h"
+#include "dialogs/lcalculettes.h"
+#include "platform/inifile.h"
+#include "platform/paths.h"
+
+namespace tornavel {
+
+void WidgetUiServices::ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow)
+{
+    TFOptions window(engine, mainWindow_);
+    window.SetUnitRow(unitRow);
+    window.SetDisplayRow(displayRow);
+    PlaceBesideMainWindow(&window, mainWindow_);
+    window.exec();
+    unitRow = window.UnitRow();
+    displayRow = window.DisplayRow();
+}
+
+void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption)
+{
+    TFLCalculettes window(list, mainWindow_);
+    window.setWindowTitle(caption);
+    PlaceBesideMainWindow(&window, mainWindow_);
+    window.exec();
+}
+
+QString WidgetUiServices::ShowWindowBehaviourWindow(Engine& engine, bool resizable)
+{
+    TFOptionAffichage window(engine, mainWindow_);
+    window.CheckButton(resizable);
+    PlaceBesideMainWindow(&window, mainWindow_);
+    window.exec();
+    return window.BehaviourChoice();
+}
+
+bool WidgetUiServices::WriteSettingsString(const QString& section, const QString& key, const QString& value)
+{
+    return IniFile(SettingsFilePath()).WriteString(section, key, value);
+}
+
+QString WidgetUiServices::SettingsFileName()
+{
+    return SettingsFilePath();
+}
+
+} // namespace tornavel

@@ -1,0 +1,232 @@
+// Circle, ellipse, sector and sphere-surface calculators (1-5, 22), and the parts of
+// the next-term and compute pattern that every geometry calculator shares.
+
+#include "tests/calculators/geometry/geometry_fixture.h"
+
+using namespace tornavel;
+using namespace tornavel::testing;
+
+namespace {
+
+using Circles = GeometryTest;
+
+TEST_F(Circles, WorkedResults)
+{
+    struct Case {
+        int number;
+        std::initializer_list<const char*> inputs;
+        const char* formula;
+    };
+    const Case cases[] = {
+        {1, {"10"}, "Périmètre(10)=31,4159265358979"},
+        {2, {"12", "5"}, "Périmètre(12&5)=28,8787390980294"},
+        {3, {"10"}, "Surface(10)=78,5398163397448"},
+        {4, {"10", "90"}, "Surface(10&90)=78,5398163397448"},
+        {4, {"10", "359,9"}, "Surface(10&359,9)=314,07199889638"},
+        {5, {"12", "5"}, "Surface(12&5)=47,1238898038469"},
+        {22, {"10"}, "Surface(10)=314,159265358979"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        Open(c.number);
+        Enter(c.inputs);
+        EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
+        const QString result = Panel().formula.section(QLatin1Char('='), 1);
+        EXPECT_EQ(Panel().result, result);
+        EXPECT_EQ(engine.NumberText(engine.keys.MemoryValue), result);
+        EXPECT_EQ(engine.keys.LastKeyCode, ResultCodeOf(c.number));
+        EXPECT_EQ(engine.keys.KeyClass, ResultCodeOf(c.number));
+        EXPECT_TRUE(ui.messages.isEmpty());
+    }
+}
+
+TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
+{
+    for (int number : {2, 5}) {
+        for (const char* minor : {"15", "12"}) {
+            SCOPED_TRACE(number);
+            ui.messages.clear();
+            engine.keys.MemoryValue = 7.0;
+            Open(number);
+            QString formulaAtMessage;
+            ui.onMessage = [&] { formulaAtMessage = Panel().formula; };
+            Enter({"12", minor});
+            EXPECT_EQ(ui.messages, QStringList{InputError});
+            EXPECT_EQ(ui.messageLines.back(), 1);
+            // The refused axis is taken back before the message shows.
+            EXPECT_EQ(formulaAtMessage, QStringLiteral("12&"));
+            EXPECT_EQ(Panel().formula, QStringLiteral("12&"));
+            EXPECT_EQ(Panel().result, QStringLiteral("0"));
+            EXPECT_EQ(Panel().prompt, QStringLiteral("Petit axe"));
+            EXPECT_EQ(Record().TermIndex, 1);
+            EXPECT_EQ(engine.keys.MemoryValue, 7.0);
+            EXPECT_EQ(engine.keys.LastKeyCode, Code::NextTerm);
+        }
+    }
+}
+
+TEST_F(Circles, SectorRefusesAFullTurn)
+{
+    Open(4);
+    Enter({"10", "360"});
+    EXPECT_EQ(ui.messages, QStringList{InputError});
+    EXPECT_EQ(Panel().formula, QStringLiteral("10&"));
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Angle (°)"));
+}
+
+TEST_F(Circles, NoCheckOnZeroOrNegativeValues)
+{
+    Open(4);
+    Type(QStringLiteral("10"));
+    Next();
+    Recall(-90.0);
+    Compute();
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&-90)=-78,5398163397448"));
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    Open(3);
+    Enter({"0"});
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(0)=0"));
+}
+
+TEST_F(Circles, CirclePerimeterTidiesTheTypedNumberOthersKeepIt)
+{
+    Open(1);
+    Enter({"12,"});
+    EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(12)=37,6991118430775"));
+
+    Open(3);
+    Enter({"12,"});
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(12,)=113,097335529233"));
+}
+
+TEST_F(Circles, ComputeIsRefusedRightAfterNextTermAndOnAShownResult)
+{
+    Open(2);
+    Type(QStringLiteral("12"));
+    Next();
+    Compute();
+    EXPECT_EQ(Panel().formula, QStringLiteral("12&"));
+    EXPECT_EQ(engine.keys.LastKeyCode, Code::NextTerm);
+
+    Type(QStringLiteral("5"));
+    Compute();
+    const QString shown = Panel().formula;
+    engine.keys.MemoryValue = 1.0;
+    Compute();
+    EXPECT_EQ(Panel().formula, shown);
+    EXPECT_EQ(engine.keys.MemoryValue, 1.0);
+
+    Open(22);
+    Enter({"10"});
+    Compute();
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10)=314,159265358979"));
+}
+
+TEST_F(Circles, SingleInputComputeOnAnEmptyCalculatorOnlySetsTheCodes)
+{
+    for (int number : {1, 3, 11, 22}) {
+        Open(number);
+        Compute();
+        EXPECT_EQ(Panel().formula, QString());
+        EXPECT_EQ(Panel().result, QStringLiteral("0"));
+        EXPECT_EQ(engine.keys.LastKeyCode, ResultCodeOf(number));
+        EXPECT_EQ(engine.keys.KeyClass, ResultCodeOf(number));
+        // The next digit starts over.
+        Type(QStringLiteral("4"));
+        EXPECT_EQ(Panel().formula, QStringLiteral("4"));
+    }
+}
+
+TEST_F(Circles, NextTermGuards)
+{
+    Open(2);
+    // Nothing typed: nothing to close.
+    Next();
+    EXPECT_EQ(Record().TermIndex, 0);
+    EXPECT_EQ(Panel().formula, QString());
+
+    // A typed zero is read from the formula and stored.
+    Type(QStringLiteral("0"));
+    Next();
+    EXPECT_EQ(Record().TermIndex, 1);
+    EXPECT_EQ(Panel().formula, QStringLiteral("0&"));
+    EXPECT_EQ(Record().Inputs[0], 0.0);
+    EXPECT_EQ(engine.keys.LastKeyCode, Code::NextTerm);
+    EXPECT_EQ(engine.keys.KeyClass, Code::NextTerm);
+    EXPECT_FALSE(Panel().nextEnabled);
+    EXPECT_TRUE(Panel().computeEnabled);
+
+    // The last input is closed by "f=" only.
+    Type(QStringLiteral("5"));
+    Next();
+    EXPECT_EQ(Record().TermIndex, 1);
+    EXPECT_EQ(Panel().formula, QStringLiteral("0&5"));
+}
+
+TEST_F(Circles, NextTermOnAShownResultClearsTheCalculator)
+{
+    Open(2);
+    Enter({"12", "5"});
+    Next();
+    EXPECT_EQ(Panel().formula, QString());
+    EXPECT_EQ(Panel().result, QStringLiteral("0"));
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Grand axe"));
+    EXPECT_EQ(Record().TermIndex, 0);
+}
+
+TEST_F(Circles, SectorLabelsAndSuffixes)
+{
+    // Units shown only when needed, opened from the menu.
+    Open(4);
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Rayon"));
+    Type(QStringLiteral("10"));
+    Next();
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Angle (°)"));
+    Type(QStringLiteral("90"));
+    Compute();
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
+
+    // Units always shown, in centimetres.
+    engine.options.UnitDisplayOption = 1;
+    Open(4);
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Rayon (cm)"));
+    Type(QStringLiteral("10"));
+    Next();
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Angle (°)"));
+    Type(QStringLiteral("90"));
+    Compute();
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Surface (cm2)"));
+    // The finished formula carries the label without its suffix.
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&90)=78,5398163397448"));
+}
+
+TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
+{
+    engine.options.UnitScaleCode = 25;
+    Open(2);
+    Enter({"12", "5"});
+    Open(1);
+    Enter({"10"});
+    ASSERT_EQ(engine.history.LastHistoryIndex, 1);
+    const HistoryEntry& ellipse = engine.history.HistoryEntries[0];
+    EXPECT_EQ(ellipse.Number, 2);
+    EXPECT_EQ(ellipse.Text, QStringLiteral("12&5"));
+    EXPECT_EQ(ellipse.Inputs[0], 12.0);
+    EXPECT_EQ(ellipse.Inputs[1], 5.0);
+    EXPECT_EQ(ellipse.TermIndex, 1);
+    EXPECT_EQ(ellipse.UnitScale, 25);
+    EXPECT_EQ(engine.history.HistoryEntries[1].Text, QStringLiteral("10"));
+
+    // A single-input calculator computes again from the entry's text alone.
+    engine.options.UnitScaleCode = 10;
+    engine.TraitArticleMCalculs(1);
+    EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(10)=31,4159265358979"));
+    engine.TraitArticleMCalculs(0);
+    EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(12&5)=28,8787390980294"));
+    EXPECT_EQ(engine.options.UnitScaleCode, 25);
+    EXPECT_EQ(engine.history.LastHistoryIndex, 1);
+    EXPECT_FALSE(engine.keys.RecomputingFlag);
+}
+
+} // namespace

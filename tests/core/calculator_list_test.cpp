@@ -1,0 +1,107 @@
+#include "core/calculator_list.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "tests/support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+namespace {
+
+struct CalculatorList : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+
+    CalculatorList() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+};
+
+} // namespace
+
+TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
+{
+    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(0), 0);
+    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(1), 39);
+    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(2), 1);
+    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(39), 38);
+    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(40), -1);
+    for (int box = 0; box < 40; ++box)
+        EXPECT_EQ(CalculatorListWindow::BoxOfCalculator(CalculatorListWindow::CalculatorOfBox(box)), box);
+
+    CalculatorListWindow list(engine, 0);
+    EXPECT_EQ(list.BoxCaption(1), QString::fromUtf8("Calculatrice fonctions mathématiques"));
+}
+
+TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
+{
+    engine.options.DefaultCalculator = 39;
+    CalculatorListWindow list(engine, 0);
+    list.FormActivate();
+    EXPECT_TRUE(list.IsChecked(1));
+    EXPECT_EQ(list.CheckedCount(), 1);
+
+    EXPECT_FALSE(list.BoxClick(5, true));
+    EXPECT_TRUE(list.IsChecked(1));
+    EXPECT_FALSE(list.IsChecked(5));
+}
+
+TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
+{
+    engine.options.DefaultCalculator = 7;
+    CalculatorListWindow list(engine, 0);
+    list.FormActivate();
+    list.BoxClick(8, false);
+    EXPECT_FALSE(list.BtnOKClick());
+    EXPECT_EQ(engine.options.DefaultCalculator, 7);
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].text, QString::fromUtf8("Vous devez sélectionner une Calculatrice par défaut !"));
+    EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Sélection de la calculatrice par défaut"));
+    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Exclamation);
+
+    list.BoxClick(3, true);
+    EXPECT_TRUE(list.BtnOKClick());
+    EXPECT_EQ(engine.options.DefaultCalculator, 2);
+}
+
+TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
+{
+    engine.options.Favourites = {12, -1, 0, -1, -1};
+    CalculatorListWindow list(engine, 1);
+    list.FormActivate();
+    EXPECT_TRUE(list.IsChecked(13));
+    EXPECT_TRUE(list.IsChecked(0));
+    EXPECT_EQ(list.CheckedCount(), 2);
+
+    list.BoxClick(13, false);
+    list.BoxClick(1, true);
+    list.BoxClick(5, true);
+    EXPECT_TRUE(list.BtnOKClick());
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{0, 39, 4, -1, -1}));
+
+    for (int box : {10, 11})
+        EXPECT_TRUE(list.BoxClick(box, true));
+    EXPECT_FALSE(list.BoxClick(12, true));
+    EXPECT_EQ(list.CheckedCount(), 5);
+}
+
+TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
+{
+    engine.options.Favourites = {1, 2, 3, 4, 5};
+    CalculatorListWindow list(engine, 1);
+    list.FormActivate();
+    for (int box = 0; box < 40; ++box)
+        list.BoxClick(box, false);
+    EXPECT_TRUE(list.BtnOKClick());
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+}
+
+TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    CalculatorListWindow(engine, 0).HelpKeyDown();
+    CalculatorListWindow(engine, 1).HelpKeyDown();
+    EXPECT_EQ(ui.openedUrls,
+              (QStringList{QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrice-defaut.html"),
+                           QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrices-favorites.html")}));
+}

@@ -1,0 +1,76 @@
+#include "core/engine.h"
+#include "tests/support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+namespace {
+
+struct HelpMenu : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+
+    QString Server() const
+    {
+        QString s = QStringLiteral(TORNAVEL_WEB_SERVER);
+        while (s.endsWith(QLatin1Char('/')))
+            s.chop(1);
+        return s;
+    }
+};
+
+} // namespace
+
+TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
+{
+    EXPECT_EQ(Engine::HelpPageUrl(QStringLiteral("Aide/aide-tornavel.html"), QStringLiteral("/opt/mes outils/")),
+              QStringLiteral("file:///opt/mes outils/Aide/aide-tornavel.html"));
+}
+
+TEST_F(HelpMenu, HelpItemsOpenTheirPages)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    engine.AideTornavelClick();
+    engine.CollaborationClick();
+    EXPECT_EQ(ui.openedUrls,
+              (QStringList{QStringLiteral("file:///opt/tornavel/Aide/aide-tornavel.html"),
+                           QStringLiteral("file:///opt/tornavel/Aide/collaboration-entre-calculatrices.html")}));
+    EXPECT_TRUE(ui.boxes.isEmpty());
+}
+
+TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    ui.openSucceeds = false;
+    engine.AideTornavelClick();
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Erreur dans l'ouverture du fichier !"));
+    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(ui.boxes[0].text,
+              QString::fromUtf8("Impossible de lancer votre navigateur par défaut !\n"
+                                "Pour accéder au système d'aide, lancer manuellement votre navigateur et "
+                                "saisissez dans la barre d'adresse :\n"
+                                "file:///opt/tornavel/Aide/aide-tornavel.html"));
+}
+
+TEST_F(HelpMenu, WebItemsOpenPagesOfTheConfiguredServer)
+{
+    engine.SiteInternetAuteurClick();
+    engine.VideosdedmonstrationdeTornavelClick();
+    engine.PagePresentationTornavelClick();
+    ASSERT_EQ(ui.openedUrls.size(), 3);
+    EXPECT_EQ(ui.openedUrls[0], Server() + QStringLiteral("/"));
+    EXPECT_EQ(ui.openedUrls[1], Server() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html"));
+    EXPECT_TRUE(ui.openedUrls[2].startsWith(Server() + QStringLiteral("/Pages_fr/tornavel"))) << qPrintable(ui.openedUrls[2]);
+}
+
+TEST_F(HelpMenu, WebPageFailureNamesTheAddressToType)
+{
+    ui.openSucceeds = false;
+    engine.SiteInternetAuteurClick();
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromUtf8("Pour accéder à cette page web")));
+    EXPECT_TRUE(ui.boxes[0].text.endsWith(QStringLiteral(":\n") + Server() + QStringLiteral("/")));
+}

@@ -1,0 +1,416 @@
+#include "core/calcerror.h"
+#include "core/engine.h"
+#include "core/history_file.h"
+#include "core/menus.h"
+#include "tests/support/fake_ui.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace tornavel;
+
+namespace {
+
+HistoryEntry Entry(int number, const QString& text, std::array<double, 6> inputs, int termIndex, int unit = 10)
+{
+    HistoryEntry e;
+    e.Number = number;
+    e.Text = text;
+    e.Inputs = inputs;
+    e.TermIndex = termIndex;
+    e.UnitScale = unit;
+    return e;
+}
+
+qint32 Int32At(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
+}
+
+double DoubleAt(const QByteArray& bytes, int offset)
+{
+    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData() + offset);
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
+QByteArray FileBytes(std::initializer_list<HistoryEntry> entries, int count)
+{
+    History h;
+    int k = 0;
+    for (const HistoryEntry& e : entries)
+        h.HistoryEntries[static_cast<size_t>(k++)] = e;
+    h.LastHistoryIndex = k - 1;
+    QByteArray bytes = EncodeHistory(h);
+    qToLittleEndian<qint32>(count, bytes.data());
+    return bytes;
+}
+
+struct CalculationHistory : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    QTemporaryDir dir;
+
+    CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+
+    QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return f.readAll();
+    }
+
+    void Add(int number, const QString& text, std::array<double, 6> inputs = {}, int term = 0)
+    {
+        engine.AddHistoryEntry(number, text, inputs, term, engine.options.UnitScaleCode);
+    }
+};
+
+} // namespace
+
+// ---- The file, byte by byte ------------------------------------------------
+
+TEST_F(CalculationHistory, EntryIsWrittenFieldByFieldLittleEndian)
+{
+    History h;
+    h.LastHistoryIndex = 0;
+    h.HistoryEntries[0] = Entry(26, QString::fromUtf8("Crépi€&2"), {12.5, -3, 0.25, 0, 0, 0}, 2, 25);
+    const QByteArray bytes = EncodeHistory(h);
+
+    ASSERT_EQ(bytes.size(), 4 + 168);
+    EXPECT_EQ(Int32At(bytes, 0), 0);
+    EXPECT_EQ(Int32At(bytes, 4), 26);
+    // Windows-1252: é is E9, the euro sign 80; the text ends with a NUL.
+    EXPECT_EQ(bytes.mid(8, 9), QByteArray("Cr\xE9pi\x80&2\0", 9));
+    EXPECT_EQ(DoubleAt(bytes, 4 + 112), 12.5);
+    EXPECT_EQ(DoubleAt(bytes, 4 + 120), -3.0);
+    EXPECT_EQ(DoubleAt(bytes, 4 + 128), 0.25);
+    EXPECT_EQ(Int32At(bytes, 4 + 160), 2);
+    EXPECT_EQ(Int32At(bytes, 4 + 164), 25);
+
+    const History back = DecodeHistory(bytes);
+    ASSERT_EQ(back.LastHistoryIndex, 0);
+    EXPECT_EQ(back.HistoryEntries[0].Text, QString::fromUtf8("Crépi€&2"));
+    EXPECT_EQ(back.HistoryEntries[0].Inputs, h.HistoryEntries[0].Inputs);
+    EXPECT_EQ(back.HistoryEntries[0].UnitScale, 25);
+}
+
+TEST_F(CalculationHistory, EmptyHistoryIsWrittenAsFourFFBytes)
+{
+    const QString path = PathOf("CLS.dat");
+    ASSERT_TRUE(engine.SaveHistoryFile(path));
+    EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
+}
+
+TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
+{
+    for (int k = 0; k < 20; ++k)
+        Add(2 + k % 10, QStringLiteral("%1&7").arg(k), {double(k), 7, 0, 0, 0, 0}, 1);
+    const QString path = PathOf("CLS.dat");
+    ASSERT_TRUE(engine.SaveHistoryFile(path));
+    EXPECT_EQ(ReadFile(path).size(), 3364);
+
+    Engine next{strings, ui, QStringLiteral(",")};
+    ASSERT_TRUE(next.LoadHistoryFile(path));
+    ASSERT_EQ(next.history.LastHistoryIndex, 19);
+    for (int k = 0; k < 20; ++k) {
+        const HistoryEntry& a = engine.history.HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& b = next.history.HistoryEntries[static_cast<size_t>(k)];
+        EXPECT_EQ(a.Number, b.Number);
+        EXPECT_EQ(a.Text, b.Text);
+        EXPECT_EQ(a.Inputs, b.Inputs);
+        EXPECT_EQ(a.TermIndex, b.TermIndex);
+        EXPECT_EQ(a.UnitScale, b.UnitScale);
+    }
+}
+
+TEST_F(CalculationHistory, TextIsCutTo107CharactersAndStaysTerminated)
+{
+    Add(0, QString(200, QLatin1Char('7')));
+    EXPECT_EQ(engine.history.HistoryEntries[0].Text.size(), 107);
+    const QByteArray bytes = EncodeHistory(engine.history);
+    EXPECT_EQ(bytes.at(4 + 4 + 107), '\0');
+
+    // A file whose text fills all 108 bytes is read as 107 characters.
+    QByteArray hostile = bytes;
+    hostile[4 + 4 + 107] = 'x';
+    EXPECT_EQ(DecodeHistory(hostile).HistoryEntries[0].Text, QString(107, QLatin1Char('7')));
+}
+
+// ---- Appending --------------------------------------------------------------
+
+TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
+{
+    for (int k = 0; k < 20; ++k)
+        Add(2, QStringLiteral("e%1").arg(k), {double(k), 100.0 + k, 0, 0, 0, 0}, 1);
+    // The new one is of the standard calculator, which stores no inputs.
+    Add(0, QStringLiteral("1+1=2"));
+    const auto& e = engine.history.HistoryEntries;
+    EXPECT_EQ(engine.history.LastHistoryIndex, 19);
+    EXPECT_EQ(e[0].Text, QStringLiteral("e1"));
+    EXPECT_EQ(e[0].Inputs[0], 1.0);
+    EXPECT_EQ(e[0].Inputs[1], 101.0);
+    EXPECT_EQ(e[18].Text, QStringLiteral("e19"));
+    EXPECT_EQ(e[19].Number, 0);
+    EXPECT_EQ(e[19].Text, QStringLiteral("1+1=2"));
+}
+
+TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
+{
+    engine.keys.RecomputingFlag = true;
+    Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
+    EXPECT_EQ(engine.history.LastHistoryIndex, -1);
+
+    engine.keys.RecomputingFlag = false;
+    engine.keys.LastKeyCode = Code::Tangent;
+    Add(39, QStringLiteral("45"));
+    EXPECT_EQ(engine.history.HistoryEntries[0].Inputs[2], 30.0);
+}
+
+// ---- Damaged and hostile files ------------------------------------------------
+
+TEST_F(CalculationHistory, ShortOrNegativeCountFilesGiveAnEmptyHistory)
+{
+    EXPECT_EQ(DecodeHistory(QByteArray()).LastHistoryIndex, -1);
+    EXPECT_EQ(DecodeHistory(QByteArray("\x01\x00", 2)).LastHistoryIndex, -1);
+    const QByteArray negative = FileBytes({Entry(2, QStringLiteral("a"), {1, 2}, 1)}, -7);
+    EXPECT_EQ(DecodeHistory(negative).LastHistoryIndex, -1);
+}
+
+TEST_F(CalculationHistory, FileShorterThanItsCountKeepsItsCompleteRecords)
+{
+    QByteArray bytes = FileBytes({Entry(2, QStringLiteral("a"), {1, 2}, 1), Entry(4, QStringLiteral("b"), {3, 4}, 1),
+                                  Entry(5, QStringLiteral("c"), {5, 6}, 1)},
+                                 9);
+    bytes.chop(10);  // the third record is cut short
+    const History h = DecodeHistory(bytes);
+    ASSERT_EQ(h.LastHistoryIndex, 1);
+    EXPECT_EQ(h.HistoryEntries[1].Text, QStringLiteral("b"));
+}
+
+TEST_F(CalculationHistory, CountAbove19KeepsTheNewestTwentyRecords)
+{
+    QByteArray bytes;
+    for (int k = 0; k < 25; ++k) {
+        History one;
+        one.LastHistoryIndex = 0;
+        one.HistoryEntries[0] = Entry(2, QStringLiteral("r%1").arg(k), {double(k), 1}, 1);
+        bytes += EncodeHistory(one).mid(4);
+    }
+    char count[4];
+    qToLittleEndian<qint32>(24, count);
+    bytes.prepend(count, 4);
+    const History h = DecodeHistory(bytes);
+    ASSERT_EQ(h.LastHistoryIndex, 19);
+    EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("r5"));
+    EXPECT_EQ(h.HistoryEntries[19].Text, QStringLiteral("r24"));
+}
+
+TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QByteArray bytes = FileBytes(
+        {
+            Entry(40, QStringLiteral("number 40"), {1}, 0),
+            Entry(-1, QStringLiteral("number -1"), {1}, 0),
+            Entry(2, QStringLiteral("term 6"), {1, 2}, 6),
+            Entry(2, QStringLiteral("term -1"), {1, 2}, -1),
+            Entry(2, QStringLiteral("unit 7"), {1, 2}, 1, 7),
+            Entry(2, QStringLiteral("nan"), {1, nan}, 1),
+            Entry(39, QStringLiteral("nan code"), {1, 0, nan}, 0),
+            Entry(33, QStringLiteral("circuit 18"), {18, 1}, 1),
+            Entry(35, QStringLiteral("material 107"), {107, 1, 0}, 2),
+            Entry(37, QStringLiteral("scale -1"), {-1, 20}, 1),
+            Entry(2, QStringLiteral("kept"), {1, 2, nan, nan, 0, 0}, 1),
+            Entry(37, QStringLiteral("kept too"), {2, 20}, 1),
+        },
+        11);
+    const History h = DecodeHistory(bytes);
+    ASSERT_EQ(h.LastHistoryIndex, 1);
+    EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("kept"));
+    // Values beyond the term index carry no meaning and are cleared.
+    EXPECT_EQ(h.HistoryEntries[0].Inputs[2], 0.0);
+    EXPECT_EQ(h.HistoryEntries[1].Text, QStringLiteral("kept too"));
+}
+
+TEST_F(CalculationHistory, MissingFileGivesAnEmptyHistoryThatIsWrittenAtClose)
+{
+    const QString path = PathOf("CLS.dat");
+    EXPECT_FALSE(engine.LoadHistoryFile(path));
+    EXPECT_EQ(engine.history.LastHistoryIndex, -1);
+    EXPECT_TRUE(engine.SaveHistoryFile(path));
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(CalculationHistory, FileThatExistsButCannotBeReadIsNotReplaced)
+{
+    // A directory in place of the file: it exists, but opening it for reading fails.
+    const QString path = PathOf("CLS.dat");
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_FALSE(engine.LoadHistoryFile(path));
+    Add(2, QStringLiteral("3&4"), {3, 4}, 1);
+    EXPECT_FALSE(engine.SaveHistoryFile(path));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
+{
+    const QString path = PathOf("CLS.dat");
+    WriteFile(path, QByteArray(5000, 'x'));
+    ASSERT_TRUE(engine.LoadHistoryFile(path));  // read, nothing usable in it
+    EXPECT_EQ(engine.history.LastHistoryIndex, -1);
+    ASSERT_TRUE(engine.SaveHistoryFile(path));
+    EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("CLS.dat")});
+}
+
+// ---- The history menu ---------------------------------------------------------
+
+TEST_F(CalculationHistory, MenuOverAnEmptyHistoryHasNoItem)
+{
+    engine.PopupMCalculsPopup();
+    EXPECT_TRUE(engine.window.historyCaptions.isEmpty());
+}
+
+TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
+{
+    engine.keys.LastKeyCode = Code::Power;
+    Add(0, QStringLiteral("123456789012345"));
+    Add(2, QStringLiteral("12,5&3"), {12.5, 3}, 1);
+    Add(39, QStringLiteral("2^3"), {2, 3}, 1);
+    Add(35, QStringLiteral("x"), {0, 2, 1}, 2);
+    Add(37, QStringLiteral("x"), {2, 20}, 1);
+    engine.PopupMCalculsPopup();
+    const QStringList& c = engine.window.historyCaptions;
+    ASSERT_EQ(c.size(), 5);
+    EXPECT_EQ(c[0], QStringLiteral("Standard: 1234567890..."));
+    EXPECT_EQ(c[1], QString::fromUtf8("Périmètre d'éllipse: 12,5..."));
+    EXPECT_EQ(c[2], QString::fromUtf8("Fonctions mathématiques: X²..."));
+    EXPECT_TRUE(c[3].startsWith(QStringLiteral("Convertisseur volume-poids: "))) << qPrintable(c[3]);
+    EXPECT_EQ(c[4], QStringLiteral("Convertisseur température: Fahrenheit..."));
+}
+
+TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEntry)
+{
+    // 100 inches typed, stored in centimetres.
+    engine.options.UnitScaleCode = 25;
+    Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
+    engine.options.UnitScaleCode = 10;
+    engine.PopupMCalculsPopup();
+    ASSERT_EQ(engine.window.historyCaptions.size(), 1);
+    EXPECT_TRUE(engine.window.historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(engine.window.historyCaptions[0]);
+}
+
+// ---- Reopening an entry -------------------------------------------------------
+
+TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
+{
+    engine.options.UnitScaleCode = 1;
+    engine.OpenCalculator(1);
+    engine.PCalculatriceDigitClick(1);
+    engine.PCalculatriceDigitClick(0);
+    engine.PCalculClick(1);
+    ASSERT_EQ(engine.history.LastHistoryIndex, 0);
+    const QString formula = engine.panels[1].formula;
+    const QString result = engine.panels[1].result;
+
+    engine.options.UnitScaleCode = 10;
+    engine.UpdateUnitLabels();
+    engine.OpenCalculator(2);
+    engine.TraitArticleMCalculs(0);
+
+    EXPECT_EQ(engine.Top().Number, 1);
+    EXPECT_EQ(engine.panels[1].formula, formula);
+    EXPECT_EQ(engine.panels[1].result, result);
+    EXPECT_EQ(engine.history.LastHistoryIndex, 0);
+    EXPECT_EQ(engine.options.UnitScaleCode, 1);
+    EXPECT_EQ(engine.options.LengthUnitSuffix, QStringLiteral("(mm)"));
+    EXPECT_FALSE(engine.options.OptionsChanged);
+    EXPECT_FALSE(engine.keys.RecomputingFlag);
+}
+
+TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
+{
+    Add(0, QStringLiteral("2+3=5"));
+    engine.TraitArticleMCalculs(0);
+    EXPECT_EQ(engine.panels[0].formula, QStringLiteral("2+3=5"));
+    EXPECT_EQ(engine.panels[0].result, QStringLiteral("5"));
+    EXPECT_EQ(engine.keys.LastKeyCode, Code::Equals);
+    EXPECT_EQ(engine.keys.KeyClass, Code::Equals);
+}
+
+TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
+{
+    bool sawFlag = false;
+    engine.calculatorKeys[19].compute = [&sawFlag](Engine& e) {
+        sawFlag = e.keys.RecomputingFlag;
+        throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
+    };
+    Add(19, QStringLiteral("30&5"), {30, 5}, 1);
+    EXPECT_THROW(engine.TraitArticleMCalculs(0), CalcError);
+    EXPECT_TRUE(sawFlag);
+    EXPECT_FALSE(engine.keys.RecomputingFlag);
+}
+
+TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
+{
+    std::array<double, 6> seen{};
+    engine.calculatorKeys[37].compute = [&seen](Engine& e) { seen = e.Top().Inputs; };
+    Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
+    engine.TraitArticleMCalculs(0);
+    EXPECT_EQ(engine.panels[37].listRows,
+              (QStringList{QStringLiteral("Celsius"), QStringLiteral("Kelvin"), QStringLiteral("Fahrenheit")}));
+    EXPECT_EQ(engine.panels[37].listIndex, 2);
+    EXPECT_EQ(seen[0], 2.0);
+    EXPECT_EQ(seen[1], 20.0);
+    EXPECT_EQ(engine.Top().TermIndex, 1);
+
+    // A rafter entry whose last input is not a row of the load classes selects none.
+    Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
+    engine.TraitArticleMCalculs(1);
+    EXPECT_EQ(engine.panels[18].listRows.size(), 3);
+    EXPECT_EQ(engine.panels[18].listIndex, -1);
+
+    // Paint: the surface list is refilled without a selection.
+    engine.panels[25].listIndex = 3;
+    Add(25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
+    engine.TraitArticleMCalculs(2);
+    EXPECT_EQ(engine.panels[25].listRows.size(), 5);
+    EXPECT_EQ(engine.panels[25].listIndex, -1);
+
+    // Circuit: the points of the circuit chosen first.
+    Add(33, QStringLiteral("x"), {0, 3}, 1);
+    engine.TraitArticleMCalculs(3);
+    EXPECT_FALSE(engine.panels[33].listRows.isEmpty());
+    EXPECT_EQ(engine.panels[33].listRows.first(), QStringLiteral("1"));
+    EXPECT_EQ(engine.panels[33].listIndex, 3);
+}
+
+TEST_F(CalculationHistory, OutOfRangeMenuItemDoesNothing)
+{
+    engine.OpenCalculator(3);
+    engine.TraitArticleMCalculs(0);
+    engine.TraitArticleMCalculs(-1);
+    EXPECT_EQ(engine.Top().Number, 3);
+}

@@ -1,0 +1,254 @@
+#include "core/engine.h"
+#include "tests/support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+namespace tornavel {
+namespace {
+
+struct Keypad : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+
+    // As the calculators menu opens a calculator: afresh, alone on the stack.
+    void Open(int number) { engine.OpenCalculator(number); }
+    PanelState& Panel() { return engine.TopPanel(); }
+
+    // Types on the keyboard, one character at a time.
+    void Type(const QString& keys)
+    {
+        for (const QChar k : keys)
+            engine.FormKeyPress(k);
+    }
+    void ExpectFields(const QString& result, const QString& formula)
+    {
+        EXPECT_EQ(Panel().result, result);
+        EXPECT_EQ(Panel().formula, formula);
+    }
+};
+
+TEST_F(Keypad, DigitsBuildOneNumberInBothFields)
+{
+    Open(0);
+    engine.PCalculatriceDigitClick(0);
+    ExpectFields("0", "0");
+    engine.PCalculatriceDigitClick(0);
+    ExpectFields("0", "0");
+    engine.PCalculatriceDigitClick(5);
+    ExpectFields("5", "5");
+    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+    engine.PCalculatriceDigitClick(0);
+    ExpectFields("50", "50");
+}
+
+TEST_F(Keypad, CommaJoinsTheNumberOnce)
+{
+    Open(0);
+    engine.PCalculatriceVirguleClick();
+    ExpectFields("0,", "0,");
+    Type("5,,2");
+    ExpectFields("0,52", "0,52");
+
+    Open(0);
+    Type("12.5");
+    ExpectFields("12,5", "12,5");
+
+    Open(0);
+    Type("12+,");
+    ExpectFields("0,", "12+0,");
+}
+
+TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
+{
+    Open(0);
+    Type("2+3=,5");
+    ExpectFields("0,5", "0,5");
+
+    Open(1);
+    Type("2");
+    engine.PCalculClick(1);
+    ASSERT_EQ(engine.keys.LastKeyCode, ResultCodeOf(1));
+    Type(",5");
+    ExpectFields("0,5", "0,5");
+}
+
+TEST_F(Keypad, DigitAfterAnyResultStartsOver)
+{
+    for (const int code : {6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 36}) {
+        Open(2);
+        Panel().formula = QStringLiteral("Périmètre(4&3)=11,0");
+        Panel().result = QStringLiteral("11,0");
+        engine.Top().TermIndex = 1;
+        engine.keys.LastKeyCode = code;
+        engine.keys.KeyClass = code;
+        engine.PCalculatriceDigitClick(7);
+        ExpectFields("7", "7");
+        EXPECT_EQ(engine.Top().TermIndex, 0) << code;
+    }
+}
+
+TEST_F(Keypad, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
+{
+    Open(0);
+    Type("12+3");
+    ExpectFields("3", "12+3");
+
+    Open(2);
+    Type("5&3");
+    ExpectFields("3", "5&3");
+    EXPECT_EQ(engine.Top().TermIndex, 1);
+}
+
+TEST_F(Keypad, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
+{
+    // Mended: a digit after a function key used to show alone while the formula
+    // appended it to the number before.
+    Open(39);
+    Type("30");
+    engine.keys.LastKeyCode = Code::Sine;
+    engine.keys.KeyClass = Code::Sine;
+    Type("5");
+    ExpectFields("5", "5");
+    EXPECT_EQ(engine.keys.LastKeyCode, Code::None);
+}
+
+TEST_F(Keypad, DisabledKeypadChangesNothing)
+{
+    Open(35);
+    ASSERT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(Panel().memoryEnabled);
+    engine.keys.MemoryValue = 4.0;
+    const QString result = Panel().result;
+    engine.PCalculatriceDigitClick(7);
+    engine.PCalculatriceVirguleClick();
+    engine.PMR0Click();
+    Type("8,");
+    ExpectFields(result, "");
+}
+
+TEST_F(Keypad, MemoryRecall)
+{
+    Open(0);
+    engine.PMR0Click();
+    ExpectFields("0", "0");
+    EXPECT_EQ(engine.keys.LastKeyCode, Code::MemoryRecall);
+    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+    Type("5");
+    ExpectFields("5", "5");
+
+    engine.keys.MemoryValue = 7.5;
+    Open(0);
+    Type("12+");
+    engine.PMR0Click();
+    engine.PMR0Click();
+    ExpectFields("7,5", "12+7,5");
+
+    // While a number is typed, MR takes it back first.
+    Open(0);
+    Type("12+34");
+    engine.PMR0Click();
+    ExpectFields("7,5", "12+7,5");
+    // The next digit replaces the recalled number.
+    Type("6");
+    ExpectFields("6", "12+6");
+
+    engine.keys.MemoryValue = -2.0;
+    Open(2);
+    Type("5&");
+    engine.PMR0Click();
+    ExpectFields("-2", "5&-2");
+}
+
+TEST_F(Keypad, KeyboardDispatchesByCalculator)
+{
+    int computes = 0;
+    int nextTerms = 0;
+    engine.calculatorKeys[27].compute = [&](Engine&) { ++computes; };
+    engine.calculatorKeys[30].nextTerm = [&](Engine&) { ++nextTerms; };
+
+    Open(27);
+    EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
+    EXPECT_TRUE(engine.FormKeyPress(QLatin1Char('=')));
+    EXPECT_EQ(computes, 2);
+
+    Open(30);
+    EXPECT_TRUE(engine.FormKeyPress(QLatin1Char('&')));
+    EXPECT_EQ(nextTerms, 1);
+
+    Open(5);
+    Type("4");
+    EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('+')));
+    ExpectFields("4", "4");
+    EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('x')));
+
+    Open(1);
+    EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('&')));  // no next-term key
+
+    Open(0);
+    Type("12+3");
+    EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
+    ExpectFields("0", "12+");
+    EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
+    EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
+    ExpectFields("0", "");
+    EXPECT_EQ(engine.keys.KeyClass, Code::AfterUndo);
+    Type("6*7");
+    EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
+    ExpectFields("42", "6*7=42");
+}
+
+TEST_F(Keypad, CtrlCCopiesTheResultField)
+{
+    Open(0);
+    Type("6*7=");
+    EXPECT_TRUE(engine.FormKeyDown(67, true));
+    EXPECT_EQ(ui.clipboard, "42");
+
+    ui.clipboard.clear();
+    EXPECT_FALSE(engine.FormKeyDown(67, false));
+    EXPECT_FALSE(engine.FormKeyDown(68, true));
+    EXPECT_EQ(ui.clipboard, "");
+}
+
+TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    Open(3);
+    EXPECT_TRUE(engine.FormKeyDown(65, true));
+    const QString address =
+        Engine::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), engine.ProgramDirectory);
+    ASSERT_EQ(ui.openedUrls.size(), 1);
+    EXPECT_EQ(ui.openedUrls.back(), address);
+    EXPECT_TRUE(ui.boxes.isEmpty());
+
+    // When the browser cannot be started, a box gives the address.
+    ui.openSucceeds = false;
+    Open(39);
+    EXPECT_TRUE(engine.FormKeyDown(65, true));
+    const QString address39 = Engine::HelpPageUrl(
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), engine.ProgramDirectory);
+    EXPECT_EQ(ui.openedUrls.back(), address39);
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");
+    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(ui.boxes[0].text,
+              "Impossible de lancer votre navigateur par défaut !\n"
+              "Pour accéder au système d'aide, lancer manuellement votre navigateur et saisissez "
+              "dans la barre d'adresse :\n"
+                  + address39);
+}
+
+TEST_F(Keypad, KeysWithoutACalculatorDoNothing)
+{
+    EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('5')));
+    EXPECT_FALSE(engine.FormKeyDown(67, true));
+    engine.PCalculatriceDigitClick(5);
+    engine.PMR0Click();
+    engine.CalculatriceCEClick();
+    engine.CalculatriceCClick();
+    EXPECT_EQ(engine.panels[0].formula, "");
+}
+
+} // namespace
+} // namespace tornavel

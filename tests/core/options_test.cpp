@@ -1,0 +1,222 @@
+#include "core/calcerror.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "core/options_file.h"
+#include "tests/support/fake_ui.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+namespace {
+
+QByteArray Int32(qint32 v)
+{
+    char buf[4];
+    qToLittleEndian<qint32>(v, buf);
+    return QByteArray(buf, 4);
+}
+
+struct UserOptions : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Options.dat"));
+
+    UserOptions() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+
+    void Write(const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+};
+
+} // namespace
+
+// ---- Options.dat ----------------------------------------------------------------
+
+TEST_F(UserOptions, FileHolds29BytesFieldByField)
+{
+    engine.options.UnitScaleCode = 1000;
+    engine.options.UnitDisplayOption = 1;
+    engine.options.DefaultCalculator = 39;
+    engine.options.Favourites = {3, -1, 17, -1, 0};
+    ASSERT_TRUE(engine.SaveOptionsFile(path));
+
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes, Int32(1000) + QByteArray(1, '\x01') + Int32(39) + Int32(3) + Int32(-1) + Int32(17) + Int32(-1)
+                         + Int32(0));
+
+    Engine next{strings, ui, QStringLiteral(",")};
+    next.options.OptionsChanged = true;
+    ASSERT_TRUE(next.LoadOptionsFile(path));
+    EXPECT_EQ(next.options.UnitScaleCode, 1000);
+    EXPECT_EQ(next.options.UnitDisplayOption, 1);
+    EXPECT_EQ(next.options.DefaultCalculator, 39);
+    EXPECT_EQ(next.options.Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
+    EXPECT_FALSE(next.options.OptionsChanged);
+    EXPECT_EQ(next.options.LengthUnitSuffix, QStringLiteral("(m)"));
+}
+
+TEST_F(UserOptions, MissingFileGivesTheStartValues)
+{
+    engine.options.UnitScaleCode = 25;
+    EXPECT_FALSE(engine.LoadOptionsFile(path));
+    EXPECT_EQ(engine.options.UnitScaleCode, 10);
+    EXPECT_EQ(engine.options.DefaultCalculator, 0);
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(engine.options.LengthUnitSuffix, QStringLiteral("(cm)"));
+}
+
+TEST_F(UserOptions, ShortFileKeepsTheFieldsItHolds)
+{
+    // Unit, display option, then the default calculator cut short.
+    Write(Int32(1) + QByteArray(1, '\x01') + QByteArray("\x05\x00", 2));
+    EXPECT_TRUE(engine.LoadOptionsFile(path));
+    EXPECT_EQ(engine.options.UnitScaleCode, 1);
+    EXPECT_EQ(engine.options.UnitDisplayOption, 1);
+    EXPECT_EQ(engine.options.DefaultCalculator, 0);
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+}
+
+TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
+{
+    Write(Int32(7) + QByteArray(1, '\x02') + Int32(40) + Int32(40) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
+    EXPECT_TRUE(engine.LoadOptionsFile(path));
+    EXPECT_EQ(engine.options.UnitScaleCode, 10);
+    EXPECT_EQ(engine.options.UnitDisplayOption, 0);
+    EXPECT_EQ(engine.options.DefaultCalculator, 0);
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
+}
+
+// ---- Unit of measure ---------------------------------------------------------------
+
+TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
+{
+    engine.OpenCalculator(0);
+    engine.options.UnitScaleCode = 25;
+    engine.options.UnitDisplayOption = 1;
+    ui.chosenUnitRow = 2;
+    ui.chosenDisplayRow = 0;
+    engine.UniteMesureClick();
+    ASSERT_EQ(ui.unitWindowRows.size(), 1);
+    EXPECT_EQ(ui.unitWindowRows[0], qMakePair(3, 1));
+    EXPECT_EQ(engine.options.UnitScaleCode, 1000);
+    EXPECT_EQ(engine.options.AreaUnitSuffix, QStringLiteral("(m2)"));
+    EXPECT_EQ(engine.options.UnitDisplayOption, 0);
+    EXPECT_TRUE(engine.options.OptionsChanged);
+}
+
+TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
+{
+    engine.OpenCalculator(0);
+    engine.UniteMesureClick();
+    EXPECT_EQ(engine.options.UnitScaleCode, 10);
+    EXPECT_TRUE(engine.options.OptionsChanged);
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
+{
+    engine.OpenCalculator(10);
+    EXPECT_EQ(engine.panels[10].prompt, QStringLiteral("Long. mur pignon (cm)"));
+    ui.chosenUnitRow = 0;
+    engine.UniteMesureClick();
+    EXPECT_EQ(engine.panels[10].prompt, QStringLiteral("Long. mur pignon (mm)"));
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    engine.PCalculatriceDigitClick(4);
+    engine.PEtClick(10);
+    engine.PCalculatriceDigitClick(3);
+    const QString prompt = engine.panels[10].prompt;
+    ui.chosenUnitRow = 1;
+    engine.UniteMesureClick();
+    EXPECT_EQ(engine.panels[10].prompt, prompt);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0], QString::fromUtf8("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"));
+    EXPECT_EQ(ui.messageLines[0], 2);
+    EXPECT_EQ(engine.options.LengthUnitSuffix, QStringLiteral("(cm)"));
+}
+
+// ---- Window behaviour ---------------------------------------------------------------
+
+TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndPreselectedFromTheStart)
+{
+    engine.WindowResizable = true;
+    engine.Affichage1Click();
+    ui.behaviourChoice = QStringLiteral("N");
+    engine.Affichage1Click();
+    ASSERT_EQ(ui.settingsWrites.size(), 2);
+    EXPECT_EQ(ui.settingsWrites[0],
+              (QStringList{QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), QStringLiteral("O")}));
+    EXPECT_EQ(ui.settingsWrites[1][2], QStringLiteral("N"));
+    // The running window keeps its start behaviour.
+    EXPECT_EQ(ui.behaviourWindowShown, (QList<bool>{true, true}));
+}
+
+TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
+{
+    ui.settingsWritable = false;
+    try {
+        engine.Affichage1Click();
+        FAIL() << "no error";
+    } catch (const CalcError& error) {
+        EXPECT_EQ(error.message(), QString::fromUtf8("Impossible d'écrire dans /prog/tornavel.ini"));
+    }
+}
+
+// ---- Favourites and default calculator ----------------------------------------------
+
+TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
+{
+    engine.options.Favourites = {-1, -1, 32, -1, -1};
+    engine.PopupMFavorisPopup();
+    EXPECT_EQ(engine.window.favouriteCaptions,
+              (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
+}
+
+TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
+{
+    engine.options.Favourites = {-1, 5, -1, -1, -1};
+    engine.OpenCalculator(0);
+    engine.PCalculatriceDigitClick(7);
+    engine.FavorisClick(1);
+    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(engine.Top().Number, 5);
+    EXPECT_EQ(engine.panels[0].result, QStringLiteral("0"));
+    engine.FavorisClick(0);
+    engine.FavorisClick(7);
+    EXPECT_EQ(engine.Top().Number, 5);
+}
+
+TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
+{
+    ui.calculatorListUser = [](CalculatorListWindow& list) {
+        list.BoxClick(list.IsChecked(0) ? 0 : 1, false);
+        list.BoxClick(1, true);
+        list.BtnOKClick();
+    };
+    engine.SelCalculetteDefautClick();
+    EXPECT_EQ(engine.options.DefaultCalculator, 39);
+    EXPECT_TRUE(engine.options.OptionsChanged);
+
+    ui.calculatorListUser = [](CalculatorListWindow& list) {
+        list.BoxClick(4, true);
+        list.BtnOKClick();
+    };
+    engine.SelCalculetteFavoritesClick();
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
+    EXPECT_EQ(ui.calculatorListCaptions,
+              (QStringList{QString::fromUtf8("Sélection de la calculatrice par défaut"),
+                           QString::fromUtf8("Sélection des calculatrices favorites")}));
+    EXPECT_EQ(ui.calculatorListModes, (QList<int>{0, 1}));
+}

@@ -1,0 +1,197 @@
+#include "core/calculator_list.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "core/window/tornavel_window.h"
+#include "dialogs/foptionaffichage.h"
+#include "dialogs/foptions.h"
+#include "dialogs/lcalculettes.h"
+#include "tests/support/fake_ui.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tornavel;
+
+namespace {
+
+// Runs the program's main window with the state files in a temporary current
+// directory, as the program finds them at start.
+struct HistoryAcrossRuns : ::testing::Test {
+    QTemporaryDir dir;
+    QString previousDirectory = QDir::currentPath();
+    StringTable strings;
+    FakeUi ui;
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<TFTornavel> window;
+
+    HistoryAcrossRuns() { QDir::setCurrent(dir.path()); }
+    ~HistoryAcrossRuns() override
+    {
+        window.reset();
+        QDir::setCurrent(previousDirectory);
+    }
+
+    void Start()
+    {
+        window.reset();
+        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        window = std::make_unique<TFTornavel>(*engine, ui, dir.filePath(QStringLiteral("tornavel.ini")),
+                                              QStringLiteral(","));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        for (int i = 0; i < 200 && !window->findChild<QWidget*>(QStringLiteral("PCalculette39")); ++i)
+            QTest::qWait(10);
+    }
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+};
+
+} // namespace
+
+TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
+{
+    Start();
+    Find<QAction>(QStringLiteral("Calculette%1").arg(MenuItemOfCalculator(3)))->trigger();
+    Click(QStringLiteral("PCalculatrice1"));
+    Click(QStringLiteral("PCalculatrice0"));
+    Click(QStringLiteral("PCalcul3"));
+    const QString formula = Find<QPlainTextEdit>(QStringLiteral("EdtFormule3"))->toPlainText();
+    const QString result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes3"))->text();
+    ASSERT_EQ(result, QStringLiteral("78,5398163397448"));
+    window->close();
+    ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
+
+    Start();
+    EXPECT_EQ(engine->Top().Number, 0);
+    auto* menu = Find<QMenu>(QStringLiteral("PopupMCalculs"));
+    Click(QStringLiteral("BtnCalculs"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    auto* item = Find<QAction>(QStringLiteral("Calcul0"));
+    EXPECT_TRUE(item->isVisible());
+    EXPECT_EQ(item->text(), QString::fromUtf8("Surface de cercle: 10..."));
+    EXPECT_FALSE(Find<QAction>(QStringLiteral("Calcul1"))->isVisible());
+    menu->hide();
+
+    item->trigger();
+    EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("EdtFormule3"))->toPlainText(), formula);
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("EdtCalculetteRes3"))->text(), result);
+    EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
+    EXPECT_EQ(engine->history.LastHistoryIndex, 0);
+    EXPECT_FALSE(engine->keys.RecomputingFlag);
+}
+
+// ---- The windows of the options and favourites menus -----------------------------------
+
+namespace {
+
+struct OptionWindows : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+
+    OptionWindows() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+};
+
+} // namespace
+
+TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
+{
+    engine.options.Favourites = {0, 39, 1, 2, -1};
+    CalculatorListWindow list(engine, CalculatorListWindow::ChooseFavourites);
+    TFLCalculettes window(list);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCheckBox* first = window.Box(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), QString::fromUtf8("Calculatrice standard"));
+    EXPECT_TRUE(first->isChecked());
+    EXPECT_TRUE(window.Box(1)->isChecked());
+
+    QTest::mouseClick(window.Box(10), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(window.Box(10)->isChecked());
+    QTest::mouseClick(window.Box(11), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_FALSE(window.Box(11)->isChecked());
+
+    // Escape presses OK.
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+}
+
+TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
+{
+    engine.options.DefaultCalculator = 4;
+    CalculatorListWindow list(engine, CalculatorListWindow::ChooseDefault);
+    TFLCalculettes window(list);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCheckBox* box = window.Box(CalculatorListWindow::BoxOfCalculator(4));
+    ASSERT_TRUE(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(window.BtnOK(), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ui.boxes.size(), 1);
+    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(ui.openedUrls.size(), 1);
+    EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
+}
+
+TEST_F(OptionWindows, UnitWindowHoldsTheRowsAndOpensItsHelpPage)
+{
+    TFOptions window(engine);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Unité de mesure"));
+    window.SetUnitRow(3);
+    window.SetDisplayRow(-1);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* pouce = window.findChild<QRadioButton*>(QStringLiteral("RgUnites_3"));
+    ASSERT_NE(pouce, nullptr);
+    EXPECT_EQ(pouce->text(), QStringLiteral("Pouce (in/in2/in3)"));
+    EXPECT_TRUE(pouce->isChecked());
+    EXPECT_EQ(window.DisplayRow(), -1);
+
+    QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("RgUnites_2")), Qt::LeftButton, {},
+                      QPoint(5, 8));
+    EXPECT_EQ(window.UnitRow(), 2);
+
+    QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(ui.openedUrls.isEmpty());
+    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(ui.openedUrls.size(), 1);
+    EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-unite-mesure.html")));
+
+    QTest::mouseClick(window.BtnOk(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(OptionWindows, WindowBehaviourWindowHoldsTheChoiceOfItsButtons)
+{
+    TFOptionAffichage window(engine);
+    window.CheckButton(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.RdbtnRedim()->isChecked());
+    EXPECT_EQ(window.BehaviourChoice(), QStringLiteral("O"));
+    QTest::mouseClick(window.RdbtnNonRedim(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(window.BehaviourChoice(), QStringLiteral("N"));
+}

@@ -1,0 +1,477 @@
+#include "core/calcerror.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "core/window/tornavel_window.h"
+#include "dialogs/messages.h"
+#include "tests/support/fake_ui.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+extern QElapsedTimer gSinceMain;
+
+using namespace tornavel;
+
+namespace {
+
+// Waits until some part of a window has been painted once.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    bool painted = false;
+    qint64 paintedAt = 0;  // since the start of main()
+    qint64 cpuAt = 0;      // processor time of this thread until then
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == window_) {
+            painted = true;
+            paintedAt = gSinceMain.nsecsElapsed();
+            timespec cpu{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
+            cpuAt = qint64(cpu.tv_sec) * 1000000000 + cpu.tv_nsec;
+        }
+        return false;
+    }
+    void Wait()
+    {
+        QElapsedTimer limit;
+        limit.start();
+        while (!painted && limit.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+
+private:
+    QWidget* window_;
+};
+
+// The main window on a fresh engine, with its files in a temporary directory.
+struct MainWindow : ::testing::Test {
+    QTemporaryDir dir;
+    StringTable strings;
+    FakeUi ui;
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<TFTornavel> window;
+
+    void Build(const QByteArray& settings = QByteArray())
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString ini = dir.filePath(QStringLiteral("tornavel.ini"));
+        if (!settings.isNull()) {
+            QFile file(ini);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(settings);
+        }
+        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
+        engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        window = std::make_unique<TFTornavel>(*engine, ui, ini, QStringLiteral(","));
+    }
+
+    void Show()
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        // The panels not on screen are built right after the first paint.
+        QElapsedTimer limit;
+        limit.start();
+        while (!window->findChild<QWidget*>(QStringLiteral("PCalculette39")) && limit.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("PCalculette39")), nullptr);
+    }
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString Result(int n) const { return Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n))->text(); }
+    QString Formula(int n) const
+    {
+        return Find<QPlainTextEdit>(QStringLiteral("EdtFormule%1").arg(n))->toPlainText();
+    }
+    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+    void ChooseFromCalculatorsMenu(int calculator)
+    {
+        const int item = MenuItemOfCalculator(calculator);
+        Find<QAction>(QStringLiteral("Calculette%1").arg(item))->trigger();
+    }
+    void DoubleClickOffered(int calculator)
+    {
+        auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
+        const QString name = engine->CalculatorName(calculator);
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        const QRect rect = list->visualItemRect(items.front());
+        // A real double-click: press, release, then the double-click press.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+};
+
+} // namespace
+
+// Start-up is timed in fresh processes of this test program: from the start of main()
+// to the first paint of the first window, once for a bare window with one label and
+// once for the main window.
+TEST(StartupProbe, BareWindow)
+{
+    if (qEnvironmentVariableIsEmpty("TORNAVEL_STARTUP_PROBE"))
+        GTEST_SKIP() << "run by the start-up timing test";
+    QWidget w;
+    QLabel label(QStringLiteral("Tornavel"), &w);
+    w.resize(296, 400);
+    PaintWatch watch(&w);
+    w.show();
+    watch.Wait();
+    std::cout << "startup-ns=" << watch.paintedAt << " cpu-ns=" << watch.cpuAt << std::endl;
+}
+
+TEST(StartupProbe, MainWindow)
+{
+    if (qEnvironmentVariableIsEmpty("TORNAVEL_STARTUP_PROBE"))
+        GTEST_SKIP() << "run by the start-up timing test";
+    QTemporaryDir dir;
+    StringTable strings;
+    FakeUi ui;
+    Engine engine(strings, ui, QStringLiteral(","));
+    engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
+    engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+    TFTornavel w(engine, ui, dir.filePath(QStringLiteral("tornavel.ini")), QStringLiteral(","));
+    PaintWatch watch(&w);
+    w.show();
+    watch.Wait();
+    std::cout << "startup-ns=" << watch.paintedAt << " cpu-ns=" << watch.cpuAt << std::endl;
+}
+
+TEST(Startup, MainWindowAppearsWithinHalfAgainTheTimeOfABareWindow)
+{
+    auto probe = [](const char* test) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TORNAVEL_STARTUP_PROBE"), QStringLiteral("1"));
+        if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=StartupProbe.") + QLatin1String(test)});
+        child.waitForFinished(30000);
+        const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+        const qsizetype at = out.indexOf(QStringLiteral("startup-ns="));
+        EXPECT_GE(at, 0) << out.toStdString();
+        return at < 0 ? qint64(0) : out.mid(at + 11).section(QLatin1Char('\n'), 0, 0).trimmed().toLongLong();
+    };
+    std::vector<qint64> bare, main;
+    for (int i = 0; i < 5; ++i) {
+        bare.push_back(probe("BareWindow"));
+        main.push_back(probe("MainWindow"));
+    }
+    // The quickest run of each is the one least disturbed by the rest of the machine.
+    const double bareMs = static_cast<double>(*std::min_element(bare.begin(), bare.end())) * 1e-6;
+    const double mainMs = static_cast<double>(*std::min_element(main.begin(), main.end())) * 1e-6;
+    std::cout << "[ timing   ] first paint after start (best of 5): bare window " << bareMs
+              << " ms, main window " << mainMs << " ms, ratio " << mainMs / bareMs << std::endl;
+    EXPECT_LE(mainMs, 1.5 * bareMs);
+}
+
+TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
+{
+    Build();
+    Show();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tornavel"));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window->ClientArea()->size(), QSize(296, 400));
+    EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
+    EXPECT_FALSE(Find(QStringLiteral("PCalculette1"))->isVisible());
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), QStringLiteral("Calculatrice standard"));
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("lblSousCalcul"))->text(), QStringLiteral("Sous calcul"));
+    EXPECT_EQ(Find<QListWidget>(QStringLiteral("LbCalculettes"))->item(0)->text(),
+              u"Calculatrice fonctions mathématiques"_qs);
+    for (const char* name : {"PMenu", "FondMenu", "btnCalculettes", "BtnCalculs", "btnOptions", "btnFavoris",
+                             "btnAide", "PClavier", "PCalculatrice0", "PCalculatrice9", "PCalculatriceVirgule",
+                             "CalculatriceCE", "CalculatriceC", "PanelListe", "PCalculatricePlus",
+                             "PCalculatriceMoins", "PCalculatriceMult", "PCalculatriceSlash", "PCalculatriceRac",
+                             "PCalculatriceInverse", "PCalculatriceEgal", "PMS", "PMR0", "POk0",
+                             "PCalculatriceSin", "PCalculatriceCos", "PCalculatriceTan", "PCalculatriceInv",
+                             "PCalculatricePi", "PCalculatricePuis", "PCalculatriceInvSigne", "PCalcul39",
+                             "POk39", "PMR39", "POperateurs39", "Fond39", "EdtFormule39"})
+        Find(QString::fromLatin1(name));
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("btnAide"))->text(), QStringLiteral("?"));
+    // Only PanelListe takes the keyboard focus.
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
+}
+
+TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
+{
+    Build();
+    Show();
+    auto* calculators = Find<QMenu>(QStringLiteral("PopupMCalculettes"));
+    const auto actions = calculators->actions();
+    ASSERT_EQ(actions.size(), 44);
+    EXPECT_EQ(actions[2]->objectName(), QStringLiteral("N1"));
+    EXPECT_TRUE(actions[2]->isSeparator());
+    EXPECT_EQ(actions[27]->text(), QStringLiteral("Calculatrice escalier"));
+    EXPECT_EQ(actions[36]->text(), u"Calculatrice résistance/puissance"_qs);
+    for (int k = 0; k < 20; ++k)
+        Find<QAction>(QStringLiteral("Calcul%1").arg(k));
+    for (int k = 0; k < 5; ++k)
+        Find<QAction>(QStringLiteral("Favoris%1").arg(k));
+    EXPECT_EQ(Find<QAction>(QStringLiteral("AideTornavel"))->text(), QStringLiteral("Aide Tornavel"));
+    EXPECT_EQ(Find<QAction>(QStringLiteral("VideosdedmonstrationdeTornavel"))->text(),
+              u"Vidéos de démonstration de  Tornavel"_qs);
+    EXPECT_EQ(Find<QAction>(QStringLiteral("UniteMesure"))->text(), u"Unité de mesure"_qs);
+    auto* upgrade = Find<QAction>(QStringLiteral("MiseANiveau"));
+    EXPECT_EQ(upgrade->text(), u"Mettre à niveau Tornavel"_qs);
+    EXPECT_FALSE(upgrade->isVisible());
+
+    // A menu of the bar opens beside its button's right edge, level with its top.
+    auto* button = Find<QPushButton>(QStringLiteral("btnOptions"));
+    auto* options = Find<QMenu>(QStringLiteral("PopupMOptions"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(options->isVisible());
+    const QRect frame = window->frameGeometry();
+    const QPoint expected(frame.left() + button->x() + button->width(),
+                          frame.top() + (frame.height() - window->height()) + button->y());
+    EXPECT_EQ(options->pos(), expected);
+    options->hide();
+}
+
+TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
+{
+    Build();
+    Show();
+    for (int n = 0; n < 40; ++n) {
+        ChooseFromCalculatorsMenu(n);
+        const PanelState& state = engine->panels[static_cast<size_t>(n)];
+        for (int other = 0; other < 40; ++other)
+            EXPECT_EQ(Find(QStringLiteral("PCalculette%1").arg(other))->isVisible(), other == n) << n;
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), engine->CalculatorName(n));
+        EXPECT_EQ(Result(n), QStringLiteral("0"));
+        if (n == 0 || n == 39) {
+            EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("LblResultat%1").arg(n)), nullptr);
+            continue;
+        }
+        auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));
+        EXPECT_FALSE(prompt->text().isEmpty()) << n;
+        EXPECT_EQ(prompt->text(), state.prompt) << n;
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul%1").arg(n))->text(), QStringLiteral("f="));
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("POk%1").arg(n))->text(), QStringLiteral("Ok"));
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), engine->keys.KeypadEnabled);
+        auto* next = window->findChild<QPushButton*>(QStringLiteral("PEt%1").arg(n));
+        EXPECT_EQ(next != nullptr, state.hasNextKey) << n;
+        if (next) {
+            EXPECT_EQ(next->toolTip(), u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
+            EXPECT_TRUE(next->isEnabled()) << n;
+            EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PCalcul%1").arg(n))->isEnabled()) << n;
+        }
+        for (const RadioButtonState& radio : state.radios)
+            EXPECT_EQ(Find<QRadioButton>(radio.name)->isChecked(), radio.checked) << n;
+        if (state.hasList) {
+            auto* list = Find<QComboBox>(QStringLiteral("ListBox%1").arg(n));
+            EXPECT_EQ(list->isVisible(), state.listVisible) << n;
+            EXPECT_EQ(list->count(), state.listRows.size()) << n;
+        }
+    }
+    // Units shown only when needed: the circle shows its prompt alone, the house
+    // walls always carry the unit.
+    ChooseFromCalculatorsMenu(3);
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat3"))->text(), u"Diamètre"_qs);
+    ChooseFromCalculatorsMenu(10);
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat10"))->text(), u"Long. mur pignon (cm)"_qs);
+    ChooseFromCalculatorsMenu(33);
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat33"))->text(), QStringLiteral("Nature circuit"));
+    EXPECT_TRUE(Find<QComboBox>(QStringLiteral("ListBox33"))->isVisible());
+    EXPECT_FALSE(Find<QLineEdit>(QStringLiteral("EdtCalculetteRes33"))->isVisible());
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PMR33"))->isEnabled());
+}
+
+TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
+{
+    Build();
+    Show();
+    // The standard calculator holds 2* when the circle area is opened from its list.
+    window->Dispatch([this] {
+        engine->TopPanel().formula = QStringLiteral("2*");
+        engine->TopPanel().result = QStringLiteral("2");
+        engine->keys.KeyClass = engine->keys.LastKeyCode = Code::Times;
+    });
+    DoubleClickOffered(3);
+    ASSERT_EQ(engine->CalculatorStack.size(), 2u);
+    EXPECT_TRUE(Find(QStringLiteral("PCalculette3"))->isVisible());
+    EXPECT_FALSE(Find(QStringLiteral("PCalculette0"))->isVisible());
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), QStringLiteral("Calculatrice surface de cercle"));
+
+    // What the circle-area calculator shows after computing a diameter of 10.
+    window->Dispatch([this] {
+        engine->TopPanel().result = QStringLiteral("78,5398163397448");
+        engine->TopPanel().formula = QStringLiteral("Surface(10)=78,5398163397448");
+        engine->keys.KeyClass = engine->keys.LastKeyCode = 12;
+    });
+    Click(QStringLiteral("POk3"));
+    EXPECT_EQ(engine->CalculatorStack.size(), 1u);
+    EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
+    EXPECT_EQ(Formula(0), QStringLiteral("2*78,5398163397448"));
+    EXPECT_EQ(Result(0), QStringLiteral("78,5398163397448"));
+    EXPECT_EQ(Formula(3), QString());
+    EXPECT_EQ(Result(3), QStringLiteral("0"));
+    EXPECT_EQ(QApplication::focusWidget(), Find(QStringLiteral("PanelListe")));
+}
+
+TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
+{
+    Build();
+    Show();
+    engine->calculatorKeys[5].compute = [](Engine&) {
+        throw CalcError(u"Division par zéro en virgule flottante"_qs);
+    };
+    ChooseFromCalculatorsMenu(5);
+    engine->Top().TermIndex = 1;
+    window->Dispatch([this] { engine->UpdateOperatorButtons(engine->Top()); });
+    Click(QStringLiteral("PCalcul5"));
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].text, u"Division par zéro en virgule flottante."_qs);
+    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Tornavel"));
+    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Error);
+    EXPECT_EQ(QApplication::focusWidget(), Find(QStringLiteral("PanelListe")));
+    ChooseFromCalculatorsMenu(0);
+    EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
+}
+
+TEST_F(MainWindow, KeysTypedInTheWindowReachTheKeypad)
+{
+    Build();
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_4);
+    QTest::keyClick(Find(QStringLiteral("PanelListe")), Qt::Key_2);
+    EXPECT_EQ(Result(0), QStringLiteral("42"));
+    EXPECT_EQ(Formula(0), QStringLiteral("42"));
+    Click(QStringLiteral("PCalculatrice7"));
+    EXPECT_EQ(Result(0), QStringLiteral("427"));
+    EXPECT_EQ(QApplication::focusWidget(), Find(QStringLiteral("PanelListe")));
+}
+
+TEST_F(MainWindow, ActivatingAgainPushesNothing)
+{
+    Build();
+    Show();
+    window->hide();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(engine->CalculatorStack.size(), 1u);
+    EXPECT_EQ(ui.updateChecks.size(), 1);
+}
+
+TEST_F(MainWindow, WindowBehaviourComesFromTheSettingsFile)
+{
+    Build(); // no settings file: resizable
+    EXPECT_TRUE(engine->WindowResizable);
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
+    // Made smaller than its content, the window scrolls.
+    Show();
+    window->resize(200, 150);
+    QCoreApplication::processEvents();
+    auto* scroller = window->findChild<QScrollArea*>();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(scroller->widget(), window->ClientArea());
+    EXPECT_EQ(ReadWindowBehaviour(dir.filePath(QStringLiteral("missing.ini"))), QStringLiteral("O"));
+
+    window.reset();
+    Build("[Comportement fenetre]\r\nRedimensionnable=o\r\n");
+    EXPECT_FALSE(engine->WindowResizable);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->findChild<QScrollArea*>(), nullptr);
+
+    window.reset();
+    Build("[Comportement fenetre]\r\nRedimensionnable=O\r\n");
+    EXPECT_TRUE(engine->WindowResizable);
+}
+
+TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
+{
+    TFMessages messages;
+    const QRect main(100, 50, 300, 430);
+    messages.Prepare(QStringLiteral("Erreur de saisie : Valeur non valide !"), 1, main);
+    EXPECT_EQ(messages.size(), QSize(218, 63));
+    EXPECT_EQ(messages.OkButton()->y(), 26);
+    EXPECT_EQ(messages.pos(), QPoint(141, 150));
+    EXPECT_EQ(messages.OkButton()->text(), QStringLiteral("Ok"));
+    EXPECT_TRUE(messages.windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    bool closed = false;
+    QTimer::singleShot(0, &messages, [&] {
+        QTest::keyClick(&messages, Qt::Key_Return);
+    });
+    messages.ShowMessage(u"Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"_qs, 2,
+                         main);
+    closed = true;
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(messages.height(), 75);
+    EXPECT_EQ(messages.OkButton()->y(), 38);
+    EXPECT_EQ(messages.Label()->text().count(QLatin1Char('\n')), 1);
+}
+
+TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
+{
+    Build();
+    Show();
+    engine->AddHistoryEntry(0, QStringLiteral("2+3"), {}, 0, 10);
+    engine->AddHistoryEntry(0, QStringLiteral("4*5"), {}, 0, 10);
+    auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("BtnCalculs")), Qt::LeftButton);
+    ASSERT_TRUE(history->isVisible());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul0"))->isVisible());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul1"))->isVisible());
+    EXPECT_FALSE(Find<QAction>(QStringLiteral("Calcul2"))->isVisible());
+    EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), engine->window.historyCaptions.value(1));
+    history->hide();
+
+    engine->options.Favourites = {-1, -1, 5, -1, -1};
+    auto* favourites = Find<QMenu>(QStringLiteral("PopupMFavoris"));
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("btnFavoris")), Qt::LeftButton);
+    ASSERT_TRUE(favourites->isVisible());
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(Find<QAction>(QStringLiteral("Favoris%1").arg(k))->isVisible(), k == 2) << k;
+    auto* slot = Find<QAction>(QStringLiteral("Favoris2"));
+    EXPECT_EQ(slot->text(), u"Calculatrice surface d'ellipse"_qs);
+    favourites->hide();
+    slot->trigger();
+    EXPECT_TRUE(Find(QStringLiteral("PCalculette5"))->isVisible());
+}
+
+TEST_F(MainWindow, CtrlCCopiesTheResultOfTheCalculatorOnScreen)
+{
+    Build();
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_8);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ui.clipboard, QStringLiteral("8"));
+    EXPECT_EQ(Result(0), QStringLiteral("8"));
+}
