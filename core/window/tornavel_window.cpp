@@ -69,7 +69,8 @@ protected:
     {
         QPainter painter(this);
         if (picture_.isNull()) {
-            painter.fillRect(rect(), kPanelColour);
+            // Until the picture is decoded: its middle tone.
+            painter.fillRect(rect(), QColor(222, 229, 239));
             return;
         }
         painter.drawPixmap(-mapTo(origin_, QPoint(0, 0)), picture_);
@@ -118,7 +119,7 @@ TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPa
 
     engine_.FormCreate(ReadWindowBehaviour(settingsPath), decimalSeparator);
 
-    client_ = new QWidget;
+    client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setFixedSize(MainClientWidth, MainClientHeight);
     client_->setAutoFillBackground(true);
@@ -126,7 +127,6 @@ TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPa
     palette.setColor(QPalette::Window, kPanelColour);
     client_->setPalette(palette);
 
-    client_->setParent(this);
     if (engine_.WindowResizable) {
         // A sizeable border; scroll bars come when the window is made smaller than
         // its content (see resizeEvent).
@@ -135,24 +135,7 @@ TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPa
         setFixedSize(MainClientWidth, MainClientHeight);
     }
 
-    // Decoding the background picture takes longer than building the window: it is
-    // decoded beside the construction and shown as soon as it is ready.
-    const QString picturePath = engine_.strings.FondPicturePath();
-    if (!picturePath.isEmpty()) {
-        pictureLoader_ = QThread::create([this, picturePath] {
-            // The format named by the suffix (png or bmp, both built in): probing the
-            // image plugins would load every one of them.
-            QImageReader reader(picturePath, QFileInfo(picturePath).suffix().toLower().toLatin1());
-            reader.setAutoDetectImageFormat(false);
-            decodedPicture_ = reader.read();
-        });
-        connect(pictureLoader_, &QThread::finished, this, [this] {
-            fond_ = QPixmap::fromImage(decodedPicture_);
-            decodedPicture_ = QImage();
-            client_->update();
-        });
-        pictureLoader_->start();
-    }
+    picturePath_ = engine_.strings.FondPicturePath();
 
     // Hints on a white background.
     QPalette hints = QToolTip::palette();
@@ -542,6 +525,8 @@ void TFTornavel::BuildListPanel()
     offered_->setToolTip(
         QStringLiteral("Double-cliquez sur une calculatrice de la liste pour effectuer un sous calcul"));
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows all have one height: the list need not measure every name.
+    offered_->setUniformItemSizes(true);
     Quiet(offered_);
     connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = offered_->row(item);
@@ -555,6 +540,28 @@ void TFTornavel::BuildListPanel()
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
     status_->setIndent(4);
+}
+
+void TFTornavel::LoadPicture()
+{
+    // Decoding the background picture takes longer than building the window: it is
+    // decoded beside the rest of the start-up and shown as soon as it is ready.
+    if (picturePath_.isEmpty() || pictureLoader_)
+        return;
+    const QString path = picturePath_;
+    pictureLoader_ = QThread::create([this, path] {
+        // The format named by the suffix (png or bmp, both built in): probing the
+        // image plugins would load every one of them.
+        QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        decodedPicture_ = reader.read();
+    });
+    connect(pictureLoader_, &QThread::finished, this, [this] {
+        fond_ = QPixmap::fromImage(decodedPicture_);
+        decodedPicture_ = QImage();
+        client_->update();
+    });
+    pictureLoader_->start();
 }
 
 // ---------------------------------------------------------------------------
@@ -590,6 +597,7 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         if (!allPanelsQueued_) {
             allPanelsQueued_ = true;
             QTimer::singleShot(0, this, [this] { BuildAllPanels(); });
+            LoadPicture();
         }
         return QWidget::eventFilter(watched, event);
     }

@@ -93,11 +93,13 @@ private:
     void PopUp(QMenu* menu, QWidget* button);
     void RenderPanel(int number);
     void RenderMenus();
+    void LoadPicture();
 
     Engine& engine_;
     UiServices& ui_;
     QWidget* client_ = nullptr;
     QScrollArea* scroller_ = nullptr;
+    QString picturePath_;
     QPixmap fond_;
     QImage decodedPicture_;
     QThread* pictureLoader_ = nullptr;
