@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "core/tables.h"
 
 #include "core/history_file.h"
 #include "core/history_lists.h"
@@ -98,7 +99,7 @@ QString Engine::HistoryCaption(const HistoryEntry& entry) const
             caption += *choice;
         break;
     case 39:
-        switch (StoredIndex(entry.Inputs[2]).value_or(Code::None)) {
+        switch (TruncatedIndex(entry.Inputs[2]).value_or(Code::None)) {
         case Code::Sine: caption += QStringLiteral("Sin"); break;
         case Code::Cosine: caption += QStringLiteral("Cos"); break;
         case Code::Tangent: caption += QStringLiteral("Tan"); break;
@@ -159,7 +160,7 @@ void Engine::ReplayHistoryEntry(int n)
         panel.listIndex = refill->selection;
     }
     if (entry.Number == 39)
-        keys.LastKeyCode = StoredIndex(entry.Inputs[2]).value_or(Code::None);
+        keys.LastKeyCode = TruncatedIndex(entry.Inputs[2]).value_or(Code::None);
 
     if (entry.Number == 0) {
         panel.result = NumberText(LastFormulaTermValue(panel.formula));

@@ -18,11 +18,6 @@ int RowOf(double stored, qsizetype rows)
 
 } // namespace
 
-std::optional<int> StoredIndex(double stored)
-{
-    return TruncatedIndex(stored);
-}
-
 std::optional<HistoryListRefill> HistoryListRefillOf(const HistoryEntry& entry, const QString& separator)
 {
     if (entry.TermIndex < 0 || entry.TermIndex >= static_cast<int>(entry.Inputs.size()))

@@ -10,10 +10,6 @@ namespace tornavel {
 
 // What the history needs of the calculators' lists and name tables.
 
-// A stored choice or code as an integer: its integer part, none when the value is
-// not finite or lies outside the range of int.
-std::optional<int> StoredIndex(double stored);
-
 // The list input that replaying `entry` refills: its rows, and the row to select
 // (-1: none, also for a stored choice outside the list). None for a calculator
 // without a list to refill.

@@ -1,6 +1,6 @@
 #include "calculators/geometry/geometry.h"
 
-#include "calculators/geometry/sides.h"
+#include "core/tables.h"
 #include "core/numbers.h"
 
 namespace tornavel {
@@ -54,10 +54,10 @@ void OpenListInput(Engine& engine, PanelState& panel)
 // The number of sides of the chosen row, or none when the row is not in the list.
 std::optional<double> ListRowValue(const Engine& engine, const PanelState& panel, double storedRow)
 {
-    const std::optional<int> row = StoredListRow(storedRow);
+    const std::optional<int> row = TruncatedIndex(storedRow);
     if (!row || *row < 0 || *row >= panel.listRows.size())
         return std::nullopt;
-    const std::optional<int> count = StoredListRow(ToDouble(engine.TextNumber(panel.listRows[*row])));
+    const std::optional<int> count = TruncatedIndex(ToDouble(engine.TextNumber(panel.listRows[*row])));
     if (!count)
         return std::nullopt;
     return *count;
@@ -98,8 +98,8 @@ void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
 QStringList PolygonSideTexts(const Engine& engine)
 {
     QStringList rows;
-    for (int row = 0; row < PolygonSideRows(); ++row) {
-        if (const std::optional<int> sides = PolygonSidesOfRow(row))
+    for (int row = 0; row < PolygonSides.size(); ++row) {
+        if (const std::optional<std::int32_t> sides = PolygonSides.at(row))
             rows.append(engine.NumberText(*sides));
     }
     return rows;
@@ -234,7 +234,7 @@ void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, in
         GeometryUndo(engine, *calculator.undo);
     if (panel.listIndex == -1)
         panel.listIndex = row;
-    const std::optional<int> sides = PolygonSidesOfRow(panel.listIndex);
+    const std::optional<std::int32_t> sides = PolygonSides.at(panel.listIndex);
     if (!sides)
         return;
     panel.formula += engine.NumberText(*sides);

@@ -246,7 +246,6 @@ void TFTornavel::BuildMenus()
         if (entry.item < 0) {
             QAction* separator = calculatorsMenu_->addSeparator();
             separator->setObjectName(QString::fromLatin1(entry.name));
-            separator->setText(QStringLiteral("-"));
             continue;
         }
         const int item = entry.item;
