@@ -24,7 +24,7 @@ int CalculatorListWindow::CalculatorOfBox(int box)
 
 int CalculatorListWindow::BoxOfCalculator(int number)
 {
-    if (number < 0 || number >= BoxCount)
+    if (!IsCalculatorNumber(number))
         return -1;
     if (number == 0)
         return 0;
@@ -100,6 +100,14 @@ bool CalculatorListWindow::BtnOKClick()
 void CalculatorListWindow::HelpKeyDown()
 {
     engine_.OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
+}
+
+bool CalculatorListWindow::FormKeyDown(int keyCode, bool ctrl)
+{
+    if (!ctrl || keyCode != Engine::KeyA)
+        return false;
+    HelpKeyDown();
+    return true;
 }
 
 } // namespace tornavel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state.h"
+
 #include <QString>
 #include <array>
 
@@ -13,7 +15,7 @@ class Engine;
 // model and forwards its clicks and keys; OK writes the choice into the options.
 class CalculatorListWindow {
 public:
-    static constexpr int BoxCount = 40;
+    static constexpr int BoxCount = CalculatorCount;
     static constexpr int ChooseDefault = 0;
     static constexpr int ChooseFavourites = 1;
 
@@ -42,6 +44,9 @@ public:
     bool BtnOKClick();
     // Ctrl+A: opens the help page of the mode.
     void HelpKeyDown();
+    // A key pressed in the window (see Engine::FormKeyDown for the codes); true when it
+    // was handled.
+    bool FormKeyDown(int keyCode, bool ctrl);
 
 private:
     Engine& engine_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state.h"
+
 #include <array>
 #include <deque>
 
@@ -15,7 +17,7 @@ struct TCalculette {
     int Target = -1;
     bool ClearOnDestroy = false;
     int TermIndex = 0;
-    std::array<double, 6> Inputs{};
+    std::array<double, MaxInputs> Inputs{};
 
     TCalculette() = default;
     TCalculette(int number, int target) : Number(number), Target(target) {}

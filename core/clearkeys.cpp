@@ -1,26 +1,27 @@
 #include "core/engine.h"
 
-#include "core/menus.h"
+#include "core/tables.h"
+
+#include <algorithm>
 
 namespace tornavel {
 
 namespace {
 
-enum class Unit { None, Length, Area, Volume };
-enum class Shown { Never, WhenUnitsShown, Always };
-
-// What C puts back on a calculator besides "0" and an empty formula.
+// What C puts back on a calculator besides "0" and an empty formula: the prompt of
+// the first input with its unit suffix, shown always or only when units are shown.
 struct ResetRow {
-    int promptId = -1;         // prompt of the first input; -1: no prompt label
-    Unit unit = Unit::None;
-    Shown shown = Shown::Never;
+    int promptId = -1;         // -1: no prompt label
+    UnitSuffix suffix = UnitSuffix::None;
+    bool always = false;
 };
 
 ResetRow ResetRowOf(int n)
 {
-    auto cond = [](int id) { return ResetRow{id, Unit::Length, Shown::WhenUnitsShown}; };
-    auto always = [](int id, Unit unit = Unit::Length) { return ResetRow{id, unit, Shown::Always}; };
-    auto plain = [](int id) { return ResetRow{id, Unit::None, Shown::Never}; };
+    using Unit = UnitSuffix;
+    auto cond = [](int id) { return ResetRow{id, Unit::Length, false}; };
+    auto always = [](int id, Unit unit = Unit::Length) { return ResetRow{id, unit, true}; };
+    auto plain = [](int id) { return ResetRow{id, Unit::None, false}; };
     switch (n) {
     case 1: case 3: case 6: case 11: case 12: case 22: return cond(33);
     case 2: case 5: return cond(35);
@@ -79,11 +80,7 @@ void Engine::CalculatriceCEClick()
 {
     if (!HasCalculator())
         return;
-    const int n = Top().Number;
-    if (n == 39)
-        UndoMathFunctionInput();
-    else
-        RunUndoRoutine(n);
+    RunUndoRoutine(Top().Number);
     UpdateOperatorButtons(Top());
     keys.KeyClass = Code::AfterCE;
 }
@@ -94,28 +91,14 @@ void Engine::CalculatriceCClick()
         return;
     TCalculette& record = Top();
     const int n = record.Number;
-    PanelState* found = FindCalculatorPanel(n);
-    if (!found)
-        return;
-    PanelState& panel = *found;
+    PanelState& panel = TopPanel();
 
     panel.result = QStringLiteral("0");
     panel.formula.clear();
 
     const ResetRow row = ResetRowOf(n);
-    if (row.promptId >= 0) {
-        QString suffix;
-        switch (row.unit) {
-        case Unit::Length: suffix = options.LengthUnitSuffix; break;
-        case Unit::Area: suffix = options.AreaUnitSuffix; break;
-        case Unit::Volume: suffix = options.VolumeUnitSuffix; break;
-        case Unit::None: break;
-        }
-        if (row.shown == Shown::Never)
-            panel.prompt = Str(row.promptId);
-        else
-            panel.prompt = PromptWithSuffix(row.promptId, suffix, row.shown == Shown::Always);
-    }
+    if (row.promptId >= 0)
+        panel.prompt = PromptWithSuffix(row.promptId, row.suffix, row.always);
 
     switch (n) {
     case 17: case 18: case 20: case 25: case 26: case 30: case 34:
@@ -136,27 +119,20 @@ void Engine::CalculatriceCClick()
         keys.KeypadEnabled = true;
         break;
     case 33:
-        ShowListFirstInput(panel, CircuitNameRows());
+        // The keypad stays as it was.
+        ShowListFirstInput(panel, FirstInputListRows(n));
         break;
-    case 35: case 36:
-        ShowListFirstInput(panel, MaterialNameRows());
-        keys.KeypadEnabled = false;
-        break;
-    case 37:
-        ShowListFirstInput(panel, TemperatureUnitRows());
-        keys.KeypadEnabled = false;
-        break;
-    case 38:
-        ShowListFirstInput(panel, CapacityUnitRows());
+    case 35: case 36: case 37: case 38:
+        ShowListFirstInput(panel, FirstInputListRows(n));
         keys.KeypadEnabled = false;
         break;
     default:
         break;
     }
 
+    // The inputs a calculation can give; the sixth value is left alone.
     record.TermIndex = 0;
-    for (size_t i = 0; i < 5; ++i)
-        record.Inputs[i] = 0.0;
+    std::fill(record.Inputs.begin(), record.Inputs.begin() + 5, 0.0);
     UpdateOperatorButtons(record);
     keys.LastKeyCode = Code::None;
     keys.KeyClass = Code::AfterUndo;

@@ -90,6 +90,7 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
         for (const char* name : g.names)
             panels[static_cast<size_t>(g.calculator)].radios.push_back({QString::fromLatin1(name), QString(), false});
     }
+    InstallStandardCalculator(calculatorKeys);
     InstallGeometryCalculators(calculatorKeys);
     InstallMathFunctionsCalculator(calculatorKeys);
 }
@@ -167,6 +168,18 @@ void Engine::NormalizeEnteredNumber(PanelState& panel)
     panel.result = tidy;
 }
 
+bool Engine::EntryPresent(const PanelState& panel) const
+{
+    return panel.result != QLatin1String("0") || FormulaEndsWithNumber(panel.formula);
+}
+
+double Engine::EnteredValue(const PanelState& panel) const
+{
+    if (panel.result != QLatin1String("0"))
+        return ToDouble(TextNumber(panel.result));
+    return LastFormulaTermValue(panel.formula);
+}
+
 bool Engine::ComboHasSelection(const PanelState& panel) const
 {
     return keys.RecomputingFlag || panel.listIndex != -1;
@@ -174,17 +187,15 @@ bool Engine::ComboHasSelection(const PanelState& panel) const
 
 PanelState* Engine::FindCalculatorPanel(int number)
 {
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return nullptr;
     return &panels[static_cast<size_t>(number)];
 }
 
 std::function<void(Engine&)> Engine::FindComputeButton(int number) const
 {
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return {};
-    if (number == 0)
-        return [](Engine& e) { e.PCalculatriceEgalClick(); };
     return calculatorKeys[static_cast<size_t>(number)].compute;
 }
 
@@ -196,7 +207,7 @@ void Engine::PCalculClick(int number)
 
 void Engine::PEtClick(int number)
 {
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return;
     if (auto& next = calculatorKeys[static_cast<size_t>(number)].nextTerm)
         next(*this);
@@ -204,7 +215,7 @@ void Engine::PEtClick(int number)
 
 void Engine::ListBoxClick(int number, int row)
 {
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return;
     if (auto& choice = calculatorKeys[static_cast<size_t>(number)].listChoice)
         choice(*this, row);
@@ -212,7 +223,7 @@ void Engine::ListBoxClick(int number, int row)
 
 void Engine::VariantClick(int number, int index)
 {
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return;
     if (auto& choice = calculatorKeys[static_cast<size_t>(number)].variantChoice)
         choice(*this, index);
@@ -220,11 +231,7 @@ void Engine::VariantClick(int number, int index)
 
 void Engine::RunUndoRoutine(int number)
 {
-    if (number == 0) {
-        UndoStandardTerm(false);
-        return;
-    }
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return;
     if (auto& undo = calculatorKeys[static_cast<size_t>(number)].undo)
         undo(*this);

@@ -27,6 +27,8 @@ struct CalculatorKeys {
     std::function<void(Engine&, int)> variantChoice; // an option button, by its index
 };
 
+// The standard calculator (0): "=" and its undo routine.
+void InstallStandardCalculator(std::array<CalculatorKeys, CalculatorCount>& keys);
 // Geometry calculators (1-16, 20, 22) fill in their keys.
 void InstallGeometryCalculators(std::array<CalculatorKeys, CalculatorCount>& keys);
 // The mathematical-functions calculator (39): "=" and its undo routine.
@@ -56,7 +58,7 @@ public:
     QString ProductVersion;
     bool WindowResizable = true;
 
-    // ---- Shared helpers (engine.cpp) ---------------------------------------
+    // ---- Formula rules and look-ups (engine.cpp) ---------------------------
     TCalculette& Top() { return CalculatorStack.back(); }
     PanelState& TopPanel() { return panels[static_cast<size_t>(CalculatorStack.back().Number)]; }
     bool HasCalculator() const { return !CalculatorStack.empty(); }
@@ -67,11 +69,18 @@ public:
     bool FormulaEndsWithNumber(const QString& formula) const;
     // Index (0-based) where the last term starts: after the last operator that is not
     // the sign of the number (a "-" right after an operator, "(" or "E" belongs to the
-    // number). 0 when there is none.
+    // number). Root markers count as operators, also one that opens the formula ("R9"
+    // gives 1); 0 when there is no operator.
     int LastTermStart(const QString& formula) const;
     double LastFormulaTermValue(const QString& formula) const;
     long double LastFormulaTermExtended(const QString& formula) const;
     void NormalizeEnteredNumber(PanelState& panel);
+    // A number is there: the result field shows one other than "0", or the formula
+    // ends with one.
+    bool EntryPresent(const PanelState& panel) const;
+    // The number being entered: the result field's while it shows one other than "0",
+    // else the last term of the formula (a typed "0" is read there).
+    double EnteredValue(const PanelState& panel) const;
     bool ComboHasSelection(const PanelState& panel) const;
     PanelState* FindCalculatorPanel(int number);
     // The compute key of a calculator, or an empty function when it has none.
@@ -104,8 +113,14 @@ public:
     // the returned text enters its formula even when it is "0".
     void ShowCalculatorWithReturnedValue(TCalculette& record);
     void UpdateOperatorButtons(const TCalculette& record);
-    // The prompt with its unit suffix when one applies.
-    QString PromptWithSuffix(int promptId, const QString& suffix, bool always) const;
+    // The text of a unit suffix: "(cm)", "(cm2)", "(cm3)", "(cm2/l)" in the user's unit,
+    // or the angle's "(°)"; empty for none.
+    QString UnitSuffixText(UnitSuffix suffix) const;
+    // Text `stringId`, followed by a space and the unit suffix when `shown`.
+    QString WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) const;
+    // The prompt with its unit suffix, appended always or only when unit suffixes are
+    // shown for the calculator on screen.
+    QString PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const;
     // Whether conditional unit suffixes are shown for the calculator on screen: units
     // always shown, or a sub-calculation of a calculator that shows them.
     bool UnitSuffixShown() const;
@@ -146,14 +161,15 @@ public:
     // Enters a digit, or with wholeNumber a whole number text (MR), into the number
     // at the end of the panel's formula and shows that number in its result field.
     void AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber = false);
-    // Index where the number at the end of a formula starts: LastTermStart, and past
-    // a root marker that opens the formula ("R9").
-    int LastNumberStart(const QString& formula) const;
     void PCalculatriceDigitClick(int digit);
     void PCalculatriceVirguleClick();
     void PMR0Click();
     // Returns true when the key was handled.
     bool FormKeyPress(QChar key);
+    // keyCode: the key's upper-case letter code (KeyA, KeyC). Ctrl+C copies the result
+    // field, Ctrl+A opens the help page of the calculator on screen.
+    static constexpr int KeyA = 65;
+    static constexpr int KeyC = 67;
     bool FormKeyDown(int keyCode, bool ctrl);
 
     // ---- Clear and undo (clearkeys.cpp) ------------------------------------
@@ -183,13 +199,14 @@ public:
     void RunUndoRoutine(int number);
 
     // ---- History (history.cpp) ---------------------------------------------
-    void AddHistoryEntry(int number, const QString& text, const std::array<double, 6>& inputs,
+    void AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
                          int termIndex, int unitScale);
     // Fills the history menu's captions (WindowState::historyCaptions): caption k is
     // that of entry k (oldest first), one per entry; the items beyond are hidden.
     void PopupMCalculsPopup();
     QString HistoryCaption(const HistoryEntry& entry) const;
-    // Menu item Calcul<k> reopens history entry k.
+    // Menu item Calcul<k> reopens history entry k: its unit comes back, its calculator
+    // opens alone and the entry is replayed.
     void TraitArticleMCalculs(int n);
     // Restores entry n into the calculator on screen and presses its compute key with
     // RecomputingFlag set (cleared again also when the key fails).
@@ -198,9 +215,13 @@ public:
     // ---- Options and favourites (options.cpp) ------------------------------
     void UpdateUnitLabels();
     void UniteMesureClick();
+    // A key pressed in the unit-of-measure window: Ctrl+A opens its help page. True
+    // when the key was handled.
+    bool UnitWindowKeyDown(int keyCode, bool ctrl);
     void Affichage1Click();
-    // Fills the favourites menu's captions (WindowState::favouriteCaptions): always five
-    // texts, slot k's calculator title, or an empty text for an empty slot (item hidden).
+    // Fills the favourites menu (WindowState::favouriteCaptions and favouriteShown):
+    // item k shows the calculator title of slot k; the item of an empty slot is hidden
+    // and has an empty caption.
     void PopupMFavorisPopup();
     void SelCalculetteDefautClick();
     void SelCalculetteFavoritesClick();

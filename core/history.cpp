@@ -3,10 +3,10 @@
 
 #include "core/history_file.h"
 #include "core/history_lists.h"
+#include "core/save_file.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -16,11 +16,6 @@ namespace {
 
 // A history file is at most 3364 bytes; a longer one is read no further than this.
 constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
-
-bool IsUnitCode(int code)
-{
-    return code == 1 || code == 10 || code == 25 || code == 1000;
-}
 
 // Sets the flag for the lifetime of the guard, and clears it again however the
 // guarded computation ends.
@@ -35,14 +30,20 @@ private:
     bool& flag_;
 };
 
+// True when history entry n is there.
+bool HoldsEntry(const History& history, int n)
+{
+    return n >= 0 && n <= history.LastHistoryIndex && n < HistoryCapacity;
+}
+
 } // namespace
 
-void Engine::AddHistoryEntry(int number, const QString& text, const std::array<double, 6>& inputs,
+void Engine::AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
                              int termIndex, int unitScale)
 {
     if (keys.RecomputingFlag)
         return;
-    if (number < 0 || number >= CalculatorCount)
+    if (!IsCalculatorNumber(number))
         return;
 
     auto& entries = history.HistoryEntries;
@@ -124,13 +125,13 @@ void Engine::PopupMCalculsPopup()
 
 void Engine::TraitArticleMCalculs(int n)
 {
-    if (n < 0 || n > history.LastHistoryIndex || n >= HistoryCapacity)
+    if (!HoldsEntry(history, n))
         return;
     const HistoryEntry& entry = history.HistoryEntries[static_cast<size_t>(n)];
     if (!FindCalculatorPanel(entry.Number))
         return;
     // The entry's unit comes back without counting as an option change.
-    if (IsUnitCode(entry.UnitScale))
+    if (IsUnitScaleCode(entry.UnitScale))
         options.UnitScaleCode = entry.UnitScale;
     UpdateUnitLabels();
     OpenCalculator(entry.Number);
@@ -139,14 +140,12 @@ void Engine::TraitArticleMCalculs(int n)
 
 void Engine::ReplayHistoryEntry(int n)
 {
-    if (n < 0 || n > history.LastHistoryIndex || n >= HistoryCapacity || !HasCalculator())
+    if (!HoldsEntry(history, n) || !HasCalculator())
         return;
     const HistoryEntry entry = history.HistoryEntries[static_cast<size_t>(n)];
     if (Top().Number != entry.Number)
         return;
 
-    if (IsUnitCode(entry.UnitScale))
-        options.UnitScaleCode = entry.UnitScale;
     TCalculette& record = Top();
     PanelState& panel = TopPanel();
     const int term = std::clamp(entry.TermIndex, 0, MaxInputs - 1);
@@ -200,15 +199,7 @@ bool Engine::SaveHistoryFile(const QString& path) const
     // A file that could not be read keeps what it holds.
     if (history.FileUnreadable)
         return false;
-    const QByteArray bytes = EncodeHistory(history);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFileAtomically(path, EncodeHistory(history));
 }
 
 } // namespace tornavel

@@ -3,7 +3,6 @@
 #include "core/history.h"
 
 #include <QByteArray>
-#include <QString>
 
 namespace tornavel {
 
@@ -15,7 +14,6 @@ namespace tornavel {
 //   112 Inputs      six IEEE-754 doubles
 //   160 TermIndex   int32
 //   164 UnitScale   int32
-inline constexpr int HistoryCapacity = 20;
 inline constexpr int HistoryRecordSize = 168;
 inline constexpr int HistoryTextBytes = 108;
 inline constexpr int HistoryTextMaxLength = HistoryTextBytes - 1;
@@ -33,10 +31,5 @@ History DecodeHistory(const QByteArray& bytes);
 // (calculator 39 also keeps its function code in Inputs[2]), and, for the calculators
 // whose first input is a list choice (33, 35-38), a choice inside its list.
 bool IsUsableHistoryEntry(const HistoryEntry& entry);
-
-// Texts of the state files are 8-bit Windows-1252. A character that the code page
-// cannot hold is written as "?".
-QString DecodeWindows1252(const QByteArray& bytes);
-QByteArray EncodeWindows1252(const QString& text);
 
 } // namespace tornavel

@@ -89,16 +89,11 @@ std::optional<HistoryListRefill> HistoryListRefillOf(const HistoryEntry& entry, 
 
 std::optional<QString> HistoryChoiceName(int number, double storedChoice)
 {
-    const std::optional<int> index = TruncatedIndex(storedChoice);
-    if (!index)
+    const QStringList names = FirstInputListRows(number);
+    const int row = RowOf(storedChoice, names.size());
+    if (row < 0)
         return std::nullopt;
-    switch (number) {
-    case 33: return CircuitNames.at(*index);
-    case 35: case 36: return MaterialNames.at(*index);
-    case 37: return TemperatureUnitNames.at(*index);
-    case 38: return CapacityUnitNames.at(*index);
-    default: return std::nullopt;
-    }
+    return names[row];
 }
 
 } // namespace tornavel

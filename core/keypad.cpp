@@ -7,8 +7,6 @@ namespace tornavel {
 namespace {
 
 constexpr int kHelpPageStringBase = 1003;  // help page of calculator N: string 1003 + N
-constexpr int kKeyA = 65;
-constexpr int kKeyC = 67;
 
 // A formula split before the number at its end (its markers stay in the head).
 struct FormulaEnd {
@@ -18,7 +16,7 @@ struct FormulaEnd {
 
 FormulaEnd SplitLastTerm(const Engine& e, const QString& formula)
 {
-    const int start = e.LastNumberStart(formula);
+    const int start = e.LastTermStart(formula);
     return {formula.left(start), formula.mid(start)};
 }
 
@@ -69,14 +67,6 @@ void PrepareEntry(Engine& e, PanelState& panel, bool takeBackRecalled)
 }
 
 } // namespace
-
-int Engine::LastNumberStart(const QString& formula) const
-{
-    int start = LastTermStart(formula);
-    while (start < formula.size() && formula[start] == QLatin1Char('R'))
-        ++start;
-    return start;
-}
 
 void Engine::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
 {
@@ -156,12 +146,7 @@ bool Engine::FormKeyPress(QChar key)
         return true;
     case 13:
     case '=':
-        if (n == 0)
-            PCalculatriceEgalClick();
-        else if (n == 39)
-            PCalcul39Click();
-        else
-            PCalculClick(n);
+        PCalculClick(n);
         return true;
     case 27:
         CalculatriceCClick();
@@ -199,11 +184,11 @@ bool Engine::FormKeyDown(int keyCode, bool ctrl)
     if (!ctrl || !HasCalculator())
         return false;
     bool handled = false;
-    if (keyCode == kKeyC) {
+    if (keyCode == KeyC) {
         ui.SetClipboardText(TopPanel().result);
         handled = true;
     }
-    if (keyCode == kKeyA) {
+    if (keyCode == KeyA) {
         OpenHelpPage(kHelpPageStringBase + Top().Number);
         handled = true;
     }

@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "core/menus.h"
+#include "core/tables.h"
 
 #include <algorithm>
 #include <vector>
@@ -65,32 +66,26 @@ QString ErrorBoxText(const QString& message)
 
 namespace {
 
-enum class Suffix { None, Length, Area, Volume, Yield, Angle };
-
 // One input of a calculator: its prompt and unit, or a choice in the list.
 struct Input {
     int promptId;
-    Suffix suffix = Suffix::Length;
+    UnitSuffix suffix = UnitSuffix::Length;
     bool list = false;
 };
 
-constexpr Input Typed(int id, Suffix s = Suffix::Length) { return {id, s, false}; }
-constexpr Input Plain(int id) { return {id, Suffix::None, false}; }
-constexpr Input Choice(int id) { return {id, Suffix::None, true}; }
-
-// Rows a first-input list is filled with.
-enum class ListRows { None, Circuits, Materials, TemperatureUnits, CapacityUnits };
+constexpr Input Typed(int id, UnitSuffix s = UnitSuffix::Length) { return {id, s, false}; }
+constexpr Input Plain(int id) { return {id, UnitSuffix::None, false}; }
+constexpr Input Choice(int id) { return {id, UnitSuffix::None, true}; }
 
 struct CalculatorLayout {
     std::vector<Input> inputs;  // by term index; empty for 0 and 39
     bool suffixAlways = false;  // false: shown only when units are shown
     int VariantSelections::*variant = nullptr;
-    ListRows firstListRows = ListRows::None;
 };
 
 CalculatorLayout LayoutOf(int n)
 {
-    using S = Suffix;
+    using S = UnitSuffix;
     auto always = [](std::vector<Input> inputs) {
         CalculatorLayout l;
         l.inputs = std::move(inputs);
@@ -104,10 +99,6 @@ CalculatorLayout LayoutOf(int n)
     };
     auto with = [](CalculatorLayout l, int VariantSelections::*variant) {
         l.variant = variant;
-        return l;
-    };
-    auto rows = [](CalculatorLayout l, ListRows r) {
-        l.firstListRows = r;
         return l;
     };
 
@@ -137,34 +128,14 @@ CalculatorLayout LayoutOf(int n)
     case 30: return with(always({Typed(93), Typed(94), Choice(101)}), &VariantSelections::Parquet);
     case 31: return with(always({Typed(96), Typed(99)}), &VariantSelections::Stairs);
     case 32: return with(cond({Plain(102), Plain(103)}), &VariantSelections::ElectricalResult);
-    case 33:
-        return rows(with(cond({Choice(111), Choice(112)}), &VariantSelections::ElectricalResult),
-                    ListRows::Circuits);
+    case 33: return with(cond({Choice(111), Choice(112)}), &VariantSelections::ElectricalResult);
     case 34: return cond({Plain(102), Plain(103), Plain(108), Plain(109), Choice(111)});
-    case 35: return rows(cond({Choice(119), Plain(48), Choice(120)}), ListRows::Materials);
-    case 36:
-        return rows(with(cond({Choice(119), Plain(121)}), &VariantSelections::ConverterTarget),
-                    ListRows::Materials);
-    case 37:
-        return rows(with(cond({Choice(123), Plain(124)}), &VariantSelections::ConverterTarget),
-                    ListRows::TemperatureUnits);
-    case 38:
-        return rows(with(cond({Choice(120), Plain(48)}), &VariantSelections::ConverterTarget),
-                    ListRows::CapacityUnits);
+    case 35: return cond({Choice(119), Plain(48), Choice(120)});
+    case 36: return with(cond({Choice(119), Plain(121)}), &VariantSelections::ConverterTarget);
+    case 37: return with(cond({Choice(123), Plain(124)}), &VariantSelections::ConverterTarget);
+    case 38: return with(cond({Choice(120), Plain(48)}), &VariantSelections::ConverterTarget);
     default: return {}; // 0 and 39: no prompt, keypad only
     }
-}
-
-QStringList RowsOf(ListRows rows)
-{
-    switch (rows) {
-    case ListRows::Circuits: return CircuitNameRows();
-    case ListRows::Materials: return MaterialNameRows();
-    case ListRows::TemperatureUnits: return TemperatureUnitRows();
-    case ListRows::CapacityUnits: return CapacityUnitRows();
-    case ListRows::None: break;
-    }
-    return {};
 }
 
 } // namespace
@@ -188,12 +159,30 @@ bool Engine::UnitSuffixShown() const
     return UnitSuffixShownFor(CalculatorStack.back());
 }
 
-QString Engine::PromptWithSuffix(int promptId, const QString& suffix, bool always) const
+QString Engine::UnitSuffixText(UnitSuffix suffix) const
 {
-    QString text = Str(promptId);
-    if (always || UnitSuffixShown())
-        text += QLatin1Char(' ') + suffix;
+    switch (suffix) {
+    case UnitSuffix::Length: return options.LengthUnitSuffix;
+    case UnitSuffix::Area: return options.AreaUnitSuffix;
+    case UnitSuffix::Volume: return options.VolumeUnitSuffix;
+    case UnitSuffix::Yield: return options.YieldUnitSuffix;
+    case UnitSuffix::Angle: return AngleUnitSuffix;
+    case UnitSuffix::None: break;
+    }
+    return QString();
+}
+
+QString Engine::WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) const
+{
+    QString text = Str(stringId);
+    if (shown && suffix != UnitSuffix::None)
+        text += QLatin1Char(' ') + UnitSuffixText(suffix);
     return text;
+}
+
+QString Engine::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const
+{
+    return WithUnitSuffix(promptId, suffix, always || UnitSuffixShown());
 }
 
 QString Engine::FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const
@@ -233,7 +222,6 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
 
     // The calculators it may open as sub-calculations, in the order 0, 39, 1..38.
     window.offeredRows.clear();
-    window.offeredIndex = -1;
     record.OfferedCalculators.clear();
     auto offer = [&](int c) {
         if (CollaborationOffers(n, c)) {
@@ -265,36 +253,17 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
         const int t = std::clamp(record.TermIndex, 0, last);
         const Input& input = layout.inputs[static_cast<size_t>(t)];
 
-        QString prompt = Str(input.promptId);
-        if (!input.list && input.suffix != Suffix::None && (layout.suffixAlways || showUnits)) {
-            const QString* suffix = nullptr;
-            switch (input.suffix) {
-            case Suffix::Length: suffix = &options.LengthUnitSuffix; break;
-            case Suffix::Area: suffix = &options.AreaUnitSuffix; break;
-            case Suffix::Volume: suffix = &options.VolumeUnitSuffix; break;
-            case Suffix::Yield: suffix = &options.YieldUnitSuffix; break;
-            case Suffix::Angle: suffix = &AngleUnitSuffix; break;
-            case Suffix::None: break;
-            }
-            if (suffix)
-                prompt += QLatin1Char(' ') + *suffix;
-        }
-        panel.prompt = prompt;
+        panel.prompt = WithUnitSuffix(input.promptId, input.suffix, layout.suffixAlways || showUnits);
 
-        if (input.list) {
-            // A list input: chosen in the list, not typed.
-            if (t == 0 && layout.firstListRows != ListRows::None) {
-                panel.listRows = RowsOf(layout.firstListRows);
-                panel.listIndex = -1;
-            }
-            panel.listLeft = 123;
-            panel.listTop = 8;
-            panel.listVisible = true;
-            panel.resultVisible = false;
-            keys.KeypadEnabled = false;
-        } else {
-            panel.listVisible = false;
-            panel.resultVisible = true;
+        // A list input is chosen in the list, which takes the place of the result
+        // field, not typed.
+        panel.listVisible = input.list;
+        panel.resultVisible = !input.list;
+        keys.KeypadEnabled = !input.list;
+        // A first input chosen in a list starts from the full list, nothing selected.
+        if (input.list && t == 0) {
+            panel.listRows = FirstInputListRows(n);
+            panel.listIndex = -1;
         }
     }
 

@@ -76,20 +76,14 @@ void Engine::FormActivate()
         return;
     firstActivationDone = true;
 
-    if (!LoadOptionsFile(OptionsFilePath))
-        options = Options{};
-    options.OptionsChanged = false;
-    UpdateUnitLabels();
+    LoadOptionsFile(OptionsFilePath);
     keys.MemoryValue = 0.0;
 
     LoadHistoryFile(HistoryFilePath);
     keys.RecomputingFlag = false;
 
     // A damaged options file cannot name a calculator that does not exist.
-    int first = options.DefaultCalculator;
-    if (first < 0 || first >= CalculatorCount)
-        first = 0;
-    PushCalculator(first, -1);
+    PushCalculator(IsCalculatorNumber(options.DefaultCalculator) ? options.DefaultCalculator : 0, -1);
 
     window.upgradeItemVisible = false;
     const QString section = ProductName + ProductVersion;

@@ -17,26 +17,11 @@ bool OnScreen(const Engine& e)
     return e.HasCalculator() && e.CalculatorStack.back().Number == kNumber;
 }
 
-// A number stands in the result field or at the end of the formula.
-bool EntryPresent(const Engine& e, const PanelState& panel)
-{
-    return panel.result != QLatin1String("0") || e.FormulaEndsWithNumber(panel.formula);
-}
-
 // After a result, the function, inv, x^y and sign keys start a new calculation.
 void ResultFirst(Engine& e)
 {
     if (e.keys.LastKeyCode == Code::Equals)
         e.CalculatriceCClick();
-}
-
-// The number being entered: the result field's, or the formula's last term when the
-// field shows "0".
-double EnteredValue(Engine& e, const PanelState& panel)
-{
-    if (panel.result != QLatin1String("0"))
-        return ToDouble(e.TextNumber(panel.result));
-    return e.LastFormulaTermValue(panel.formula);
 }
 
 void FunctionKey(Engine& e, int function)
@@ -48,7 +33,7 @@ void FunctionKey(Engine& e, int function)
     if (keys.LastKeyCode >= Code::Sine && keys.LastKeyCode <= Code::Pi)
         return;
     const PanelState& panel = e.TopPanel();
-    if (!EntryPresent(e, panel))
+    if (!e.EntryPresent(panel))
         return;
     if (keys.LastKeyCode == Code::Inverse) {
         // The inverse functions take the whole formula; sine and cosine only in [-1, 1].
@@ -96,6 +81,17 @@ double Trigonometric(int function, double degrees)
     const double scaled = v * 1e12;
     const double r = ToDouble(std::round(scaled) * 1e-12L);
     return r == 0.0 ? 0.0 : r;  // no "-0"
+}
+
+// Scans a text from its end back to its second character for either of two characters:
+// the index just past the one found, or 1 when neither is there (the first character
+// is never examined). The text is not empty.
+qsizetype PastLastOf(const QString& text, QChar a, QChar b)
+{
+    qsizetype i = text.size();
+    while (i >= 2 && text[i - 1] != a && text[i - 1] != b)
+        --i;
+    return i < 2 ? 1 : i;
 }
 
 bool IsWhole(long double value)
@@ -154,12 +150,12 @@ void Engine::PCalculatricePuisClick()
     ResultFirst(*this);
     PanelState& panel = TopPanel();
     TCalculette& record = Top();
-    if (!EntryPresent(*this, panel) || record.TermIndex >= 1 || record.TermIndex < 0)
+    if (!EntryPresent(panel) || record.TermIndex >= 1 || record.TermIndex < 0)
         return;
     keys.LastKeyCode = Code::Power;
     keys.KeyClass = Code::Power;
     keys.PendingMathFunction = Code::Power;
-    record.Inputs[static_cast<size_t>(record.TermIndex)] = EnteredValue(*this, panel);
+    record.Inputs[static_cast<size_t>(record.TermIndex)] = EnteredValue(panel);
     if (!panel.formula.endsWith(QLatin1Char('^')))
         panel.formula += QLatin1Char('^');
     ++record.TermIndex;
@@ -172,7 +168,7 @@ void Engine::PCalculatriceInvSigneClick()
         return;
     ResultFirst(*this);
     PanelState& panel = TopPanel();
-    if (!EntryPresent(*this, panel))
+    if (!EntryPresent(panel))
         return;
     NormalizeEnteredNumber(panel);
     QString t = panel.formula;
@@ -196,11 +192,7 @@ void Engine::PCalculatriceInvSigneClick()
         // The sign of the last number: after the last "-" or "^" beyond the first
         // character, or of the whole text.
         const qsizetype n = t.size();
-        qsizetype i = n;
-        while (i >= 2 && t[i - 1] != minus && t[i - 1] != QLatin1Char('^'))
-            --i;
-        if (i < 2)
-            i = 1;
+        const qsizetype i = PastLastOf(t, minus, QLatin1Char('^'));
         const QChar c = t[i - 1];
         const qsizetype p = (i < n && (c == minus || c == QLatin1Char('^'))) ? i : 0;
         if (c == minus) {
@@ -233,7 +225,7 @@ void Engine::PCalcul39Click()
         keys.LastKeyCode = Code::Power;
 
     const int code = keys.LastKeyCode;
-    if (!EntryPresent(*this, panel))
+    if (!EntryPresent(panel))
         return;
     // Only a chosen function, pi, a complete x^y or a sign change has a result; "="
     // after inv, an undo or MR has nothing to compute.
@@ -276,7 +268,7 @@ void Engine::PCalcul39Click()
         resultText = xText;
         break;
     case Code::Power: {
-        record.Inputs[1] = EnteredValue(*this, panel);
+        record.Inputs[1] = EnteredValue(panel);
         const long double base = record.Inputs[0];
         const long double exponent = record.Inputs[1];
         // No real power: a negative base with a fractional exponent, or zero to a
@@ -333,11 +325,7 @@ void Engine::UndoMathFunctionInput()
         if (t.isEmpty())
             break;
         const qsizetype n = t.size();
-        qsizetype i = n;
-        while (i >= 2 && t[i - 1] != QLatin1Char('=') && t[i - 1] != QLatin1Char('^'))
-            --i;
-        if (i < 2)
-            i = 1;
+        const qsizetype i = PastLastOf(t, QLatin1Char('='), QLatin1Char('^'));
         const QChar c = t[i - 1];
         if (i == n) {
             t = t.left(i - 1);  // 2^ gives 2; one character gives ""

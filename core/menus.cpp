@@ -110,11 +110,10 @@ ScreenPoint MenuPopupPosition(int windowLeft, int windowTop, int frameHeight, in
 
 namespace tornavel {
 
-std::array<QString, 40> ReadCalculatorTitles(const StringTable& strings)
+std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings)
 {
-    static_assert(CalculatorCount == 40);
     const CalculatorTables tables = InitCalculatorTables(strings);
-    std::array<QString, 40> titles;
+    std::array<QString, CalculatorCount> titles;
     for (int n = 0; n < CalculatorCount; ++n)
         titles[static_cast<size_t>(n)] = tables.CalculatorNames.at(n).value_or(QString());
     return titles;
@@ -129,10 +128,5 @@ bool SubCalculationShowsUnits(int caller)
 {
     return UnitSuffixFlags.at(caller).value_or(0) == 1;
 }
-
-QStringList CircuitNameRows() { return CircuitNames.items(); }
-QStringList MaterialNameRows() { return MaterialNames.items(); }
-QStringList TemperatureUnitRows() { return TemperatureUnitNames.items(); }
-QStringList CapacityUnitRows() { return CapacityUnitNames.items(); }
 
 } // namespace tornavel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -46,15 +48,10 @@ class StringTable;
 
 // What the main window's menus and lists read of the calculator tables.
 // The forty calculator titles by calculator number, from the string table in force.
-std::array<QString, 40> ReadCalculatorTitles(const StringTable& strings);
+std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings);
 // True when the calculator on screen offers the other one in its sub-calculation list.
 bool CollaborationOffers(int onScreen, int offered);
 // True when a sub-calculation opened from this calculator shows its unit suffixes.
 bool SubCalculationShowsUnits(int caller);
-// The rows that a list input is filled with when it is the calculator's first input.
-QStringList CircuitNameRows();
-QStringList MaterialNameRows();
-QStringList TemperatureUnitRows();
-QStringList CapacityUnitRows();
 
 } // namespace tornavel

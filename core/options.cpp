@@ -3,11 +3,16 @@
 #include "core/calcerror.h"
 #include "core/calculator_list.h"
 #include "core/options_file.h"
+#include "core/save_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace tornavel {
+
+bool IsUnitScaleCode(int code)
+{
+    return code == 1 || code == 10 || code == 25 || code == 1000;
+}
 
 double UnitFactor(int unitScaleCode)
 {
@@ -75,6 +80,14 @@ void Engine::UniteMesureClick()
     }
 }
 
+bool Engine::UnitWindowKeyDown(int keyCode, bool ctrl)
+{
+    if (!ctrl || keyCode != KeyA)
+        return false;
+    OpenHelpPage(1052);
+    return true;
+}
+
 void Engine::Affichage1Click()
 {
     // The running window keeps its border until the next start, so the window is
@@ -87,9 +100,11 @@ void Engine::Affichage1Click()
 void Engine::PopupMFavorisPopup()
 {
     window.favouriteCaptions.clear();
-    for (int favourite : options.Favourites) {
-        const bool filled = favourite >= 0 && favourite < CalculatorCount;
+    for (size_t k = 0; k < options.Favourites.size(); ++k) {
+        const int favourite = options.Favourites[k];
+        const bool filled = IsCalculatorNumber(favourite);
         window.favouriteCaptions << (filled ? CalculatorName(favourite) : QString());
+        window.favouriteShown[k] = filled;
     }
 }
 
@@ -121,26 +136,21 @@ bool Engine::LoadOptionsFile(const QString& path)
 {
     QFile file(path);
     QByteArray bytes;
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (opened)
+    bool read = file.open(QIODevice::ReadOnly);
+    if (read) {
         bytes = file.read(OptionsFileSize);
-    DecodeOptions(bytes, options);
+        read = file.error() == QFileDevice::NoError;
+    }
+    // A file that cannot be read gives the start values.
+    DecodeOptions(read ? bytes : QByteArray(), options);
     options.OptionsChanged = false;
     UpdateUnitLabels();
-    return opened && file.error() == QFileDevice::NoError;
+    return read;
 }
 
 bool Engine::SaveOptionsFile(const QString& path) const
 {
-    const QByteArray bytes = EncodeOptions(options);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFileAtomically(path, EncodeOptions(options));
 }
 
 } // namespace tornavel

@@ -5,12 +5,18 @@
 
 namespace tornavel {
 
+// Which unit suffix a prompt or label carries.
+enum class UnitSuffix { None, Length, Area, Volume, Yield, Angle };
+
+// Slots of the favourites menu.
+inline constexpr int FavouriteSlotCount = 5;
+
 // The user's options, saved in Options.dat.
 struct Options {
     int UnitScaleCode = 10;       // 1 mm, 10 cm, 25 inch, 1000 m
     int UnitDisplayOption = 0;    // 0 units shown when needed, 1 always
     int DefaultCalculator = 0;
-    std::array<int, 5> Favourites{-1, -1, -1, -1, -1};
+    std::array<int, FavouriteSlotCount> Favourites{-1, -1, -1, -1, -1};
     bool OptionsChanged = false;
 
     QString LengthUnitSuffix = QStringLiteral("(cm)");
@@ -18,6 +24,9 @@ struct Options {
     QString VolumeUnitSuffix = QStringLiteral("(cm3)");
     QString YieldUnitSuffix = QStringLiteral("(cm2/l)");
 };
+
+// True for the four unit codes: 1 mm, 10 cm, 25 inch, 1000 m.
+bool IsUnitScaleCode(int code);
 
 // Factor that turns a length in the user's unit into centimetres.
 double UnitFactor(int unitScaleCode);

@@ -1,26 +1,9 @@
 #include "core/options_file.h"
 
-#include <QtEndian>
+#include "core/little_endian.h"
+#include "core/state.h"
 
 namespace tornavel {
-
-namespace {
-
-constexpr int kCalculatorCount = 40;
-
-void AppendInt32(QByteArray& out, qint32 value)
-{
-    char buf[4];
-    qToLittleEndian<qint32>(value, buf);
-    out.append(buf, 4);
-}
-
-bool IsCalculator(qint32 number)
-{
-    return number >= 0 && number < kCalculatorCount;
-}
-
-} // namespace
 
 QByteArray EncodeOptions(const Options& options)
 {
@@ -46,8 +29,8 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
     const auto has = [&](int offset, int size) { return bytes.size() >= offset + size; };
 
     if (has(0, 4)) {
-        const qint32 code = qFromLittleEndian<qint32>(p);
-        if (code == 1 || code == 10 || code == 25 || code == 1000)
+        const qint32 code = ReadInt32(p);
+        if (IsUnitScaleCode(code))
             options.UnitScaleCode = code;
     }
     if (has(4, 1)) {
@@ -56,16 +39,16 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
             options.UnitDisplayOption = display;
     }
     if (has(5, 4)) {
-        const qint32 number = qFromLittleEndian<qint32>(p + 5);
-        if (IsCalculator(number))
+        const qint32 number = ReadInt32(p + 5);
+        if (IsCalculatorNumber(number))
             options.DefaultCalculator = number;
     }
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < FavouriteSlotCount; ++k) {
         const int offset = 9 + 4 * k;
         if (!has(offset, 4))
             break;
-        const qint32 number = qFromLittleEndian<qint32>(p + offset);
-        if (IsCalculator(number))
+        const qint32 number = ReadInt32(p + offset);
+        if (IsCalculatorNumber(number))
             options.Favourites[static_cast<size_t>(k)] = number;
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/options.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace tornavel {
@@ -29,7 +32,7 @@ struct PanelState {
     QStringList listRows;
     int listIndex = -1;
     bool listVisible = false;
-    int listLeft = 123;
+    int listLeft = 123;                     // in place of the result field
     int listTop = 8;
 
     // Keys of POperateursN.
@@ -47,13 +50,13 @@ struct WindowState {
     int visiblePanel = -1;          // calculator number of the panel on screen
     QString statusText;             // StatusBar
     QStringList offeredRows;        // LbCalculettes
-    int offeredIndex = -1;          // selected row of LbCalculettes
     bool upgradeItemVisible = false; // MiseANiveau
     QString caption;                // window caption
 
     // Pop-up menus whose items change at run time.
     QStringList historyCaptions;    // Calcul0 .. Calcul19 (an item per entry, hidden beyond)
-    QStringList favouriteCaptions;  // Favoris0 .. Favoris4 (an item per filled slot)
+    QStringList favouriteCaptions;  // Favoris0 .. Favoris4
+    std::array<bool, FavouriteSlotCount> favouriteShown{}; // the items of the filled slots
 
     // Captions of the menu items by objectName (Calculette0.., AideTornavel, ...).
     QHash<QString, QString> menuCaptions;

@@ -8,9 +8,12 @@ namespace tornavel {
 
 namespace {
 
-bool IsCalculatorNumber(int number)
+// A sub-calculation's result text goes into its caller's result field, except a
+// negative text of the standard or mathematical-functions calculator.
+bool IsHandedBack(int number, const QString& text)
 {
-    return number >= 0 && number < CalculatorCount;
+    const bool keypadCalculator = number == 0 || number == 39;
+    return !(keypadCalculator && text.startsWith(QLatin1Char('-')));
 }
 
 } // namespace
@@ -52,12 +55,10 @@ void Engine::PushCalculator(int number, int target)
     TCalculette& record = CalculatorStack.back();
     ShowCalculator(record);
 
-    // The caller's result field takes the new calculator's current text at once,
-    // except a negative text of the standard or mathematical-functions calculator.
+    // The caller's result field takes the new calculator's current text at once.
     if (target >= 0) {
         const QString& text = panels[static_cast<size_t>(number)].result;
-        const bool keypadCalculator = number == 0 || number == 39;
-        if (!(keypadCalculator && text.startsWith(QLatin1Char('-'))))
+        if (IsHandedBack(number, text))
             panels[static_cast<size_t>(target)].result = text;
     }
 }
@@ -72,9 +73,8 @@ bool Engine::PopCalculator()
     bool handedBack = false;
     const int target = TargetCalculatorNumber(record);
     if (target >= 0) {
-        const QString text = panels[static_cast<size_t>(record.Number)].result;
-        const bool keypadCalculator = record.Number == 0 || record.Number == 39;
-        if (!(keypadCalculator && text.startsWith(QLatin1Char('-')))) {
+        const QString& text = panels[static_cast<size_t>(record.Number)].result;
+        if (IsHandedBack(record.Number, text)) {
             panels[static_cast<size_t>(target)].result = text;
             handedBack = true;
         }
@@ -96,6 +96,9 @@ void Engine::ClearCalculatorStack()
 
 void Engine::OpenCalculator(int number)
 {
+    // An unknown number must not leave the window with no calculator at all.
+    if (!IsCalculatorNumber(number))
+        return;
     ResetCurrentCalculatorDisplay();
     ClearCalculatorStack();
     PushCalculator(number, -1);
@@ -132,10 +135,6 @@ void Engine::LbCalculettesDblClick(int row)
         return;
     PushCalculator(number, caller.Number);
 }
-
-} // namespace tornavel
-
-namespace tornavel {
 
 QString Engine::CalculatorName(int number) const
 {

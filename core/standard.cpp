@@ -175,19 +175,6 @@ bool ApplyAddSub(const Engine& engine, ParsedFormula& f)
     return true;
 }
 
-// NormalizeEnteredNumber, keeping a root marker that opens the formula in front of
-// the rest (the shared helper never reads the first character as an operator).
-void NormalizeStandardEntry(Engine& e, PanelState& panel)
-{
-    int lead = 0;
-    while (lead < panel.formula.size() && panel.formula[lead] == QLatin1Char('R'))
-        ++lead;
-    const QString markers = panel.formula.left(lead);
-    panel.formula.remove(0, lead);
-    e.NormalizeEnteredNumber(panel);
-    panel.formula.prepend(markers);
-}
-
 // The four operator keys differ only in their character and code.
 void OperatorKey(Engine& e, QChar op, int code)
 {
@@ -202,7 +189,7 @@ void OperatorKey(Engine& e, QChar op, int code)
         return;
     e.keys.LastKeyCode = code;
     e.keys.KeyClass = code;
-    NormalizeStandardEntry(e, panel);
+    e.NormalizeEnteredNumber(panel);
     panel.formula += op;
 }
 
@@ -218,7 +205,7 @@ void MarkerKey(Engine& e, const QString& marker, int code)
     PanelState& panel = e.TopPanel();
     if (!e.FormulaEndsWithNumber(panel.formula))
         return;
-    NormalizeStandardEntry(e, panel);
+    e.NormalizeEnteredNumber(panel);
     QString t = panel.formula;
     if (t.isEmpty())
         return;
@@ -234,6 +221,13 @@ void MarkerKey(Engine& e, const QString& marker, int code)
 }
 
 } // namespace
+
+void InstallStandardCalculator(std::array<CalculatorKeys, CalculatorCount>& keys)
+{
+    CalculatorKeys& k = keys[0];
+    k.compute = [](Engine& e) { e.PCalculatriceEgalClick(); };
+    k.undo = [](Engine& e) { e.UndoStandardTerm(false); };
+}
 
 QString Engine::EvaluateFormula(const QString& formula) const
 {
@@ -267,8 +261,7 @@ void Engine::PCalculatriceEgalClick()
     if (!HasCalculator())
         return;
     PanelState& panel = TopPanel();
-    const bool entry = panel.result != QLatin1String("0") || FormulaEndsWithNumber(panel.formula);
-    if (!entry || keys.LastKeyCode == Code::Equals) {
+    if (!EntryPresent(panel) || keys.LastKeyCode == Code::Equals) {
         // Nothing to compute: a shown result stays shown, anything else stays as typed
         // (marking a result here would make the next digit wipe the formula).
         if (keys.LastKeyCode == Code::Equals)
@@ -278,7 +271,7 @@ void Engine::PCalculatriceEgalClick()
     if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
         && !IsSignAt(panel.formula, panel.formula.size() - 1))
         UndoStandardTerm(true);
-    NormalizeStandardEntry(*this, panel);
+    NormalizeEnteredNumber(panel);
     const QString r = EvaluateFormula(panel.formula);
     panel.result = r;
     const QString h = panel.formula + QLatin1Char('=') + r;
@@ -339,7 +332,7 @@ void Engine::UndoStandardTerm(bool flag)
     if (numberShownAgain) {
         keys.LastKeyCode = Code::None;
         if (FormulaEndsWithNumber(t)) {
-            panel.result = t.mid(LastNumberStart(t));
+            panel.result = t.mid(LastTermStart(t));
             return;
         }
     }

@@ -1,7 +1,7 @@
 #include "dialogs/foptionaffichage.h"
 
 #include "core/engine.h"
-#include "dialogs/foptions.h"
+#include "dialogs/window_style.h"
 
 #include <QGroupBox>
 #include <QLabel>

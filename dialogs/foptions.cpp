@@ -1,12 +1,11 @@
 #include "dialogs/foptions.h"
 
 #include "core/engine.h"
+#include "dialogs/window_style.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -37,31 +36,6 @@ void SelectRow(QButtonGroup* buttons, int row)
 }
 
 } // namespace
-
-void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow)
-{
-    if (!mainWindow)
-        return;
-    const QRect frame = mainWindow->frameGeometry();
-    window->move(frame.left() + frame.width(), frame.top());
-}
-
-void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName)
-{
-    window->setAutoFillBackground(true);
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, QColor(184, 222, 224));
-    window->setPalette(palette);
-
-    auto* image = new QLabel(window);
-    image->setObjectName(QString::fromLatin1(imageName));
-    image->setGeometry(1, 1, window->width() - 2, window->height() - 2);
-    image->setScaledContents(true);
-    const QString picture = engine.strings.FondPicturePath();
-    if (!picture.isEmpty())
-        image->setPixmap(QPixmap(picture));
-    image->lower();
-}
 
 TFOptions::TFOptions(Engine& engine, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), engine_(engine)
@@ -109,10 +83,8 @@ int TFOptions::DisplayRow() const { return displayButtons_->checkedId(); }
 
 void TFOptions::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
-        engine_.OpenHelpPage(1052);
+    if (engine_.UnitWindowKeyDown(event->key(), event->modifiers().testFlag(Qt::ControlModifier)))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

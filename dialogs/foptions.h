@@ -45,12 +45,4 @@ private:
     QPushButton* btnOk_ = nullptr;
 };
 
-// Places a secondary window with its top at the main window's top and its left edge
-// at the main window's right edge.
-void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow);
-
-// The background of the secondary windows: their colour and the "Fond" picture
-// stretched over the client area (under every other child).
-void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName);
-
 } // namespace tornavel

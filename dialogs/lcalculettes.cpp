@@ -2,7 +2,7 @@
 
 #include "core/calculator_list.h"
 #include "core/engine.h"
-#include "dialogs/foptions.h"
+#include "dialogs/window_style.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -89,10 +89,8 @@ void TFLCalculettes::showEvent(QShowEvent* event)
 
 void TFLCalculettes::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
-        list_.HelpKeyDown();
+    if (list_.FormKeyDown(event->key(), event->modifiers().testFlag(Qt::ControlModifier)))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

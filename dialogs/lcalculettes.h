@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calculator_list.h"
+
 #include <QDialog>
 #include <array>
 
@@ -8,8 +10,6 @@ class QPushButton;
 class QScrollArea;
 
 namespace tornavel {
-
-class CalculatorListWindow;
 
 // The calculator-list window FLCalculettes: a check box per calculator in a scrolling
 // box, and OK, its only way out (Escape presses it too). It shows the rules of a
@@ -42,7 +42,7 @@ private:
     CalculatorListWindow& list_;
     QScrollArea* scrollBox_ = nullptr;
     QWidget* boxHolder_ = nullptr;
-    std::array<QCheckBox*, 40> boxes_{};
+    std::array<QCheckBox*, CalculatorListWindow::BoxCount> boxes_{};
     QPushButton* btnOk_ = nullptr;
     bool closing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/messages.h"
 
 #include "core/layout.h"
+#include "dialogs/window_style.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,10 +13,7 @@ TFMessages::TFMessages(QWidget* parent)
 {
     setObjectName(QStringLiteral("FMessages"));
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(184, 222, 224));
-    setPalette(palette);
+    PaintWindowColour(this);
 
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("LMessages"));

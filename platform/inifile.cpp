@@ -1,58 +1,14 @@
 #include "platform/inifile.h"
 
+#include "core/save_file.h"
+#include "core/windows1252.h"
+
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace tornavel {
 
 namespace {
-
-// Windows-1252 bytes 0x80 to 0x9F. The five bytes that the code page leaves
-// undefined map to the C1 control characters of the same value, as Windows
-// does, so that every byte survives a read and a write unchanged.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString DecodeCp1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
-
-// False when `text` holds a character that Windows-1252 cannot represent.
-bool EncodeCp1252(const QString& text, QByteArray& bytes)
-{
-    bytes.clear();
-    bytes.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.append(static_cast<char>(u));
-            continue;
-        }
-        int found = -1;
-        for (int i = 0; i < 32; ++i) {
-            if (kCp1252High[i] == u) {
-                found = i;
-                break;
-            }
-        }
-        if (found < 0)
-            return false;
-        bytes.append(static_cast<char>(0x80 + found));
-    }
-    return true;
-}
 
 struct Line {
     QString text;
@@ -146,7 +102,7 @@ bool ReadLines(const QString& path, QList<Line>& lines)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    lines = SplitLines(DecodeCp1252(bytes));
+    lines = SplitLines(DecodeWindows1252(bytes));
     return true;
 }
 
@@ -230,21 +186,13 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     }
 
     QByteArray bytes;
-    QByteArray encodedLine;
     for (const Line& line : lines) {
-        if (!EncodeCp1252(line.text + line.eol, encodedLine))
+        const std::optional<QByteArray> encoded = EncodeWindows1252Exactly(line.text + line.eol);
+        if (!encoded)
             return false;
-        bytes.append(encodedLine);
+        bytes.append(*encoded);
     }
-
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFileAtomically(path_, bytes);
 }
 
 } // namespace tornavel

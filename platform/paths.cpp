@@ -52,4 +52,9 @@ QString SettingsFilePath(const QString& programDirectory, const QString& configD
     return folder + kSettingsFileName;
 }
 
+QUrl DesktopUrl(const QString& address)
+{
+    return QUrl(address, QUrl::TolerantMode);
+}
+
 } // namespace tornavel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace tornavel {
 
@@ -20,5 +21,10 @@ QString SettingsFilePath();
 // The same choice for given directories; `configDirectory` is the user's
 // configuration directory itself (without "tornavel/").
 QString SettingsFilePath(const QString& programDirectory, const QString& configDirectory);
+
+// The address handed to the desktop's browser: a web address, or a file address as
+// Engine::HelpPageUrl writes it (its escaped characters, such as a "#" in a directory
+// name, read back as the characters they stand for).
+QUrl DesktopUrl(const QString& address);
 
 } // namespace tornavel

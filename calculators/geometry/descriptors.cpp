@@ -71,38 +71,38 @@ constexpr GeometryLabel LengthResult{Perimeter, UnitSuffix::Length, false};
 constexpr GeometryLabel AreaResult{Area, UnitSuffix::Area, false};
 constexpr GeometryLabel VolumeResult{Volume, UnitSuffix::Volume, false};
 
-GeometryCalculator Calculator(int number, int inputs, const GeometryUndoRoutine& undo,
-                              GeometryLabel result, GeometryFormula formula)
+GeometryCalculator Calculator(int number, const GeometryUndoRoutine& undo, GeometryLabel result,
+                              GeometryFormula formula)
 {
-    return GeometryCalculator{number, inputs, &undo, result, formula};
+    return GeometryCalculator{number, &undo, result, formula};
 }
 
 std::array<GeometryCalculator, 18> BuildCalculators()
 {
-    GeometryCalculator circlePerimeter = Calculator(1, 1, CircleSphereUndo, LengthResult, CirclePerimeter);
+    GeometryCalculator circlePerimeter = Calculator(1, CircleSphereUndo, LengthResult, CirclePerimeter);
     circlePerimeter.normalizesEntry = true;
 
-    GeometryCalculator ellipsePerimeter = Calculator(2, 2, EllipseUndo, LengthResult, EllipsePerimeter);
+    GeometryCalculator ellipsePerimeter = Calculator(2, EllipseUndo, LengthResult, EllipsePerimeter);
     ellipsePerimeter.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator sector = Calculator(4, 2, SectorUndo, AreaResult, SectorArea);
+    GeometryCalculator sector = Calculator(4, SectorUndo, AreaResult, SectorArea);
     sector.computeCheck = AngleBelowFullTurn;
 
-    GeometryCalculator ellipseArea = Calculator(5, 2, EllipseUndo, AreaResult, EllipseArea);
+    GeometryCalculator ellipseArea = Calculator(5, EllipseUndo, AreaResult, EllipseArea);
     ellipseArea.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator cylinderSurface = Calculator(6, 2, CylinderUndo, AreaResult, CylinderLateralArea);
+    GeometryCalculator cylinderSurface = Calculator(6, CylinderUndo, AreaResult, CylinderLateralArea);
     cylinderSurface.keepsMemory = true;
 
-    GeometryCalculator trapezoid = Calculator(9, 3, TrapezoidUndo, AreaResult, TrapezoidArea);
+    GeometryCalculator trapezoid = Calculator(9, TrapezoidUndo, AreaResult, TrapezoidArea);
     trapezoid.nextTermCheck = ShortBaseIsShorter;
 
-    GeometryCalculator houseWalls = Calculator(10, 4, HouseWallsUndo, {Area, UnitSuffix::Area, true},
+    GeometryCalculator houseWalls = Calculator(10, HouseWallsUndo, {Area, UnitSuffix::Area, true},
                                                HouseWallsArea);
     houseWalls.computeCheck = SideWallNotAboveGable;
     houseWalls.rereadsLastTerm = true;
 
-    GeometryCalculator houseVolume = Calculator(16, 5, HouseVolumeUndo, {Volume, UnitSuffix::Volume, true},
+    GeometryCalculator houseVolume = Calculator(16, HouseVolumeUndo, {Volume, UnitSuffix::Volume, true},
                                                 HouseInteriorVolume);
     houseVolume.nextTermCheck = SideHeightNotAboveGable;
     houseVolume.computeCheck = WallThicknessFits;
@@ -111,22 +111,22 @@ std::array<GeometryCalculator, 18> BuildCalculators()
     return {
         circlePerimeter,
         ellipsePerimeter,
-        Calculator(3, 1, CircleSphereUndo, AreaResult, CircleArea),
+        Calculator(3, CircleSphereUndo, AreaResult, CircleArea),
         sector,
         ellipseArea,
         cylinderSurface,
-        Calculator(7, 2, ConeUndo, AreaResult, ConeLateralArea),
-        Calculator(8, 2, ParallelogramUndo, AreaResult, ParallelogramArea),
+        Calculator(7, ConeUndo, AreaResult, ConeLateralArea),
+        Calculator(8, ParallelogramUndo, AreaResult, ParallelogramArea),
         trapezoid,
         houseWalls,
-        Calculator(11, 1, CircleSphereUndo, VolumeResult, SphereVolume),
-        Calculator(12, 2, CylinderUndo, VolumeResult, CylinderVolume),
-        Calculator(13, 2, PyramidUndo, VolumeResult, TriangularPyramidVolume),
-        Calculator(14, 2, PyramidUndo, VolumeResult, SquarePyramidVolume),
-        Calculator(15, 2, ConeUndo, VolumeResult, ConeVolume),
+        Calculator(11, CircleSphereUndo, VolumeResult, SphereVolume),
+        Calculator(12, CylinderUndo, VolumeResult, CylinderVolume),
+        Calculator(13, PyramidUndo, VolumeResult, TriangularPyramidVolume),
+        Calculator(14, PyramidUndo, VolumeResult, SquarePyramidVolume),
+        Calculator(15, ConeUndo, VolumeResult, ConeVolume),
         houseVolume,
-        Calculator(20, 2, PolygonUndo, {SurfaceArea, UnitSuffix::Area, false}, PolygonArea),
-        Calculator(22, 1, CircleSphereUndo, {SurfaceArea, UnitSuffix::Area, false}, SphereSurface),
+        Calculator(20, PolygonUndo, {SurfaceArea, UnitSuffix::Area, false}, PolygonArea),
+        Calculator(22, CircleSphereUndo, {SurfaceArea, UnitSuffix::Area, false}, SphereSurface),
     };
 }
 

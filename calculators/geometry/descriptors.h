@@ -4,6 +4,7 @@
 // labels its inputs and result, how it checks them and which formula it computes. One
 // engine (pattern.cpp, undo.cpp) runs every calculator from these descriptors.
 
+#include "core/options.h"
 #include "core/state.h"
 
 #include <array>
@@ -12,9 +13,6 @@ namespace tornavel {
 
 // Input values by term index, as the formulas and checks see them.
 using GeometryValues = std::array<double, MaxInputs>;
-
-// Which unit suffix a label carries.
-enum class UnitSuffix { None, Length, Area, Volume, Angle };
 
 // A prompt or result label: its string number and its unit suffix, appended either
 // always or only when units are shown (the unit-suffix rule).
@@ -48,8 +46,7 @@ using GeometryComputeCheck = bool (*)(const GeometryValues& inputs, int unitScal
 
 struct GeometryCalculator {
     int number;
-    int inputCount;
-    const GeometryUndoRoutine* undo;   // also gives the prompts shown by "&&"
+    const GeometryUndoRoutine* undo;   // also gives the inputs and the prompts shown by "&&"
     GeometryLabel result;
     GeometryFormula formula;
     GeometryNextTermCheck nextTermCheck = nullptr;
@@ -61,6 +58,8 @@ struct GeometryCalculator {
     bool rereadsLastTerm = false;
     // The result does not go into the memory register.
     bool keepsMemory = false;
+
+    int inputCount() const { return undo->inputCount; }
 };
 
 // The descriptor of calculator `number`, or nullptr for a calculator outside the family.

@@ -7,20 +7,9 @@ namespace tornavel {
 
 namespace {
 
-const QString kZero = QStringLiteral("0");
-
 bool IsOnScreen(const Engine& engine, const GeometryCalculator& calculator)
 {
     return engine.HasCalculator() && engine.CalculatorStack.back().Number == calculator.number;
-}
-
-// The value of the term being closed: the result field while it shows a number
-// other than "0", else the last term of the formula (a typed "0" is read there).
-double TermValue(const Engine& engine, const PanelState& panel)
-{
-    if (panel.result != kZero)
-        return ToDouble(engine.TextNumber(panel.result));
-    return engine.LastFormulaTermValue(panel.formula);
 }
 
 // A number is there to be closed: one is shown or typed, and the formula does not
@@ -28,27 +17,13 @@ double TermValue(const Engine& engine, const PanelState& panel)
 // input's number right after "&&").
 bool NumberToClose(const Engine& engine, const PanelState& panel)
 {
-    return (panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula))
-           && !panel.formula.endsWith(QLatin1Char('&'));
+    return engine.EntryPresent(panel) && !panel.formula.endsWith(QLatin1Char('&'));
 }
 
 void RefuseInput(Engine& engine, const GeometryCalculator& calculator)
 {
     GeometryUndo(engine, *calculator.undo);
     engine.ui.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
-}
-
-// The list input replaces the result field: refilled with the polygon's side counts,
-// nothing selected, keypad off.
-void OpenListInput(Engine& engine, PanelState& panel)
-{
-    panel.resultVisible = false;
-    panel.listRows = PolygonSideTexts(engine);
-    panel.listIndex = -1;
-    panel.listLeft = 123;
-    panel.listTop = 8;
-    panel.listVisible = true;
-    engine.keys.KeypadEnabled = false;
 }
 
 // The number of sides of the chosen row, or none when the row is not in the list.
@@ -63,30 +38,35 @@ std::optional<double> ListRowValue(const Engine& engine, const PanelState& panel
     return *count;
 }
 
+// Shows a result: in the result field, in the memory register unless the calculator
+// keeps it, in the history, and in the formula as "Label(terms)=result" under the
+// result label.
+void ShowResult(Engine& engine, const GeometryCalculator& calculator, const QString& terms, double result)
+{
+    const TCalculette& record = engine.Top();
+    PanelState& panel = engine.TopPanel();
+    panel.result = engine.NumberText(result);
+    if (!calculator.keepsMemory)
+        engine.keys.MemoryValue = result;
+    engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
+                           engine.options.UnitScaleCode);
+    panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms + QStringLiteral(")=")
+                    + panel.result;
+    panel.prompt = GeometryLabelText(engine, calculator.result);
+}
+
 void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
 {
     const int code = ResultCodeOf(calculator.number);
-    TCalculette& record = engine.Top();
     PanelState& panel = engine.TopPanel();
-    const bool guard = (panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula))
-                       && engine.keys.LastKeyCode != code;
-    if (guard) {
+    if (engine.EntryPresent(panel) && engine.keys.LastKeyCode != code) {
         if (calculator.normalizesEntry)
             engine.NormalizeEnteredNumber(panel);
         // The formula holds only the typed number: it is the input.
         const QString terms = panel.formula;
         GeometryValues values{};
         values[0] = ToDouble(engine.TextNumber(terms));
-        const double result = calculator.formula(values);
-
-        panel.result = engine.NumberText(result);
-        if (!calculator.keepsMemory)
-            engine.keys.MemoryValue = result;
-        engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
-                               engine.options.UnitScaleCode);
-        panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms
-                        + QStringLiteral(")=") + panel.result;
-        panel.prompt = GeometryLabelText(engine, calculator.result);
+        ShowResult(engine, calculator, terms, calculator.formula(values));
     }
     // Also when nothing was computed: the next digit then starts over.
     engine.keys.LastKeyCode = code;
@@ -107,20 +87,12 @@ QStringList PolygonSideTexts(const Engine& engine)
 
 QString GeometryLabelText(const Engine& engine, const GeometryLabel& label)
 {
-    const Options& o = engine.options;
-    switch (label.suffix) {
-    case UnitSuffix::Length: return engine.PromptWithSuffix(label.stringId, o.LengthUnitSuffix, label.always);
-    case UnitSuffix::Area: return engine.PromptWithSuffix(label.stringId, o.AreaUnitSuffix, label.always);
-    case UnitSuffix::Volume: return engine.PromptWithSuffix(label.stringId, o.VolumeUnitSuffix, label.always);
-    case UnitSuffix::Angle: return engine.PromptWithSuffix(label.stringId, engine.AngleUnitSuffix, label.always);
-    case UnitSuffix::None: break;
-    }
-    return engine.Str(label.stringId);
+    return engine.PromptWithSuffix(label.stringId, label.suffix, label.always);
 }
 
 void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
 {
-    if (!IsOnScreen(engine, calculator) || calculator.inputCount < 2)
+    if (!IsOnScreen(engine, calculator) || calculator.inputCount() < 2)
         return;
     // On a shown result "&&" acts as C, after which there is nothing to close.
     if (engine.keys.LastKeyCode == ResultCodeOf(calculator.number))
@@ -128,22 +100,25 @@ void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
 
     TCalculette& record = engine.Top();
     PanelState& panel = engine.TopPanel();
-    if (!NumberToClose(engine, panel) || record.TermIndex >= calculator.inputCount - 1)
+    if (!NumberToClose(engine, panel) || record.TermIndex >= calculator.inputCount() - 1)
         return;
     const int k = record.TermIndex;
-    if (calculator.nextTermCheck && !calculator.nextTermCheck(record.Inputs, k, TermValue(engine, panel))) {
+    if (calculator.nextTermCheck && !calculator.nextTermCheck(record.Inputs, k, engine.EnteredValue(panel))) {
         RefuseInput(engine, calculator);
         return;
     }
 
     engine.keys.LastKeyCode = Code::NextTerm;
     engine.keys.KeyClass = Code::NextTerm;
-    record.Inputs[static_cast<size_t>(k)] = TermValue(engine, panel);
+    record.Inputs[static_cast<size_t>(k)] = engine.EnteredValue(panel);
     // The formula keeps the term as typed; the result field keeps showing it until
     // the next digit replaces it.
     panel.formula += QLatin1Char('&');
-    if (k + 1 == calculator.undo->listInput)
-        OpenListInput(engine, panel);
+    if (k + 1 == calculator.undo->listInput) {
+        // The list input replaces the result field, refilled and with nothing selected.
+        panel.listRows = PolygonSideTexts(engine);
+        panel.listIndex = -1;
+    }
     ShowGeometryPrompt(engine, *calculator.undo, k + 1);
     record.TermIndex = k + 1;
     engine.UpdateOperatorButtons(record);
@@ -153,19 +128,17 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
 {
     if (!IsOnScreen(engine, calculator))
         return;
-    if (calculator.inputCount == 1) {
+    if (calculator.inputCount() == 1) {
         ComputeSingleInput(engine, calculator);
         return;
     }
 
     const int code = ResultCodeOf(calculator.number);
-    const int last = calculator.inputCount - 1;
+    const int last = calculator.inputCount() - 1;
     const bool lastFromList = calculator.undo->listInput == last;
     TCalculette& record = engine.Top();
     PanelState& panel = engine.TopPanel();
-    const bool termThere = lastFromList
-                               ? engine.ComboHasSelection(panel)
-                               : panel.result != kZero || engine.FormulaEndsWithNumber(panel.formula);
+    const bool termThere = lastFromList ? engine.ComboHasSelection(panel) : engine.EntryPresent(panel);
     if (!termThere || engine.keys.LastKeyCode == code || record.TermIndex != last
         || panel.formula.endsWith(QLatin1Char('&')))
         return;
@@ -179,7 +152,7 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
             lastValue = panel.listIndex;
         record.Inputs[static_cast<size_t>(last)] = lastValue;
     } else if (readTerm) {
-        lastValue = TermValue(engine, panel);
+        lastValue = engine.EnteredValue(panel);
         if (!calculator.rereadsLastTerm)
             record.Inputs[static_cast<size_t>(last)] = lastValue;
     }
@@ -202,16 +175,7 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
             return;
         values[static_cast<size_t>(last)] = *sides;
     }
-    const double result = calculator.formula(values);
-
-    panel.result = engine.NumberText(result);
-    if (!calculator.keepsMemory)
-        engine.keys.MemoryValue = result;
-    engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
-                           engine.options.UnitScaleCode);
-    panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms
-                    + QStringLiteral(")=") + panel.result;
-    panel.prompt = GeometryLabelText(engine, calculator.result);
+    ShowResult(engine, calculator, terms, calculator.formula(values));
     if (lastFromList) {
         panel.listVisible = false;
         panel.resultVisible = true;
@@ -232,9 +196,7 @@ void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, in
     // A count already chosen is taken back first.
     if (!panel.formula.endsWith(QLatin1Char('&')))
         GeometryUndo(engine, *calculator.undo);
-    if (panel.listIndex == -1)
-        panel.listIndex = row;
-    const std::optional<std::int32_t> sides = PolygonSides.at(panel.listIndex);
+    const std::optional<std::int32_t> sides = PolygonSides.at(row);
     if (!sides)
         return;
     panel.formula += engine.NumberText(*sides);

@@ -55,14 +55,10 @@ void ShowGeometryPrompt(Engine& engine, const GeometryUndoRoutine& routine, int 
     const bool fromList = k == routine.listInput;
     panel.resultVisible = !fromList;
     panel.listVisible = fromList;
-    if (fromList) {
-        panel.listLeft = 123;
-        panel.listTop = 8;
-        // The list keeps its rows and selection while hidden; a list that never had
-        // rows gets them so that the count can be chosen.
-        if (panel.listRows.isEmpty())
-            panel.listRows = PolygonSideTexts(engine);
-    }
+    // The list keeps its rows and selection while hidden; a list that never had rows
+    // gets them so that the count can be chosen.
+    if (fromList && panel.listRows.isEmpty())
+        panel.listRows = PolygonSideTexts(engine);
     engine.keys.KeypadEnabled = !fromList;
 }
 

@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
         // discarding them at exit touches no widget.
         Engine engine(strings, ui, ReadDecimalSeparator());
         engine.ProgramDirectory = ProgramDirectory();
-        TFTornavel window(engine, ui, SettingsFilePath(), ReadDecimalSeparator());
+        TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         window.show();
         return app.exec();

@@ -4,7 +4,7 @@
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/menus.h"
-#include "platform/inifile.h"
+#include "dialogs/window_style.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +47,8 @@ constexpr int kOperatorsTop = 37;  // in the panel, level with the keypad
 constexpr int kOperatorsWidth = 146;
 constexpr int kOperatorsHeight = 124;
 
-const QColor kPanelColour(184, 222, 224);
+const QString kOkHint = QStringLiteral("Retour au calcul principal");
+const QString kMemoryHint = QStringLiteral("Affiche le nombre mémorisé");
 
 QString Numbered(const char* role, int number)
 {
@@ -101,16 +102,9 @@ QChar KeyCharacter(const QKeyEvent* e)
 
 } // namespace
 
-QString ReadWindowBehaviour(const QString& settingsPath)
-{
-    return IniFile(settingsPath)
-        .ReadString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"),
-                    QStringLiteral("O"));
-}
-
-TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPath,
-                       const QString& decimalSeparator, QWidget* parent)
-    : QWidget(parent), engine_(engine), ui_(ui)
+TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QString& decimalSeparator,
+                       QWidget* parent)
+    : QWidget(parent), engine_(engine)
 {
     setObjectName(QStringLiteral("FTornavel"));
     // No maximise button.
@@ -122,10 +116,7 @@ TFTornavel::TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPa
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setFixedSize(MainClientWidth, MainClientHeight);
-    client_->setAutoFillBackground(true);
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, kPanelColour);
-    client_->setPalette(palette);
+    PaintWindowColour(client_);
 
     if (engine_.WindowResizable) {
         // A sizeable border; scroll bars come when the window is made smaller than
@@ -254,21 +245,14 @@ void TFTornavel::BuildMenus()
 
     historyMenu_ = new QMenu(this);
     historyMenu_->setObjectName(QStringLiteral("PopupMCalculs"));
-    for (int k = 0; k < 20; ++k) {
+    for (int k = 0; k < HistoryCapacity; ++k) {
         const QByteArray name = "Calcul" + QByteArray::number(k);
         historyItems_[static_cast<size_t>(k)] =
             MakeAction(historyMenu_, name.constData(), QString(), [&e, k] { e.TraitArticleMCalculs(k); });
         historyItems_[static_cast<size_t>(k)]->setVisible(false);
     }
-    connect(historyMenu_, &QMenu::aboutToShow, this, [this] {
-        Dispatch([this] { engine_.PopupMCalculsPopup(); });
-        const QStringList& captions = engine_.window.historyCaptions;
-        for (int k = 0; k < 20; ++k) {
-            QAction* item = historyItems_[static_cast<size_t>(k)];
-            item->setVisible(k < captions.size());
-            item->setText(captions.value(k));
-        }
-    });
+    connect(historyMenu_, &QMenu::aboutToShow, this,
+            [this] { Dispatch([this] { engine_.PopupMCalculsPopup(); }); });
 
     optionsMenu_ = new QMenu(this);
     optionsMenu_->setObjectName(QStringLiteral("PopupMOptions"));
@@ -282,22 +266,14 @@ void TFTornavel::BuildMenus()
     MakeAction(favouritesMenu_, "SelCalculetteFavorites", QString(),
                [&e] { e.SelCalculetteFavoritesClick(); });
     favouritesMenu_->addSeparator();
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < FavouriteSlotCount; ++k) {
         const QByteArray name = "Favoris" + QByteArray::number(k);
         favouriteItems_[static_cast<size_t>(k)] =
             MakeAction(favouritesMenu_, name.constData(), QString(), [&e, k] { e.FavorisClick(k); });
         favouriteItems_[static_cast<size_t>(k)]->setVisible(false);
     }
-    connect(favouritesMenu_, &QMenu::aboutToShow, this, [this] {
-        Dispatch([this] { engine_.PopupMFavorisPopup(); });
-        // Item k shows slot k; an empty caption is an empty slot.
-        const QStringList& captions = engine_.window.favouriteCaptions;
-        for (int k = 0; k < 5; ++k) {
-            QAction* item = favouriteItems_[static_cast<size_t>(k)];
-            item->setVisible(!captions.value(k).isEmpty());
-            item->setText(captions.value(k));
-        }
-    });
+    connect(favouritesMenu_, &QMenu::aboutToShow, this,
+            [this] { Dispatch([this] { engine_.PopupMFavorisPopup(); }); });
 
     helpMenu_ = new QMenu(this);
     helpMenu_->setObjectName(QStringLiteral("PopupMAide"));
@@ -312,8 +288,6 @@ void TFTornavel::BuildMenus()
     MakeAction(helpMenu_, "AproposdeTornavel", QString(), [&e] { e.AproposdeTornavelClick(); });
     upgradeItem_ = MakeAction(helpMenu_, "MiseANiveau", QString(), [&e] { e.MiseANiveauClick(); });
     upgradeItem_->setVisible(false);
-    RenderMenus();
-
     RenderMenus();
 }
 
@@ -391,8 +365,6 @@ void TFTornavel::BuildPanel(int n)
     Engine& e = engine_;
     const QByteArray ok = Numbered("POk", n).toLatin1();
     const QByteArray mr = Numbered("PMR", n).toLatin1();
-    const QString okHint = QStringLiteral("Retour au calcul principal");
-    const QString mrHint = QStringLiteral("Affiche le nombre mémorisé");
 
     if (n == 0) {
         BuildStandardKeys(w);
@@ -408,9 +380,9 @@ void TFTornavel::BuildPanel(int n)
                                 [&e, n] { e.PEtClick(n); });
         }
         w.memory = MakeButton(w.operators, mr.constData(), QStringLiteral("MR"), 0, 30, 72, 28,
-                              [&e] { e.PMR0Click(); }, mrHint);
+                              [&e] { e.PMR0Click(); }, kMemoryHint);
         w.ok = MakeButton(w.operators, ok.constData(), QStringLiteral("Ok"), 74, 30, 72, 28,
-                          [&e] { e.POk0Click(); }, okHint);
+                          [&e] { e.POk0Click(); }, kOkHint);
         int i = 0;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
@@ -445,11 +417,11 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w)
     MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PCalculatriceMSClick(); },
                QStringLiteral("Mémorise le nombre affiché"));
     w.memory = MakeButton(p, "PMR0", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          QStringLiteral("Affiche le nombre mémorisé"));
+                          kMemoryHint);
     MakeButton(p, "PCalculatriceEgal", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh,
                [&e] { e.PCalculatriceEgalClick(); });
     w.ok = MakeButton(p, "POk0", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      QStringLiteral("Retour au calcul principal"));
+                      kOkHint);
 }
 
 void TFTornavel::BuildMathKeys(PanelWidgets& w)
@@ -472,10 +444,10 @@ void TFTornavel::BuildMathKeys(PanelWidgets& w)
     MakeButton(p, "PCalculatriceInvSigne", QStringLiteral("+/-"), 0, 2 * dy, bw, bh,
                [&e] { e.PCalculatriceInvSigneClick(); }, QStringLiteral("Inverse le signe du nombre"));
     w.memory = MakeButton(p, "PMR39", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          QStringLiteral("Affiche le nombre mémorisé"));
+                          kMemoryHint);
     MakeButton(p, "PCalcul39", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
     w.ok = MakeButton(p, "POk39", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      QStringLiteral("Retour au calcul principal"));
+                      kOkHint);
 }
 
 void TFTornavel::BuildKeypad()
@@ -572,10 +544,10 @@ void TFTornavel::Dispatch(const std::function<void()>& operation)
     try {
         operation();
     } catch (const CalcError& error) {
-        ui_.MessageBox(ErrorBoxText(error.message()), QStringLiteral("Tornavel"), BoxIcon::Error);
+        engine_.ui.MessageBox(ErrorBoxText(error.message()), QStringLiteral("Tornavel"), BoxIcon::Error);
     } catch (const std::exception& error) {
-        ui_.MessageBox(ErrorBoxText(QString::fromLocal8Bit(error.what())), QStringLiteral("Tornavel"),
-                       BoxIcon::Error);
+        engine_.ui.MessageBox(ErrorBoxText(QString::fromLocal8Bit(error.what())), QStringLiteral("Tornavel"),
+                              BoxIcon::Error);
     }
     Render();
     if (listPanel_)
@@ -616,10 +588,8 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
 void TFTornavel::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        Dispatch([this] { engine_.FormActivate(); });
-    }
+    // The engine acts on the first activation only.
+    Dispatch([this] { engine_.FormActivate(); });
 }
 
 void TFTornavel::resizeEvent(QResizeEvent* event)
@@ -654,14 +624,24 @@ void TFTornavel::RenderMenus()
 {
     if (!calculatorsMenu_)
         return;
-    const auto& captions = engine_.window.menuCaptions;
+    const WindowState& state = engine_.window;
+    const auto& captions = state.menuCaptions;
     for (QAction* action : captionedActions_) {
         const auto it = captions.constFind(action->objectName());
         if (it != captions.constEnd() && action->text() != *it)
             action->setText(*it);
     }
-    if (upgradeItem_)
-        upgradeItem_->setVisible(engine_.window.upgradeItemVisible);
+    upgradeItem_->setVisible(state.upgradeItemVisible);
+
+    for (size_t k = 0; k < historyItems_.size(); ++k) {
+        const int item = static_cast<int>(k);
+        historyItems_[k]->setVisible(item < state.historyCaptions.size());
+        historyItems_[k]->setText(state.historyCaptions.value(item));
+    }
+    for (size_t k = 0; k < favouriteItems_.size(); ++k) {
+        favouriteItems_[k]->setVisible(state.favouriteShown[k]);
+        favouriteItems_[k]->setText(state.favouriteCaptions.value(static_cast<int>(k)));
+    }
 }
 
 void TFTornavel::RenderPanel(int n)

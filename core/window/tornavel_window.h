@@ -1,5 +1,10 @@
 #pragma once
 
+#include "core/history.h"
+#include "core/options.h"
+#include "core/state.h"
+#include "platform/settings.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -24,11 +29,6 @@ class QThread;
 namespace tornavel {
 
 class Engine;
-class UiServices;
-
-// The value of "Redimensionnable" in section "Comportement fenetre" of the settings
-// file, "O" when the file, the section or the key is missing.
-QString ReadWindowBehaviour(const QString& settingsPath);
 
 // The main window. It builds the forty calculator panels, the keypad, the menu bar and
 // the sub-calculation list, forwards every click and key to the engine and then shows
@@ -39,8 +39,8 @@ class TFTornavel : public QWidget {
 public:
     // Runs the engine's FormCreate with the window behaviour read from `settingsPath`
     // and the user's decimal separator, then builds the window.
-    TFTornavel(Engine& engine, UiServices& ui, const QString& settingsPath,
-               const QString& decimalSeparator, QWidget* parent = nullptr);
+    TFTornavel(Engine& engine, const QString& settingsPath, const QString& decimalSeparator,
+               QWidget* parent = nullptr);
     ~TFTornavel() override;
 
     // Runs one engine operation: an engine error is shown in the error box, then the
@@ -96,14 +96,12 @@ private:
     void LoadPicture();
 
     Engine& engine_;
-    UiServices& ui_;
     QWidget* client_ = nullptr;
     QScrollArea* scroller_ = nullptr;
     QString picturePath_;
     QPixmap fond_;
     QImage decodedPicture_;
     QThread* pictureLoader_ = nullptr;
-    bool activated_ = false;
     bool allPanelsQueued_ = false;
 
     QWidget* menuBar_ = nullptr;
@@ -112,12 +110,12 @@ private:
     QMenu* optionsMenu_ = nullptr;
     QMenu* favouritesMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
-    std::array<QAction*, 20> historyItems_{};
-    std::array<QAction*, 5> favouriteItems_{};
+    std::array<QAction*, HistoryCapacity> historyItems_{};
+    std::array<QAction*, FavouriteSlotCount> favouriteItems_{};
     QAction* upgradeItem_ = nullptr;
     std::vector<QAction*> captionedActions_;
 
-    std::array<PanelWidgets, 40> panels_{};
+    std::array<PanelWidgets, CalculatorCount> panels_{};
     QWidget* keypad_ = nullptr;
     QWidget* listPanel_ = nullptr;
     QListWidget* offered_ = nullptr;

@@ -1,10 +1,16 @@
 #include "platform/widgets/widget_ui_services.h"
 
+#include "core/calculator_list.h"
+#include "dialogs/foptionaffichage.h"
+#include "dialogs/foptions.h"
+#include "dialogs/lcalculettes.h"
 #include "dialogs/messages.h"
+#include "dialogs/window_style.h"
+#include "platform/inifile.h"
+#include "platform/paths.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
@@ -58,15 +64,7 @@ void WidgetUiServices::SetClipboardText(const QString& text)
 
 bool WidgetUiServices::OpenUrl(const QString& url)
 {
-    // A local page comes as "file:///" followed by a directory and a page name.
-    const QString filePrefix = QStringLiteral("file:///");
-    if (url.startsWith(filePrefix, Qt::CaseInsensitive)) {
-        QString path = url.mid(filePrefix.size());
-        if (QDir::isRelativePath(path))
-            path.prepend(QLatin1Char('/'));
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
-    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+    return QDesktopServices::openUrl(DesktopUrl(url));
 }
 
 void WidgetUiServices::CheckForUpdate(const QString&) {}
@@ -76,20 +74,7 @@ bool WidgetUiServices::IsNewerVersionListed(const QString&)
     return false;
 }
 
-} // namespace tornavel
-
-// ===========================================================================
-// Windows of the options and favourites menus (history/options helper)
-// ===========================================================================
-
-#include "core/calculator_list.h"
-#include "dialogs/foptionaffichage.h"
-#include "dialogs/foptions.h"
-#include "dialogs/lcalculettes.h"
-#include "platform/inifile.h"
-#include "platform/paths.h"
-
-namespace tornavel {
+// ---- Windows of the options and favourites menus ------------------------------------
 
 void WidgetUiServices::ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow)
 {

@@ -33,7 +33,7 @@ public:
     // The message window (created at its first use).
     TFMessages* Messages();
 
-    // ==== Windows of the options and favourites menus (history/options helper) ====
+    // ---- Windows of the options and favourites menus --------------------------
     // Unit of measure (FOptions), calculator list (FLCalculettes) and window behaviour
     // (FOptionAffichage), each shown modally beside the main window; the settings file
     // tornavel.ini at SettingsFilePath().
@@ -42,7 +42,6 @@ public:
     QString ShowWindowBehaviourWindow(Engine& engine, bool resizable) override;
     bool WriteSettingsString(const QString& section, const QString& key, const QString& value) override;
     QString SettingsFileName() override;
-    // ==== end of the options windows ====
 
 private:
     QPointer<QWidget> mainWindow_;

@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "core/layout.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/sub_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,7 @@ struct Layout : ::testing::Test {
 
     PanelState& Panel(int n) { return engine.panels[static_cast<size_t>(n)]; }
 
-    void OpenSub(int n)
-    {
-        const auto& offered = engine.Top().OfferedCalculators;
-        for (size_t row = 0; row < offered.size(); ++row) {
-            if (offered[row] == n) {
-                engine.LbCalculettesDblClick(static_cast<int>(row));
-                return;
-            }
-        }
-        FAIL() << "calculator " << n << " is not offered";
-    }
+    void OpenSub(int n) { OpenSubCalculation(engine, n); }
 
     // Lays out calculator n again with the given fields, as after Ok.
     void Relayout(const QString& formula, const QString& result, bool returned = false)

@@ -182,6 +182,17 @@ TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
     engine.PopupMFavorisPopup();
     EXPECT_EQ(engine.window.favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
+    EXPECT_EQ(engine.window.favouriteShown, (std::array<bool, 5>{false, false, true, false, false}));
+}
+
+TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
+{
+    // A replacement string table may lack a calculator's title.
+    engine.CalculatorNames[7] = QString();
+    engine.options.Favourites = {7, -1, -1, -1, 40};
+    engine.PopupMFavorisPopup();
+    EXPECT_EQ(engine.window.favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
+    EXPECT_EQ(engine.window.favouriteCaptions.value(0), QString());
 }
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)

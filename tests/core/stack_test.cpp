@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/sub_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +34,7 @@ struct CalculatorStack : ::testing::Test {
     }
 
     // Double-clicks the row that offers calculator n in the sub-calculation list.
-    void OpenSub(int n)
-    {
-        const auto& offered = engine.Top().OfferedCalculators;
-        for (size_t row = 0; row < offered.size(); ++row) {
-            if (offered[row] == n) {
-                engine.LbCalculettesDblClick(static_cast<int>(row));
-                return;
-            }
-        }
-        FAIL() << "calculator " << n << " is not offered";
-    }
+    void OpenSub(int n) { OpenSubCalculation(engine, n); }
 
     // What a calculator leaves in its fields after computing.
     void Computed(const QString& formula, const QString& result, int code)
@@ -269,6 +260,8 @@ TEST_F(CalculatorStack, PushIgnoresNumbersOutsideTheCalculators)
     engine.PushCalculator(40, -1);
     engine.PushCalculator(-1, -1);
     EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    // Opening an unknown calculator keeps the one on screen.
     engine.OpenCalculator(99);
-    EXPECT_TRUE(engine.CalculatorStack.empty());
+    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(engine.Top().Number, 0);
 }

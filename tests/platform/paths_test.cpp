@@ -1,3 +1,4 @@
+#include "core/engine.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
 
@@ -18,6 +19,17 @@ TEST(DirectoryOfPath, KeepsEverythingUpToTheLastSeparatorOfEitherKind)
     EXPECT_EQ(DirectoryOfPath("/"), "/");
     EXPECT_EQ(DirectoryOfPath("tornavel"), "");
     EXPECT_EQ(DirectoryOfPath(""), "");
+}
+
+TEST(DesktopUrl, HelpPageInADirectoryWithEscapedCharactersIsThatFile)
+{
+    for (const QString& directory : {QString("/opt/tornavel/"), QString("/home/léa/Mes outils #2 (100%)/")}) {
+        const QUrl url = DesktopUrl(Engine::HelpPageUrl("Aide/aide-tornavel.html", directory));
+        EXPECT_TRUE(url.isLocalFile()) << directory.toStdString();
+        EXPECT_EQ(url.toLocalFile(), directory + "Aide/aide-tornavel.html");
+    }
+    EXPECT_EQ(DesktopUrl("https://tornavel.example/Pages_fr/a.html?x=1#y").toString(),
+              "https://tornavel.example/Pages_fr/a.html?x=1#y");
 }
 
 TEST(SettingsFilePath, UsesAWritableProgramDirectory)

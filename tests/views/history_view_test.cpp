@@ -1,27 +1,13 @@
 #include "core/calculator_list.h"
-#include "core/engine.h"
-#include "core/menus.h"
-#include "core/window/tornavel_window.h"
 #include "dialogs/foptionaffichage.h"
 #include "dialogs/foptions.h"
 #include "dialogs/lcalculettes.h"
-#include "tests/support/fake_ui.h"
+#include "tests/views/window_fixture.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace tornavel;
 
@@ -29,41 +15,19 @@ namespace {
 
 // Runs the program's main window with the state files in a temporary current
 // directory, as the program finds them at start.
-struct HistoryAcrossRuns : ::testing::Test {
-    QTemporaryDir dir;
+struct HistoryAcrossRuns : tornavel::testing::WindowFixture<> {
     QString previousDirectory = QDir::currentPath();
-    StringTable strings;
-    FakeUi ui;
-    std::unique_ptr<Engine> engine;
-    std::unique_ptr<TFTornavel> window;
 
-    HistoryAcrossRuns() { QDir::setCurrent(dir.path()); }
+    HistoryAcrossRuns()
+    {
+        stateFilesInTemporaryDirectory = false;
+        QDir::setCurrent(dir.path());
+    }
     ~HistoryAcrossRuns() override
     {
         window.reset();
         QDir::setCurrent(previousDirectory);
     }
-
-    void Start()
-    {
-        window.reset();
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
-        window = std::make_unique<TFTornavel>(*engine, ui, dir.filePath(QStringLiteral("tornavel.ini")),
-                                              QStringLiteral(","));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        for (int i = 0; i < 200 && !window->findChild<QWidget*>(QStringLiteral("PCalculette39")); ++i)
-            QTest::qWait(10);
-    }
-
-    template <typename T = QWidget>
-    T* Find(const QString& name) const
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
 };
 
 } // namespace
@@ -71,12 +35,11 @@ struct HistoryAcrossRuns : ::testing::Test {
 TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
 {
     Start();
-    Find<QAction>(QStringLiteral("Calculette%1").arg(MenuItemOfCalculator(3)))->trigger();
-    Click(QStringLiteral("PCalculatrice1"));
-    Click(QStringLiteral("PCalculatrice0"));
+    Open(3);
+    ClickKeys(QStringLiteral("10"));
     Click(QStringLiteral("PCalcul3"));
-    const QString formula = Find<QPlainTextEdit>(QStringLiteral("EdtFormule3"))->toPlainText();
-    const QString result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes3"))->text();
+    const QString formula = Formula(3);
+    const QString result = Result(3);
     ASSERT_EQ(result, QStringLiteral("78,5398163397448"));
     window->close();
     ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
@@ -93,8 +56,8 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     menu->hide();
 
     item->trigger();
-    EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("EdtFormule3"))->toPlainText(), formula);
-    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("EdtCalculetteRes3"))->text(), result);
+    EXPECT_EQ(Formula(3), formula);
+    EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
     EXPECT_EQ(engine->history.LastHistoryIndex, 0);
     EXPECT_FALSE(engine->keys.RecomputingFlag);

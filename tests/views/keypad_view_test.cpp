@@ -1,77 +1,17 @@
-#include "core/engine.h"
-#include "core/window/tornavel_window.h"
 #include "platform/widgets/widget_ui_services.h"
-#include "tests/support/fake_ui.h"
+#include "tests/views/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace tornavel;
 
 namespace {
 
-// The main window on a fresh engine, typed on with its real buttons and real key events.
+// Typed on with the window's real buttons and real key events.
 template <typename Ui>
-struct KeypadWindowBase : ::testing::Test {
-    QTemporaryDir dir;
-    StringTable strings;
-    Ui ui;
-    std::unique_ptr<Engine> engine;
-    std::unique_ptr<TFTornavel> window;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
-        engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-        engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
-        engine->ProgramDirectory = dir.path() + QLatin1Char('/');
-        window = std::make_unique<TFTornavel>(*engine, ui, dir.filePath(QStringLiteral("tornavel.ini")),
-                                              QStringLiteral(","));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    template <typename T = QWidget>
-    T* Find(const QString& name) const
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QString Result(int n) const { return Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n))->text(); }
-    QString Formula(int n) const
-    {
-        return Find<QPlainTextEdit>(QStringLiteral("EdtFormule%1").arg(n))->toPlainText();
-    }
-    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
-    // Clicks the keypad and standard-calculator buttons for a text of keys.
-    void ClickKeys(const QString& keys)
-    {
-        for (const QChar k : keys) {
-            switch (k.unicode()) {
-            case '+': Click(QStringLiteral("PCalculatricePlus")); break;
-            case '-': Click(QStringLiteral("PCalculatriceMoins")); break;
-            case '*': Click(QStringLiteral("PCalculatriceMult")); break;
-            case '/': Click(QStringLiteral("PCalculatriceSlash")); break;
-            case '=': Click(QStringLiteral("PCalculatriceEgal")); break;
-            case ',': Click(QStringLiteral("PCalculatriceVirgule")); break;
-            case 'r': Click(QStringLiteral("PCalculatriceRac")); break;
-            case 'i': Click(QStringLiteral("PCalculatriceInverse")); break;
-            default: Click(QStringLiteral("PCalculatrice%1").arg(k)); break;
-            }
-        }
-    }
-    QWidget* Keyboard() const { return Find(QStringLiteral("PanelListe")); }
+struct KeypadWindowBase : tornavel::testing::WindowFixture<Ui> {
+    void SetUp() override { this->Start(); }
 };
 
 using KeypadWindow = KeypadWindowBase<FakeUi>;

@@ -1,29 +1,14 @@
 #include "core/calcerror.h"
-#include "core/engine.h"
-#include "core/menus.h"
-#include "core/window/tornavel_window.h"
 #include "dialogs/messages.h"
-#include "tests/support/fake_ui.h"
+#include "tests/views/window_fixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iostream>
@@ -73,72 +58,7 @@ private:
     QWidget* window_;
 };
 
-// The main window on a fresh engine, with its files in a temporary directory.
-struct MainWindow : ::testing::Test {
-    QTemporaryDir dir;
-    StringTable strings;
-    FakeUi ui;
-    std::unique_ptr<Engine> engine;
-    std::unique_ptr<TFTornavel> window;
-
-    void Build(const QByteArray& settings = QByteArray())
-    {
-        ASSERT_TRUE(dir.isValid());
-        const QString ini = dir.filePath(QStringLiteral("tornavel.ini"));
-        if (!settings.isNull()) {
-            QFile file(ini);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(settings);
-        }
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
-        engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-        engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
-        window = std::make_unique<TFTornavel>(*engine, ui, ini, QStringLiteral(","));
-    }
-
-    void Show()
-    {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        // The panels not on screen are built right after the first paint.
-        QElapsedTimer limit;
-        limit.start();
-        while (!window->findChild<QWidget*>(QStringLiteral("PCalculette39")) && limit.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("PCalculette39")), nullptr);
-    }
-
-    template <typename T = QWidget>
-    T* Find(const QString& name) const
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QString Result(int n) const { return Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n))->text(); }
-    QString Formula(int n) const
-    {
-        return Find<QPlainTextEdit>(QStringLiteral("EdtFormule%1").arg(n))->toPlainText();
-    }
-    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
-    void ChooseFromCalculatorsMenu(int calculator)
-    {
-        const int item = MenuItemOfCalculator(calculator);
-        Find<QAction>(QStringLiteral("Calculette%1").arg(item))->trigger();
-    }
-    void DoubleClickOffered(int calculator)
-    {
-        auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-        const QString name = engine->CalculatorName(calculator);
-        const auto items = list->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        const QRect rect = list->visualItemRect(items.front());
-        // A real double-click: press, release, then the double-click press.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-};
+using MainWindow = tornavel::testing::WindowFixture<FakeUi>;
 
 } // namespace
 
@@ -168,7 +88,7 @@ TEST(StartupProbe, MainWindow)
     Engine engine(strings, ui, QStringLiteral(","));
     engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
     engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
-    TFTornavel w(engine, ui, dir.filePath(QStringLiteral("tornavel.ini")), QStringLiteral(","));
+    TFTornavel w(engine, dir.filePath(QStringLiteral("tornavel.ini")), QStringLiteral(","));
     PaintWatch watch(&w);
     w.show();
     watch.Wait();
@@ -216,8 +136,7 @@ TEST(Startup, MainWindowAppearsWithinHalfAgainTheTimeOfABareWindow)
 
 TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
 {
-    Build();
-    Show();
+    Start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tornavel"));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window->ClientArea()->size(), QSize(296, 400));
@@ -244,8 +163,7 @@ TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
 
 TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
 {
-    Build();
-    Show();
+    Start();
     auto* calculators = Find<QMenu>(QStringLiteral("PopupMCalculettes"));
     const auto actions = calculators->actions();
     ASSERT_EQ(actions.size(), 44);
@@ -279,10 +197,9 @@ TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
 
 TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
 {
-    Build();
-    Show();
+    Start();
     for (int n = 0; n < 40; ++n) {
-        ChooseFromCalculatorsMenu(n);
+        Open(n);
         const PanelState& state = engine->panels[static_cast<size_t>(n)];
         for (int other = 0; other < 40; ++other)
             EXPECT_EQ(Find(QStringLiteral("PCalculette%1").arg(other))->isVisible(), other == n) << n;
@@ -315,11 +232,11 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
     }
     // Units shown only when needed: the circle shows its prompt alone, the house
     // walls always carry the unit.
-    ChooseFromCalculatorsMenu(3);
+    Open(3);
     EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat3"))->text(), u"Diamètre"_qs);
-    ChooseFromCalculatorsMenu(10);
+    Open(10);
     EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat10"))->text(), u"Long. mur pignon (cm)"_qs);
-    ChooseFromCalculatorsMenu(33);
+    Open(33);
     EXPECT_EQ(Find<QLabel>(QStringLiteral("LblResultat33"))->text(), QStringLiteral("Nature circuit"));
     EXPECT_TRUE(Find<QComboBox>(QStringLiteral("ListBox33"))->isVisible());
     EXPECT_FALSE(Find<QLineEdit>(QStringLiteral("EdtCalculetteRes33"))->isVisible());
@@ -328,8 +245,7 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
 
 TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 {
-    Build();
-    Show();
+    Start();
     // The standard calculator holds 2* when the circle area is opened from its list.
     window->Dispatch([this] {
         engine->TopPanel().formula = QStringLiteral("2*");
@@ -360,12 +276,11 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 
 TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
 {
-    Build();
-    Show();
+    Start();
     engine->calculatorKeys[5].compute = [](Engine&) {
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
-    ChooseFromCalculatorsMenu(5);
+    Open(5);
     engine->Top().TermIndex = 1;
     window->Dispatch([this] { engine->UpdateOperatorButtons(engine->Top()); });
     Click(QStringLiteral("PCalcul5"));
@@ -374,14 +289,13 @@ TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Tornavel"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Error);
     EXPECT_EQ(QApplication::focusWidget(), Find(QStringLiteral("PanelListe")));
-    ChooseFromCalculatorsMenu(0);
+    Open(0);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
 }
 
 TEST_F(MainWindow, KeysTypedInTheWindowReachTheKeypad)
 {
-    Build();
-    Show();
+    Start();
     QTest::keyClick(window.get(), Qt::Key_4);
     QTest::keyClick(Find(QStringLiteral("PanelListe")), Qt::Key_2);
     EXPECT_EQ(Result(0), QStringLiteral("42"));
@@ -393,8 +307,7 @@ TEST_F(MainWindow, KeysTypedInTheWindowReachTheKeypad)
 
 TEST_F(MainWindow, ActivatingAgainPushesNothing)
 {
-    Build();
-    Show();
+    Start();
     window->hide();
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -453,8 +366,7 @@ TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
 
 TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
 {
-    Build();
-    Show();
+    Start();
     engine->AddHistoryEntry(0, QStringLiteral("2+3"), {}, 0, 10);
     engine->AddHistoryEntry(0, QStringLiteral("4*5"), {}, 0, 10);
     auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
@@ -481,8 +393,7 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
 
 TEST_F(MainWindow, CtrlCCopiesTheResultOfTheCalculatorOnScreen)
 {
-    Build();
-    Show();
+    Start();
     QTest::keyClick(window.get(), Qt::Key_8);
     QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(ui.clipboard, QStringLiteral("8"));
@@ -491,8 +402,7 @@ TEST_F(MainWindow, CtrlCCopiesTheResultOfTheCalculatorOnScreen)
 
 TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
 {
-    Build();
-    Show();
+    Start();
     window->Dispatch([this] {
         engine->TopPanel().formula = QStringLiteral("2*");
         engine->keys.KeyClass = Code::Times;

@@ -173,7 +173,7 @@ TEST_F(GeometryUndoTest, EveryRoutineServesItsCalculators)
         SCOPED_TRACE(c.number);
         Open(c.number);
         Type(QStringLiteral("9"));
-        for (int k = 1; k < FindGeometryCalculator(c.number)->inputCount; ++k) {
+        for (int k = 1; k < FindGeometryCalculator(c.number)->inputCount(); ++k) {
             Next();
             Type(QStringLiteral("3"));
         }

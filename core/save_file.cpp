@@ -1,0 +1,19 @@
+#include "core/save_file.h"
+
+#include <QSaveFile>
+
+namespace tornavel {
+
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace tornavel

@@ -1,0 +1,40 @@
+#include "dialogs/window_style.h"
+
+#include "core/engine.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace tornavel {
+
+void PaintWindowColour(QWidget* widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, WindowColour());
+    widget->setPalette(palette);
+}
+
+void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    const QRect frame = mainWindow->frameGeometry();
+    window->move(frame.left() + frame.width(), frame.top());
+}
+
+void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName)
+{
+    PaintWindowColour(window);
+    auto* image = new QLabel(window);
+    image->setObjectName(QString::fromLatin1(imageName));
+    image->setGeometry(1, 1, window->width() - 2, window->height() - 2);
+    image->setScaledContents(true);
+    const QString picture = engine.strings.FondPicturePath();
+    if (!picture.isEmpty())
+        image->setPixmap(QPixmap(picture));
+    image->lower();
+}
+
+} // namespace tornavel

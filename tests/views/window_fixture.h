@@ -1,0 +1,135 @@
+#pragma once
+
+// The main window on a fresh engine, with its state and settings files in a temporary
+// directory, driven through its real buttons, keys, menus and lists.
+
+#include "core/engine.h"
+#include "core/menus.h"
+#include "core/window/tornavel_window.h"
+#include "tests/support/fake_ui.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tornavel::testing {
+
+template <typename Ui = FakeUi>
+struct WindowFixture : ::testing::Test {
+    QTemporaryDir dir;
+    StringTable strings;
+    Ui ui;
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<TFTornavel> window;
+    // The state files Options.dat and CLS.dat: in the temporary directory, or (false)
+    // under their plain names in the current directory, as the program finds them.
+    bool stateFilesInTemporaryDirectory = true;
+
+    // Creates a fresh engine and its window, replacing any earlier ones. `settings`,
+    // when not null, is written as the settings file first.
+    void Build(const QByteArray& settings = QByteArray())
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString ini = dir.filePath(QStringLiteral("tornavel.ini"));
+        if (!settings.isNull()) {
+            QFile file(ini);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(settings);
+        }
+        window.reset();
+        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        if (stateFilesInTemporaryDirectory) {
+            engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
+            engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        }
+        engine->ProgramDirectory = dir.path() + QLatin1Char('/');
+        window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
+    }
+
+    // Shows the window and waits until the panels not on screen, built right after the
+    // first paint, are there too.
+    void Show()
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QElapsedTimer limit;
+        limit.start();
+        while (!window->findChild<QWidget*>(QStringLiteral("PCalculette39")) && limit.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("PCalculette39")), nullptr);
+    }
+
+    void Start()
+    {
+        Build();
+        Show();
+    }
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString Result(int n) const { return Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n))->text(); }
+    QString Formula(int n) const
+    {
+        return Find<QPlainTextEdit>(QStringLiteral("EdtFormule%1").arg(n))->toPlainText();
+    }
+    QString Prompt(int n) const { return Find<QLabel>(QStringLiteral("LblResultat%1").arg(n))->text(); }
+    // The panel that takes the keyboard.
+    QWidget* Keyboard() const { return Find(QStringLiteral("PanelListe")); }
+
+    void Click(const QString& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+    // Clicks the keypad and standard-calculator buttons for a text of keys: digits, ",",
+    // the four operators, "=", "r" (root) and "i" (1/x).
+    void ClickKeys(const QString& keys)
+    {
+        for (const QChar k : keys) {
+            switch (k.unicode()) {
+            case '+': Click(QStringLiteral("PCalculatricePlus")); break;
+            case '-': Click(QStringLiteral("PCalculatriceMoins")); break;
+            case '*': Click(QStringLiteral("PCalculatriceMult")); break;
+            case '/': Click(QStringLiteral("PCalculatriceSlash")); break;
+            case '=': Click(QStringLiteral("PCalculatriceEgal")); break;
+            case ',': Click(QStringLiteral("PCalculatriceVirgule")); break;
+            case 'r': Click(QStringLiteral("PCalculatriceRac")); break;
+            case 'i': Click(QStringLiteral("PCalculatriceInverse")); break;
+            default: Click(QStringLiteral("PCalculatrice%1").arg(k)); break;
+            }
+        }
+    }
+    // Chooses a calculator from the calculators menu.
+    void Open(int calculator)
+    {
+        Find<QAction>(QStringLiteral("Calculette%1").arg(MenuItemOfCalculator(calculator)))->trigger();
+    }
+    // Double-clicks the row of the sub-calculation list that offers a calculator.
+    void DoubleClickOffered(int calculator)
+    {
+        auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
+        const QString name = engine->CalculatorName(calculator);
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        const QRect rect = list->visualItemRect(items.front());
+        // A real double-click: press, release, then the double-click press.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+};
+
+} // namespace tornavel::testing
