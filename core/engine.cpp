@@ -93,6 +93,9 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
     InstallStandardCalculator(calculatorKeys);
     InstallGeometryCalculators(calculatorKeys);
     InstallMathFunctionsCalculator(calculatorKeys);
+    // The compute keys of the geometry calculators explain themselves.
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 22})
+        panels[static_cast<size_t>(n)].computeHint = QStringLiteral("Exécute le calcul");
 }
 
 QString Engine::NumberText(long double value) const

@@ -181,10 +181,10 @@ public:
     void PCalculatriceMoinsClick();
     void PCalculatriceMultClick();
     void PCalculatriceSlashClick();
-    void PCalculatriceRacineClick();
+    void PCalculatriceRacClick();
     void PCalculatriceInverseClick();
     void PCalculatriceEgalClick();
-    void PCalculatriceMSClick();
+    void PMSClick();
     void UndoStandardTerm(bool flag = false);
     // Computes a standard formula (numbers, "+ - * /", root and inverse markers) to the
     // text of its result: roots first, then products and quotients, then sums and

@@ -119,6 +119,10 @@ void Engine::PCalculatriceVirguleClick()
         end.term += s;
         panel.formula = end.head + end.term;
         panel.result = end.term;
+        // A recalled number that the separator joined is now being typed: the next
+        // digit continues it instead of taking it back.
+        if (keys.LastKeyCode == Code::MemoryRecall)
+            keys.LastKeyCode = Code::None;
     }
     keys.KeyClass = Code::Digit;
 }

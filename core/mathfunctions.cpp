@@ -190,9 +190,19 @@ void Engine::PCalculatriceInvSigneClick()
         }
     } else {
         // The sign of the last number: after the last "-" or "^" beyond the first
-        // character, or of the whole text.
+        // character, or of the whole text. A "-" right after "E" is the sign of an
+        // exponent (a recalled 1E-12) and belongs to the number.
         const qsizetype n = t.size();
-        const qsizetype i = PastLastOf(t, minus, QLatin1Char('^'));
+        qsizetype i = n;
+        while (i >= 2) {
+            const QChar at = t[i - 1];
+            const bool exponentSign = at == minus && (t[i - 2] == QLatin1Char('E') || t[i - 2] == QLatin1Char('e'));
+            if ((at == minus && !exponentSign) || at == QLatin1Char('^'))
+                break;
+            --i;
+        }
+        if (i < 2)
+            i = 1;
         const QChar c = t[i - 1];
         const qsizetype p = (i < n && (c == minus || c == QLatin1Char('^'))) ? i : 0;
         if (c == minus) {

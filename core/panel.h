@@ -41,6 +41,7 @@ struct PanelState {
     bool nextEnabled = true;    // PEtN
     bool memoryEnabled = true;  // PMRN
     QString nextHint;           // hint of PEtN
+    QString computeHint;        // hint of PCalculN
 
     std::vector<RadioButtonState> radios;
 };

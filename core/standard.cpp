@@ -253,7 +253,7 @@ void Engine::PCalculatricePlusClick() { OperatorKey(*this, QLatin1Char('+'), Cod
 void Engine::PCalculatriceMoinsClick() { OperatorKey(*this, QLatin1Char('-'), Code::Minus); }
 void Engine::PCalculatriceMultClick() { OperatorKey(*this, QLatin1Char('*'), Code::Times); }
 void Engine::PCalculatriceSlashClick() { OperatorKey(*this, QLatin1Char('/'), Code::Divide); }
-void Engine::PCalculatriceRacineClick() { MarkerKey(*this, QStringLiteral("R"), Code::Root); }
+void Engine::PCalculatriceRacClick() { MarkerKey(*this, QStringLiteral("R"), Code::Root); }
 void Engine::PCalculatriceInverseClick() { MarkerKey(*this, QStringLiteral("1/"), Code::Inverse); }
 
 void Engine::PCalculatriceEgalClick()
@@ -282,7 +282,7 @@ void Engine::PCalculatriceEgalClick()
     keys.KeyClass = Code::Equals;
 }
 
-void Engine::PCalculatriceMSClick()
+void Engine::PMSClick()
 {
     if (!HasCalculator())
         return;

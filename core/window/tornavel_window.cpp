@@ -409,12 +409,12 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w)
     MakeButton(p, "PCalculatricePlus", QStringLiteral("+"), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
     MakeButton(p, "PCalculatriceMoins", QStringLiteral("-"), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
     MakeButton(p, "PCalculatriceRac", QStringLiteral("rac"), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceRacineClick(); }, QStringLiteral("Racine carré du nombre"));
+               [&e] { e.PCalculatriceRacClick(); }, QStringLiteral("Racine carré du nombre"));
     MakeButton(p, "PCalculatriceMult", QStringLiteral("*"), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
     MakeButton(p, "PCalculatriceSlash", QStringLiteral("/"), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
     MakeButton(p, "PCalculatriceInverse", QStringLiteral("1/x"), 2 * dx, dy, bw, bh,
                [&e] { e.PCalculatriceInverseClick(); }, QStringLiteral("Inverse du nombre"));
-    MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PCalculatriceMSClick(); },
+    MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
                QStringLiteral("Mémorise le nombre affiché"));
     w.memory = MakeButton(p, "PMR0", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
                           kMemoryHint);
@@ -678,8 +678,11 @@ void TFTornavel::RenderPanel(int n)
         w.list->setVisible(s.listVisible);
     }
 
-    if (w.compute)
+    if (w.compute) {
         w.compute->setEnabled(s.computeEnabled);
+        if (w.compute->toolTip() != s.computeHint)
+            w.compute->setToolTip(s.computeHint);
+    }
     if (w.next) {
         w.next->setEnabled(s.nextEnabled);
         if (w.next->toolTip() != s.nextHint)

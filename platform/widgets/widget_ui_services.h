@@ -45,7 +45,9 @@ public:
 
 private:
     QPointer<QWidget> mainWindow_;
-    TFMessages* messages_ = nullptr;
+    // A child of the main window: when that window goes first, it takes the message
+    // window with it and the pointer reads null.
+    QPointer<TFMessages> messages_;
 };
 
 } // namespace tornavel

@@ -160,6 +160,33 @@ TEST_F(Keypad, MemoryRecall)
     ExpectFields("-2", "5&-2");
 }
 
+TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
+{
+    // Mended: the digit after "7," used to take the recalled 7 back and show "5".
+    engine.keys.MemoryValue = 7.0;
+    Open(0);
+    Type("12+");
+    engine.PMR0Click();
+    Type(",5");
+    ExpectFields("7,5", "12+7,5");
+    Type("=");
+    EXPECT_EQ(Panel().result, "19,5");
+
+    engine.keys.MemoryValue = 0.0;
+    Open(2);
+    engine.PMR0Click();
+    Type(",25");
+    ExpectFields("0,25", "0,25");
+
+    // A recalled number that already has its separator stays recalled: a digit
+    // replaces it.
+    engine.keys.MemoryValue = 2.5;
+    Open(0);
+    engine.PMR0Click();
+    Type(",3");
+    ExpectFields("3", "3");
+}
+
 TEST_F(Keypad, KeyboardDispatchesByCalculator)
 {
     int computes = 0;

@@ -180,6 +180,31 @@ TEST_F(MathFunctions, SignKeyTogglesTheNumber)
     EXPECT_EQ(Result(), QStringLiteral("0"));
 }
 
+TEST_F(MathFunctions, SignKeyLeavesTheSignOfAnExponentAlone)
+{
+    // A recalled 1E-12 is negated as a whole, not turned into 1E12.
+    engine.keys.MemoryValue = 1e-12;
+    Press("MR +/-");
+    EXPECT_EQ(Formula(), QStringLiteral("-1E-12"));
+    EXPECT_EQ(Result(), QStringLiteral("-1E-12"));
+    Press("+/-");
+    EXPECT_EQ(Formula(), QStringLiteral("1E-12"));
+    Press("+/- =");
+    EXPECT_EQ(Formula(), QStringLiteral("-1E-12"));
+    EXPECT_EQ(engine.keys.MemoryValue, -1e-12);
+}
+
+TEST_F(MathFunctions, SignChangeAfterUndoingTheResultNegatesTheExponentShown)
+{
+    // The result field is back to "0": the exponent is read from the formula, so the
+    // sign change reaches the power.
+    Press("2 x^y 3 = CE +/-");
+    EXPECT_EQ(Formula(), QStringLiteral("2^-3"));
+    EXPECT_EQ(Result(), QStringLiteral("0"));
+    Press("=");
+    EXPECT_EQ(Formula(), QStringLiteral("2^-3=0,125"));
+}
+
 TEST_F(MathFunctions, PiStandsAloneAndItsTextIsTheResult)
 {
     Press("pi");

@@ -70,12 +70,22 @@ TEST_F(GeometryWindow, TrapeziumFromTheKeyboard)
 TEST_F(GeometryWindow, PolygonSidesArePickedInItsList)
 {
     Open(20);
+    auto* next = Find<QPushButton>(QStringLiteral("PEt20"));
+    EXPECT_EQ(next->text(), QStringLiteral("&&"));
+    EXPECT_EQ(next->toolTip(), QStringLiteral("Cliquez sur & pour saisir le terme suivant du calcul"));
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul20"))->text(), QStringLiteral("f="));
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul20"))->toolTip(), QStringLiteral("Exécute le calcul"));
     auto* list = Find<QComboBox>(QStringLiteral("ListBox20"));
     auto* result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes20"));
     ClickKeys(QStringLiteral("10"));
     Click(QStringLiteral("PEt20"));
     EXPECT_TRUE(list->isVisible());
     EXPECT_FALSE(result->isVisible());
+    // The list takes the place of the result field.
+    EXPECT_EQ(list->x(), 123);
+    EXPECT_EQ(list->y(), 8);
+    EXPECT_EQ(list->width(), 160);
+    EXPECT_FALSE(list->isEditable());
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(Prompt(20), QStringLiteral("Nombre de cotés"));
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PMR20"))->isEnabled());

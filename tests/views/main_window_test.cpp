@@ -1,10 +1,12 @@
 #include "core/calcerror.h"
 #include "dialogs/messages.h"
+#include "platform/widgets/widget_ui_services.h"
 #include "tests/views/window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -362,6 +364,21 @@ TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
     EXPECT_EQ(messages.height(), 75);
     EXPECT_EQ(messages.OkButton()->y(), 38);
     EXPECT_EQ(messages.Label()->text().count(QLatin1Char('\n')), 1);
+}
+
+TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
+{
+    // At exit the main window is destroyed before the desktop services: the message
+    // window, its child, goes with it and the services must not free it again.
+    auto ui = std::make_unique<WidgetUiServices>();
+    auto main = std::make_unique<QWidget>();
+    ui->SetMainWindow(main.get());
+    QPointer<TFMessages> messages = ui->Messages();
+    ASSERT_NE(messages, nullptr);
+    main.reset();
+    EXPECT_EQ(messages, nullptr);
+    EXPECT_EQ(ui->Messages()->parent(), nullptr);
+    ui.reset();
 }
 
 TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)

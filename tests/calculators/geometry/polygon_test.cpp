@@ -109,12 +109,36 @@ TEST_F(Polygon, AfterAResultNextTermClearsAndCEReopensTheChoice)
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
 
+    // The keypad is still off: digits and MR change nothing.
+    Type(QStringLiteral("7"));
+    Recall(3.0);
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
+    EXPECT_EQ(Panel().result, QStringLiteral("260"));
+
     Next();
     EXPECT_EQ(Panel().formula, QString());
     EXPECT_EQ(Panel().prompt, QStringLiteral("Longueur coté (cm)"));
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
     EXPECT_TRUE(engine.keys.KeypadEnabled);
+}
+
+// CE on a chosen count keeps the row selected, but the count is no longer in the
+// formula: "f=" waits for a new pick.
+TEST_F(Polygon, ComputeWaitsForACountTakenBack)
+{
+    Type(QStringLiteral("10"));
+    Next();
+    Pick(0);
+    CE();
+    EXPECT_EQ(Panel().formula, QStringLiteral("10&"));
+    EXPECT_EQ(Panel().listIndex, 0);
+    Compute();
+    EXPECT_EQ(Panel().formula, QStringLiteral("10&"));
+    EXPECT_NE(engine.keys.LastKeyCode, 36);
+    Pick(1);
+    Compute();
+    EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
 }
 
 TEST_F(Polygon, ResultLabelSuffixByTheRule)

@@ -137,6 +137,28 @@ TEST_F(Volumes, InteriorVolumeNextTermTwiceDoesNotCheckTheClosedInput)
     EXPECT_EQ(Panel().formula, QStringLiteral("1000&500&800&"));
 }
 
+// With nothing typed there is no side-wall height to check, even against a negative
+// gable height (which MR can bring): "&&" neither complains nor takes an input back.
+TEST_F(Volumes, InteriorVolumeNextTermWithNothingTypedChecksNothing)
+{
+    Open(16);
+    Type(QStringLiteral("1000"));
+    Next();
+    Recall(-5.0);
+    Next();
+    Type(QStringLiteral("800"));
+    Next();
+    Type(QStringLiteral("3"));
+    CE();
+    ASSERT_EQ(Panel().formula, QStringLiteral("1000&-5&800&"));
+    ASSERT_EQ(Panel().result, QStringLiteral("0"));
+    Next();
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_EQ(Record().TermIndex, 3);
+    EXPECT_EQ(Panel().formula, QStringLiteral("1000&-5&800&"));
+    EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur coté (cm)"));
+}
+
 TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 {
     for (int number : {12, 13, 14, 15}) {
