@@ -53,42 +53,28 @@ TEST_F(FormulaHelpers, LastTermThatIsNotANumberRaisesTheConversionError)
 
 TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
 {
-    PanelState p;
-    p.result = QStringLiteral("7,");
-    p.formula = QStringLiteral("2*7,");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.result, "7");
-    EXPECT_EQ(p.formula, "2*7");
-
-    p.result = QStringLiteral("10");
-    p.formula = QStringLiteral("3+10");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.result, "10");
-    EXPECT_EQ(p.formula, "3+10");
-
-    p.result = QStringLiteral(",25");
-    p.formula = QStringLiteral(",25");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.result, "0,25");
-    EXPECT_EQ(p.formula, "0,25");
-
-    p.result = QStringLiteral("1,50");
-    p.formula = QStringLiteral("2^1,50");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.formula, "2^1,5");
-
-    // A signed number after an operator is tidied whole, its sign kept once.
-    p.result = QStringLiteral("-3,");
-    p.formula = QStringLiteral("2^-3,");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.result, "-3");
-    EXPECT_EQ(p.formula, "2^-3");
-
-    // A root marker that opens the formula is kept.
-    p.result = QStringLiteral("5,");
-    p.formula = QStringLiteral("R5,");
-    engine.NormalizeEnteredNumber(p);
-    EXPECT_EQ(p.formula, "R5");
+    struct Case {
+        const char* result;
+        const char* formula;
+        const char* tidyResult;
+        const char* tidyFormula;
+    };
+    const Case cases[] = {
+        {"7,", "2*7,", "7", "2*7"},
+        {"10", "3+10", "10", "3+10"},        // a trailing 0 without separator stays
+        {",25", ",25", "0,25", "0,25"},
+        {"1,50", "2^1,50", "1,5", "2^1,5"},
+        {"-3,", "2^-3,", "-3", "2^-3"},      // a signed number is tidied whole, its sign kept once
+        {"5,", "R5,", "5", "R5"},            // a root marker that opens the formula is kept
+    };
+    for (const Case& c : cases) {
+        PanelState p;
+        p.result = QString::fromUtf8(c.result);
+        p.formula = QString::fromUtf8(c.formula);
+        engine.NormalizeEnteredNumber(p);
+        EXPECT_EQ(p.result, QString::fromUtf8(c.tidyResult)) << c.formula;
+        EXPECT_EQ(p.formula, QString::fromUtf8(c.tidyFormula)) << c.formula;
+    }
 }
 
 TEST(StateCodes, ClassifyResultsAndOperators)
