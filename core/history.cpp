@@ -3,7 +3,7 @@
 
 #include "core/history_file.h"
 #include "core/history_lists.h"
-#include "core/save_file.h"
+#include "platform/save_file.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,10 +1,10 @@
 #include "core/history_file.h"
 
-#include "core/little_endian.h"
+#include "platform/little_endian.h"
 #include "core/options.h"
 #include "core/state.h"
 #include "core/tables.h"
-#include "core/windows1252.h"
+#include "platform/windows1252.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "core/calcerror.h"
 #include "core/calculator_list.h"
 #include "core/options_file.h"
-#include "core/save_file.h"
+#include "platform/save_file.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "core/options_file.h"
 
-#include "core/little_endian.h"
+#include "platform/little_endian.h"
 #include "core/state.h"
 
 namespace tornavel {

@@ -1,7 +1,7 @@
 #include "platform/inifile.h"
 
-#include "core/save_file.h"
-#include "core/windows1252.h"
+#include "platform/save_file.h"
+#include "platform/windows1252.h"
 
 #include <QFile>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "core/window/tornavel_window.h"
+#include "ui/tornavel_window.h"
 
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/menus.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include <QAction>
 #include <QApplication>

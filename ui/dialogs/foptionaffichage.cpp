@@ -1,7 +1,7 @@
-#include "dialogs/foptionaffichage.h"
+#include "ui/dialogs/foptionaffichage.h"
 
 #include "core/engine.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include "core/engine.h"
 #include "core/menus.h"
-#include "core/window/tornavel_window.h"
+#include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
 
 #include <QAction>

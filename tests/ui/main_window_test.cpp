@@ -1,7 +1,7 @@
 #include "core/calcerror.h"
-#include "dialogs/messages.h"
-#include "platform/widgets/widget_ui_services.h"
-#include "tests/views/window_fixture.h"
+#include "ui/dialogs/messages.h"
+#include "ui/widget_ui_services.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>

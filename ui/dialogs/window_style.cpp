@@ -1,4 +1,4 @@
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include "core/engine.h"
 

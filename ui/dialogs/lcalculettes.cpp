@@ -1,8 +1,8 @@
-#include "dialogs/lcalculettes.h"
+#include "ui/dialogs/lcalculettes.h"
 
 #include "core/calculator_list.h"
 #include "core/engine.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

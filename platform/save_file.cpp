@@ -1,4 +1,4 @@
-#include "core/save_file.h"
+#include "platform/save_file.h"
 
 #include <QSaveFile>
 

@@ -1,6 +1,6 @@
 // Geometry calculators driven through the main window's real buttons, keys and lists.
 
-#include "tests/views/window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
-#include "dialogs/messages.h"
+#include "ui/dialogs/messages.h"
 
 #include "core/layout.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include <QLabel>
 #include <QPushButton>

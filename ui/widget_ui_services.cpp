@@ -1,11 +1,11 @@
-#include "platform/widgets/widget_ui_services.h"
+#include "ui/widget_ui_services.h"
 
 #include "core/calculator_list.h"
-#include "dialogs/foptionaffichage.h"
-#include "dialogs/foptions.h"
-#include "dialogs/lcalculettes.h"
-#include "dialogs/messages.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/lcalculettes.h"
+#include "ui/dialogs/messages.h"
+#include "ui/dialogs/window_style.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
 

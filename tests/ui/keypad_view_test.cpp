@@ -1,5 +1,5 @@
-#include "platform/widgets/widget_ui_services.h"
-#include "tests/views/window_fixture.h"
+#include "ui/widget_ui_services.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>

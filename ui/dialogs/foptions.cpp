@@ -1,7 +1,7 @@
-#include "dialogs/foptions.h"
+#include "ui/dialogs/foptions.h"
 
 #include "core/engine.h"
-#include "dialogs/window_style.h"
+#include "ui/dialogs/window_style.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

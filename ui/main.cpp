@@ -1,8 +1,8 @@
 #include "core/engine.h"
-#include "core/window/tornavel_window.h"
+#include "ui/tornavel_window.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
-#include "platform/widgets/widget_ui_services.h"
+#include "ui/widget_ui_services.h"
 
 #include <QApplication>
 #include <QMessageBox>

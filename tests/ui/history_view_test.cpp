@@ -1,8 +1,8 @@
 #include "core/calculator_list.h"
-#include "dialogs/foptionaffichage.h"
-#include "dialogs/foptions.h"
-#include "dialogs/lcalculettes.h"
-#include "tests/views/window_fixture.h"
+#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/lcalculettes.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QCheckBox>
 #include <QDir>
