@@ -1,0 +1,87 @@
+#pragma once
+
+// What one calculator is, written once. Layout, C, CE, the "&&"/"f=" gating, the
+// history captions and replay, the keyboard table and the views read these rows; a
+// family folder (calculators/<family>/) holds the rows of its calculators next to
+// their formulas and hooks, and registers them with the engine.
+
+#include "core/options.h"
+#include "core/state.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace tornavel {
+
+// Input values by term index, as stored in the calculator record (a list choice is
+// its row index).
+using InputValues = std::array<double, MaxInputs>;
+
+// When a unit suffix follows a prompt or a result label.
+enum class SuffixShown {
+    ByRule, // when units are shown (always, or as a sub-calculation of a calculator that shows them)
+    Always,
+};
+
+// A prompt or a result label: its string number and its unit suffix.
+struct Label {
+    int stringId = -1;                  // -1: no label
+    UnitSuffix suffix = UnitSuffix::None;
+    SuffixShown shown = SuffixShown::ByRule;
+};
+
+// The rows of a list input, given the inputs already closed (the points of a circuit
+// depend on the circuit chosen before) and the decimal separator of number rows.
+using ListRowsFunction = QStringList (*)(const InputValues& closed, const QString& separator);
+
+// One input of a calculator, in input order.
+struct InputDescription {
+    Label prompt;
+    bool list = false;                  // chosen in ListBoxN instead of typed
+    ListRowsFunction rows = nullptr;    // list input: the rows shown
+    ListRowsFunction shortTexts = nullptr; // list input: the formula terms; nullptr: the rows
+    bool centimetres = false;           // a length that the formula takes in centimetres
+};
+
+// One option button (RbtnCiment ...) with its caption and the name of its handler.
+struct OptionButton {
+    const char* name = nullptr;         // objectName
+    QString caption;
+    const char* handler = nullptr;      // RbtnCimentClick
+};
+
+// The option buttons of a calculator and the variant selection they write, which
+// calculators may share (28/29, 32/33, 36/37/38).
+struct OptionGroup {
+    std::vector<OptionButton> buttons;
+    int VariantSelections::*selection = nullptr;
+};
+
+// The names of the calculator's key handlers, so that a reader finds a button's rule
+// by its name.
+struct HandlerNames {
+    const char* compute = nullptr;      // PCalculNClick
+    const char* nextTerm = nullptr;     // PEtNClick
+    const char* listChoice = nullptr;   // ListBoxNClick
+    const char* undo = nullptr;         // the CE routine (UndoConcreteInput ...)
+};
+
+struct CalculatorDescription {
+    int number = -1;
+    int resultCode = Code::None;        // left in LastKeyCode/KeyClass by a result
+    std::vector<InputDescription> inputs; // empty for the keypad calculators 0 and 39
+    Label result;                       // label shown with the result
+    OptionGroup options;
+    HandlerNames handlers;
+    bool hasNextKey = true;             // PEtN (absent on the one-input calculators)
+    QString computeHint;                // hint of PCalculN
+
+    int inputCount() const { return static_cast<int>(inputs.size()); }
+    // The "&&" steps before "f=" is enabled; -1 for the keypad calculators.
+    int nextTermThreshold() const { return inputs.empty() ? -1 : inputCount() - 1; }
+};
+
+} // namespace tornavel
