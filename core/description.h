@@ -84,4 +84,29 @@ struct CalculatorDescription {
     int nextTermThreshold() const { return inputs.empty() ? -1 : inputCount() - 1; }
 };
 
+// The rows of the forty calculators, registered by their families when the engine is
+// built. A number outside 0..39, or one no family registered, reads an empty row.
+class CalculatorRegistry {
+public:
+    void Register(const CalculatorDescription& row)
+    {
+        if (IsCalculatorNumber(row.number))
+            rows_[static_cast<size_t>(row.number)] = &row;
+    }
+    const CalculatorDescription& Of(int number) const
+    {
+        static const CalculatorDescription empty;
+        if (!IsCalculatorNumber(number) || !rows_[static_cast<size_t>(number)])
+            return empty;
+        return *rows_[static_cast<size_t>(number)];
+    }
+    bool Has(int number) const
+    {
+        return IsCalculatorNumber(number) && rows_[static_cast<size_t>(number)] != nullptr;
+    }
+
+private:
+    std::array<const CalculatorDescription*, CalculatorCount> rows_{};
+};
+
 } // namespace tornavel
