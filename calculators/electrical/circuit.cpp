@@ -1,0 +1,117 @@
+#include "calculators/electrical/circuit.h"
+
+#include "core/tables.h"
+
+namespace tornavel::electrical {
+
+namespace {
+
+// String numbers of the result labels (in the formula, shown) by option.
+struct OptionLabels {
+    int formula;
+    int shown;
+};
+constexpr OptionLabels Labels[CircuitOptionCount] = {
+    {57, 108},  // "Section", "Section fil (mm2)"
+    {113, 114}, // "Fusible", "Fusible (A)"
+    {115, 116}, // "Disjoncteur", "Disjoncteur (A)"
+};
+
+struct CircuitChoice {
+    int circuit;
+    int points; // the number of points, 1 or more
+};
+
+std::optional<CircuitChoice> StoredCircuit(const InputValues& inputs)
+{
+    const auto circuit = fixedunits::StoredChoice(inputs[CircuitInput], CircuitCount);
+    if (!circuit)
+        return std::nullopt;
+    const auto pointRow = fixedunits::StoredChoice(inputs[PointsInput], *CircuitMaxPoints.at(*circuit));
+    if (!pointRow)
+        return std::nullopt;
+    return CircuitChoice{*circuit, *pointRow + 1};
+}
+
+// The value of one option at a row of the value tables; none where the table has none.
+std::optional<double> CircuitValue(int row, int option)
+{
+    switch (option) {
+    case FuseOption: {
+        const auto fuse = CircuitFuseRatings.at(row);
+        if (!fuse || *fuse == NoFuseRating)
+            return std::nullopt;
+        return static_cast<double>(*fuse);
+    }
+    case BreakerOption: {
+        const auto breaker = CircuitBreakerRatings.at(row);
+        return breaker ? std::optional<double>(*breaker) : std::nullopt;
+    }
+    default:
+        return CircuitWireSections.at(row);
+    }
+}
+
+} // namespace
+
+fixedunits::InputCheck CheckCircuitInput(double, int, const InputValues&)
+{
+    return fixedunits::InputCheck::Accepted;
+}
+
+int CircuitOwnOption(int sharedSelection)
+{
+    return fixedunits::OwnOption(sharedSelection, CircuitOptionCount);
+}
+
+fixedunits::Result ComputeCircuit(const InputValues& inputs, int sharedSelection)
+{
+    const auto choice = StoredCircuit(inputs);
+    if (!choice)
+        return fixedunits::Result::None();
+    const int option = CircuitOwnOption(sharedSelection);
+    const OptionLabels labels = Labels[option];
+    const auto value = CircuitValue(*CircuitRow(choice->circuit, choice->points), option);
+    if (!value)
+        return fixedunits::Result::NoAnswer(labels.formula, labels.shown);
+    return fixedunits::Result::Number(*value, labels.formula, labels.shown);
+}
+
+QString CircuitTerms(const InputValues& inputs, const QString&)
+{
+    const auto choice = StoredCircuit(inputs);
+    if (!choice)
+        return {};
+    return *CircuitShortNames.at(choice->circuit) + QLatin1Char('&') + QString::number(choice->points);
+}
+
+QStringList CircuitRows(const InputValues&, const QString&)
+{
+    return CircuitNames.items();
+}
+
+QStringList CircuitShortTexts(const InputValues&, const QString&)
+{
+    return CircuitShortNames.items();
+}
+
+QStringList CircuitPointRows(const InputValues& closed, const QString&)
+{
+    QStringList rows;
+    const auto circuit = fixedunits::StoredChoice(closed[CircuitInput], CircuitCount);
+    if (!circuit)
+        return rows;
+    const int maxPoints = *CircuitMaxPoints.at(*circuit);
+    for (int points = 1; points <= maxPoints; ++points)
+        rows.append(QString::number(points));
+    return rows;
+}
+
+const fixedunits::Hooks CircuitHooks{
+    CheckCircuitInput,
+    ComputeCircuit,
+    CircuitOwnOption,
+    CircuitTerms,
+};
+
+} // namespace tornavel::electrical

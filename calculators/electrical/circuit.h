@@ -1,0 +1,49 @@
+#pragma once
+
+// Electrical circuit (calculator 33): for a kind of circuit and its number of points,
+// both chosen in the list, the wire section (mm2), the fuse rating (A) or the
+// circuit-breaker rating (A) of the circuit table, chosen by the selection shared
+// with the resistance and power calculator. Where the table has no value the result
+// is "#NV".
+
+#include "calculators/electrical/fixed_units.h"
+
+#include <QStringList>
+
+namespace tornavel::electrical {
+
+// Inputs by index: both are list rows.
+inline constexpr int CircuitInput = 0; // circuit index
+inline constexpr int PointsInput = 1;  // number of points less one
+
+// Own options (RbtnSection, RbtnFusible, RbtnDisjoncteur).
+inline constexpr int SectionOption = 0;
+inline constexpr int FuseOption = 1;
+inline constexpr int BreakerOption = 2;
+inline constexpr int CircuitOptionCount = 3;
+
+// Both inputs come from the list: nothing is refused.
+fixedunits::InputCheck CheckCircuitInput(double value, int inputIndex, const InputValues& closed);
+
+int CircuitOwnOption(int sharedSelection);
+
+// The value of the chosen option for the stored circuit and points; NoValue where the
+// table has none; Nothing when the stored circuit or point count names no row.
+fixedunits::Result ComputeCircuit(const InputValues& inputs, int sharedSelection);
+
+// "short circuit name&number of points" (Prises 16A&6); empty for a stored choice
+// outside its table.
+QString CircuitTerms(const InputValues& inputs, const QString& separator);
+
+// List rows of input 0: the circuit names when the calculator is opened or cleared;
+// its formula terms and the rows that CE lists when it reopens the circuit input are
+// the short names.
+QStringList CircuitRows(const InputValues& closed, const QString& separator);
+QStringList CircuitShortTexts(const InputValues& closed, const QString& separator);
+// List rows of input 1: "1" up to the maximum of the circuit stored as input 0 (also
+// its formula terms); empty when that circuit names no row.
+QStringList CircuitPointRows(const InputValues& closed, const QString& separator);
+
+extern const fixedunits::Hooks CircuitHooks;
+
+} // namespace tornavel::electrical
