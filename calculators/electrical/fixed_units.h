@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace tornavel::fixedunits {
 
