@@ -189,7 +189,7 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(engine.keys.LastKeyCode, ResultCodeOf(n)) << n;
+        ASSERT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(n)) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
         EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
