@@ -225,3 +225,22 @@ TEST_F(ClearKeys, ClearEntryUpdatesTheKeys)
 
 } // namespace
 } // namespace tornavel
+
+namespace tornavel {
+namespace {
+
+TEST_F(ClearKeys, ClearOnAListFirstInputTurnsTheKeypadOff)
+{
+    // After a circuit result the keypad is on; C brings back the circuit list, where
+    // digits have nothing to type into.
+    Open(33);
+    engine.keys.KeypadEnabled = true;
+    engine.CalculatriceCClick();
+    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_TRUE(Panel().listVisible);
+    EXPECT_FALSE(Panel().resultVisible);
+    EXPECT_FALSE(Panel().listRows.isEmpty());
+}
+
+} // namespace
+} // namespace tornavel
