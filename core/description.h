@@ -46,6 +46,10 @@ struct InputDescription {
     bool centimetres = false;           // a length that the formula takes in centimetres
 };
 
+// The detail that follows a history caption's "Title: " when the calculator's first
+// input says too little (the function of calculator 39); nullptr: the first input.
+using HistoryDetailFunction = QString (*)(const InputValues& inputs, const QString& terms);
+
 // One option button (RbtnCiment ...) with its caption and the name of its handler.
 struct OptionButton {
     const char* name = nullptr;         // objectName
@@ -79,9 +83,37 @@ struct CalculatorDescription {
     bool hasNextKey = true;             // PEtN (absent on the one-input calculators)
     QString computeHint;                // hint of PCalculN
 
+    // The label of the result inside the formula ("Peinture(...)=") when it differs
+    // from the one shown beside the result ("Peinture (litres)"); -1: the same.
+    int formulaLabelId = -1;
+    // C also puts the option selection back to the first button (21, 23).
+    bool clearResetsOption = false;
+    // The history replay refills the list of this input (-1: the last list input)
+    // and selects the stored choice unless told not to (25, 26, 34 keep none).
+    int replayListInput = -1;
+    bool replaySelects = true;
+    // The history menu shows the whole title ("Convertisseur ...") instead of the
+    // title without "Calculatrice ".
+    bool historyFullTitle = false;
+    HistoryDetailFunction historyDetail = nullptr;
+
+    // The input whose list the history replay refills, or -1 when it has none.
+    int replayList() const
+    {
+        if (replayListInput >= 0)
+            return replayListInput;
+        for (int i = inputCount() - 1; i >= 0; --i) {
+            if (inputs[static_cast<size_t>(i)].list)
+                return i;
+        }
+        return -1;
+    }
+    bool hasList() const { return replayList() >= 0; }
+
     int inputCount() const { return static_cast<int>(inputs.size()); }
-    // The "&&" steps before "f=" is enabled; -1 for the keypad calculators.
-    int nextTermThreshold() const { return inputs.empty() ? -1 : inputCount() - 1; }
+    // The "&&" steps before "f=" is enabled; -1 for the calculators whose keys are not
+    // gated (the keypad calculators and the one-input ones).
+    int nextTermThreshold() const { return inputCount() < 2 ? -1 : inputCount() - 1; }
 };
 
 // The rows of the forty calculators, registered by their families when the engine is

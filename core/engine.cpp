@@ -2,36 +2,17 @@
 
 #include "core/numbers.h"
 
-namespace tornavel {
+#include "calculators/building/descriptions.h"
+#include "calculators/converters/descriptions.h"
+#include "calculators/electrical/descriptions.h"
 
-int ResultCodeOf(int calculator)
-{
-    switch (calculator) {
-    case 1: case 2: return 11;
-    case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 22: return 12;
-    case 11: case 12: case 13: case 14: case 15: case 16: return 13;
-    case 17: return 14;
-    case 18: return 15;
-    case 19: return 16;
-    case 20: return 36;
-    case 21: return 17;
-    case 23: return 19;
-    case 24: return 20;
-    case 25: case 26: return 21;
-    case 27: return 22;
-    case 28: case 29: return 23;
-    case 30: return 25;
-    case 31: return 18;
-    case 32: case 33: case 34: return 26;
-    case 35: case 36: case 37: case 38: return 27;
-    default: return -1;
-    }
-}
+namespace tornavel {
 
 bool IsResultState(int code)
 {
-    return code == Code::Equals || (code >= 11 && code <= 23) || code == 25 || code == 26
-           || code == 27 || code == 36;
+    return code == Code::Equals || (code >= Code::LengthResult && code <= Code::PanellingResult)
+           || code == Code::ParquetResult || code == Code::ElectricalResult || code == Code::ConverterResult
+           || code == Code::PolygonResult;
 }
 
 bool IsOperatorState(int code)
@@ -40,27 +21,6 @@ bool IsOperatorState(int code)
 }
 
 namespace {
-
-struct RadioGroup {
-    int calculator;
-    std::initializer_list<const char*> names;
-};
-
-// Option buttons by panel; the captions are set by the calculators that use them.
-const RadioGroup kRadioGroups[] = {
-    {21, {"RbtnTuiles", "RbtnLiteaux"}},
-    {23, {"RbtnCiment", "RbtnEau", "RbtnSable", "RbtnGravier"}},
-    {24, {"RbtnDalles", "RbtnColle"}},
-    {28, {"RbtnLambris", "Rbtnlattes", "RbtnClips"}},
-    {29, {"RbtnLambrisP", "RbtnlattesP", "RbtnClipsP"}},
-    {30, {"RbtnParquet", "RbtnLambourdes"}},
-    {31, {"RbtnHauteur", "RbtnNombre", "RbtnRecul"}},
-    {32, {"RbtnPuissance", "RbtnResistance"}},
-    {33, {"RbtnSection"}},
-    {36, {"RbtnDm3_1", "RbtnM3_1"}},
-    {37, {"RbtnCelsius", "RbtnKelvin", "RbtnFahrenheit"}},
-    {38, {"RbtnDm3_2", "RbtnSeau", "RbtnBrouette", "RbtnM3_2"}},
-};
 
 bool IsTermOperator(QChar c, bool withPower)
 {
@@ -79,23 +39,28 @@ bool IsTermOperator(QChar c, bool withPower)
 Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSeparator)
     : strings(strings_), ui(ui_), SystemDecimalSeparator(std::move(decimalSeparator))
 {
+    InstallStandardCalculator(descriptions, calculatorKeys);
+    InstallGeometryCalculators(descriptions, calculatorKeys);
+    InstallMathFunctionsCalculator(descriptions, calculatorKeys);
+    InstallBuildingDescriptions(descriptions);
+    InstallElectricalDescriptions(descriptions);
+    InstallConverterDescriptions(descriptions);
+    // The panels are built from the rows.
     for (int n = 0; n < CalculatorCount; ++n) {
+        const CalculatorDescription& row = descriptions.Of(n);
         PanelState& p = panels[static_cast<size_t>(n)];
         p.number = n;
-        p.hasNextKey = !(n == 0 || n == 1 || n == 3 || n == 11 || n == 22 || n == 39);
-        p.hasList = n == 17 || n == 18 || n == 20 || n == 23 || n == 25 || n == 26 || n == 30
-                    || (n >= 33 && n <= 38);
+        p.hasNextKey = row.hasNextKey;
+        p.hasList = row.hasList();
+        p.computeHint = row.computeHint;
+        for (const OptionButton& button : row.options.buttons)
+            p.radios.push_back({QString::fromLatin1(button.name), button.caption, false});
     }
-    for (const RadioGroup& g : kRadioGroups) {
-        for (const char* name : g.names)
-            panels[static_cast<size_t>(g.calculator)].radios.push_back({QString::fromLatin1(name), QString(), false});
-    }
-    InstallStandardCalculator(calculatorKeys);
-    InstallGeometryCalculators(calculatorKeys);
-    InstallMathFunctionsCalculator(calculatorKeys);
-    // The compute keys of the geometry calculators explain themselves.
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 22})
-        panels[static_cast<size_t>(n)].computeHint = QStringLiteral("Exécute le calcul");
+}
+
+int Engine::ResultCodeOf(int number) const
+{
+    return descriptions.Of(number).resultCode;
 }
 
 QString Engine::NumberText(long double value) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculette.h"
+#include "core/description.h"
 #include "core/history.h"
 #include "core/options.h"
 #include "core/panel.h"
@@ -27,12 +28,15 @@ struct CalculatorKeys {
     std::function<void(Engine&, int)> variantChoice; // an option button, by its index
 };
 
+using CalculatorKeyTable = std::array<CalculatorKeys, CalculatorCount>;
+
+// Each family registers the rows of its calculators and fills in their keys.
 // The standard calculator (0): "=" and its undo routine.
-void InstallStandardCalculator(std::array<CalculatorKeys, CalculatorCount>& keys);
-// Geometry calculators (1-16, 20, 22) fill in their keys.
-void InstallGeometryCalculators(std::array<CalculatorKeys, CalculatorCount>& keys);
+void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// Geometry calculators (1-16, 20, 22).
+void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys);
 // The mathematical-functions calculator (39): "=" and its undo routine.
-void InstallMathFunctionsCalculator(std::array<CalculatorKeys, CalculatorCount>& keys);
+void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.
@@ -50,7 +54,9 @@ public:
     std::array<PanelState, CalculatorCount> panels;
     WindowState window;
     std::deque<TCalculette> CalculatorStack;
-    std::array<CalculatorKeys, CalculatorCount> calculatorKeys;
+    CalculatorKeyTable calculatorKeys;
+    // What each calculator is: one row per calculator, registered by its family.
+    CalculatorRegistry descriptions;
 
     QString SystemDecimalSeparator;
     QString AngleUnitSuffix = QStringLiteral("(°)");
@@ -83,6 +89,9 @@ public:
     double EnteredValue(const PanelState& panel) const;
     bool ComboHasSelection(const PanelState& panel) const;
     PanelState* FindCalculatorPanel(int number);
+    // The code that the calculator's compute key leaves after a result (-1 for 0 and
+    // 39, which show results with "=").
+    int ResultCodeOf(int number) const;
     // The compute key of a calculator, or an empty function when it has none.
     std::function<void(Engine&)> FindComputeButton(int number) const;
 
@@ -125,6 +134,15 @@ public:
     // always shown, or a sub-calculation of a calculator that shows them.
     bool UnitSuffixShown() const;
     bool UnitSuffixShownFor(const TCalculette& record) const;
+    // A prompt or result label of a row as shown on the calculator on screen, or as
+    // shown on `record`'s panel; empty for a row without one.
+    QString LabelText(const Label& label) const;
+    QString LabelTextFor(const Label& label, const TCalculette& record) const;
+    // The rows of input `input`'s list on `record`, from the inputs it has closed.
+    QStringList ListRowsOf(const TCalculette& record, int input) const;
+    // Shows input t of `record` as its row describes it: the prompt, the result field
+    // or the list, the keypad. A first input chosen in a list is refilled when asked.
+    void ShowInput(TCalculette& record, int t, bool refillFirstList);
     // The formula fold: the result text replaces the number being typed at the end of
     // the formula or follows a trailing operator. A result "0" that was not returned
     // by a sub-calculation leaves the formula as it is.

@@ -74,10 +74,10 @@ void Engine::AddHistoryEntry(int number, const QString& text, const std::array<d
 
 QString Engine::HistoryCaption(const HistoryEntry& entry) const
 {
-    const int number = entry.Number;
-    const QString name = CalculatorName(number);
+    const CalculatorDescription& row = descriptions.Of(entry.Number);
+    const QString name = CalculatorName(entry.Number);
     QString caption;
-    if (number >= 35 && number <= 38) {
+    if (row.historyFullTitle) {
         caption = name;  // "Convertisseur ..."
     } else {
         caption = name.mid(13);  // without "Calculatrice "
@@ -86,32 +86,19 @@ QString Engine::HistoryCaption(const HistoryEntry& entry) const
     }
     caption += QStringLiteral(": ");
 
-    switch (number) {
-    case 0: case 1: case 3: case 11: case 22:
+    if (row.historyDetail) {
+        caption += row.historyDetail(entry.Inputs, entry.Text);
+    } else if (row.inputCount() <= 1) {
+        // The keypad and one-input calculators: the start of the calculation itself.
         caption += entry.Text.left(10);
-        break;
-    case 17: case 18: case 30:
-        // These calculators store lengths in centimetres: shown again in the unit in
-        // which they were typed.
-        caption += NumberText(entry.Inputs[0] / UnitFactor(entry.UnitScale));
-        break;
-    case 33: case 35: case 36: case 37: case 38:
-        if (const std::optional<QString> choice = HistoryChoiceName(number, entry.Inputs[0]))
+    } else if (row.inputs[0].list) {
+        if (const std::optional<QString> choice = HistoryChoiceName(row, entry, SystemDecimalSeparator))
             caption += *choice;
-        break;
-    case 39:
-        switch (TruncatedIndex(entry.Inputs[2]).value_or(Code::None)) {
-        case Code::Sine: caption += QStringLiteral("Sin"); break;
-        case Code::Cosine: caption += QStringLiteral("Cos"); break;
-        case Code::Tangent: caption += QStringLiteral("Tan"); break;
-        case Code::Power: caption += QStringLiteral("X²"); break;
-        case Code::Pi: caption += QStringLiteral("PI"); break;
-        default: break;
-        }
-        break;
-    default:
+    } else if (row.inputs[0].centimetres) {
+        // A length stored in centimetres is shown again in the unit in which it was typed.
+        caption += NumberText(entry.Inputs[0] / UnitFactor(entry.UnitScale));
+    } else {
         caption += NumberText(entry.Inputs[0]);
-        break;
     }
     return caption + QStringLiteral("...");
 }
@@ -154,7 +141,8 @@ void Engine::ReplayHistoryEntry(int n)
     record.TermIndex = term;
     panel.formula = entry.Text;
 
-    if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(entry, SystemDecimalSeparator)) {
+    if (const std::optional<HistoryListRefill> refill =
+            HistoryListRefillOf(descriptions.Of(entry.Number), entry, SystemDecimalSeparator)) {
         panel.listRows = refill->rows;
         panel.listIndex = refill->selection;
     }

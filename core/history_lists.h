@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/description.h"
 #include "core/history.h"
 
 #include <QString>
@@ -8,20 +9,22 @@
 
 namespace tornavel {
 
-// What the history needs of the calculators' lists and name tables.
+// What the history reads of a calculator's lists, from its row.
 
 // The list input that replaying `entry` refills: its rows, and the row to select
 // (-1: none, also for a stored choice outside the list). None for a calculator
-// without a list to refill.
+// without a list.
 struct HistoryListRefill {
     QStringList rows;
     int selection = -1;
 };
-std::optional<HistoryListRefill> HistoryListRefillOf(const HistoryEntry& entry, const QString& separator);
+std::optional<HistoryListRefill> HistoryListRefillOf(const CalculatorDescription& row, const HistoryEntry& entry,
+                                                     const QString& separator);
 
 // The name of the choice that identifies an entry in the history menu, for the
-// calculators whose first input is a list choice (33, 35-38); none for the others or
-// for a choice outside its table.
-std::optional<QString> HistoryChoiceName(int number, double storedChoice);
+// calculators whose first input is a list choice; none for the others or for a
+// choice outside the list.
+std::optional<QString> HistoryChoiceName(const CalculatorDescription& row, const HistoryEntry& entry,
+                                         const QString& separator);
 
 } // namespace tornavel

@@ -156,7 +156,7 @@ bool Engine::FormKeyPress(QChar key)
         CalculatriceCClick();
         return true;
     case '&':
-        if (!panels[static_cast<size_t>(n)].hasNextKey)
+        if (!descriptions.Of(n).hasNextKey)
             return false;
         PEtClick(n);
         return true;

@@ -5,30 +5,12 @@
 #include "core/tables.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tornavel {
 
 // ---------------------------------------------------------------------------
 // Pure rules
 // ---------------------------------------------------------------------------
-
-int NextTermThreshold(int calculator)
-{
-    switch (calculator) {
-    case 2: case 4: case 5: case 6: case 7: case 8: case 12: case 13: case 14: case 15:
-    case 19: case 20: case 23: case 31: case 32: case 33: case 36: case 37: case 38:
-        return 1;
-    case 9: case 17: case 18: case 24: case 28: case 30: case 35:
-        return 2;
-    case 10: case 21: case 25: case 29:
-        return 3;
-    case 16: case 26: case 27: case 34:
-        return 4;
-    default:
-        return -1;
-    }
-}
 
 WindowPosition CentredOnScreen(int screenWidth, int screenHeight, int windowWidth, int windowHeight)
 {
@@ -61,86 +43,6 @@ QString ErrorBoxText(const QString& message)
 }
 
 // ---------------------------------------------------------------------------
-// Per-calculator layout table
-// ---------------------------------------------------------------------------
-
-namespace {
-
-// One input of a calculator: its prompt and unit, or a choice in the list.
-struct Input {
-    int promptId;
-    UnitSuffix suffix = UnitSuffix::Length;
-    bool list = false;
-};
-
-constexpr Input Typed(int id, UnitSuffix s = UnitSuffix::Length) { return {id, s, false}; }
-constexpr Input Plain(int id) { return {id, UnitSuffix::None, false}; }
-constexpr Input Choice(int id) { return {id, UnitSuffix::None, true}; }
-
-struct CalculatorLayout {
-    std::vector<Input> inputs;  // by term index; empty for 0 and 39
-    bool suffixAlways = false;  // false: shown only when units are shown
-    int VariantSelections::*variant = nullptr;
-};
-
-CalculatorLayout LayoutOf(int n)
-{
-    using S = UnitSuffix;
-    auto always = [](std::vector<Input> inputs) {
-        CalculatorLayout l;
-        l.inputs = std::move(inputs);
-        l.suffixAlways = true;
-        return l;
-    };
-    auto cond = [](std::vector<Input> inputs) {
-        CalculatorLayout l;
-        l.inputs = std::move(inputs);
-        return l;
-    };
-    auto with = [](CalculatorLayout l, int VariantSelections::*variant) {
-        l.variant = variant;
-        return l;
-    };
-
-    switch (n) {
-    case 1: case 3: case 11: case 22: return cond({Typed(33)});
-    case 2: case 5: return cond({Typed(35), Typed(36)});
-    case 4: return cond({Typed(38), Typed(39, S::Angle)});
-    case 6: case 12: return cond({Typed(33), Typed(40)});
-    case 7: case 15: return cond({Typed(50), Typed(40)});
-    case 8: return cond({Typed(41), Typed(40)});
-    case 9: return cond({Typed(42), Typed(43), Typed(40)});
-    case 10: return always({Typed(44), Typed(45), Typed(46), Typed(47)});
-    case 13: case 14: return cond({Typed(49), Typed(40)});
-    case 16: return always({Typed(44), Typed(45), Typed(46), Typed(47), Typed(51)});
-    case 17: return always({Typed(52), Choice(53), Typed(54)});
-    case 18: return always({Typed(52), Choice(53), Choice(55)});
-    case 19: return always({Typed(58), Typed(59)});
-    case 20: return cond({Typed(46), Choice(92)});
-    case 21: return with(always({Typed(61), Typed(62), Typed(64), Typed(60)}), &VariantSelections::RoofOutput);
-    case 23: return with(always({Typed(69, S::Volume), Choice(70)}), &VariantSelections::ConcreteOutput);
-    case 24: return with(always({Typed(37, S::Area), Typed(75), Typed(76)}), &VariantSelections::SlabsOutput);
-    case 25: return always({Typed(78, S::Area), Choice(79), Typed(80, S::Yield), Plain(81)});
-    case 26: return always({Typed(78, S::Area), Typed(84, S::Area), Choice(79), Typed(80, S::Yield), Plain(81)});
-    case 27: return always({Typed(85), Typed(86), Typed(87), Typed(88), Typed(89)});
-    case 28: return with(always({Typed(85), Typed(86), Typed(91)}), &VariantSelections::Panelling);
-    case 29: return with(always({Typed(85), Typed(45), Typed(86), Typed(91)}), &VariantSelections::Panelling);
-    case 30: return with(always({Typed(93), Typed(94), Choice(101)}), &VariantSelections::Parquet);
-    case 31: return with(always({Typed(96), Typed(99)}), &VariantSelections::Stairs);
-    case 32: return with(cond({Plain(102), Plain(103)}), &VariantSelections::ElectricalResult);
-    case 33: return with(cond({Choice(111), Choice(112)}), &VariantSelections::ElectricalResult);
-    case 34: return cond({Plain(102), Plain(103), Plain(108), Plain(109), Choice(111)});
-    case 35: return cond({Choice(119), Plain(48), Choice(120)});
-    case 36: return with(cond({Choice(119), Plain(121)}), &VariantSelections::ConverterTarget);
-    case 37: return with(cond({Choice(123), Plain(124)}), &VariantSelections::ConverterTarget);
-    case 38: return with(cond({Choice(120), Plain(48)}), &VariantSelections::ConverterTarget);
-    default: return {}; // 0 and 39: no prompt, keypad only
-    }
-}
-
-} // namespace
-
-// ---------------------------------------------------------------------------
 // Engine operations
 // ---------------------------------------------------------------------------
 
@@ -167,6 +69,8 @@ QString Engine::UnitSuffixText(UnitSuffix suffix) const
     case UnitSuffix::Volume: return options.VolumeUnitSuffix;
     case UnitSuffix::Yield: return options.YieldUnitSuffix;
     case UnitSuffix::Angle: return AngleUnitSuffix;
+    case UnitSuffix::RafterSection:
+        return options.UnitScaleCode == 25 ? options.LengthUnitSuffix : QStringLiteral("(cm)");
     case UnitSuffix::None: break;
     }
     return QString();
@@ -183,6 +87,51 @@ QString Engine::WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) cons
 QString Engine::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const
 {
     return WithUnitSuffix(promptId, suffix, always || UnitSuffixShown());
+}
+
+QString Engine::LabelText(const Label& label) const
+{
+    if (label.stringId < 0)
+        return QString();
+    return PromptWithSuffix(label.stringId, label.suffix, label.shown == SuffixShown::Always);
+}
+
+QString Engine::LabelTextFor(const Label& label, const TCalculette& record) const
+{
+    if (label.stringId < 0)
+        return QString();
+    return WithUnitSuffix(label.stringId, label.suffix,
+                          label.shown == SuffixShown::Always || UnitSuffixShownFor(record));
+}
+
+QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
+{
+    const CalculatorDescription& row = descriptions.Of(record.Number);
+    if (input < 0 || input >= row.inputCount())
+        return {};
+    const InputDescription& in = row.inputs[static_cast<size_t>(input)];
+    return in.rows ? in.rows(record.Inputs, SystemDecimalSeparator) : QStringList();
+}
+
+void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
+{
+    PanelState& panel = panels[static_cast<size_t>(record.Number)];
+    const CalculatorDescription& row = descriptions.Of(record.Number);
+    if (row.inputs.empty())
+        return;
+    t = std::clamp(t, 0, row.inputCount() - 1);
+    const InputDescription& input = row.inputs[static_cast<size_t>(t)];
+    panel.prompt = LabelTextFor(input.prompt, record);
+    // A list input is chosen in the list, which takes the place of the result field,
+    // not typed.
+    panel.listVisible = input.list;
+    panel.resultVisible = !input.list;
+    keys.KeypadEnabled = !input.list;
+    // A first input chosen in a list starts from the full list, nothing selected.
+    if (input.list && t == 0 && refillFirstList) {
+        panel.listRows = ListRowsOf(record, 0);
+        panel.listIndex = -1;
+    }
 }
 
 QString Engine::FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const
@@ -242,33 +191,15 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
     keys.LastKeyCode = Code::None;
     window.statusText = CalculatorName(n);
 
-    const bool showUnits = UnitSuffixShownFor(record);
     if (panel.formula.isEmpty())
         record.TermIndex = 0;
 
-    const CalculatorLayout layout = LayoutOf(n);
+    const CalculatorDescription& row = descriptions.Of(n);
     keys.KeypadEnabled = true;
-    if (!layout.inputs.empty()) {
-        const int last = static_cast<int>(layout.inputs.size()) - 1;
-        const int t = std::clamp(record.TermIndex, 0, last);
-        const Input& input = layout.inputs[static_cast<size_t>(t)];
+    ShowInput(record, record.TermIndex, true);
 
-        panel.prompt = WithUnitSuffix(input.promptId, input.suffix, layout.suffixAlways || showUnits);
-
-        // A list input is chosen in the list, which takes the place of the result
-        // field, not typed.
-        panel.listVisible = input.list;
-        panel.resultVisible = !input.list;
-        keys.KeypadEnabled = !input.list;
-        // A first input chosen in a list starts from the full list, nothing selected.
-        if (input.list && t == 0) {
-            panel.listRows = FirstInputListRows(n);
-            panel.listIndex = -1;
-        }
-    }
-
-    if (layout.variant) {
-        const int selection = variants.*(layout.variant);
+    if (row.options.selection) {
+        const int selection = variants.*(row.options.selection);
         if (selection >= 0 && selection < static_cast<int>(panel.radios.size())) {
             for (size_t i = 0; i < panel.radios.size(); ++i)
                 panel.radios[i].checked = static_cast<int>(i) == selection;
@@ -283,7 +214,7 @@ void Engine::UpdateOperatorButtons(const TCalculette& record)
     PanelState* panel = FindCalculatorPanel(record.Number);
     if (!panel)
         return;
-    const int threshold = NextTermThreshold(record.Number);
+    const int threshold = descriptions.Of(record.Number).nextTermThreshold();
     if (threshold >= 0) {
         const bool ready = record.TermIndex >= threshold;
         panel->computeEnabled = ready;

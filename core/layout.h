@@ -8,10 +8,6 @@ namespace tornavel {
 inline constexpr int MainClientWidth = 296;
 inline constexpr int MainClientHeight = 400;
 
-// Number of "&&" presses after which "f=" becomes usable (inputs less one), or -1
-// for the calculators whose keys are not gated (0, 1, 3, 11, 22, 39).
-int NextTermThreshold(int calculator);
-
 struct WindowPosition {
     int left = 0;
     int top = 0;

@@ -4,6 +4,10 @@
 
 namespace tornavel {
 
+// The value of pi that every calculator uses: the double nearest to pi.
+inline constexpr double Pi = 3.141592653589793;
+
+
 static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
               "the calculators need 80-bit extended precision");
 

@@ -5,8 +5,9 @@
 
 namespace tornavel {
 
-// Which unit suffix a prompt or label carries.
-enum class UnitSuffix { None, Length, Area, Volume, Yield, Angle };
+// Which unit suffix a prompt or label carries. RafterSection names a rafter section,
+// which is given in inches when the unit is the inch and in centimetres otherwise.
+enum class UnitSuffix { None, Length, Area, Volume, Yield, Angle, RafterSection };
 
 // Slots of the favourites menu.
 inline constexpr int FavouriteSlotCount = 5;

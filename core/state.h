@@ -29,13 +29,29 @@ constexpr int Pi = 32;
 constexpr int ArcSine = 33, ArcCosine = 34, ArcTangent = 35;
 constexpr int ChangeSign = 37;
 constexpr int MemoryRecall = 38; // LastKeyCode only
+
+// The codes that a calculator's compute key leaves in LastKeyCode and KeyClass after
+// a result; each calculator's row names its own.
+constexpr int LengthResult = 11;        // 1, 2
+constexpr int AreaResult = 12;          // 3-10, 22
+constexpr int VolumeResult = 13;        // 11-16
+constexpr int RafterSectionResult = 14; // 17
+constexpr int RafterSpacingResult = 15; // 18
+constexpr int TileGaugeResult = 16;     // 19
+constexpr int RoofResult = 17;          // 21
+constexpr int StairsResult = 18;        // 31
+constexpr int ConcreteResult = 19;      // 23
+constexpr int SlabsResult = 20;         // 24
+constexpr int PaintResult = 21;         // 25, 26
+constexpr int WallpaperResult = 22;     // 27
+constexpr int PanellingResult = 23;     // 28, 29
+constexpr int ParquetResult = 25;       // 30
+constexpr int ElectricalResult = 26;    // 32-34
+constexpr int ConverterResult = 27;     // 35-38
+constexpr int PolygonResult = 36;       // 20
 } // namespace Code
 
-// The code a calculator's compute key leaves in LastKeyCode and KeyClass after a result
-// (-1 for calculators 0 and 39, which show results with "=").
-int ResultCodeOf(int calculator);
-
-// True when the code means that a result is shown: 6 and every result code.
+// True when the code means that a result is shown: 6 and every result code above.
 bool IsResultState(int code);
 // True for 0-5 and 28-30: an operator or function key was the last key.
 bool IsOperatorState(int code);

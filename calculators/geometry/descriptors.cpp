@@ -1,6 +1,8 @@
 #include "calculators/geometry/descriptors.h"
 
 #include "calculators/geometry/formulas.h"
+#include "core/numbers.h"
+#include "core/tables.h"
 
 namespace tornavel {
 
@@ -31,106 +33,158 @@ enum : int {
     SideCount = 92,
 };
 
-constexpr GeometryLabel LengthByRule(int id) { return {id, UnitSuffix::Length, false}; }
-constexpr GeometryLabel LengthAlways(int id) { return {id, UnitSuffix::Length, true}; }
+InputDescription LengthByRule(int id) { return {{id, UnitSuffix::Length, SuffixShown::ByRule}}; }
+InputDescription LengthAlways(int id) { return {{id, UnitSuffix::Length, SuffixShown::Always}}; }
 
-} // namespace
+// The inputs of each CE routine, with the routine's name; the calculators that share
+// a routine share these prompts.
+struct InputSet {
+    const char* undo;
+    std::vector<InputDescription> inputs;
+};
 
-const GeometryUndoRoutine CircleSphereUndo{
-    "UndoCircleSphereInput", 1, {LengthByRule(Diameter)}};
-const GeometryUndoRoutine EllipseUndo{
-    "UndoEllipseInput", 2, {LengthByRule(MajorAxis), LengthByRule(MinorAxis)}};
-const GeometryUndoRoutine SectorUndo{
-    "UndoSectorInput", 2, {LengthByRule(Radius), GeometryLabel{Angle, UnitSuffix::Angle, true}}};
-const GeometryUndoRoutine CylinderUndo{
-    "UndoCylinderInput", 2, {LengthByRule(Diameter), LengthByRule(Height)}};
-const GeometryUndoRoutine ConeUndo{
-    "UndoConeInput", 2, {LengthByRule(BaseDiameter), LengthByRule(Height)}};
-const GeometryUndoRoutine ParallelogramUndo{
-    "UndoParallelogramInput", 2, {LengthByRule(Base), LengthByRule(Height)}};
-const GeometryUndoRoutine TrapezoidUndo{
-    "UndoTrapezoidInput", 3, {LengthByRule(LongBase), LengthByRule(ShortBase), LengthByRule(Height)}};
-const GeometryUndoRoutine HouseWallsUndo{
-    "UndoHouseWallsInput", 4,
-    {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
-     LengthAlways(SideHeight)}};
-const GeometryUndoRoutine PyramidUndo{
-    "UndoPyramidInput", 2, {LengthByRule(Side), LengthByRule(Height)}};
-const GeometryUndoRoutine HouseVolumeUndo{
-    "UndoHouseVolumeInput", 5,
-    {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
-     LengthAlways(SideHeight), LengthAlways(WallThickness)}};
-const GeometryUndoRoutine PolygonUndo{
-    "UndoPolygonInput", 2, {LengthAlways(SideLength), GeometryLabel{SideCount, UnitSuffix::None, false}}, 1};
-
-namespace {
+InputSet CircleSphere() { return {"UndoCircleSphereInput", {LengthByRule(Diameter)}}; }
+InputSet Ellipse() { return {"UndoEllipseInput", {LengthByRule(MajorAxis), LengthByRule(MinorAxis)}}; }
+InputSet Sector()
+{
+    // The angle always carries its "(°)".
+    return {"UndoSectorInput",
+            {LengthByRule(Radius), {{Angle, UnitSuffix::Angle, SuffixShown::Always}}}};
+}
+InputSet Cylinder() { return {"UndoCylinderInput", {LengthByRule(Diameter), LengthByRule(Height)}}; }
+InputSet Cone() { return {"UndoConeInput", {LengthByRule(BaseDiameter), LengthByRule(Height)}}; }
+InputSet Parallelogram() { return {"UndoParallelogramInput", {LengthByRule(Base), LengthByRule(Height)}}; }
+InputSet Trapezoid()
+{
+    return {"UndoTrapezoidInput", {LengthByRule(LongBase), LengthByRule(ShortBase), LengthByRule(Height)}};
+}
+InputSet HouseWalls()
+{
+    return {"UndoHouseWallsInput",
+            {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
+             LengthAlways(SideHeight)}};
+}
+InputSet Pyramid() { return {"UndoPyramidInput", {LengthByRule(Side), LengthByRule(Height)}}; }
+InputSet HouseVolume()
+{
+    return {"UndoHouseVolumeInput",
+            {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
+             LengthAlways(SideHeight), LengthAlways(WallThickness)}};
+}
+InputSet Polygon()
+{
+    InputDescription sides{{SideCount, UnitSuffix::None, SuffixShown::ByRule}};
+    sides.list = true;
+    sides.rows = PolygonSideRows;
+    return {"UndoPolygonInput", {LengthAlways(SideLength), sides}};
+}
 
 using namespace geometry;
 
-constexpr GeometryLabel LengthResult{Perimeter, UnitSuffix::Length, false};
-constexpr GeometryLabel AreaResult{Area, UnitSuffix::Area, false};
-constexpr GeometryLabel VolumeResult{Volume, UnitSuffix::Volume, false};
+constexpr Label LengthResult{Perimeter, UnitSuffix::Length, SuffixShown::ByRule};
+constexpr Label AreaResult{Area, UnitSuffix::Area, SuffixShown::ByRule};
+constexpr Label VolumeResult{Volume, UnitSuffix::Volume, SuffixShown::ByRule};
 
-GeometryCalculator Calculator(int number, const GeometryUndoRoutine& undo, GeometryLabel result,
-                              GeometryFormula formula)
+// The handler names follow the calculator number: PCalculNClick, PEtNClick.
+const char* const kComputeNames[] = {
+    nullptr, "PCalcul1Click", "PCalcul2Click", "PCalcul3Click", "PCalcul4Click", "PCalcul5Click",
+    "PCalcul6Click", "PCalcul7Click", "PCalcul8Click", "PCalcul9Click", "PCalcul10Click", "PCalcul11Click",
+    "PCalcul12Click", "PCalcul13Click", "PCalcul14Click", "PCalcul15Click", "PCalcul16Click", nullptr, nullptr,
+    nullptr, "PCalcul20Click", nullptr, "PCalcul22Click"};
+const char* const kNextTermNames[] = {
+    nullptr, nullptr, "PEt2Click", nullptr, "PEt4Click", "PEt5Click", "PEt6Click", "PEt7Click", "PEt8Click",
+    "PEt9Click", "PEt10Click", nullptr, "PEt12Click", "PEt13Click", "PEt14Click", "PEt15Click", "PEt16Click",
+    nullptr, nullptr, nullptr, "PEt20Click", nullptr, nullptr};
+
+GeometryCalculator Calculator(int number, int resultCode, InputSet inputs, Label result, GeometryFormula formula)
 {
-    return GeometryCalculator{number, &undo, result, formula};
+    GeometryCalculator g;
+    CalculatorDescription& d = g.description;
+    d.number = number;
+    d.resultCode = resultCode;
+    d.inputs = std::move(inputs.inputs);
+    d.result = result;
+    // Single-input calculators have no "&&" key.
+    d.hasNextKey = d.inputs.size() > 1;
+    d.handlers.compute = kComputeNames[number];
+    d.handlers.nextTerm = kNextTermNames[number];
+    d.handlers.undo = inputs.undo;
+    d.computeHint = QStringLiteral("Exécute le calcul");
+    g.formula = formula;
+    return g;
 }
 
 std::array<GeometryCalculator, 18> BuildCalculators()
 {
-    GeometryCalculator circlePerimeter = Calculator(1, CircleSphereUndo, LengthResult, CirclePerimeter);
+    GeometryCalculator circlePerimeter = Calculator(1, Code::LengthResult, CircleSphere(), LengthResult,
+                                                    CirclePerimeter);
     circlePerimeter.normalizesEntry = true;
 
-    GeometryCalculator ellipsePerimeter = Calculator(2, EllipseUndo, LengthResult, EllipsePerimeter);
+    GeometryCalculator ellipsePerimeter = Calculator(2, Code::LengthResult, Ellipse(), LengthResult,
+                                                     EllipsePerimeter);
     ellipsePerimeter.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator sector = Calculator(4, SectorUndo, AreaResult, SectorArea);
+    GeometryCalculator sector = Calculator(4, Code::AreaResult, Sector(), AreaResult, SectorArea);
     sector.computeCheck = AngleBelowFullTurn;
 
-    GeometryCalculator ellipseArea = Calculator(5, EllipseUndo, AreaResult, EllipseArea);
+    GeometryCalculator ellipseArea = Calculator(5, Code::AreaResult, Ellipse(), AreaResult, EllipseArea);
     ellipseArea.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator cylinderSurface = Calculator(6, CylinderUndo, AreaResult, CylinderLateralArea);
+    GeometryCalculator cylinderSurface = Calculator(6, Code::AreaResult, Cylinder(), AreaResult,
+                                                    CylinderLateralArea);
     cylinderSurface.keepsMemory = true;
 
-    GeometryCalculator trapezoid = Calculator(9, TrapezoidUndo, AreaResult, TrapezoidArea);
+    GeometryCalculator trapezoid = Calculator(9, Code::AreaResult, Trapezoid(), AreaResult, TrapezoidArea);
     trapezoid.nextTermCheck = ShortBaseIsShorter;
 
-    GeometryCalculator houseWalls = Calculator(10, HouseWallsUndo, {Area, UnitSuffix::Area, true},
-                                               HouseWallsArea);
+    GeometryCalculator houseWalls = Calculator(10, Code::AreaResult, HouseWalls(),
+                                               {Area, UnitSuffix::Area, SuffixShown::Always}, HouseWallsArea);
     houseWalls.computeCheck = SideWallNotAboveGable;
     houseWalls.rereadsLastTerm = true;
 
-    GeometryCalculator houseVolume = Calculator(16, HouseVolumeUndo, {Volume, UnitSuffix::Volume, true},
+    GeometryCalculator houseVolume = Calculator(16, Code::VolumeResult, HouseVolume(),
+                                                {Volume, UnitSuffix::Volume, SuffixShown::Always},
                                                 HouseInteriorVolume);
     houseVolume.nextTermCheck = SideHeightNotAboveGable;
     houseVolume.computeCheck = WallThicknessFits;
     houseVolume.rereadsLastTerm = true;
 
+    GeometryCalculator polygon = Calculator(20, Code::PolygonResult, Polygon(),
+                                            {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule}, PolygonArea);
+    polygon.description.handlers.listChoice = "ListBox20Click";
+
     return {
         circlePerimeter,
         ellipsePerimeter,
-        Calculator(3, CircleSphereUndo, AreaResult, CircleArea),
+        Calculator(3, Code::AreaResult, CircleSphere(), AreaResult, CircleArea),
         sector,
         ellipseArea,
         cylinderSurface,
-        Calculator(7, ConeUndo, AreaResult, ConeLateralArea),
-        Calculator(8, ParallelogramUndo, AreaResult, ParallelogramArea),
+        Calculator(7, Code::AreaResult, Cone(), AreaResult, ConeLateralArea),
+        Calculator(8, Code::AreaResult, Parallelogram(), AreaResult, ParallelogramArea),
         trapezoid,
         houseWalls,
-        Calculator(11, CircleSphereUndo, VolumeResult, SphereVolume),
-        Calculator(12, CylinderUndo, VolumeResult, CylinderVolume),
-        Calculator(13, PyramidUndo, VolumeResult, TriangularPyramidVolume),
-        Calculator(14, PyramidUndo, VolumeResult, SquarePyramidVolume),
-        Calculator(15, ConeUndo, VolumeResult, ConeVolume),
+        Calculator(11, Code::VolumeResult, CircleSphere(), VolumeResult, SphereVolume),
+        Calculator(12, Code::VolumeResult, Cylinder(), VolumeResult, CylinderVolume),
+        Calculator(13, Code::VolumeResult, Pyramid(), VolumeResult, TriangularPyramidVolume),
+        Calculator(14, Code::VolumeResult, Pyramid(), VolumeResult, SquarePyramidVolume),
+        Calculator(15, Code::VolumeResult, Cone(), VolumeResult, ConeVolume),
         houseVolume,
-        Calculator(20, PolygonUndo, {SurfaceArea, UnitSuffix::Area, false}, PolygonArea),
-        Calculator(22, CircleSphereUndo, {SurfaceArea, UnitSuffix::Area, false}, SphereSurface),
+        polygon,
+        Calculator(22, Code::AreaResult, CircleSphere(), {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule},
+                   SphereSurface),
     };
 }
 
 } // namespace
+
+QStringList PolygonSideRows(const InputValues&, const QString& separator)
+{
+    QStringList rows;
+    for (std::int32_t sides : PolygonSides)
+        rows << NumberToText(sides, separator);
+    return rows;
+}
 
 const std::array<GeometryCalculator, 18>& GeometryCalculators()
 {
@@ -141,7 +195,7 @@ const std::array<GeometryCalculator, 18>& GeometryCalculators()
 const GeometryCalculator* FindGeometryCalculator(int number)
 {
     for (const GeometryCalculator& g : GeometryCalculators()) {
-        if (g.number == number)
+        if (g.number() == number)
             return &g;
     }
     return nullptr;

@@ -1,37 +1,18 @@
 #pragma once
 
-// The geometry calculators (1-16, 20 and 22) as data: what each one asks for, how it
-// labels its inputs and result, how it checks them and which formula it computes. One
-// engine (pattern.cpp, undo.cpp) runs every calculator from these descriptors.
+// The geometry calculators (1-16, 20 and 22) as data: each one's row (what it asks
+// for, its prompts, its result label and code), how it checks its inputs and which
+// formula it computes. One engine (pattern.cpp, undo.cpp) runs every calculator from
+// these descriptors.
 
-#include "core/options.h"
-#include "core/state.h"
+#include "core/description.h"
 
 #include <array>
 
 namespace tornavel {
 
 // Input values by term index, as the formulas and checks see them.
-using GeometryValues = std::array<double, MaxInputs>;
-
-// A prompt or result label: its string number and its unit suffix, appended either
-// always or only when units are shown (the unit-suffix rule).
-struct GeometryLabel {
-    int stringId = 0;
-    UnitSuffix suffix = UnitSuffix::None;
-    bool always = false;
-};
-
-// One CE routine: the prompts of the inputs it walks back through, in input order.
-// Calculators whose inputs have the same prompts share a routine.
-struct GeometryUndoRoutine {
-    const char* name;
-    int inputCount;
-    std::array<GeometryLabel, 5> prompts;
-    // The input chosen in the calculator's list instead of typed (-1: none). While it
-    // is open the list replaces the result field and the keypad is off.
-    int listInput = -1;
-};
+using GeometryValues = InputValues;
 
 // The formula: the result from the inputs (after any list choice is turned into its
 // value), rounded to a double. Raises CalcError on an invalid operation or overflow.
@@ -45,10 +26,11 @@ using GeometryNextTermCheck = bool (*)(const GeometryValues& inputs, int k, doub
 using GeometryComputeCheck = bool (*)(const GeometryValues& inputs, int unitScaleCode);
 
 struct GeometryCalculator {
-    int number;
-    const GeometryUndoRoutine* undo;   // also gives the inputs and the prompts shown by "&&"
-    GeometryLabel result;
-    GeometryFormula formula;
+    // What the calculator is: number, inputs and prompts, result label and code, the
+    // names of its key handlers and CE routine (calculators whose inputs have the same
+    // prompts share a CE routine and its prompts).
+    CalculatorDescription description;
+    GeometryFormula formula = nullptr;
     GeometryNextTermCheck nextTermCheck = nullptr;
     GeometryComputeCheck computeCheck = nullptr;
     // Single input only: tidy the typed number before reading it.
@@ -59,7 +41,11 @@ struct GeometryCalculator {
     // The result does not go into the memory register.
     bool keepsMemory = false;
 
-    int inputCount() const { return undo->inputCount; }
+    int number() const { return description.number; }
+    int inputCount() const { return description.inputCount(); }
+    // The input chosen in the list instead of typed (-1: none). While it is open the
+    // list replaces the result field and the keypad is off.
+    int listInput() const { return description.replayList(); }
 };
 
 // The descriptor of calculator `number`, or nullptr for a calculator outside the family.
@@ -68,17 +54,7 @@ const GeometryCalculator* FindGeometryCalculator(int number);
 // The eighteen descriptors, in calculator-number order.
 const std::array<GeometryCalculator, 18>& GeometryCalculators();
 
-// The eleven CE routines.
-extern const GeometryUndoRoutine CircleSphereUndo;
-extern const GeometryUndoRoutine EllipseUndo;
-extern const GeometryUndoRoutine SectorUndo;
-extern const GeometryUndoRoutine CylinderUndo;
-extern const GeometryUndoRoutine ConeUndo;
-extern const GeometryUndoRoutine ParallelogramUndo;
-extern const GeometryUndoRoutine TrapezoidUndo;
-extern const GeometryUndoRoutine HouseWallsUndo;
-extern const GeometryUndoRoutine PyramidUndo;
-extern const GeometryUndoRoutine HouseVolumeUndo;
-extern const GeometryUndoRoutine PolygonUndo;
+// The rows of the polygon's list: its side counts as integer texts.
+QStringList PolygonSideRows(const InputValues& closed, const QString& separator);
 
 } // namespace tornavel

@@ -6,11 +6,11 @@
 // result rounded to a double; an invalid operation or an overflow raises CalcError.
 
 #include "calculators/geometry/descriptors.h"
+#include "core/numbers.h"
 
 namespace tornavel::geometry {
 
-// The value of pi used by every formula: the double nearest to pi.
-inline constexpr double Pi = 3.141592653589793;
+using tornavel::Pi;
 
 double CirclePerimeter(const GeometryValues& v);     // 1: d
 double EllipsePerimeter(const GeometryValues& v);    // 2: major axis, minor axis

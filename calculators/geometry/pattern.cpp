@@ -7,9 +7,16 @@ namespace tornavel {
 
 namespace {
 
+// The rows of list input k, given the inputs already closed.
+QStringList ListRows(const Engine& engine, const GeometryCalculator& calculator, int k)
+{
+    const InputDescription& input = calculator.description.inputs[static_cast<size_t>(k)];
+    return input.rows ? input.rows(engine.CalculatorStack.back().Inputs, engine.SystemDecimalSeparator) : QStringList();
+}
+
 bool IsOnScreen(const Engine& engine, const GeometryCalculator& calculator)
 {
-    return engine.HasCalculator() && engine.CalculatorStack.back().Number == calculator.number;
+    return engine.HasCalculator() && engine.CalculatorStack.back().Number == calculator.number();
 }
 
 // A number is there to be closed: one is shown or typed, and the formula does not
@@ -22,7 +29,7 @@ bool NumberToClose(const Engine& engine, const PanelState& panel)
 
 void RefuseInput(Engine& engine, const GeometryCalculator& calculator)
 {
-    GeometryUndo(engine, *calculator.undo);
+    GeometryUndo(engine, calculator);
     engine.ui.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
 }
 
@@ -48,16 +55,16 @@ void ShowResult(Engine& engine, const GeometryCalculator& calculator, const QStr
     panel.result = engine.NumberText(result);
     if (!calculator.keepsMemory)
         engine.keys.MemoryValue = result;
-    engine.AddHistoryEntry(calculator.number, terms, record.Inputs, record.TermIndex,
+    engine.AddHistoryEntry(calculator.number(), terms, record.Inputs, record.TermIndex,
                            engine.options.UnitScaleCode);
-    panel.formula = engine.Str(calculator.result.stringId) + QLatin1Char('(') + terms + QStringLiteral(")=")
+    panel.formula = engine.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms + QStringLiteral(")=")
                     + panel.result;
-    panel.prompt = GeometryLabelText(engine, calculator.result);
+    panel.prompt = engine.LabelText(calculator.description.result);
 }
 
 void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
 {
-    const int code = ResultCodeOf(calculator.number);
+    const int code = calculator.description.resultCode;
     PanelState& panel = engine.TopPanel();
     if (engine.EntryPresent(panel) && engine.keys.LastKeyCode != code) {
         if (calculator.normalizesEntry)
@@ -75,27 +82,12 @@ void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
 
 } // namespace
 
-QStringList PolygonSideTexts(const Engine& engine)
-{
-    QStringList rows;
-    for (int row = 0; row < PolygonSides.size(); ++row) {
-        if (const std::optional<std::int32_t> sides = PolygonSides.at(row))
-            rows.append(engine.NumberText(*sides));
-    }
-    return rows;
-}
-
-QString GeometryLabelText(const Engine& engine, const GeometryLabel& label)
-{
-    return engine.PromptWithSuffix(label.stringId, label.suffix, label.always);
-}
-
 void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
 {
     if (!IsOnScreen(engine, calculator) || calculator.inputCount() < 2)
         return;
     // On a shown result "&&" acts as C, after which there is nothing to close.
-    if (engine.keys.LastKeyCode == ResultCodeOf(calculator.number))
+    if (engine.keys.LastKeyCode == calculator.description.resultCode)
         engine.CalculatriceCClick();
 
     TCalculette& record = engine.Top();
@@ -114,12 +106,12 @@ void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
     // The formula keeps the term as typed; the result field keeps showing it until
     // the next digit replaces it.
     panel.formula += QLatin1Char('&');
-    if (k + 1 == calculator.undo->listInput) {
+    if (k + 1 == calculator.listInput()) {
         // The list input replaces the result field, refilled and with nothing selected.
-        panel.listRows = PolygonSideTexts(engine);
+        panel.listRows = ListRows(engine, calculator, k + 1);
         panel.listIndex = -1;
     }
-    ShowGeometryPrompt(engine, *calculator.undo, k + 1);
+    ShowGeometryPrompt(engine, calculator, k + 1);
     record.TermIndex = k + 1;
     engine.UpdateOperatorButtons(record);
 }
@@ -133,9 +125,9 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
         return;
     }
 
-    const int code = ResultCodeOf(calculator.number);
+    const int code = calculator.description.resultCode;
     const int last = calculator.inputCount() - 1;
-    const bool lastFromList = calculator.undo->listInput == last;
+    const bool lastFromList = calculator.listInput() == last;
     TCalculette& record = engine.Top();
     PanelState& panel = engine.TopPanel();
     const bool termThere = lastFromList ? engine.ComboHasSelection(panel) : engine.EntryPresent(panel);
@@ -186,7 +178,7 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
 
 void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, int row)
 {
-    if (!IsOnScreen(engine, calculator) || calculator.undo->listInput < 0)
+    if (!IsOnScreen(engine, calculator) || calculator.listInput() < 0)
         return;
     PanelState& panel = engine.TopPanel();
     // Only a list on screen can be picked from, and only one of its rows.
@@ -195,7 +187,7 @@ void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, in
     panel.listIndex = row;
     // A count already chosen is taken back first.
     if (!panel.formula.endsWith(QLatin1Char('&')))
-        GeometryUndo(engine, *calculator.undo);
+        GeometryUndo(engine, calculator);
     const std::optional<std::int32_t> sides = PolygonSides.at(row);
     if (!sides)
         return;

@@ -21,7 +21,7 @@ QString FinishedFormulaTerms(const QString& formula)
 
 // The calculators with one input: CE on a result puts the input back into both
 // fields; otherwise it empties them.
-void UndoSingleInput(Engine& engine, const GeometryUndoRoutine& routine)
+void UndoSingleInput(Engine& engine, const GeometryCalculator& calculator)
 {
     PanelState& panel = engine.TopPanel();
     QString terms = panel.formula;
@@ -32,8 +32,8 @@ void UndoSingleInput(Engine& engine, const GeometryUndoRoutine& routine)
     if (terms.contains(QLatin1Char('('))) {
         terms = FinishedFormulaTerms(terms);
         const int code = engine.keys.LastKeyCode;
-        if (code == 11 || code == 12 || code == 13)
-            panel.prompt = GeometryLabelText(engine, routine.prompts[0]);
+        if (code == Code::LengthResult || code == Code::AreaResult || code == Code::VolumeResult)
+            panel.prompt = engine.LabelText(calculator.description.inputs[0].prompt);
         engine.keys.LastKeyCode = Code::None;
     } else {
         terms.clear();
@@ -45,34 +45,36 @@ void UndoSingleInput(Engine& engine, const GeometryUndoRoutine& routine)
 
 } // namespace
 
-void ShowGeometryPrompt(Engine& engine, const GeometryUndoRoutine& routine, int k)
+void ShowGeometryPrompt(Engine& engine, const GeometryCalculator& calculator, int k)
 {
-    k = std::clamp(k, 0, routine.inputCount - 1);
+    k = std::clamp(k, 0, calculator.inputCount() - 1);
     PanelState& panel = engine.TopPanel();
-    panel.prompt = GeometryLabelText(engine, routine.prompts[static_cast<size_t>(k)]);
-    if (routine.listInput < 0)
+    const InputDescription& input = calculator.description.inputs[static_cast<size_t>(k)];
+    panel.prompt = engine.LabelText(input.prompt);
+    if (calculator.listInput() < 0)
         return;
-    const bool fromList = k == routine.listInput;
+    const bool fromList = input.list;
     panel.resultVisible = !fromList;
     panel.listVisible = fromList;
     // The list keeps its rows and selection while hidden; a list that never had rows
     // gets them so that the count can be chosen.
-    if (fromList && panel.listRows.isEmpty())
-        panel.listRows = PolygonSideTexts(engine);
+    if (fromList && panel.listRows.isEmpty() && input.rows)
+        panel.listRows = input.rows(engine.Top().Inputs, engine.SystemDecimalSeparator);
     engine.keys.KeypadEnabled = !fromList;
 }
 
-void GeometryUndo(Engine& engine, const GeometryUndoRoutine& routine)
+void GeometryUndo(Engine& engine, const GeometryCalculator& calculator)
 {
     if (!engine.HasCalculator())
         return;
-    if (routine.inputCount == 1) {
-        UndoSingleInput(engine, routine);
+    const int inputCount = calculator.inputCount();
+    if (inputCount == 1) {
+        UndoSingleInput(engine, calculator);
         return;
     }
     TCalculette& record = engine.Top();
     PanelState& panel = engine.TopPanel();
-    record.TermIndex = std::clamp(record.TermIndex, 0, routine.inputCount - 1);
+    record.TermIndex = std::clamp(record.TermIndex, 0, inputCount - 1);
 
     QString terms = panel.formula;
     int reopened = 0;
@@ -80,7 +82,7 @@ void GeometryUndo(Engine& engine, const GeometryUndoRoutine& routine)
         // A result is shown: back to typing the last input, its text restored.
         terms = FinishedFormulaTerms(terms);
         engine.keys.LastKeyCode = Code::None;
-        reopened = routine.inputCount - 1;
+        reopened = inputCount - 1;
     } else if (terms.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is reopened as typed.
         record.TermIndex = std::max(record.TermIndex - 1, 0);
@@ -97,7 +99,7 @@ void GeometryUndo(Engine& engine, const GeometryUndoRoutine& routine)
             engine.keys.LastKeyCode = Code::NextTerm;
         reopened = t;
     }
-    ShowGeometryPrompt(engine, routine, reopened);
+    ShowGeometryPrompt(engine, calculator, reopened);
     panel.result = kZero;
     panel.formula = terms;
     if (!terms.contains(QLatin1Char('&')))

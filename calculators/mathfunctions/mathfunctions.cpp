@@ -2,6 +2,7 @@
 
 #include "core/calcerror.h"
 #include "core/numbers.h"
+#include "core/tables.h"
 
 #include <cmath>
 
@@ -10,7 +11,6 @@ namespace tornavel {
 namespace {
 
 constexpr int kNumber = 39;
-constexpr double kPi = 3.141592653589793;
 
 bool OnScreen(const Engine& e)
 {
@@ -71,7 +71,7 @@ void ReportDomainError(Engine& e, const char* function)
 // the rounding residue of the conversion to radians disappears (sin 30 = 0,5).
 double Trigonometric(int function, double degrees)
 {
-    const double angle = ToDouble(static_cast<long double>(degrees) * (1.0L / 180.0L) * kPi);
+    const double angle = ToDouble(static_cast<long double>(degrees) * (1.0L / 180.0L) * Pi);
     double v = 0.0;
     switch (function) {
     case Code::Sine: v = std::sin(angle); break;
@@ -94,6 +94,19 @@ qsizetype PastLastOf(const QString& text, QChar a, QChar b)
     return i < 2 ? 1 : i;
 }
 
+// The function of a history entry, kept in its third input.
+QString FunctionName(const InputValues& inputs, const QString&)
+{
+    switch (TruncatedIndex(inputs[2]).value_or(Code::None)) {
+    case Code::Sine: return QStringLiteral("Sin");
+    case Code::Cosine: return QStringLiteral("Cos");
+    case Code::Tangent: return QStringLiteral("Tan");
+    case Code::Power: return QStringLiteral("X²");
+    case Code::Pi: return QStringLiteral("PI");
+    default: return QString();
+    }
+}
+
 bool IsWhole(long double value)
 {
     return std::trunc(value) == value;
@@ -101,8 +114,18 @@ bool IsWhole(long double value)
 
 } // namespace
 
-void InstallMathFunctionsCalculator(std::array<CalculatorKeys, CalculatorCount>& keys)
+void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
 {
+    // A keypad calculator: the history names an entry by its function.
+    static const CalculatorDescription row = [] {
+        CalculatorDescription r;
+        r.number = kNumber;
+        r.hasNextKey = false;
+        r.handlers = HandlerNames{"PCalcul39Click", nullptr, nullptr, "UndoMathFunctionInput"};
+        r.historyDetail = FunctionName;
+        return r;
+    }();
+    rows.Register(row);
     CalculatorKeys& k = keys[kNumber];
     k.compute = [](Engine& e) { e.PCalcul39Click(); };
     k.undo = [](Engine& e) { e.UndoMathFunctionInput(); };
@@ -139,8 +162,8 @@ void Engine::PCalculatricePiClick()
     keys.KeyClass = Code::Pi;
     keys.PendingMathFunction = Code::Pi;
     // Pi always stands alone in the formula: a second press does not repeat it.
-    panel.result = NumberText(kPi);
-    panel.formula = NumberText(kPi);
+    panel.result = NumberText(Pi);
+    panel.formula = NumberText(Pi);
 }
 
 void Engine::PCalculatricePuisClick()
@@ -270,7 +293,7 @@ void Engine::PCalcul39Click()
         }
         const double v = code == Code::ArcSine ? std::asin(x) : code == Code::ArcCosine ? std::acos(x) : std::atan(x);
         prefix = QLatin1String(prefixes[k]) + xText + QStringLiteral(")=");
-        resultText = NumberText(ToDouble(static_cast<long double>(v) / kPi * 180.0L));
+        resultText = NumberText(ToDouble(static_cast<long double>(v) / Pi * 180.0L));
         break;
     }
     case Code::Pi:

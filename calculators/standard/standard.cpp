@@ -222,8 +222,17 @@ void MarkerKey(Engine& e, const QString& marker, int code)
 
 } // namespace
 
-void InstallStandardCalculator(std::array<CalculatorKeys, CalculatorCount>& keys)
+void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
 {
+    // A keypad calculator: no inputs to describe, results shown with "=".
+    static const CalculatorDescription row = [] {
+        CalculatorDescription r;
+        r.number = 0;
+        r.hasNextKey = false;
+        r.handlers = HandlerNames{"PCalculatriceEgalClick", nullptr, nullptr, "UndoStandardTerm"};
+        return r;
+    }();
+    rows.Register(row);
     CalculatorKeys& k = keys[0];
     k.compute = [](Engine& e) { e.PCalculatriceEgalClick(); };
     k.undo = [](Engine& e) { e.UndoStandardTerm(false); };

@@ -189,7 +189,7 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(engine.keys.LastKeyCode, ResultCodeOf(n)) << n;
+        ASSERT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(n)) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
         EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
@@ -221,6 +221,25 @@ TEST_F(ClearKeys, ClearEntryUpdatesTheKeys)
     EXPECT_EQ(engine.Top().TermIndex, 0);
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
+}
+
+} // namespace
+} // namespace tornavel
+
+namespace tornavel {
+namespace {
+
+TEST_F(ClearKeys, ClearOnAListFirstInputTurnsTheKeypadOff)
+{
+    // After a circuit result the keypad is on; C brings back the circuit list, where
+    // digits have nothing to type into.
+    Open(33);
+    engine.keys.KeypadEnabled = true;
+    engine.CalculatriceCClick();
+    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_TRUE(Panel().listVisible);
+    EXPECT_FALSE(Panel().resultVisible);
+    EXPECT_FALSE(Panel().listRows.isEmpty());
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(engine.keys.LastKeyCode, ResultCodeOf(1));
+    ASSERT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(1));
     Type(",5");
     ExpectFields("0,5", "0,5");
 }

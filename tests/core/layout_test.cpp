@@ -195,7 +195,7 @@ TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
     };
     for (int n = 0; n < CalculatorCount; ++n) {
         const auto it = thresholds.find(n);
-        EXPECT_EQ(NextTermThreshold(n), it == thresholds.end() ? -1 : it->second) << n;
+        EXPECT_EQ(engine.descriptions.Of(n).nextTermThreshold(), it == thresholds.end() ? -1 : it->second) << n;
         if (it == thresholds.end())
             continue;
         TCalculette record(n, -1);

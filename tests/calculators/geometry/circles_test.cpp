@@ -34,8 +34,8 @@ TEST_F(Circles, WorkedResults)
         const QString result = Panel().formula.section(QLatin1Char('='), 1);
         EXPECT_EQ(Panel().result, result);
         EXPECT_EQ(engine.NumberText(engine.keys.MemoryValue), result);
-        EXPECT_EQ(engine.keys.LastKeyCode, ResultCodeOf(c.number));
-        EXPECT_EQ(engine.keys.KeyClass, ResultCodeOf(c.number));
+        EXPECT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(c.number));
+        EXPECT_EQ(engine.keys.KeyClass, engine.ResultCodeOf(c.number));
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -130,8 +130,8 @@ TEST_F(Circles, SingleInputComputeOnAnEmptyCalculatorOnlySetsTheCodes)
         Compute();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_EQ(engine.keys.LastKeyCode, ResultCodeOf(number));
-        EXPECT_EQ(engine.keys.KeyClass, ResultCodeOf(number));
+        EXPECT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(number));
+        EXPECT_EQ(engine.keys.KeyClass, engine.ResultCodeOf(number));
         // The next digit starts over.
         Type(QStringLiteral("4"));
         EXPECT_EQ(Panel().formula, QStringLiteral("4"));

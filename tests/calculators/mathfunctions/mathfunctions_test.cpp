@@ -15,7 +15,7 @@ struct MathFunctions : ::testing::Test {
 
     MathFunctions()
     {
-        InstallMathFunctionsCalculator(engine.calculatorKeys);
+        InstallMathFunctionsCalculator(engine.descriptions, engine.calculatorKeys);
         engine.OpenCalculator(39);
     }
 

@@ -1,0 +1,102 @@
+#include "calculators/electrical/descriptions.h"
+
+#include "core/numbers.h"
+#include "core/tables.h"
+
+namespace tornavel {
+
+namespace {
+
+// The prompts of these calculators carry their unit in the text itself.
+Label Plain(int id) { return {id, UnitSuffix::None, SuffixShown::ByRule}; }
+
+InputDescription Typed(int id)
+{
+    InputDescription input;
+    input.prompt = Plain(id);
+    return input;
+}
+
+InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
+{
+    InputDescription input;
+    input.prompt = Plain(id);
+    input.list = true;
+    input.rows = rows;
+    input.shortTexts = shortTexts;
+    return input;
+}
+
+QStringList CircuitRows(const InputValues&, const QString&) { return CircuitNames.items(); }
+QStringList CircuitShortRows(const InputValues&, const QString&) { return CircuitShortNames.items(); }
+QStringList PhaseRows(const InputValues&, const QString&) { return PhaseNames.items(); }
+
+// The numbers of points "1" to the greatest number of the circuit chosen first; none
+// for a circuit outside the table.
+QStringList PointRows(const InputValues& closed, const QString& separator)
+{
+    QStringList rows;
+    const std::optional<int> circuit = TruncatedIndex(closed[0]);
+    if (const std::optional<std::int32_t> points = CircuitMaxPoints.at(circuit.value_or(-1))) {
+        for (std::int32_t p = 1; p <= *points; ++p)
+            rows << NumberToText(p, separator);
+    }
+    return rows;
+}
+
+CalculatorDescription Row(int number, std::vector<InputDescription> inputs, int resultId, int formulaId,
+                          const char* compute, const char* nextTerm, const char* undo)
+{
+    CalculatorDescription row;
+    row.number = number;
+    row.resultCode = Code::ElectricalResult;
+    row.inputs = std::move(inputs);
+    row.result = Plain(resultId);
+    row.formulaLabelId = formulaId;
+    row.handlers = HandlerNames{compute, nextTerm, nullptr, undo};
+    return row;
+}
+
+std::vector<CalculatorDescription> BuildRows()
+{
+    std::vector<CalculatorDescription> rows;
+
+    // 32: voltage, current -> power or resistance; one selection with 33.
+    CalculatorDescription power = Row(32, {Typed(102), Typed(103)}, 105, 104, "PCalcul32Click", "PEt32Click",
+                                      "UndoResistancePowerInput");
+    power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance"), "RbtnPuissanceClick"},
+                                 {"RbtnResistance", QStringLiteral("Resistance"), "RbtnResistanceClick"}},
+                                &VariantSelections::ElectricalResult};
+    rows.push_back(power);
+
+    // 33: circuit, number of points -> wire section, fuse or breaker.
+    CalculatorDescription circuit = Row(33, {Choice(111, CircuitRows, CircuitShortRows), Choice(112, PointRows)},
+                                        108, 57, "PCalcul33Click", "PEt33Click", "UndoCircuitInput");
+    circuit.handlers.listChoice = "ListBox33Click";
+    circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil"), "RbtnSectionClick"},
+                                   {"RbtnFusible", QStringLiteral("Fusible"), "RbtnFusibleClick"},
+                                   {"RbtnDisjoncteur", QStringLiteral("Disjoncteur"), "RbtnDisjoncteurClick"}},
+                                  &VariantSelections::ElectricalResult};
+    rows.push_back(circuit);
+
+    // 34: voltage, current, section, voltage drop, phases -> greatest length in metres.
+    CalculatorDescription length = Row(34,
+                                       {Typed(102), Typed(103), Typed(108), Typed(109), Choice(111, PhaseRows)},
+                                       117, 118, "PCalcul34Click", "PEt34Click", "UndoConductorLengthInput");
+    length.handlers.listChoice = "ListBox34Click";
+    length.replaySelects = false;
+    rows.push_back(length);
+
+    return rows;
+}
+
+} // namespace
+
+void InstallElectricalDescriptions(CalculatorRegistry& registry)
+{
+    static const std::vector<CalculatorDescription> rows = BuildRows();
+    for (const CalculatorDescription& row : rows)
+        registry.Register(row);
+}
+
+} // namespace tornavel
