@@ -10,6 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tornavel {
 
@@ -33,7 +38,6 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
     memo_->setObjectName(QStringLiteral("MemoMsg"));
     memo_->setGeometry(12, 15, 431, 170);
     memo_->setReadOnly(true);
-    memo_->setPlainText(MemoLines().join(u'\n'));
 
     redim_ = new QRadioButton(strings.Str(kRedimTextId, kRadioCaptionBuffer), this);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));
@@ -57,11 +61,40 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 
     nonRedim_->setChecked(true);
 
+    FitTexts();
+
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + CentredOrigin(area.width(), width()),
              area.top() + CentredOrigin(area.height(), height()));
     }
+}
+
+void TFSelComTornavel::FitTexts()
+{
+    // The explanation is laid out in lines of its own; where the desktop's font is wider
+    // or taller than the stored layout allows, the memo grows until every line shows
+    // whole, and the controls below it move down (the button stays centred).
+    QTextDocument unwrapped;
+    unwrapped.setDefaultFont(memo_->font());
+    unwrapped.setDocumentMargin(memo_->document()->documentMargin());
+    unwrapped.setPlainText(MemoLines().join(u'\n'));
+    const QSizeF needed = unwrapped.size();
+    const int frame = 2 * memo_->frameWidth() + 2;
+    // Room for a vertical scroll bar too: the memo may show one until it is laid out
+    // on screen, and a line wrapped meanwhile would keep it.
+    const int scrollBar = memo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo_);
+    const int wider = std::max(0, qCeil(needed.width()) + frame + scrollBar - memo_->width());
+    const int taller = std::max(0, qCeil(needed.height()) + frame - memo_->height());
+    memo_->resize(memo_->width() + wider, memo_->height() + taller);
+    for (QRadioButton* button : {redim_, nonRedim_})
+        button->setGeometry(button->x(), button->y() + taller,
+                            std::max(button->width(), button->sizeHint().width()), button->height());
+    btnOk_->move(btnOk_->x() + wider / 2, btnOk_->y() + taller);
+    setFixedSize(width() + wider, height() + taller);
+    // Laid out at its final width: a text first wrapped in the narrower memo would
+    // keep a scroll bar that is no longer needed.
+    memo_->setPlainText(unwrapped.toPlainText());
 }
 
 void TFSelComTornavel::BtnOkClick()

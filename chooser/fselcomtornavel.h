@@ -32,6 +32,7 @@ public:
     QPushButton* BtnOk() const { return btnOk_; }
 
 private:
+    void FitTexts();
     void BtnOkClick();
 
     QString settingsPath_;

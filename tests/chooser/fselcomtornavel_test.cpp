@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -88,7 +89,10 @@ TEST_F(Verolan, StartsCentredOnTheFixedChoiceAndOkUntouchedWritesN)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // The window's stored size is centred, its frame starting where the halves say.
     EXPECT_LE((QRect(window->pos(), window->size()).center() - screen.center()).manhattanLength(), 1);
+    // The whole explanation shows, line for line, without scrolling.
     EXPECT_EQ(window->MemoMsg()->blockCount(), 12);
+    EXPECT_EQ(window->MemoMsg()->document()->lineCount(), 12);
+    EXPECT_EQ(window->MemoMsg()->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(window->RdbtnRedim()->text(), strings.Str(299));
     EXPECT_EQ(window->RdbtnNonRedim()->text(), strings.Str(300));
     EXPECT_TRUE(window->RdbtnNonRedim()->isChecked());
