@@ -1,1 +1,31 @@
-int main() { return 0; }
+// Verolan: chooses whether Tornavel's main window is resizable, writing the answer
+// into the settings file that Tornavel reads at its next start.
+
+#include "chooser/choice.h"
+#include "chooser/fselcomtornavel.h"
+#include "core/strings.h"
+#include "platform/paths.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    using namespace tornavel;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(verolan::ProgramTitle());
+
+    try {
+        StringTable strings;
+        strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
+        TFSelComTornavel window(strings, SettingsFilePath());
+        window.show();
+        return app.exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, verolan::ProgramTitle(), QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,129 @@
+// Verolan's real window on a settings file in a temporary directory: its buttons are
+// clicked, its boxes read and answered, and the file read back as Tornavel reads it.
+
+#include "chooser/fselcomtornavel.h"
+#include "core/strings.h"
+#include "platform/settings.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace tornavel {
+namespace {
+
+struct Box {
+    QString caption, text; // empty when no box showed
+};
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+struct Verolan : ::testing::Test {
+    QTemporaryDir dir;
+    StringTable strings;
+    std::unique_ptr<TFSelComTornavel> window;
+    const QString ini = dir.filePath(QStringLiteral("tornavel.ini"));
+
+    void Open(const QString& settingsPath)
+    {
+        window = std::make_unique<TFSelComTornavel>(strings, settingsPath);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // Clicks OK; a box it opens is read and closed with its own OK button.
+    Box PressOk()
+    {
+        Box box;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                box = {shown->windowTitle(), shown->text()};
+                shown->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll.start(10);
+        QTest::mouseClick(window->BtnOk(), Qt::LeftButton);
+        return box;
+    }
+};
+
+TEST_F(Verolan, StartsOnTheFixedChoiceAndEachChoiceIsWhatTornavelReadsNext)
+{
+    Open(ini);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_LE((QRect(window->pos(), window->size()).center() - screen.center()).manhattanLength(), 1);
+    // The whole explanation shows, line for line, without scrolling.
+    EXPECT_EQ(window->MemoMsg()->document()->lineCount(), 12);
+    EXPECT_EQ(window->MemoMsg()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->RdbtnRedim()->text(), strings.Str(299));
+    EXPECT_EQ(window->RdbtnNonRedim()->text(), strings.Str(300));
+
+    EXPECT_TRUE(PressOk().text.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Contents(ini), "[Comportement fenetre]\r\nRedimensionnable=N\r\n");
+    EXPECT_EQ(ReadWindowBehaviour(ini), QStringLiteral("N"));
+
+    Open(ini);
+    QTest::mouseClick(window->RdbtnRedim(), Qt::LeftButton, {}, QPoint(5, 9));
+    EXPECT_TRUE(PressOk().text.isEmpty());
+    EXPECT_EQ(ReadWindowBehaviour(ini), QStringLiteral("O"));
+}
+
+TEST_F(Verolan, OtherSectionsAndKeysKeepEveryByte)
+{
+    const QByteArray before = "; r\xE9glages\n[Autre]\nCle=1\r\n\n[comportement fenetre]\nAvant=x\n"
+                              " redimensionnable = O\nApres=y\n[Fin]\nZ=\xE9t\xE9";
+    Write(ini, before);
+    Open(ini);
+    PressOk();
+    EXPECT_EQ(Contents(ini), QByteArray(before).replace(" = O", " = N"));
+}
+
+TEST_F(Verolan, NothingIsWrittenWithoutASuccessfulOk)
+{
+    // The settings file cannot be written: the error shows and the window stays.
+    const QString blocker = dir.filePath(QStringLiteral("fichier"));
+    Write(blocker, "x");
+    Open(blocker + QStringLiteral("/tornavel.ini"));
+    Box box = PressOk();
+    EXPECT_EQ(box.text, QStringLiteral("Impossible d'écrire dans %1/tornavel.ini").arg(blocker));
+    EXPECT_TRUE(window->isVisible());
+
+    Open(ini);
+    for (QRadioButton* button : {window->RdbtnRedim(), window->RdbtnNonRedim()}) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+    }
+    box = PressOk();
+    EXPECT_EQ(box.caption, QStringLiteral("Choix non valide"));
+    EXPECT_EQ(box.text, QStringLiteral("Vous devez sélectionner une option !"));
+    EXPECT_TRUE(window->isVisible());
+
+    // Closed by the window manager after a choice, the window leaves without writing.
+    window->RdbtnRedim()->setChecked(true);
+    window->close();
+    EXPECT_FALSE(QFile::exists(ini));
+}
+
+} // namespace
+} // namespace tornavel
