@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <ostream>
@@ -19,25 +20,20 @@ inline void PrintTo(const QString& text, std::ostream* os)
 
 namespace tornavel::testing {
 
-// Unit scale codes.
-inline constexpr int Mm = 1, Cm = 10, Inch = 25, M = 1000;
+inline constexpr int Mm = 1, Cm = 10, Inch = 25, M = 1000; // unit scale codes
 
 inline InputValues In(std::initializer_list<double> values)
 {
     InputValues in{};
-    int i = 0;
-    for (double v : values)
-        in[static_cast<size_t>(i++)] = v;
+    std::copy(values.begin(), values.end(), in.begin());
     return in;
 }
 
-// The result as the panel shows it.
+// The result text, or the terms written again joined as in the formula.
 inline QString Shown(const building::FinishingResult& r)
 {
     return r.text.isEmpty() ? NumberToText(r.value, QStringLiteral(",")) : r.text;
 }
-
-// The terms that the computation writes again, joined as in the formula.
 inline QString Terms(const building::FinishingResult& r)
 {
     QStringList terms;
@@ -46,8 +42,8 @@ inline QString Terms(const building::FinishingResult& r)
     return terms.join(QLatin1Char('&'));
 }
 
-// Runs a computation that may raise a French floating-point error and returns the
-// text shown: the result, "refused" for the input-error path, or the error message.
+// What the panel shows after "f=": the result, "refused" for the input-error path,
+// or the French floating-point error. A result is never infinite or NaN.
 template <typename Compute>
 QString ShownOrError(Compute compute)
 {
