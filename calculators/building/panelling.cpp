@@ -17,7 +17,7 @@ constexpr long double M2PerCm2 = 0.0001L;
 using Ext = long double;
 
 // The board is wider than 0 and narrower than 100 cm. A width of 0 or below would
-// never move the board walk along the wall.
+// divide the wall by zero, or never move the board walk along it.
 bool BoardWidthFits(double typedWidth, int unitScaleCode)
 {
     if (!(typedWidth > 0.0))
