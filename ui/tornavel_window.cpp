@@ -174,7 +174,9 @@ QPushButton* TFTornavel::MakeButton(QWidget* parent, const char* name, const QSt
     Quiet(button);
     if (!hint.isEmpty())
         button->setToolTip(hint);
-    connect(button, &QPushButton::clicked, this, [this, op = std::move(operation)] { Dispatch(op); });
+    // Every button made here is a key of the keypad or of a calculator panel.
+    connect(button, &QPushButton::clicked, this,
+            [this, op = std::move(operation)] { Dispatch(op, Needs::Calculator); });
     return button;
 }
 
@@ -347,7 +349,7 @@ void TFTornavel::BuildPanel(int n)
         w.list->hide();
         Quiet(w.list);
         connect(w.list, &QComboBox::activated, this,
-                [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }); });
+                [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }, Needs::Calculator); });
     }
 
     w.formula = new QPlainTextEdit(w.panel);
@@ -391,7 +393,7 @@ void TFTornavel::BuildPanel(int n)
             button->setGeometry((i % 2) * 74, 62 + (i / 2) * 20, 72, 18);
             Quiet(button);
             connect(button, &QRadioButton::clicked, this,
-                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }); });
+                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });
             w.radios.push_back(button);
             ++i;
         }
@@ -501,7 +503,7 @@ void TFTornavel::BuildListPanel()
     Quiet(offered_);
     connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = offered_->row(item);
-        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); });
+        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); }, Needs::Calculator);
     });
 
     status_ = new QLabel(client_);
@@ -539,19 +541,30 @@ void TFTornavel::LoadPicture()
 // Events
 // ---------------------------------------------------------------------------
 
-void TFTornavel::Dispatch(const std::function<void()>& operation)
+TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation, Needs needs)
 {
-    try {
-        operation();
-    } catch (const CalcError& error) {
-        engine_.ui.MessageBox(ErrorBoxText(error.message()), QStringLiteral("Tornavel"), BoxIcon::Error);
-    } catch (const std::exception& error) {
-        engine_.ui.MessageBox(ErrorBoxText(QString::fromLocal8Bit(error.what())), QStringLiteral("Tornavel"),
-                              BoxIcon::Error);
+    Outcome outcome = Outcome::Done;
+    if (needs == Needs::Calculator && !engine_.HasCalculator()) {
+        // Nothing to act on: the calculator keys would reach for the top of an empty stack.
+        outcome = Outcome::Skipped;
+    } else {
+        QString error;
+        try {
+            operation();
+        } catch (const CalcError& e) {
+            error = e.message();
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+        if (!error.isNull()) {
+            outcome = Outcome::Failed;
+            engine_.ui.MessageBox(ErrorBoxText(error), QStringLiteral("Tornavel"), BoxIcon::Error);
+        }
     }
     Render();
     if (listPanel_)
         listPanel_->setFocus();
+    return outcome;
 }
 
 bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
@@ -577,12 +590,17 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
     const QChar character = KeyCharacter(key);
     bool handled = false;
-    Dispatch([&] {
-        handled = engine_.FormKeyDown(key->key(), ctrl);
-        if (!character.isNull())
-            handled = engine_.FormKeyPress(character) || handled;
-    });
-    return handled;
+    const Outcome outcome = Dispatch(
+        [&] {
+            handled = engine_.FormKeyDown(key->key(), ctrl);
+            if (!character.isNull())
+                handled = engine_.FormKeyPress(character) || handled;
+        },
+        Needs::Calculator);
+    // A key whose operation failed was acted on all the same. Let through, the event
+    // would travel on to the parent widgets, each of which passes it through this
+    // filter again: the key would run, and its error show, once per widget.
+    return handled || outcome == Outcome::Failed;
 }
 
 void TFTornavel::showEvent(QShowEvent* event)

@@ -43,9 +43,19 @@ public:
                QWidget* parent = nullptr);
     ~TFTornavel() override;
 
-    // Runs one engine operation: an engine error is shown in the error box, then the
-    // window shows the new state and the keyboard goes back to PanelListe.
-    void Dispatch(const std::function<void()>& operation);
+    // What an operation needs from the engine before it may run.
+    enum class Needs {
+        Nothing,
+        // A calculator on the stack: the keys of the keypad and of the panels, typed
+        // keys, lists and radio buttons act on the calculator on screen.
+        Calculator,
+    };
+    enum class Outcome { Done, Skipped, Failed };
+
+    // The one way from the window into the engine. Runs one engine operation (or skips
+    // it when the engine lacks what it needs): an engine error is shown in the error
+    // box, then the window shows the new state and the keyboard goes back to PanelListe.
+    Outcome Dispatch(const std::function<void()>& operation, Needs needs = Needs::Nothing);
     // Shows the engine's state.
     void Render();
 
