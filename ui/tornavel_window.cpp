@@ -46,6 +46,13 @@ constexpr int kOperatorsLeft = 142;
 constexpr int kOperatorsTop = 37;  // in the panel, level with the keypad
 constexpr int kOperatorsWidth = 146;
 constexpr int kOperatorsHeight = 124;
+// The prompt and, to its right, the result field (or the list in its place).
+constexpr int kPromptLeft = 6;
+constexpr int kPromptWidth = 115;
+constexpr int kFieldLeft = 123;
+constexpr int kFieldTop = 8;
+constexpr int kFieldRight = 283;
+constexpr int kFieldHeight = 21;
 
 const QString kOkHint = QStringLiteral("Retour au calcul principal");
 const QString kMemoryHint = QStringLiteral("Affiche le nombre mémorisé");
@@ -329,15 +336,15 @@ void TFTornavel::BuildPanel(int n)
     if (n != 0 && n != 39) {
         w.prompt = new QLabel(w.panel);
         w.prompt->setObjectName(Numbered("LblResultat", n));
-        // Long prompts with their unit take two lines beside the result field.
-        w.prompt->setGeometry(6, 2, 115, 34);
-        w.prompt->setWordWrap(true);
+        // One line beside the result field; a prompt too long for it pushes the field
+        // to the right (see FitPrompt).
+        w.prompt->setGeometry(kPromptLeft, 2, kPromptWidth, 34);
         w.prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     w.result = new QLineEdit(QStringLiteral("0"), w.panel);
     w.result->setObjectName(Numbered("EdtCalculetteRes", n));
-    w.result->setGeometry(123, 8, 160, 21);
+    w.result->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
     w.result->setReadOnly(true);
     w.result->setAlignment(Qt::AlignRight);
     Quiet(w.result);
@@ -345,7 +352,7 @@ void TFTornavel::BuildPanel(int n)
     if (state.hasList) {
         w.list = new QComboBox(w.panel);
         w.list->setObjectName(Numbered("ListBox", n));
-        w.list->setGeometry(123, 8, 160, 21);
+        w.list->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
         w.list->hide();
         Quiet(w.list);
         connect(w.list, &QComboBox::activated, this,
@@ -662,6 +669,22 @@ void TFTornavel::RenderMenus()
     }
 }
 
+void TFTornavel::FitPrompt(PanelWidgets& w)
+{
+    // Measured in the font on screen: desktop fonts differ in width.
+    const int needed = w.prompt->sizeHint().width();
+    const int shift = needed - kPromptWidth;
+    if (shift <= w.fieldShift)
+        return;
+    // The field keeps its right edge; once moved it stays, so that it does not jump
+    // from one prompt to the next.
+    w.fieldShift = shift;
+    w.prompt->resize(needed, w.prompt->height());
+    w.result->setGeometry(kFieldLeft + shift, kFieldTop, kFieldRight - kFieldLeft - shift, kFieldHeight);
+    if (w.list)
+        w.list->resize(kFieldRight - kFieldLeft - shift, w.list->height());
+}
+
 void TFTornavel::RenderPanel(int n)
 {
     const PanelState& s = engine_.panels[static_cast<size_t>(n)];
@@ -673,8 +696,10 @@ void TFTornavel::RenderPanel(int n)
         return;
     }
 
-    if (w.prompt && w.prompt->text() != s.prompt)
+    if (w.prompt && w.prompt->text() != s.prompt) {
         w.prompt->setText(s.prompt);
+        FitPrompt(w);
+    }
     if (w.result->text() != s.result)
         w.result->setText(s.result);
     w.result->setVisible(s.resultVisible);
@@ -692,7 +717,7 @@ void TFTornavel::RenderPanel(int n)
         }
         if (w.list->currentIndex() != s.listIndex)
             w.list->setCurrentIndex(s.listIndex);
-        w.list->move(s.listLeft, s.listTop);
+        w.list->move(s.listLeft + w.fieldShift, s.listTop);
         w.list->setVisible(s.listVisible);
     }
 

@@ -86,6 +86,8 @@ private:
         QPushButton* ok = nullptr;
         QPushButton* memory = nullptr;
         std::vector<QRadioButton*> radios;
+        // How far the result field and the list moved right for a long prompt.
+        int fieldShift = 0;
     };
 
     void BuildMenuBar();
@@ -102,6 +104,7 @@ private:
                         std::function<void()> operation);
     void PopUp(QMenu* menu, QWidget* button);
     void RenderPanel(int number);
+    void FitPrompt(PanelWidgets& w);
     void RenderMenus();
     void LoadPicture();
 

@@ -280,12 +280,25 @@ TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
 {
     TFMessages messages;
     const QRect main(100, 50, 300, 430);
-    messages.Prepare(QStringLiteral("Erreur de saisie : Valeur non valide !"), 1, main);
+    // Every line of the text shows whole, above the button, in the window.
+    auto textFits = [&messages] {
+        const QLabel* label = messages.Label();
+        const QRect text(label->pos(), label->fontMetrics().size(0, label->text()));
+        return QRect(QPoint(0, 0), messages.size()).contains(text) && text.bottom() < messages.OkButton()->y();
+    };
+    messages.Prepare(QStringLiteral("Ok"), 1, main);
     EXPECT_EQ(messages.size(), QSize(218, 63));
     EXPECT_EQ(messages.OkButton()->y(), 26);
     EXPECT_EQ(messages.pos(), QPoint(141, 150));
     EXPECT_EQ(messages.OkButton()->text(), QStringLiteral("Ok"));
     EXPECT_TRUE(messages.windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    messages.Prepare(QStringLiteral("Erreur de saisie : Valeur non valide !"), 1, main);
+    EXPECT_TRUE(textFits());
+    EXPECT_GE(messages.height(), 63);
+    // Still centred on the main window, and so is the button in it.
+    EXPECT_EQ(messages.x() + messages.width() / 2, 100 + 300 / 2);
+    EXPECT_EQ(messages.OkButton()->x() + messages.OkButton()->width() / 2, messages.width() / 2);
 
     QTimer::singleShot(0, &messages, [&] {
         QTest::keyClick(&messages, Qt::Key_Return);
@@ -297,9 +310,10 @@ TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
                          main);
     EXPECT_EQ(messages.result(), QDialog::Accepted);
     EXPECT_FALSE(messages.isVisible());
-    EXPECT_EQ(messages.height(), 75);
-    EXPECT_EQ(messages.OkButton()->y(), 38);
-    EXPECT_EQ(messages.Label()->text().count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(textFits());
+    // One line more than the first: 12 pixels lower, or more for a taller font.
+    EXPECT_GE(messages.height(), 75);
+    EXPECT_EQ(messages.height() - messages.OkButton()->y(), 63 - 26);
 }
 
 TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
@@ -451,4 +465,37 @@ TEST_F(MainWindowOnTheDesktop, ARefusedInputIsTakenBackBeforeItsMessageShows)
     EXPECT_TRUE(messageShown);
     EXPECT_EQ(shownFormula, QStringLiteral("12&"));
     EXPECT_EQ(shownResult, QStringLiteral("0"));
+}
+
+// Every prompt, with the longest unit suffixes, shows on one line beside its field,
+// both within the panel.
+TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
+{
+    Start();
+    ui.chosenUnitRow = 0;     // millimetres
+    ui.chosenDisplayRow = 1;  // units always shown
+    Find<QAction>(QStringLiteral("UniteMesure"))->trigger();
+    ASSERT_EQ(engine->options.UnitScaleCode, 1);
+    for (int n = 1; n < 39; ++n) {
+        Open(n);
+        auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));
+        auto* result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n));
+        auto* list = window->findChild<QComboBox*>(QStringLiteral("ListBox%1").arg(n));
+        // Each input in turn, then C back to the first.
+        for (int step = 0; step < 6; ++step) {
+            const std::string at = prompt->text().toStdString() + " on " + std::to_string(n);
+            EXPECT_FALSE(prompt->wordWrap()) << at;
+            EXPECT_GE(prompt->width(), prompt->sizeHint().width()) << at;
+            EXPECT_LT(prompt->geometry().right(), result->x()) << at;
+            EXPECT_LE(result->geometry().right(), prompt->parentWidget()->width()) << at;
+            if (list) {
+                EXPECT_LT(prompt->geometry().right(), list->x()) << at;
+                EXPECT_LE(list->geometry().right(), prompt->parentWidget()->width()) << at;
+            }
+            if (step == 4)
+                QTest::keyClick(Keyboard(), Qt::Key_Escape);
+            else
+                QTest::keyClicks(Keyboard(), QStringLiteral("2&"));
+        }
+    }
 }
