@@ -4,6 +4,7 @@
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/menus.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QAction>
@@ -53,9 +54,6 @@ constexpr int kFieldLeft = 123;
 constexpr int kFieldTop = 8;
 constexpr int kFieldRight = 283;
 constexpr int kFieldHeight = 21;
-
-const QString kOkHint = QStringLiteral("Retour au calcul principal");
-const QString kMemoryHint = QStringLiteral("Affiche le nombre mémorisé");
 
 QString Numbered(const char* role, int number)
 {
@@ -197,6 +195,11 @@ QAction* TFTornavel::MakeAction(QMenu* menu, const char* name, const QString& ca
     return action;
 }
 
+QString TFTornavel::Text(LayoutString id) const
+{
+    return LayoutText(engine_.strings, id);
+}
+
 void TFTornavel::BuildMenuBar()
 {
     menuBar_ = new QWidget(client_);
@@ -209,20 +212,20 @@ void TFTornavel::BuildMenuBar()
     // The buttons open their pop-up menus, which are built once the window is on screen.
     struct Button {
         const char* name;
-        const char* caption;
+        LayoutString caption;
         QMenu* TFTornavel::*menu;
         int left;
         int width;
     };
     static constexpr Button buttons[] = {
-        {"btnCalculettes", "Calculatrices", &TFTornavel::calculatorsMenu_, 4, 82},
-        {"BtnCalculs", "Calculs", &TFTornavel::historyMenu_, 88, 56},
-        {"btnOptions", "Options", &TFTornavel::optionsMenu_, 146, 56},
-        {"btnFavoris", "Favoris", &TFTornavel::favouritesMenu_, 204, 56},
-        {"btnAide", "?", &TFTornavel::helpMenu_, 262, 28},
+        {"btnCalculettes", LayoutString::CalculatorsButton, &TFTornavel::calculatorsMenu_, 4, 82},
+        {"BtnCalculs", LayoutString::HistoryButton, &TFTornavel::historyMenu_, 88, 56},
+        {"btnOptions", LayoutString::OptionsButton, &TFTornavel::optionsMenu_, 146, 56},
+        {"btnFavoris", LayoutString::FavouritesButton, &TFTornavel::favouritesMenu_, 204, 56},
+        {"btnAide", LayoutString::HelpButton, &TFTornavel::helpMenu_, 262, 28},
     };
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), menuBar_);
+        auto* button = new QPushButton(Text(b.caption), menuBar_);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(b.left, 3, b.width, 22);
         Quiet(button);
@@ -266,7 +269,7 @@ void TFTornavel::BuildMenus()
     optionsMenu_ = new QMenu(this);
     optionsMenu_->setObjectName(QStringLiteral("PopupMOptions"));
     MakeAction(optionsMenu_, "UniteMesure", QString(), [&e] { e.UniteMesureClick(); });
-    MakeAction(optionsMenu_, "Affichage1", QStringLiteral("Comportement de la fenêtre"),
+    MakeAction(optionsMenu_, "Affichage1", OwnLayoutText(engine_.strings, text::BehaviourWindowCaption),
                [&e] { e.Affichage1Click(); });
 
     favouritesMenu_ = new QMenu(this);
@@ -290,7 +293,7 @@ void TFTornavel::BuildMenus()
     MakeAction(helpMenu_, "Collaboration", QString(), [&e] { e.CollaborationClick(); });
     MakeAction(helpMenu_, "AstucesTornavel", QString(), [&e] { e.AstucesTornavelClick(); });
     MakeAction(helpMenu_, "VideosdedmonstrationdeTornavel",
-               QStringLiteral("Vidéos de démonstration de  Tornavel"),
+               Text(LayoutString::DemonstrationVideosItem),
                [&e] { e.VideosdedmonstrationdeTornavelClick(); });
     MakeAction(helpMenu_, "PagePresentationTornavel", QString(), [&e] { e.PagePresentationTornavelClick(); });
     MakeAction(helpMenu_, "SiteInternetAuteur", QString(), [&e] { e.SiteInternetAuteurClick(); });
@@ -381,17 +384,17 @@ void TFTornavel::BuildPanel(int n)
         BuildMathKeys(w);
     } else {
         const QByteArray compute = Numbered("PCalcul", n).toLatin1();
-        w.compute = MakeButton(w.operators, compute.constData(), QStringLiteral("f="), 0, 0, 72, 28,
+        w.compute = MakeButton(w.operators, compute.constData(), Text(LayoutString::ComputeKey), 0, 0, 72, 28,
                                [&e, n] { e.PCalculClick(n); });
         if (state.hasNextKey) {
             const QByteArray next = Numbered("PEt", n).toLatin1();
-            w.next = MakeButton(w.operators, next.constData(), QStringLiteral("&&"), 74, 0, 72, 28,
+            w.next = MakeButton(w.operators, next.constData(), Text(LayoutString::NextTermKey), 74, 0, 72, 28,
                                 [&e, n] { e.PEtClick(n); });
         }
-        w.memory = MakeButton(w.operators, mr.constData(), QStringLiteral("MR"), 0, 30, 72, 28,
-                              [&e] { e.PMR0Click(); }, kMemoryHint);
-        w.ok = MakeButton(w.operators, ok.constData(), QStringLiteral("Ok"), 74, 30, 72, 28,
-                          [&e] { e.POk0Click(); }, kOkHint);
+        w.memory = MakeButton(w.operators, mr.constData(), Text(LayoutString::MemoryRecallKey), 0, 30, 72, 28,
+                              [&e] { e.PMR0Click(); }, Text(LayoutString::MemoryRecallHint));
+        w.ok = MakeButton(w.operators, ok.constData(), Text(LayoutString::OkKey), 74, 30, 72, 28,
+                          [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
         int i = 0;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
@@ -415,22 +418,22 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w)
     Engine& e = engine_;
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatricePlus", QStringLiteral("+"), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
-    MakeButton(p, "PCalculatriceMoins", QStringLiteral("-"), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
-    MakeButton(p, "PCalculatriceRac", QStringLiteral("rac"), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceRacClick(); }, QStringLiteral("Racine carré du nombre"));
-    MakeButton(p, "PCalculatriceMult", QStringLiteral("*"), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
-    MakeButton(p, "PCalculatriceSlash", QStringLiteral("/"), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
-    MakeButton(p, "PCalculatriceInverse", QStringLiteral("1/x"), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatriceInverseClick(); }, QStringLiteral("Inverse du nombre"));
-    MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
-               QStringLiteral("Mémorise le nombre affiché"));
-    w.memory = MakeButton(p, "PMR0", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          kMemoryHint);
-    MakeButton(p, "PCalculatriceEgal", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh,
+    MakeButton(p, "PCalculatricePlus", Text(LayoutString::PlusKey), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
+    MakeButton(p, "PCalculatriceMoins", Text(LayoutString::MinusKey), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
+    MakeButton(p, "PCalculatriceRac", Text(LayoutString::RootKey), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceRacClick(); }, Text(LayoutString::RootHint));
+    MakeButton(p, "PCalculatriceMult", Text(LayoutString::TimesKey), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
+    MakeButton(p, "PCalculatriceSlash", Text(LayoutString::DivideKey), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
+    MakeButton(p, "PCalculatriceInverse", Text(LayoutString::InverseKey), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatriceInverseClick(); }, Text(LayoutString::InverseHint));
+    MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
+               Text(LayoutString::MemoryStoreHint));
+    w.memory = MakeButton(p, "PMR0", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          Text(LayoutString::MemoryRecallHint));
+    MakeButton(p, "PCalculatriceEgal", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh,
                [&e] { e.PCalculatriceEgalClick(); });
-    w.ok = MakeButton(p, "POk0", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      kOkHint);
+    w.ok = MakeButton(p, "POk0", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      Text(LayoutString::OkHint));
 }
 
 void TFTornavel::BuildMathKeys(PanelWidgets& w)
@@ -438,25 +441,24 @@ void TFTornavel::BuildMathKeys(PanelWidgets& w)
     Engine& e = engine_;
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatriceSin", QStringLiteral("sin"), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
-               QStringLiteral("Sinus du nombre"));
-    MakeButton(p, "PCalculatriceCos", QStringLiteral("cos"), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
-               QStringLiteral("Cosinus du nombre"));
-    MakeButton(p, "PCalculatriceTan", QStringLiteral("tan"), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceTanClick(); }, QStringLiteral("Tangente du nombre"));
-    MakeButton(p, "PCalculatriceInv", QStringLiteral("inv"), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
-               QStringLiteral("Inverse de fonction trigonométrique"));
-    MakeButton(p, "PCalculatricePi", QStringLiteral("pi"), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
-    MakeButton(p, "PCalculatricePuis", QStringLiteral("x^y"), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatricePuisClick(); },
-               QStringLiteral("Elévation du nombre (x) à la puissance y"));
-    MakeButton(p, "PCalculatriceInvSigne", QStringLiteral("+/-"), 0, 2 * dy, bw, bh,
-               [&e] { e.PCalculatriceInvSigneClick(); }, QStringLiteral("Inverse le signe du nombre"));
-    w.memory = MakeButton(p, "PMR39", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          kMemoryHint);
-    MakeButton(p, "PCalcul39", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
-    w.ok = MakeButton(p, "POk39", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      kOkHint);
+    MakeButton(p, "PCalculatriceSin", Text(LayoutString::SineKey), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
+               Text(LayoutString::SineHint));
+    MakeButton(p, "PCalculatriceCos", Text(LayoutString::CosineKey), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
+               Text(LayoutString::CosineHint));
+    MakeButton(p, "PCalculatriceTan", Text(LayoutString::TangentKey), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceTanClick(); }, Text(LayoutString::TangentHint));
+    MakeButton(p, "PCalculatriceInv", Text(LayoutString::InverseFunctionKey), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
+               Text(LayoutString::InverseFunctionHint));
+    MakeButton(p, "PCalculatricePi", Text(LayoutString::PiKey), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
+    MakeButton(p, "PCalculatricePuis", Text(LayoutString::PowerKey), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatricePuisClick(); }, Text(LayoutString::PowerHint));
+    MakeButton(p, "PCalculatriceInvSigne", Text(LayoutString::ChangeSignKey), 0, 2 * dy, bw, bh,
+               [&e] { e.PCalculatriceInvSigneClick(); }, Text(LayoutString::ChangeSignHint));
+    w.memory = MakeButton(p, "PMR39", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          Text(LayoutString::MemoryRecallHint));
+    MakeButton(p, "PCalcul39", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
+    w.ok = MakeButton(p, "POk39", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      Text(LayoutString::OkHint));
 }
 
 void TFTornavel::BuildKeypad()
@@ -475,11 +477,11 @@ void TFTornavel::BuildKeypad()
         MakeButton(keypad_, name.constData(), QString::number(d), digitColumn[d] * step, digitRow[d] * step, width,
                    bh, [&e, d] { e.PCalculatriceDigitClick(d); });
     }
-    MakeButton(keypad_, "PCalculatriceVirgule", QStringLiteral(","), 2 * step, 3 * step, bw, bh,
+    MakeButton(keypad_, "PCalculatriceVirgule", Text(LayoutString::CommaKey), 2 * step, 3 * step, bw, bh,
                [&e] { e.PCalculatriceVirguleClick(); });
-    MakeButton(keypad_, "CalculatriceCE", QStringLiteral("CE"), 3 * step, 0, bw, bh,
+    MakeButton(keypad_, "CalculatriceCE", Text(LayoutString::ClearEntryKey), 3 * step, 0, bw, bh,
                [&e] { e.CalculatriceCEClick(); });
-    MakeButton(keypad_, "CalculatriceC", QStringLiteral("C"), 3 * step, step, bw, bh,
+    MakeButton(keypad_, "CalculatriceC", Text(LayoutString::ClearKey), 3 * step, step, bw, bh,
                [&e] { e.CalculatriceCClick(); });
     keypad_->raise();
 }
@@ -495,15 +497,14 @@ void TFTornavel::BuildListPanel()
     fond->setObjectName(QStringLiteral("FondListe"));
     fond->setGeometry(0, 0, MainClientWidth, kListPanelHeight);
 
-    auto* caption = new QLabel(QStringLiteral("Sous calcul"), listPanel_);
+    auto* caption = new QLabel(Text(LayoutString::SubCalculationCaption), listPanel_);
     caption->setObjectName(QStringLiteral("lblSousCalcul"));
     caption->setGeometry(13, 3, 270, 16);
 
     offered_ = new QListWidget(listPanel_);
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
     offered_->setGeometry(13, 20, 270, 81);
-    offered_->setToolTip(
-        QStringLiteral("Double-cliquez sur une calculatrice de la liste pour effectuer un sous calcul"));
+    offered_->setToolTip(Text(LayoutString::SubCalculationHint));
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Rows all have one height: the list need not measure every name.
     offered_->setUniformItemSizes(true);
@@ -565,7 +566,8 @@ TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation,
         }
         if (!error.isNull()) {
             outcome = Outcome::Failed;
-            engine_.ui.MessageBox(ErrorBoxText(error), QStringLiteral("Tornavel"), BoxIcon::Error);
+            engine_.ui.MessageBox(ErrorBoxText(error), OwnLayoutText(engine_.strings, text::ProductName),
+                                  BoxIcon::Error);
         }
     }
     Render();

@@ -3,6 +3,7 @@
 #include "core/history.h"
 #include "core/options.h"
 #include "core/state.h"
+#include "core/view_texts.h"
 #include "platform/settings.h"
 
 #include <QImage>
@@ -90,6 +91,7 @@ private:
         int fieldShift = 0;
     };
 
+    QString Text(LayoutString id) const;
     void BuildMenuBar();
     void BuildMenus();
     void BuildPanel(int number);

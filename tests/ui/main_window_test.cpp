@@ -499,3 +499,13 @@ TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
         }
     }
 }
+
+// The windows' own texts are all in the program's table.
+TEST(LayoutTexts, AreAllInTheProgramsOwnTable)
+{
+    StringTable strings;
+    for (int id = static_cast<int>(LayoutString::First); id < static_cast<int>(LayoutString::End); ++id) {
+        EXPECT_TRUE(strings.OwnHas(id)) << id;
+        EXPECT_FALSE(LayoutText(strings, static_cast<LayoutString>(id)).isEmpty()) << id;
+    }
+}

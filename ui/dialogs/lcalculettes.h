@@ -22,6 +22,8 @@ public:
 
     // Rebuilds the boxes from the list's current choice (done at each showing).
     void FormActivate();
+    // Widens the boxes and the window for the longest caption in the font on screen.
+    void FitBoxes();
 
     QCheckBox* Box(int box) const;
     QPushButton* BtnOK() const { return btnOk_; }
