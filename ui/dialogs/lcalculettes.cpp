@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QLabel>
 #include <QScrollArea>
 
 #include <algorithm>
@@ -43,6 +42,7 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFLCalculettes::BtnOKClick);
 
+    FitBoxes();
     // The list's engine owns the texts and the background picture.
     SetSecondaryWindowBackground(this, list_.engine(), "FondListeCalc");
 }
@@ -61,31 +61,28 @@ void TFLCalculettes::FormActivate()
         delete boxes_[static_cast<size_t>(b)];
         auto* box = new QCheckBox(list_.BoxCaption(b), boxHolder_);
         box->setObjectName(QString::fromLatin1("CbCalculette%1").arg(b));
-        box->setGeometry(2, 20 * b, kBoxWidth, 17);
+        box->setGeometry(2, 20 * b, boxWidth_, 17);
         box->setChecked(list_.IsChecked(b));
         connect(box, &QCheckBox::clicked, this, [this, b] { BoxClick(b); });
         box->show();
         boxes_[static_cast<size_t>(b)] = box;
     }
-    FitBoxes();
 }
 
 void TFLCalculettes::FitBoxes()
 {
     // Every calculator name shows whole: when the font needs more than the usual
     // 250 pixels for the longest, the boxes, the list and the window widen together.
-    int widest = kBoxWidth;
-    for (const QCheckBox* box : boxes_)
-        widest = std::max(widest, box->sizeHint().width());
-    const int wider = widest - kBoxWidth;
-    for (QCheckBox* box : boxes_)
-        box->resize(widest, box->height());
+    QCheckBox probe;
+    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+        probe.setText(list_.BoxCaption(b));
+        boxWidth_ = std::max(boxWidth_, probe.sizeHint().width());
+    }
+    const int wider = boxWidth_ - kBoxWidth;
     boxHolder_->setFixedWidth(260 + wider);
     scrollBox_->resize(280 + wider, scrollBox_->height());
     setFixedSize(301 + wider, height());
     btnOk_->move((width() - btnOk_->width()) / 2, btnOk_->y());
-    if (auto* image = findChild<QLabel*>(QStringLiteral("FondListeCalc")))
-        image->setGeometry(1, 1, width() - 2, height() - 2);
 }
 
 void TFLCalculettes::BoxClick(int b)
