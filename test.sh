@@ -14,8 +14,4 @@ else
     dir=build
 fi
 export QT_QPA_PLATFORM=offscreen
-if [ "$dir" = build ]; then
-    # The start-up timing test runs alone, first, so that the other tests do not disturb it.
-    ctest --test-dir "$dir" --output-on-failure --tests-regex '^Startup\.'
-fi
-ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" --exclude-regex '^Startup(Probe)?\.'
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

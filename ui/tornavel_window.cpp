@@ -4,6 +4,7 @@
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/menus.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QAction>
@@ -46,9 +47,13 @@ constexpr int kOperatorsLeft = 142;
 constexpr int kOperatorsTop = 37;  // in the panel, level with the keypad
 constexpr int kOperatorsWidth = 146;
 constexpr int kOperatorsHeight = 124;
-
-const QString kOkHint = QStringLiteral("Retour au calcul principal");
-const QString kMemoryHint = QStringLiteral("Affiche le nombre mémorisé");
+// The prompt and, to its right, the result field (or the list in its place).
+constexpr int kPromptLeft = 6;
+constexpr int kPromptWidth = 115;
+constexpr int kFieldLeft = 123;
+constexpr int kFieldTop = 8;
+constexpr int kFieldRight = 283;
+constexpr int kFieldHeight = 21;
 
 QString Numbered(const char* role, int number)
 {
@@ -174,7 +179,9 @@ QPushButton* TFTornavel::MakeButton(QWidget* parent, const char* name, const QSt
     Quiet(button);
     if (!hint.isEmpty())
         button->setToolTip(hint);
-    connect(button, &QPushButton::clicked, this, [this, op = std::move(operation)] { Dispatch(op); });
+    // Every button made here is a key of the keypad or of a calculator panel.
+    connect(button, &QPushButton::clicked, this,
+            [this, op = std::move(operation)] { Dispatch(op, Needs::Calculator); });
     return button;
 }
 
@@ -186,6 +193,11 @@ QAction* TFTornavel::MakeAction(QMenu* menu, const char* name, const QString& ca
     connect(action, &QAction::triggered, this, [this, op = std::move(operation)] { Dispatch(op); });
     captionedActions_.push_back(action);
     return action;
+}
+
+QString TFTornavel::Text(LayoutString id) const
+{
+    return LayoutText(engine_.strings, id);
 }
 
 void TFTornavel::BuildMenuBar()
@@ -200,20 +212,20 @@ void TFTornavel::BuildMenuBar()
     // The buttons open their pop-up menus, which are built once the window is on screen.
     struct Button {
         const char* name;
-        const char* caption;
+        LayoutString caption;
         QMenu* TFTornavel::*menu;
         int left;
         int width;
     };
     static constexpr Button buttons[] = {
-        {"btnCalculettes", "Calculatrices", &TFTornavel::calculatorsMenu_, 4, 82},
-        {"BtnCalculs", "Calculs", &TFTornavel::historyMenu_, 88, 56},
-        {"btnOptions", "Options", &TFTornavel::optionsMenu_, 146, 56},
-        {"btnFavoris", "Favoris", &TFTornavel::favouritesMenu_, 204, 56},
-        {"btnAide", "?", &TFTornavel::helpMenu_, 262, 28},
+        {"btnCalculettes", LayoutString::CalculatorsButton, &TFTornavel::calculatorsMenu_, 4, 82},
+        {"BtnCalculs", LayoutString::HistoryButton, &TFTornavel::historyMenu_, 88, 56},
+        {"btnOptions", LayoutString::OptionsButton, &TFTornavel::optionsMenu_, 146, 56},
+        {"btnFavoris", LayoutString::FavouritesButton, &TFTornavel::favouritesMenu_, 204, 56},
+        {"btnAide", LayoutString::HelpButton, &TFTornavel::helpMenu_, 262, 28},
     };
     for (const Button& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), menuBar_);
+        auto* button = new QPushButton(Text(b.caption), menuBar_);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(b.left, 3, b.width, 22);
         Quiet(button);
@@ -257,7 +269,7 @@ void TFTornavel::BuildMenus()
     optionsMenu_ = new QMenu(this);
     optionsMenu_->setObjectName(QStringLiteral("PopupMOptions"));
     MakeAction(optionsMenu_, "UniteMesure", QString(), [&e] { e.UniteMesureClick(); });
-    MakeAction(optionsMenu_, "Affichage1", QStringLiteral("Comportement de la fenêtre"),
+    MakeAction(optionsMenu_, "Affichage1", OwnLayoutText(engine_.strings, text::BehaviourWindowCaption),
                [&e] { e.Affichage1Click(); });
 
     favouritesMenu_ = new QMenu(this);
@@ -281,7 +293,7 @@ void TFTornavel::BuildMenus()
     MakeAction(helpMenu_, "Collaboration", QString(), [&e] { e.CollaborationClick(); });
     MakeAction(helpMenu_, "AstucesTornavel", QString(), [&e] { e.AstucesTornavelClick(); });
     MakeAction(helpMenu_, "VideosdedmonstrationdeTornavel",
-               QStringLiteral("Vidéos de démonstration de  Tornavel"),
+               Text(LayoutString::DemonstrationVideosItem),
                [&e] { e.VideosdedmonstrationdeTornavelClick(); });
     MakeAction(helpMenu_, "PagePresentationTornavel", QString(), [&e] { e.PagePresentationTornavelClick(); });
     MakeAction(helpMenu_, "SiteInternetAuteur", QString(), [&e] { e.SiteInternetAuteurClick(); });
@@ -327,15 +339,15 @@ void TFTornavel::BuildPanel(int n)
     if (n != 0 && n != 39) {
         w.prompt = new QLabel(w.panel);
         w.prompt->setObjectName(Numbered("LblResultat", n));
-        // Long prompts with their unit take two lines beside the result field.
-        w.prompt->setGeometry(6, 2, 115, 34);
-        w.prompt->setWordWrap(true);
+        // One line beside the result field; a prompt too long for it pushes the field
+        // to the right (see FitPrompt).
+        w.prompt->setGeometry(kPromptLeft, 2, kPromptWidth, 34);
         w.prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     w.result = new QLineEdit(QStringLiteral("0"), w.panel);
     w.result->setObjectName(Numbered("EdtCalculetteRes", n));
-    w.result->setGeometry(123, 8, 160, 21);
+    w.result->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
     w.result->setReadOnly(true);
     w.result->setAlignment(Qt::AlignRight);
     Quiet(w.result);
@@ -343,11 +355,11 @@ void TFTornavel::BuildPanel(int n)
     if (state.hasList) {
         w.list = new QComboBox(w.panel);
         w.list->setObjectName(Numbered("ListBox", n));
-        w.list->setGeometry(123, 8, 160, 21);
+        w.list->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
         w.list->hide();
         Quiet(w.list);
         connect(w.list, &QComboBox::activated, this,
-                [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }); });
+                [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }, Needs::Calculator); });
     }
 
     w.formula = new QPlainTextEdit(w.panel);
@@ -372,17 +384,17 @@ void TFTornavel::BuildPanel(int n)
         BuildMathKeys(w);
     } else {
         const QByteArray compute = Numbered("PCalcul", n).toLatin1();
-        w.compute = MakeButton(w.operators, compute.constData(), QStringLiteral("f="), 0, 0, 72, 28,
+        w.compute = MakeButton(w.operators, compute.constData(), Text(LayoutString::ComputeKey), 0, 0, 72, 28,
                                [&e, n] { e.PCalculClick(n); });
         if (state.hasNextKey) {
             const QByteArray next = Numbered("PEt", n).toLatin1();
-            w.next = MakeButton(w.operators, next.constData(), QStringLiteral("&&"), 74, 0, 72, 28,
+            w.next = MakeButton(w.operators, next.constData(), Text(LayoutString::NextTermKey), 74, 0, 72, 28,
                                 [&e, n] { e.PEtClick(n); });
         }
-        w.memory = MakeButton(w.operators, mr.constData(), QStringLiteral("MR"), 0, 30, 72, 28,
-                              [&e] { e.PMR0Click(); }, kMemoryHint);
-        w.ok = MakeButton(w.operators, ok.constData(), QStringLiteral("Ok"), 74, 30, 72, 28,
-                          [&e] { e.POk0Click(); }, kOkHint);
+        w.memory = MakeButton(w.operators, mr.constData(), Text(LayoutString::MemoryRecallKey), 0, 30, 72, 28,
+                              [&e] { e.PMR0Click(); }, Text(LayoutString::MemoryRecallHint));
+        w.ok = MakeButton(w.operators, ok.constData(), Text(LayoutString::OkKey), 74, 30, 72, 28,
+                          [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
         int i = 0;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
@@ -391,7 +403,7 @@ void TFTornavel::BuildPanel(int n)
             button->setGeometry((i % 2) * 74, 62 + (i / 2) * 20, 72, 18);
             Quiet(button);
             connect(button, &QRadioButton::clicked, this,
-                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }); });
+                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });
             w.radios.push_back(button);
             ++i;
         }
@@ -406,22 +418,22 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w)
     Engine& e = engine_;
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatricePlus", QStringLiteral("+"), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
-    MakeButton(p, "PCalculatriceMoins", QStringLiteral("-"), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
-    MakeButton(p, "PCalculatriceRac", QStringLiteral("rac"), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceRacClick(); }, QStringLiteral("Racine carré du nombre"));
-    MakeButton(p, "PCalculatriceMult", QStringLiteral("*"), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
-    MakeButton(p, "PCalculatriceSlash", QStringLiteral("/"), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
-    MakeButton(p, "PCalculatriceInverse", QStringLiteral("1/x"), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatriceInverseClick(); }, QStringLiteral("Inverse du nombre"));
-    MakeButton(p, "PMS", QStringLiteral("MS"), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
-               QStringLiteral("Mémorise le nombre affiché"));
-    w.memory = MakeButton(p, "PMR0", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          kMemoryHint);
-    MakeButton(p, "PCalculatriceEgal", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh,
+    MakeButton(p, "PCalculatricePlus", Text(LayoutString::PlusKey), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
+    MakeButton(p, "PCalculatriceMoins", Text(LayoutString::MinusKey), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
+    MakeButton(p, "PCalculatriceRac", Text(LayoutString::RootKey), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceRacClick(); }, Text(LayoutString::RootHint));
+    MakeButton(p, "PCalculatriceMult", Text(LayoutString::TimesKey), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
+    MakeButton(p, "PCalculatriceSlash", Text(LayoutString::DivideKey), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
+    MakeButton(p, "PCalculatriceInverse", Text(LayoutString::InverseKey), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatriceInverseClick(); }, Text(LayoutString::InverseHint));
+    MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
+               Text(LayoutString::MemoryStoreHint));
+    w.memory = MakeButton(p, "PMR0", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          Text(LayoutString::MemoryRecallHint));
+    MakeButton(p, "PCalculatriceEgal", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh,
                [&e] { e.PCalculatriceEgalClick(); });
-    w.ok = MakeButton(p, "POk0", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      kOkHint);
+    w.ok = MakeButton(p, "POk0", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      Text(LayoutString::OkHint));
 }
 
 void TFTornavel::BuildMathKeys(PanelWidgets& w)
@@ -429,25 +441,24 @@ void TFTornavel::BuildMathKeys(PanelWidgets& w)
     Engine& e = engine_;
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatriceSin", QStringLiteral("sin"), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
-               QStringLiteral("Sinus du nombre"));
-    MakeButton(p, "PCalculatriceCos", QStringLiteral("cos"), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
-               QStringLiteral("Cosinus du nombre"));
-    MakeButton(p, "PCalculatriceTan", QStringLiteral("tan"), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceTanClick(); }, QStringLiteral("Tangente du nombre"));
-    MakeButton(p, "PCalculatriceInv", QStringLiteral("inv"), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
-               QStringLiteral("Inverse de fonction trigonométrique"));
-    MakeButton(p, "PCalculatricePi", QStringLiteral("pi"), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
-    MakeButton(p, "PCalculatricePuis", QStringLiteral("x^y"), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatricePuisClick(); },
-               QStringLiteral("Elévation du nombre (x) à la puissance y"));
-    MakeButton(p, "PCalculatriceInvSigne", QStringLiteral("+/-"), 0, 2 * dy, bw, bh,
-               [&e] { e.PCalculatriceInvSigneClick(); }, QStringLiteral("Inverse le signe du nombre"));
-    w.memory = MakeButton(p, "PMR39", QStringLiteral("MR"), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
-                          kMemoryHint);
-    MakeButton(p, "PCalcul39", QStringLiteral("="), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
-    w.ok = MakeButton(p, "POk39", QStringLiteral("Ok"), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
-                      kOkHint);
+    MakeButton(p, "PCalculatriceSin", Text(LayoutString::SineKey), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
+               Text(LayoutString::SineHint));
+    MakeButton(p, "PCalculatriceCos", Text(LayoutString::CosineKey), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
+               Text(LayoutString::CosineHint));
+    MakeButton(p, "PCalculatriceTan", Text(LayoutString::TangentKey), 2 * dx, 0, bw, bh,
+               [&e] { e.PCalculatriceTanClick(); }, Text(LayoutString::TangentHint));
+    MakeButton(p, "PCalculatriceInv", Text(LayoutString::InverseFunctionKey), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
+               Text(LayoutString::InverseFunctionHint));
+    MakeButton(p, "PCalculatricePi", Text(LayoutString::PiKey), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
+    MakeButton(p, "PCalculatricePuis", Text(LayoutString::PowerKey), 2 * dx, dy, bw, bh,
+               [&e] { e.PCalculatricePuisClick(); }, Text(LayoutString::PowerHint));
+    MakeButton(p, "PCalculatriceInvSigne", Text(LayoutString::ChangeSignKey), 0, 2 * dy, bw, bh,
+               [&e] { e.PCalculatriceInvSigneClick(); }, Text(LayoutString::ChangeSignHint));
+    w.memory = MakeButton(p, "PMR39", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+                          Text(LayoutString::MemoryRecallHint));
+    MakeButton(p, "PCalcul39", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
+    w.ok = MakeButton(p, "POk39", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+                      Text(LayoutString::OkHint));
 }
 
 void TFTornavel::BuildKeypad()
@@ -466,11 +477,11 @@ void TFTornavel::BuildKeypad()
         MakeButton(keypad_, name.constData(), QString::number(d), digitColumn[d] * step, digitRow[d] * step, width,
                    bh, [&e, d] { e.PCalculatriceDigitClick(d); });
     }
-    MakeButton(keypad_, "PCalculatriceVirgule", QStringLiteral(","), 2 * step, 3 * step, bw, bh,
+    MakeButton(keypad_, "PCalculatriceVirgule", Text(LayoutString::CommaKey), 2 * step, 3 * step, bw, bh,
                [&e] { e.PCalculatriceVirguleClick(); });
-    MakeButton(keypad_, "CalculatriceCE", QStringLiteral("CE"), 3 * step, 0, bw, bh,
+    MakeButton(keypad_, "CalculatriceCE", Text(LayoutString::ClearEntryKey), 3 * step, 0, bw, bh,
                [&e] { e.CalculatriceCEClick(); });
-    MakeButton(keypad_, "CalculatriceC", QStringLiteral("C"), 3 * step, step, bw, bh,
+    MakeButton(keypad_, "CalculatriceC", Text(LayoutString::ClearKey), 3 * step, step, bw, bh,
                [&e] { e.CalculatriceCClick(); });
     keypad_->raise();
 }
@@ -486,22 +497,21 @@ void TFTornavel::BuildListPanel()
     fond->setObjectName(QStringLiteral("FondListe"));
     fond->setGeometry(0, 0, MainClientWidth, kListPanelHeight);
 
-    auto* caption = new QLabel(QStringLiteral("Sous calcul"), listPanel_);
+    auto* caption = new QLabel(Text(LayoutString::SubCalculationCaption), listPanel_);
     caption->setObjectName(QStringLiteral("lblSousCalcul"));
     caption->setGeometry(13, 3, 270, 16);
 
     offered_ = new QListWidget(listPanel_);
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
     offered_->setGeometry(13, 20, 270, 81);
-    offered_->setToolTip(
-        QStringLiteral("Double-cliquez sur une calculatrice de la liste pour effectuer un sous calcul"));
+    offered_->setToolTip(Text(LayoutString::SubCalculationHint));
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Rows all have one height: the list need not measure every name.
     offered_->setUniformItemSizes(true);
     Quiet(offered_);
     connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = offered_->row(item);
-        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); });
+        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); }, Needs::Calculator);
     });
 
     status_ = new QLabel(client_);
@@ -539,19 +549,31 @@ void TFTornavel::LoadPicture()
 // Events
 // ---------------------------------------------------------------------------
 
-void TFTornavel::Dispatch(const std::function<void()>& operation)
+TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation, Needs needs)
 {
-    try {
-        operation();
-    } catch (const CalcError& error) {
-        engine_.ui.MessageBox(ErrorBoxText(error.message()), QStringLiteral("Tornavel"), BoxIcon::Error);
-    } catch (const std::exception& error) {
-        engine_.ui.MessageBox(ErrorBoxText(QString::fromLocal8Bit(error.what())), QStringLiteral("Tornavel"),
-                              BoxIcon::Error);
+    Outcome outcome = Outcome::Done;
+    if (needs == Needs::Calculator && !engine_.HasCalculator()) {
+        // Nothing to act on: the calculator keys would reach for the top of an empty stack.
+        outcome = Outcome::Skipped;
+    } else {
+        QString error;
+        try {
+            operation();
+        } catch (const CalcError& e) {
+            error = e.message();
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+        if (!error.isNull()) {
+            outcome = Outcome::Failed;
+            engine_.ui.MessageBox(ErrorBoxText(error), OwnLayoutText(engine_.strings, text::ProductName),
+                                  BoxIcon::Error);
+        }
     }
     Render();
     if (listPanel_)
         listPanel_->setFocus();
+    return outcome;
 }
 
 bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
@@ -577,12 +599,17 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
     const QChar character = KeyCharacter(key);
     bool handled = false;
-    Dispatch([&] {
-        handled = engine_.FormKeyDown(key->key(), ctrl);
-        if (!character.isNull())
-            handled = engine_.FormKeyPress(character) || handled;
-    });
-    return handled;
+    const Outcome outcome = Dispatch(
+        [&] {
+            handled = engine_.FormKeyDown(key->key(), ctrl);
+            if (!character.isNull())
+                handled = engine_.FormKeyPress(character) || handled;
+        },
+        Needs::Calculator);
+    // A key whose operation failed was acted on all the same. Let through, the event
+    // would travel on to the parent widgets, each of which passes it through this
+    // filter again: the key would run, and its error show, once per widget.
+    return handled || outcome == Outcome::Failed;
 }
 
 void TFTornavel::showEvent(QShowEvent* event)
@@ -644,6 +671,22 @@ void TFTornavel::RenderMenus()
     }
 }
 
+void TFTornavel::FitPrompt(PanelWidgets& w)
+{
+    // Measured in the font on screen: desktop fonts differ in width.
+    const int needed = w.prompt->sizeHint().width();
+    const int shift = needed - kPromptWidth;
+    if (shift <= w.fieldShift)
+        return;
+    // The field keeps its right edge; once moved it stays, so that it does not jump
+    // from one prompt to the next.
+    w.fieldShift = shift;
+    w.prompt->resize(needed, w.prompt->height());
+    w.result->setGeometry(kFieldLeft + shift, kFieldTop, kFieldRight - kFieldLeft - shift, kFieldHeight);
+    if (w.list)
+        w.list->resize(kFieldRight - kFieldLeft - shift, w.list->height());
+}
+
 void TFTornavel::RenderPanel(int n)
 {
     const PanelState& s = engine_.panels[static_cast<size_t>(n)];
@@ -655,8 +698,10 @@ void TFTornavel::RenderPanel(int n)
         return;
     }
 
-    if (w.prompt && w.prompt->text() != s.prompt)
+    if (w.prompt && w.prompt->text() != s.prompt) {
         w.prompt->setText(s.prompt);
+        FitPrompt(w);
+    }
     if (w.result->text() != s.result)
         w.result->setText(s.result);
     w.result->setVisible(s.resultVisible);
@@ -674,7 +719,7 @@ void TFTornavel::RenderPanel(int n)
         }
         if (w.list->currentIndex() != s.listIndex)
             w.list->setCurrentIndex(s.listIndex);
-        w.list->move(s.listLeft, s.listTop);
+        w.list->move(s.listLeft + w.fieldShift, s.listTop);
         w.list->setVisible(s.listVisible);
     }
 

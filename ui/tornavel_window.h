@@ -3,6 +3,7 @@
 #include "core/history.h"
 #include "core/options.h"
 #include "core/state.h"
+#include "core/view_texts.h"
 #include "platform/settings.h"
 
 #include <QImage>
@@ -43,9 +44,19 @@ public:
                QWidget* parent = nullptr);
     ~TFTornavel() override;
 
-    // Runs one engine operation: an engine error is shown in the error box, then the
-    // window shows the new state and the keyboard goes back to PanelListe.
-    void Dispatch(const std::function<void()>& operation);
+    // What an operation needs from the engine before it may run.
+    enum class Needs {
+        Nothing,
+        // A calculator on the stack: the keys of the keypad and of the panels, typed
+        // keys, lists and radio buttons act on the calculator on screen.
+        Calculator,
+    };
+    enum class Outcome { Done, Skipped, Failed };
+
+    // The one way from the window into the engine. Runs one engine operation (or skips
+    // it when the engine lacks what it needs): an engine error is shown in the error
+    // box, then the window shows the new state and the keyboard goes back to PanelListe.
+    Outcome Dispatch(const std::function<void()>& operation, Needs needs = Needs::Nothing);
     // Shows the engine's state.
     void Render();
 
@@ -76,8 +87,11 @@ private:
         QPushButton* ok = nullptr;
         QPushButton* memory = nullptr;
         std::vector<QRadioButton*> radios;
+        // How far the result field and the list moved right for a long prompt.
+        int fieldShift = 0;
     };
 
+    QString Text(LayoutString id) const;
     void BuildMenuBar();
     void BuildMenus();
     void BuildPanel(int number);
@@ -92,6 +106,7 @@ private:
                         std::function<void()> operation);
     void PopUp(QMenu* menu, QWidget* button);
     void RenderPanel(int number);
+    void FitPrompt(PanelWidgets& w);
     void RenderMenus();
     void LoadPicture();
 

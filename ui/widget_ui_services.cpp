@@ -6,6 +6,7 @@
 #include "ui/dialogs/lcalculettes.h"
 #include "ui/dialogs/messages.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/tornavel_window.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
 
@@ -31,14 +32,24 @@ TFMessages* WidgetUiServices::Messages()
     return messages_;
 }
 
+void WidgetUiServices::ShowStateBeforeModal()
+{
+    // The engine changes its state first and asks for the modal window next; the window
+    // would otherwise show that state only once the modal window is closed.
+    if (auto* window = qobject_cast<TFTornavel*>(mainWindow_.data()))
+        window->Render();
+}
+
 void WidgetUiServices::ShowMessageForm(const QString& text, int lines)
 {
+    ShowStateBeforeModal();
     const QRect frame = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
     Messages()->ShowMessage(text, lines, frame);
 }
 
 void WidgetUiServices::MessageBox(const QString& text, const QString& caption, BoxIcon icon)
 {
+    ShowStateBeforeModal();
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     switch (icon) {
     case BoxIcon::Error: qtIcon = QMessageBox::Critical; break;
@@ -52,6 +63,7 @@ void WidgetUiServices::MessageBox(const QString& text, const QString& caption, B
 
 bool WidgetUiServices::AskYesNo(const QString& text, const QString& caption)
 {
+    ShowStateBeforeModal();
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, mainWindow_);
     return box.exec() == QMessageBox::Yes;
 }
@@ -78,6 +90,7 @@ bool WidgetUiServices::IsNewerVersionListed(const QString&)
 
 void WidgetUiServices::ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow)
 {
+    ShowStateBeforeModal();
     TFOptions window(engine, mainWindow_);
     window.SetUnitRow(unitRow);
     window.SetDisplayRow(displayRow);
@@ -89,6 +102,7 @@ void WidgetUiServices::ShowUnitWindow(Engine& engine, int& unitRow, int& display
 
 void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption)
 {
+    ShowStateBeforeModal();
     TFLCalculettes window(list, mainWindow_);
     window.setWindowTitle(caption);
     PlaceBesideMainWindow(&window, mainWindow_);
@@ -97,6 +111,7 @@ void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, cons
 
 QString WidgetUiServices::ShowWindowBehaviourWindow(Engine& engine, bool resizable)
 {
+    ShowStateBeforeModal();
     TFOptionAffichage window(engine, mainWindow_);
     window.CheckButton(resizable);
     PlaceBesideMainWindow(&window, mainWindow_);

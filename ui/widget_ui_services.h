@@ -16,7 +16,8 @@ public:
     WidgetUiServices();
     ~WidgetUiServices() override;
 
-    // The main window, beside which modal windows are placed.
+    // The main window, beside which modal windows are placed. When it is the Tornavel
+    // window, it shows the engine's state before each modal window opens.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
     void ShowMessageForm(const QString& text, int lines) override;
@@ -44,6 +45,10 @@ public:
     QString SettingsFileName() override;
 
 private:
+    // Shows the main window's present state before a modal window opens over it: a
+    // refused input is already taken back behind the message.
+    void ShowStateBeforeModal();
+
     QPointer<QWidget> mainWindow_;
     // A child of the main window: when that window goes first, it takes the message
     // window with it and the pointer reads null.

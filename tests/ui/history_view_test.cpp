@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 
 using namespace tornavel;
 
@@ -157,4 +159,30 @@ TEST_F(OptionWindows, WindowBehaviourWindowHoldsTheChoiceOfItsButtons)
     EXPECT_EQ(window.BehaviourChoice(), QStringLiteral("O"));
     QTest::mouseClick(window.RdbtnNonRedim(), Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_EQ(window.BehaviourChoice(), QStringLiteral("N"));
+}
+
+// Every text of the secondary windows shows whole in the font on screen, above and
+// beside what follows it.
+TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
+{
+    TFOptionAffichage behaviour(engine);
+    const QLabel* explanation = behaviour.findChild<QLabel*>(QStringLiteral("Label"));
+    ASSERT_NE(explanation, nullptr);
+    EXPECT_GE(explanation->height(), explanation->heightForWidth(explanation->width()));
+    EXPECT_LT(explanation->mapTo(&behaviour, explanation->rect().bottomLeft()).y(),
+              behaviour.RdbtnRedim()->mapTo(&behaviour, QPoint(0, 0)).y());
+    EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
+
+    CalculatorListWindow list(engine, CalculatorListWindow::ChooseFavourites);
+    TFLCalculettes window(list);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* scroller = window.findChild<QScrollArea*>();
+    ASSERT_NE(scroller, nullptr);
+    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+        const QCheckBox* box = window.Box(b);
+        EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+        EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
+    }
+    EXPECT_LE(scroller->geometry().right(), window.width());
 }

@@ -7,133 +7,65 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QPointer>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
 
-#include <algorithm>
-#include <iostream>
 #include <memory>
-#include <vector>
-
-extern QElapsedTimer gSinceMain;
 
 using namespace tornavel;
 
 namespace {
 
-// Waits until a window has been painted once.
-class PaintWatch : public QObject {
+using MainWindow = tornavel::testing::WindowFixture<FakeUi>;
+using MainWindowOnTheDesktop = tornavel::testing::WindowFixture<WidgetUiServices>;
+
+// The calculator panels built so far, by name.
+QStringList BuiltPanels(const QWidget* window)
+{
+    QStringList names;
+    for (const QWidget* child : window->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^PCalculette\\d+$"))))
+        names << child->objectName();
+    return names;
+}
+
+// Notes which panels exist when the window receives its first paint.
+class FirstPaintWatch : public QObject {
 public:
-    explicit PaintWatch(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
-    ~PaintWatch() override { qApp->removeEventFilter(this); }
-    bool seen = false;
+    explicit FirstPaintWatch(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~FirstPaintWatch() override { qApp->removeEventFilter(this); }
     bool painted = false;
-    qint64 paintedAt = 0;  // since the start of main(), first frame complete
+    QStringList panelsAtFirstPaint;
+    bool menusAtFirstPaint = false;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!seen && event->type() == QEvent::Paint && watched->isWidgetType()
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType()
             && static_cast<QWidget*>(watched)->window() == window_) {
-            // The whole frame is painted in one go: note the time once it is done,
-            // before anything the window itself queued from its paint.
-            seen = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    paintedAt = gSinceMain.nsecsElapsed();
-                    painted = true;
-                },
-                Qt::QueuedConnection);
+            painted = true;
+            panelsAtFirstPaint = BuiltPanels(window_);
+            menusAtFirstPaint = window_->findChild<QMenu*>() != nullptr;
         }
         return false;
-    }
-    void Wait()
-    {
-        QElapsedTimer limit;
-        limit.start();
-        while (!painted && limit.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
 
 private:
     QWidget* window_;
 };
 
-using MainWindow = tornavel::testing::WindowFixture<FakeUi>;
-
 } // namespace
 
-// Start-up is timed in fresh processes of this test program: from the start of main()
-// to the first paint of the first window, once for a bare window with one label and
-// once for the main window.
-TEST(StartupProbe, BareWindow)
+// Start-up stays light because the window builds only what its first paint shows.
+TEST_F(MainWindow, BuildsOnlyThePanelOnScreenBeforeItsFirstPaintAndTheRestAfter)
 {
-    if (qEnvironmentVariableIsEmpty("TORNAVEL_STARTUP_PROBE"))
-        GTEST_SKIP() << "run by the start-up timing test";
-    QWidget w;
-    QLabel label(QStringLiteral("Tornavel"), &w);
-    w.resize(296, 400);
-    PaintWatch watch(&w);
-    w.show();
-    watch.Wait();
-    std::cout << "startup-ns=" << watch.paintedAt << std::endl;
-}
-
-TEST(StartupProbe, MainWindow)
-{
-    if (qEnvironmentVariableIsEmpty("TORNAVEL_STARTUP_PROBE"))
-        GTEST_SKIP() << "run by the start-up timing test";
-    QTemporaryDir dir;
-    StringTable strings;
-    FakeUi ui;
-    Engine engine(strings, ui, QStringLiteral(","));
-    engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-    engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
-    TFTornavel w(engine, dir.filePath(QStringLiteral("tornavel.ini")), QStringLiteral(","));
-    PaintWatch watch(&w);
-    w.show();
-    watch.Wait();
-    std::cout << "startup-ns=" << watch.paintedAt << std::endl;
-}
-
-TEST(Startup, MainWindowAppearsWithinHalfAgainTheTimeOfABareWindow)
-{
-    auto probe = [](const char* test) {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TORNAVEL_STARTUP_PROBE"), QStringLiteral("1"));
-        if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=StartupProbe.") + QLatin1String(test)});
-        child.waitForFinished(30000);
-        const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
-        const qsizetype at = out.indexOf(QStringLiteral("startup-ns="));
-        const qint64 ns = at < 0 ? 0 : out.mid(at + 11).section(QLatin1Char('\n'), 0, 0).trimmed().toLongLong();
-        EXPECT_GT(ns, 0) << out.toStdString();
-        return ns;
-    };
-#ifdef TORNAVEL_SANITIZE_BUILD
-    GTEST_SKIP() << "timings of an instrumented build mean nothing";
-#endif
-    // Interleaved runs; more rounds only when a busy machine disturbed the first ones.
-    std::vector<qint64> bare, main;
-    for (int round = 0; round < 3; ++round) {
-        for (int i = 0; i < 5; ++i) {
-            bare.push_back(probe("BareWindow"));
-            main.push_back(probe("MainWindow"));
-        }
-        if (*std::min_element(main.begin(), main.end()) <= 1.5 * *std::min_element(bare.begin(), bare.end()))
-            break;
-    }
-    // The quickest run of each is the one least disturbed by the rest of the machine.
-    const double bareMs = static_cast<double>(*std::min_element(bare.begin(), bare.end())) * 1e-6;
-    const double mainMs = static_cast<double>(*std::min_element(main.begin(), main.end())) * 1e-6;
-    std::cout << "[ timing   ] first paint after start (best run): bare window " << bareMs
-              << " ms, main window " << mainMs << " ms, ratio " << mainMs / bareMs << std::endl;
-    EXPECT_LE(mainMs, 1.5 * bareMs);
+    Build();
+    FirstPaintWatch watch(window.get());
+    Show();
+    ASSERT_TRUE(watch.painted);
+    EXPECT_EQ(watch.panelsAtFirstPaint, QStringList{QStringLiteral("PCalculette0")});
+    EXPECT_FALSE(watch.menusAtFirstPaint);
+    EXPECT_EQ(BuiltPanels(window.get()).size(), CalculatorCount);
+    EXPECT_NE(window->findChild<QMenu*>(QStringLiteral("PopupMCalculettes")), nullptr);
 }
 
 TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
@@ -156,7 +88,9 @@ TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
                              "PCalculatriceSin", "PCalculatriceCos", "PCalculatriceTan", "PCalculatriceInv",
                              "PCalculatricePi", "PCalculatricePuis", "PCalculatriceInvSigne", "PCalcul39",
                              "POk39", "PMR39", "POperateurs39", "Fond39", "EdtFormule39"})
-        Find(QString::fromLatin1(name));
+        EXPECT_NE(window->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    // A missing widget fails the one test that reaches for it.
+    EXPECT_THROW(Find(QStringLiteral("NoSuchWidget")), tornavel::testing::MissingWidget);
     EXPECT_EQ(Find<QPushButton>(QStringLiteral("btnAide"))->text(), QStringLiteral("?"));
     // Only PanelListe takes the keyboard focus.
     for (QPushButton* button : window->findChildren<QPushButton*>())
@@ -346,24 +280,40 @@ TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
 {
     TFMessages messages;
     const QRect main(100, 50, 300, 430);
-    messages.Prepare(QStringLiteral("Erreur de saisie : Valeur non valide !"), 1, main);
+    // Every line of the text shows whole, above the button, in the window.
+    auto textFits = [&messages] {
+        const QLabel* label = messages.Label();
+        const QRect text(label->pos(), label->fontMetrics().size(0, label->text()));
+        return QRect(QPoint(0, 0), messages.size()).contains(text) && text.bottom() < messages.OkButton()->y();
+    };
+    messages.Prepare(QStringLiteral("Ok"), 1, main);
     EXPECT_EQ(messages.size(), QSize(218, 63));
     EXPECT_EQ(messages.OkButton()->y(), 26);
     EXPECT_EQ(messages.pos(), QPoint(141, 150));
     EXPECT_EQ(messages.OkButton()->text(), QStringLiteral("Ok"));
     EXPECT_TRUE(messages.windowFlags().testFlag(Qt::FramelessWindowHint));
 
-    bool closed = false;
+    messages.Prepare(QStringLiteral("Erreur de saisie : Valeur non valide !"), 1, main);
+    EXPECT_TRUE(textFits());
+    EXPECT_GE(messages.height(), 63);
+    // Still centred on the main window, and so is the button in it.
+    EXPECT_EQ(messages.x() + messages.width() / 2, 100 + 300 / 2);
+    EXPECT_EQ(messages.OkButton()->x() + messages.OkButton()->width() / 2, messages.width() / 2);
+
     QTimer::singleShot(0, &messages, [&] {
         QTest::keyClick(&messages, Qt::Key_Return);
+        // Still open after Enter: close it another way so that the test goes on and fails.
+        if (messages.isVisible())
+            messages.reject();
     });
     messages.ShowMessage(u"Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"_qs, 2,
                          main);
-    closed = true;
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(messages.height(), 75);
-    EXPECT_EQ(messages.OkButton()->y(), 38);
-    EXPECT_EQ(messages.Label()->text().count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(messages.result(), QDialog::Accepted);
+    EXPECT_FALSE(messages.isVisible());
+    EXPECT_TRUE(textFits());
+    // One line more than the first: 12 pixels lower, or more for a taller font.
+    EXPECT_GE(messages.height(), 75);
+    EXPECT_EQ(messages.height() - messages.OkButton()->y(), 63 - 26);
 }
 
 TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
@@ -434,4 +384,128 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
     // The window goes first, then the engine with its records: nothing is touched.
     window.reset();
     engine.reset();
+}
+
+// One key press that ends in an error runs its key once and shows one box, though the
+// key travels from the focused panel up through its parents.
+TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
+{
+    Start();
+    int computed = 0;
+    engine->calculatorKeys[7].compute = [&computed](Engine&) {
+        ++computed;
+        throw CalcError(u"Division par zéro en virgule flottante"_qs);
+    };
+    struct Press {
+        int calculator;
+        QString keys;
+        int runs;  // of the replaced compute key
+    };
+    const Press presses[] = {{0, QStringLiteral("5/0\r"), 0}, {0, QStringLiteral("5/0="), 0},
+                             {7, QStringLiteral("\r"), 1}, {7, QStringLiteral("="), 1}};
+    for (const Press& press : presses) {
+        Open(press.calculator);
+        ui.boxes.clear();
+        computed = 0;
+        for (const QChar key : press.keys) {
+            if (key == QLatin1Char('\r'))
+                QTest::keyClick(Keyboard(), Qt::Key_Return);
+            else
+                QTest::keyClicks(Keyboard(), QString(key));
+        }
+        EXPECT_EQ(ui.boxes.size(), 1) << press.keys.toStdString();
+        EXPECT_EQ(computed, press.runs) << press.keys.toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), Keyboard());
+    }
+}
+
+// Calculator keys reach the engine only while it has a calculator on its stack.
+TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
+{
+    Start();
+    Open(9);
+    int ran = 0;
+    engine->calculatorKeys[9].compute = [&ran](Engine&) { ++ran; };
+    engine->calculatorKeys[9].nextTerm = [&ran](Engine&) { ++ran; };
+    engine->CalculatorStack.clear();
+    for (const char* name : {"PCalcul9", "PEt9", "PMR9", "POk9", "PCalculatrice7", "PCalculatriceVirgule",
+                             "CalculatriceCE", "CalculatriceC"})
+        Click(QString::fromLatin1(name));
+    QTest::keyClicks(Keyboard(), QStringLiteral("12&3="));
+    QTest::keyClick(Keyboard(), Qt::Key_Return);
+    QTest::keyClick(Keyboard(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ran, 0);
+    EXPECT_TRUE(ui.boxes.isEmpty());
+    EXPECT_TRUE(engine->CalculatorStack.empty());
+    // A calculator chosen in the menu brings the keys back.
+    Open(9);
+    Click(QStringLiteral("PEt9"));
+    EXPECT_EQ(ran, 1);
+}
+
+// A refused input is already taken back when its message shows over the window.
+TEST_F(MainWindowOnTheDesktop, ARefusedInputIsTakenBackBeforeItsMessageShows)
+{
+    Start();
+    Open(9);
+    QTest::keyClicks(Keyboard(), QStringLiteral("12&12"));
+    bool messageShown = false;
+    QString shownResult;
+    QString shownFormula;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* message = qobject_cast<TFMessages*>(QApplication::activeModalWidget());
+        messageShown = message != nullptr;
+        shownResult = window->findChild<QLineEdit*>(QStringLiteral("EdtCalculetteRes9"))->text();
+        shownFormula = window->findChild<QPlainTextEdit*>(QStringLiteral("EdtFormule9"))->toPlainText();
+        if (message)
+            message->accept();
+    });
+    QTest::keyClicks(Keyboard(), QStringLiteral("&"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messageShown);
+    EXPECT_EQ(shownFormula, QStringLiteral("12&"));
+    EXPECT_EQ(shownResult, QStringLiteral("0"));
+}
+
+// Every prompt, with the longest unit suffixes, shows on one line beside its field,
+// both within the panel.
+TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
+{
+    Start();
+    ui.chosenUnitRow = 0;     // millimetres
+    ui.chosenDisplayRow = 1;  // units always shown
+    Find<QAction>(QStringLiteral("UniteMesure"))->trigger();
+    ASSERT_EQ(engine->options.UnitScaleCode, 1);
+    for (int n = 1; n < 39; ++n) {
+        Open(n);
+        auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));
+        auto* result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n));
+        auto* list = window->findChild<QComboBox*>(QStringLiteral("ListBox%1").arg(n));
+        // Each input in turn, then C back to the first.
+        for (int step = 0; step < 6; ++step) {
+            const std::string at = prompt->text().toStdString() + " on " + std::to_string(n);
+            EXPECT_FALSE(prompt->wordWrap()) << at;
+            EXPECT_GE(prompt->width(), prompt->sizeHint().width()) << at;
+            EXPECT_LT(prompt->geometry().right(), result->x()) << at;
+            EXPECT_LE(result->geometry().right(), prompt->parentWidget()->width()) << at;
+            if (list) {
+                EXPECT_LT(prompt->geometry().right(), list->x()) << at;
+                EXPECT_LE(list->geometry().right(), prompt->parentWidget()->width()) << at;
+            }
+            if (step == 4)
+                QTest::keyClick(Keyboard(), Qt::Key_Escape);
+            else
+                QTest::keyClicks(Keyboard(), QStringLiteral("2&"));
+        }
+    }
+}
+
+// The windows' own texts are all in the program's table.
+TEST(LayoutTexts, AreAllInTheProgramsOwnTable)
+{
+    StringTable strings;
+    for (int id = static_cast<int>(LayoutString::First); id < static_cast<int>(LayoutString::End); ++id) {
+        EXPECT_TRUE(strings.OwnHas(id)) << id;
+        EXPECT_FALSE(LayoutText(strings, static_cast<LayoutString>(id)).isEmpty()) << id;
+    }
 }

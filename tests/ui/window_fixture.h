@@ -23,8 +23,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace tornavel::testing {
+
+// Thrown when a widget the test reaches for is missing: the test fails there, with the
+// name, and the other tests go on (a null pointer would end the whole test program).
+struct MissingWidget : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 template <typename Ui = FakeUi>
 struct WindowFixture : ::testing::Test {
@@ -56,6 +63,8 @@ struct WindowFixture : ::testing::Test {
         }
         engine->ProgramDirectory = dir.path() + QLatin1Char('/');
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
+        if constexpr (requires { ui.SetMainWindow(window.get()); })
+            ui.SetMainWindow(window.get());
     }
 
     // Shows the window and waits until the panels not on screen, built right after the
@@ -81,8 +90,9 @@ struct WindowFixture : ::testing::Test {
     template <typename T = QWidget>
     T* Find(const QString& name) const
     {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        T* found = window ? window->findChild<T*>(name) : nullptr;
+        if (!found)
+            throw MissingWidget("no widget named " + name.toStdString());
         return found;
     }
     QString Result(int n) const { return Find<QLineEdit>(QStringLiteral("EdtCalculetteRes%1").arg(n))->text(); }

@@ -1,12 +1,15 @@
 #include "ui/dialogs/foptionaffichage.h"
 
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace tornavel {
 
@@ -15,37 +18,41 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
 {
     setObjectName(QStringLiteral("FOptionAffichage"));
     setModal(true);
-    setFixedSize(304, 235);
-    setWindowTitle(engine.Str(339));
+    setWindowTitle(engine.Str(text::BehaviourWindowCaption));
 
     auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(10, 5, 284, 180);
 
-    label_ = new QLabel(engine.Str(340, 600), group);
+    label_ = new QLabel(engine.Str(text::BehaviourExplanation, text::BehaviourExplanationBuffer), group);
     label_->setObjectName(QStringLiteral("Label"));
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label_->setGeometry(5, 10, 275, 127);
+    // The explanation shows whole: in a font whose lines need more than the usual 127
+    // pixels, the window grows and what lies under the text moves down.
+    const int textHeight = std::max(127, label_->heightForWidth(275));
+    const int below = textHeight - 127;
+    label_->setGeometry(5, 10, 275, textHeight);
+    group->setGeometry(10, 5, 284, 180 + below);
+    setFixedSize(304, 235 + below);
 
-    redim_ = new QRadioButton(QStringLiteral("Fenêtre redimentionnable"), group);
+    redim_ = new QRadioButton(OwnLayoutText(engine.strings, text::ResizableWindowButton), group);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));
-    redim_->setGeometry(4, 139, 270, 17);
-    nonRedim_ = new QRadioButton(QStringLiteral("Fenêtre non redimentionnable"), group);
+    redim_->setGeometry(4, 139 + below, 270, 17);
+    nonRedim_ = new QRadioButton(OwnLayoutText(engine.strings, text::FixedWindowButton), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
-    nonRedim_->setGeometry(4, 158, 270, 17);
+    nonRedim_->setGeometry(4, 158 + below, 270, 17);
     connect(redim_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            choice_ = QStringLiteral("O");
+            choice_ = WindowBehaviourCode(true);
     });
     connect(nonRedim_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            choice_ = QStringLiteral("N");
+            choice_ = WindowBehaviourCode(false);
     });
 
-    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_ = new QPushButton(LayoutText(engine.strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
-    btnOk_->setGeometry(112, 197, 80, 25);
+    btnOk_->setGeometry(112, 197 + below, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -55,7 +62,7 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
 void TFOptionAffichage::CheckButton(bool resizable)
 {
     (resizable ? redim_ : nonRedim_)->setChecked(true);
-    choice_ = resizable ? QStringLiteral("O") : QStringLiteral("N");
+    choice_ = WindowBehaviourCode(resizable);
 }
 
 } // namespace tornavel

@@ -1,6 +1,7 @@
 #include "ui/dialogs/foptions.h"
 
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QButtonGroup>
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <iterator>
 
 namespace tornavel {
 
@@ -47,14 +50,14 @@ TFOptions::TFOptions(Engine& engine, QWidget* parent)
     rgUnites_ = new QGroupBox(this);
     rgUnites_->setObjectName(QStringLiteral("RgUnites"));
     rgUnites_->setGeometry(10, 5, 254, 124);
-    unitButtons_ = AddRows(rgUnites_, 4);
+    unitButtons_ = AddRows(rgUnites_, static_cast<int>(std::size(text::UnitRows)));
 
     rgAffUnite_ = new QGroupBox(this);
     rgAffUnite_->setObjectName(QStringLiteral("RgAffUnite"));
     rgAffUnite_->setGeometry(10, 134, 254, 73);
-    displayButtons_ = AddRows(rgAffUnite_, 2);
+    displayButtons_ = AddRows(rgAffUnite_, static_cast<int>(std::size(text::UnitDisplayRows)));
 
-    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_ = new QPushButton(LayoutText(engine_.strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 218, 80, 25);
     btnOk_->setDefault(true);
@@ -66,14 +69,13 @@ TFOptions::TFOptions(Engine& engine, QWidget* parent)
 
 void TFOptions::LoadCaptions()
 {
-    setWindowTitle(engine_.Str(120));
-    rgUnites_->setTitle(engine_.Str(197));
-    const int unitIds[] = {198, 199, 291, 292};
-    for (int i = 0; i < 4; ++i)
-        unitButtons_->button(i)->setText(engine_.Str(unitIds[i]));
-    rgAffUnite_->setTitle(engine_.Str(293));
-    displayButtons_->button(0)->setText(engine_.Str(294));
-    displayButtons_->button(1)->setText(engine_.Str(295));
+    setWindowTitle(engine_.Str(text::UnitWindowCaption));
+    rgUnites_->setTitle(engine_.Str(text::UnitGroupTitle));
+    for (int i = 0; i < static_cast<int>(std::size(text::UnitRows)); ++i)
+        unitButtons_->button(i)->setText(engine_.Str(text::UnitRows[i]));
+    rgAffUnite_->setTitle(engine_.Str(text::UnitDisplayGroupTitle));
+    for (int i = 0; i < static_cast<int>(std::size(text::UnitDisplayRows)); ++i)
+        displayButtons_->button(i)->setText(engine_.Str(text::UnitDisplayRows[i]));
 }
 
 void TFOptions::SetUnitRow(int row) { SelectRow(unitButtons_, row); }

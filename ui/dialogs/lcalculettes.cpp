@@ -2,6 +2,7 @@
 
 #include "core/calculator_list.h"
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QCheckBox>
@@ -10,7 +11,13 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace tornavel {
+
+namespace {
+constexpr int kBoxWidth = 250;
+} // namespace
 
 TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     // No system menu, minimise or maximise box: OK is the way out.
@@ -29,12 +36,13 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     boxHolder_->setFixedSize(260, 20 * CalculatorListWindow::BoxCount);
     scrollBox_->setWidget(boxHolder_);
 
-    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_ = new QPushButton(LayoutText(list_.engine().strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOK"));
     btnOk_->setGeometry(110, 363, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFLCalculettes::BtnOKClick);
 
+    FitBoxes();
     // The list's engine owns the texts and the background picture.
     SetSecondaryWindowBackground(this, list_.engine(), "FondListeCalc");
 }
@@ -53,12 +61,28 @@ void TFLCalculettes::FormActivate()
         delete boxes_[static_cast<size_t>(b)];
         auto* box = new QCheckBox(list_.BoxCaption(b), boxHolder_);
         box->setObjectName(QString::fromLatin1("CbCalculette%1").arg(b));
-        box->setGeometry(2, 20 * b, 250, 17);
+        box->setGeometry(2, 20 * b, boxWidth_, 17);
         box->setChecked(list_.IsChecked(b));
         connect(box, &QCheckBox::clicked, this, [this, b] { BoxClick(b); });
         box->show();
         boxes_[static_cast<size_t>(b)] = box;
     }
+}
+
+void TFLCalculettes::FitBoxes()
+{
+    // Every calculator name shows whole: when the font needs more than the usual
+    // 250 pixels for the longest, the boxes, the list and the window widen together.
+    QCheckBox probe;
+    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+        probe.setText(list_.BoxCaption(b));
+        boxWidth_ = std::max(boxWidth_, probe.sizeHint().width());
+    }
+    const int wider = boxWidth_ - kBoxWidth;
+    boxHolder_->setFixedWidth(260 + wider);
+    scrollBox_->resize(280 + wider, scrollBox_->height());
+    setFixedSize(301 + wider, height());
+    btnOk_->move((width() - btnOk_->width()) / 2, btnOk_->y());
 }
 
 void TFLCalculettes::BoxClick(int b)

@@ -37,11 +37,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Widens the boxes and the window for the longest caption in the font on screen.
+    void FitBoxes();
     void BoxClick(int box);
 
     CalculatorListWindow& list_;
     QScrollArea* scrollBox_ = nullptr;
     QWidget* boxHolder_ = nullptr;
+    int boxWidth_ = 250;  // of each box, wider for a long caption
     std::array<QCheckBox*, CalculatorListWindow::BoxCount> boxes_{};
     QPushButton* btnOk_ = nullptr;
     bool closing_ = false;

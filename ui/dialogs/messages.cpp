@@ -6,7 +6,17 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tornavel {
+
+namespace {
+
+constexpr int kLabelLeft = 7;
+constexpr int kLabelTop = 8;
+constexpr int kTextGap = 2;  // between the text and the button
+
+} // namespace
 
 TFMessages::TFMessages(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -17,8 +27,7 @@ TFMessages::TFMessages(QWidget* parent)
 
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("LMessages"));
-    label_->move(7, 8);
-    label_->setFixedWidth(204);
+    label_->move(kLabelLeft, kLabelTop);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ok_ = new QPushButton(QStringLiteral("Ok"), this);
@@ -35,12 +44,18 @@ void TFMessages::Prepare(const QString& text, int lines, const QRect& mainFrame)
 {
     const MessageFormGeometry g = MessageFormLayout(mainFrame.left(), mainFrame.top(), mainFrame.width(), lines);
     label_->setText(text);
-    // The label grows with its text; the window does not look at it.
-    label_->adjustSize();
-    label_->setFixedWidth(204);
-    ok_->move(89, g.buttonTop);
-    setFixedSize(g.width, g.height);
-    move(g.left, g.top);
+    // The text keeps its own lines; the window is as wide as the longest of them needs
+    // in the font on screen, and never narrower than its usual width, centred on the
+    // main window all the same.
+    const QSize textSize = label_->sizeHint();
+    const int width = std::max(g.width, kLabelLeft + textSize.width() + kLabelLeft);
+    label_->setFixedSize(width - 2 * kLabelLeft, textSize.height());
+    // The window grows 12 pixels per line beyond the first; a font whose lines are
+    // taller than that moves the button further down rather than over the text.
+    const int below = std::max(0, kLabelTop + textSize.height() + kTextGap - g.buttonTop);
+    ok_->move((width - ok_->width()) / 2, g.buttonTop + below);
+    setFixedSize(width, g.height + below);
+    move(g.left - (width - g.width) / 2, g.top);
 }
 
 void TFMessages::ShowMessage(const QString& text, int lines, const QRect& mainFrame)

@@ -8,8 +8,8 @@ class QPushButton;
 namespace tornavel {
 
 // The message window: no title bar, one label and "Ok", grown by 12 pixels per line
-// beyond the first. Enter presses "Ok". It does not measure its text: a line count
-// smaller than the text's lines leaves the last lines under the button.
+// beyond the first. Enter presses "Ok". Its text always fits: the window widens for a
+// long line, and grows further when the font's lines are taller than 12 pixels.
 class TFMessages : public QDialog {
     Q_OBJECT
 

@@ -1,0 +1,116 @@
+// Start-up probe for tools/bench-startup: starts one window, either a bare Qt window
+// with one label or the Tornavel main window, and prints, once its first frame is
+// painted, the time since main() began and the resident memory of the process.
+//
+//   bench_startup_probe bare|main
+//   -> first-paint-ns=<nanoseconds> rss-kib=<kibibytes>
+
+#include "core/engine.h"
+#include "core/layout.h"
+#include "core/strings.h"
+#include "ui/tornavel_window.h"
+#include "ui/widget_ui_services.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Resident set size of this process, from /proc/self/status (0 when unreadable).
+long long ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+// Reports the first paint of one window, after the whole frame is done.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* window, const QElapsedTimer& sinceMain) : window_(window), sinceMain_(sinceMain)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == window_) {
+            seen_ = true;
+            // Queued: runs once every widget of this frame has painted, before what the
+            // window itself queued from its paint.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    std::printf("first-paint-ns=%lld rss-kib=%lld\n",
+                                static_cast<long long>(sinceMain_.nsecsElapsed()), ResidentKiB());
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    const QElapsedTimer& sinceMain_;
+    bool seen_ = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    const bool tornavel = argc > 1 && std::strcmp(argv[1], "main") == 0;
+    if (!bare && !tornavel) {
+        std::fprintf(stderr, "usage: %s bare|main\n", argv[0]);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    using namespace tornavel;
+    // The main window keeps its state files out of the current directory.
+    QTemporaryDir dir;
+    StringTable strings;
+    WidgetUiServices ui;
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        auto* label = new QLabel(QStringLiteral("Tornavel"), window.get());
+        label->move(10, 10);
+        window->resize(MainClientWidth, MainClientHeight);
+    } else {
+        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
+        engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),
+                                                        QStringLiteral(","));
+        ui.SetMainWindow(mainWindow.get());
+        window = std::move(mainWindow);
+    }
+    FirstPaint watch(window.get(), sinceMain);
+    window->show();
+    // Never wait for ever: a window that is not painted reports nothing.
+    QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(1); });
+    const int status = app.exec();
+    window.reset();
+    return status;
+}
