@@ -64,7 +64,7 @@ TEST(StringTable, HoldsEveryNumberTheCodeReads)
 {
     StringTable t;
     const QRegularExpression call(QStringLiteral(R"(\b(?:Str|OwnStr)\((\d+))"));
-    for (const char* dir : {"core", "calculators", "dialogs", "chooser", "platform"}) {
+    for (const char* dir : {"core", "calculators", "ui", "chooser", "platform"}) {
         QDirIterator it(QStringLiteral(TORNAVEL_SOURCE_DIR "/") + QLatin1String(dir),
                         {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                         QDirIterator::Subdirectories);
