@@ -1,4 +1,5 @@
 #include "platform/inifile.h"
+#include "tests/support/file_system.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -132,6 +133,30 @@ TEST_F(IniFileTest, WriteReportsFailureAndLeavesTheFileAlone)
     EXPECT_FALSE(ini.WriteString(kSection, kKey, QString(u'\u03A9'))); // not in Windows-1252
     EXPECT_FALSE(ini.WriteString("", kKey, "O"));
     EXPECT_EQ(Contents(path), before);
+}
+
+TEST_F(IniFileTest, AnEditorsByteOrderMarkIsSkippedAndKept)
+{
+    const QString path = WriteFile("\xEF\xBB\xBF[Comportement fenetre]\r\nRedimensionnable=N\r\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString(kSection, kKey, "O"), "N");
+    ASSERT_TRUE(ini.WriteString(kSection, kKey, "O"));
+    EXPECT_EQ(Contents(path), "\xEF\xBB\xBF[Comportement fenetre]\r\nRedimensionnable=O\r\n");
+}
+
+TEST_F(IniFileTest, SomethingElseThanAFileReadsAsMissingAndStays)
+{
+    for (const testing::Special kind : testing::kSpecials) {
+        SCOPED_TRACE(testing::NameOf(kind));
+        const QString path = PathOf(testing::NameOf(kind));
+        testing::MakeSpecial(path, kind);
+        testing::FifoWatchdog watchdog(path);
+        EXPECT_EQ(IniFile(path).ReadString(kSection, kKey, "O"), "O");
+        watchdog.Stop();
+        EXPECT_FALSE(watchdog.fired) << "the read waited for a writer";
+        EXPECT_FALSE(IniFile(path).WriteString(kSection, kKey, "N"));
+        EXPECT_TRUE(testing::StillSpecial(path, kind));
+    }
 }
 
 } // namespace
