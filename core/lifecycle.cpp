@@ -14,7 +14,7 @@ namespace {
 
 // The label of the message window does not wrap its text: a message is laid out in
 // lines of at most this many characters.
-constexpr qsizetype kMessageLineLength = 34;
+constexpr qsizetype kMessageLineLength = 28;
 
 // Splits a word longer than a line after its last "/" that fits, else at the limit.
 QStringList SplitLongWord(QString word)

@@ -112,7 +112,7 @@ TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
         const QStringList lines = messages[k].split(u'\n');
         EXPECT_EQ(session.ui.messageLines[k], lines.size());
         for (const QString& line : lines)
-            EXPECT_LE(line.size(), 34) << line.toStdString();
+            EXPECT_LE(line.size(), 28) << line.toStdString();
     }
 }
 
