@@ -2,6 +2,7 @@
 
 #include "core/history_file.h"
 #include "ui/session_end.h"
+#include "tests/support/file_system.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QProcess>
@@ -14,12 +15,6 @@
 using namespace tornavel;
 
 namespace {
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // True once the process catches SIGTERM, read from the kernel's view of it.
 bool CatchesSigterm(qint64 pid)
@@ -35,6 +30,7 @@ bool CatchesSigterm(qint64 pid)
 }
 
 using SessionEnd = tornavel::testing::WindowFixture<>;
+using tornavel::testing::Contents;
 
 } // namespace
 
@@ -68,10 +64,7 @@ TEST(SessionEndOfTheProgram, SigtermEndsTornavelNormallyWithItsHistorySaved)
     history.LastHistoryIndex = 0;
     // A tail cut short: the program drops it when it writes the history back.
     const QByteArray canonical = EncodeHistory(history);
-    QFile file(dir.filePath(QStringLiteral("CLS.dat")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(canonical + QByteArray(100, '\0'));
-    file.close();
+    tornavel::testing::Write(dir.filePath(QStringLiteral("CLS.dat")), canonical + QByteArray(100, '\0'));
 
     QProcess tornavel;
     tornavel.setWorkingDirectory(dir.path());
