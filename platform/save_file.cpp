@@ -85,6 +85,32 @@ void RemoveStaleTemporaries(const QString& path)
     }
 }
 
+// Writes, flushes, syncs and commits, and cancels at the first failure.
+bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason)
+{
+    // QSaveFile::write() only fills a buffer, and commit() reports success even when
+    // the flush of that buffer failed: each step is checked here instead.
+    const auto cancel = [&](int error) {
+        const QFileDevice::FileError kind = file.error();
+        file.cancelWriting();
+        return Fail(reason, ReasonOf(error, kind));
+    };
+    errno = 0;
+    if (file.write(bytes) != bytes.size())
+        return cancel(errno);
+    errno = 0;
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return cancel(errno);
+    // A file system may report a lack of space or a disk fault only at the sync.
+    const int handle = file.handle();
+    if (handle >= 0 && ::fsync(handle) != 0 && errno != EINVAL && errno != ENOTSUP)
+        return cancel(errno);
+    errno = 0;
+    if (!file.commit())
+        return Fail(reason, ReasonOf(errno, file.error()));
+    return true;
+}
+
 } // namespace
 
 FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes)
@@ -131,31 +157,6 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
 QString UnreadableFileKeptReason()
 {
     return QStringLiteral("le fichier existant n'a pas pu être lu");
-}
-
-bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason)
-{
-    // QSaveFile::write() only fills a buffer, and commit() reports success even when
-    // the flush of that buffer failed: each step is checked here instead.
-    const auto cancel = [&](int error) {
-        const QFileDevice::FileError kind = file.error();
-        file.cancelWriting();
-        return Fail(reason, ReasonOf(error, kind));
-    };
-    errno = 0;
-    if (file.write(bytes) != bytes.size())
-        return cancel(errno);
-    errno = 0;
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return cancel(errno);
-    // A file system may report a lack of space or a disk fault only at the sync.
-    const int handle = file.handle();
-    if (handle >= 0 && ::fsync(handle) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return cancel(errno);
-    errno = 0;
-    if (!file.commit())
-        return Fail(reason, ReasonOf(errno, file.error()));
-    return true;
 }
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)

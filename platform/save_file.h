@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QSaveFile;
-
 namespace tornavel {
 
 // How a file of the program's own (state, settings, version list) was found.
@@ -33,9 +31,5 @@ QString UnreadableFileKeptReason();
 // False on failure, with `reason` (when given) a short French text of the cause, as
 // "le disque est plein".
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
-
-// The steps after `file` was opened: writes `bytes`, flushes, syncs and commits, and
-// cancels at the first failure. Apart so that a file failing on write can be handed in.
-bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason);
 
 } // namespace tornavel

@@ -4,6 +4,7 @@
 #include "core/engine.h"
 #include "core/history_file.h"
 #include "core/options_file.h"
+#include "platform/inifile.h"
 #include "platform/save_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
-#include <utility>
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -26,23 +26,7 @@ const QByteArray kHistory = [] {
     history.LastHistoryIndex = 0;
     return EncodeHistory(history);
 }();
-const QByteArray kOptions = [] {
-    Options options;
-    options.UnitScaleCode = 1000;
-    return EncodeOptions(options);
-}();
-
-// A message without the line breaks and blanks of its layout.
-QString Flat(QString text)
-{
-    return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}]")));
-}
-
-QString SaveFailure(const char* what, const QString& path, const QString& reason)
-{
-    return Flat(QStringLiteral("Impossible d'enregistrer %1 dans %2 : %3")
-                    .arg(QString::fromUtf8(what), QFileInfo(path).absoluteFilePath(), reason));
-}
+const QByteArray kOptions = EncodeOptions(Options{1000});
 
 struct Session {
     StringTable strings;
@@ -53,8 +37,8 @@ struct Session {
 
     explicit Session(const QString& directory)
     {
-        options = QDir(directory).filePath(QStringLiteral("Options.dat"));
-        history = QDir(directory).filePath(QStringLiteral("CLS.dat"));
+        options = directory + QStringLiteral("/Options.dat");
+        history = directory + QStringLiteral("/CLS.dat");
         engine.FormCreate(QStringLiteral("O"));
     }
     // A calculation and a change of unit, then the close.
@@ -65,7 +49,23 @@ struct Session {
         engine.options.OptionsChanged = true;
         engine.FormClose();
     }
+    // Message k, checked to fit the message window, without the blanks of its layout.
+    QString Message(int k) const
+    {
+        const QStringList lines = ui.messages.value(k).split(u'\n');
+        EXPECT_EQ(ui.messageLines.value(k), lines.size());
+        for (const QString& line : lines)
+            EXPECT_LE(line.size(), 28) << line.toStdString();
+        return lines.join(QString()).remove(QRegularExpression(QStringLiteral("[ \\x{00A0}]")));
+    }
 };
+
+QString SaveFailure(const char* what, const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossible d'enregistrer %1 dans %2 : %3")
+        .arg(QString::fromUtf8(what), QFileInfo(path).absoluteFilePath(), reason)
+        .remove(u' ');
+}
 
 } // namespace
 
@@ -83,40 +83,33 @@ TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
 
     EXPECT_EQ(Contents(session.options), kOptions);
     EXPECT_EQ(Contents(session.history), kHistory);
-    const QStringList& messages = session.ui.messages;
-    ASSERT_EQ(messages.size(), 2);
+    ASSERT_EQ(session.ui.messages.size(), 2);
     const QString full = QStringLiteral("le disque est plein");
-    EXPECT_EQ(Flat(messages[0]), SaveFailure("les options", session.options, full));
-    EXPECT_EQ(Flat(messages[1]), SaveFailure("l'historique des calculs", session.history, full));
-    // The message window does not wrap: the lines are laid out for it and counted.
-    for (int k = 0; k < messages.size(); ++k) {
-        const QStringList lines = messages[k].split(u'\n');
-        EXPECT_EQ(session.ui.messageLines[k], lines.size());
-        for (const QString& line : lines)
-            EXPECT_LE(line.size(), 28) << line.toStdString();
-    }
+    EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, full));
+    EXPECT_EQ(session.Message(1), SaveFailure("l'historique des calculs", session.history, full));
 }
 
 TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 {
     for (const bool options : {true, false}) {
-        for (const Special kind : kSpecials) {
-            SCOPED_TRACE(std::string(options ? "Options.dat" : "CLS.dat") + " as a " + NameOf(kind));
+        for (const int kind : kSpecials) {
+            SCOPED_TRACE(::testing::Message() << (options ? "Options.dat" : "CLS.dat") << " as " << kind);
             QTemporaryDir dir;
             Session session(dir.path());
             const QString& path = options ? session.options : session.history;
-            MakeSpecial(path, kind);
+            const mode_t type = MakeSpecial(path, kind);
             {
                 const HangGuard guard;
                 session.engine.FormActivate();
+                EXPECT_EQ(IniFile(path).ReadString(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("O")),
+                          QStringLiteral("O"));
             }
             session.WorkAndClose();
 
-            EXPECT_TRUE(StillSpecial(path, kind));
-            ASSERT_EQ(session.ui.messages.size(), 1);
-            EXPECT_EQ(Flat(session.ui.messages[0]),
-                      SaveFailure(options ? "les options" : "l'historique des calculs", path,
-                                  UnreadableFileKeptReason()));
+            EXPECT_EQ(TypeAt(path), type);
+            EXPECT_FALSE(QFile::exists(path + QStringLiteral(".absent")));
+            EXPECT_EQ(session.Message(0), SaveFailure(options ? "les options" : "l'historique des calculs", path,
+                                                      UnreadableFileKeptReason()));
             // The other file is saved as usual.
             EXPECT_TRUE(QFileInfo(options ? session.history : session.options).isFile());
         }
@@ -129,47 +122,35 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
     Session session(dir.path());
     Write(session.options, kOptions);
     ASSERT_TRUE(QFile::setPermissions(session.options, QFileDevice::WriteOwner));
-    // The super-user reads any file: the session then runs as an ordinary user.
+    // The super-user reads any file: the session runs as an ordinary user.
     struct OrdinaryUser {
-        bool switched = false;
-        void Leave()
+        const bool root = ::geteuid() == 0;
+        ~OrdinaryUser()
         {
-            if (std::exchange(switched, false) && ::seteuid(0) != 0)
+            if (root && ::seteuid(0) != 0)
                 std::abort();
         }
-        ~OrdinaryUser() { Leave(); }
     } user;
-    if (::geteuid() == 0) {
+    if (user.root) {
         ASSERT_EQ(::chown(QFile::encodeName(session.options).constData(), 65534, 65534), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
         ASSERT_EQ(::seteuid(65534), 0);
-        user.switched = true;
     }
     session.engine.FormActivate();
     EXPECT_EQ(session.engine.options.UnitScaleCode, 10);
     session.WorkAndClose();
-    user.Leave();
-
+    EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
+    QFile::setPermissions(session.options, QFileDevice::ReadOwner);
     EXPECT_EQ(Contents(session.options), kOptions);
-    ASSERT_EQ(session.ui.messages.size(), 1);
-    EXPECT_EQ(Flat(session.ui.messages[0]), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
 }
 
-TEST(StateFiles, NothingIsWrittenOrToldWhenNothingWouldBeLost)
+TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
 {
     QTemporaryDir dir;
-    Session closedBeforeActivation(dir.path());
-    Write(closedBeforeActivation.history, kHistory);
-    closedBeforeActivation.engine.options.OptionsChanged = true;
-    closedBeforeActivation.engine.FormClose();
-    EXPECT_EQ(Contents(closedBeforeActivation.history), kHistory);
-    EXPECT_FALSE(QFile::exists(closedBeforeActivation.options));
-
-    // A save that fails over an empty history and unchanged options loses nothing.
-    QTemporaryDir other;
-    Session idle(other.path());
-    MakeSpecial(idle.history, Special::Directory);
-    idle.engine.FormActivate();
-    idle.engine.FormClose();
-    EXPECT_TRUE(idle.ui.messages.isEmpty());
+    Session session(dir.path());
+    Write(session.history, kHistory);
+    session.engine.options.OptionsChanged = true;
+    session.engine.FormClose();
+    EXPECT_EQ(Contents(session.history), kHistory);
+    EXPECT_FALSE(QFile::exists(session.options));
 }

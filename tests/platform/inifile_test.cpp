@@ -1,5 +1,4 @@
 #include "platform/inifile.h"
-#include "tests/support/file_system.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -142,19 +141,6 @@ TEST_F(IniFileTest, AnEditorsByteOrderMarkIsSkippedAndKept)
     EXPECT_EQ(ini.ReadString(kSection, kKey, "O"), "N");
     ASSERT_TRUE(ini.WriteString(kSection, kKey, "O"));
     EXPECT_EQ(Contents(path), "\xEF\xBB\xBF[Comportement fenetre]\r\nRedimensionnable=O\r\n");
-}
-
-TEST_F(IniFileTest, SomethingElseThanAFileReadsAsMissingAndStays)
-{
-    for (const testing::Special kind : testing::kSpecials) {
-        SCOPED_TRACE(testing::NameOf(kind));
-        const QString path = PathOf(testing::NameOf(kind));
-        testing::MakeSpecial(path, kind);
-        const testing::HangGuard guard;
-        EXPECT_EQ(IniFile(path).ReadString(kSection, kKey, "O"), "O");
-        EXPECT_FALSE(IniFile(path).WriteString(kSection, kKey, "N"));
-        EXPECT_TRUE(testing::StillSpecial(path, kind));
-    }
 }
 
 } // namespace

@@ -1,37 +1,12 @@
 #include "platform/save_file.h"
-#include "tests/support/file_system.h"
 
 #include <QDateTime>
-#include <QSaveFile>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace tornavel;
-using namespace tornavel::testing;
-
-namespace {
-
-// A file whose every write fails, as on a failing disk.
-class FailingSaveFile : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char*, qint64) override { return -1; }
-};
-
-} // namespace
-
-TEST(SaveFile, AWriteFailureCancelsTheSave)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Options.dat"));
-    Write(path, "old");
-    FailingSaveFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QString reason;
-    EXPECT_FALSE(WriteAndCommit(file, "new", &reason));
-    EXPECT_EQ(reason, QStringLiteral("erreur d'écriture"));
-    EXPECT_EQ(Contents(path), "old");
-}
 
 TEST(SaveFile, ASuccessfulSaveRemovesItsOwnStaleTemporaries)
 {

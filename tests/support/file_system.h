@@ -50,20 +50,22 @@ struct SmallFileSystem {
     }
 };
 
-enum class Special { Fifo, Directory, DanglingLink };
-inline constexpr Special kSpecials[] = {Special::Fifo, Special::Directory, Special::DanglingLink};
-inline const char* NameOf(Special kind)
+// A FIFO, a directory and a dangling link (to `path` + ".absent"), put at `path` by kind
+// 0, 1, 2; the file type found at a path afterwards, 0 for none.
+inline constexpr int kSpecials[] = {0, 1, 2};
+inline mode_t TypeAt(const QString& path)
 {
-    return kind == Special::Fifo ? "FIFO" : kind == Special::Directory ? "directory" : "dangling link";
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
-
-inline void MakeSpecial(const QString& path, Special kind)
+inline mode_t MakeSpecial(const QString& path, int kind)
 {
-    const QByteArray native = QFile::encodeName(path);
-    const int made = kind == Special::Fifo        ? ::mkfifo(native.constData(), 0644)
-                     : kind == Special::Directory ? ::mkdir(native.constData(), 0755)
-                                                  : ::symlink((native + ".absent").constData(), native.constData());
-    ASSERT_EQ(made, 0);
+    const QByteArray name = QFile::encodeName(path);
+    const int made = kind == 0 ? ::mkfifo(name.constData(), 0644)
+                     : kind == 1 ? ::mkdir(name.constData(), 0755)
+                                 : ::symlink((name + ".absent").constData(), name.constData());
+    EXPECT_EQ(made, 0);
+    return TypeAt(path);
 }
 
 // While it lives, a read that waits on a FIFO for a writer ends the test program
@@ -72,17 +74,5 @@ struct HangGuard {
     HangGuard() { ::alarm(10); }
     ~HangGuard() { ::alarm(0); }
 };
-
-// True when `path` is still what MakeSpecial put there, and a link still leads nowhere.
-inline bool StillSpecial(const QString& path, Special kind)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat st {};
-    if (::lstat(native.constData(), &st) != 0)
-        return false;
-    if (kind == Special::DanglingLink)
-        return S_ISLNK(st.st_mode) && ::access((native + ".absent").constData(), F_OK) != 0;
-    return kind == Special::Fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode);
-}
 
 } // namespace tornavel::testing
