@@ -169,11 +169,13 @@ public:
     QString OptionsFilePath = QStringLiteral("Options.dat");
     QString HistoryFilePath = QStringLiteral("CLS.dat");
     // State files (formats with options and history). false when the file could not
-    // be read or written; the values then keep their defaults.
+    // be read or written; the values then keep their defaults. A file that is there
+    // but could not be read (not a regular file, no permission) is not replaced; a
+    // failed save says why in `reason`, in French.
     bool LoadOptionsFile(const QString& path);
-    bool SaveOptionsFile(const QString& path) const;
+    bool SaveOptionsFile(const QString& path, QString* reason = nullptr) const;
     bool LoadHistoryFile(const QString& path);
-    bool SaveHistoryFile(const QString& path) const;
+    bool SaveHistoryFile(const QString& path, QString* reason = nullptr) const;
 
     // ---- Keypad, keyboard, memory (keypad.cpp) -----------------------------
     // Enters a digit, or with wholeNumber a whole number text (MR), into the number

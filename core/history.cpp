@@ -14,9 +14,6 @@ namespace tornavel {
 
 namespace {
 
-// A history file is at most 3364 bytes; a longer one is read no further than this.
-constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
-
 // Sets the flag for the lifetime of the guard, and clears it again however the
 // guarded computation ends.
 class RecomputingScope {
@@ -161,33 +158,6 @@ void Engine::ReplayHistoryEntry(int n)
     UpdateOperatorButtons(Top());
     if (compute)
         compute(*this);
-}
-
-bool Engine::LoadHistoryFile(const QString& path)
-{
-    history = History{};
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    if (!file.open(QIODevice::ReadOnly)) {
-        history.FileUnreadable = true;
-        return false;
-    }
-    const QByteArray bytes = file.read(kMaxHistoryFileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        history.FileUnreadable = true;
-        return false;
-    }
-    history = DecodeHistory(bytes);
-    return true;
-}
-
-bool Engine::SaveHistoryFile(const QString& path) const
-{
-    // A file that could not be read keeps what it holds.
-    if (history.FileUnreadable)
-        return false;
-    return SaveFileAtomically(path, EncodeHistory(history));
 }
 
 } // namespace tornavel

@@ -1,5 +1,7 @@
 #include "core/history_file.h"
 
+#include "core/engine.h"
+#include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/options.h"
 #include "core/state.h"
@@ -112,6 +114,34 @@ History DecodeHistory(const QByteArray& bytes)
         history.HistoryEntries[k] = kept[k];
     history.LastHistoryIndex = static_cast<int>(kept.size()) - 1;
     return history;
+}
+
+bool Engine::LoadHistoryFile(const QString& path)
+{
+    history = History{};
+    QByteArray bytes;
+    switch (ReadRegularFile(path, kMaxHistoryFileBytes, bytes)) {
+    case FileReadStatus::Missing:
+        return false;
+    case FileReadStatus::Unreadable:
+        history.FileUnreadable = true;
+        return false;
+    case FileReadStatus::Read:
+        break;
+    }
+    history = DecodeHistory(bytes);
+    return true;
+}
+
+bool Engine::SaveHistoryFile(const QString& path, QString* reason) const
+{
+    // A file that could not be read keeps what it holds.
+    if (history.FileUnreadable) {
+        if (reason)
+            *reason = UnreadableFileKeptReason();
+        return false;
+    }
+    return SaveFileAtomically(path, EncodeHistory(history), reason);
 }
 
 } // namespace tornavel

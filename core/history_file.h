@@ -17,6 +17,8 @@ namespace tornavel {
 inline constexpr int HistoryRecordSize = 168;
 inline constexpr int HistoryTextBytes = 108;
 inline constexpr int HistoryTextMaxLength = HistoryTextBytes - 1;
+// A history file is at most 3364 bytes; a longer one is read no further than this.
+inline constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
 
 QByteArray EncodeHistory(const History& history);
 

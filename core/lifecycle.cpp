@@ -1,8 +1,70 @@
 #include "core/engine.h"
 
+#include "core/history_file.h"
 #include "core/menus.h"
+#include "core/options_file.h"
+#include "platform/save_file.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace tornavel {
+
+namespace {
+
+// The label of the message window does not wrap its text: a message is laid out in
+// lines of at most this many characters.
+constexpr qsizetype kMessageLineLength = 28;
+
+// Splits a word longer than a line after its last "/" that fits, else at the limit.
+QStringList SplitLongWord(QString word)
+{
+    QStringList pieces;
+    while (word.size() > kMessageLineLength) {
+        const qsizetype slash = word.lastIndexOf(u'/', kMessageLineLength - 1);
+        const qsizetype cut = slash > 0 ? slash + 1 : kMessageLineLength;
+        pieces << word.left(cut);
+        word.remove(0, cut);
+    }
+    pieces << word;
+    return pieces;
+}
+
+QStringList WrapMessage(const QString& text)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& piece : SplitLongWord(word)) {
+            if (!line.isEmpty() && line.size() + 1 + piece.size() > kMessageLineLength) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + piece;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+// True when the file at `path` already holds `bytes`: a save that failed lost nothing.
+bool FileHolds(const QString& path, const QByteArray& bytes)
+{
+    QByteArray present;
+    return ReadRegularFile(path, bytes.size() + 1, present) == FileReadStatus::Read && present == bytes;
+}
+
+void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, const QString& reason)
+{
+    // The colon stays on the line of the file name.
+    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QStringList lines = WrapMessage(QStringLiteral("Impossible d'enregistrer ") + what + QStringLiteral(" dans ")
+                                          + file + QStringLiteral("\u00A0: ") + reason);
+    ui.ShowMessageForm(lines.join(u'\n'), static_cast<int>(lines.size()));
+}
+
+} // namespace
 
 void Engine::FormCreate(const QString& resizableSetting)
 {
@@ -93,9 +155,19 @@ void Engine::FormActivate()
 
 void Engine::FormClose()
 {
-    if (options.OptionsChanged)
-        SaveOptionsFile(OptionsFilePath);
-    SaveHistoryFile(HistoryFilePath);
+    // Before the first activation nothing was read: saving now would replace the
+    // user's files with the start values.
+    if (!firstActivationDone)
+        return;
+    // A save that fails is told at once, unless the file already holds what would be
+    // lost: the session's option changes, its history.
+    QString reason;
+    if (options.OptionsChanged && !SaveOptionsFile(OptionsFilePath, &reason)
+        && !FileHolds(OptionsFilePath, EncodeOptions(options)))
+        ShowSaveFailure(ui, QStringLiteral("les options"), OptionsFilePath, reason);
+    if (!SaveHistoryFile(HistoryFilePath, &reason) && history.LastHistoryIndex >= 0
+        && !FileHolds(HistoryFilePath, EncodeHistory(history)))
+        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), HistoryFilePath, reason);
     // The calculator records are plain data: discarding them hands nothing back.
 }
 

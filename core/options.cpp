@@ -132,25 +132,4 @@ void Engine::FavorisClick(int slot)
     OpenCalculator(favourite);
 }
 
-bool Engine::LoadOptionsFile(const QString& path)
-{
-    QFile file(path);
-    QByteArray bytes;
-    bool read = file.open(QIODevice::ReadOnly);
-    if (read) {
-        bytes = file.read(OptionsFileSize);
-        read = file.error() == QFileDevice::NoError;
-    }
-    // A file that cannot be read gives the start values.
-    DecodeOptions(read ? bytes : QByteArray(), options);
-    options.OptionsChanged = false;
-    UpdateUnitLabels();
-    return read;
-}
-
-bool Engine::SaveOptionsFile(const QString& path) const
-{
-    return SaveFileAtomically(path, EncodeOptions(options));
-}
-
 } // namespace tornavel

@@ -19,6 +19,8 @@ struct Options {
     int DefaultCalculator = 0;
     std::array<int, FavouriteSlotCount> Favourites{-1, -1, -1, -1, -1};
     bool OptionsChanged = false;
+    // The options file exists but could not be read: it is not replaced at close.
+    bool FileUnreadable = false;
 
     QString LengthUnitSuffix = QStringLiteral("(cm)");
     QString AreaUnitSuffix = QStringLiteral("(cm2)");

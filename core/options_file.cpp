@@ -1,5 +1,7 @@
 #include "core/options_file.h"
 
+#include "core/engine.h"
+#include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/state.h"
 
@@ -51,6 +53,29 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
         if (IsCalculatorNumber(number))
             options.Favourites[static_cast<size_t>(k)] = number;
     }
+}
+
+bool Engine::LoadOptionsFile(const QString& path)
+{
+    QByteArray bytes;
+    const FileReadStatus status = ReadRegularFile(path, OptionsFileSize, bytes);
+    // A file that cannot be read gives the start values.
+    DecodeOptions(bytes, options);
+    options.OptionsChanged = false;
+    options.FileUnreadable = status == FileReadStatus::Unreadable;
+    UpdateUnitLabels();
+    return status == FileReadStatus::Read;
+}
+
+bool Engine::SaveOptionsFile(const QString& path, QString* reason) const
+{
+    // A file that could not be read (a write-only one, say) keeps what it holds.
+    if (options.FileUnreadable) {
+        if (reason)
+            *reason = UnreadableFileKeptReason();
+        return false;
+    }
+    return SaveFileAtomically(path, EncodeOptions(options), reason);
 }
 
 } // namespace tornavel

@@ -3,7 +3,6 @@
 #include "platform/save_file.h"
 #include "platform/windows1252.h"
 
-#include <QFile>
 #include <QList>
 
 namespace tornavel {
@@ -94,16 +93,20 @@ Location Find(const QList<Line>& lines, const QString& section, const QString& k
     return at;
 }
 
-bool ReadLines(const QString& path, QList<Line>& lines)
+// The UTF-8 byte-order mark that some editors put at the start of a text file.
+const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// The lines of the file, without the byte-order mark it may start with (`mark` says
+// whether it did).
+FileReadStatus ReadLines(const QString& path, QList<Line>& lines, bool* mark = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    lines = SplitLines(DecodeWindows1252(bytes));
-    return true;
+    QByteArray bytes;
+    const FileReadStatus status = ReadRegularFile(path, -1, bytes);
+    const bool hasMark = bytes.startsWith(kByteOrderMark);
+    if (mark)
+        *mark = hasMark;
+    lines = SplitLines(DecodeWindows1252(hasMark ? bytes.mid(kByteOrderMark.size()) : bytes));
+    return status;
 }
 
 bool HasLineBreak(const QString& text)
@@ -119,7 +122,7 @@ QString IniFile::ReadString(const QString& section, const QString& key,
                             const QString& defaultValue) const
 {
     QList<Line> lines;
-    if (!ReadLines(path_, lines))
+    if (ReadLines(path_, lines) != FileReadStatus::Read)
         return defaultValue.left(kMaxValueLength);
     const Location at = Find(lines, section, key);
     if (at.key < 0)
@@ -146,8 +149,11 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     if (keyName.contains(u'=') || keyName.startsWith(u'[') || keyName.startsWith(u';'))
         return false;
 
+    // A file that is there but cannot be read is left alone; the mark at its start, if
+    // any, stays.
     QList<Line> lines;
-    if (QFile::exists(path_) && !ReadLines(path_, lines))
+    bool mark = false;
+    if (ReadLines(path_, lines, &mark) == FileReadStatus::Unreadable)
         return false;
 
     // New lines follow the file's own line endings; a new file gets the
@@ -185,7 +191,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
         lines.append({keyName + u'=' + value, eol});
     }
 
-    QByteArray bytes;
+    QByteArray bytes = mark ? kByteOrderMark : QByteArray();
     for (const Line& line : lines) {
         const std::optional<QByteArray> encoded = EncodeWindows1252Exactly(line.text + line.eol);
         if (!encoded)

@@ -7,7 +7,10 @@ namespace tornavel {
 // A Windows profile (INI) file, read and written the way the Windows profile
 // functions do: section and key names compare without regard to case, blanks
 // around names and values are ignored, and a write changes only the one line
-// it concerns. The file is 8-bit Windows-1252 text.
+// it concerns. The file is 8-bit Windows-1252 text; a UTF-8 byte-order mark that an
+// editor put at its start is skipped, and kept when the file is written. Only a regular
+// file is read or replaced: anything else in its place reads as a missing file and
+// makes a write fail.
 //
 // Every call goes to the file itself; nothing is cached, so two programs
 // writing the same file see each other's changes.

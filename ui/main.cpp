@@ -2,12 +2,36 @@
 #include "ui/tornavel_window.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
+#include "ui/session_end.h"
 #include "ui/widget_ui_services.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
+
+namespace {
+
+// Once the session is ending, a message would wait for a user who is leaving and hold
+// the logout up: it goes to the error output instead.
+class ProgramUiServices : public tornavel::WidgetUiServices {
+public:
+    bool sessionEnding = false;
+
+    void ShowMessageForm(const QString& text, int lines) override
+    {
+        if (!sessionEnding) {
+            WidgetUiServices::ShowMessageForm(text, lines);
+            return;
+        }
+        QString line = text;
+        line.replace(u'\n', u' ');
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -19,13 +43,16 @@ int main(int argc, char* argv[])
     try {
         StringTable strings;
         strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
-        WidgetUiServices ui;
+        ProgramUiServices ui;
         // The engine outlives the window; its calculator records are plain data, so
         // discarding them at exit touches no widget.
         Engine engine(strings, ui, ReadDecimalSeparator());
         engine.ProgramDirectory = ProgramDirectory();
         TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
+        // The end of the session closes the window as its close box does, also when it
+        // comes during the first activation: the close then waits for the event loop.
+        SessionEndCloser sessionEnd(&window, [&ui] { ui.sessionEnding = true; });
         window.show();
         return app.exec();
     } catch (const std::exception& error) {

@@ -134,5 +134,14 @@ TEST_F(IniFileTest, WriteReportsFailureAndLeavesTheFileAlone)
     EXPECT_EQ(Contents(path), before);
 }
 
+TEST_F(IniFileTest, AnEditorsByteOrderMarkIsSkippedAndKept)
+{
+    const QString path = WriteFile("\xEF\xBB\xBF[Comportement fenetre]\r\nRedimensionnable=N\r\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString(kSection, kKey, "O"), "N");
+    ASSERT_TRUE(ini.WriteString(kSection, kKey, "O"));
+    EXPECT_EQ(Contents(path), "\xEF\xBB\xBF[Comportement fenetre]\r\nRedimensionnable=O\r\n");
+}
+
 } // namespace
 } // namespace tornavel

@@ -1,0 +1,156 @@
+// Options.dat and CLS.dat where saving or reading goes wrong: a full disk, something
+// else than a file in their place, a file that cannot be read.
+
+#include "core/engine.h"
+#include "core/history_file.h"
+#include "core/options_file.h"
+#include "platform/inifile.h"
+#include "platform/save_file.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/file_system.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdlib>
+
+using namespace tornavel;
+using namespace tornavel::testing;
+
+namespace {
+
+const QByteArray kHistory = [] {
+    History history;
+    history.HistoryEntries[0] = HistoryEntry{3, QStringLiteral("10"), {10.0}, 0, 10};
+    history.LastHistoryIndex = 0;
+    return EncodeHistory(history);
+}();
+const QByteArray kOptions = EncodeOptions(Options{1000});
+
+struct Session {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    QString& options = engine.OptionsFilePath;
+    QString& history = engine.HistoryFilePath;
+
+    explicit Session(const QString& directory)
+    {
+        options = directory + QStringLiteral("/Options.dat");
+        history = directory + QStringLiteral("/CLS.dat");
+        engine.FormCreate(QStringLiteral("O"));
+    }
+    // A calculation and a change of unit, then the close.
+    void WorkAndClose()
+    {
+        engine.AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
+        engine.options.UnitScaleCode = 1;
+        engine.options.OptionsChanged = true;
+        engine.FormClose();
+    }
+    // Message k, checked to fit the message window, without the blanks of its layout.
+    QString Message(int k) const
+    {
+        const QStringList lines = ui.messages.value(k).split(u'\n');
+        EXPECT_EQ(ui.messageLines.value(k), lines.size());
+        for (const QString& line : lines)
+            EXPECT_LE(line.size(), 28) << line.toStdString();
+        return lines.join(QString()).remove(QRegularExpression(QStringLiteral("[ \\x{00A0}]")));
+    }
+};
+
+QString SaveFailure(const char* what, const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossible d'enregistrer %1 dans %2 : %3")
+        .arg(QString::fromUtf8(what), QFileInfo(path).absoluteFilePath(), reason)
+        .remove(u' ');
+}
+
+} // namespace
+
+TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
+{
+    SmallFileSystem disk;
+    if (!disk.mounted)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    Session session(disk.dir.path());
+    Write(session.options, kOptions);
+    Write(session.history, kHistory);
+    disk.Fill();
+    session.engine.FormActivate();
+    session.WorkAndClose();
+
+    EXPECT_EQ(Contents(session.options), kOptions);
+    EXPECT_EQ(Contents(session.history), kHistory);
+    ASSERT_EQ(session.ui.messages.size(), 2);
+    const QString full = QStringLiteral("le disque est plein");
+    EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, full));
+    EXPECT_EQ(session.Message(1), SaveFailure("l'historique des calculs", session.history, full));
+}
+
+TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
+{
+    for (const bool options : {true, false}) {
+        for (const int kind : kSpecials) {
+            SCOPED_TRACE(::testing::Message() << (options ? "Options.dat" : "CLS.dat") << " as " << kind);
+            QTemporaryDir dir;
+            Session session(dir.path());
+            const QString& path = options ? session.options : session.history;
+            const mode_t type = MakeSpecial(path, kind);
+            {
+                const HangGuard guard;
+                session.engine.FormActivate();
+                EXPECT_EQ(IniFile(path).ReadString(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("O")),
+                          QStringLiteral("O"));
+            }
+            session.WorkAndClose();
+
+            EXPECT_EQ(TypeAt(path), type);
+            EXPECT_FALSE(QFile::exists(path + QStringLiteral(".absent")));
+            EXPECT_EQ(session.Message(0), SaveFailure(options ? "les options" : "l'historique des calculs", path,
+                                                      UnreadableFileKeptReason()));
+            // The other file is saved as usual.
+            EXPECT_TRUE(QFileInfo(options ? session.history : session.options).isFile());
+        }
+    }
+}
+
+TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
+{
+    QTemporaryDir dir;
+    Session session(dir.path());
+    Write(session.options, kOptions);
+    ASSERT_TRUE(QFile::setPermissions(session.options, QFileDevice::WriteOwner));
+    // The super-user reads any file: the session runs as an ordinary user.
+    struct OrdinaryUser {
+        const bool root = ::geteuid() == 0;
+        ~OrdinaryUser()
+        {
+            if (root && ::seteuid(0) != 0)
+                std::abort();
+        }
+    } user;
+    if (user.root) {
+        ASSERT_EQ(::chown(QFile::encodeName(session.options).constData(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
+    session.engine.FormActivate();
+    EXPECT_EQ(session.engine.options.UnitScaleCode, 10);
+    session.WorkAndClose();
+    EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
+    QFile::setPermissions(session.options, QFileDevice::ReadOwner);
+    EXPECT_EQ(Contents(session.options), kOptions);
+}
+
+TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
+{
+    QTemporaryDir dir;
+    Session session(dir.path());
+    Write(session.history, kHistory);
+    session.engine.options.OptionsChanged = true;
+    session.engine.FormClose();
+    EXPECT_EQ(Contents(session.history), kHistory);
+    EXPECT_FALSE(QFile::exists(session.options));
+}

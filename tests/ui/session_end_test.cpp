@@ -1,0 +1,60 @@
+// The end of the desktop session (SIGTERM) closes Tornavel as its close box does.
+
+#include "core/history_file.h"
+#include "ui/session_end.h"
+#include "tests/support/file_system.h"
+#include "tests/ui/window_fixture.h"
+
+#include <QProcess>
+
+#include <csignal>
+
+using namespace tornavel;
+using tornavel::testing::Contents;
+
+using SessionEnd = tornavel::testing::WindowFixture<>;
+
+TEST_F(SessionEnd, SigtermSavesTheCalculationJustMade)
+{
+    Start();
+    ClickKeys(QStringLiteral("12+3="));
+    ASSERT_EQ(engine->history.LastHistoryIndex, 0);
+    SessionEndCloser closer(window.get());
+    ::kill(::getpid(), SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
+
+    const History saved = DecodeHistory(Contents(engine->HistoryFilePath));
+    ASSERT_EQ(saved.LastHistoryIndex, 0);
+    EXPECT_EQ(saved.HistoryEntries[0].Text, engine->history.HistoryEntries[0].Text);
+}
+
+// The program itself: started in a directory with a history whose tail is cut short,
+// ended by SIGTERM once it catches the signal, it ends normally and writes the
+// history back, without that tail.
+TEST(SessionEndOfTheProgram, SigtermEndsTornavelNormallyWithItsHistorySaved)
+{
+    QTemporaryDir dir;
+    History history;
+    history.HistoryEntries[0] = HistoryEntry{3, QStringLiteral("10"), {10.0}, 0, 10};
+    history.LastHistoryIndex = 0;
+    const QString file = dir.filePath(QStringLiteral("CLS.dat"));
+    tornavel::testing::Write(file, EncodeHistory(history) + QByteArray(100, '\0'));
+
+    QProcess tornavel;
+    tornavel.setWorkingDirectory(dir.path());
+    tornavel.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tornavel"), {});
+    ASSERT_TRUE(tornavel.waitForStarted());
+    const auto catchesSigterm = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(tornavel.processId()));
+        const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+        const qsizetype at = text.indexOf("SigCgt:");
+        return at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(catchesSigterm, 10000));
+
+    ::kill(static_cast<pid_t>(tornavel.processId()), SIGTERM);
+    ASSERT_TRUE(tornavel.waitForFinished(10000));
+    EXPECT_EQ(tornavel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tornavel.exitCode(), 0);
+    EXPECT_EQ(Contents(file), EncodeHistory(history));
+}
