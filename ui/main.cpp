@@ -2,6 +2,7 @@
 #include "ui/tornavel_window.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
+#include "ui/translations.h"
 #include "ui/widget_ui_services.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
+    InstallFrenchTranslations(app);
 
     try {
         StringTable strings;

@@ -34,15 +34,6 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
     nonRedim_ = new QRadioButton(QStringLiteral("Fenêtre non redimentionnable"), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
     nonRedim_->setGeometry(4, 158, 270, 17);
-    connect(redim_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            choice_ = QStringLiteral("O");
-    });
-    connect(nonRedim_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            choice_ = QStringLiteral("N");
-    });
-
     btnOk_ = new QPushButton(QStringLiteral("OK"), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(112, 197, 80, 25);
@@ -55,7 +46,12 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
 void TFOptionAffichage::CheckButton(bool resizable)
 {
     (resizable ? redim_ : nonRedim_)->setChecked(true);
-    choice_ = resizable ? QStringLiteral("O") : QStringLiteral("N");
+}
+
+QString TFOptionAffichage::BehaviourChoice() const
+{
+    // The button checked when OK is pressed, however it came to be checked.
+    return redim_->isChecked() ? QStringLiteral("O") : QStringLiteral("N");
 }
 
 } // namespace tornavel
