@@ -2,7 +2,6 @@
 
 #include "platform/windows1252.h"
 
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -371,9 +370,8 @@ private:
 
 RtfDocument ReadPlainText(const QByteArray& data)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(data);
-    if (utf8.hasError())
+    QString text = QString::fromUtf8(data);
+    if (text.toUtf8() != data) // not valid UTF-8
         text = DecodeWindows1252(data);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     RtfDocument document;

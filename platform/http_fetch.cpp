@@ -65,7 +65,8 @@ void HttpGet(QNetworkAccessManager& manager, const QString& address, int timeout
 
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply, done] {
         HttpReply result;
-        result.body = reply->readAll();
+        if (reply->isOpen())
+            result.body = reply->readAll();
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         result.ok = result.status == 200 && BodyComplete(*reply, result.body.size());
         reply->deleteLater();
