@@ -6,7 +6,7 @@
 
 namespace tornavel {
 
-// A piece of text with one character format.
+// A run of text with one character format.
 struct RtfRun {
     QString text;          // a line break inside a paragraph is QChar::LineSeparator
     bool bold = false;
