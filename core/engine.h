@@ -7,6 +7,7 @@
 #include "core/panel.h"
 #include "core/state.h"
 #include "core/strings.h"
+#include "core/update_check.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -63,6 +64,9 @@ public:
     QString ProductName;
     QString ProductVersion;
     bool WindowResizable = true;
+    // The window behaviour last written to the settings file during this run ("O" or
+    // "N"), empty before the first write.
+    QString WindowBehaviourWritten;
 
     // ---- Formula rules and look-ups (engine.cpp) ---------------------------
     TCalculette& Top() { return CalculatorStack.back(); }
@@ -268,6 +272,21 @@ public:
     void SiteInternetAuteurClick();
     void AproposdeTornavelClick();
     void MiseANiveauClick();
+
+    // ---- Update check (update_check.cpp) -----------------------------------
+    // Starts fetching the version list in the background, once a run; the answer comes
+    // to VersionListArrived, which asks, shows the update page or does nothing, and
+    // then shows the upgrade item MiseANiveau when a newer version is listed.
+    void CheckForUpdate(const QString& section);
+    void VersionListArrived(const QString& section, bool downloaded);
+    // True when the list that this run downloaded names a version other than `section`.
+    bool IsNewerVersionListed(const QString& section) const;
+    // Opens the download page in the browser, or shows the connection-error box.
+    void OpenUpdatePage(const QString& address);
+    // The pages of TFMiseAjour and TFMiseANiveau, for this product.
+    QString UpdatePageAddress() const;
+    QString UpgradePageAddress() const;
+    UpdateCheckState updateCheck;
 
     // ---- Mathematical-functions calculator (mathfunctions.cpp) -------------
     void PCalculatriceSinClick();

@@ -8,15 +8,6 @@ namespace tornavel {
 
 namespace {
 
-// The maker's web server, without a trailing "/".
-QString WebServer()
-{
-    QString server = QStringLiteral(TORNAVEL_WEB_SERVER);
-    while (server.endsWith(QLatin1Char('/')))
-        server.chop(1);
-    return server;
-}
-
 // The texts of web addresses are read whole, whatever their length.
 constexpr int kWholeText = std::numeric_limits<int>::max();
 
@@ -48,9 +39,9 @@ QString Engine::WebPageAddress(int stringId) const
     // The host is a setting of the build; the pages keep their paths on it.
     switch (stringId) {
     case 171:
-        return WebServer() + QLatin1Char('/');
+        return WebServerRoot() + QLatin1Char('/');
     case 346:
-        return WebServer() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html");
+        return WebServerRoot() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html");
     default:
         break;
     }
@@ -58,7 +49,7 @@ QString Engine::WebPageAddress(int stringId) const
     const QUrl url(text);
     if (!url.isValid() || url.host().isEmpty())
         return text;
-    QString address = WebServer() + url.path(QUrl::FullyEncoded);
+    QString address = WebServerRoot() + url.path(QUrl::FullyEncoded);
     if (url.hasQuery())
         address += QLatin1Char('?') + url.query(QUrl::FullyEncoded);
     if (url.hasFragment())
@@ -72,9 +63,8 @@ void Engine::VideosdedmonstrationdeTornavelClick() { OpenWebPage(346); }
 void Engine::PagePresentationTornavelClick() { OpenWebPage(172); }
 void Engine::SiteInternetAuteurClick() { OpenWebPage(171); }
 
-// The tips, about and upgrade windows are not part of the program yet.
-void Engine::AstucesTornavelClick() {}
-void Engine::AproposdeTornavelClick() {}
-void Engine::MiseANiveauClick() {}
+void Engine::AstucesTornavelClick() { ui.ShowTipsWindow(*this); }
+void Engine::AproposdeTornavelClick() { ui.ShowAboutWindow(*this); }
+void Engine::MiseANiveauClick() { ui.ShowUpgradePageWindow(*this); }
 
 } // namespace tornavel

@@ -147,10 +147,9 @@ void Engine::FormActivate()
     // A damaged options file cannot name a calculator that does not exist.
     PushCalculator(IsCalculatorNumber(options.DefaultCalculator) ? options.DefaultCalculator : 0, -1);
 
+    // The upgrade item appears, if at all, when the version list has answered.
     window.upgradeItemVisible = false;
-    const QString section = ProductName + ProductVersion;
-    ui.CheckForUpdate(section);
-    window.upgradeItemVisible = ui.IsNewerVersionListed(section);
+    CheckForUpdate(ProductName + ProductVersion);
 }
 
 void Engine::FormClose()

@@ -90,11 +90,14 @@ bool Engine::UnitWindowKeyDown(int keyCode, bool ctrl)
 
 void Engine::Affichage1Click()
 {
-    // The running window keeps its border until the next start, so the window is
-    // preselected with the behaviour it started with.
-    const QString choice = ui.ShowWindowBehaviourWindow(*this, WindowResizable);
+    // The running window keeps its border until the next start; the window opens on the
+    // choice written last during this run, else on the behaviour the window started with.
+    const bool resizable =
+        WindowBehaviourWritten.isEmpty() ? WindowResizable : WindowBehaviourWritten == QLatin1String("O");
+    const QString choice = ui.ShowWindowBehaviourWindow(*this, resizable);
     if (!ui.WriteSettingsString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice))
         throw CalcError(QStringLiteral("Impossible d'écrire dans ") + ui.SettingsFileName());
+    WindowBehaviourWritten = choice;
 }
 
 void Engine::PopupMFavorisPopup()

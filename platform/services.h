@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+
+#include <functional>
 
 namespace tornavel {
 
@@ -26,11 +29,30 @@ public:
     // Opens a file or web address in the desktop's browser; false when it could not.
     virtual bool OpenUrl(const QString& url) = 0;
 
-    // The update check of the first activation, for the version-list section name
-    // (product name and version). It reports nothing and raises nothing.
-    virtual void CheckForUpdate(const QString& section) = 0;
-    // True when the local version list names a newer version than `section`.
-    virtual bool IsNewerVersionListed(const QString& section) = 0;
+    // ---- Update check and the windows of the help menu --------------------
+    // Downloads `address` into `localPath` in the background (ten seconds at most) and
+    // calls `done` from the event loop once the transfer has ended: true when the server
+    // answered with the whole file and `localPath` was replaced by it; false on any
+    // failure, the file staying as it was. Returns at once. By default nothing is
+    // downloaded.
+    virtual void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done)
+    {
+        (void)address;
+        (void)localPath;
+        (void)done;
+    }
+    // The last-write time of the running program file; invalid when unknown.
+    virtual QDateTime ProgramFileDate() { return QDateTime(); }
+    // Shows the engine's state again after a change that no user action caused (the
+    // answer of the update check).
+    virtual void Refresh() {}
+    // The update-page window TFMiseAjour, centred on the screen.
+    virtual void ShowUpdatePageWindow(Engine& engine) { (void)engine; }
+    // The upgrade-page window TFMiseANiveau, the tips window TFAstuces and the about
+    // window TFApropos, each shown modally where the help menu places it.
+    virtual void ShowUpgradePageWindow(Engine& engine) { (void)engine; }
+    virtual void ShowTipsWindow(Engine& engine) { (void)engine; }
+    virtual void ShowAboutWindow(Engine& engine) { (void)engine; }
 
     // ---- Windows of the options and favourites menus ----------------------
     // The windows read their texts from `engine` and open their help pages through it.
@@ -59,8 +81,6 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return false; }
     void SetClipboardText(const QString&) override {}
     bool OpenUrl(const QString&) override { return false; }
-    void CheckForUpdate(const QString&) override {}
-    bool IsNewerVersionListed(const QString&) override { return false; }
     void ShowUnitWindow(Engine&, int&, int&) override {}
     void ShowCalculatorListWindow(CalculatorListWindow&, const QString&) override {}
     QString ShowWindowBehaviourWindow(Engine&, bool resizable) override

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev googletest xvfb xauth)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev googletest xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -3,6 +3,7 @@
 #include "platform/locale.h"
 #include "platform/paths.h"
 #include "ui/session_end.h"
+#include "ui/translations.h"
 #include "ui/widget_ui_services.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
+    InstallFrenchTranslations(app);
 
     try {
         StringTable strings;

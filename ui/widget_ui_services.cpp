@@ -1,28 +1,59 @@
 #include "ui/widget_ui_services.h"
 
 #include "core/calculator_list.h"
+#include "ui/dialogs/fapropos.h"
+#include "ui/dialogs/fastuces.h"
 #include "ui/dialogs/foptionaffichage.h"
 #include "ui/dialogs/foptions.h"
 #include "ui/dialogs/lcalculettes.h"
 #include "ui/dialogs/messages.h"
+#include "ui/dialogs/page_windows.h"
 #include "ui/dialogs/window_style.h"
-#include "ui/tornavel_window.h"
+#include "platform/http_fetch.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
+#include "platform/version_list.h"
+#include "ui/tornavel_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 namespace tornavel {
+
+namespace {
+
+// Runs `action` once no modal window is open; `context` going away cancels it.
+void WhenNoModalWindow(QObject* context, std::function<void()> action)
+{
+    if (!QApplication::activeModalWidget()) {
+        action();
+        return;
+    }
+    QTimer::singleShot(300, context, [context, action] { WhenNoModalWindow(context, action); });
+}
+
+} // namespace
 
 WidgetUiServices::WidgetUiServices() = default;
 
 WidgetUiServices::~WidgetUiServices()
 {
+    // Answers still on their way would reach an engine that is gone.
+    if (network_) {
+        AbandonRequests(*network_);
+        delete network_;
+    }
     delete messages_;
+    delete tips_;
+    delete about_;
+    delete upgrade_;
 }
 
 TFMessages* WidgetUiServices::Messages()
@@ -79,11 +110,72 @@ bool WidgetUiServices::OpenUrl(const QString& url)
     return QDesktopServices::openUrl(DesktopUrl(url));
 }
 
-void WidgetUiServices::CheckForUpdate(const QString&) {}
+// ---- Update check and the windows of the help menu ----------------------------------
 
-bool WidgetUiServices::IsNewerVersionListed(const QString&)
+QNetworkAccessManager& WidgetUiServices::Network()
 {
-    return false;
+    if (!network_)
+        network_ = new QNetworkAccessManager;
+    return *network_;
+}
+
+void WidgetUiServices::DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done)
+{
+    QNetworkAccessManager& network = Network();
+    HttpDownloadToFile(network, address, localPath, kHttpTimeoutMs, [&network, done](bool downloaded) {
+        WhenNoModalWindow(&network, [done, downloaded] { done(downloaded); });
+    });
+}
+
+QDateTime WidgetUiServices::ProgramFileDate()
+{
+    return tornavel::ProgramFileDate();
+}
+
+void WidgetUiServices::Refresh()
+{
+    if (auto* window = qobject_cast<TFTornavel*>(mainWindow_.data()))
+        window->Render();
+}
+
+void WidgetUiServices::ShowUpdatePageWindow(Engine& engine)
+{
+    // Created for this showing only, without owner, in the middle of the screen.
+    TFMiseAjour window(engine, Network());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window.move(area.left() + area.width() / 2 - window.width() / 2,
+                    area.top() + area.height() / 2 - window.height() / 2);
+    }
+    window.exec();
+}
+
+void WidgetUiServices::ShowUpgradePageWindow(Engine& engine)
+{
+    if (!upgrade_)
+        upgrade_ = new TFMiseANiveau(engine, Network(), mainWindow_);
+    if (mainWindow_) {
+        // Top at the main window's top, centred on its client area.
+        const QRect frame = mainWindow_->frameGeometry();
+        upgrade_->move(frame.left() + mainWindow_->width() / 2 - upgrade_->frameGeometry().width() / 2, frame.top());
+    }
+    upgrade_->exec();
+}
+
+void WidgetUiServices::ShowTipsWindow(Engine& engine)
+{
+    if (!tips_)
+        tips_ = new TFAstuces(engine, mainWindow_);
+    PlaceBesideMainWindow(tips_, mainWindow_);
+    tips_->exec();
+}
+
+void WidgetUiServices::ShowAboutWindow(Engine& engine)
+{
+    if (!about_)
+        about_ = new TFApropos(engine, mainWindow_);
+    PlaceBesideMainWindow(about_, mainWindow_);
+    about_->exec();
 }
 
 // ---- Windows of the options and favourites menus ------------------------------------

@@ -5,9 +5,14 @@
 #include <QPointer>
 #include <QWidget>
 
+class QNetworkAccessManager;
+
 namespace tornavel {
 
+class TFApropos;
+class TFAstuces;
 class TFMessages;
+class TFMiseANiveau;
 
 // The desktop services with real widgets: the message window, message boxes, the
 // clipboard and the browser.
@@ -26,10 +31,19 @@ public:
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& url) override;
 
-    // ---- Update check -----------------------------------------------------
-    // Not built in yet: no version list is fetched and no newer version is listed.
-    void CheckForUpdate(const QString& section) override;
-    bool IsNewerVersionListed(const QString& section) override;
+    // ---- Update check and the windows of the help menu ----------------------
+    // The download runs in the background; its answer waits while a modal window is
+    // open, so that a question never comes up in the middle of another window.
+    void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done) override;
+    QDateTime ProgramFileDate() override;
+    // Renders the main window.
+    void Refresh() override;
+    void ShowUpdatePageWindow(Engine& engine) override;
+    void ShowUpgradePageWindow(Engine& engine) override;
+    void ShowTipsWindow(Engine& engine) override;
+    void ShowAboutWindow(Engine& engine) override;
+    // The HTTP client of the downloads and of the page windows.
+    QNetworkAccessManager& Network();
 
     // The message window (created at its first use).
     TFMessages* Messages();
@@ -53,6 +67,12 @@ private:
     // A child of the main window: when that window goes first, it takes the message
     // window with it and the pointer reads null.
     QPointer<TFMessages> messages_;
+    // Created at their first showing and kept (the tips window keeps its tip), as
+    // children of the main window.
+    QPointer<TFAstuces> tips_;
+    QPointer<TFApropos> about_;
+    QPointer<TFMiseANiveau> upgrade_;
+    QNetworkAccessManager* network_ = nullptr;
 };
 
 } // namespace tornavel

@@ -149,18 +149,23 @@ TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
 
 // ---- Window behaviour ---------------------------------------------------------------
 
-TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndPreselectedFromTheStart)
+TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndReopensOnTheLastChoice)
 {
     engine.WindowResizable = true;
     engine.Affichage1Click();
     ui.behaviourChoice = QStringLiteral("N");
     engine.Affichage1Click();
-    ASSERT_EQ(ui.settingsWrites.size(), 2);
+    ui.behaviourChoice.clear();
+    engine.Affichage1Click();
+    ASSERT_EQ(ui.settingsWrites.size(), 3);
     EXPECT_EQ(ui.settingsWrites[0],
               (QStringList{QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), QStringLiteral("O")}));
     EXPECT_EQ(ui.settingsWrites[1][2], QStringLiteral("N"));
+    // Reopened, the window shows the choice written last, and OK keeps it.
+    EXPECT_EQ(ui.behaviourWindowShown, (QList<bool>{true, true, false}));
+    EXPECT_EQ(ui.settingsWrites[2][2], QStringLiteral("N"));
     // The running window keeps its start behaviour.
-    EXPECT_EQ(ui.behaviourWindowShown, (QList<bool>{true, true}));
+    EXPECT_TRUE(engine.WindowResizable);
 }
 
 TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)

@@ -26,8 +26,8 @@ public:
     QString clipboard;
     QStringList openedUrls;
     bool openSucceeds = true;
-    QStringList updateChecks;   // sections handed to CheckForUpdate
-    bool newerVersionListed = false;
+    QStringList downloads;      // addresses handed to DownloadFile, with the local path
+    QList<std::function<void(bool)>> pendingDownloads; // their answers, for the test to give
 
     void ShowMessageForm(const QString& text, int lines) override
     {
@@ -49,8 +49,21 @@ public:
         openedUrls << url;
         return openSucceeds;
     }
-    void CheckForUpdate(const QString& section) override { updateChecks << section; }
-    bool IsNewerVersionListed(const QString&) override { return newerVersionListed; }
+    void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done) override
+    {
+        downloads << address << localPath;
+        pendingDownloads << done;
+    }
+    QDateTime programDate;
+    QDateTime ProgramFileDate() override { return programDate; }
+    int refreshes = 0;
+    void Refresh() override { ++refreshes; }
+    int updatePageWindows = 0;
+    void ShowUpdatePageWindow(Engine&) override { ++updatePageWindows; }
+    QStringList windowsShown;   // "upgrade", "tips", "about"
+    void ShowUpgradePageWindow(Engine&) override { windowsShown << QStringLiteral("upgrade"); }
+    void ShowTipsWindow(Engine&) override { windowsShown << QStringLiteral("tips"); }
+    void ShowAboutWindow(Engine&) override { windowsShown << QStringLiteral("about"); }
 
     // Unit-of-measure window: the rows it was shown with; the user's choice (-2 keeps
     // what was preselected).

@@ -248,7 +248,7 @@ TEST_F(MainWindow, ActivatingAgainPushesNothing)
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     EXPECT_EQ(engine->CalculatorStack.size(), 1u);
-    EXPECT_EQ(ui.updateChecks.size(), 1);
+    EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
 TEST_F(MainWindow, WindowBehaviourComesFromTheSettingsFile)

@@ -41,14 +41,6 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
     nonRedim_ = new QRadioButton(OwnLayoutText(engine.strings, text::FixedWindowButton), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
     nonRedim_->setGeometry(4, 158 + below, 270, 17);
-    connect(redim_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            choice_ = WindowBehaviourCode(true);
-    });
-    connect(nonRedim_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            choice_ = WindowBehaviourCode(false);
-    });
 
     btnOk_ = new QPushButton(LayoutText(engine.strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
@@ -62,7 +54,12 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
 void TFOptionAffichage::CheckButton(bool resizable)
 {
     (resizable ? redim_ : nonRedim_)->setChecked(true);
-    choice_ = WindowBehaviourCode(resizable);
+}
+
+QString TFOptionAffichage::BehaviourChoice() const
+{
+    // The button checked when OK is pressed, however it came to be checked.
+    return WindowBehaviourCode(redim_->isChecked());
 }
 
 } // namespace tornavel

@@ -11,24 +11,23 @@ namespace tornavel {
 class Engine;
 
 // The window-behaviour window FOptionAffichage: whether the main window is resizable.
-// It holds the choice, "O" (RdbtnRedim) or "N" (RdbtnNonRedim); the caller checks one
-// button before showing it and writes the choice afterwards.
+// Its choice is "O" when RdbtnRedim is checked, "N" when RdbtnNonRedim is; the caller
+// checks one button before showing it and writes the choice afterwards.
 class TFOptionAffichage : public QDialog {
     Q_OBJECT
 
 public:
     explicit TFOptionAffichage(Engine& engine, QWidget* parent = nullptr);
 
-    // Checks RdbtnRedim or RdbtnNonRedim, which sets the choice as a click does.
+    // Checks RdbtnRedim or RdbtnNonRedim.
     void CheckButton(bool resizable);
-    QString BehaviourChoice() const { return choice_; }
+    QString BehaviourChoice() const;
 
     QRadioButton* RdbtnRedim() const { return redim_; }
     QRadioButton* RdbtnNonRedim() const { return nonRedim_; }
     QPushButton* BtnOk() const { return btnOk_; }
 
 private:
-    QString choice_ = QStringLiteral("O");
     QLabel* label_ = nullptr;
     QRadioButton* redim_ = nullptr;
     QRadioButton* nonRedim_ = nullptr;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/rtf_reader.h"
+
+#include <QString>
+
+namespace tornavel {
+
+class Engine;
+
+// The rules of the tips window FAstuces: eleven tips shown one at a time, the
+// previous and next buttons, and the "?" button that opens a page about the tip.
+// The window keeps one of these for the whole run, so the tip last seen is shown
+// again at the next showing.
+class TipsWindow {
+public:
+    static constexpr int TipCount = 11;
+
+    explicit TipsWindow(Engine& engine);
+
+    int Tip() const { return tip_; }
+    bool PredEnabled() const { return tip_ > 1; }          // BtnPred
+    bool SuivantEnabled() const { return tip_ < TipCount; } // BtnSuivant
+    // BtnAide: tips without a page about them (2, 6 and 8) disable it.
+    bool AideEnabled() const;
+
+    void BtnPredClick();
+    void BtnSuivantClick();
+    // Opens the page about the tip on screen; a failure is not reported.
+    void BtnAideClick();
+
+    // The document of the tip on screen, or the two lines that say it is missing.
+    RtfDocument Document() const;
+
+    // The file of tip `tip`: "Aide/Astuce_<tip>.rtf" beside the program first, then in
+    // the current directory; empty when neither exists.
+    QString DocumentPath(int tip) const;
+
+private:
+    Engine& engine_;
+    int tip_ = 1;
+};
+
+} // namespace tornavel

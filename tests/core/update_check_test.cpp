@@ -1,0 +1,128 @@
+#include "core/engine.h"
+#include "core/tips.h"
+#include "tests/support/fake_ui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+
+TEST(UpdateRules, DateMajReadsOnlyTheServersFormats)
+{
+    const QDateTime at(QDate(2024, 3, 5), QTime(14, 30));
+    struct Case {
+        const char* text;
+        QDateTime expected; // invalid: not a date
+    };
+    const Case cases[] = {
+        {"05/03/2024 14:30", at},
+        {"5/3/2024 14:30:00", at},
+        {" 05/03/2024  14:30:07 ", at.addSecs(7)},
+        {"2024-03-05T14:30:00", at},
+        {"2024-03-05 14:30", at},
+        {"2024-03-05T13:30:00Z", QDateTime(QDate(2024, 3, 5), QTime(13, 30), Qt::UTC)},
+        {"03/05/2024", QDateTime()},          // no time
+        {"31/02/2024 10:00", QDateTime()},    // no such day
+        {"05/03/2024 25:00", QDateTime()},
+        {"5 mars 2024 14:30", QDateTime()},
+        {"3/5/24 2:30 PM", QDateTime()},
+        {"", QDateTime()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<QDateTime> parsed = ParseUpdateDate(QString::fromUtf8(c.text));
+        EXPECT_EQ(parsed.has_value(), c.expected.isValid());
+        if (parsed && c.expected.isValid()) {
+            EXPECT_EQ(*parsed, c.expected);
+        }
+    }
+}
+
+TEST(UpdateRules, OnlyWebAddressesWithAHostAreOpened)
+{
+    EXPECT_TRUE(IsWebAddress(QStringLiteral("https://tornavel.example/dl?v=1.2")));
+    EXPECT_TRUE(IsWebAddress(QStringLiteral("HTTP://tornavel.example")));
+    for (const char* refused : {"file:///bin/sh", "/bin/sh", "C:\\setup.exe", "https://", "http:/x", "javascript:alert(1)",
+                                "mailto:a@b.c", "", "ftp://tornavel.example/"})
+        EXPECT_FALSE(IsWebAddress(QString::fromUtf8(refused))) << refused;
+}
+
+TEST(UpdateRules, APageAddressCarriesTheProductAsItsQueryValue)
+{
+    StringTable strings;
+    FakeUi ui;
+    Engine engine(strings, ui);
+    engine.FormCreate(QStringLiteral("O"));
+    EXPECT_EQ(engine.UpdatePageAddress(), WebServerRoot() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
+    EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
+    engine.ProductName = QStringLiteral("Tornavel pro&co");
+    EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel%20pro%26co1.1"));
+}
+
+namespace {
+
+struct Tips : ::testing::Test {
+    QTemporaryDir program;
+    QTemporaryDir current;
+    QString savedCurrent = QDir::currentPath();
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui};
+
+    void SetUp() override
+    {
+        engine.ProgramDirectory = program.path() + QLatin1Char('/');
+        QDir::setCurrent(current.path());
+    }
+    void TearDown() override { QDir::setCurrent(savedCurrent); }
+    static void Write(const QString& path, const QByteArray& text)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+};
+
+} // namespace
+
+TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
+{
+    TipsWindow tips(engine);
+    QList<bool> aide;
+    for (int step = 0; step < 12; ++step) {
+        EXPECT_EQ(tips.PredEnabled(), tips.Tip() > 1);
+        aide << tips.AideEnabled();
+        tips.BtnAideClick();
+        tips.BtnSuivantClick();
+    }
+    EXPECT_EQ(tips.Tip(), 11);
+    EXPECT_FALSE(tips.SuivantEnabled());
+    EXPECT_EQ(aide.mid(0, 11), (QList<bool>{true, false, true, true, true, false, true, false, true, true, true}));
+    // Tip 1 opens the demonstration videos on the web; the others a page beside the program.
+    ASSERT_EQ(ui.openedUrls.size(), 9);
+    EXPECT_EQ(ui.openedUrls[0], engine.WebPageAddress(346));
+    EXPECT_EQ(ui.openedUrls.last(),
+              Engine::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), engine.ProgramDirectory));
+    for (int step = 0; step < 12; ++step)
+        tips.BtnPredClick();
+    EXPECT_EQ(tips.Tip(), 1);
+    EXPECT_FALSE(tips.PredEnabled());
+}
+
+TEST_F(Tips, DocumentsAreFoundBesideTheProgramFirstThenInTheCurrentDirectory)
+{
+    TipsWindow tips(engine);
+    const QStringList missing = tips.Document().PlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(missing, (QStringList{QStringLiteral("Le fichier Astuce_1.rtf n'a pas été trouvé !"),
+                                    QStringLiteral("Si ce fichier à été déplacé ou supprimé, réinstallez le logiciel pour "
+                                                   "pouvoir y accéder de nouveau !")}));
+    Write(current.filePath(QStringLiteral("Aide/Astuce_1.rtf")), "{\\rtf1 ici}");
+    EXPECT_EQ(tips.Document().PlainText(), QStringLiteral("ici"));
+    Write(program.filePath(QStringLiteral("Aide/Astuce_1.rtf")), "{\\rtf1 programme}");
+    EXPECT_EQ(tips.Document().PlainText(), QStringLiteral("programme"));
+}

@@ -1,0 +1,208 @@
+// The update check against a server that the test starts on 127.0.0.1: the engine's
+// rules with the real HTTP client under them.
+
+#include "core/engine.h"
+#include "platform/http_fetch.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/local_http_server.h"
+
+#include <QDir>
+#include <QTcpServer>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+using namespace tornavel::testing;
+
+namespace {
+
+const QByteArray kListPath = "/maj_logiciels/Liste_logiciels.ini";
+const QDateTime kBuilt(QDate(2024, 3, 5), QTime(14, 30));
+
+// The desktop of FakeUi with real downloads, sent to the local server.
+struct NetworkUi : FakeUi {
+    QNetworkAccessManager network;
+    QString root;
+    int timeoutMs = 10000;
+    int answers = 0;
+    void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done) override
+    {
+        const QUrl url(address);
+        downloads << url.path();
+        HttpDownloadToFile(network, root + url.path(), localPath, timeoutMs, [this, done](bool ok) {
+            ++answers;
+            done(ok);
+        });
+    }
+};
+
+QByteArray List(const char* derVersion, const char* dateMaj, const char* url = "https://tornavel.example/dl")
+{
+    return QByteArray("[Autre1.0]\r\nDerVersion=Autre2.0\r\n[Tornavel1.1]\r\nDateMaj=") + dateMaj
+           + "\r\nUrlMaj=" + url + "\r\nNomPInstall=setup.exe\r\nDerVersion=" + derVersion + "\r\n";
+}
+
+struct UpdateCheckOverNetwork : ::testing::Test {
+    QTemporaryDir dir;
+    LocalHttpServer server;
+    StringTable strings;
+    NetworkUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    // An earlier run's list that names a newer version: a failed check must not read it.
+    const QByteArray oldList = List("Tornavel9.9", "01/01/2030 10:00");
+
+    void SetUp() override
+    {
+        ui.root = server.Root();
+        ui.programDate = kBuilt;
+        engine.ProgramDirectory = dir.path() + QLatin1Char('/');
+        engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
+        engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        QFile old(ListFile());
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(oldList);
+        old.close();
+        engine.FormCreate(QStringLiteral("O"));
+    }
+    QString ListFile() const { return dir.filePath(QStringLiteral("Liste_logiciels.ini")); }
+    QByteArray ListOnDisk() const
+    {
+        QFile file(ListFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Activates the main window and waits for the answer.
+    void Check()
+    {
+        engine.FormActivate();
+        ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
+        EXPECT_EQ(ui.downloads, QStringList{QString::fromLatin1(kListPath)});
+    }
+    void ExpectNothingShown()
+    {
+        EXPECT_TRUE(ui.questions.isEmpty());
+        EXPECT_EQ(ui.updatePageWindows, 0);
+        EXPECT_TRUE(ui.openedUrls.isEmpty());
+        EXPECT_TRUE(ui.boxes.isEmpty());
+    }
+};
+
+} // namespace
+
+TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
+{
+    struct Case {
+        const char* name;
+        QByteArray list;
+        bool answerYes;
+        int questions, pageWindows;
+        QStringList opened;
+        bool upgradeItem;
+    };
+    const QString url = QStringLiteral("https://tornavel.example/dl");
+    const Case cases[] = {
+        {"newer build, Yes", List("Tornavel1.1", "05/03/2024 14:31"), true, 1, 0, {url}, false},
+        {"newer build, No", List("Tornavel1.1", "2024-03-06T08:00:00"), false, 1, 0, {}, false},
+        {"newer version", List("Tornavel1.2", "6/3/2024 9:05:00"), true, 0, 1, {}, true},
+        {"same date", List("Tornavel1.1", "05/03/2024 14:30"), true, 0, 0, {}, false},
+        {"older version listed, same date", List("Tornavel1.2", "05/03/2024 14:30"), true, 0, 0, {}, true},
+        {"date in another format", List("Tornavel1.2", "March 6, 2024"), true, 0, 0, {}, true},
+        {"no section", "[Autre1.0]\r\nDerVersion=Autre2.0\r\n", true, 0, 0, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetworkUi fresh;
+        fresh.root = server.Root();
+        fresh.programDate = kBuilt;
+        fresh.answerYes = c.answerYes;
+        Engine check(strings, fresh, QStringLiteral(","));
+        check.ProgramDirectory = engine.ProgramDirectory;
+        check.OptionsFilePath = engine.OptionsFilePath;
+        check.HistoryFilePath = engine.HistoryFilePath;
+        check.FormCreate(QStringLiteral("O"));
+        server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
+        check.FormActivate();
+        ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
+        EXPECT_EQ(fresh.questions.size(), c.questions);
+        EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
+        EXPECT_EQ(fresh.openedUrls, c.opened);
+        EXPECT_EQ(check.window.upgradeItemVisible, c.upgradeItem);
+        EXPECT_EQ(fresh.refreshes, 1);
+        EXPECT_EQ(ListOnDisk(), c.list);
+    }
+}
+
+TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpgradeItem)
+{
+    struct Case {
+        const char* name;
+        LocalHttpServer::Answer answer;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"404 page", {LocalHttpServer::Kind::Normal, 404, List("Tornavel1.2", "01/01/2030 10:00")}, false},
+        {"server error", {LocalHttpServer::Kind::Normal, 500, "erreur"}, false},
+        {"cut transfer", {LocalHttpServer::Kind::Cut, 200, List("Tornavel1.2", "01/01/2030 10:00")}, false},
+        {"connection refused", {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetworkUi fresh;
+        fresh.programDate = kBuilt;
+        fresh.answerYes = true;
+        LocalHttpServer other;
+        other.Set(kListPath, c.answer);
+        fresh.root = other.Root();
+        if (c.refused) {
+            // A port that was just given up refuses connections.
+            QTcpServer closed;
+            ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+            fresh.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        }
+        Engine check(strings, fresh, QStringLiteral(","));
+        check.ProgramDirectory = engine.ProgramDirectory;
+        check.OptionsFilePath = engine.OptionsFilePath;
+        check.HistoryFilePath = engine.HistoryFilePath;
+        check.FormCreate(QStringLiteral("O"));
+        check.FormActivate();
+        ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
+        EXPECT_TRUE(fresh.questions.isEmpty());
+        EXPECT_EQ(fresh.updatePageWindows, 0);
+        EXPECT_FALSE(check.window.upgradeItemVisible);
+        EXPECT_EQ(ListOnDisk(), oldList);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
+    }
+}
+
+TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
+{
+    server.Set(kListPath, {LocalHttpServer::Kind::Silent, 200, {}});
+    ui.timeoutMs = 300;
+    bool eventLoopRan = false;
+    QTimer::singleShot(0, [&] { eventLoopRan = true; });
+    engine.FormActivate();
+    // The activation has returned before any answer; the program goes on working.
+    EXPECT_EQ(ui.answers, 0);
+    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
+    EXPECT_TRUE(eventLoopRan);
+    ExpectNothingShown();
+    EXPECT_FALSE(engine.window.upgradeItemVisible);
+    EXPECT_EQ(ListOnDisk(), oldList);
+}
+
+TEST_F(UpdateCheckOverNetwork, DownloadAddressOtherThanAWebPageIsNeverOpened)
+{
+    ui.answerYes = true;
+    server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, List("Tornavel1.1", "01/01/2030 10:00", "file:///bin/sh")});
+    Check();
+    EXPECT_EQ(ui.questions.size(), 1);
+    EXPECT_TRUE(ui.openedUrls.isEmpty());
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Erreur de connexion !"));
+    EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("Impossible d'acceder à la page de mise à jour !")));
+}

@@ -1,0 +1,190 @@
+// The windows of the help menu and the window-behaviour window, shown for real.
+
+#include "core/engine.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/local_http_server.h"
+#include "ui/dialogs/fapropos.h"
+#include "ui/dialogs/fastuces.h"
+#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/page_windows.h"
+#include "ui/translations.h"
+#include "ui/widget_ui_services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tornavel;
+using namespace tornavel::testing;
+
+namespace {
+
+// Runs `user` on the modal window that the next call opens.
+void WithModal(std::function<void(QWidget*)> user)
+{
+    QTimer::singleShot(0, [user] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        user(modal);
+    });
+}
+
+struct HelpWindows : ::testing::Test {
+    StringTable strings;
+    FakeUi fake;
+    WidgetUiServices ui;
+    Engine engine{strings, ui};
+
+    void SetUp() override
+    {
+        engine.ProgramDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        engine.FormCreate(QStringLiteral("O"));
+    }
+};
+
+} // namespace
+
+TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
+{
+    Engine recording(strings, fake);
+    recording.ProgramDirectory = engine.ProgramDirectory;
+    TFAstuces tips(recording);
+    tips.show();
+    QStringList texts{tips.RichEdit()->toPlainText()};
+    for (int click = 0; click < 11; ++click) {
+        QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+        texts << tips.RichEdit()->toPlainText();
+    }
+    EXPECT_EQ(tips.Model().Tip(), 11);
+    EXPECT_FALSE(tips.BtnSuivant()->isEnabled());
+    EXPECT_EQ(texts[11], texts[10]); // a click past the last tip changes nothing
+    for (int tip = 1; tip <= 10; ++tip) {
+        EXPECT_NE(texts[tip], texts[tip - 1]) << tip;
+        EXPECT_FALSE(texts[tip].contains(QStringLiteral("n'a pas été trouvé"))) << tip;
+    }
+    // The title is bold and centred over the body.
+    const QTextBlock title = tips.RichEdit()->document()->firstBlock();
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(title.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    QTest::mouseClick(tips.BtnAide(), Qt::LeftButton);
+    EXPECT_EQ(fake.openedUrls.size(), 1);
+    for (int click = 0; click < 10; ++click)
+        QTest::mouseClick(tips.BtnPred(), Qt::LeftButton);
+    EXPECT_EQ(tips.RichEdit()->toPlainText(), texts[0]);
+    EXPECT_FALSE(tips.BtnPred()->isEnabled());
+
+    // Through the help menu: closed on tip 3, it opens again on tip 3.
+    WithModal([](QWidget* window) {
+        auto* next = window->findChild<QPushButton*>(QStringLiteral("BtnSuivant"));
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        window->close();
+    });
+    engine.AstucesTornavelClick();
+    QString reopened;
+    WithModal([&](QWidget* window) {
+        reopened = window->findChild<QTextBrowser*>(QStringLiteral("RichEdit"))->toPlainText();
+        window->close();
+    });
+    engine.AstucesTornavelClick();
+    EXPECT_EQ(reopened, texts[2]);
+}
+
+TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
+{
+    QTemporaryDir empty;
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    engine.ProgramDirectory = empty.path() + QLatin1Char('/');
+    TFAstuces tips(engine);
+    QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+    QDir::setCurrent(saved);
+    EXPECT_EQ(tips.RichEdit()->toPlainText(),
+              QStringLiteral("Le fichier Astuce_2.rtf n'a pas été trouvé !\nSi ce fichier à été déplacé ou supprimé, "
+                             "réinstallez le logiciel pour pouvoir y accéder de nouveau !"));
+    EXPECT_TRUE(tips.BtnPred()->isEnabled());
+    EXPECT_FALSE(tips.BtnAide()->isEnabled());
+}
+
+TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
+{
+    QString about;
+    WithModal([&](QWidget* window) {
+        about = window->windowTitle() + QLatin1Char('|') + window->findChild<QLabel*>(QStringLiteral("LblRens"))->text();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
+    });
+    engine.AproposdeTornavelClick();
+    EXPECT_EQ(about, engine.Str(127) + QLatin1Char('|') + engine.Str(128));
+
+    bool startedFixed = false;
+    WithModal([&](QWidget* window) {
+        auto* label = window->findChild<QLabel*>(QStringLiteral("Label"));
+        EXPECT_EQ(label->text(), engine.Str(340, 600));
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "text 340 does not fit";
+        startedFixed = window->findChild<QRadioButton*>(QStringLiteral("RdbtnNonRedim"))->isChecked();
+        QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("RdbtnRedim")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
+    });
+    EXPECT_EQ(ui.ShowWindowBehaviourWindow(engine, false), QStringLiteral("O"));
+    EXPECT_TRUE(startedFixed);
+}
+
+TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage)
+{
+    LocalHttpServer server;
+    server.Set("/info/man.php?logiciel=Tornavel1.1", {LocalHttpServer::Kind::Normal, 200,
+                                                      "<html><meta charset=\"utf-8\"><p>Passez à la version 2</p></html>"});
+    QNetworkAccessManager network;
+    const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
+    TFPageWindow page(engine, network, layout, server.Root() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
+    for (int showing = 1; showing <= 2; ++showing) {
+        page.show();
+        ASSERT_TRUE(WaitFor([&] { return page.Browser()->toPlainText().contains(QStringLiteral("Passez à la version 2")); }));
+        EXPECT_EQ(server.Requests(), showing);
+        QTest::mouseClick(page.BtnFermer(), Qt::LeftButton);
+        EXPECT_FALSE(page.isVisible());
+    }
+    TFPageWindow missing(engine, network, layout, server.Root() + QStringLiteral("/introuvable"));
+    missing.show();
+    ASSERT_TRUE(WaitFor([&] { return missing.Browser()->toPlainText().startsWith(QStringLiteral("Impossible d'afficher")); }));
+    EXPECT_TRUE(missing.Browser()->toPlainText().contains(QStringLiteral("/introuvable")));
+
+    TFMiseANiveau upgrade(engine, network);
+    EXPECT_EQ(upgrade.windowTitle(), QStringLiteral("Mettre à niveau Tornavel"));
+    EXPECT_EQ(upgrade.Address(), engine.UpgradePageAddress());
+}
+
+TEST_F(HelpWindows, StandardButtonsAndFieldMenusSpeakFrench)
+{
+    ASSERT_TRUE(InstallFrenchTranslations(*qApp)) << "Qt's French translation (qt6-translations-l10n) is missing";
+    QStringList buttons;
+    WithModal([&](QWidget* box) {
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+            buttons << button->text().remove(QLatin1Char('&'));
+        static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(ui.AskYesNo(engine.Str(345, 200), engine.Str(343, 200)));
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Non"), QStringLiteral("Oui")}));
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(items.contains(QStringLiteral("Copier"))) << items.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Coller")));
+}

@@ -1,0 +1,46 @@
+#include "ui/dialogs/fapropos.h"
+
+#include "core/engine.h"
+#include "ui/dialogs/window_style.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tornavel {
+
+TFApropos::TFApropos(Engine& engine, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FApropos"));
+    setModal(true);
+    setFixedSize(274, 124);
+    setWindowTitle(engine.Str(127));
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(10, 10, 254, 69);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+
+    lblRens_ = new QLabel(engine.Str(128), panel);
+    lblRens_->setObjectName(QStringLiteral("LblRens"));
+    lblRens_->setGeometry(9, 9, 205, 56);
+    lblRens_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* logo = new QLabel(panel);
+    logo->setObjectName(QStringLiteral("Logo"));
+    logo->setGeometry(219, 3, 32, 32);
+    logo->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_->setObjectName(QStringLiteral("BtnOk"));
+    btnOk_->setGeometry(97, 86, 80, 25);
+    btnOk_->setDefault(true);
+    connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
+
+    SetSecondaryWindowBackground(this, engine, "Image1");
+}
+
+} // namespace tornavel

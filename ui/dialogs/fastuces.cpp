@@ -1,0 +1,110 @@
+#include "ui/dialogs/fastuces.h"
+
+#include "core/engine.h"
+#include "ui/dialogs/window_style.h"
+
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace tornavel {
+
+namespace {
+
+Qt::Alignment AlignmentOf(RtfParagraph::Align align)
+{
+    switch (align) {
+    case RtfParagraph::Align::Centre: return Qt::AlignHCenter;
+    case RtfParagraph::Align::Right: return Qt::AlignRight;
+    case RtfParagraph::Align::Justify: return Qt::AlignJustify;
+    case RtfParagraph::Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
+{
+    QTextDocument* text = edit->document();
+    text->clear();
+    text->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+    QTextCursor cursor(text);
+    bool first = true;
+    for (const RtfParagraph& paragraph : document.paragraphs) {
+        QTextBlockFormat block;
+        block.setAlignment(AlignmentOf(paragraph.align));
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, QTextCharFormat());
+        first = false;
+        for (const RtfRun& run : paragraph.runs) {
+            QTextCharFormat format;
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            format.setFontItalic(run.italic);
+            format.setFontUnderline(run.underline);
+            if (run.halfPoints > 0)
+                format.setFontPointSize(run.halfPoints / 2.0);
+            if (run.hasColour)
+                format.setForeground(QColor::fromRgb(run.rgb));
+            cursor.insertText(run.text, format);
+        }
+    }
+    edit->moveCursor(QTextCursor::Start);
+}
+
+TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      model_(engine)
+{
+    setObjectName(QStringLiteral("FAstuces"));
+    setModal(true);
+    setFixedSize(332, 400);
+    setWindowTitle(engine.Str(193));
+
+    richEdit_ = new QTextBrowser(this);
+    richEdit_->setObjectName(QStringLiteral("RichEdit"));
+    richEdit_->setGeometry(10, 10, 311, 340);
+    richEdit_->setReadOnly(true);
+    richEdit_->setOpenLinks(false);
+    richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    pred_ = new QPushButton(engine.Str(194), this);
+    pred_->setObjectName(QStringLiteral("BtnPred"));
+    pred_->setGeometry(10, 362, 106, 25);
+    aide_ = new QPushButton(QStringLiteral("?"), this);
+    aide_->setObjectName(QStringLiteral("BtnAide"));
+    aide_->setGeometry(153, 362, 25, 25);
+    suivant_ = new QPushButton(engine.Str(195), this);
+    suivant_->setObjectName(QStringLiteral("BtnSuivant"));
+    suivant_->setGeometry(215, 362, 106, 25);
+    for (QPushButton* button : {pred_, aide_, suivant_})
+        button->setAutoDefault(false);
+
+    connect(pred_, &QPushButton::clicked, this, [this] {
+        model_.BtnPredClick();
+        ShowTip();
+    });
+    connect(suivant_, &QPushButton::clicked, this, [this] {
+        model_.BtnSuivantClick();
+        ShowTip();
+    });
+    connect(aide_, &QPushButton::clicked, this, [this] { model_.BtnAideClick(); });
+
+    SetSecondaryWindowBackground(this, engine, "Image1");
+    ShowTip();
+}
+
+void TFAstuces::ShowTip()
+{
+    ShowRtfDocument(richEdit_, model_.Document());
+    pred_->setEnabled(model_.PredEnabled());
+    suivant_->setEnabled(model_.SuivantEnabled());
+    aide_->setEnabled(model_.AideEnabled());
+}
+
+} // namespace tornavel

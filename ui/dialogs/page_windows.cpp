@@ -1,0 +1,107 @@
+#include "ui/dialogs/page_windows.h"
+
+#include "core/engine.h"
+#include "platform/http_fetch.h"
+#include "ui/dialogs/window_style.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QTextBrowser>
+
+namespace tornavel {
+
+namespace {
+
+// Shows fetched pages only: nothing named by a page is read from the disk or the network.
+class PageBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return QVariant(); }
+};
+
+constexpr TFPageWindow::Layout kUpdateLayout{"FMiseAjour", 343, 624, 472, 608, 417, 255, 440};
+constexpr TFPageWindow::Layout kUpgradeLayout{"FMiseANiveau", 348, 542, 402, 524, 345, 214, 365};
+
+QString DecodePage(const QByteArray& body)
+{
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(body);
+}
+
+} // namespace
+
+TFPageWindow::TFPageWindow(Engine& engine, QNetworkAccessManager& network, const Layout& layout,
+                           QString address, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      engine_(engine), network_(network), address_(std::move(address))
+{
+    setObjectName(QString::fromLatin1(layout.name));
+    setModal(true);
+    setFixedSize(layout.clientWidth, layout.clientHeight);
+    setWindowTitle(engine.Str(layout.captionId));
+
+    browser_ = new PageBrowser(this);
+    browser_->setObjectName(QStringLiteral("CppWebBrowser"));
+    browser_->setGeometry(8, 8, layout.browserWidth, layout.browserHeight);
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QString target = QUrl(address_).resolved(link).toString(QUrl::FullyEncoded);
+        if (IsWebAddress(target))
+            engine_.ui.OpenUrl(target);
+    });
+
+    fermer_ = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer_->setObjectName(QStringLiteral("BtnFermer"));
+    fermer_->setGeometry(layout.closeLeft, layout.closeTop, 113, 25);
+    connect(fermer_, &QPushButton::clicked, this, &QDialog::accept);
+
+    SetSecondaryWindowBackground(this, engine, "Image1");
+}
+
+QString TFPageWindow::ErrorPage(const QString& address)
+{
+    return QStringLiteral("<h3>Impossible d'afficher la page</h3>"
+                          "<p>La page suivante n'a pas pu être chargée :<br>%1</p>"
+                          "<p>Vérifiez que vous êtes bien connecté à Internet et réessayez plus tard !</p>")
+        .arg(address.toHtmlEscaped());
+}
+
+void TFPageWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Load();
+}
+
+void TFPageWindow::Load()
+{
+    ++loads_;
+    browser_->setHtml(QStringLiteral("<p>Chargement de la page...</p>"));
+    const int load = loads_;
+    QPointer<TFPageWindow> self(this);
+    HttpGet(network_, address_, kHttpTimeoutMs, [self, load](const HttpReply& reply) {
+        // A page that comes after the window closed, or after a newer showing, is dropped.
+        if (self && self->loads_ == load && self->isVisible())
+            self->ShowReply(reply);
+    });
+}
+
+void TFPageWindow::ShowReply(const HttpReply& reply)
+{
+    browser_->setHtml(reply.ok ? DecodePage(reply.body) : ErrorPage(address_));
+}
+
+TFMiseAjour::TFMiseAjour(Engine& engine, QNetworkAccessManager& network, QWidget* parent)
+    : TFPageWindow(engine, network, kUpdateLayout, engine.UpdatePageAddress(), parent)
+{
+}
+
+TFMiseANiveau::TFMiseANiveau(Engine& engine, QNetworkAccessManager& network, QWidget* parent)
+    : TFPageWindow(engine, network, kUpgradeLayout, engine.UpgradePageAddress(), parent)
+{
+}
+
+} // namespace tornavel

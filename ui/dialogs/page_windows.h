@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+
+class QNetworkAccessManager;
+class QPushButton;
+class QTextBrowser;
+
+namespace tornavel {
+
+class Engine;
+struct HttpReply;
+
+// A window that shows one page of the maker's web server: the page is fetched again
+// at each showing and shown as HTML; when it cannot be loaded a French error page
+// takes its place. Links to web pages open in the desktop's browser. "Fermer" closes.
+class TFPageWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    struct Layout {
+        const char* name;       // objectName of the window
+        int captionId;          // string number of the caption
+        int clientWidth, clientHeight;
+        int browserWidth, browserHeight;
+        int closeLeft, closeTop;
+    };
+
+    TFPageWindow(Engine& engine, QNetworkAccessManager& network, const Layout& layout, QString address,
+                 QWidget* parent = nullptr);
+
+    const QString& Address() const { return address_; }
+    QTextBrowser* Browser() const { return browser_; }
+    QPushButton* BtnFermer() const { return fermer_; }
+    // Shows of the page so far (each showing fetches it once).
+    int Loads() const { return loads_; }
+
+    // The page shown in place of one that could not be loaded.
+    static QString ErrorPage(const QString& address);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Load();
+    void ShowReply(const HttpReply& reply);
+
+    Engine& engine_;
+    QNetworkAccessManager& network_;
+    QString address_;
+    QTextBrowser* browser_ = nullptr;
+    QPushButton* fermer_ = nullptr;
+    int loads_ = 0;
+};
+
+// The update-page window FMiseAjour, shown by the update check.
+class TFMiseAjour : public TFPageWindow {
+    Q_OBJECT
+public:
+    TFMiseAjour(Engine& engine, QNetworkAccessManager& network, QWidget* parent = nullptr);
+};
+
+// The upgrade-page window FMiseANiveau, shown by the help menu's upgrade item.
+class TFMiseANiveau : public TFPageWindow {
+    Q_OBJECT
+public:
+    TFMiseANiveau(Engine& engine, QNetworkAccessManager& network, QWidget* parent = nullptr);
+};
+
+} // namespace tornavel
