@@ -1,5 +1,6 @@
 #include "core/engine.h"
 
+#include "calculators/building/descriptions.h"
 #include "core/numbers.h"
 
 namespace tornavel {
@@ -93,6 +94,8 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
     InstallStandardCalculator(calculatorKeys);
     InstallGeometryCalculators(calculatorKeys);
     InstallMathFunctionsCalculator(calculatorKeys);
+    InstallBuildingDescriptions(descriptions);
+    InstallProtocolCalculators(*this);
     // The compute keys of the geometry calculators explain themselves.
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 22})
         panels[static_cast<size_t>(n)].computeHint = QStringLiteral("Exécute le calcul");

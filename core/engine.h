@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculette.h"
+#include "core/description.h"
 #include "core/history.h"
 #include "core/options.h"
 #include "core/panel.h"
@@ -33,6 +34,9 @@ void InstallStandardCalculator(std::array<CalculatorKeys, CalculatorCount>& keys
 void InstallGeometryCalculators(std::array<CalculatorKeys, CalculatorCount>& keys);
 // The mathematical-functions calculator (39): "=" and its undo routine.
 void InstallMathFunctionsCalculator(std::array<CalculatorKeys, CalculatorCount>& keys);
+// The calculators of the input protocol (17-38) fill in their keys from their
+// descriptions and protocol rows (calculators/protocol/).
+void InstallProtocolCalculators(Engine& engine);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.
@@ -51,6 +55,8 @@ public:
     WindowState window;
     std::deque<TCalculette> CalculatorStack;
     std::array<CalculatorKeys, CalculatorCount> calculatorKeys;
+    // What each calculator is (inputs, prompts, lists, result code, option buttons).
+    CalculatorRegistry descriptions;
 
     QString SystemDecimalSeparator;
     QString AngleUnitSuffix = QStringLiteral("(°)");
