@@ -203,14 +203,13 @@ void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row)
     record.Inputs[static_cast<size_t>(k)] = value;
     panel.formula += QLatin1Char('&');
 
-    const InputDescription& next = d.inputs[static_cast<size_t>(k + 1)];
-    if (next.list) {
-        // The list is filled again for the next input, with nothing chosen yet.
+    // After a choice in the list the result field holds "0" again; a next input
+    // chosen in the list finds it filled again, with nothing chosen yet.
+    if (input.list)
+        panel.result = QStringLiteral("0");
+    if (d.inputs[static_cast<size_t>(k + 1)].list) {
         panel.listRows.clear();
         panel.listIndex = -1;
-    } else if (input.list) {
-        // Back from the list to the keypad.
-        panel.result = QStringLiteral("0");
     }
     ShowInput(engine, row, k + 1, true);
     record.TermIndex = k + 1;
