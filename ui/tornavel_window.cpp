@@ -589,11 +589,16 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
     const QChar character = KeyCharacter(key);
     bool handled = false;
+    bool finished = false;
     Dispatch([&] {
         handled = engine_.FormKeyDown(key->key(), ctrl);
         if (!character.isNull())
             handled = engine_.FormKeyPress(character) || handled;
+        finished = true;
     });
+    // A key whose operation failed was handled: its error box is shown once, not again
+    // for each parent widget that the unhandled key would travel to.
+    handled = handled || !finished;
     if (!handled && IsListKey(key)) {
         // The arrow keys choose in the list shown in place of the result field; F4 and
         // Alt+Down open it, and Enter in the open list chooses the row.
