@@ -21,6 +21,12 @@ TEST_F(BuildingTest, TileGaugeWorkedCases)
         // "f=" again does nothing; "&&" on a result starts over.
         {Centimetre, "50&10==", "Pureau(50&10)=20", "20", "Pureau (cm)"},
         {Centimetre, "50&10=&", "", "0", "Longueur tuile (cm)"},
+        {Centimetre, "50&10=&5&", "5&", "5", "Recouvrement (cm)"},
+        // A typed 0 is an input; "&&" twice, or on the last input, does nothing.
+        {Centimetre, "0&&", "0&", "0", "Recouvrement (cm)"},
+        {Centimetre, "50&10&", "50&10", "10", "Recouvrement (cm)"},
+        // Typing after CE on a result replaces the last term (not "50&105").
+        {Centimetre, "50&10=<5=", "Pureau(50&5)=22,5", "22,5", "Pureau (cm)"},
     };
     for (const Worked& c : cases)
         ExpectWorked(*this, TileGauge, c);
@@ -104,6 +110,14 @@ TEST_F(BuildingTest, SlabsWorkedCases)
         {Centimetre, "30&20&30=", "30&20&", "0", "Largeur dalle (cm)", Refused},
         {Centimetre, "100000&30&30=&", "", "0", "Surface (cm2)"},
         {Centimetre, "100000&30&30==", "Dalles(100000&30&30)=112", "112", "Dalles"},
+        // "f=" before the last input does nothing; CE walks back one step at a time.
+        {Centimetre, "100&30=", "100&30", "30", "Longueur dalle (cm)"},
+        {Centimetre, "100000&30&<", "100000&30", "0", "Longueur dalle (cm)"},
+        {Centimetre, "100000&30&<<", "100000&", "0", "Longueur dalle (cm)"},
+        {Centimetre, "100000&30&<<<", "100000", "0", "Surface (cm2)"},
+        {Centimetre, "100000&30&<<<<", "", "0", "Surface (cm2)"},
+        // An option button: before a result it only selects; the one already on does nothing.
+        {Centimetre, "100000&30&30=@1@1", "Colle(100000&30&30)=20", "20", "Colle (kg)"},
         // The glue needs no slab size.
         {Centimetre, "@1100000&0&0=", "Colle(100000&0&0)=20", "20", "Colle (kg)"},
     };
@@ -111,22 +125,29 @@ TEST_F(BuildingTest, SlabsWorkedCases)
         ExpectWorked(*this, Slabs, c);
 }
 
-TEST_F(BuildingTest, ZeroSlabSideShowsTheDivisionByZeroError)
+TEST_F(BuildingTest, HistoryCaptionsShowTheFirstInputAsTyped)
 {
-    OpenIn(Slabs);
-    Keys("100&0&");
-    const QString before = Panel().formula;
-    Keys("5");
-    try {
-        Compute();
-        FAIL() << "no error";
-    } catch (const CalcError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Division par zéro en virgule flottante"));
+    struct Case {
+        int number;
+        int unit;
+        const char* keys;
+        const char* first;
+    };
+    const Case cases[] = {
+        {RafterSection, Millimetre, "3000&#1&600=", "3000"}, {RafterSpacing, Metre, "3&#1&#4=", "3"},
+        {TileGauge, Centimetre, "50&10=", "50"},            {Roof, Metre, "5&4&0,2&0,35=", "5"},
+        {Concrete, Metre, "2,5&#0=", "2,5"},                {Slabs, Centimetre, "100000&30&30=", "100000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        OpenIn(c.number, c.unit);
+        Keys(c.keys);
+        engine.PopupMCalculsPopup();
+        ASSERT_FALSE(engine.window.historyCaptions.isEmpty());
+        const QString caption = engine.window.historyCaptions.back();
+        EXPECT_TRUE(caption.endsWith(QStringLiteral(": ") + QString::fromUtf8(c.first) + QStringLiteral("...")))
+            << caption.toStdString();
     }
-    EXPECT_EQ(Panel().formula, before + QLatin1Char('5'));
-    EXPECT_EQ(Record().Inputs[2], 5.0);
-    EXPECT_NE(Code(), 20);
-    EXPECT_EQ(Entries(), 0);
 }
 
 } // namespace

@@ -12,74 +12,6 @@ namespace {
 
 using InputProtocol = ProtocolTest;
 
-TEST_F(InputProtocol, TypedZeroIsAnInputAndNextTermTwiceDoesNothing)
-{
-    OpenIn(TileGauge);
-    Keys("0&&");
-    EXPECT_EQ(Panel().formula, QStringLiteral("0&"));
-    EXPECT_EQ(Panel().result, QStringLiteral("0"));
-    EXPECT_EQ(Record().TermIndex, 1);
-    EXPECT_EQ(Record().Inputs[0], 0.0);
-    EXPECT_EQ(Code(), Code::NextTerm);
-    // "&&" on the last input, and "f=" before it, do nothing.
-    Keys("!50&10&");
-    EXPECT_EQ(Panel().formula, QStringLiteral("50&10"));
-    OpenIn(Slabs);
-    Keys("100&30=");
-    EXPECT_EQ(Panel().formula, QStringLiteral("100&30"));
-    EXPECT_EQ(Record().TermIndex, 1);
-}
-
-TEST_F(InputProtocol, NextTermOnAResultStartsOverWithoutOpeningTheNextInput)
-{
-    OpenIn(TileGauge);
-    Keys("50&10=&5");
-    EXPECT_EQ(Panel().formula, QStringLiteral("5"));
-    EXPECT_EQ(Record().TermIndex, 0);
-    Keys("&");
-    EXPECT_EQ(Record().TermIndex, 1);
-    EXPECT_EQ(Panel().prompt, QStringLiteral("Recouvrement (cm)"));
-}
-
-TEST_F(InputProtocol, CeWalksBackOneStepAtATime)
-{
-    struct Step {
-        const char* formula;
-        const char* prompt;
-        int termIndex;
-        int lastKeyCode;
-    };
-    OpenIn(Slabs);
-    Keys("100000&30&");
-    const Step steps[] = {
-        {"100000&30", "Longueur dalle (cm)", 1, Code::None},
-        {"100000&", "Longueur dalle (cm)", 1, Code::NextTerm},
-        {"100000", "Surface (cm2)", 0, Code::AfterUndo},
-        {"", "Surface (cm2)", 0, Code::AfterUndo},
-    };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.formula);
-        CE();
-        EXPECT_EQ(Panel().formula, QString::fromUtf8(s.formula));
-        EXPECT_EQ(Panel().prompt, QString::fromUtf8(s.prompt));
-        EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_EQ(Record().TermIndex, s.termIndex);
-        EXPECT_EQ(Code(), s.lastKeyCode);
-        EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
-    }
-}
-
-TEST_F(InputProtocol, TypingAfterCeOnAResultReplacesTheLastTerm)
-{
-    // The formula records the value actually used, not "50&105".
-    OpenIn(TileGauge);
-    Keys("50&10=<5=");
-    EXPECT_EQ(Panel().formula, QStringLiteral("Pureau(50&5)=22,5"));
-    OpenIn(RafterSection);
-    Keys("300&#1&60=<65=");
-    EXPECT_EQ(Panel().formula, QStringLiteral("Section(300&250&65)=8/14"));
-}
-
 // The same calculation before CE, after CE and "f=", and replayed from the history,
 // with a last input recalled by MR (its sign and exponent kept).
 TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
@@ -116,22 +48,13 @@ TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
     }
 }
 
-TEST_F(InputProtocol, OptionButtonsRerunOnlyAShownResult)
+TEST_F(InputProtocol, OptionButtonRerunAddsNoHistoryEntryAndLowersItsFlags)
 {
     OpenIn(Slabs);
-    Keys("@1");
-    EXPECT_EQ(engine.variants.SlabsOutput, 1);
-    EXPECT_TRUE(Panel().formula.isEmpty());
-    Keys("100000&30&30=");
+    Keys("100000&30&30=@1");
     EXPECT_EQ(Panel().formula, QStringLiteral("Colle(100000&30&30)=20"));
-    // The button already on does nothing; another one shows its result at once,
-    // without a history entry; both flags are down afterwards.
-    Keys("@1");
-    EXPECT_EQ(Panel().formula, QStringLiteral("Colle(100000&30&30)=20"));
-    Keys("@0");
-    EXPECT_EQ(Panel().formula, QStringLiteral("Dalles(100000&30&30)=112"));
-    EXPECT_TRUE(Panel().radios[0].checked);
-    EXPECT_FALSE(Panel().radios[1].checked);
+    EXPECT_FALSE(Panel().radios[0].checked);
+    EXPECT_TRUE(Panel().radios[1].checked);
     EXPECT_EQ(Entries(), 1);
     EXPECT_FALSE(engine.keys.RecomputingFlag);
     EXPECT_FALSE(engine.keys.VariantChangedFlag);
