@@ -56,6 +56,8 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
         for (const OptionButton& button : row.options.buttons)
             p.radios.push_back({QString::fromLatin1(button.name), button.caption, false});
     }
+    // The protocol reads the rows registered above.
+    InstallProtocolCalculators(*this);
 }
 
 int Engine::ResultCodeOf(int number) const

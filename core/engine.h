@@ -38,6 +38,9 @@ void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& key
 void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys);
 // The mathematical-functions calculator (39): "=" and its undo routine.
 void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// The calculators of the input protocol (17-38) fill in their keys from their
+// descriptions and protocol rows (calculators/protocol/).
+void InstallProtocolCalculators(Engine& engine);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.

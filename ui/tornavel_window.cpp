@@ -105,6 +105,18 @@ QChar KeyCharacter(const QKeyEvent* e)
     return text.isEmpty() ? QChar() : text.front();
 }
 
+// The keys that move in a drop-down list or open it.
+bool IsListKey(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_F4:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QString& decimalSeparator,
@@ -609,7 +621,16 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     // A key whose operation failed was acted on all the same. Let through, the event
     // would travel on to the parent widgets, each of which passes it through this
     // filter again: the key would run, and its error show, once per widget.
-    return handled || outcome == Outcome::Failed;
+    handled = handled || outcome == Outcome::Failed;
+    if (!handled && IsListKey(key)) {
+        // The arrow keys choose in the list shown in place of the result field; F4 and
+        // Alt+Down open it, and Enter in the open list chooses the row.
+        const int n = engine_.window.visiblePanel;
+        QComboBox* list = IsCalculatorNumber(n) ? panels_[static_cast<size_t>(n)].list : nullptr;
+        if (list && list != watched && list->isVisible())
+            return QCoreApplication::sendEvent(list, event);
+    }
+    return handled;
 }
 
 void TFTornavel::showEvent(QShowEvent* event)

@@ -1,0 +1,17 @@
+#pragma once
+
+// The building calculators of the input protocol: their rows and formulas. The rows
+// are listed, in calculator order, by BuildingProtocolRows (calculators/protocol/families.h).
+
+#include "calculators/protocol/protocol.h"
+
+namespace tornavel {
+
+extern const ProtocolCalculator RafterSectionCalculator;  // 17 (rafters.cpp)
+extern const ProtocolCalculator RafterSpacingCalculator;  // 18 (rafters.cpp)
+extern const ProtocolCalculator TileGaugeCalculator;      // 19 (tile_gauge.cpp)
+extern const ProtocolCalculator RoofCalculator;           // 21 (roof.cpp)
+extern const ProtocolCalculator ConcreteCalculator;       // 23 (concrete.cpp)
+extern const ProtocolCalculator SlabsCalculator;          // 24 (slabs.cpp)
+
+} // namespace tornavel

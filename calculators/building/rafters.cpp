@@ -1,0 +1,113 @@
+// The rafter section (17) and rafter spacing (18) calculators: the same rafter table
+// read in the two directions. Spans and spacings are held in centimetres.
+
+#include "calculators/building/building.h"
+
+#include "calculators/protocol/rounding.h"
+#include "core/tables.h"
+
+namespace tornavel {
+
+namespace {
+
+enum : int { SpacingLabel = 54, SpacingFormulaLabel = 56, SectionLabel = 57 };
+
+constexpr double kShortestSpan = 50.0;    // cm
+constexpr double kLongestSpan = 400.0;    // cm
+constexpr double kSmallestSpacing = 6.0;  // cm, excluded
+constexpr double kLargestSpacing = 285.0; // cm
+
+// "Section (cm)", or in inches "Section (in)".
+QString SectionWithUnit(const ProtocolCall& call)
+{
+    const QString unit = call.inInches() ? call.Suffix(UnitSuffix::Length) : QStringLiteral("(cm)");
+    return call.Text(SectionLabel) + QLatin1Char(' ') + unit;
+}
+
+// The span (input 0) must lie between 50 and 400 cm.
+bool AcceptsSpan(const ProtocolCall&, int k, double value)
+{
+    return k != 0 || (value >= kShortestSpan && value <= kLongestSpan);
+}
+
+// The first section, in table order, that allows the spacing for the span and load.
+ProtocolOutcome ComputeSection(const ProtocolCall& call)
+{
+    const double spacing = call.inputs[2];
+    if (!(spacing > kSmallestSpacing && spacing <= kLargestSpacing))
+        return ProtocolOutcome::Refuse();
+    const std::optional<int> spanClass = RafterSpanClass(call.inputs[0]);
+    const std::optional<int> load = TruncatedIndex(call.inputs[1]);
+    if (!spanClass || !load)
+        return ProtocolOutcome::Refuse();
+    const TextTable<RafterSectionCount>& names = call.inInches() ? RafterSectionNamesInch : RafterSectionNames;
+    for (int section = 0; section < RafterSectionCount; ++section) {
+        const std::optional<double> allowed = RafterSpacing(*spanClass, section, *load);
+        if (!allowed)
+            return ProtocolOutcome::Refuse();
+        // A section not offered (-1) never fits: the spacing is above 6 cm.
+        if (spacing <= *allowed)
+            return ProtocolOutcome::Named(*names.at(section), call.Text(SectionLabel), SectionWithUnit(call));
+    }
+    return ProtocolOutcome::Refuse();
+}
+
+// The spacing that the section allows for the span and load, in the user's unit;
+// "#NV" where the table offers the section for no such combination.
+ProtocolOutcome ComputeSpacing(const ProtocolCall& call)
+{
+    const QString label = call.Text(SpacingFormulaLabel);
+    const QString shown = call.TextWithSuffix(SpacingLabel, UnitSuffix::Length);
+    const std::optional<int> spanClass = RafterSpanClass(call.inputs[0]);
+    const std::optional<int> load = TruncatedIndex(call.inputs[1]);
+    const std::optional<int> section = TruncatedIndex(call.inputs[2]);
+    if (!spanClass || !load || !section)
+        return ProtocolOutcome::Refuse();
+    const std::optional<double> spacing = RafterSpacing(*spanClass, *section, *load);
+    if (!spacing)
+        return ProtocolOutcome::Refuse();
+    if (*spacing == NoRafterSpacing)
+        return ProtocolOutcome::Missing(label, shown);
+    return ProtocolOutcome::Number(FromCentimetres(*spacing, call.unitScaleCode), label, shown);
+}
+
+// "&&" names the unit of the section list; CE shows the description's "Section (cm)".
+QString SpacingNextTermPrompt(const ProtocolCall& call, int k)
+{
+    return k == 2 ? SectionWithUnit(call) : QString();
+}
+
+// The load classes, then the sections named in the user's unit (in inches in inches,
+// in centimetres otherwise).
+QStringList SpacingListRows(int k, int unitScaleCode)
+{
+    if (k == 1)
+        return RafterLoadClasses.items();
+    return unitScaleCode == 25 ? RafterSectionNamesInch.items() : RafterSectionNames.items();
+}
+
+} // namespace
+
+const ProtocolCalculator RafterSectionCalculator{
+    .number = 17,
+    .acceptsInput = AcceptsSpan,
+    .undoReselectsChoice = true,
+    .compute = ComputeSection,
+    .keypadAfter = KeypadAfter::Off,
+    .terms = TermsText::AsTyped,
+};
+
+const ProtocolCalculator RafterSpacingCalculator{
+    .number = 18,
+    .acceptsInput = AcceptsSpan,
+    .nextTermPrompt = SpacingNextTermPrompt,
+    .unitListRows = SpacingListRows,
+    .listStepFlagsReselect = true,
+    .undoReselectsChoice = true,
+    .compute = ComputeSpacing,
+    .keypadAfter = KeypadAfter::On,
+    .listAtCompute = ListAtCompute::HiddenAfter,
+    .terms = TermsText::AsTyped,
+};
+
+} // namespace tornavel

@@ -1,0 +1,61 @@
+// The slabs and tile glue calculator (24): slabs to buy, or kilograms of glue, for a
+// surface. The values stay as typed, in the user's unit.
+
+#include "calculators/building/building.h"
+
+#include "calculators/protocol/rounding.h"
+
+namespace tornavel {
+
+namespace {
+
+enum : int { SlabsLabel = 77, GlueLabel = 97 };
+enum Output : int { Slabs = 0, Glue = 1 };
+
+constexpr double kGluePerSquareMetre = 2.0; // kg
+
+// Square units of the user's unit in one square metre.
+double UnitsPerSquareMetre(int unitScaleCode)
+{
+    switch (unitScaleCode) {
+    case 1: return 1000000.0;
+    case 25: return 1550.0031000062;
+    case 1000: return 1.0;
+    default: return 10000.0;
+    }
+}
+
+// The slab length (input 1) must be below the surface, compared as typed.
+bool AcceptsSlabLength(const ProtocolCall& call, int k, double value)
+{
+    return k != 1 || call.inputs[0] > value;
+}
+
+ProtocolOutcome ComputeSlabs(const ProtocolCall& call)
+{
+    const double surface = call.inputs[0];
+    const double length = call.inputs[1];
+    const double width = call.inputs[2];
+    if (!(surface > width))
+        return ProtocolOutcome::Refuse();
+    if (call.variant == Glue) {
+        const QString label = call.Text(GlueLabel);
+        return ProtocolOutcome::Number(surface / UnitsPerSquareMetre(call.unitScaleCode) * kGluePerSquareMetre,
+                                       label, label + QStringLiteral(" (kg)"));
+    }
+    // A slab side of zero raises the division-by-zero error.
+    const QString label = call.Text(SlabsLabel);
+    return ProtocolOutcome::Number(CeilShown(CheckedQuotient(surface, length * width)), label, label);
+}
+
+} // namespace
+
+const ProtocolCalculator SlabsCalculator{
+    .number = 24,
+    .acceptsInput = AcceptsSlabLength,
+    .compute = ComputeSlabs,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .refusal = ComputeRefusal::ByCheck,
+};
+
+} // namespace tornavel

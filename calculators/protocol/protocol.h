@@ -1,0 +1,201 @@
+#pragma once
+
+// The input protocol of the calculators 17 to 38: one engine for "&&" (next term),
+// "f=" (compute), the choice in the list, the option buttons and CE, driven by the
+// calculator's description (core/description.h: inputs, prompts, lists, centimetres,
+// result code, option buttons, handler names) and by one ProtocolCalculator row that
+// says where the calculator departs from the common steps and gives its formula.
+//
+// Adding a calculator to the protocol:
+//   1. its description row (family descriptions.cpp, registered in Engine::descriptions);
+//   2. a ProtocolCalculator row with its flags and hooks, next to its formula in the
+//      family folder;
+//   3. the row listed in the family's rows (families.h), which InstallProtocolCalculators
+//      reads. Nothing in core/ or ui/ changes.
+//
+// The steps, in words (n inputs, k = TermIndex, the input now open):
+//   "&&"  after a result: C. Else, when input k is entered (a number typed, or a row
+//         chosen) and k < n-1 and the formula does not end with "&": check it
+//         (acceptsInput), store it (a length in centimetres times the unit factor,
+//         rounded to 15 significant digits; a list input as its row), append "&",
+//         show the prompt of input k+1 with the result field or the list, k+1.
+//   list  a row chosen: a choice already written for this input is taken back by CE,
+//         then the row's formula text is appended.
+//   "f="  when the last input is entered, no result is shown, k = n-1 and the formula
+//         does not end with "&" (or an option button re-runs it): read the last input
+//         unless the step is a re-run, compute, show result, formula
+//         "Label(terms)=result" and label, add the history entry, leave the result code.
+//   CE    on a result: back to the last input, the terms in the formula; after "&&":
+//         the closed input is open again; else the value being entered is dropped and
+//         the formula rewritten from the stored inputs.
+//   input error: CE, then "Erreur de saisie : Valeur non valide !".
+
+#include "core/description.h"
+#include "core/engine.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tornavel {
+
+// What a hook sees: the stored inputs (lengths stored in centimetres already
+// converted), the unit, the variant selection, and the texts of the program.
+class ProtocolCall {
+public:
+    ProtocolCall(const Engine& engine, const InputValues& inputs, int variant)
+        : inputs(inputs), unitScaleCode(engine.options.UnitScaleCode), variant(variant), engine_(engine) {}
+
+    const InputValues& inputs;
+    const int unitScaleCode;   // 1 mm, 10 cm, 25 inch, 1000 m
+    const int variant;         // the option button that is on; 0 without option buttons
+
+    bool inInches() const { return unitScaleCode == 25; }
+    // Text `id` of the string table.
+    QString Text(int id) const { return engine_.Str(id); }
+    // The unit suffix in the user's unit: "(cm)", "(cm2)" ...
+    QString Suffix(UnitSuffix suffix) const { return engine_.UnitSuffixText(suffix); }
+    // Text `id`, a blank and the suffix.
+    QString TextWithSuffix(int id, UnitSuffix suffix) const { return Text(id) + QLatin1Char(' ') + Suffix(suffix); }
+
+private:
+    const Engine& engine_;
+};
+
+// What "f=" found.
+struct ProtocolOutcome {
+    enum class Kind {
+        Number,    // `value` is shown with 15 significant digits
+        Text,      // `text` is shown (a section name); the memory register is left alone
+        NoAnswer,  // "#NV" is shown, the history records it, then the lookup message
+        Refused,   // the input-error path (CE, then the input-error message)
+    };
+    Kind kind = Kind::Refused;
+    double value = 0.0;
+    bool writesMemory = true;  // Number: the result goes into the memory register
+    QString text;
+    QString formulaLabel;      // written before "(terms)=" in the formula ("Section")
+    QString shownLabel;        // LblResultatN under the result ("Section (cm)")
+
+    static ProtocolOutcome Refuse() { return {}; }
+    static ProtocolOutcome Number(double v, QString formulaLabel, QString shownLabel)
+    {
+        ProtocolOutcome o;
+        o.kind = Kind::Number;
+        o.value = v;
+        o.formulaLabel = std::move(formulaLabel);
+        o.shownLabel = std::move(shownLabel);
+        return o;
+    }
+    static ProtocolOutcome Named(QString t, QString formulaLabel, QString shownLabel)
+    {
+        ProtocolOutcome o = Number(0.0, std::move(formulaLabel), std::move(shownLabel));
+        o.kind = Kind::Text;
+        o.text = std::move(t);
+        return o;
+    }
+    static ProtocolOutcome Missing(QString formulaLabel, QString shownLabel)
+    {
+        ProtocolOutcome o = Number(0.0, std::move(formulaLabel), std::move(shownLabel));
+        o.kind = Kind::NoAnswer;
+        return o;
+    }
+};
+
+// Which flag tells "f=" that it re-runs on the stored inputs, so that it does not read
+// the last input again.
+enum class RerunMarker {
+    Recomputing,     // RecomputingFlag: a history replay or an option button
+    VariantChanged,  // VariantChangedFlag: only an option button; a replay reads the
+                     // last input back from the end of the restored formula
+    None,            // the last input is always read again
+};
+
+// How "f=" may fail.
+enum class ComputeRefusal {
+    Never,    // no input-error path; a floating-point fault ends the key with its error box
+    ByCheck,  // the formula's own checks refuse (Refused); a floating-point fault ends
+              // the key with its error box
+    Guarded,  // the checks and the formula run in one guarded block: any failure,
+              // a division by zero included, takes the input-error path
+};
+
+// KeypadEnabled at the end of a successful "f=".
+enum class KeypadAfter { Unchanged, Off, On };
+
+// When "f=" puts the result field back in place of a list (a last input chosen in
+// the list).
+enum class ListAtCompute { Unchanged, HiddenBefore, HiddenAfter };
+
+// The terms between the parentheses of the finished formula.
+enum class TermsText {
+    AsTyped,    // the formula text as it stands (the numbers as typed)
+    Rewritten,  // the stored inputs written again: numbers with NumberToText (in the
+                // user's unit), list inputs as their rows' formula texts
+};
+
+// One calculator of the protocol. The defaults are the common steps; each field says
+// what differs. All hooks are plain functions; nullptr means "none".
+struct ProtocolCalculator {
+    int number = -1;  // the description's number
+
+    // ---- "&&" -------------------------------------------------------------------------
+    // Checks the value that "&&" closes as input k (in centimetres when the input is
+    // a length stored in centimetres; a row index for a list input). nullptr: "&&"
+    // accepts every value. False takes the input-error path.
+    bool (*acceptsInput)(const ProtocolCall& call, int k, double value) = nullptr;
+    // "&&" leaves code 7 in LastKeyCode and KeyClass (23 and 33 leave them as they were).
+    bool nextTermSetsCodes = true;
+    // The prompt that "&&" shows for input k when it is not the description's (18's
+    // section, which names its unit); an empty text keeps the description's.
+    QString (*nextTermPrompt)(const ProtocolCall& call, int k) = nullptr;
+
+    // ---- Lists ------------------------------------------------------------------------
+    // The rows of list input k when they depend on the unit (18's section names, in
+    // inches in inches); they are also its formula texts. nullptr: the description's.
+    QStringList (*unitListRows)(int k, int unitScaleCode) = nullptr;
+    // The list step sets ComboReselectFlag around the CE that takes back a previous
+    // choice (18, 23, 33, 35).
+    bool listStepFlagsReselect = false;
+    // CE that reopens a list input selects its stored row again, unless
+    // ComboReselectFlag is set (17, 18, 25, 26, 33, 34, 35).
+    bool undoReselectsChoice = false;
+    // CE that drops a choice being made leaves the list's selection as it is (23);
+    // otherwise the list is left with no row selected.
+    bool undoKeepsListSelection = false;
+
+    // ---- "f=" -------------------------------------------------------------------------
+    // The result from the stored inputs and the variant selection.
+    ProtocolOutcome (*compute)(const ProtocolCall& call) = nullptr;
+    RerunMarker rerunMarker = RerunMarker::Recomputing;
+    ComputeRefusal refusal = ComputeRefusal::Guarded;
+    KeypadAfter keypadAfter = KeypadAfter::Unchanged;
+    // "f=" clears VariantChangedFlag at its end (23, 32, 33).
+    bool clearsVariantChanged = false;
+    ListAtCompute listAtCompute = ListAtCompute::Unchanged;
+    TermsText terms = TermsText::Rewritten;
+};
+
+// ---- The steps (steps.cpp, undo.cpp) ------------------------------------------------
+// Each acts only on the calculator on screen when it is the row's.
+
+void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row);          // PEtNClick
+void ProtocolCompute(Engine& engine, const ProtocolCalculator& row);           // PCalculNClick
+void ProtocolListChoice(Engine& engine, const ProtocolCalculator& row, int listRow); // ListBoxNClick
+void ProtocolOptionButton(Engine& engine, const ProtocolCalculator& row, int index); // RbtnXxxClick
+void ProtocolUndo(Engine& engine, const ProtocolCalculator& row);              // UndoXxxInput
+// CE, then the input-error message.
+void ProtocolRefuseInput(Engine& engine, const ProtocolCalculator& row);
+
+// The rows of list input k as shown, and as written into the formula.
+QStringList ProtocolListRows(const Engine& engine, const ProtocolCalculator& row, int k);
+QStringList ProtocolListTerms(const Engine& engine, const ProtocolCalculator& row, int k);
+
+// The text of the input-error message and of a lookup without answer.
+inline constexpr char16_t ProtocolInputError[] = u"Erreur de saisie : Valeur non valide !";
+inline constexpr char16_t ProtocolNoAnswer[] = u"Aucun résultat valide pour ces paramètres !";
+
+// Registers the rows of every family (families.h) in the engine's key table and
+// gives the option buttons their captions.
+void InstallProtocolCalculators(Engine& engine);
+
+} // namespace tornavel

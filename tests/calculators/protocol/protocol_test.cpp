@@ -1,0 +1,104 @@
+// The steps shared by the calculators of the input protocol, on the real keys.
+
+#include "tests/calculators/protocol/protocol_fixture.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace tornavel;
+using namespace tornavel::testing;
+
+namespace {
+
+using InputProtocol = ProtocolTest;
+
+// The same calculation before CE, after CE and "f=", and replayed from the history,
+// with a last input recalled by MR (its sign and exponent kept).
+TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
+{
+    struct Case {
+        int number;
+        const char* closedInputs;
+        double lastInput;
+    };
+    const Case cases[] = {
+        {RafterSection, "300&#1&", 60.0},
+        {TileGauge, "1&", 0.00005},
+        {TileGauge, "1&", -3.0},
+        {Roof, "500&400&20&", 0.00005},
+        {Slabs, "100&30&", -3.0},
+        {Slabs, "100&30&", 0.00005},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.number << " " << c.lastInput);
+        OpenIn(c.number);
+        engine.history = History{};
+        Keys(c.closedInputs);
+        Recall(c.lastInput);
+        Compute();
+        const QString first = Panel().formula;
+        EXPECT_EQ(Code(), engine.descriptions.Of(c.number).resultCode);
+        CE();
+        Compute();
+        EXPECT_EQ(Panel().formula, first);
+        EXPECT_EQ(Entries(), 2);
+        engine.TraitArticleMCalculs(0);
+        EXPECT_EQ(Panel().formula, first);
+        EXPECT_EQ(Entries(), 2);
+    }
+}
+
+TEST_F(InputProtocol, OptionButtonRerunAddsNoHistoryEntryAndLowersItsFlags)
+{
+    OpenIn(Slabs);
+    Keys("100000&30&30=@1");
+    EXPECT_EQ(Panel().formula, QStringLiteral("Colle(100000&30&30)=20"));
+    EXPECT_FALSE(Panel().radios[0].checked);
+    EXPECT_TRUE(Panel().radios[1].checked);
+    EXPECT_EQ(Entries(), 1);
+    EXPECT_FALSE(engine.keys.RecomputingFlag);
+    EXPECT_FALSE(engine.keys.VariantChangedFlag);
+}
+
+TEST_F(InputProtocol, ReplayComputesTheOptionOnAtTheTimeOfTheReplay)
+{
+    OpenIn(Roof);
+    Keys("500&400&20&35=!@1");
+    engine.TraitArticleMCalculs(0);
+    EXPECT_EQ(Panel().formula, QStringLiteral("Linéaire(500&400&20&35)=6400"));
+    EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        int number;
+        const char* text;
+        std::initializer_list<double> inputs;
+        int termIndex;
+        bool refused;  // the input-error message, else nothing at all
+    };
+    const Case cases[] = {
+        {RafterSection, "300&x&60", {300, 5, 60}, 2, false},
+        {RafterSection, "300&250&60", {300, nan, 60}, 2, false},
+        {RafterSection, "1E9&250&60", {1e9, 1, 60}, 2, true},
+        {RafterSpacing, "300&250&x", {300, 1, 7}, 2, true},
+        {RafterSpacing, "300&250&x", {300, 1, -1}, 2, true},
+        {RafterSpacing, "300&x&8/14", {300, 3, 4}, 2, false},
+        {Concrete, "2&x", {2, 3}, 1, false},
+        {Concrete, "2&x", {2, 1e300}, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ui.messages.clear();
+        engine.keys.MemoryValue = 0.0;
+        Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
+        EXPECT_NE(Code(), engine.descriptions.Of(c.number).resultCode);
+        EXPECT_EQ(engine.keys.MemoryValue, 0.0);
+        EXPECT_EQ(ui.messages.size(), c.refused ? 1 : 0);
+        EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
+    }
+}
+
+} // namespace
