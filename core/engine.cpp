@@ -2,10 +2,6 @@
 
 #include "core/numbers.h"
 
-#include "calculators/building/descriptions.h"
-#include "calculators/converters/descriptions.h"
-#include "calculators/electrical/descriptions.h"
-
 namespace tornavel {
 
 bool IsResultState(int code)
@@ -39,12 +35,7 @@ bool IsTermOperator(QChar c, bool withPower)
 Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSeparator)
     : strings(strings_), ui(ui_), SystemDecimalSeparator(std::move(decimalSeparator))
 {
-    InstallStandardCalculator(descriptions, calculatorKeys);
-    InstallGeometryCalculators(descriptions, calculatorKeys);
-    InstallMathFunctionsCalculator(descriptions, calculatorKeys);
-    InstallBuildingDescriptions(descriptions);
-    InstallElectricalDescriptions(descriptions);
-    InstallConverterDescriptions(descriptions);
+    InstallCalculatorFamilies(*this);
     // The panels are built from the rows.
     for (int n = 0; n < CalculatorCount; ++n) {
         const CalculatorDescription& row = descriptions.Of(n);
@@ -56,8 +47,6 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
         for (const OptionButton& button : row.options.buttons)
             p.radios.push_back({QString::fromLatin1(button.name), button.caption, false});
     }
-    // The protocol reads the rows registered above.
-    InstallProtocolCalculators(*this);
 }
 
 int Engine::ResultCodeOf(int number) const

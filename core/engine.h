@@ -31,16 +31,9 @@ struct CalculatorKeys {
 
 using CalculatorKeyTable = std::array<CalculatorKeys, CalculatorCount>;
 
-// Each family registers the rows of its calculators and fills in their keys.
-// The standard calculator (0): "=" and its undo routine.
-void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
-// Geometry calculators (1-16, 20, 22).
-void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys);
-// The mathematical-functions calculator (39): "=" and its undo routine.
-void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
-// The calculators of the input protocol (17-38) fill in their keys from their
-// descriptions and protocol rows (calculators/protocol/).
-void InstallProtocolCalculators(Engine& engine);
+// Registers every calculator family's rows and fills in their keys (defined with the
+// families, in calculators/install.cpp); the engine's constructor calls it.
+void InstallCalculatorFamilies(Engine& engine);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.

@@ -1,4 +1,5 @@
 #include "calculators/geometry/geometry.h"
+#include "calculators/install.h"
 
 namespace tornavel {
 

@@ -1,4 +1,5 @@
 #include "calculators/protocol/families.h"
+#include "calculators/install.h"
 
 namespace tornavel {
 

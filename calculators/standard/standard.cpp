@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "calculators/install.h"
 
 #include "core/calcerror.h"
 #include "core/numbers.h"

@@ -1,5 +1,5 @@
 #include "core/calcerror.h"
-#include "core/engine.h"
+#include "calculators/install.h"
 #include "tests/support/fake_ui.h"
 
 #include <gtest/gtest.h>

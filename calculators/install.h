@@ -1,0 +1,20 @@
+#pragma once
+
+// What each family of calculators registers: the rows that describe its calculators
+// and the keys that run them.
+
+#include "core/engine.h"
+
+namespace tornavel {
+
+// The standard calculator (0): "=" and its undo routine.
+void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// Geometry calculators (1-16, 20, 22).
+void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// The mathematical-functions calculator (39): "=" and its undo routine.
+void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// The calculators of the input protocol (17-38) fill in their keys from their
+// descriptions and protocol rows (calculators/protocol/); after their descriptions.
+void InstallProtocolCalculators(Engine& engine);
+
+} // namespace tornavel
