@@ -5,6 +5,7 @@
 #include "chooser/fselcomtornavel.h"
 #include "core/strings.h"
 #include "platform/paths.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(verolan::ProgramTitle());
+    // Qt's own words (standard buttons, the text fields' context menus) in French too.
+    InstallFrenchTranslations(app);
 
     try {
         StringTable strings;

@@ -3,7 +3,7 @@
 #include "platform/locale.h"
 #include "platform/paths.h"
 #include "ui/session_end.h"
-#include "ui/translations.h"
+#include "platform/translations.h"
 #include "ui/widget_ui_services.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "ui/dialogs/fastuces.h"
 #include "ui/dialogs/foptionaffichage.h"
 #include "ui/dialogs/page_windows.h"
-#include "ui/translations.h"
+#include "platform/translations.h"
 #include "ui/widget_ui_services.h"
 
 #include <QAbstractButton>

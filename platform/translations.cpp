@@ -1,4 +1,4 @@
-#include "ui/translations.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
