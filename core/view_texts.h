@@ -59,6 +59,13 @@ enum class LayoutString : int {
     ChangeSignHint,
     // OK button of the secondary windows.
     DialogOkButton,
+    // Page windows and tips window.
+    CloseButton,
+    TipsHelpButton,
+    PageLoading,
+    PageErrorTitle,
+    PageErrorText,
+    PageErrorAdvice,
     End,
 };
 

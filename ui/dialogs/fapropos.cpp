@@ -1,6 +1,7 @@
 #include "ui/dialogs/fapropos.h"
 
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ TFApropos::TFApropos(Engine& engine, QWidget* parent)
     logo->setGeometry(219, 3, 32, 32);
     logo->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    btnOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOk_ = new QPushButton(LayoutText(engine.strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 86, 80, 25);
     btnOk_->setDefault(true);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/fastuces.h"
 
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QPushButton>
@@ -76,7 +77,7 @@ TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     pred_ = new QPushButton(engine.Str(194), this);
     pred_->setObjectName(QStringLiteral("BtnPred"));
     pred_->setGeometry(10, 362, 106, 25);
-    aide_ = new QPushButton(QStringLiteral("?"), this);
+    aide_ = new QPushButton(LayoutText(engine.strings, LayoutString::TipsHelpButton), this);
     aide_->setObjectName(QStringLiteral("BtnAide"));
     aide_->setGeometry(153, 362, 25, 25);
     suivant_ = new QPushButton(engine.Str(195), this);

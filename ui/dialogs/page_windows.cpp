@@ -1,6 +1,7 @@
 #include "ui/dialogs/page_windows.h"
 
 #include "core/engine.h"
+#include "core/view_texts.h"
 #include "platform/http_fetch.h"
 #include "ui/dialogs/window_style.h"
 
@@ -54,7 +55,7 @@ TFPageWindow::TFPageWindow(Engine& engine, QNetworkAccessManager& network, const
             engine_.ui.OpenUrl(target);
     });
 
-    fermer_ = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer_ = new QPushButton(LayoutText(engine.strings, LayoutString::CloseButton), this);
     fermer_->setObjectName(QStringLiteral("BtnFermer"));
     fermer_->setGeometry(layout.closeLeft, layout.closeTop, 113, 25);
     connect(fermer_, &QPushButton::clicked, this, &QDialog::accept);
@@ -62,12 +63,12 @@ TFPageWindow::TFPageWindow(Engine& engine, QNetworkAccessManager& network, const
     SetSecondaryWindowBackground(this, engine, "Image1");
 }
 
-QString TFPageWindow::ErrorPage(const QString& address)
+QString TFPageWindow::ErrorPage(const QString& address) const
 {
-    return QStringLiteral("<h3>Impossible d'afficher la page</h3>"
-                          "<p>La page suivante n'a pas pu être chargée :<br>%1</p>"
-                          "<p>Vérifiez que vous êtes bien connecté à Internet et réessayez plus tard !</p>")
-        .arg(address.toHtmlEscaped());
+    return QStringLiteral("<h3>%1</h3><p>%2<br>%3</p><p>%4</p>")
+        .arg(LayoutText(engine_.strings, LayoutString::PageErrorTitle).toHtmlEscaped(),
+             LayoutText(engine_.strings, LayoutString::PageErrorText).toHtmlEscaped(), address.toHtmlEscaped(),
+             LayoutText(engine_.strings, LayoutString::PageErrorAdvice).toHtmlEscaped());
 }
 
 void TFPageWindow::showEvent(QShowEvent* event)
@@ -79,7 +80,7 @@ void TFPageWindow::showEvent(QShowEvent* event)
 void TFPageWindow::Load()
 {
     ++loads_;
-    browser_->setHtml(QStringLiteral("<p>Chargement de la page...</p>"));
+    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(engine_.strings, LayoutString::PageLoading).toHtmlEscaped()));
     const int load = loads_;
     QPointer<TFPageWindow> self(this);
     HttpGet(network_, address_, kHttpTimeoutMs, [self, load](const HttpReply& reply) {

@@ -36,7 +36,7 @@ public:
     int Loads() const { return loads_; }
 
     // The page shown in place of one that could not be loaded.
-    static QString ErrorPage(const QString& address);
+    QString ErrorPage(const QString& address) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
