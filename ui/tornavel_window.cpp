@@ -27,6 +27,8 @@
 #include <QScrollArea>
 #include <QThread>
 #include <QTimer>
+
+#include <utility>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -601,7 +603,11 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         // The window is on screen: build the other panels right after this paint.
         if (!allPanelsQueued_) {
             allPanelsQueued_ = true;
-            QTimer::singleShot(0, this, [this] { BuildAllPanels(); });
+            QTimer::singleShot(0, this, [this] {
+                BuildAllPanels();
+                for (auto& action : std::exchange(afterFirstPaint_, {}))
+                    action();
+            });
             LoadPicture();
         }
         return QWidget::eventFilter(watched, event);
@@ -631,6 +637,14 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
             return QCoreApplication::sendEvent(list, event);
     }
     return handled;
+}
+
+void TFTornavel::AfterFirstPaint(std::function<void()> action)
+{
+    if (allPanelsQueued_ && afterFirstPaint_.empty())
+        action();
+    else
+        afterFirstPaint_.push_back(std::move(action));
 }
 
 void TFTornavel::showEvent(QShowEvent* event)

@@ -59,6 +59,9 @@ public:
     Outcome Dispatch(const std::function<void()>& operation, Needs needs = Needs::Nothing);
     // Shows the engine's state.
     void Render();
+    // Runs `action` once the window has painted its first frame (at once when it has):
+    // work that the first frame does not need waits until the window is on screen.
+    void AfterFirstPaint(std::function<void()> action);
 
     // Builds the calculator panels and the pop-up menus not built yet. The window
     // builds the panel on screen first and the rest right after its first paint.
@@ -118,6 +121,7 @@ private:
     QImage decodedPicture_;
     QThread* pictureLoader_ = nullptr;
     bool allPanelsQueued_ = false;
+    std::vector<std::function<void()>> afterFirstPaint_;
 
     QWidget* menuBar_ = nullptr;
     QMenu* calculatorsMenu_ = nullptr;

@@ -121,10 +121,18 @@ QNetworkAccessManager& WidgetUiServices::Network()
 
 void WidgetUiServices::DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done)
 {
-    QNetworkAccessManager& network = Network();
-    HttpDownloadToFile(network, address, localPath, kHttpTimeoutMs, [&network, done](bool downloaded) {
-        WhenNoModalWindow(&network, [done, downloaded] { done(downloaded); });
-    });
+    auto start = [this, address, localPath, done] {
+        QNetworkAccessManager& network = Network();
+        HttpDownloadToFile(network, address, localPath, kHttpTimeoutMs, [&network, done](bool downloaded) {
+            WhenNoModalWindow(&network, [done, downloaded] { done(downloaded); });
+        });
+    };
+    // The network stack is brought up once the main window is on screen, so that the
+    // check never delays the first frame.
+    if (auto* window = qobject_cast<TFTornavel*>(mainWindow_.data()))
+        window->AfterFirstPaint(start);
+    else
+        start();
 }
 
 QDateTime WidgetUiServices::ProgramFileDate()
