@@ -180,4 +180,20 @@ TEST_F(FinishingWindow, StairsOptionButtons)
     EXPECT_TRUE(Option(QStringLiteral("RbtnRecul"))->isChecked());
 }
 
+TEST_F(FinishingWindow, EveryOptionCaptionFitsItsButtonInsideTheButtonPanel)
+{
+    for (int n = 0; n < CalculatorCount; ++n) {
+        Open(n);
+        QWidget* operators = Find(QStringLiteral("POperateurs%1").arg(n));
+        const QList<QRadioButton*> options = operators->findChildren<QRadioButton*>();
+        for (QRadioButton* option : options) {
+            SCOPED_TRACE(option->objectName().toStdString());
+            EXPECT_GE(option->width(), option->sizeHint().width());
+            EXPECT_TRUE(operators->rect().contains(option->geometry()));
+            for (QRadioButton* other : options)
+                EXPECT_TRUE(other == option || !other->geometry().intersects(option->geometry()));
+        }
+    }
+}
+
 } // namespace
