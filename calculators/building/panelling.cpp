@@ -61,11 +61,6 @@ FinishingResult Shown(double value, int output, const std::vector<double>& lengt
 
 } // namespace
 
-bool WallPanellingAccepts(double, int, const InputValues&, int)
-{
-    return true;
-}
-
 bool GablePanellingAccepts(double value, int index, const InputValues& closed, int)
 {
     return index != 2 || value < closed[1]; // the eaves below the apex

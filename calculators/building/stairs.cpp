@@ -94,11 +94,6 @@ Outcome Compute(const InputValues& in, int unitScaleCode, int output)
 
 } // namespace
 
-bool StairsAccepts(double, int, const InputValues&, int)
-{
-    return true;
-}
-
 Outcome Stairs(const InputValues& in, int unitScaleCode, int output)
 {
     try {
