@@ -409,12 +409,28 @@ void TFTornavel::BuildPanel(int n)
                               [&e] { e.PMR0Click(); }, Text(LayoutString::MemoryRecallHint));
         w.ok = MakeButton(w.operators, ok.constData(), Text(LayoutString::OkKey), 74, 30, 72, 28,
                           [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
+        // The option buttons go two to a row, each as wide as a key or as its caption
+        // needs; one that does not fit what is left of the row starts the next row, so
+        // that no caption is cut ("Lambourdes", "Reculement").
         int i = 0;
+        int x = 0;
+        int y = 62;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
             button->setObjectName(radio.name);
             button->setAutoExclusive(false);
-            button->setGeometry((i % 2) * 74, 62 + (i / 2) * 20, 72, 18);
+            const int needed = std::min(button->sizeHint().width(), kOperatorsWidth);
+            int width = std::max(needed, 72);
+            if (x + width > kOperatorsWidth) {
+                if (x + needed <= kOperatorsWidth) {
+                    width = kOperatorsWidth - x;
+                } else {
+                    x = 0;
+                    y += 20;
+                }
+            }
+            button->setGeometry(x, y, width, 18);
+            x += width + 2;
             Quiet(button);
             connect(button, &QRadioButton::clicked, this,
                     [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });

@@ -13,5 +13,12 @@ extern const ProtocolCalculator TileGaugeCalculator;      // 19 (tile_gauge.cpp)
 extern const ProtocolCalculator RoofCalculator;           // 21 (roof.cpp)
 extern const ProtocolCalculator ConcreteCalculator;       // 23 (concrete.cpp)
 extern const ProtocolCalculator SlabsCalculator;          // 24 (slabs.cpp)
+extern const ProtocolCalculator CeilingPaintCalculator;   // 25 (finishing_rows.cpp)
+extern const ProtocolCalculator WallPaintCalculator;      // 26
+extern const ProtocolCalculator WallpaperCalculator;      // 27
+extern const ProtocolCalculator WallPanellingCalculator;  // 28
+extern const ProtocolCalculator GablePanellingCalculator; // 29
+extern const ProtocolCalculator ParquetCalculator;        // 30
+extern const ProtocolCalculator StairsCalculator;         // 31
 
 } // namespace tornavel

@@ -8,6 +8,7 @@
 // protocol stores the inputs, calls the checks and the computation, and writes the
 // result, the formula and the history from what they return.
 
+#include "calculators/protocol/rounding.h"
 #include "core/description.h"
 #include "core/options.h"
 
@@ -22,25 +23,18 @@ namespace tornavel::building {
 // an input that needs more is refused before the loop starts.
 inline constexpr double MaxLoopSteps = 1'000'000.0;
 
-// The value rounded to 15 significant digits (a double again). Whole counts, integer
-// parts, exact-division tests and thresholds are taken on such values, so that a
-// length typed in metres counts as the same length typed in centimetres (2,28 m is
-// 228 cm, not 227,99999999999997 cm). Zero, infinities and NaN come back unchanged.
-double Rounded15(double value);
+// Whole counts, integer parts, exact-division tests and thresholds are taken on values
+// rounded to 15 significant digits (RoundToShownDigits, CeilShown), so that a length
+// typed in metres counts as the same length typed in centimetres (2,28 m is 228 cm,
+// not 227,99999999999997 cm). A quotient of doubles whose divisor may be zero is
+// CheckedQuotient.
 
-// A typed length in centimetres: value times the unit factor of the unit scale code,
-// rounded to 15 significant digits. Raises the French overflow error when the
-// product does not fit a double.
+// A typed length in centimetres (ToCentimetres); raises the French overflow error when
+// it does not fit a double.
 double Centimetres(double typed, int unitScaleCode);
 
-// ceil and floor of a value rounded to 15 significant digits.
-double CeilCount(double value);
+// floor of a value rounded to 15 significant digits.
 double FloorCount(double value);
-
-// a / b for the formulas whose every intermediate value is a double: a zero divisor
-// raises the French division-by-zero error (invalid operation for 0 / 0), a quotient
-// that does not fit a double the overflow error.
-double DoubleQuotient(double a, double b);
 
 // One term of the formula as the computation writes it again: a number shown with
 // NumberToText in the user's unit, or a list item's text.

@@ -30,13 +30,13 @@ double InArea(double value, std::optional<double> factor)
 {
     if (!factor)
         return value;
-    return Rounded15(ToDouble(static_cast<long double>(value) * static_cast<long double>(*factor)));
+    return RoundToShownDigits(ToDouble(static_cast<long double>(value) * static_cast<long double>(*factor)));
 }
 
 // A number of coats is a whole number that fits an int.
 std::optional<int> WholeCoats(double coats)
 {
-    const double n = Rounded15(coats);
+    const double n = RoundToShownDigits(coats);
     if (!std::isfinite(n) || n != std::trunc(n) || n < INT_MIN || n > INT_MAX)
         return std::nullopt;
     return static_cast<int>(n);

@@ -36,7 +36,7 @@ std::optional<int> CountBattens(double height, OnBatten onBatten)
     if (y / BattenSpacingCm > MaxLoopSteps)
         return std::nullopt;
     int n = 2;
-    while (Rounded15(y) > BattenSpacingCm) {
+    while (RoundToShownDigits(y) > BattenSpacingCm) {
         ++n;
         y -= BattenSpacingCm;
         onBatten(n, y);
@@ -61,11 +61,6 @@ FinishingResult Shown(double value, int output, const std::vector<double>& lengt
 
 } // namespace
 
-bool WallPanellingAccepts(double, int, const InputValues&, int)
-{
-    return true;
-}
-
 bool GablePanellingAccepts(double value, int index, const InputValues& closed, int)
 {
     return index != 2 || value < closed[1]; // the eaves below the apex
@@ -85,8 +80,8 @@ Outcome WallPanelling(const InputValues& in, int unitScaleCode, int output)
     double value = 0.0;
     switch (output) {
     case PanellingBoards: {
-        const double boards = CeilCount(ToDouble(CheckedDivide(L, w)));
-        const double hundredths = CeilCount(ToDouble((H + static_cast<Ext>(BoardAllowanceCm)) * boards * 100.0L));
+        const double boards = CeilShown(ToDouble(CheckedDivide(L, w)));
+        const double hundredths = CeilShown(ToDouble((H + static_cast<Ext>(BoardAllowanceCm)) * boards * 100.0L));
         value = ToDouble(hundredths * 0.01L / f);
         break;
     }
@@ -98,7 +93,7 @@ Outcome WallPanelling(const InputValues& in, int unitScaleCode, int output)
         break;
     }
     case PanellingClips:
-        value = CeilCount(ToDouble(ClipsPerM2 * L * H * M2PerCm2));
+        value = CeilShown(ToDouble(ClipsPerM2 * L * H * M2PerCm2));
         break;
     default:
         return std::nullopt;
@@ -127,16 +122,16 @@ Outcome GablePanelling(const InputValues& in, int unitScaleCode, int output)
         // kept to 15 significant digits, so that boards that exactly fill a half end
         // at the apex.
         const double half = L * 0.5;
-        const double s = DoubleQuotient(A - B, half); // rise per centimetre
+        const double s = CheckedQuotient(A - B, half); // rise per centimetre
         double x = 0.0;
         double h = B;
         double total = 0.0;
         while (x < half) {
             // The board that reaches the apex is counted up to the apex only.
-            const double d = Rounded15(half - x) > w ? s * w : (half - x) * s;
+            const double d = RoundToShownDigits(half - x) > w ? s * w : (half - x) * s;
             total = total + (h + d + BoardAllowanceCm);
             h = h + d;
-            x = Rounded15(x + w);
+            x = RoundToShownDigits(x + w);
         }
         h = h - s * (x - half);
         const double x0 = x;
@@ -147,33 +142,33 @@ Outcome GablePanelling(const InputValues& in, int unitScaleCode, int output)
             } else {
                 // h lags one board behind x; the last board, cut short by the end of
                 // the wall, drops by what is left of the wall only.
-                const double d = Rounded15(x + w) > L ? (L - x) * s : s * w;
+                const double d = RoundToShownDigits(x + w) > L ? (L - x) * s : s * w;
                 total = total + (h - d + BoardAllowanceCm);
                 h = h - d;
             }
-            x = Rounded15(x + w);
+            x = RoundToShownDigits(x + w);
         }
-        const double linear = CeilCount(total * 100.0) * 0.01;
-        value = DoubleQuotient(linear, f);
+        const double linear = CeilShown(total * 100.0) * 0.01;
+        value = CheckedQuotient(linear, f);
         break;
     }
     case PanellingBattens: {
         // Battens that lie in the gable count at half length; m are full length.
         int m = -1;
-        const double gable = Rounded15(A - B);
+        const double gable = RoundToShownDigits(A - B);
         const std::optional<int> n = CountBattens(A, [&](int count, double y) {
-            if (m == -1 && gable > Rounded15(y))
+            if (m == -1 && gable > RoundToShownDigits(y))
                 m = count - 1;
         });
         if (!n)
             return std::nullopt;
         if (m == -1)
             m = *n;
-        value = DoubleQuotient((*n - m) * L * 0.5 + m * L, f);
+        value = CheckedQuotient((*n - m) * L * 0.5 + m * L, f);
         break;
     }
     case PanellingClips:
-        value = CeilCount(ToDouble((B * L + (A - B) * L * 0.5) * 20.0 * 0.0001));
+        value = CeilShown(ToDouble((B * L + (A - B) * L * 0.5) * 20.0 * 0.0001));
         break;
     default:
         return std::nullopt;

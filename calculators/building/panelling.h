@@ -22,9 +22,8 @@ enum PanellingOutputIndex {
     PanellingClips = 2,   // number of clips
 };
 
-// The "&&" checks. 28 checks nothing there; 29 wants the wall height below the gable
-// height. The board width is the last input of both and is checked by "f=".
-bool WallPanellingAccepts(double value, int index, const InputValues& closed, int unitScaleCode);
+// The "&&" check of 29: the wall height below the gable height (28 checks nothing
+// there). The board width is the last input of both and is checked by "f=".
 bool GablePanellingAccepts(double value, int index, const InputValues& closed, int unitScaleCode);
 
 // "f=" of 28. Input error unless the wall is longer than one board is wide, and the

@@ -63,7 +63,7 @@ Outcome Parquet(const InputValues& in, int unitScaleCode, int output)
         if (s / JoistSpacingCm > MaxLoopSteps)
             return std::nullopt;
         int n = 2;
-        while (Rounded15(s) > JoistSpacingCm) {
+        while (RoundToShownDigits(s) > JoistSpacingCm) {
             ++n;
             s -= JoistSpacingCm;
         }

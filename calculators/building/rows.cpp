@@ -7,9 +7,11 @@ namespace tornavel {
 
 std::span<const ProtocolCalculator* const> BuildingProtocolRows()
 {
-    static const std::array<const ProtocolCalculator*, 6> rows{
-        &RafterSectionCalculator, &RafterSpacingCalculator, &TileGaugeCalculator,
-        &RoofCalculator,          &ConcreteCalculator,      &SlabsCalculator,
+    static const std::array<const ProtocolCalculator*, 13> rows{
+        &RafterSectionCalculator, &RafterSpacingCalculator,  &TileGaugeCalculator,     &RoofCalculator,
+        &ConcreteCalculator,      &SlabsCalculator,          &CeilingPaintCalculator,  &WallPaintCalculator,
+        &WallpaperCalculator,     &WallPanellingCalculator,  &GablePanellingCalculator, &ParquetCalculator,
+        &StairsCalculator,
     };
     return rows;
 }

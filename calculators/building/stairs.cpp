@@ -26,7 +26,7 @@ int ChosenRiser(double heightCm)
 {
     int exact = 0;
     for (int d = FirstRiserTried; d <= LastRiserTried; ++d) {
-        const double q = Rounded15(heightCm / d);
+        const double q = RoundToShownDigits(heightCm / d);
         if (q == std::trunc(q))
             exact = d;
     }
@@ -35,7 +35,7 @@ int ChosenRiser(double heightCm)
     int nearest = FirstRiserTried;
     double smallest = 2.0;
     for (int d = FirstRiserTried; d < LastRiserTried; ++d) {
-        const double q = Rounded15(heightCm / d);
+        const double q = RoundToShownDigits(heightCm / d);
         const double fraction = q - std::trunc(q);
         if (fraction < smallest) {
             smallest = fraction;
@@ -53,17 +53,17 @@ Outcome Compute(const InputValues& in, int unitScaleCode, int output)
     if (H < MinRiserCm)
         return std::nullopt;
 
-    const double N = std::trunc(Rounded15(H / ChosenRiser(H)));
+    const double N = std::trunc(RoundToShownDigits(H / ChosenRiser(H)));
     if (N < 1.0 || N > MaxRisers)
         return std::nullopt;
     // The riser up to the next hundredth of a centimetre.
-    const double hundredths = CeilCount(ToDouble(static_cast<Ext>(H) / N * 100.0L));
+    const double hundredths = CeilShown(ToDouble(static_cast<Ext>(H) / N * 100.0L));
     const double riserCm = ToDouble(hundredths * 0.01L);
     const double R = ToDouble(static_cast<Ext>(riserCm) / f);
     if (G < MinTreadCm || G > MaxTreadCm)
         return std::nullopt;
     const double run = ToDouble((static_cast<Ext>(N) - 1.0L) * G / f);
-    const double riser15 = Rounded15(riserCm);
+    const double riser15 = RoundToShownDigits(riserCm);
     if (riser15 < MinRiserCm || riser15 > MaxRiserCm)
         return std::nullopt;
 
@@ -93,11 +93,6 @@ Outcome Compute(const InputValues& in, int unitScaleCode, int output)
 }
 
 } // namespace
-
-bool StairsAccepts(double, int, const InputValues&, int)
-{
-    return true;
-}
 
 Outcome Stairs(const InputValues& in, int unitScaleCode, int output)
 {

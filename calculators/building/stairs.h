@@ -19,9 +19,6 @@ enum StairsOutputIndex {
     StairsRun = 2,   // horizontal run of the flight
 };
 
-// The "&&" check: the height accepts any value.
-bool StairsAccepts(double value, int index, const InputValues& closed, int unitScaleCode);
-
 // "f=". Input error for a height below 16 cm, a tread (taken up to the whole
 // centimetre) outside 24 to 64 cm, and a height that no number of risers divides into
 // risers of 16 to 19 cm.

@@ -9,11 +9,6 @@ constexpr int RollsLabel = 90;            // "Rouleaux"
 constexpr double StripAllowanceCm = 6.0;  // added to the wall height for every strip
 constexpr double SupplementLimitCm = 150.0;
 
-double Quotient(double a, double b)
-{
-    return ToDouble(CheckedDivide(a, b));
-}
-
 } // namespace
 
 bool WallpaperAccepts(double value, int index, const InputValues& closed, int)
@@ -39,12 +34,12 @@ Outcome Wallpaper(const InputValues& in, int unitScaleCode)
     const double rollLength = Centimetres(in[2], unitScaleCode);
     const double rollWidth = Centimetres(in[3], unitScaleCode);
 
-    const double strips = CeilCount(Quotient(wallLength, rollWidth));
+    const double strips = CeilShown(CheckedQuotient(wallLength, rollWidth));
     const double stripLength = ToDouble(static_cast<long double>(wallHeight) + StripAllowanceCm + supplement);
-    const double stripsPerRoll = FloorCount(Quotient(rollLength, stripLength));
+    const double stripsPerRoll = FloorCount(CheckedQuotient(rollLength, stripLength));
 
     FinishingResult result;
-    result.value = CeilCount(Quotient(strips, stripsPerRoll));
+    result.value = CeilShown(CheckedQuotient(strips, stripsPerRoll));
     result.labelId = RollsLabel;
     return result;
 }

@@ -36,6 +36,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tornavel {
 
 // What a hook sees: the stored inputs (lengths stored in centimetres already
@@ -56,6 +58,8 @@ public:
     QString Suffix(UnitSuffix suffix) const { return engine_.UnitSuffixText(suffix); }
     // Text `id`, a blank and the suffix.
     QString TextWithSuffix(int id, UnitSuffix suffix) const { return Text(id) + QLatin1Char(' ') + Suffix(suffix); }
+    // A number as the screen shows it (15 significant digits, the user's separator).
+    QString Number(double value) const { return engine_.NumberText(value); }
 
 private:
     const Engine& engine_;
@@ -75,6 +79,12 @@ struct ProtocolOutcome {
     QString text;
     QString formulaLabel;      // written before "(terms)=" in the formula ("Section")
     QString shownLabel;        // LblResultatN under the result ("Section (cm)")
+    // Number: the result text when it is not the value with 15 significant digits (a
+    // count written in full); empty: the value's text.
+    QString shownText;
+    // The terms between the parentheses when the formula writes other values than the
+    // stored inputs (a tread taken up to the whole centimetre); none: the row's `terms`.
+    std::optional<QString> terms;
 
     static ProtocolOutcome Refuse() { return {}; }
     static ProtocolOutcome Number(double v, QString formulaLabel, QString shownLabel)

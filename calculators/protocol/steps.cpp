@@ -289,11 +289,13 @@ void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
         return;
     }
 
-    const QString terms = row.terms == TermsText::AsTyped ? panel.formula : *RewrittenTerms(engine, row, record);
+    const QString terms = outcome.terms                          ? *outcome.terms
+                          : row.terms == TermsText::AsTyped ? panel.formula
+                                                            : *RewrittenTerms(engine, row, record);
     QString resultText;
     switch (outcome.kind) {
     case ProtocolOutcome::Kind::Number:
-        resultText = engine.NumberText(outcome.value);
+        resultText = outcome.shownText.isEmpty() ? engine.NumberText(outcome.value) : outcome.shownText;
         if (outcome.writesMemory)
             keys.MemoryValue = outcome.value;
         break;
