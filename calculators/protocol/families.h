@@ -9,7 +9,7 @@
 
 namespace tornavel {
 
-// 17, 18, 19, 21, 23 and 24 (calculators/building/).
+// 17-19, 21 and 23-31 (calculators/building/).
 std::span<const ProtocolCalculator* const> BuildingProtocolRows();
 
 } // namespace tornavel
