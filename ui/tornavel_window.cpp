@@ -23,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 #include <QScreen>
 #include <QScrollArea>
 #include <QThread>
@@ -114,6 +116,30 @@ bool IsListKey(const QKeyEvent* e)
         return true;
     default:
         return false;
+    }
+}
+
+// The option buttons below the keys, each as wide as its caption so that it shows
+// whole: up to three stand one under the other; four share two columns, the second
+// beside the longest caption of the first.
+void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
+{
+    constexpr int top = 62, rowHeight = 20, height = 18, gap = 2, columnWidth = 72;
+    const int count = static_cast<int>(buttons.size());
+    const bool oneColumn = count <= 3;
+    int second = columnWidth + gap;
+    if (!oneColumn) {
+        for (int i = 0; i < count; i += 2)
+            second = std::max(second, buttons[static_cast<size_t>(i)]->sizeHint().width() + gap);
+    }
+    for (int i = 0; i < count; ++i) {
+        QRadioButton* button = buttons[static_cast<size_t>(i)];
+        const bool first = oneColumn || i % 2 == 0;
+        const int left = first ? 0 : std::min(second, kOperatorsWidth - height);
+        const int row = oneColumn ? i : i / 2;
+        const int right = first && !oneColumn ? second - gap : kOperatorsWidth;
+        const int width = std::min(std::max(button->sizeHint().width(), columnWidth), right - left);
+        button->setGeometry(left, top + row * rowHeight, width, height);
     }
 }
 
@@ -412,13 +438,13 @@ void TFTornavel::BuildPanel(int n)
             auto* button = new QRadioButton(radio.caption, w.operators);
             button->setObjectName(radio.name);
             button->setAutoExclusive(false);
-            button->setGeometry((i % 2) * 74, 62 + (i / 2) * 20, 72, 18);
             Quiet(button);
             connect(button, &QRadioButton::clicked, this,
                     [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });
             w.radios.push_back(button);
             ++i;
         }
+        PlaceOptionButtons(w.radios);
     }
     // The keypad lies over the panels.
     keypad_->raise();

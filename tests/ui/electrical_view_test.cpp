@@ -144,4 +144,26 @@ TEST_F(ElectricalWindow, TheCircuitSectionComesBackIntoTheConductorLengthWithOk)
     EXPECT_EQ(Prompt(34), QStringLiteral("Longueur max (m)"));
 }
 
+// A property of every calculator: its option buttons show their captions whole, inside
+// the keys' panel, and none covers another.
+TEST_F(ElectricalWindow, EveryOptionCaptionShowsWhole)
+{
+    int buttons = 0;
+    for (int n = 0; n < CalculatorCount; ++n) {
+        const auto* keys = window->findChild<QWidget*>(QStringLiteral("POperateurs%1").arg(n));
+        if (!keys)
+            continue;
+        const QList<QRadioButton*> radios = keys->findChildren<QRadioButton*>();
+        for (const QRadioButton* radio : radios) {
+            SCOPED_TRACE(radio->objectName().toStdString());
+            ++buttons;
+            EXPECT_GE(radio->width(), radio->sizeHint().width());
+            EXPECT_TRUE(keys->rect().contains(radio->geometry()));
+            for (const QRadioButton* other : radios)
+                EXPECT_TRUE(other == radio || !other->geometry().intersects(radio->geometry()));
+        }
+    }
+    EXPECT_GT(buttons, 0);
+}
+
 } // namespace
