@@ -62,6 +62,10 @@ struct OptionButton {
 struct OptionGroup {
     std::vector<OptionButton> buttons;
     int VariantSelections::*selection = nullptr;
+    // The button that stands for a shared selection, for calculators that lack some
+    // of the options of the calculators sharing it; nullptr: the selection itself,
+    // and none checked for a selection beyond the buttons.
+    int (*ownOption)(int sharedSelection) = nullptr;
 };
 
 // The names of the calculator's key handlers, so that a reader finds a button's rule

@@ -92,8 +92,10 @@ int Engine::LastTermStart(const QString& formula) const
         }
         return i + 1;
     }
-    // A root marker never stands for a sign: at the very start it still opens the term.
-    if (!formula.isEmpty() && formula[0] == QLatin1Char('R'))
+    // A root marker never stands for a sign, nor does the "&" of a first input closed
+    // without its text (a choice kept in the list after CE): at the very start they
+    // still open the term.
+    if (!formula.isEmpty() && (formula[0] == QLatin1Char('R') || formula[0] == QLatin1Char('&')))
         return 1;
     return 0;
 }

@@ -199,7 +199,9 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
     ShowInput(record, record.TermIndex, true);
 
     if (row.options.selection) {
-        const int selection = variants.*(row.options.selection);
+        int selection = variants.*(row.options.selection);
+        if (row.options.ownOption)
+            selection = row.options.ownOption(selection);
         if (selection >= 0 && selection < static_cast<int>(panel.radios.size())) {
             for (size_t i = 0; i < panel.radios.size(); ++i)
                 panel.radios[i].checked = static_cast<int>(i) == selection;

@@ -23,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 #include <QScreen>
 #include <QScrollArea>
 #include <QThread>
@@ -116,6 +118,30 @@ bool IsListKey(const QKeyEvent* e)
         return true;
     default:
         return false;
+    }
+}
+
+// The option buttons below the keys, each as wide as its caption so that it shows
+// whole: up to three stand one under the other; four share two columns, the second
+// beside the longest caption of the first.
+void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
+{
+    constexpr int top = 62, rowHeight = 20, height = 18, gap = 2, columnWidth = 72;
+    const int count = static_cast<int>(buttons.size());
+    const bool oneColumn = count <= 3;
+    int second = columnWidth + gap;
+    if (!oneColumn) {
+        for (int i = 0; i < count; i += 2)
+            second = std::max(second, buttons[static_cast<size_t>(i)]->sizeHint().width() + gap);
+    }
+    for (int i = 0; i < count; ++i) {
+        QRadioButton* button = buttons[static_cast<size_t>(i)];
+        const bool first = oneColumn || i % 2 == 0;
+        const int left = first ? 0 : std::min(second, kOperatorsWidth - height);
+        const int row = oneColumn ? i : i / 2;
+        const int right = first && !oneColumn ? second - gap : kOperatorsWidth;
+        const int width = std::min(std::max(button->sizeHint().width(), columnWidth), right - left);
+        button->setGeometry(left, top + row * rowHeight, width, height);
     }
 }
 
@@ -409,34 +435,19 @@ void TFTornavel::BuildPanel(int n)
                               [&e] { e.PMR0Click(); }, Text(LayoutString::MemoryRecallHint));
         w.ok = MakeButton(w.operators, ok.constData(), Text(LayoutString::OkKey), 74, 30, 72, 28,
                           [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
-        // The option buttons go two to a row, each as wide as a key or as its caption
-        // needs; one that does not fit what is left of the row starts the next row, so
-        // that no caption is cut ("Lambourdes", "Reculement").
+        // The option buttons, placed so that no caption is cut (PlaceOptionButtons).
         int i = 0;
-        int x = 0;
-        int y = 62;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
             button->setObjectName(radio.name);
             button->setAutoExclusive(false);
-            const int needed = std::min(button->sizeHint().width(), kOperatorsWidth);
-            int width = std::max(needed, 72);
-            if (x + width > kOperatorsWidth) {
-                if (x + needed <= kOperatorsWidth) {
-                    width = kOperatorsWidth - x;
-                } else {
-                    x = 0;
-                    y += 20;
-                }
-            }
-            button->setGeometry(x, y, width, 18);
-            x += width + 2;
             Quiet(button);
             connect(button, &QRadioButton::clicked, this,
                     [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });
             w.radios.push_back(button);
             ++i;
         }
+        PlaceOptionButtons(w.radios);
     }
     // The keypad lies over the panels.
     keypad_->raise();

@@ -1,4 +1,5 @@
 #include "calculators/converters/capacity.h"
+#include "calculators/converters/converters.h"
 
 #include "core/calcerror.h"
 #include "core/numbers.h"
@@ -14,11 +15,6 @@ constexpr int VolumeLabel = 48; // "Volume", also shown, with the unit mark
 constexpr const char16_t* UnitMarks[CapacityOptionCount] = {u" (dm3)", u" (seau)", u" (brouette)", u" (m3)"};
 
 } // namespace
-
-fixedunits::InputCheck CheckCapacityInput(double, int, const InputValues&)
-{
-    return fixedunits::InputCheck::Accepted;
-}
 
 int CapacityOwnOption(int sharedSelection)
 {
@@ -43,14 +39,6 @@ fixedunits::Result ComputeCapacity(const InputValues& inputs, int sharedSelectio
     }
 }
 
-QString CapacityTerms(const InputValues& inputs, const QString& separator)
-{
-    const auto from = fixedunits::StoredChoice(inputs[CapacityUnitInput], CapacityUnitCount);
-    if (!from)
-        return {};
-    return *CapacityUnitShortNames.at(*from) + QLatin1Char('&') + NumberToText(inputs[QuantityInput], separator);
-}
-
 QStringList CapacityUnitRows(const InputValues&, const QString&)
 {
     return CapacityUnitNames.items();
@@ -61,11 +49,13 @@ QStringList CapacityUnitShortTexts(const InputValues&, const QString&)
     return CapacityUnitShortNames.items();
 }
 
-const fixedunits::Hooks CapacityHooks{
-    CheckCapacityInput,
-    ComputeCapacity,
-    CapacityOwnOption,
-    CapacityTerms,
+// Nothing is refused at "&&" (the quantity is closed by "f=", which refuses 0 through
+// the input-error path); the terms are the stored inputs written again.
+const ProtocolCalculator CapacityCalculator{
+    .number = 38,
+    .compute = fixedunits::Compute<ComputeCapacity>,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .keypadAfter = KeypadAfter::On,
 };
 
 } // namespace tornavel::converters

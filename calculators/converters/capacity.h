@@ -4,7 +4,7 @@
 // (0 dm3, 1 bucket of 12 litres, 2 wheelbarrow of 90 litres, 3 m3) converted to the
 // unit of the selection shared with the weight-to-volume and temperature converters.
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 #include <QStringList>
 
@@ -17,9 +17,6 @@ inline constexpr int QuantityInput = 1;     // in the source unit
 // Own options (RbtnDm3_2, RbtnSeau, RbtnBrouette, RbtnM3_2), in the order of the units.
 inline constexpr int CapacityOptionCount = 4;
 
-// Nothing is refused at "&&" (the quantity is closed by "f=", which refuses 0).
-fixedunits::InputCheck CheckCapacityInput(double value, int inputIndex, const InputValues& closed);
-
 int CapacityOwnOption(int sharedSelection);
 
 // r = (litres of the source unit / litres of the target unit) x quantity. A quantity
@@ -27,14 +24,8 @@ int CapacityOwnOption(int sharedSelection);
 // computes nothing.
 fixedunits::Result ComputeCapacity(const InputValues& inputs, int sharedSelection);
 
-// "short unit name&quantity", written again from the stored inputs; empty for a unit
-// outside the list.
-QString CapacityTerms(const InputValues& inputs, const QString& separator);
-
 // List rows of the unit input and their formula terms.
 QStringList CapacityUnitRows(const InputValues& closed, const QString& separator);
 QStringList CapacityUnitShortTexts(const InputValues& closed, const QString& separator);
-
-extern const fixedunits::Hooks CapacityHooks;
 
 } // namespace tornavel::converters

@@ -1,4 +1,5 @@
 #include "calculators/converters/materials.h"
+#include "calculators/converters/converters.h"
 
 #include "core/numbers.h"
 #include "core/tables.h"
@@ -46,11 +47,6 @@ fixedunits::Result ComputeVolumeToWeight(const InputValues& inputs, int)
     return fixedunits::Result::Number(ToDouble(weight), WeightLabel, WeightShownLabel);
 }
 
-fixedunits::InputCheck CheckWeightToVolumeInput(double, int, const InputValues&)
-{
-    return fixedunits::InputCheck::Accepted;
-}
-
 int WeightToVolumeOwnOption(int sharedSelection)
 {
     return fixedunits::OwnOption(sharedSelection, WeightToVolumeOptionCount);
@@ -67,14 +63,6 @@ fixedunits::Result ComputeWeightToVolume(const InputValues& inputs, int sharedSe
         CheckedDivide(inputs[WeightInput], *MaterialDensities.at(*material)) * unit.factor;
     return fixedunits::Result::Number(ToDouble(volume), VolumeLabel, VolumeLabel,
                                       QString::fromUtf16(unit.mark));
-}
-
-QString WeightToVolumeTerms(const InputValues& inputs, const QString& separator)
-{
-    const auto material = fixedunits::StoredChoice(inputs[MeasuredMaterialInput], MaterialCount);
-    if (!material)
-        return {};
-    return *MaterialShortNames.at(*material) + QLatin1Char('&') + NumberToText(inputs[WeightInput], separator);
 }
 
 QStringList MaterialRows(const InputValues&, const QString&)
@@ -100,18 +88,30 @@ QStringList VolumeUnitShortTexts(const InputValues&, const QString&)
     return texts;
 }
 
-const fixedunits::Hooks VolumeToWeightHooks{
-    CheckVolumeToWeightInput,
-    ComputeVolumeToWeight,
-    nullptr,
-    nullptr,
+// A volume of 0 is refused at "&&"; "f=" reads the unit chosen, also in a replay; the
+// terms are the formula as entered (material names may hold parentheses).
+const ProtocolCalculator VolumeToWeightCalculator{
+    .number = 35,
+    .acceptsInput = fixedunits::AcceptsInput<CheckVolumeToWeightInput>,
+    .listStepFlagsReselect = true,
+    .undoReselectsChoice = true,
+    .compute = fixedunits::Compute<ComputeVolumeToWeight>,
+    .rerunMarker = RerunMarker::None,
+    .refusal = ComputeRefusal::Never,
+    .keypadAfter = KeypadAfter::On,
+    .listAtCompute = ListAtCompute::HiddenAfter,
+    .terms = TermsText::AsTyped,
 };
 
-const fixedunits::Hooks WeightToVolumeHooks{
-    CheckWeightToVolumeInput,
-    ComputeWeightToVolume,
-    WeightToVolumeOwnOption,
-    WeightToVolumeTerms,
+// Nothing is refused (a weight of 0 gives 0). CE leaves the material list as it is,
+// selection included; the terms are the stored inputs written again.
+const ProtocolCalculator WeightToVolumeCalculator{
+    .number = 36,
+    .undoKeepsListSelection = true,
+    .compute = fixedunits::Compute<ComputeWeightToVolume>,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .refusal = ComputeRefusal::Never,
+    .keypadAfter = KeypadAfter::On,
 };
 
 } // namespace tornavel::converters

@@ -6,7 +6,7 @@
 // volume in cubic decimetres or cubic metres, chosen by the selection shared with the
 // temperature and capacity converters).
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 #include <QStringList>
 
@@ -33,19 +33,12 @@ fixedunits::InputCheck CheckVolumeToWeightInput(double value, int inputIndex, co
 // table computes nothing; an overflow raises the overflow error.
 fixedunits::Result ComputeVolumeToWeight(const InputValues& inputs, int sharedSelection = 0);
 
-// Weight to volume: nothing is refused (a weight of 0 gives 0).
-fixedunits::InputCheck CheckWeightToVolumeInput(double value, int inputIndex, const InputValues& closed);
-
 // The shared selections 2 and 3 (options of the other converters) mean cubic decimetres.
 int WeightToVolumeOwnOption(int sharedSelection);
 
 // V = (W / density) x unit factor. A stored material outside the table computes
 // nothing; an overflow raises the overflow error.
 fixedunits::Result ComputeWeightToVolume(const InputValues& inputs, int sharedSelection);
-
-// "short material name&weight", written again from the stored inputs; empty for a
-// material outside the table.
-QString WeightToVolumeTerms(const InputValues& inputs, const QString& separator);
 
 // List rows of the material input (the material names) and their formula terms (the
 // short names).
@@ -55,8 +48,5 @@ QStringList MaterialShortTexts(const InputValues& closed, const QString& separat
 // the first three characters of each row ("cm3", "dm3", "m3").
 QStringList VolumeUnitRows(const InputValues& closed, const QString& separator);
 QStringList VolumeUnitShortTexts(const InputValues& closed, const QString& separator);
-
-extern const fixedunits::Hooks VolumeToWeightHooks;
-extern const fixedunits::Hooks WeightToVolumeHooks;
 
 } // namespace tornavel::converters

@@ -1,4 +1,5 @@
 #include "calculators/converters/temperature.h"
+#include "calculators/converters/converters.h"
 
 #include "core/numbers.h"
 #include "core/tables.h"
@@ -29,11 +30,6 @@ long double FahrenheitToCelsius(long double fahrenheit)
 }
 
 } // namespace
-
-fixedunits::InputCheck CheckTemperatureInput(double, int, const InputValues&)
-{
-    return fixedunits::InputCheck::Accepted;
-}
 
 int TemperatureOwnOption(int sharedSelection)
 {
@@ -68,24 +64,19 @@ fixedunits::Result ComputeTemperature(const InputValues& inputs, int sharedSelec
                                       QString::fromUtf16(UnitMarks[to]));
 }
 
-QString TemperatureTerms(const InputValues& inputs, const QString& separator)
-{
-    const auto from = fixedunits::StoredChoice(inputs[TemperatureUnitInput], TemperatureUnitCount);
-    if (!from)
-        return {};
-    return *TemperatureUnitNames.at(*from) + QLatin1Char('&') + NumberToText(inputs[TemperatureInput], separator);
-}
-
 QStringList TemperatureUnitRows(const InputValues&, const QString&)
 {
     return TemperatureUnitNames.items();
 }
 
-const fixedunits::Hooks TemperatureHooks{
-    CheckTemperatureInput,
-    ComputeTemperature,
-    TemperatureOwnOption,
-    TemperatureTerms,
+// Nothing is refused, not even a temperature below absolute zero; the terms are the
+// stored inputs written again.
+const ProtocolCalculator TemperatureCalculator{
+    .number = 37,
+    .compute = fixedunits::Compute<ComputeTemperature>,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .refusal = ComputeRefusal::Never,
+    .keypadAfter = KeypadAfter::On,
 };
 
 } // namespace tornavel::converters

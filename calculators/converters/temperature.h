@@ -4,7 +4,7 @@
 // (0 Celsius, 1 Kelvin, 2 Fahrenheit) converted to the unit of the selection shared
 // with the weight-to-volume and capacity converters.
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 #include <QStringList>
 
@@ -20,9 +20,6 @@ inline constexpr int Kelvin = 1;
 inline constexpr int Fahrenheit = 2;
 inline constexpr int TemperatureOptionCount = 3;
 
-// Nothing is refused, not even a temperature below absolute zero.
-fixedunits::InputCheck CheckTemperatureInput(double value, int inputIndex, const InputValues& closed);
-
 // The shared selection 3 (the capacity converter's "m3") means Celsius.
 int TemperatureOwnOption(int sharedSelection);
 
@@ -35,13 +32,7 @@ std::optional<long double> ConvertTemperature(long double value, int from, int t
 // overflow error.
 fixedunits::Result ComputeTemperature(const InputValues& inputs, int sharedSelection);
 
-// "unit name&temperature", written again from the stored inputs; empty for a unit
-// outside the list.
-QString TemperatureTerms(const InputValues& inputs, const QString& separator);
-
 // List rows of the unit input, also its formula terms.
 QStringList TemperatureUnitRows(const InputValues& closed, const QString& separator);
-
-extern const fixedunits::Hooks TemperatureHooks;
 
 } // namespace tornavel::converters

@@ -1,4 +1,5 @@
 #include "calculators/electrical/circuit.h"
+#include "calculators/electrical/electrical.h"
 
 #include "core/tables.h"
 
@@ -54,11 +55,6 @@ std::optional<double> CircuitValue(int row, int option)
 
 } // namespace
 
-fixedunits::InputCheck CheckCircuitInput(double, int, const InputValues&)
-{
-    return fixedunits::InputCheck::Accepted;
-}
-
 int CircuitOwnOption(int sharedSelection)
 {
     return fixedunits::OwnOption(sharedSelection, CircuitOptionCount);
@@ -75,14 +71,6 @@ fixedunits::Result ComputeCircuit(const InputValues& inputs, int sharedSelection
     if (!value)
         return fixedunits::Result::NoAnswer(labels.formula, labels.shown);
     return fixedunits::Result::Number(*value, labels.formula, labels.shown);
-}
-
-QString CircuitTerms(const InputValues& inputs, const QString&)
-{
-    const auto choice = StoredCircuit(inputs);
-    if (!choice)
-        return {};
-    return *CircuitShortNames.at(choice->circuit) + QLatin1Char('&') + QString::number(choice->points);
 }
 
 QStringList CircuitRows(const InputValues&, const QString&)
@@ -107,11 +95,20 @@ QStringList CircuitPointRows(const InputValues& closed, const QString&)
     return rows;
 }
 
-const fixedunits::Hooks CircuitHooks{
-    CheckCircuitInput,
-    ComputeCircuit,
-    CircuitOwnOption,
-    CircuitTerms,
+// Both inputs come from the list and nothing is refused; "&&" leaves the codes as they
+// were; a lookup without answer shows "#NV", is recorded in the history and then
+// reported. The list gives way to the result field at the end of "f=".
+const ProtocolCalculator CircuitCalculator{
+    .number = 33,
+    .nextTermSetsCodes = false,
+    .listStepFlagsReselect = true,
+    .undoReselectsChoice = true,
+    .compute = fixedunits::Compute<ComputeCircuit>,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .refusal = ComputeRefusal::Never,
+    .keypadAfter = KeypadAfter::On,
+    .clearsVariantChanged = true,
+    .listAtCompute = ListAtCompute::HiddenAfter,
 };
 
 } // namespace tornavel::electrical

@@ -6,7 +6,7 @@
 // with the resistance and power calculator. Where the table has no value the result
 // is "#NV".
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 #include <QStringList>
 
@@ -22,28 +22,17 @@ inline constexpr int FuseOption = 1;
 inline constexpr int BreakerOption = 2;
 inline constexpr int CircuitOptionCount = 3;
 
-// Both inputs come from the list: nothing is refused.
-fixedunits::InputCheck CheckCircuitInput(double value, int inputIndex, const InputValues& closed);
-
 int CircuitOwnOption(int sharedSelection);
 
 // The value of the chosen option for the stored circuit and points; NoValue where the
 // table has none; Nothing when the stored circuit or point count names no row.
 fixedunits::Result ComputeCircuit(const InputValues& inputs, int sharedSelection);
 
-// "short circuit name&number of points" (Prises 16A&6); empty for a stored choice
-// outside its table.
-QString CircuitTerms(const InputValues& inputs, const QString& separator);
-
-// List rows of input 0: the circuit names when the calculator is opened or cleared;
-// its formula terms and the rows that CE lists when it reopens the circuit input are
-// the short names.
+// List rows of input 0: the circuit names; its formula terms are the short names.
 QStringList CircuitRows(const InputValues& closed, const QString& separator);
 QStringList CircuitShortTexts(const InputValues& closed, const QString& separator);
 // List rows of input 1: "1" up to the maximum of the circuit stored as input 0 (also
 // its formula terms); empty when that circuit names no row.
 QStringList CircuitPointRows(const InputValues& closed, const QString& separator);
-
-extern const fixedunits::Hooks CircuitHooks;
 
 } // namespace tornavel::electrical

@@ -1,5 +1,7 @@
 #include "calculators/electrical/conductor.h"
+#include "calculators/electrical/electrical.h"
 
+#include "calculators/protocol/rounding.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
@@ -42,7 +44,7 @@ fixedunits::Result ComputeConductorLength(const InputValues& inputs, int)
         const long double denominator =
             *phase == SinglePhase ? (SinglePhaseFactor * i) * 2.0L : ThreePhaseFactor * i;
         const double length = ToDouble(CheckedDivide(numerator, denominator));
-        const long double hundredths = std::floor(fixedunits::RoundedTo15Digits(length * 100.0L));
+        const long double hundredths = std::floor(RoundToShownDigits(ToDouble(length * 100.0L)));
         return fixedunits::Result::Number(ToDouble(hundredths * Hundredth), LengthLabel, LengthShownLabel);
     } catch (const CalcError&) {
         return fixedunits::Result::Refused();
@@ -54,11 +56,15 @@ QStringList PhaseRows(const InputValues&, const QString&)
     return PhaseNames.items();
 }
 
-const fixedunits::Hooks ConductorLengthHooks{
-    CheckConductorInput,
-    ComputeConductorLength,
-    nullptr,
-    nullptr,
+// The terms are the formula as typed; a result keeps the keypad off until C; a
+// floating-point fault refuses the inputs.
+const ProtocolCalculator ConductorLengthCalculator{
+    .number = 34,
+    .acceptsInput = fixedunits::AcceptsInput<CheckConductorInput>,
+    .undoReselectsChoice = true,
+    .compute = fixedunits::Compute<ComputeConductorLength>,
+    .listAtCompute = ListAtCompute::HiddenAfter,
+    .terms = TermsText::AsTyped,
 };
 
 } // namespace tornavel::electrical

@@ -4,7 +4,7 @@
 // circuit for a voltage U (V), a current I (A), a wire section S (mm2), an allowed
 // voltage drop d (%) and single- or three-phase, rounded down to hundredths.
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 #include <QStringList>
 
@@ -30,7 +30,5 @@ fixedunits::Result ComputeConductorLength(const InputValues& inputs, int sharedS
 
 // List rows of input 4, also its formula terms: "Monophasé", "Triphasé".
 QStringList PhaseRows(const InputValues& closed, const QString& separator);
-
-extern const fixedunits::Hooks ConductorLengthHooks;
 
 } // namespace tornavel::electrical

@@ -1,11 +1,14 @@
 #include "calculators/electrical/descriptions.h"
 
-#include "core/numbers.h"
-#include "core/tables.h"
+#include "calculators/electrical/circuit.h"
+#include "calculators/electrical/conductor.h"
+#include "calculators/electrical/resistance.h"
 
 namespace tornavel {
 
 namespace {
+
+using namespace electrical;
 
 // The prompts of these calculators carry their unit in the text itself.
 Label Plain(int id) { return {id, UnitSuffix::None, SuffixShown::ByRule}; }
@@ -25,23 +28,6 @@ InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTex
     input.rows = rows;
     input.shortTexts = shortTexts;
     return input;
-}
-
-QStringList CircuitRows(const InputValues&, const QString&) { return CircuitNames.items(); }
-QStringList CircuitShortRows(const InputValues&, const QString&) { return CircuitShortNames.items(); }
-QStringList PhaseRows(const InputValues&, const QString&) { return PhaseNames.items(); }
-
-// The numbers of points "1" to the greatest number of the circuit chosen first; none
-// for a circuit outside the table.
-QStringList PointRows(const InputValues& closed, const QString& separator)
-{
-    QStringList rows;
-    const std::optional<int> circuit = TruncatedIndex(closed[0]);
-    if (const std::optional<std::int32_t> points = CircuitMaxPoints.at(circuit.value_or(-1))) {
-        for (std::int32_t p = 1; p <= *points; ++p)
-            rows << NumberToText(p, separator);
-    }
-    return rows;
 }
 
 CalculatorDescription Row(int number, std::vector<InputDescription> inputs, int resultId, int formulaId,
@@ -66,17 +52,17 @@ std::vector<CalculatorDescription> BuildRows()
                                       "UndoResistancePowerInput");
     power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance"), "RbtnPuissanceClick"},
                                  {"RbtnResistance", QStringLiteral("Resistance"), "RbtnResistanceClick"}},
-                                &VariantSelections::ElectricalResult};
+                                &VariantSelections::ElectricalResult, ResistancePowerOwnOption};
     rows.push_back(power);
 
     // 33: circuit, number of points -> wire section, fuse or breaker.
-    CalculatorDescription circuit = Row(33, {Choice(111, CircuitRows, CircuitShortRows), Choice(112, PointRows)},
+    CalculatorDescription circuit = Row(33, {Choice(111, CircuitRows, CircuitShortTexts), Choice(112, CircuitPointRows)},
                                         108, 57, "PCalcul33Click", "PEt33Click", "UndoCircuitInput");
     circuit.handlers.listChoice = "ListBox33Click";
     circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil"), "RbtnSectionClick"},
                                    {"RbtnFusible", QStringLiteral("Fusible"), "RbtnFusibleClick"},
                                    {"RbtnDisjoncteur", QStringLiteral("Disjoncteur"), "RbtnDisjoncteurClick"}},
-                                  &VariantSelections::ElectricalResult};
+                                  &VariantSelections::ElectricalResult, CircuitOwnOption};
     rows.push_back(circuit);
 
     // 34: voltage, current, section, voltage drop, phases -> greatest length in metres.

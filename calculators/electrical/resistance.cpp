@@ -1,4 +1,5 @@
 #include "calculators/electrical/resistance.h"
+#include "calculators/electrical/electrical.h"
 
 #include "core/numbers.h"
 
@@ -13,11 +14,6 @@ constexpr int ResistanceLabel = 106;     // "Resistance"
 constexpr int ResistanceShownLabel = 107; // "Resistance (ohm)"
 
 } // namespace
-
-fixedunits::InputCheck CheckResistancePowerInput(double, int, const InputValues&)
-{
-    return fixedunits::InputCheck::Accepted;
-}
 
 int ResistancePowerOwnOption(int sharedSelection)
 {
@@ -37,17 +33,15 @@ fixedunits::Result ComputeResistancePower(const InputValues& inputs, int sharedS
     return fixedunits::Result::Number(p, PowerLabel, PowerShownLabel);
 }
 
-QString ResistancePowerTerms(const InputValues& inputs, const QString& separator)
-{
-    return NumberToText(inputs[VoltageInput], separator) + QLatin1Char('&')
-           + NumberToText(inputs[CurrentInput], separator);
-}
-
-const fixedunits::Hooks ResistancePowerHooks{
-    CheckResistancePowerInput,
-    ComputeResistancePower,
-    ResistancePowerOwnOption,
-    ResistancePowerTerms,
+// No input is refused (0 and negative values are taken); a resistance with a current of
+// 0 ends the key with the French floating-point error; the terms are the stored values
+// written again ("0,50" typed is written 0,5).
+const ProtocolCalculator ResistancePowerCalculator{
+    .number = 32,
+    .compute = fixedunits::Compute<ComputeResistancePower>,
+    .rerunMarker = RerunMarker::VariantChanged,
+    .refusal = ComputeRefusal::Never,
+    .clearsVariantChanged = true,
 };
 
 } // namespace tornavel::electrical

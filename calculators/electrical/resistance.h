@@ -4,7 +4,7 @@
 // amperes, the power P = U x I in watts or the resistance R = U / I in ohms, chosen by
 // the selection shared with the electrical circuit calculator.
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 
 namespace tornavel::electrical {
 
@@ -17,9 +17,6 @@ inline constexpr int PowerOption = 0;
 inline constexpr int ResistanceOption = 1;
 inline constexpr int ResistancePowerOptionCount = 2;
 
-// No input is refused: 0 and negative values are taken.
-fixedunits::InputCheck CheckResistancePowerInput(double value, int inputIndex, const InputValues& closed);
-
 // The option shown and computed: the shared selection 2 ("Disjoncteur" of the circuit
 // calculator) has no counterpart here and means the power.
 int ResistancePowerOwnOption(int sharedSelection);
@@ -28,10 +25,5 @@ int ResistancePowerOwnOption(int sharedSelection);
 // raises the division-by-zero error ("Opération en virgule flottante incorrecte" when
 // the voltage is 0 too); a result out of range raises the overflow error.
 fixedunits::Result ComputeResistancePower(const InputValues& inputs, int sharedSelection);
-
-// "U&I", the stored values written again.
-QString ResistancePowerTerms(const InputValues& inputs, const QString& separator);
-
-extern const fixedunits::Hooks ResistancePowerHooks;
 
 } // namespace tornavel::electrical

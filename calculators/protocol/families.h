@@ -12,4 +12,10 @@ namespace tornavel {
 // 17-19, 21 and 23-31 (calculators/building/).
 std::span<const ProtocolCalculator* const> BuildingProtocolRows();
 
+// 32, 33 and 34 (calculators/electrical/).
+std::span<const ProtocolCalculator* const> ElectricalProtocolRows();
+
+// 35, 36, 37 and 38 (calculators/converters/).
+std::span<const ProtocolCalculator* const> ConverterProtocolRows();
+
 } // namespace tornavel

@@ -29,7 +29,7 @@ void Install(Engine& engine, const ProtocolCalculator* row)
 
 void InstallProtocolCalculators(Engine& engine)
 {
-    for (const auto& rows : {BuildingProtocolRows()}) {
+    for (const auto& rows : {BuildingProtocolRows(), ElectricalProtocolRows(), ConverterProtocolRows()}) {
         for (const ProtocolCalculator* row : rows) {
             if (engine.descriptions.Has(row->number))
                 Install(engine, row);

@@ -117,8 +117,9 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             }
             // Every described input was reached by the geometry calculators, whose
             // keys are all here.
-            if (n >= 1 && n <= 22 && Keys(n).nextTerm)
+            if (n >= 1 && n <= 22 && Keys(n).nextTerm) {
                 EXPECT_EQ(static_cast<int>(seen.size()), Row(n).inputCount());
+            }
         }
     }
 }

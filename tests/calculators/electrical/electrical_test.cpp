@@ -21,7 +21,7 @@ TEST(StoredChoices, NameARowOnlyInsideTheirList)
 {
     const struct { double stored; int count; std::optional<int> row; } cases[] = {
         {0, 2, 0}, {1.9, 2, 1}, {2, 2, std::nullopt}, {-1, 2, std::nullopt},
-        {0.9999999999999999, 2, 1}, // a whole row as shown on screen
+        {0.9999999999999999, 2, 0}, // truncated, as the formula and the history read it
         {NaN, 2, std::nullopt}, {1e300, 2, std::nullopt},
         {std::numeric_limits<double>::infinity(), 2, std::nullopt},
     };
@@ -48,10 +48,7 @@ TEST(ResistancePower, WorkedResults)
         EXPECT_TRUE(r.toMemory);
         EXPECT_EQ(r.formulaLabel, c.label);
         EXPECT_EQ(r.shownLabel, c.shown);
-        EXPECT_EQ(CheckResistancePowerInput(c.u, VoltageInput, {}), InputCheck::Accepted);
     }
-    // The stored current is written again, not as typed ("0,50").
-    EXPECT_EQ(ResistancePowerTerms(Inputs({230, 0.5}), Comma), QStringLiteral("230&0,5"));
 }
 
 TEST(ResistancePower, ResistanceWithoutCurrentRaisesTheFrenchError)
@@ -89,9 +86,7 @@ TEST(Circuit, WorkedLookups)
         const auto r = ComputeCircuit(inputs, c.shared);
         EXPECT_EQ(Text(r), QString::fromUtf8(c.result));
         EXPECT_EQ(r.kind == Kind::NoValue, !r.toMemory);
-        EXPECT_EQ(CircuitTerms(inputs, Comma), QString::fromUtf8(c.terms));
     }
-    EXPECT_EQ(fixedunits::NoValueMessage(), QStringLiteral("Aucun résultat valide pour ces paramètres !"));
 }
 
 TEST(Circuit, EveryCircuitAndPointCountReadsItsRow)
@@ -113,7 +108,6 @@ TEST(Circuit, EveryCircuitAndPointCountReadsItsRow)
                 EXPECT_EQ(fuse.kind, Kind::NoValue);
             else
                 EXPECT_EQ(fuse.value, *CircuitFuseRatings.at(row));
-            EXPECT_TRUE(CircuitTerms(inputs, Comma).startsWith(*CircuitShortNames.at(c) + u'&'));
         }
     }
     for (int row = 0; row < CircuitRowCount; ++row)
@@ -126,7 +120,6 @@ TEST(Circuit, StoredChoicesOutsideTheTableComputeNothing)
     for (const InputValues& inputs : {Inputs({18, 0}), Inputs({-1, 0}), Inputs({NaN, 0}),
                                       Inputs({2, 1}), Inputs({7, 8}), Inputs({0, -1})}) {
         EXPECT_EQ(ComputeCircuit(inputs, SectionOption).kind, Kind::Nothing);
-        EXPECT_TRUE(CircuitTerms(inputs, Comma).isEmpty());
     }
     EXPECT_TRUE(CircuitPointRows(Inputs({18}), Comma).isEmpty());
 }

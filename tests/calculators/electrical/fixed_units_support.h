@@ -2,7 +2,7 @@
 
 // Helpers of the tests of the calculators in fixed units (32-38).
 
-#include "calculators/electrical/fixed_units.h"
+#include "calculators/protocol/fixed_units.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>

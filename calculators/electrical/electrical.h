@@ -1,0 +1,15 @@
+#pragma once
+
+// The electrical calculators of the input protocol: their rows, next to their formulas.
+// The rows are listed, in calculator order, by ElectricalProtocolRows
+// (calculators/protocol/families.h).
+
+#include "calculators/protocol/protocol.h"
+
+namespace tornavel::electrical {
+
+extern const ProtocolCalculator ResistancePowerCalculator;  // 32 (resistance.cpp)
+extern const ProtocolCalculator CircuitCalculator;          // 33 (circuit.cpp)
+extern const ProtocolCalculator ConductorLengthCalculator;  // 34 (conductor.cpp)
+
+} // namespace tornavel::electrical
