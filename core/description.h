@@ -50,6 +50,24 @@ struct InputDescription {
 // input says too little (the function of calculator 39); nullptr: the first input.
 using HistoryDetailFunction = QString (*)(const InputValues& inputs, const QString& terms);
 
+// A typed input and a list input, for writing the rows.
+inline InputDescription TypedInput(Label prompt, bool centimetres = false)
+{
+    InputDescription input;
+    input.prompt = prompt;
+    input.centimetres = centimetres;
+    return input;
+}
+inline InputDescription ListInput(Label prompt, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
+{
+    InputDescription input;
+    input.prompt = prompt;
+    input.list = true;
+    input.rows = rows;
+    input.shortTexts = shortTexts;
+    return input;
+}
+
 // One option button (RbtnCiment ...) with its caption and the name of its handler.
 struct OptionButton {
     const char* name = nullptr;         // objectName

@@ -13,22 +13,10 @@ using S = UnitSuffix;
 Label Always(int id, UnitSuffix suffix = S::Length) { return {id, suffix, SuffixShown::Always}; }
 Label Plain(int id) { return {id, S::None, SuffixShown::Always}; }
 
-InputDescription Typed(Label prompt, bool centimetres = false)
-{
-    InputDescription input;
-    input.prompt = prompt;
-    input.centimetres = centimetres;
-    return input;
-}
-
+InputDescription Typed(Label prompt, bool centimetres = false) { return TypedInput(prompt, centimetres); }
 InputDescription Choice(Label prompt, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
 {
-    InputDescription input;
-    input.prompt = prompt;
-    input.list = true;
-    input.rows = rows;
-    input.shortTexts = shortTexts;
-    return input;
+    return ListInput(prompt, rows, shortTexts);
 }
 
 QStringList LoadClassRows(const InputValues&, const QString&) { return RafterLoadClasses.items(); }

@@ -13,21 +13,10 @@ using namespace converters;
 // The prompts of the converters carry no unit suffix.
 Label Plain(int id) { return {id, UnitSuffix::None, SuffixShown::ByRule}; }
 
-InputDescription Typed(int id)
-{
-    InputDescription input;
-    input.prompt = Plain(id);
-    return input;
-}
-
+InputDescription Typed(int id) { return TypedInput(Plain(id)); }
 InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
 {
-    InputDescription input;
-    input.prompt = Plain(id);
-    input.list = true;
-    input.rows = rows;
-    input.shortTexts = shortTexts;
-    return input;
+    return ListInput(Plain(id), rows, shortTexts);
 }
 
 CalculatorDescription Row(int number, std::vector<InputDescription> inputs, int resultId, const char* compute,
