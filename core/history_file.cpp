@@ -47,7 +47,7 @@ void ClearMeaninglessInputs(HistoryEntry& entry)
 
 } // namespace
 
-bool IsUsableHistoryEntry(const HistoryEntry& entry)
+bool IsUsableHistoryEntry(const HistoryEntry& entry, const FirstListRowCount& firstListRows)
 {
     if (!IsCalculatorNumber(entry.Number))
         return false;
@@ -63,7 +63,7 @@ bool IsUsableHistoryEntry(const HistoryEntry& entry)
     }
     if (entry.Number == 39 && !TruncatedIndex(entry.Inputs[2]))
         return false;
-    if (const qsizetype rows = FirstInputListRows(entry.Number).size()) {
+    if (const int rows = firstListRows ? firstListRows(entry.Number) : 0) {
         const std::optional<int> row = TruncatedIndex(entry.Inputs[0]);
         if (!row || *row < 0 || *row >= rows)
             return false;
@@ -91,7 +91,7 @@ QByteArray EncodeHistory(const History& history)
     return out;
 }
 
-History DecodeHistory(const QByteArray& bytes)
+History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstListRows)
 {
     History history;
     if (bytes.size() < 4)
@@ -103,7 +103,7 @@ History DecodeHistory(const QByteArray& bytes)
     std::deque<HistoryEntry> kept;
     for (qint64 k = 0; k < records; ++k) {
         HistoryEntry entry = DecodeRecord(bytes.constData() + 4 + HistoryRecordSize * k);
-        if (!IsUsableHistoryEntry(entry))
+        if (!IsUsableHistoryEntry(entry, firstListRows))
             continue;
         ClearMeaninglessInputs(entry);
         kept.push_back(entry);
@@ -129,7 +129,7 @@ bool Engine::LoadHistoryFile(const QString& path)
     case FileReadStatus::Read:
         break;
     }
-    history = DecodeHistory(bytes);
+    history = DecodeHistory(bytes, [this](int number) { return FirstInputListRowCount(number); });
     return true;
 }
 

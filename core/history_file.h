@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 namespace tornavel {
 
 // The history file CLS.dat: a little-endian signed 32-bit index of the newest entry
@@ -22,16 +24,22 @@ inline constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
 
 QByteArray EncodeHistory(const History& history);
 
+// The number of rows of a calculator's first input when it is chosen in a list, 0
+// when it is typed (the calculator descriptions know it; see
+// Engine::FirstInputListRowCount).
+using FirstListRowCount = std::function<int(int calculator)>;
+
 // Reads the bytes of a history file. A count below -1 gives an empty history; a
 // record cut short by the end of the file is dropped, and so is every record that
 // could not be replayed safely (see IsUsableHistoryEntry). Of more than twenty
 // usable records, the newest twenty are kept.
-History DecodeHistory(const QByteArray& bytes);
+History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstListRows = {});
 
 // True when an entry read from a file can be shown and replayed: calculator 0-39,
 // term index 0-5, one of the four unit codes, finite inputs where they carry meaning
 // (calculator 39 also keeps its function code in Inputs[2]), and, for the calculators
-// whose first input is a list choice (33, 35-38), a choice inside its list.
-bool IsUsableHistoryEntry(const HistoryEntry& entry);
+// whose first input is a list choice, a choice inside its list (the entry names it in
+// the history menu).
+bool IsUsableHistoryEntry(const HistoryEntry& entry, const FirstListRowCount& firstListRows = {});
 
 } // namespace tornavel

@@ -113,6 +113,14 @@ QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
     return in.rows ? in.rows(record.Inputs, SystemDecimalSeparator) : QStringList();
 }
 
+int Engine::FirstInputListRowCount(int number) const
+{
+    const CalculatorDescription& row = descriptions.Of(number);
+    if (row.inputs.empty() || !row.inputs[0].list || !row.inputs[0].rows)
+        return 0;
+    return static_cast<int>(row.inputs[0].rows(InputValues{}, SystemDecimalSeparator).size());
+}
+
 void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
 {
     PanelState& panel = panels[static_cast<size_t>(record.Number)];

@@ -449,17 +449,6 @@ constinit const Table<std::int32_t, PolygonSideRowCount> PolygonSides{{5, 6}};
 // Lists of first inputs
 // ---------------------------------------------------------------------------
 
-QStringList FirstInputListRows(int calculator)
-{
-    switch (calculator) {
-    case 33: return CircuitNames.items();
-    case 35: case 36: return MaterialNames.items();
-    case 37: return TemperatureUnitNames.items();
-    case 38: return CapacityUnitNames.items();
-    default: return {};
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Stored choices
 // ---------------------------------------------------------------------------

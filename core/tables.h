@@ -243,15 +243,6 @@ extern const TextTable<LayingPatternCount> LayingPatternNames;
 extern const Table<std::int32_t, PolygonSideRowCount> PolygonSides; // by list row
 
 // ---------------------------------------------------------------------------
-// Lists of first inputs
-// ---------------------------------------------------------------------------
-
-// The rows of the list in which a calculator chooses its first input: the circuit
-// names (33), the material names (35, 36), the temperature units (37) or the capacity
-// units (38); empty for the calculators whose first input is typed.
-QStringList FirstInputListRows(int calculator);
-
-// ---------------------------------------------------------------------------
 // Stored choices
 // ---------------------------------------------------------------------------
 
