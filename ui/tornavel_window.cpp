@@ -546,7 +546,9 @@ void TFTornavel::BuildListPanel()
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
     offered_->setGeometry(13, 20, 270, 81);
     offered_->setToolTip(Text(LayoutString::SubCalculationHint));
-    offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A name longer than the list is not cut short: the list scrolls sideways to it.
+    offered_->setTextElideMode(Qt::ElideNone);
+    offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Rows all have one height: the list need not measure every name.
     offered_->setUniformItemSizes(true);
     Quiet(offered_);
