@@ -345,6 +345,18 @@ void TFTornavel::BuildMenus()
 
 void TFTornavel::PopUp(QMenu* menu, QWidget* button)
 {
+    // Fill the items first: a menu with none to show stays closed, as an empty pop-up
+    // would hold the keyboard with nothing on screen (and on X never show again).
+    if (menu == historyMenu_)
+        Dispatch([this] { engine_.PopupMCalculsPopup(); });
+    else if (menu == favouritesMenu_)
+        Dispatch([this] { engine_.PopupMFavorisPopup(); });
+    const QList<QAction*> items = menu->actions();
+    if (std::none_of(items.begin(), items.end(),
+                     [](const QAction* a) { return a->isVisible() && !a->isSeparator(); })) {
+        listPanel_->setFocus();
+        return;
+    }
     const QRect frame = frameGeometry();
     const QPoint inClient = button->mapTo(client_, QPoint(0, 0));
     const ScreenPoint at = MenuPopupPosition(frame.left(), frame.top(), frame.height(), height(),

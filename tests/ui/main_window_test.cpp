@@ -358,6 +358,25 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
     EXPECT_TRUE(Find(QStringLiteral("PCalculette5"))->isVisible());
 }
 
+TEST_F(MainWindow, AnEmptyHistoryMenuStaysClosedAndOpensOnceACalculationIsDone)
+{
+    // An empty pop-up would take the keyboard while nothing shows, and on X it keeps
+    // the menu from ever showing again in the run.
+    Start();
+    auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
+    auto* button = Find<QPushButton>(QStringLiteral("BtnCalculs"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(history->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_8);
+    EXPECT_EQ(Result(0), QStringLiteral("8"));
+
+    engine->AddHistoryEntry(0, QStringLiteral("2+3=5"), {}, 0, 10);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(history->isVisible());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul0"))->isVisible());
+    history->hide();
+}
+
 TEST_F(MainWindow, CtrlCCopiesTheResultOfTheCalculatorOnScreen)
 {
     Start();
