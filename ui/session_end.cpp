@@ -79,15 +79,15 @@ void SessionEndCloser::CloseWhenIdle()
         return;
     }
     // A menu or a modal window runs its own event loop inside the handler that opened
-    // it. Close it, and come back once that handler has finished, so that the main
-    // window's close does not run in the middle of another handler.
+    // it. Take it away, and come back once that handler has finished, so that the main
+    // window's close does not run in the middle of another handler. A modal window is
+    // hidden, not closed: its close may stand for its OK, which may refuse and ask the
+    // user (who is leaving) in a box of its own, holding the session up; hidden, it
+    // keeps nothing of a choice that was not confirmed.
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        modal->close();
-        if (modal->isVisible())
-            modal->hide();
-    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->hide();
     if (QThread::currentThread()->loopLevel() > 1) {
         QTimer::singleShot(10, this, &SessionEndCloser::CloseWhenIdle);
         return;

@@ -4,8 +4,13 @@
 #include "ui/session_end.h"
 #include "tests/support/file_system.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/widget_ui_services.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 
 #include <csignal>
 
@@ -26,6 +31,40 @@ TEST_F(SessionEnd, SigtermSavesTheCalculationJustMade)
     const History saved = DecodeHistory(Contents(engine->HistoryFilePath));
     ASSERT_EQ(saved.LastHistoryIndex, 0);
     EXPECT_EQ(saved.HistoryEntries[0].Text, engine->history.HistoryEntries[0].Text);
+}
+
+// The end of the session comes while the default-calculator window is open with no box
+// on, a choice its OK refuses: the window goes without asking anything, the default
+// stays as it was, and the main window closes.
+using SessionEndOnTheDesktop = tornavel::testing::WindowFixture<WidgetUiServices>;
+
+TEST_F(SessionEndOnTheDesktop, SigtermAsksNothingOfAListWindowThatRefusesItsOk)
+{
+    Start();
+    SessionEndCloser closer(window.get());
+    bool asked = false;
+    // A box that shows would wait for a user who is leaving: note it and take it away.
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = true;
+            box->hide();
+        }
+    });
+    boxes.start(20);
+    QTimer::singleShot(0, [&] {
+        QWidget* list = QApplication::activeModalWidget();
+        ASSERT_NE(list, nullptr);
+        auto* standard = list->findChild<QCheckBox*>(QStringLiteral("CbCalculette0"));
+        ASSERT_NE(standard, nullptr);
+        standard->click();
+        ASSERT_FALSE(standard->isChecked());
+        ::kill(::getpid(), SIGTERM);
+    });
+    engine->SelCalculetteDefautClick();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(engine->options.DefaultCalculator, 0);
 }
 
 // The program itself: started in a directory with a history whose tail is cut short,
