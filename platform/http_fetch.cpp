@@ -1,9 +1,10 @@
 #include "platform/http_fetch.h"
 
+#include "platform/save_file.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 
@@ -82,10 +83,8 @@ void HttpDownloadToFile(QNetworkAccessManager& manager, const QString& address, 
             done(false);
             return;
         }
-        QSaveFile file(localPath);
-        const bool saved = file.open(QIODevice::WriteOnly) && file.write(reply.body) == reply.body.size()
-                           && file.commit();
-        done(saved);
+        // The same checked, atomic save as the state files: a full disk keeps the old list.
+        done(SaveFileAtomically(localPath, reply.body));
     });
 }
 
