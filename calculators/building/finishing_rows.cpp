@@ -39,70 +39,35 @@ ProtocolOutcome Shown(const ProtocolCall& call, const Outcome& result)
     return outcome;
 }
 
-// ---- 25, 26 ---------------------------------------------------------------------------
+// The protocol hooks of a check and of a formula, with or without the option.
+using Check = bool (*)(double value, int index, const InputValues& closed, int unitScaleCode);
+using Formula = Outcome (*)(const InputValues& inputs, int unitScaleCode);
+using VariantFormula = Outcome (*)(const InputValues& inputs, int unitScaleCode, int output);
 
-bool AcceptsCeilingPaint(const ProtocolCall& call, int k, double value)
+template <Check check>
+bool Accepts(const ProtocolCall& call, int k, double value)
 {
-    return CeilingPaintAccepts(value, k, call.inputs, call.unitScaleCode);
-}
-bool AcceptsWallPaint(const ProtocolCall& call, int k, double value)
-{
-    return WallPaintAccepts(value, k, call.inputs, call.unitScaleCode);
-}
-ProtocolOutcome ComputeCeilingPaint(const ProtocolCall& call)
-{
-    return Shown(call, CeilingPaint(call.inputs, call.unitScaleCode));
-}
-ProtocolOutcome ComputeWallPaint(const ProtocolCall& call)
-{
-    return Shown(call, WallPaint(call.inputs, call.unitScaleCode));
+    return check(value, k, call.inputs, call.unitScaleCode);
 }
 
-// ---- 27 -------------------------------------------------------------------------------
-
-bool AcceptsWallpaper(const ProtocolCall& call, int k, double value)
+template <Formula formula>
+ProtocolOutcome Compute(const ProtocolCall& call)
 {
-    return WallpaperAccepts(value, k, call.inputs, call.unitScaleCode);
-}
-ProtocolOutcome ComputeWallpaper(const ProtocolCall& call)
-{
-    return Shown(call, Wallpaper(call.inputs, call.unitScaleCode));
+    return Shown(call, formula(call.inputs, call.unitScaleCode));
 }
 
-// ---- 28, 29 ---------------------------------------------------------------------------
-
-bool AcceptsGablePanelling(const ProtocolCall& call, int k, double value)
+template <VariantFormula formula>
+ProtocolOutcome ComputeOption(const ProtocolCall& call)
 {
-    return GablePanellingAccepts(value, k, call.inputs, call.unitScaleCode);
-}
-ProtocolOutcome ComputeWallPanelling(const ProtocolCall& call)
-{
-    return Shown(call, WallPanelling(call.inputs, call.unitScaleCode, call.variant));
-}
-ProtocolOutcome ComputeGablePanelling(const ProtocolCall& call)
-{
-    return Shown(call, GablePanelling(call.inputs, call.unitScaleCode, call.variant));
+    return Shown(call, formula(call.inputs, call.unitScaleCode, call.variant));
 }
 
-// ---- 30 -------------------------------------------------------------------------------
-
-// The sides reach the check already in centimetres: they are checked as typed in
+// 30's sides reach the check already in centimetres: they are checked as typed in
 // centimetres.
 bool AcceptsParquet(const ProtocolCall& call, int k, double value)
 {
     constexpr int InCentimetres = 10;
     return ParquetAccepts(value, k, call.inputs, InCentimetres);
-}
-ProtocolOutcome ComputeParquet(const ProtocolCall& call)
-{
-    return Shown(call, Parquet(call.inputs, call.unitScaleCode, call.variant));
-}
-
-// ---- 31 -------------------------------------------------------------------------------
-
-ProtocolOutcome ComputeStairs(const ProtocolCall& call)
-{
-    return Shown(call, Stairs(call.inputs, call.unitScaleCode, call.variant));
 }
 
 } // namespace
@@ -111,18 +76,18 @@ ProtocolOutcome ComputeStairs(const ProtocolCall& call)
 // input-error path. The computation is one guarded block.
 const ProtocolCalculator CeilingPaintCalculator{
     .number = 25,
-    .acceptsInput = AcceptsCeilingPaint,
+    .acceptsInput = Accepts<CeilingPaintAccepts>,
     .undoReselectsChoice = true,
-    .compute = ComputeCeilingPaint,
+    .compute = Compute<CeilingPaint>,
     .rerunMarker = RerunMarker::None,
     .terms = TermsText::AsTyped,
 };
 
 const ProtocolCalculator WallPaintCalculator{
     .number = 26,
-    .acceptsInput = AcceptsWallPaint,
+    .acceptsInput = Accepts<WallPaintAccepts>,
     .undoReselectsChoice = true,
-    .compute = ComputeWallPaint,
+    .compute = Compute<WallPaint>,
     .rerunMarker = RerunMarker::None,
     .terms = TermsText::AsTyped,
 };
@@ -131,8 +96,8 @@ const ProtocolCalculator WallPaintCalculator{
 // error; a supplement of 150 cm or more is an input error.
 const ProtocolCalculator WallpaperCalculator{
     .number = 27,
-    .acceptsInput = AcceptsWallpaper,
-    .compute = ComputeWallpaper,
+    .acceptsInput = Accepts<WallpaperAccepts>,
+    .compute = Compute<Wallpaper>,
     .rerunMarker = RerunMarker::None,
     .refusal = ComputeRefusal::ByCheck,
     .terms = TermsText::AsTyped,
@@ -141,15 +106,15 @@ const ProtocolCalculator WallpaperCalculator{
 // 28 checks nothing at "&&".
 const ProtocolCalculator WallPanellingCalculator{
     .number = 28,
-    .compute = ComputeWallPanelling,
+    .compute = ComputeOption<WallPanelling>,
     .rerunMarker = RerunMarker::VariantChanged,
     .refusal = ComputeRefusal::ByCheck,
 };
 
 const ProtocolCalculator GablePanellingCalculator{
     .number = 29,
-    .acceptsInput = AcceptsGablePanelling,
-    .compute = ComputeGablePanelling,
+    .acceptsInput = Accepts<GablePanellingAccepts>,
+    .compute = ComputeOption<GablePanelling>,
     .rerunMarker = RerunMarker::VariantChanged,
     .refusal = ComputeRefusal::ByCheck,
 };
@@ -159,7 +124,7 @@ const ProtocolCalculator GablePanellingCalculator{
 const ProtocolCalculator ParquetCalculator{
     .number = 30,
     .acceptsInput = AcceptsParquet,
-    .compute = ComputeParquet,
+    .compute = ComputeOption<Parquet>,
     .refusal = ComputeRefusal::ByCheck,
     .keypadAfter = KeypadAfter::Off,
     .listAtCompute = ListAtCompute::HiddenBefore,
@@ -167,7 +132,7 @@ const ProtocolCalculator ParquetCalculator{
 
 const ProtocolCalculator StairsCalculator{
     .number = 31,
-    .compute = ComputeStairs,
+    .compute = ComputeOption<Stairs>,
     .rerunMarker = RerunMarker::VariantChanged,
 };
 
