@@ -130,8 +130,17 @@ const ProtocolCalculator ParquetCalculator{
     .listAtCompute = ListAtCompute::HiddenBefore,
 };
 
+// CE asks for the height again with "Hauteur sol à sol" alone: only C and the layout
+// name its unit.
+QString StairsUndoPrompt(const ProtocolCall& call, int k)
+{
+    enum : int { HeightLabel = 96 };
+    return k == 0 ? call.Text(HeightLabel) : QString();
+}
+
 const ProtocolCalculator StairsCalculator{
     .number = 31,
+    .undoPrompt = StairsUndoPrompt,
     .compute = ComputeOption<Stairs>,
     .rerunMarker = RerunMarker::VariantChanged,
 };

@@ -10,7 +10,7 @@ namespace tornavel {
 
 namespace {
 
-enum : int { SpacingLabel = 54, SpacingFormulaLabel = 56, SectionLabel = 57 };
+enum : int { SpacingLabel = 54, SectionAfterUndoLabel = 55, SpacingFormulaLabel = 56, SectionLabel = 57 };
 
 constexpr double kShortestSpan = 50.0;    // cm
 constexpr double kLongestSpan = 400.0;    // cm
@@ -71,10 +71,11 @@ ProtocolOutcome ComputeSpacing(const ProtocolCall& call)
     return ProtocolOutcome::Number(FromCentimetres(*spacing, call.unitScaleCode), label, shown);
 }
 
-// "&&" names the unit of the section list; CE shows the description's "Section (cm)".
-QString SpacingNextTermPrompt(const ProtocolCall& call, int k)
+// "&&" names the unit of the section list ("Section (in)" in inches); CE asks for the
+// section with the one text "Section (cm)" in every unit.
+QString SpacingUndoPrompt(const ProtocolCall& call, int k)
 {
-    return k == 2 ? SectionWithUnit(call) : QString();
+    return k == 2 ? call.Text(SectionAfterUndoLabel) : QString();
 }
 
 // The load classes, then the sections named in the user's unit (in inches in inches,
@@ -100,7 +101,7 @@ const ProtocolCalculator RafterSectionCalculator{
 const ProtocolCalculator RafterSpacingCalculator{
     .number = 18,
     .acceptsInput = AcceptsSpan,
-    .nextTermPrompt = SpacingNextTermPrompt,
+    .undoPrompt = SpacingUndoPrompt,
     .unitListRows = SpacingListRows,
     .listStepFlagsReselect = true,
     .undoReselectsChoice = true,

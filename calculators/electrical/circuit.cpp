@@ -95,12 +95,20 @@ QStringList CircuitPointRows(const InputValues& closed, const QString&)
     return rows;
 }
 
+// CE lists the circuits by the short names that the formula writes, not by the names
+// that the opened calculator lists.
+QStringList CircuitUndoRows(int k)
+{
+    return k == CircuitInput ? CircuitShortNames.items() : QStringList();
+}
+
 // Both inputs come from the list and nothing is refused; "&&" leaves the codes as they
 // were; a lookup without answer shows "#NV", is recorded in the history and then
 // reported. The list gives way to the result field at the end of "f=".
 const ProtocolCalculator CircuitCalculator{
     .number = 33,
     .nextTermSetsCodes = false,
+    .undoListRows = CircuitUndoRows,
     .listStepFlagsReselect = true,
     .undoReselectsChoice = true,
     .compute = fixedunits::Compute<ComputeCircuit>,

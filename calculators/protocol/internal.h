@@ -23,9 +23,9 @@ int VariantOf(const Engine& engine, const CalculatorDescription& description);
 // the text of the stored row; none for a row outside the list.
 std::optional<QString> StoredInputText(const Engine& engine, const ProtocolCalculator& row, int k, double stored);
 
-// Shows input k as open: its prompt (the one "&&" shows when byNextTerm), the result
-// field or the list in its place (with its rows; a list given other rows loses its
-// selection), and the keypad on for a typed input, off for a list.
-void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byNextTerm);
+// Shows input k as open: its prompt (the one CE shows when byUndo), the result field or
+// the list in its place (with its rows, those CE shows when byUndo; a list given other
+// rows loses its selection), and the keypad on for a typed input, off for a list.
+void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo);
 
 } // namespace tornavel::protocol

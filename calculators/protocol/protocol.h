@@ -155,9 +155,15 @@ struct ProtocolCalculator {
     bool (*acceptsInput)(const ProtocolCall& call, int k, double value) = nullptr;
     // "&&" leaves code 7 in LastKeyCode and KeyClass (23 and 33 leave them as they were).
     bool nextTermSetsCodes = true;
-    // The prompt that "&&" shows for input k when it is not the description's (18's
-    // section, which names its unit); an empty text keeps the description's.
-    QString (*nextTermPrompt)(const ProtocolCall& call, int k) = nullptr;
+
+    // ---- CE ---------------------------------------------------------------------------
+    // The prompt that CE shows for input k when it is not the one that "&&", C and the
+    // layout show (18's section, 31's height); an empty text keeps that one.
+    QString (*undoPrompt)(const ProtocolCall& call, int k) = nullptr;
+    // The rows that CE puts in the list of input k when they are not the ones that
+    // "&&", C and the layout show (33 lists the circuits by their short names); an empty
+    // list keeps those.
+    QStringList (*undoListRows)(int k) = nullptr;
 
     // ---- Lists ------------------------------------------------------------------------
     // The rows of list input k when they depend on the unit (18's section names, in

@@ -119,22 +119,26 @@ std::optional<QString> StoredInputText(const Engine& engine, const ProtocolCalcu
     return texts[*index];
 }
 
-void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byNextTerm)
+void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo)
 {
     const CalculatorDescription& d = DescriptionOf(engine, row);
     const InputDescription& input = d.inputs[static_cast<size_t>(k)];
     PanelState& panel = engine.TopPanel();
 
     QString prompt;
-    if (byNextTerm && row.nextTermPrompt)
-        prompt = row.nextTermPrompt(ProtocolCall(engine, engine.Top().Inputs, VariantOf(engine, d)), k);
+    if (byUndo && row.undoPrompt)
+        prompt = row.undoPrompt(ProtocolCall(engine, engine.Top().Inputs, VariantOf(engine, d)), k);
     if (prompt.isEmpty())
         prompt = engine.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
                                          input.prompt.shown == SuffixShown::Always);
     panel.prompt = prompt;
 
     if (input.list) {
-        const QStringList rows = ProtocolListRows(engine, row, k);
+        QStringList rows;
+        if (byUndo && row.undoListRows)
+            rows = row.undoListRows(k);
+        if (rows.isEmpty())
+            rows = ProtocolListRows(engine, row, k);
         if (panel.listRows != rows) {
             panel.listRows = rows;
             panel.listIndex = -1;
@@ -211,7 +215,7 @@ void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row)
         panel.listRows.clear();
         panel.listIndex = -1;
     }
-    ShowInput(engine, row, k + 1, true);
+    ShowInput(engine, row, k + 1, false);
     record.TermIndex = k + 1;
     engine.UpdateOperatorButtons(record);
 }
@@ -230,8 +234,9 @@ void ProtocolListChoice(Engine& engine, const ProtocolCalculator& row, int listR
         return;
 
     panel.listIndex = listRow;
-    // A choice already written for this input is taken back first.
-    if (!panel.formula.endsWith(QLatin1Char('&'))) {
+    // A choice already written for this input is taken back first (an empty formula
+    // holds none: the first choice of a first input leaves the list as it is).
+    if (!panel.formula.isEmpty() && !panel.formula.endsWith(QLatin1Char('&'))) {
         KeyState& keys = engine.keys;
         if (row.listStepFlagsReselect)
             keys.ComboReselectFlag = true;

@@ -71,7 +71,7 @@ void ProtocolUndo(Engine& engine, const ProtocolCalculator& row)
             keys.LastKeyCode = Code::NextTerm;
     }
 
-    ShowInput(engine, row, open, false);
+    ShowInput(engine, row, open, true);
     if (d.inputs[static_cast<size_t>(open)].list) {
         if (reopened) {
             // The choice written at the end of the formula is selected again.

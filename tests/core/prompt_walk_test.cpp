@@ -11,6 +11,8 @@ namespace {
 // Walks every calculator through the ways a prompt gets on screen (open, C, "&&",
 // CE, the return from a sub-calculation, a refusal, the replay of a history entry)
 // and checks that each input is asked for with one and the same text on all of them.
+// The calculators of the input protocol, whose CE asks for some inputs with texts of
+// its own, are walked against their texts in texts_walk_test.cpp.
 struct PromptWalk : ::testing::Test {
     StringTable strings;
     FakeUi ui;
@@ -108,6 +110,8 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
 {
     for (int display : {0, 1}) {
         for (int n = 0; n < CalculatorCount; ++n) {
+            if (n >= 17 && n <= 38 && n != 20 && n != 22)
+                continue;
             SCOPED_TRACE(::testing::Message() << "calculator " << n << ", units shown " << display);
             engine.options.UnitDisplayOption = display;
             seen.clear();

@@ -262,8 +262,10 @@ TEST_F(FinishingKeys, Stairs)
         {Centimetre, "31&25=", "31&", "0", "Longueur giron (cm)", Refused},
         {Centimetre, "15,9&25=", "15,9&", "0", "Longueur giron (cm)", Refused},
         {Centimetre, "272=", "272", "272", "Hauteur sol à sol (cm)"},
-        // CE shows the height with its unit, as C does.
-        {Centimetre, "272&<", "272", "0", "Hauteur sol à sol (cm)"},
+        // CE asks for the height again without its unit, which C shows.
+        {Centimetre, "272&<", "272", "0", "Hauteur sol à sol"},
+        {Inch, "107&<<", "", "0", "Hauteur sol à sol"},
+        {Inch, "107&<!", "", "0", "Hauteur sol à sol (in)"},
         {Centimetre, "272&25=<", "272&25", "0", "Longueur giron (cm)"},
     });
 }

@@ -94,6 +94,13 @@ TEST_F(RaftersTest, SpacingWorkedCases)
         {Centimetre, "300&#1&", "300&250&", "0", "Section (cm)"},
         {Inch, "118&#1&", "118&250&", "0", "Section (in)"},
         {Centimetre, "300&#1&#4#5", "300&250&8/16", "0", "Section (cm)"},
+        // CE asks for the section as "Section (cm)" in every unit; so does a second
+        // section, which CE takes the first back for.
+        {Inch, "118&#1&#4=<", "118&250&3.15/5.51", "0", "Section (cm)"},
+        {Inch, "118&#1&#4<", "118&250&", "0", "Section (cm)"},
+        {Inch, "118&#1&#4#5", "118&250&3.15/6.30", "0", "Section (cm)"},
+        {Millimetre, "3000&#1&#4=<", "3000&250&8/14", "0", "Section (cm)"},
+        {Inch, "118&#1&<&", "118&250&", "0", "Section (in)"},
         // A digit on a result starts a new calculation.
         {Centimetre, "300&#1&#4=5", "5", "5", "Portée (cm)"},
     };

@@ -123,13 +123,21 @@ TEST_F(ElectricalKeys, CircuitUndoSelectsTheChoiceAgain)
     Script("[Prises de courant 16 A]&[6]=<");
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Selected(), QStringLiteral("6"));
+    // Back on the circuit, CE lists the circuits by their short names.
     Script("<<");
     EXPECT_EQ(Panel().formula, QStringLiteral("Prises 16A"));
-    EXPECT_EQ(Selected(), QStringLiteral("Prises de courant 16 A"));
+    EXPECT_EQ(Selected(), QStringLiteral("Prises 16A"));
+    EXPECT_EQ(Panel().listRows.at(3), QStringLiteral("VMC"));
     // Choosing another circuit keeps it selected.
     Script("[Volets]");
     EXPECT_EQ(Selected(), QStringLiteral("Volets"));
     EXPECT_EQ(Panel().formula, QStringLiteral("Volets"));
+    // CE on the circuit being chosen: the short names, none selected; C: the names.
+    Script("<");
+    EXPECT_EQ(Selected(), QString());
+    EXPECT_EQ(Panel().listRows.at(4), QStringLiteral("Tarification"));
+    Script("!");
+    EXPECT_EQ(Panel().listRows.at(4), QStringLiteral("Circuit de tarification"));
 }
 
 TEST_F(ElectricalKeys, ConductorLengthWorkedCases)
