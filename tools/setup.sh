@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
-# Usage: tools/setup.sh BUILD_DIR [extra cmake arguments]
+# Usage: tools/setup.sh [--target NAME]... BUILD_DIR [extra cmake arguments]
+# With no --target every program and test is built; with some, only those (and what
+# they need).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+targets=()
+while [ "${1:-}" = "--target" ]; do
+    [ -n "${2:-}" ] || { echo "tools/setup.sh: --target needs a name" >&2; exit 2; }
+    targets+=("$2")
+    shift 2
+done
+[ -n "${1:-}" ] || { echo "usage: tools/setup.sh [--target NAME]... BUILD_DIR [cmake arguments]" >&2; exit 2; }
+build_dir="$1"; shift
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev googletest xvfb xauth)
 missing=()
@@ -19,6 +30,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
 
-build_dir="$1"; shift
 cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
-cmake --build "$build_dir"
+if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$build_dir" --target "${targets[@]}"
+else
+    cmake --build "$build_dir"
+fi

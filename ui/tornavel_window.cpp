@@ -7,6 +7,7 @@
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextOption>
 
 #include <algorithm>
 #include <QScreen>
@@ -143,6 +146,18 @@ void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
         const int width = std::min(std::max(button->sizeHint().width(), columnWidth), right - left);
         button->setGeometry(left, top + row * rowHeight, width, height);
     }
+}
+
+// The open list is as wide as its longest row, whatever width the closed list has. A
+// style that opens the list as a menu widens it to its rows itself; one that opens a
+// plain list below the closed one would keep it as narrow as the closed list.
+void FitListPopup(QComboBox* list)
+{
+    QAbstractItemView* view = list->view();
+    int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
+    if (list->count() > list->maxVisibleItems())
+        width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(std::max(width, 0));
 }
 
 } // namespace
@@ -412,14 +427,26 @@ void TFTornavel::BuildPanel(int n)
         Quiet(w.list);
         connect(w.list, &QComboBox::activated, this,
                 [this, n](int row) { Dispatch([this, n, row] { engine_.ListBoxClick(n, row); }, Needs::Calculator); });
+        // The closed list is narrower than its longest rows: its hint shows the chosen
+        // row whole (and no hint when none is chosen).
+        connect(w.list, &QComboBox::currentTextChanged, w.list, &QWidget::setToolTip);
     }
 
     w.formula = new QPlainTextEdit(w.panel);
     w.formula->setObjectName(Numbered("EdtFormule", n));
     w.formula->setGeometry(8, 168, 280, 70);
     w.formula->setReadOnly(true);
-    w.formula->setLineWrapMode(QPlainTextEdit::NoWrap);
-    w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (n == 39) {
+        // The function calculator's formula stays on one line and scrolls sideways.
+        w.formula->setLineWrapMode(QPlainTextEdit::NoWrap);
+        w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    } else {
+        // The whole formula shows, its result at the end included: it wraps at the
+        // field's edge, inside a term when the term is longer than a line.
+        w.formula->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        w.formula->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     Quiet(w.formula);
 
     w.operators = new QWidget(w.panel);
@@ -559,10 +586,10 @@ void TFTornavel::BuildListPanel()
     offered_->setGeometry(13, 20, 270, 81);
     offered_->setToolTip(Text(LayoutString::SubCalculationHint));
     // A name longer than the list is not cut short: the list scrolls sideways to it.
+    // Every name is measured (no uniform row size), so the scroll reaches the end of the
+    // widest, wherever it stands in the list.
     offered_->setTextElideMode(Qt::ElideNone);
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Rows all have one height: the list need not measure every name.
-    offered_->setUniformItemSizes(true);
     Quiet(offered_);
     connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = offered_->row(item);
@@ -792,6 +819,7 @@ void TFTornavel::RenderPanel(int n)
         if (rows != s.listRows) {
             w.list->clear();
             w.list->addItems(s.listRows);
+            FitListPopup(w.list);
         }
         if (w.list->currentIndex() != s.listIndex)
             w.list->setCurrentIndex(s.listIndex);
