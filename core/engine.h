@@ -177,7 +177,10 @@ public:
     bool LoadOptionsFile(const QString& path);
     bool SaveOptionsFile(const QString& path, QString* reason = nullptr) const;
     bool LoadHistoryFile(const QString& path);
-    bool SaveHistoryFile(const QString& path, QString* reason = nullptr) const;
+    // Reads the history file again and writes what it holds now followed by this run's
+    // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
+    // run's history. The history then is what was written, or tried.
+    bool SaveHistoryFile(const QString& path, QString* reason = nullptr);
 
     // ---- Keypad, keyboard, memory (keypad.cpp) -----------------------------
     // Enters a digit, or with wholeNumber a whole number text (MR), into the number

@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "platform/bounded_text.h"
 
 #include <QUrl>
 
@@ -10,6 +11,8 @@ namespace {
 
 // The texts of web addresses are read whole, whatever their length.
 constexpr int kWholeText = std::numeric_limits<int>::max();
+// A replaced text may be of any length: a box shows no more of an address than this.
+constexpr qsizetype kMaxShownAddressLength = 2048;
 
 } // namespace
 
@@ -31,7 +34,8 @@ void Engine::OpenWebPage(int stringId)
     const QString address = WebPageAddress(stringId);
     if (ui.OpenUrl(address))
         return;
-    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + address, Str(129), BoxIcon::Exclamation);
+    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + BoundedText(address, kMaxShownAddressLength), Str(129),
+                  BoxIcon::Exclamation);
 }
 
 QString Engine::WebPageAddress(int stringId) const

@@ -67,6 +67,7 @@ void Engine::AddHistoryEntry(int number, const QString& text, const std::array<d
         entry.Inputs[2] = keys.LastKeyCode;
     entry.TermIndex = term;
     entry.UnitScale = unitScale;
+    history.NewEntryCount = std::min(history.NewEntryCount + 1, HistoryCapacity);
 }
 
 QString Engine::HistoryCaption(const HistoryEntry& entry) const

@@ -22,6 +22,10 @@ struct HistoryEntry {
 struct History {
     std::array<HistoryEntry, HistoryCapacity> HistoryEntries{};
     int LastHistoryIndex = -1;       // -1: empty
+    // How many of the last entries this run added (at most twenty). Entries read from
+    // the file are not new, nor is a replay, which adds nothing; only these are added
+    // to the file at close, after what another run on the same folder put there.
+    int NewEntryCount = 0;
     // The history file exists but could not be read: it is not replaced at close, so
     // that a passing read failure does not wipe the user's history.
     bool FileUnreadable = false;

@@ -116,6 +116,26 @@ History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstLis
     return history;
 }
 
+History MergeHistoryAtClose(const History& onDisk, const History& session)
+{
+    std::deque<HistoryEntry> entries;
+    for (int k = 0; k <= onDisk.LastHistoryIndex && k < HistoryCapacity; ++k)
+        entries.push_back(onDisk.HistoryEntries[static_cast<size_t>(k)]);
+    const int last = std::min(session.LastHistoryIndex, HistoryCapacity - 1);
+    const int added = std::clamp(session.NewEntryCount, 0, last + 1);
+    for (int k = last + 1 - added; k <= last; ++k)
+        entries.push_back(session.HistoryEntries[static_cast<size_t>(k)]);
+    while (entries.size() > static_cast<size_t>(HistoryCapacity))
+        entries.pop_front();
+
+    History merged;
+    std::copy(entries.begin(), entries.end(), merged.HistoryEntries.begin());
+    merged.LastHistoryIndex = static_cast<int>(entries.size()) - 1;
+    // The newest entries are still this run's: a save that fails and is tried again adds them once.
+    merged.NewEntryCount = std::min(added, static_cast<int>(entries.size()));
+    return merged;
+}
+
 bool Engine::LoadHistoryFile(const QString& path)
 {
     history = History{};
@@ -133,15 +153,25 @@ bool Engine::LoadHistoryFile(const QString& path)
     return true;
 }
 
-bool Engine::SaveHistoryFile(const QString& path, QString* reason) const
+bool Engine::SaveHistoryFile(const QString& path, QString* reason)
 {
-    // A file that could not be read keeps what it holds.
-    if (history.FileUnreadable) {
+    // A file that could not be read, at the start or now, keeps what it holds.
+    QByteArray bytes;
+    const FileReadStatus now = history.FileUnreadable ? FileReadStatus::Unreadable
+                                                      : ReadRegularFile(path, kMaxHistoryFileBytes, bytes);
+    if (now == FileReadStatus::Unreadable) {
         if (reason)
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    return SaveFileAtomically(path, EncodeHistory(history), reason);
+    // Another Tornavel on the same folder may have closed since this one started.
+    if (now == FileReadStatus::Read)
+        history = MergeHistoryAtClose(
+            DecodeHistory(bytes, [this](int number) { return FirstInputListRowCount(number); }), history);
+    if (!SaveFileAtomically(path, EncodeHistory(history), reason))
+        return false;
+    history.NewEntryCount = 0;
+    return true;
 }
 
 } // namespace tornavel

@@ -35,6 +35,13 @@ using FirstListRowCount = std::function<int(int calculator)>;
 // usable records, the newest twenty are kept.
 History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstListRows = {});
 
+// The history to write at close when another run on the same folder may have written
+// the file since this run read it: the entries the file holds now (`onDisk`), then the
+// entries this run added (the last `session.NewEntryCount` of `session`), of which the
+// newest twenty are kept. When the file still holds what this run read, that is this
+// run's history unchanged.
+History MergeHistoryAtClose(const History& onDisk, const History& session);
+
 // True when an entry read from a file can be shown and replayed: calculator 0-39,
 // term index 0-5, one of the four unit codes, finite inputs where they carry meaning
 // (calculator 39 also keeps its function code in Inputs[2]), and, for the calculators

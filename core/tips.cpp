@@ -1,6 +1,7 @@
 #include "core/tips.h"
 
 #include "core/engine.h"
+#include "platform/bounded_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,29 @@ const char* TipPage(int tip)
 
 // A document is not read past this size: a tip is a few paragraphs.
 constexpr qint64 kMaxDocumentBytes = 1024 * 1024;
+// Nor is more than this many characters of it shown: a tip is some hundreds.
+constexpr qsizetype kMaxTipLength = 16 * 1024;
+
+// The beginning of a document, bounded so that the tips window lays it out at once.
+RtfDocument Bounded(const RtfDocument& document)
+{
+    TextBounder bounder(kMaxTipLength);
+    RtfDocument shown;
+    for (const RtfParagraph& paragraph : document.paragraphs) {
+        if (!shown.paragraphs.isEmpty())
+            bounder.EndLine();
+        if (bounder.Full())
+            break;
+        RtfParagraph& kept = shown.paragraphs.emplace_back(RtfParagraph{paragraph.align, {}});
+        for (const RtfRun& run : paragraph.runs) {
+            if (bounder.Full())
+                break;
+            RtfRun& part = kept.runs.emplace_back(run);
+            part.text = bounder.Add(run.text);
+        }
+    }
+    return shown;
+}
 
 } // namespace
 
@@ -82,7 +106,7 @@ RtfDocument TipsWindow::Document() const
     const QString path = DocumentPath(tip_);
     QFile file(path);
     if (!path.isEmpty() && file.open(QIODevice::ReadOnly))
-        return ReadRtf(file.read(kMaxDocumentBytes));
+        return Bounded(ReadRtf(file.read(kMaxDocumentBytes)));
     RtfDocument missing;
     for (const QString& line :
          {QStringLiteral("Le fichier Astuce_%1.rtf n'a pas été trouvé !").arg(tip_),

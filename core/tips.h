@@ -29,7 +29,9 @@ public:
     // Opens the page about the tip on screen; a failure is not reported.
     void BtnAideClick();
 
-    // The document of the tip on screen, or the two lines that say it is missing.
+    // The document of the tip on screen, or the two lines that say it is missing. Only
+    // its beginning is given, with break points in runs of letters too long for a line
+    // (see TextBounder), so that the window lays it out at once.
     RtfDocument Document() const;
 
     // The file of tip `tip`: "Aide/Astuce_<tip>.rtf" beside the program first, then in

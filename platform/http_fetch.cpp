@@ -1,10 +1,12 @@
 #include "platform/http_fetch.h"
 
+#include "platform/bounded_text.h"
 #include "platform/save_file.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,6 +37,15 @@ bool BodyComplete(const QNetworkReply& reply, qint64 received)
 }
 
 } // namespace
+
+QString PageHtmlForView(const QByteArray& body)
+{
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    const QString page = decoder.decode(body);
+    return BoundedHtml(page, kMaxShownPageLength);
+}
 
 void HttpGet(QNetworkAccessManager& manager, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done)

@@ -33,6 +33,12 @@ void HttpGet(QNetworkAccessManager& manager, const QString& address, int timeout
 void HttpDownloadToFile(QNetworkAccessManager& manager, const QString& address, const QString& localPath,
                         int timeoutMs, std::function<void(bool)> done);
 
+// The beginning of a downloaded HTML page a window shows: decoded by the charset it
+// declares (UTF-8 when it declares none), then bounded (see BoundedHtml) to this many
+// characters of source, so that a text view lays it out at once.
+inline constexpr qsizetype kMaxShownPageLength = 64 * 1024;
+QString PageHtmlForView(const QByteArray& body);
+
 // Forgets every request still running: none of their `done` calls will come.
 void AbandonRequests(QNetworkAccessManager& manager);
 

@@ -22,6 +22,9 @@ VersionListEntry ReadVersionListSection(const QString& listPath, const QString& 
     entry.DateMaj = list.ReadString(section, QStringLiteral("DateMaj"), QString());
     entry.UrlMaj = list.ReadString(section, QStringLiteral("UrlMaj"), QString());
     entry.NomPInstall = list.ReadString(section, QStringLiteral("NomPInstall"), QString());
+    if (entry.DerVersion.size() > kMaxVersionListValueLength || entry.DateMaj.size() > kMaxVersionListValueLength
+        || entry.UrlMaj.size() >= IniFile::kMaxValueLength)
+        return VersionListEntry{};
     return entry;
 }
 

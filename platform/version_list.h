@@ -22,6 +22,11 @@ struct VersionListEntry {
     QString DerVersion;        // product name and latest version, like the section name
 };
 
+// A section whose DerVersion or DateMaj is longer than this is not a version or a date,
+// and one whose UrlMaj is too long to be read whole is no address: the list is then read
+// as unreadable (an entry without its section), never handed on.
+inline constexpr qsizetype kMaxVersionListValueLength = 100;
+
 VersionListEntry ReadVersionListSection(const QString& listPath, const QString& section);
 
 // DateMaj as the server writes it: day/month/year then hour:minute with optional

@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "platform/bounded_text.h"
 #include "tests/support/fake_ui.h"
 
 #include <gtest/gtest.h>
@@ -73,4 +74,23 @@ TEST_F(HelpMenu, WebPageFailureNamesTheAddressToType)
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromUtf8("Pour accéder à cette page web")));
     EXPECT_TRUE(ui.boxes[0].text.endsWith(QStringLiteral(":\n") + Server() + QStringLiteral("/")));
+}
+
+TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
+{
+#ifdef TEST_REPLACEMENT_RCC
+    // The replacement names the presentation page with 3000 letters.
+    StringTable replaced;
+    ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
+    Engine other(replaced, ui, QStringLiteral(","));
+    ui.openSucceeds = false;
+    other.PagePresentationTornavelClick();
+    ASSERT_EQ(ui.openedUrls, QStringList{QString(3000, QLatin1Char('a'))});
+    ASSERT_EQ(ui.boxes.size(), 1);
+    QString shown = ui.boxes[0].text.section(QLatin1Char('\n'), -1);
+    EXPECT_EQ(shown.count(kBreakPoint), 2048 / kMaxUnbrokenRun);
+    EXPECT_EQ(shown.remove(kBreakPoint), QString(2048, QLatin1Char('a')));
+#else
+    GTEST_SKIP() << "no replacement resource in this build";
+#endif
 }

@@ -112,6 +112,14 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         {"older version listed, same date", List("Tornavel1.2", "05/03/2024 14:30"), true, 0, 0, {}, true},
         {"date in another format", List("Tornavel1.2", "March 6, 2024"), true, 0, 0, {}, true},
         {"no section", "[Autre1.0]\r\nDerVersion=Autre2.0\r\n", true, 0, 0, {}, false},
+        // Values too long to be a version, a date or a whole address: the list is unreadable.
+        {"version of five million characters", List(QByteArray(5'000'000, 'T').constData(), "6/3/2024 9:05:00"), true,
+         0, 0, {}, false},
+        {"date of two hundred characters",
+         List("Tornavel1.1", ("05/03/2024" + QByteArray(200, ' ') + "14:31").constData()), true, 0, 0, {}, false},
+        {"address cut on reading",
+         List("Tornavel1.1", "05/03/2024 14:31", ("https://tornavel.example/" + QByteArray(3000, 'a')).constData()),
+         true, 0, 0, {}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

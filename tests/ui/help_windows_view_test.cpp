@@ -7,6 +7,8 @@
 #include "ui/dialogs/fastuces.h"
 #include "ui/dialogs/foptionaffichage.h"
 #include "ui/dialogs/page_windows.h"
+#include "platform/bounded_text.h"
+#include "platform/http_fetch.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
 
@@ -120,6 +122,26 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     EXPECT_FALSE(tips.BtnAide()->isEnabled());
 }
 
+TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
+{
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Aide")));
+    QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
+    file.close();
+    engine.ProgramDirectory = program.path() + QLatin1Char('/');
+    TFAstuces tips(engine);
+    tips.show();
+    QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+    const QString shown = tips.RichEdit()->toPlainText();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Astuce\nCliquez sur la touche.\nxxx")));
+    EXPECT_LE(shown.size(), 17 * 1024);
+    EXPECT_FALSE(shown.contains(QString(kMaxUnbrokenRun + 1, QLatin1Char('x'))));
+    QTest::keyClick(&tips, Qt::Key_Escape);
+    EXPECT_FALSE(tips.isVisible());
+}
+
 TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
 {
     QString about;
@@ -162,6 +184,17 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
     missing.show();
     ASSERT_TRUE(WaitFor([&] { return missing.Browser()->toPlainText().startsWith(QStringLiteral("Impossible d'afficher")); }));
     EXPECT_TRUE(missing.Browser()->toPlainText().contains(QStringLiteral("/introuvable")));
+
+    // A page of one unbroken line of several megabytes: its beginning shows, and the window closes.
+    server.Set("/info/maj.php?logiciel=Tornavel1.1",
+               {LocalHttpServer::Kind::Normal, 200, "<p>Version 2</p><p>" + QByteArray(5'000'000, 'x') + "</p>"});
+    TFPageWindow hostile(engine, network, layout, server.Root() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
+    hostile.show();
+    ASSERT_TRUE(WaitFor([&] { return hostile.Browser()->toPlainText().startsWith(QStringLiteral("Version 2\nxxx")); }));
+    EXPECT_LE(hostile.Browser()->toPlainText().remove(kBreakPoint).size(), kMaxShownPageLength);
+    EXPECT_FALSE(hostile.Browser()->toPlainText().contains(QString(kMaxUnbrokenRun + 1, QLatin1Char('x'))));
+    QTest::keyClick(&hostile, Qt::Key_Escape);
+    EXPECT_FALSE(hostile.isVisible());
 
     TFMiseANiveau upgrade(engine, network);
     EXPECT_EQ(upgrade.windowTitle(), QStringLiteral("Mettre à niveau Tornavel"));

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QTextBrowser>
 
 namespace tornavel {
@@ -24,14 +23,6 @@ public:
 
 constexpr TFPageWindow::Layout kUpdateLayout{"FMiseAjour", 343, 624, 472, 608, 417, 255, 440};
 constexpr TFPageWindow::Layout kUpgradeLayout{"FMiseANiveau", 348, 542, 402, 524, 345, 214, 365};
-
-QString DecodePage(const QByteArray& body)
-{
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8);
-    return decoder.decode(body);
-}
 
 } // namespace
 
@@ -92,7 +83,7 @@ void TFPageWindow::Load()
 
 void TFPageWindow::ShowReply(const HttpReply& reply)
 {
-    browser_->setHtml(reply.ok ? DecodePage(reply.body) : ErrorPage(address_));
+    browser_->setHtml(reply.ok ? PageHtmlForView(reply.body) : ErrorPage(address_));
 }
 
 TFMiseAjour::TFMiseAjour(Engine& engine, QNetworkAccessManager& network, QWidget* parent)
