@@ -3,6 +3,7 @@
 #include "calculators/building/descriptions.h"
 #include "calculators/converters/descriptions.h"
 #include "calculators/electrical/descriptions.h"
+#include "core/engine.h"
 
 namespace tornavel {
 
@@ -15,7 +16,7 @@ void InstallCalculatorFamilies(Engine& engine)
     InstallElectricalDescriptions(engine.descriptions);
     InstallConverterDescriptions(engine.descriptions);
     // The protocol reads the rows registered above.
-    InstallProtocolCalculators(engine);
+    InstallProtocolCalculators(engine.descriptions, engine.calculatorKeys);
 }
 
 } // namespace tornavel

@@ -3,18 +3,18 @@
 // What each family of calculators registers: the rows that describe its calculators
 // and the keys that run them.
 
-#include "core/engine.h"
+#include "core/context.h"
 
 namespace tornavel {
 
-// The standard calculator (0): "=" and its undo routine.
+// The standard calculator (0): "=", its undo routine and its operator keys.
 void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
 // Geometry calculators (1-16, 20, 22).
 void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys);
-// The mathematical-functions calculator (39): "=" and its undo routine.
+// The mathematical-functions calculator (39): "=", its undo routine and its function keys.
 void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);
 // The calculators of the input protocol (17-38) fill in their keys from their
 // descriptions and protocol rows (calculators/protocol/); after their descriptions.
-void InstallProtocolCalculators(Engine& engine);
+void InstallProtocolCalculators(const CalculatorRegistry& rows, CalculatorKeyTable& keys);
 
 } // namespace tornavel

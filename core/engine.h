@@ -1,14 +1,17 @@
 #pragma once
 
 #include "core/calculette.h"
+#include "core/context.h"
 #include "core/description.h"
+#include "core/engine_context.h"
 #include "core/history.h"
+#include "core/number_rules.h"
 #include "core/options.h"
 #include "core/panel.h"
 #include "core/state.h"
 #include "core/strings.h"
 #include "core/update_check.h"
-#include "platform/services.h"
+#include "core/ui_services.h"
 
 #include <QString>
 #include <array>
@@ -18,18 +21,6 @@
 namespace tornavel {
 
 class Engine;
-
-// The keys of one calculator. Families of calculators fill these in; an empty entry
-// does nothing.
-struct CalculatorKeys {
-    std::function<void(Engine&)> compute;            // PCalculNClick ("f=")
-    std::function<void(Engine&)> nextTerm;           // PEtNClick ("&&")
-    std::function<void(Engine&)> undo;               // the calculator's CE routine
-    std::function<void(Engine&, int)> listChoice;    // ListBoxNClick with the chosen row
-    std::function<void(Engine&, int)> variantChoice; // an option button, by its index
-};
-
-using CalculatorKeyTable = std::array<CalculatorKeys, CalculatorCount>;
 
 // Registers every calculator family's rows and fills in their keys (defined with the
 // families, in calculators/install.cpp); the engine's constructor calls it.
@@ -55,7 +46,6 @@ public:
     // What each calculator is: one row per calculator, registered by its family.
     CalculatorRegistry descriptions;
 
-    QString SystemDecimalSeparator;
     QString AngleUnitSuffix = QStringLiteral("(°)");
     QString ProductName;
     QString ProductVersion;
@@ -69,31 +59,14 @@ public:
     PanelState& TopPanel() { return panels[static_cast<size_t>(CalculatorStack.back().Number)]; }
     bool HasCalculator() const { return !CalculatorStack.empty(); }
     QString Str(int id, int bufferSize = 100) const { return strings.Str(id, bufferSize); }
-    QString NumberText(long double value) const;
-    long double TextNumber(const QString& text) const;
-
-    bool FormulaEndsWithNumber(const QString& formula) const;
-    // Index (0-based) where the last term starts: after the last operator that is not
-    // the sign of the number (a "-" right after an operator, "(" or "E" belongs to the
-    // number). Root markers count as operators, also one that opens the formula ("R9"
-    // gives 1); 0 when there is no operator.
-    int LastTermStart(const QString& formula) const;
-    double LastFormulaTermValue(const QString& formula) const;
-    long double LastFormulaTermExtended(const QString& formula) const;
-    void NormalizeEnteredNumber(PanelState& panel);
-    // A number is there: the result field shows one other than "0", or the formula
-    // ends with one.
-    bool EntryPresent(const PanelState& panel) const;
-    // The number being entered: the result field's while it shows one other than "0",
-    // else the last term of the formula (a typed "0" is read there).
-    double EnteredValue(const PanelState& panel) const;
-    bool ComboHasSelection(const PanelState& panel) const;
+    // The number rules in the user's decimal separator (set by FormCreate).
+    const NumberRules& Numbers() const { return numbers_; }
     PanelState* FindCalculatorPanel(int number);
     // The code that the calculator's compute key leaves after a result (-1 for 0 and
     // 39, which show results with "=").
     int ResultCodeOf(int number) const;
     // The compute key of a calculator, or an empty function when it has none.
-    std::function<void(Engine&)> FindComputeButton(int number) const;
+    std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
 
     // ---- Calculator record and stack (stack.cpp) ---------------------------
     // Pushes a calculator (0-39; anything else is ignored) and lays it out. With a
@@ -201,27 +174,17 @@ public:
     void CalculatriceCEClick();
     void CalculatriceCClick();
 
-    // ---- Standard calculator (standard.cpp) --------------------------------
-    void PCalculatricePlusClick();
-    void PCalculatriceMoinsClick();
-    void PCalculatriceMultClick();
-    void PCalculatriceSlashClick();
-    void PCalculatriceRacClick();
-    void PCalculatriceInverseClick();
-    void PCalculatriceEgalClick();
-    void PMSClick();
-    void UndoStandardTerm(bool flag = false);
-    // Computes a standard formula (numbers, "+ - * /", root and inverse markers) to the
-    // text of its result: roots first, then products and quotients, then sums and
-    // differences, each from left to right, every intermediate rounded to 15 digits.
-    QString EvaluateFormula(const QString& formula) const;
-
     // ---- Dispatch by calculator number (engine.cpp) ------------------------
     void PCalculClick(int number);
     void PEtClick(int number);
     void ListBoxClick(int number, int row);
     void VariantClick(int number, int index);
     void RunUndoRoutine(int number);
+    // An operator or function key of the keypad calculators (PCalculatricePlusClick ..
+    // PMSClick of the standard calculator, PCalculatriceSinClick ..
+    // PCalculatriceInvSigneClick of the mathematical functions): the key of the
+    // calculator on screen. False when that calculator has no such key.
+    bool KeypadKeyClick(KeypadKey key);
 
     // ---- History (history.cpp) ---------------------------------------------
     void AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
@@ -289,16 +252,13 @@ public:
     QString UpgradePageAddress() const;
     UpdateCheckState updateCheck;
 
-    // ---- Mathematical-functions calculator (mathfunctions.cpp) -------------
-    void PCalculatriceSinClick();
-    void PCalculatriceCosClick();
-    void PCalculatriceTanClick();
-    void PCalculatriceInvClick();
-    void PCalculatricePiClick();
-    void PCalculatricePuisClick();
-    void PCalculatriceInvSigneClick();
-    void PCalcul39Click();
-    void UndoMathFunctionInput();
+private:
+    friend class EngineContext;
+    friend struct EngineAccess;  // tests only
+
+    NumberRules numbers_;
+    // What the calculators' keys receive.
+    EngineContext context_{*this};
 };
 
 } // namespace tornavel

@@ -90,13 +90,13 @@ QString Engine::HistoryCaption(const HistoryEntry& entry) const
         // The keypad and one-input calculators: the start of the calculation itself.
         caption += entry.Text.left(10);
     } else if (row.inputs[0].list) {
-        if (const std::optional<QString> choice = HistoryChoiceName(row, entry, SystemDecimalSeparator))
+        if (const std::optional<QString> choice = HistoryChoiceName(row, entry, numbers_.Separator()))
             caption += *choice;
     } else if (row.inputs[0].centimetres) {
         // A length stored in centimetres is shown again in the unit in which it was typed.
-        caption += NumberText(entry.Inputs[0] / UnitFactor(entry.UnitScale));
+        caption += numbers_.NumberText(entry.Inputs[0] / UnitFactor(entry.UnitScale));
     } else {
-        caption += NumberText(entry.Inputs[0]);
+        caption += numbers_.NumberText(entry.Inputs[0]);
     }
     return caption + QStringLiteral("...");
 }
@@ -140,7 +140,7 @@ void Engine::ReplayHistoryEntry(int n)
     panel.formula = entry.Text;
 
     if (const std::optional<HistoryListRefill> refill =
-            HistoryListRefillOf(descriptions.Of(entry.Number), entry, SystemDecimalSeparator)) {
+            HistoryListRefillOf(descriptions.Of(entry.Number), entry, numbers_.Separator())) {
         panel.listRows = refill->rows;
         panel.listIndex = refill->selection;
     }
@@ -148,17 +148,17 @@ void Engine::ReplayHistoryEntry(int n)
         keys.LastKeyCode = TruncatedIndex(entry.Inputs[2]).value_or(Code::None);
 
     if (entry.Number == 0) {
-        panel.result = NumberText(LastFormulaTermValue(panel.formula));
+        panel.result = numbers_.NumberText(numbers_.LastFormulaTermValue(panel.formula));
         keys.LastKeyCode = Code::Equals;
         keys.KeyClass = Code::Equals;
         return;
     }
 
-    const std::function<void(Engine&)> compute = FindComputeButton(entry.Number);
+    const std::function<void(CalculatorContext&)> compute = FindComputeButton(entry.Number);
     RecomputingScope recomputing(keys.RecomputingFlag);
     UpdateOperatorButtons(Top());
     if (compute)
-        compute(*this);
+        compute(context_);
 }
 
 } // namespace tornavel

@@ -16,7 +16,7 @@ struct FormulaEnd {
 
 FormulaEnd SplitLastTerm(const Engine& e, const QString& formula)
 {
-    const int start = e.LastTermStart(formula);
+    const int start = e.Numbers().LastTermStart(formula);
     return {formula.left(start), formula.mid(start)};
 }
 
@@ -33,7 +33,7 @@ bool EndsWithDanglingNumber(const Engine& e, const PanelState& panel)
         default:
             break;
         }
-        if (e.FormulaEndsWithNumber(f) && panel.result == SplitLastTerm(e, f).term)
+        if (e.Numbers().FormulaEndsWithNumber(f) && panel.result == SplitLastTerm(e, f).term)
             return false;
     }
     return true;
@@ -56,9 +56,9 @@ void PrepareEntry(Engine& e, PanelState& panel, bool takeBackRecalled)
     if (k.LastKeyCode != Code::None && k.KeyClass != Code::Digit) {
         // The first key replaces the number still shown, in the result field and in
         // the formula alike (a root or inverse marker in front of it stays).
-        if (e.FormulaEndsWithNumber(panel.formula)) {
+        if (e.Numbers().FormulaEndsWithNumber(panel.formula)) {
             const FormulaEnd end = SplitLastTerm(e, panel.formula);
-            if (IsNumberText(end.term, e.SystemDecimalSeparator))
+            if (IsNumberText(end.term, e.Numbers().Separator()))
                 panel.formula = end.head;
         }
         panel.result.clear();
@@ -109,7 +109,7 @@ void Engine::PCalculatriceVirguleClick()
     if (keys.KeyClass != Code::Digit)
         PrepareEntry(*this, panel, false);
 
-    const QString& s = SystemDecimalSeparator;
+    const QString& s = numbers_.Separator();
     FormulaEnd end = SplitLastTerm(*this, panel.formula);
     const bool hasSeparator = !s.isEmpty() && end.term.contains(s);
     const bool hasExponent = end.term.contains(QLatin1Char('E')) || end.term.contains(QLatin1Char('e'));
@@ -131,7 +131,7 @@ void Engine::PMR0Click()
 {
     if (!keys.KeypadEnabled || !HasCalculator())
         return;
-    const QString t = NumberText(keys.MemoryValue);
+    const QString t = numbers_.NumberText(keys.MemoryValue);
     if (keys.KeyClass == Code::Digit || keys.KeyClass == Code::ChangeSign)
         CalculatriceCEClick();
     AppendKeyToEntry(t, TopPanel(), true);
@@ -160,16 +160,15 @@ bool Engine::FormKeyPress(QChar key)
             return false;
         PEtClick(n);
         return true;
-    case '+': case '-': case '*': case '/':
-        if (n != 0)
-            return false;
-        switch (key.unicode()) {
-        case '+': PCalculatricePlusClick(); break;
-        case '-': PCalculatriceMoinsClick(); break;
-        case '*': PCalculatriceMultClick(); break;
-        default: PCalculatriceSlashClick(); break;
-        }
-        return true;
+    // The operator keys of the calculator on screen that has them.
+    case '+':
+        return KeypadKeyClick(KeypadKey::Plus);
+    case '-':
+        return KeypadKeyClick(KeypadKey::Minus);
+    case '*':
+        return KeypadKeyClick(KeypadKey::Times);
+    case '/':
+        return KeypadKeyClick(KeypadKey::Divide);
     case ',':
     case '.':
         PCalculatriceVirguleClick();

@@ -110,7 +110,7 @@ QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
     if (input < 0 || input >= row.inputCount())
         return {};
     const InputDescription& in = row.inputs[static_cast<size_t>(input)];
-    return in.rows ? in.rows(record.Inputs, SystemDecimalSeparator) : QStringList();
+    return in.rows ? in.rows(record.Inputs, numbers_.Separator()) : QStringList();
 }
 
 int Engine::FirstInputListRowCount(int number) const
@@ -118,7 +118,7 @@ int Engine::FirstInputListRowCount(int number) const
     const CalculatorDescription& row = descriptions.Of(number);
     if (row.inputs.empty() || !row.inputs[0].list || !row.inputs[0].rows)
         return 0;
-    return static_cast<int>(row.inputs[0].rows(InputValues{}, SystemDecimalSeparator).size());
+    return static_cast<int>(row.inputs[0].rows(InputValues{}, numbers_.Separator()).size());
 }
 
 void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
@@ -148,8 +148,8 @@ QString Engine::FoldResultIntoFormula(const QString& formula, const QString& res
         return formula;
     QString folded = formula;
     // A number being typed at the end is replaced whole, its sign and exponent included.
-    if (FormulaEndsWithNumber(folded))
-        folded.truncate(LastTermStart(folded));
+    if (numbers_.FormulaEndsWithNumber(folded))
+        folded.truncate(numbers_.LastTermStart(folded));
     return folded + result;
 }
 

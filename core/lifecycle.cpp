@@ -68,7 +68,7 @@ void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, c
 
 void Engine::FormCreate(const QString& resizableSetting)
 {
-    FormCreate(resizableSetting, SystemDecimalSeparator);
+    FormCreate(resizableSetting, numbers_.Separator());
 }
 
 void Engine::FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
@@ -103,7 +103,7 @@ void Engine::FormCreate(const QString& resizableSetting, const QString& decimalS
     AngleUnitSuffix = QStringLiteral("(°)");
     keys.LastKeyCode = Code::None;
     keys.KeyClass = Code::None;
-    SystemDecimalSeparator = decimalSeparator;
+    numbers_ = NumberRules(decimalSeparator);
 }
 
 void Engine::LoadMainCaptions()

@@ -458,9 +458,9 @@ void TFTornavel::BuildPanel(int n)
     const QByteArray mr = Numbered("PMR", n).toLatin1();
 
     if (n == 0) {
-        BuildStandardKeys(w);
+        BuildStandardKeys(w, n);
     } else if (n == 39) {
-        BuildMathKeys(w);
+        BuildMathKeys(w, n);
     } else {
         const QByteArray compute = Numbered("PCalcul", n).toLatin1();
         w.compute = MakeButton(w.operators, compute.constData(), Text(LayoutString::ComputeKey), 0, 0, 72, 28,
@@ -493,50 +493,54 @@ void TFTornavel::BuildPanel(int n)
     RenderPanel(n);
 }
 
-void TFTornavel::BuildStandardKeys(PanelWidgets& w)
+void TFTornavel::BuildStandardKeys(PanelWidgets& w, int n)
 {
     Engine& e = engine_;
+    // The operator and function keys go to the calculator on screen.
+    const auto press = [&e](KeypadKey key) { return [&e, key] { e.KeypadKeyClick(key); }; };
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatricePlus", Text(LayoutString::PlusKey), 0, 0, bw, bh, [&e] { e.PCalculatricePlusClick(); });
-    MakeButton(p, "PCalculatriceMoins", Text(LayoutString::MinusKey), dx, 0, bw, bh, [&e] { e.PCalculatriceMoinsClick(); });
+    MakeButton(p, "PCalculatricePlus", Text(LayoutString::PlusKey), 0, 0, bw, bh, press(KeypadKey::Plus));
+    MakeButton(p, "PCalculatriceMoins", Text(LayoutString::MinusKey), dx, 0, bw, bh, press(KeypadKey::Minus));
     MakeButton(p, "PCalculatriceRac", Text(LayoutString::RootKey), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceRacClick(); }, Text(LayoutString::RootHint));
-    MakeButton(p, "PCalculatriceMult", Text(LayoutString::TimesKey), 0, dy, bw, bh, [&e] { e.PCalculatriceMultClick(); });
-    MakeButton(p, "PCalculatriceSlash", Text(LayoutString::DivideKey), dx, dy, bw, bh, [&e] { e.PCalculatriceSlashClick(); });
+               press(KeypadKey::Root), Text(LayoutString::RootHint));
+    MakeButton(p, "PCalculatriceMult", Text(LayoutString::TimesKey), 0, dy, bw, bh, press(KeypadKey::Times));
+    MakeButton(p, "PCalculatriceSlash", Text(LayoutString::DivideKey), dx, dy, bw, bh, press(KeypadKey::Divide));
     MakeButton(p, "PCalculatriceInverse", Text(LayoutString::InverseKey), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatriceInverseClick(); }, Text(LayoutString::InverseHint));
-    MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, [&e] { e.PMSClick(); },
+               press(KeypadKey::Inverse), Text(LayoutString::InverseHint));
+    MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, press(KeypadKey::MemoryStore),
                Text(LayoutString::MemoryStoreHint));
     w.memory = MakeButton(p, "PMR0", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
     MakeButton(p, "PCalculatriceEgal", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh,
-               [&e] { e.PCalculatriceEgalClick(); });
+               [&e, n] { e.PCalculClick(n); });
     w.ok = MakeButton(p, "POk0", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }
 
-void TFTornavel::BuildMathKeys(PanelWidgets& w)
+void TFTornavel::BuildMathKeys(PanelWidgets& w, int n)
 {
     Engine& e = engine_;
+    // The operator and function keys go to the calculator on screen.
+    const auto press = [&e](KeypadKey key) { return [&e, key] { e.KeypadKeyClick(key); }; };
     QWidget* p = w.operators;
     constexpr int bw = 47, bh = 28, dx = 49, dy = 30;
-    MakeButton(p, "PCalculatriceSin", Text(LayoutString::SineKey), 0, 0, bw, bh, [&e] { e.PCalculatriceSinClick(); },
+    MakeButton(p, "PCalculatriceSin", Text(LayoutString::SineKey), 0, 0, bw, bh, press(KeypadKey::Sine),
                Text(LayoutString::SineHint));
-    MakeButton(p, "PCalculatriceCos", Text(LayoutString::CosineKey), dx, 0, bw, bh, [&e] { e.PCalculatriceCosClick(); },
+    MakeButton(p, "PCalculatriceCos", Text(LayoutString::CosineKey), dx, 0, bw, bh, press(KeypadKey::Cosine),
                Text(LayoutString::CosineHint));
     MakeButton(p, "PCalculatriceTan", Text(LayoutString::TangentKey), 2 * dx, 0, bw, bh,
-               [&e] { e.PCalculatriceTanClick(); }, Text(LayoutString::TangentHint));
-    MakeButton(p, "PCalculatriceInv", Text(LayoutString::InverseFunctionKey), 0, dy, bw, bh, [&e] { e.PCalculatriceInvClick(); },
-               Text(LayoutString::InverseFunctionHint));
-    MakeButton(p, "PCalculatricePi", Text(LayoutString::PiKey), dx, dy, bw, bh, [&e] { e.PCalculatricePiClick(); });
+               press(KeypadKey::Tangent), Text(LayoutString::TangentHint));
+    MakeButton(p, "PCalculatriceInv", Text(LayoutString::InverseFunctionKey), 0, dy, bw, bh,
+               press(KeypadKey::InverseFunction), Text(LayoutString::InverseFunctionHint));
+    MakeButton(p, "PCalculatricePi", Text(LayoutString::PiKey), dx, dy, bw, bh, press(KeypadKey::Pi));
     MakeButton(p, "PCalculatricePuis", Text(LayoutString::PowerKey), 2 * dx, dy, bw, bh,
-               [&e] { e.PCalculatricePuisClick(); }, Text(LayoutString::PowerHint));
+               press(KeypadKey::Power), Text(LayoutString::PowerHint));
     MakeButton(p, "PCalculatriceInvSigne", Text(LayoutString::ChangeSignKey), 0, 2 * dy, bw, bh,
-               [&e] { e.PCalculatriceInvSigneClick(); }, Text(LayoutString::ChangeSignHint));
+               press(KeypadKey::ChangeSign), Text(LayoutString::ChangeSignHint));
     w.memory = MakeButton(p, "PMR39", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
-    MakeButton(p, "PCalcul39", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh, [&e] { e.PCalcul39Click(); });
+    MakeButton(p, "PCalcul39", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh, [&e, n] { e.PCalculClick(n); });
     w.ok = MakeButton(p, "POk39", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }

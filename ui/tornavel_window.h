@@ -98,8 +98,8 @@ private:
     void BuildMenuBar();
     void BuildMenus();
     void BuildPanel(int number);
-    void BuildStandardKeys(PanelWidgets& w);
-    void BuildMathKeys(PanelWidgets& w);
+    void BuildStandardKeys(PanelWidgets& w, int n);
+    void BuildMathKeys(PanelWidgets& w, int n);
     void BuildKeypad();
     void BuildListPanel();
     QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y,

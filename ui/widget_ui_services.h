@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "core/ui_services.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -9,12 +9,14 @@ void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& ke
         rows.Register(g.description);
         CalculatorKeys& entry = keys[static_cast<size_t>(g.number())];
         const GeometryCalculator* calculator = &g;
-        entry.compute = [calculator](Engine& e) { GeometryCompute(e, *calculator); };
+        entry.compute = [calculator](CalculatorContext& c) { GeometryCompute(c, *calculator); };
         if (g.description.hasNextKey)
-            entry.nextTerm = [calculator](Engine& e) { GeometryNextTerm(e, *calculator); };
+            entry.nextTerm = [calculator](CalculatorContext& c) { GeometryNextTerm(c, *calculator); };
         if (g.listInput() >= 0)
-            entry.listChoice = [calculator](Engine& e, int row) { GeometryListChoice(e, *calculator, row); };
-        entry.undo = [calculator](Engine& e) { GeometryUndo(e, *calculator); };
+            entry.listChoice = [calculator](CalculatorContext& c, int row) {
+                GeometryListChoice(c, *calculator, row);
+            };
+        entry.undo = [calculator](CalculatorContext& c) { GeometryUndo(c, *calculator); };
     }
 }
 

@@ -1,45 +1,46 @@
 #include "calculators/geometry/geometry.h"
 
-#include "core/tables.h"
 #include "core/numbers.h"
+#include "core/tables.h"
+#include "core/ui_services.h"
 
 namespace tornavel {
 
 namespace {
 
 // The rows of list input k, given the inputs already closed.
-QStringList ListRows(const Engine& engine, const GeometryCalculator& calculator, int k)
+QStringList ListRows(const CalculatorContext& context, const GeometryCalculator& calculator, int k)
 {
     const InputDescription& input = calculator.description.inputs[static_cast<size_t>(k)];
-    return input.rows ? input.rows(engine.CalculatorStack.back().Inputs, engine.SystemDecimalSeparator) : QStringList();
+    return input.rows ? input.rows(context.Top().Inputs, context.Numbers().Separator()) : QStringList();
 }
 
-bool IsOnScreen(const Engine& engine, const GeometryCalculator& calculator)
+bool IsOnScreen(const CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    return engine.HasCalculator() && engine.CalculatorStack.back().Number == calculator.number();
+    return context.HasCalculator() && context.Top().Number == calculator.number();
 }
 
 // A number is there to be closed: one is shown or typed, and the formula does not
 // end with the "&" of an input already closed (the result field still shows that
 // input's number right after "&&").
-bool NumberToClose(const Engine& engine, const PanelState& panel)
+bool NumberToClose(const CalculatorContext& context, const PanelState& panel)
 {
-    return engine.EntryPresent(panel) && !panel.formula.endsWith(QLatin1Char('&'));
+    return context.Numbers().EntryPresent(panel) && !panel.formula.endsWith(QLatin1Char('&'));
 }
 
-void RefuseInput(Engine& engine, const GeometryCalculator& calculator)
+void RefuseInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    GeometryUndo(engine, calculator);
-    engine.ui.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
+    GeometryUndo(context, calculator);
+    context.Ui().ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
 }
 
 // The number of sides of the chosen row, or none when the row is not in the list.
-std::optional<double> ListRowValue(const Engine& engine, const PanelState& panel, double storedRow)
+std::optional<double> ListRowValue(const CalculatorContext& context, const PanelState& panel, double storedRow)
 {
     const std::optional<int> row = TruncatedIndex(storedRow);
     if (!row || *row < 0 || *row >= panel.listRows.size())
         return std::nullopt;
-    const std::optional<int> count = TruncatedIndex(ToDouble(engine.TextNumber(panel.listRows[*row])));
+    const std::optional<int> count = TruncatedIndex(ToDouble(context.Numbers().TextNumber(panel.listRows[*row])));
     if (!count)
         return std::nullopt;
     return *count;
@@ -48,103 +49,103 @@ std::optional<double> ListRowValue(const Engine& engine, const PanelState& panel
 // Shows a result: in the result field, in the memory register unless the calculator
 // keeps it, in the history, and in the formula as "Label(terms)=result" under the
 // result label.
-void ShowResult(Engine& engine, const GeometryCalculator& calculator, const QString& terms, double result)
+void ShowResult(CalculatorContext& context, const GeometryCalculator& calculator, const QString& terms, double result)
 {
-    const TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
-    panel.result = engine.NumberText(result);
+    const TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
+    panel.result = context.Numbers().NumberText(result);
     if (!calculator.keepsMemory)
-        engine.keys.MemoryValue = result;
-    engine.AddHistoryEntry(calculator.number(), terms, record.Inputs, record.TermIndex,
-                           engine.options.UnitScaleCode);
-    panel.formula = engine.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms + QStringLiteral(")=")
-                    + panel.result;
-    panel.prompt = engine.LabelText(calculator.description.result);
+        context.Keys().MemoryValue = result;
+    context.AddHistoryEntry(calculator.number(), terms, record.Inputs, record.TermIndex);
+    panel.formula = context.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms
+                    + QStringLiteral(")=") + panel.result;
+    panel.prompt = context.LabelText(calculator.description.result);
 }
 
-void ComputeSingleInput(Engine& engine, const GeometryCalculator& calculator)
+void ComputeSingleInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
     const int code = calculator.description.resultCode;
-    PanelState& panel = engine.TopPanel();
-    if (engine.EntryPresent(panel) && engine.keys.LastKeyCode != code) {
+    PanelState& panel = context.TopPanel();
+    if (context.Numbers().EntryPresent(panel) && context.Keys().LastKeyCode != code) {
         if (calculator.normalizesEntry)
-            engine.NormalizeEnteredNumber(panel);
+            context.Numbers().NormalizeEnteredNumber(panel);
         // The formula holds only the typed number: it is the input.
         const QString terms = panel.formula;
         GeometryValues values{};
-        values[0] = ToDouble(engine.TextNumber(terms));
-        ShowResult(engine, calculator, terms, calculator.formula(values));
+        values[0] = ToDouble(context.Numbers().TextNumber(terms));
+        ShowResult(context, calculator, terms, calculator.formula(values));
     }
     // Also when nothing was computed: the next digit then starts over.
-    engine.keys.LastKeyCode = code;
-    engine.keys.KeyClass = code;
+    context.Keys().LastKeyCode = code;
+    context.Keys().KeyClass = code;
 }
 
 } // namespace
 
-void GeometryNextTerm(Engine& engine, const GeometryCalculator& calculator)
+void GeometryNextTerm(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    if (!IsOnScreen(engine, calculator) || calculator.inputCount() < 2)
+    if (!IsOnScreen(context, calculator) || calculator.inputCount() < 2)
         return;
     // On a shown result "&&" acts as C, after which there is nothing to close.
-    if (engine.keys.LastKeyCode == calculator.description.resultCode)
-        engine.CalculatriceCClick();
+    if (context.Keys().LastKeyCode == calculator.description.resultCode)
+        context.ClearCalculator();
 
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
-    if (!NumberToClose(engine, panel) || record.TermIndex >= calculator.inputCount() - 1)
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
+    if (!NumberToClose(context, panel) || record.TermIndex >= calculator.inputCount() - 1)
         return;
     const int k = record.TermIndex;
-    if (calculator.nextTermCheck && !calculator.nextTermCheck(record.Inputs, k, engine.EnteredValue(panel))) {
-        RefuseInput(engine, calculator);
+    if (calculator.nextTermCheck
+        && !calculator.nextTermCheck(record.Inputs, k, context.Numbers().EnteredValue(panel))) {
+        RefuseInput(context, calculator);
         return;
     }
 
-    engine.keys.LastKeyCode = Code::NextTerm;
-    engine.keys.KeyClass = Code::NextTerm;
-    record.Inputs[static_cast<size_t>(k)] = engine.EnteredValue(panel);
+    context.Keys().LastKeyCode = Code::NextTerm;
+    context.Keys().KeyClass = Code::NextTerm;
+    record.Inputs[static_cast<size_t>(k)] = context.Numbers().EnteredValue(panel);
     // The formula keeps the term as typed; the result field keeps showing it until
     // the next digit replaces it.
     panel.formula += QLatin1Char('&');
     if (k + 1 == calculator.listInput()) {
         // The list input replaces the result field, refilled and with nothing selected.
-        panel.listRows = ListRows(engine, calculator, k + 1);
+        panel.listRows = ListRows(context, calculator, k + 1);
         panel.listIndex = -1;
     }
-    ShowGeometryPrompt(engine, calculator, k + 1);
+    ShowGeometryPrompt(context, calculator, k + 1);
     record.TermIndex = k + 1;
-    engine.UpdateOperatorButtons(record);
+    context.UpdateOperatorButtons(record);
 }
 
-void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
+void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    if (!IsOnScreen(engine, calculator))
+    if (!IsOnScreen(context, calculator))
         return;
     if (calculator.inputCount() == 1) {
-        ComputeSingleInput(engine, calculator);
+        ComputeSingleInput(context, calculator);
         return;
     }
 
     const int code = calculator.description.resultCode;
     const int last = calculator.inputCount() - 1;
     const bool lastFromList = calculator.listInput() == last;
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
-    const bool termThere = lastFromList ? engine.ComboHasSelection(panel) : engine.EntryPresent(panel);
-    if (!termThere || engine.keys.LastKeyCode == code || record.TermIndex != last
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
+    const bool termThere = lastFromList ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
+    if (!termThere || context.Keys().LastKeyCode == code || record.TermIndex != last
         || panel.formula.endsWith(QLatin1Char('&')))
         return;
 
     // During a replay the restored inputs are used as they are, except where the
     // calculator re-reads its last term from the restored formula.
     double lastValue = record.Inputs[static_cast<size_t>(last)];
-    const bool readTerm = !engine.keys.RecomputingFlag || calculator.rereadsLastTerm;
+    const bool readTerm = !context.Keys().RecomputingFlag || calculator.rereadsLastTerm;
     if (lastFromList) {
-        if (!engine.keys.RecomputingFlag)
+        if (!context.Keys().RecomputingFlag)
             lastValue = panel.listIndex;
         record.Inputs[static_cast<size_t>(last)] = lastValue;
     } else if (readTerm) {
-        lastValue = engine.EnteredValue(panel);
+        lastValue = context.Numbers().EnteredValue(panel);
         if (!calculator.rereadsLastTerm)
             record.Inputs[static_cast<size_t>(last)] = lastValue;
     }
@@ -152,8 +153,8 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
     const QString terms = panel.formula;
     GeometryValues values = record.Inputs;
     values[static_cast<size_t>(last)] = lastValue;
-    if (calculator.computeCheck && !calculator.computeCheck(values, engine.options.UnitScaleCode)) {
-        RefuseInput(engine, calculator);
+    if (calculator.computeCheck && !calculator.computeCheck(values, context.UnitScaleCode())) {
+        RefuseInput(context, calculator);
         return;
     }
     if (calculator.rereadsLastTerm)
@@ -162,36 +163,36 @@ void GeometryCompute(Engine& engine, const GeometryCalculator& calculator)
     if (lastFromList) {
         // A stored row outside the list (a damaged history entry) has no number of
         // sides: nothing is computed.
-        const std::optional<double> sides = ListRowValue(engine, panel, lastValue);
+        const std::optional<double> sides = ListRowValue(context, panel, lastValue);
         if (!sides)
             return;
         values[static_cast<size_t>(last)] = *sides;
     }
-    ShowResult(engine, calculator, terms, calculator.formula(values));
+    ShowResult(context, calculator, terms, calculator.formula(values));
     if (lastFromList) {
         panel.listVisible = false;
         panel.resultVisible = true;
     }
-    engine.keys.LastKeyCode = code;
-    engine.keys.KeyClass = code;
+    context.Keys().LastKeyCode = code;
+    context.Keys().KeyClass = code;
 }
 
-void GeometryListChoice(Engine& engine, const GeometryCalculator& calculator, int row)
+void GeometryListChoice(CalculatorContext& context, const GeometryCalculator& calculator, int row)
 {
-    if (!IsOnScreen(engine, calculator) || calculator.listInput() < 0)
+    if (!IsOnScreen(context, calculator) || calculator.listInput() < 0)
         return;
-    PanelState& panel = engine.TopPanel();
+    PanelState& panel = context.TopPanel();
     // Only a list on screen can be picked from, and only one of its rows.
     if (!panel.listVisible || row < 0 || row >= panel.listRows.size())
         return;
     panel.listIndex = row;
     // A count already chosen is taken back first.
     if (!panel.formula.endsWith(QLatin1Char('&')))
-        GeometryUndo(engine, calculator);
+        GeometryUndo(context, calculator);
     const std::optional<std::int32_t> sides = PolygonSides.at(row);
     if (!sides)
         return;
-    panel.formula += engine.NumberText(*sides);
+    panel.formula += context.Numbers().NumberText(*sides);
 }
 
 } // namespace tornavel

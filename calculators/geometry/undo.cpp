@@ -21,36 +21,36 @@ QString FinishedFormulaTerms(const QString& formula)
 
 // The calculators with one input: CE on a result puts the input back into both
 // fields; otherwise it empties them.
-void UndoSingleInput(Engine& engine, const GeometryCalculator& calculator)
+void UndoSingleInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    PanelState& panel = engine.TopPanel();
+    PanelState& panel = context.TopPanel();
     QString terms = panel.formula;
     if (terms.isEmpty()) {
-        engine.keys.LastKeyCode = Code::AfterUndo;
+        context.Keys().LastKeyCode = Code::AfterUndo;
         return;
     }
     if (terms.contains(QLatin1Char('('))) {
         terms = FinishedFormulaTerms(terms);
-        const int code = engine.keys.LastKeyCode;
+        const int code = context.Keys().LastKeyCode;
         if (code == Code::LengthResult || code == Code::AreaResult || code == Code::VolumeResult)
-            panel.prompt = engine.LabelText(calculator.description.inputs[0].prompt);
-        engine.keys.LastKeyCode = Code::None;
+            panel.prompt = context.LabelText(calculator.description.inputs[0].prompt);
+        context.Keys().LastKeyCode = Code::None;
     } else {
         terms.clear();
     }
     panel.result = terms.isEmpty() ? kZero : terms;
     panel.formula = terms;
-    engine.keys.LastKeyCode = Code::AfterUndo;
+    context.Keys().LastKeyCode = Code::AfterUndo;
 }
 
 } // namespace
 
-void ShowGeometryPrompt(Engine& engine, const GeometryCalculator& calculator, int k)
+void ShowGeometryPrompt(CalculatorContext& context, const GeometryCalculator& calculator, int k)
 {
     k = std::clamp(k, 0, calculator.inputCount() - 1);
-    PanelState& panel = engine.TopPanel();
+    PanelState& panel = context.TopPanel();
     const InputDescription& input = calculator.description.inputs[static_cast<size_t>(k)];
-    panel.prompt = engine.LabelText(input.prompt);
+    panel.prompt = context.LabelText(input.prompt);
     if (calculator.listInput() < 0)
         return;
     const bool fromList = input.list;
@@ -59,21 +59,21 @@ void ShowGeometryPrompt(Engine& engine, const GeometryCalculator& calculator, in
     // The list keeps its rows and selection while hidden; a list that never had rows
     // gets them so that the count can be chosen.
     if (fromList && panel.listRows.isEmpty() && input.rows)
-        panel.listRows = input.rows(engine.Top().Inputs, engine.SystemDecimalSeparator);
-    engine.keys.KeypadEnabled = !fromList;
+        panel.listRows = input.rows(context.Top().Inputs, context.Numbers().Separator());
+    context.Keys().KeypadEnabled = !fromList;
 }
 
-void GeometryUndo(Engine& engine, const GeometryCalculator& calculator)
+void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    if (!engine.HasCalculator())
+    if (!context.HasCalculator())
         return;
     const int inputCount = calculator.inputCount();
     if (inputCount == 1) {
-        UndoSingleInput(engine, calculator);
+        UndoSingleInput(context, calculator);
         return;
     }
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
     record.TermIndex = std::clamp(record.TermIndex, 0, inputCount - 1);
 
     QString terms = panel.formula;
@@ -81,29 +81,29 @@ void GeometryUndo(Engine& engine, const GeometryCalculator& calculator)
     if (terms.contains(QLatin1Char('='))) {
         // A result is shown: back to typing the last input, its text restored.
         terms = FinishedFormulaTerms(terms);
-        engine.keys.LastKeyCode = Code::None;
+        context.Keys().LastKeyCode = Code::None;
         reopened = inputCount - 1;
     } else if (terms.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is reopened as typed.
         record.TermIndex = std::max(record.TermIndex - 1, 0);
         terms.chop(1);
-        engine.keys.LastKeyCode = Code::None;
+        context.Keys().LastKeyCode = Code::None;
         reopened = record.TermIndex;
     } else {
         // A number is being typed: it is dropped and the closed inputs are rewritten.
         const int t = record.TermIndex;
         terms.clear();
         for (int i = 0; i < t; ++i)
-            terms += engine.NumberText(record.Inputs[static_cast<size_t>(i)]) + QLatin1Char('&');
+            terms += context.Numbers().NumberText(record.Inputs[static_cast<size_t>(i)]) + QLatin1Char('&');
         if (t >= 1)
-            engine.keys.LastKeyCode = Code::NextTerm;
+            context.Keys().LastKeyCode = Code::NextTerm;
         reopened = t;
     }
-    ShowGeometryPrompt(engine, calculator, reopened);
+    ShowGeometryPrompt(context, calculator, reopened);
     panel.result = kZero;
     panel.formula = terms;
     if (!terms.contains(QLatin1Char('&')))
-        engine.keys.LastKeyCode = Code::AfterUndo;
+        context.Keys().LastKeyCode = Code::AfterUndo;
 }
 
 } // namespace tornavel

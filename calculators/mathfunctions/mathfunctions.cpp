@@ -3,6 +3,7 @@
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
+#include "core/ui_services.h"
 
 #include <cmath>
 
@@ -12,42 +13,42 @@ namespace {
 
 constexpr int kNumber = 39;
 
-bool OnScreen(const Engine& e)
+bool OnScreen(const CalculatorContext& c)
 {
-    return e.HasCalculator() && e.CalculatorStack.back().Number == kNumber;
+    return c.IsOnScreen(kNumber);
 }
 
 // After a result, the function, inv, x^y and sign keys start a new calculation.
-void ResultFirst(Engine& e)
+void ResultFirst(CalculatorContext& c)
 {
-    if (e.keys.LastKeyCode == Code::Equals)
-        e.CalculatriceCClick();
+    if (c.Keys().LastKeyCode == Code::Equals)
+        c.ClearCalculator();
 }
 
-void FunctionKey(Engine& e, int function)
+void FunctionKey(CalculatorContext& c, int function)
 {
-    if (!OnScreen(e))
+    if (!OnScreen(c))
         return;
-    ResultFirst(e);
-    KeyState& keys = e.keys;
+    ResultFirst(c);
+    KeyState& keys = c.Keys();
     if (keys.LastKeyCode >= Code::Sine && keys.LastKeyCode <= Code::Pi)
         return;
-    const PanelState& panel = e.TopPanel();
-    if (!e.EntryPresent(panel))
+    const PanelState& panel = c.TopPanel();
+    if (!c.Numbers().EntryPresent(panel))
         return;
     if (keys.LastKeyCode == Code::Inverse) {
         // The inverse functions take the whole formula; sine and cosine only in [-1, 1].
-        bool usable = IsNumberText(panel.formula, e.SystemDecimalSeparator);
+        bool usable = IsNumberText(panel.formula, c.Numbers().Separator());
         if (usable) {
             try {
-                const long double x = e.TextNumber(panel.formula);
+                const long double x = c.Numbers().TextNumber(panel.formula);
                 usable = function == Code::Tangent || std::fabs(x) <= 1.0L;
             } catch (const CalcError&) {
                 usable = false;
             }
         }
         if (!usable) {
-            e.CalculatriceCClick();
+            c.ClearCalculator();
             return;
         }
         keys.LastKeyCode = function + 5;
@@ -61,9 +62,9 @@ void FunctionKey(Engine& e, int function)
 
 // A mathematical function without a result for its argument is reported, and the key
 // ends there.
-void ReportDomainError(Engine& e, const char* function)
+void ReportDomainError(CalculatorContext& c, const char* function)
 {
-    e.ui.MessageBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)),
+    c.Ui().MessageBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)),
                     QStringLiteral("Tornavel"), BoxIcon::Error);
 }
 
@@ -112,34 +113,20 @@ bool IsWhole(long double value)
     return std::trunc(value) == value;
 }
 
-} // namespace
+// ---- Keys ------------------------------------------------------------------
 
-void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+void UndoMathFunctionInput(CalculatorContext& c);
+
+void PCalculatriceSinClick(CalculatorContext& c) { FunctionKey(c, Code::Sine); }
+void PCalculatriceCosClick(CalculatorContext& c) { FunctionKey(c, Code::Cosine); }
+void PCalculatriceTanClick(CalculatorContext& c) { FunctionKey(c, Code::Tangent); }
+
+void PCalculatriceInvClick(CalculatorContext& c)
 {
-    // A keypad calculator: the history names an entry by its function.
-    static const CalculatorDescription row = [] {
-        CalculatorDescription r;
-        r.number = kNumber;
-        r.hasNextKey = false;
-        r.handlers = HandlerNames{"PCalcul39Click", nullptr, nullptr, "UndoMathFunctionInput"};
-        r.historyDetail = FunctionName;
-        return r;
-    }();
-    rows.Register(row);
-    CalculatorKeys& k = keys[kNumber];
-    k.compute = [](Engine& e) { e.PCalcul39Click(); };
-    k.undo = [](Engine& e) { e.UndoMathFunctionInput(); };
-}
-
-void Engine::PCalculatriceSinClick() { FunctionKey(*this, Code::Sine); }
-void Engine::PCalculatriceCosClick() { FunctionKey(*this, Code::Cosine); }
-void Engine::PCalculatriceTanClick() { FunctionKey(*this, Code::Tangent); }
-
-void Engine::PCalculatriceInvClick()
-{
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    if (!OnScreen(c))
         return;
-    ResultFirst(*this);
+    ResultFirst(c);
     // Right after inv or a function key a second one is ignored.
     if (IsOperatorState(keys.KeyClass))
         return;
@@ -147,58 +134,64 @@ void Engine::PCalculatriceInvClick()
     keys.KeyClass = Code::Inverse;
 }
 
-void Engine::PCalculatricePiClick()
+void PCalculatricePiClick(CalculatorContext& c)
 {
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (!OnScreen(c))
         return;
-    PanelState& panel = TopPanel();
+    PanelState& panel = c.TopPanel();
     if (keys.LastKeyCode != Code::Pi) {
         panel.formula.clear();
         panel.result = QStringLiteral("0");
         keys.LastKeyCode = Code::None;
-        Top().TermIndex = 0;
+        c.Top().TermIndex = 0;
     }
     keys.LastKeyCode = Code::Pi;
     keys.KeyClass = Code::Pi;
     keys.PendingMathFunction = Code::Pi;
     // Pi always stands alone in the formula: a second press does not repeat it.
-    panel.result = NumberText(Pi);
-    panel.formula = NumberText(Pi);
+    panel.result = numbers.NumberText(Pi);
+    panel.formula = numbers.NumberText(Pi);
 }
 
-void Engine::PCalculatricePuisClick()
+void PCalculatricePuisClick(CalculatorContext& c)
 {
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (!OnScreen(c))
         return;
-    ResultFirst(*this);
-    PanelState& panel = TopPanel();
-    TCalculette& record = Top();
-    if (!EntryPresent(panel) || record.TermIndex >= 1 || record.TermIndex < 0)
+    ResultFirst(c);
+    PanelState& panel = c.TopPanel();
+    TCalculette& record = c.Top();
+    if (!numbers.EntryPresent(panel) || record.TermIndex >= 1 || record.TermIndex < 0)
         return;
     keys.LastKeyCode = Code::Power;
     keys.KeyClass = Code::Power;
     keys.PendingMathFunction = Code::Power;
-    record.Inputs[static_cast<size_t>(record.TermIndex)] = EnteredValue(panel);
+    record.Inputs[static_cast<size_t>(record.TermIndex)] = numbers.EnteredValue(panel);
     if (!panel.formula.endsWith(QLatin1Char('^')))
         panel.formula += QLatin1Char('^');
     ++record.TermIndex;
-    UpdateOperatorButtons(record);
+    c.UpdateOperatorButtons(record);
 }
 
-void Engine::PCalculatriceInvSigneClick()
+void PCalculatriceInvSigneClick(CalculatorContext& c)
 {
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (!OnScreen(c))
         return;
-    ResultFirst(*this);
-    PanelState& panel = TopPanel();
-    if (!EntryPresent(panel))
+    ResultFirst(c);
+    PanelState& panel = c.TopPanel();
+    if (!numbers.EntryPresent(panel))
         return;
-    NormalizeEnteredNumber(panel);
+    numbers.NormalizeEnteredNumber(panel);
     QString t = panel.formula;
     if (t.isEmpty())
         return;
 
-    TCalculette& record = Top();
+    TCalculette& record = c.Top();
     const QChar minus = QLatin1Char('-');
     if (t.endsWith(QLatin1Char('^'))) {
         // The base of x^y is stored and no exponent typed yet: the sign goes to the
@@ -226,9 +219,9 @@ void Engine::PCalculatriceInvSigneClick()
         }
         if (i < 2)
             i = 1;
-        const QChar c = t[i - 1];
-        const qsizetype p = (i < n && (c == minus || c == QLatin1Char('^'))) ? i : 0;
-        if (c == minus) {
+        const QChar at = t[i - 1];
+        const qsizetype p = (i < n && (at == minus || at == QLatin1Char('^'))) ? i : 0;
+        if (at == minus) {
             if (p > 0)
                 t.remove(p - 1, 1);
         } else {
@@ -245,20 +238,22 @@ void Engine::PCalculatriceInvSigneClick()
     keys.KeyClass = Code::ChangeSign;
 }
 
-void Engine::PCalcul39Click()
+void PCalcul39Click(CalculatorContext& c)
 {
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (!OnScreen(c))
         return;
-    PanelState& panel = TopPanel();
-    TCalculette& record = Top();
+    PanelState& panel = c.TopPanel();
+    TCalculette& record = c.Top();
     // x^y without an exponent: the "^" is taken back first.
     if (panel.formula.endsWith(QLatin1Char('^')))
-        UndoMathFunctionInput();
+        UndoMathFunctionInput(c);
     if (panel.formula.contains(QLatin1Char('^')))
         keys.LastKeyCode = Code::Power;
 
     const int code = keys.LastKeyCode;
-    if (!EntryPresent(panel))
+    if (!numbers.EntryPresent(panel))
         return;
     // Only a chosen function, pi, a complete x^y or a sign change has a result; "="
     // after inv, an undo or MR has nothing to compute.
@@ -268,11 +263,11 @@ void Engine::PCalcul39Click()
     if (code == Code::Power && (record.TermIndex != 1 || panel.formula.endsWith(QLatin1Char('^'))))
         return;
 
-    NormalizeEnteredNumber(panel);
+    numbers.NormalizeEnteredNumber(panel);
     const QString xText = panel.formula;
     double x = 0.0;
     if (code != Code::Power)
-        x = ToDouble(TextNumber(xText));
+        x = ToDouble(numbers.TextNumber(xText));
 
     QString prefix;
     QString resultText;
@@ -280,7 +275,7 @@ void Engine::PCalcul39Click()
     case Code::Sine: case Code::Cosine: case Code::Tangent: {
         static const char* const names[] = {"Sin(", "Cos(", "Tan("};
         prefix = QLatin1String(names[code - Code::Sine]) + xText + QStringLiteral(")=");
-        resultText = NumberText(Trigonometric(code, x));
+        resultText = numbers.NumberText(Trigonometric(code, x));
         break;
     }
     case Code::ArcSine: case Code::ArcCosine: case Code::ArcTangent: {
@@ -288,12 +283,12 @@ void Engine::PCalcul39Click()
         static const char* const prefixes[] = {"Asin(", "Acos(", "Atan("};
         const int k = code - Code::ArcSine;
         if (code != Code::ArcTangent && std::fabs(x) > 1.0) {
-            ReportDomainError(*this, names[k]);
+            ReportDomainError(c, names[k]);
             return;
         }
         const double v = code == Code::ArcSine ? std::asin(x) : code == Code::ArcCosine ? std::acos(x) : std::atan(x);
         prefix = QLatin1String(prefixes[k]) + xText + QStringLiteral(")=");
-        resultText = NumberText(ToDouble(static_cast<long double>(v) / Pi * 180.0L));
+        resultText = numbers.NumberText(ToDouble(static_cast<long double>(v) / Pi * 180.0L));
         break;
     }
     case Code::Pi:
@@ -301,17 +296,17 @@ void Engine::PCalcul39Click()
         resultText = xText;
         break;
     case Code::Power: {
-        record.Inputs[1] = EnteredValue(panel);
+        record.Inputs[1] = numbers.EnteredValue(panel);
         const long double base = record.Inputs[0];
         const long double exponent = record.Inputs[1];
         // No real power: a negative base with a fractional exponent, or zero to a
         // negative power.
         if ((base < 0.0L && !IsWhole(exponent)) || (base == 0.0L && exponent < 0.0L)) {
-            ReportDomainError(*this, "pow");
+            ReportDomainError(c, "pow");
             return;
         }
         prefix = xText + QLatin1Char('=');
-        resultText = NumberText(ToDouble(CheckedValue(std::pow(base, exponent))));
+        resultText = numbers.NumberText(ToDouble(CheckedValue(std::pow(base, exponent))));
         break;
     }
     default:  // Code::ChangeSign: the number itself, as the formula holds it
@@ -320,8 +315,8 @@ void Engine::PCalcul39Click()
     }
 
     // The result must read back as a number before anything is recorded.
-    const double memory = ToDouble(TextNumber(resultText));
-    AddHistoryEntry(kNumber, xText, record.Inputs, record.TermIndex, options.UnitScaleCode);
+    const double memory = ToDouble(numbers.TextNumber(resultText));
+    c.AddHistoryEntry(kNumber, xText, record.Inputs, record.TermIndex);
     keys.MemoryValue = memory;
     panel.result = resultText;
     panel.formula = prefix + resultText;
@@ -329,12 +324,14 @@ void Engine::PCalcul39Click()
     keys.KeyClass = Code::Equals;
 }
 
-void Engine::UndoMathFunctionInput()
+void UndoMathFunctionInput(CalculatorContext& c)
 {
-    if (!OnScreen(*this))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (!OnScreen(c))
         return;
-    PanelState& panel = TopPanel();
-    TCalculette& record = Top();
+    PanelState& panel = c.TopPanel();
+    TCalculette& record = c.Top();
     const QString old = panel.formula;
     QString t = old;
 
@@ -359,20 +356,20 @@ void Engine::UndoMathFunctionInput()
             break;
         const qsizetype n = t.size();
         const qsizetype i = PastLastOf(t, QLatin1Char('='), QLatin1Char('^'));
-        const QChar c = t[i - 1];
+        const QChar at = t[i - 1];
         if (i == n) {
             t = t.left(i - 1);  // 2^ gives 2; one character gives ""
-        } else if (c == QLatin1Char('=')) {
+        } else if (at == QLatin1Char('=')) {
             t = t.left(i - 1);  // 2^3=8 gives 2^3
             keys.LastKeyCode = Code::Power;
-        } else if (c == QLatin1Char('^')) {
+        } else if (at == QLatin1Char('^')) {
             t = t.left(i);      // 2^3 gives 2^
             keys.LastKeyCode = Code::Power;
         } else {
             t.clear();
         }
         // Taking back the "^" takes back the stored base.
-        if (record.TermIndex > 0 && c != QLatin1Char('=') && !FormulaEndsWithNumber(old))
+        if (record.TermIndex > 0 && at != QLatin1Char('=') && !numbers.FormulaEndsWithNumber(old))
             --record.TermIndex;
         break;
     }
@@ -388,6 +385,41 @@ void Engine::UndoMathFunctionInput()
     panel.formula = t;
     if (!t.contains(QLatin1Char('^')))
         keys.LastKeyCode = Code::AfterUndo;
+}
+
+// The function keys of the keypad.
+bool MathFunctionsKeypadKey(CalculatorContext& c, KeypadKey key)
+{
+    switch (key) {
+    case KeypadKey::Sine: PCalculatriceSinClick(c); return true;
+    case KeypadKey::Cosine: PCalculatriceCosClick(c); return true;
+    case KeypadKey::Tangent: PCalculatriceTanClick(c); return true;
+    case KeypadKey::InverseFunction: PCalculatriceInvClick(c); return true;
+    case KeypadKey::Pi: PCalculatricePiClick(c); return true;
+    case KeypadKey::Power: PCalculatricePuisClick(c); return true;
+    case KeypadKey::ChangeSign: PCalculatriceInvSigneClick(c); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+{
+    // A keypad calculator: the history names an entry by its function.
+    static const CalculatorDescription row = [] {
+        CalculatorDescription r;
+        r.number = kNumber;
+        r.hasNextKey = false;
+        r.handlers = HandlerNames{"PCalcul39Click", nullptr, nullptr, "UndoMathFunctionInput"};
+        r.historyDetail = FunctionName;
+        return r;
+    }();
+    rows.Register(row);
+    CalculatorKeys& k = keys[kNumber];
+    k.compute = PCalcul39Click;
+    k.undo = UndoMathFunctionInput;
+    k.keypadKey = MathFunctionsKeypadKey;
 }
 
 } // namespace tornavel

@@ -8,24 +8,25 @@
 
 namespace tornavel::protocol {
 
-inline const CalculatorDescription& DescriptionOf(const Engine& engine, const ProtocolCalculator& row)
+inline const CalculatorDescription& DescriptionOf(const CalculatorContext& context, const ProtocolCalculator& row)
 {
-    return engine.descriptions.Of(row.number);
+    return context.Descriptions().Of(row.number);
 }
 
 // True when the calculator on screen is the row's and its description has inputs.
-bool OnScreen(const Engine& engine, const ProtocolCalculator& row);
+bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row);
 
 // The calculator's variant selection; 0 without option buttons.
-int VariantOf(const Engine& engine, const CalculatorDescription& description);
+int VariantOf(const CalculatorContext& context, const CalculatorDescription& description);
 
 // The formula text of input k for a stored value: a number in the user's unit, or
 // the text of the stored row; none for a row outside the list.
-std::optional<QString> StoredInputText(const Engine& engine, const ProtocolCalculator& row, int k, double stored);
+std::optional<QString> StoredInputText(const CalculatorContext& context, const ProtocolCalculator& row, int k,
+                                       double stored);
 
 // Shows input k as open: its prompt (the one CE shows when byUndo), the result field or
 // the list in its place (with its rows, those CE shows when byUndo; a list given other
 // rows loses its selection), and the keypad on for a typed input, off for a list.
-void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo);
+void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k, bool byUndo);
 
 } // namespace tornavel::protocol

@@ -7,7 +7,7 @@
 // says where the calculator departs from the common steps and gives its formula.
 //
 // Adding a calculator to the protocol:
-//   1. its description row (family descriptions.cpp, registered in Engine::descriptions);
+//   1. its description row (family descriptions.cpp, registered with the engine);
 //   2. a ProtocolCalculator row with its flags and hooks, next to its formula in the
 //      family folder;
 //   3. the row listed in the family's rows (families.h), which InstallProtocolCalculators
@@ -30,8 +30,8 @@
 //         the formula rewritten from the stored inputs.
 //   input error: CE, then "Erreur de saisie : Valeur non valide !".
 
+#include "core/context.h"
 #include "core/description.h"
-#include "core/engine.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,8 +44,8 @@ namespace tornavel {
 // converted), the unit, the variant selection, and the texts of the program.
 class ProtocolCall {
 public:
-    ProtocolCall(const Engine& engine, const InputValues& inputs, int variant)
-        : inputs(inputs), unitScaleCode(engine.options.UnitScaleCode), variant(variant), engine_(engine) {}
+    ProtocolCall(const CalculatorContext& context, const InputValues& inputs, int variant)
+        : inputs(inputs), unitScaleCode(context.UnitScaleCode()), variant(variant), context_(context) {}
 
     const InputValues& inputs;
     const int unitScaleCode;   // 1 mm, 10 cm, 25 inch, 1000 m
@@ -53,16 +53,16 @@ public:
 
     bool inInches() const { return unitScaleCode == 25; }
     // Text `id` of the string table.
-    QString Text(int id) const { return engine_.Str(id); }
+    QString Text(int id) const { return context_.Str(id); }
     // The unit suffix in the user's unit: "(cm)", "(cm2)" ...
-    QString Suffix(UnitSuffix suffix) const { return engine_.UnitSuffixText(suffix); }
+    QString Suffix(UnitSuffix suffix) const { return context_.UnitSuffixText(suffix); }
     // Text `id`, a blank and the suffix.
     QString TextWithSuffix(int id, UnitSuffix suffix) const { return Text(id) + QLatin1Char(' ') + Suffix(suffix); }
     // A number as the screen shows it (15 significant digits, the user's separator).
-    QString Number(double value) const { return engine_.NumberText(value); }
+    QString Number(double value) const { return context_.Numbers().NumberText(value); }
 
 private:
-    const Engine& engine_;
+    const CalculatorContext& context_;
 };
 
 // What "f=" found.
@@ -194,24 +194,23 @@ struct ProtocolCalculator {
 // ---- The steps (steps.cpp, undo.cpp) ------------------------------------------------
 // Each acts only on the calculator on screen when it is the row's.
 
-void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row);          // PEtNClick
-void ProtocolCompute(Engine& engine, const ProtocolCalculator& row);           // PCalculNClick
-void ProtocolListChoice(Engine& engine, const ProtocolCalculator& row, int listRow); // ListBoxNClick
-void ProtocolOptionButton(Engine& engine, const ProtocolCalculator& row, int index); // RbtnXxxClick
-void ProtocolUndo(Engine& engine, const ProtocolCalculator& row);              // UndoXxxInput
+void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row);          // PEtNClick
+void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row);           // PCalculNClick
+void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& row, int listRow); // ListBoxNClick
+void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index); // RbtnXxxClick
+void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row);              // UndoXxxInput
 // CE, then the input-error message.
-void ProtocolRefuseInput(Engine& engine, const ProtocolCalculator& row);
+void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& row);
 
 // The rows of list input k as shown, and as written into the formula.
-QStringList ProtocolListRows(const Engine& engine, const ProtocolCalculator& row, int k);
-QStringList ProtocolListTerms(const Engine& engine, const ProtocolCalculator& row, int k);
+QStringList ProtocolListRows(const CalculatorContext& context, const ProtocolCalculator& row, int k);
+QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCalculator& row, int k);
 
 // The text of the input-error message and of a lookup without answer.
 inline constexpr char16_t ProtocolInputError[] = u"Erreur de saisie : Valeur non valide !";
 inline constexpr char16_t ProtocolNoAnswer[] = u"Aucun résultat valide pour ces paramètres !";
 
-// Registers the rows of every family (families.h) in the engine's key table and
-// gives the option buttons their captions.
-void InstallProtocolCalculators(Engine& engine);
+// Registers the rows of every family (families.h) in the key table.
+void InstallProtocolCalculators(const CalculatorRegistry& rows, CalculatorKeyTable& keys);
 
 } // namespace tornavel

@@ -4,6 +4,7 @@
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
+#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -14,16 +15,16 @@ namespace {
 const QString kNoAnswerResult = QStringLiteral("#NV");
 
 // The number being entered as input k: a length stored in centimetres is converted.
-double TypedValue(const Engine& engine, const InputDescription& input, const PanelState& panel)
+double TypedValue(const CalculatorContext& context, const InputDescription& input, const PanelState& panel)
 {
-    const double value = engine.EnteredValue(panel);
-    return input.centimetres ? ToCentimetres(value, engine.options.UnitScaleCode) : value;
+    const double value = context.Numbers().EnteredValue(panel);
+    return input.centimetres ? ToCentimetres(value, context.UnitScaleCode()) : value;
 }
 
 // The value of input k as the panel holds it: the number entered, or the list's row.
-double EnteredInput(const Engine& engine, const InputDescription& input, const PanelState& panel)
+double EnteredInput(const CalculatorContext& context, const InputDescription& input, const PanelState& panel)
 {
-    return input.list ? panel.listIndex : TypedValue(engine, input, panel);
+    return input.list ? panel.listIndex : TypedValue(context, input, panel);
 }
 
 bool IsRerun(const KeyState& keys, RerunMarker marker)
@@ -38,12 +39,13 @@ bool IsRerun(const KeyState& keys, RerunMarker marker)
 
 // The stored inputs written again, joined by "&"; none when a stored row lies outside
 // its list.
-std::optional<QString> RewrittenTerms(const Engine& engine, const ProtocolCalculator& row, const TCalculette& record)
+std::optional<QString> RewrittenTerms(const CalculatorContext& context, const ProtocolCalculator& row,
+                                      const TCalculette& record)
 {
-    const int n = DescriptionOf(engine, row).inputCount();
+    const int n = DescriptionOf(context, row).inputCount();
     QStringList terms;
     for (int i = 0; i < n; ++i) {
-        const std::optional<QString> text = StoredInputText(engine, row, i, record.Inputs[static_cast<size_t>(i)]);
+        const std::optional<QString> text = StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)]);
         if (!text)
             return std::nullopt;
         terms << *text;
@@ -94,43 +96,44 @@ private:
 
 namespace protocol {
 
-bool OnScreen(const Engine& engine, const ProtocolCalculator& row)
+bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row)
 {
-    return engine.HasCalculator() && engine.CalculatorStack.back().Number == row.number
-           && DescriptionOf(engine, row).inputCount() > 0;
+    return context.HasCalculator() && context.Top().Number == row.number
+           && DescriptionOf(context, row).inputCount() > 0;
 }
 
-int VariantOf(const Engine& engine, const CalculatorDescription& description)
+int VariantOf(const CalculatorContext& context, const CalculatorDescription& description)
 {
-    return description.options.selection ? engine.variants.*(description.options.selection) : 0;
+    return description.options.selection ? context.Variants().*(description.options.selection) : 0;
 }
 
-std::optional<QString> StoredInputText(const Engine& engine, const ProtocolCalculator& row, int k, double stored)
+std::optional<QString> StoredInputText(const CalculatorContext& context, const ProtocolCalculator& row, int k,
+                                       double stored)
 {
-    const InputDescription& input = DescriptionOf(engine, row).inputs[static_cast<size_t>(k)];
+    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
     if (!input.list) {
-        const int unit = engine.options.UnitScaleCode;
-        return engine.NumberText(input.centimetres ? FromCentimetres(stored, unit) : stored);
+        const int unit = context.UnitScaleCode();
+        return context.Numbers().NumberText(input.centimetres ? FromCentimetres(stored, unit) : stored);
     }
-    const QStringList texts = ProtocolListTerms(engine, row, k);
+    const QStringList texts = ProtocolListTerms(context, row, k);
     const std::optional<int> index = TruncatedIndex(stored);
     if (!index || *index < 0 || *index >= texts.size())
         return std::nullopt;
     return texts[*index];
 }
 
-void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo)
+void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k, bool byUndo)
 {
-    const CalculatorDescription& d = DescriptionOf(engine, row);
+    const CalculatorDescription& d = DescriptionOf(context, row);
     const InputDescription& input = d.inputs[static_cast<size_t>(k)];
-    PanelState& panel = engine.TopPanel();
+    PanelState& panel = context.TopPanel();
 
     QString prompt;
     if (byUndo && row.undoPrompt)
-        prompt = row.undoPrompt(ProtocolCall(engine, engine.Top().Inputs, VariantOf(engine, d)), k);
+        prompt = row.undoPrompt(ProtocolCall(context, context.Top().Inputs, VariantOf(context, d)), k);
     if (prompt.isEmpty())
-        prompt = engine.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
-                                         input.prompt.shown == SuffixShown::Always);
+        prompt = context.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
+                                          input.prompt.shown == SuffixShown::Always);
     panel.prompt = prompt;
 
     if (input.list) {
@@ -138,7 +141,7 @@ void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo
         if (byUndo && row.undoListRows)
             rows = row.undoListRows(k);
         if (rows.isEmpty())
-            rows = ProtocolListRows(engine, row, k);
+            rows = ProtocolListRows(context, row, k);
         if (panel.listRows != rows) {
             panel.listRows = rows;
             panel.listIndex = -1;
@@ -146,58 +149,58 @@ void ShowInput(Engine& engine, const ProtocolCalculator& row, int k, bool byUndo
     }
     panel.listVisible = input.list;
     panel.resultVisible = !input.list;
-    engine.keys.KeypadEnabled = !input.list;
+    context.Keys().KeypadEnabled = !input.list;
 }
 
 } // namespace protocol
 
-QStringList ProtocolListRows(const Engine& engine, const ProtocolCalculator& row, int k)
+QStringList ProtocolListRows(const CalculatorContext& context, const ProtocolCalculator& row, int k)
 {
     if (row.unitListRows)
-        return row.unitListRows(k, engine.options.UnitScaleCode);
-    const InputDescription& input = DescriptionOf(engine, row).inputs[static_cast<size_t>(k)];
+        return row.unitListRows(k, context.UnitScaleCode());
+    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
     if (!input.rows)
         return {};
-    return input.rows(engine.CalculatorStack.back().Inputs, engine.SystemDecimalSeparator);
+    return input.rows(context.Top().Inputs, context.Numbers().Separator());
 }
 
-QStringList ProtocolListTerms(const Engine& engine, const ProtocolCalculator& row, int k)
+QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCalculator& row, int k)
 {
-    const InputDescription& input = DescriptionOf(engine, row).inputs[static_cast<size_t>(k)];
+    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
     if (row.unitListRows || !input.shortTexts)
-        return ProtocolListRows(engine, row, k);
-    return input.shortTexts(engine.CalculatorStack.back().Inputs, engine.SystemDecimalSeparator);
+        return ProtocolListRows(context, row, k);
+    return input.shortTexts(context.Top().Inputs, context.Numbers().Separator());
 }
 
-void ProtocolRefuseInput(Engine& engine, const ProtocolCalculator& row)
+void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    ProtocolUndo(engine, row);
-    engine.ui.ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
+    ProtocolUndo(context, row);
+    context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
 }
 
-void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row)
+void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(engine, row))
+    if (!OnScreen(context, row))
         return;
-    const CalculatorDescription& d = DescriptionOf(engine, row);
-    KeyState& keys = engine.keys;
+    const CalculatorDescription& d = DescriptionOf(context, row);
+    KeyState& keys = context.Keys();
     // On a shown result "&&" starts over, after which nothing is entered.
     if (keys.LastKeyCode == d.resultCode)
-        engine.CalculatriceCClick();
+        context.ClearCalculator();
 
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
     const int k = record.TermIndex;
     if (k < 0 || k >= d.inputCount() - 1 || panel.formula.endsWith(QLatin1Char('&')))
         return;
     const InputDescription& input = d.inputs[static_cast<size_t>(k)];
-    const bool entered = input.list ? panel.listIndex >= 0 : engine.EntryPresent(panel);
+    const bool entered = input.list ? panel.listIndex >= 0 : context.Numbers().EntryPresent(panel);
     if (!entered)
         return;
 
-    const double value = EnteredInput(engine, input, panel);
-    if (row.acceptsInput && !row.acceptsInput(ProtocolCall(engine, record.Inputs, VariantOf(engine, d)), k, value)) {
-        ProtocolRefuseInput(engine, row);
+    const double value = EnteredInput(context, input, panel);
+    if (row.acceptsInput && !row.acceptsInput(ProtocolCall(context, record.Inputs, VariantOf(context, d)), k, value)) {
+        ProtocolRefuseInput(context, row);
         return;
     }
     if (row.nextTermSetsCodes) {
@@ -215,18 +218,18 @@ void ProtocolNextTerm(Engine& engine, const ProtocolCalculator& row)
         panel.listRows.clear();
         panel.listIndex = -1;
     }
-    ShowInput(engine, row, k + 1, false);
+    ShowInput(context, row, k + 1, false);
     record.TermIndex = k + 1;
-    engine.UpdateOperatorButtons(record);
+    context.UpdateOperatorButtons(record);
 }
 
-void ProtocolListChoice(Engine& engine, const ProtocolCalculator& row, int listRow)
+void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& row, int listRow)
 {
-    if (!OnScreen(engine, row))
+    if (!OnScreen(context, row))
         return;
-    const CalculatorDescription& d = DescriptionOf(engine, row);
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
+    const CalculatorDescription& d = DescriptionOf(context, row);
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
     const int k = record.TermIndex;
     // Only a row of the list on screen can be chosen, for an input chosen in the list.
     if (!panel.listVisible || listRow < 0 || listRow >= panel.listRows.size() || k < 0 || k >= d.inputCount()
@@ -237,31 +240,31 @@ void ProtocolListChoice(Engine& engine, const ProtocolCalculator& row, int listR
     // A choice already written for this input is taken back first (an empty formula
     // holds none: the first choice of a first input leaves the list as it is).
     if (!panel.formula.isEmpty() && !panel.formula.endsWith(QLatin1Char('&'))) {
-        KeyState& keys = engine.keys;
+        KeyState& keys = context.Keys();
         if (row.listStepFlagsReselect)
             keys.ComboReselectFlag = true;
-        ProtocolUndo(engine, row);
+        ProtocolUndo(context, row);
         keys.ComboReselectFlag = false;
     }
     if (panel.listIndex < 0)
         panel.listIndex = listRow;
-    const QStringList terms = ProtocolListTerms(engine, row, record.TermIndex);
+    const QStringList terms = ProtocolListTerms(context, row, record.TermIndex);
     if (panel.listIndex < terms.size())
         panel.formula += terms[panel.listIndex];
 }
 
-void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
+void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(engine, row))
+    if (!OnScreen(context, row))
         return;
-    const CalculatorDescription& d = DescriptionOf(engine, row);
-    KeyState& keys = engine.keys;
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
+    const CalculatorDescription& d = DescriptionOf(context, row);
+    KeyState& keys = context.Keys();
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
     const int last = d.inputCount() - 1;
     const InputDescription& lastInput = d.inputs[static_cast<size_t>(last)];
 
-    const bool entered = lastInput.list ? engine.ComboHasSelection(panel) : engine.EntryPresent(panel);
+    const bool entered = lastInput.list ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
     const bool optionRerun = !d.options.buttons.empty() && keys.VariantChangedFlag;
     if (!optionRerun
         && (!entered || keys.LastKeyCode == d.resultCode || record.TermIndex != last
@@ -269,14 +272,14 @@ void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
         return;
 
     if (!IsRerun(keys, row.rerunMarker))
-        record.Inputs[static_cast<size_t>(last)] = EnteredInput(engine, lastInput, panel);
+        record.Inputs[static_cast<size_t>(last)] = EnteredInput(context, lastInput, panel);
 
     // A choice stored outside its list (a damaged history entry) is never looked up:
     // a last choice is refused as any bad last input, an earlier one computes nothing.
     for (int i = 0; i <= last; ++i) {
-        if (!StoredInputText(engine, row, i, record.Inputs[static_cast<size_t>(i)])) {
+        if (!StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)])) {
             if (i == last && row.refusal != ComputeRefusal::Never)
-                ProtocolRefuseInput(engine, row);
+                ProtocolRefuseInput(context, row);
             return;
         }
     }
@@ -287,20 +290,20 @@ void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
         panel.listVisible = false;
     }
 
-    const ProtocolOutcome outcome = RunFormula(row, ProtocolCall(engine, record.Inputs, VariantOf(engine, d)));
+    const ProtocolOutcome outcome = RunFormula(row, ProtocolCall(context, record.Inputs, VariantOf(context, d)));
     if (outcome.kind == ProtocolOutcome::Kind::Refused) {
         if (row.refusal != ComputeRefusal::Never)
-            ProtocolRefuseInput(engine, row);
+            ProtocolRefuseInput(context, row);
         return;
     }
 
     const QString terms = outcome.terms                          ? *outcome.terms
                           : row.terms == TermsText::AsTyped ? panel.formula
-                                                            : *RewrittenTerms(engine, row, record);
+                                                            : *RewrittenTerms(context, row, record);
     QString resultText;
     switch (outcome.kind) {
     case ProtocolOutcome::Kind::Number:
-        resultText = outcome.shownText.isEmpty() ? engine.NumberText(outcome.value) : outcome.shownText;
+        resultText = outcome.shownText.isEmpty() ? context.Numbers().NumberText(outcome.value) : outcome.shownText;
         if (outcome.writesMemory)
             keys.MemoryValue = outcome.value;
         break;
@@ -312,7 +315,7 @@ void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
         break;
     }
     panel.result = resultText;
-    engine.AddHistoryEntry(d.number, terms, record.Inputs, record.TermIndex, engine.options.UnitScaleCode);
+    context.AddHistoryEntry(d.number, terms, record.Inputs, record.TermIndex);
     panel.formula = outcome.formulaLabel + QLatin1Char('(') + terms + QStringLiteral(")=") + resultText;
     panel.prompt = outcome.shownLabel;
     keys.LastKeyCode = d.resultCode;
@@ -325,28 +328,28 @@ void ProtocolCompute(Engine& engine, const ProtocolCalculator& row)
         panel.resultVisible = true;
         panel.listVisible = false;
     }
-    engine.UpdateOperatorButtons(record);
+    context.UpdateOperatorButtons(record);
     if (outcome.kind == ProtocolOutcome::Kind::NoAnswer)
-        engine.ui.ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
+        context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
 }
 
-void ProtocolOptionButton(Engine& engine, const ProtocolCalculator& row, int index)
+void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index)
 {
-    const CalculatorDescription& d = DescriptionOf(engine, row);
+    const CalculatorDescription& d = DescriptionOf(context, row);
     const int count = static_cast<int>(d.options.buttons.size());
-    if (!d.options.selection || index < 0 || index >= count || !OnScreen(engine, row))
+    if (!d.options.selection || index < 0 || index >= count || !OnScreen(context, row))
         return;
-    KeyState& keys = engine.keys;
-    int& selection = engine.variants.*(d.options.selection);
+    KeyState& keys = context.Keys();
+    int& selection = context.Variants().*(d.options.selection);
     keys.VariantChangedFlag = selection != index;
     selection = index;
-    PanelState& panel = engine.TopPanel();
+    PanelState& panel = context.TopPanel();
     for (size_t i = 0; i < panel.radios.size(); ++i)
         panel.radios[i].checked = static_cast<int>(i) == index;
 
     const OptionRerun rerun(keys);
     if (keys.LastKeyCode == d.resultCode)
-        ProtocolCompute(engine, row);
+        ProtocolCompute(context, row);
 }
 
 } // namespace tornavel

@@ -34,14 +34,14 @@ QString FinishedFormulaTerms(const QString& formula)
 
 } // namespace
 
-void ProtocolUndo(Engine& engine, const ProtocolCalculator& row)
+void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(engine, row))
+    if (!OnScreen(context, row))
         return;
-    const CalculatorDescription& d = DescriptionOf(engine, row);
-    KeyState& keys = engine.keys;
-    TCalculette& record = engine.Top();
-    PanelState& panel = engine.TopPanel();
+    const CalculatorDescription& d = DescriptionOf(context, row);
+    KeyState& keys = context.Keys();
+    TCalculette& record = context.Top();
+    PanelState& panel = context.TopPanel();
     const int n = d.inputCount();
     record.TermIndex = std::clamp(record.TermIndex, 0, n - 1);
 
@@ -65,13 +65,13 @@ void ProtocolUndo(Engine& engine, const ProtocolCalculator& row)
         reopened = false;
         formula.clear();
         for (int i = 0; i < open; ++i)
-            formula += StoredInputText(engine, row, i, record.Inputs[static_cast<size_t>(i)]).value_or(QString())
+            formula += StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)]).value_or(QString())
                        + QLatin1Char('&');
         if (open > 0)
             keys.LastKeyCode = Code::NextTerm;
     }
 
-    ShowInput(engine, row, open, true);
+    ShowInput(context, row, open, true);
     if (d.inputs[static_cast<size_t>(open)].list) {
         if (reopened) {
             // The choice written at the end of the formula is selected again.

@@ -87,7 +87,7 @@ struct ParsedFormula {
 // (at a term's start or in an exponent) and a subtraction elsewhere, so that negative
 // numbers brought in by MR and results written as "1E-5" read back as numbers. An
 // operand that is not a number raises the conversion error with its text.
-ParsedFormula ParseStandardFormula(const Engine& engine, const QString& text)
+ParsedFormula ParseStandardFormula(const NumberRules& numbers, const QString& text)
 {
     ParsedFormula parsed;
     const int n = text.size();
@@ -113,7 +113,7 @@ ParsedFormula ParseStandardFormula(const Engine& engine, const QString& text)
                 break;
             ++i;
         }
-        term.value = ToDouble(engine.TextNumber(text.mid(start, i - start)));
+        term.value = ToDouble(numbers.TextNumber(text.mid(start, i - start)));
         parsed.terms.push_back(term);
         if (i >= n)
             break;
@@ -125,20 +125,20 @@ ParsedFormula ParseStandardFormula(const Engine& engine, const QString& text)
 
 // Every intermediate result is kept as a double and as the text of 15 significant
 // digits that a formula would hold, then read back.
-double RoundedResult(const Engine& engine, long double value)
+double RoundedResult(const NumberRules& numbers, long double value)
 {
-    return ToDouble(engine.TextNumber(engine.NumberText(ToDouble(value))));
+    return ToDouble(numbers.TextNumber(numbers.NumberText(ToDouble(value))));
 }
 
 // Roots first, innermost first; then the sign of the term.
-void ApplyRoot(const Engine& engine, FormulaTerm& term)
+void ApplyRoot(const NumberRules& numbers, FormulaTerm& term)
 {
     for (; term.roots > 0; --term.roots)
-        term.value = RoundedResult(engine, CheckedValue(std::sqrt(static_cast<long double>(term.value))));
+        term.value = RoundedResult(numbers, CheckedValue(std::sqrt(static_cast<long double>(term.value))));
 }
 
 // Combines the operands on both sides of operator k and removes the operator.
-void Combine(const Engine& engine, ParsedFormula& f, size_t k)
+void Combine(const NumberRules& numbers, ParsedFormula& f, size_t k)
 {
     const long double a = f.terms[k].value;
     const long double b = f.terms[k + 1].value;
@@ -149,17 +149,17 @@ void Combine(const Engine& engine, ParsedFormula& f, size_t k)
     case '+': r = CheckedValue(a + b); break;
     default: r = CheckedValue(a - b); break;
     }
-    f.terms[k].value = RoundedResult(engine, r);
+    f.terms[k].value = RoundedResult(numbers, r);
     f.terms.erase(f.terms.begin() + static_cast<std::ptrdiff_t>(k) + 1);
     f.operators.erase(f.operators.begin() + static_cast<std::ptrdiff_t>(k));
 }
 
 // The leftmost product or quotient; false when none is left.
-bool ApplyMulDiv(const Engine& engine, ParsedFormula& f)
+bool ApplyMulDiv(const NumberRules& numbers, ParsedFormula& f)
 {
     for (size_t k = 0; k < f.operators.size(); ++k) {
         if (f.operators[k] == QLatin1Char('*') || f.operators[k] == QLatin1Char('/')) {
-            Combine(engine, f, k);
+            Combine(numbers, f, k);
             return true;
         }
     }
@@ -167,142 +167,110 @@ bool ApplyMulDiv(const Engine& engine, ParsedFormula& f)
 }
 
 // The leftmost sum or difference; false when none is left.
-bool ApplyAddSub(const Engine& engine, ParsedFormula& f)
+bool ApplyAddSub(const NumberRules& numbers, ParsedFormula& f)
 {
     if (f.operators.empty())
         return false;
-    Combine(engine, f, 0);
+    Combine(numbers, f, 0);
     return true;
 }
 
-// The four operator keys differ only in their character and code.
-void OperatorKey(Engine& e, QChar op, int code)
+// Computes a standard formula (numbers, "+ - * /", root and inverse markers) to the
+// text of its result: roots first, then products and quotients, then sums and
+// differences, each from left to right, every intermediate rounded to 15 digits.
+QString EvaluateFormula(const NumberRules& numbers, const QString& formula)
 {
-    if (!e.HasCalculator())
+    ParsedFormula f = ParseStandardFormula(numbers, formula);
+    // A single plain number is already the result, written as it stands.
+    if (f.terms.size() == 1 && f.terms[0].roots == 0 && IsNumberText(formula, numbers.Separator()))
+        return formula;
+    for (FormulaTerm& term : f.terms) {
+        ApplyRoot(numbers, term);
+        if (term.negative) {
+            term.value = -term.value;
+            term.negative = false;
+        }
+    }
+    while (ApplyMulDiv(numbers, f)) {
+    }
+    while (ApplyAddSub(numbers, f)) {
+    }
+    return numbers.NumberText(f.terms[0].value);
+}
+
+// ---- Keys ------------------------------------------------------------------
+
+// The four operator keys differ only in their character and code.
+void OperatorKey(CalculatorContext& c, QChar op, int code)
+{
+    if (!c.HasCalculator())
         return;
-    if (e.keys.LastKeyCode == Code::Equals)
-        e.CalculatriceCClick();
-    PanelState& panel = e.TopPanel();
+    KeyState& keys = c.Keys();
+    if (keys.LastKeyCode == Code::Equals)
+        c.ClearCalculator();
+    PanelState& panel = c.TopPanel();
     // A second operator in a row, or one right after root or 1/x, is ignored; an
     // operator always follows a number.
-    if (IsOperatorState(e.keys.KeyClass) || !e.FormulaEndsWithNumber(panel.formula))
+    if (IsOperatorState(keys.KeyClass) || !c.Numbers().FormulaEndsWithNumber(panel.formula))
         return;
-    e.keys.LastKeyCode = code;
-    e.keys.KeyClass = code;
-    e.NormalizeEnteredNumber(panel);
+    keys.LastKeyCode = code;
+    keys.KeyClass = code;
+    c.Numbers().NormalizeEnteredNumber(panel);
     panel.formula += op;
 }
 
 // Root ("R") and inverse ("1/") keys: the marker goes in front of the number at the end
 // of the formula, after its sign. A number that already has a marker, or a formula that
 // ends with an operator, is left alone.
-void MarkerKey(Engine& e, const QString& marker, int code)
+void MarkerKey(CalculatorContext& c, const QString& marker, int code)
 {
-    if (!e.HasCalculator())
+    if (!c.HasCalculator())
         return;
-    if (e.keys.LastKeyCode == Code::Equals)
-        e.CalculatriceCClick();
-    PanelState& panel = e.TopPanel();
-    if (!e.FormulaEndsWithNumber(panel.formula))
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    if (keys.LastKeyCode == Code::Equals)
+        c.ClearCalculator();
+    PanelState& panel = c.TopPanel();
+    if (!numbers.FormulaEndsWithNumber(panel.formula))
         return;
-    e.NormalizeEnteredNumber(panel);
+    numbers.NormalizeEnteredNumber(panel);
     QString t = panel.formula;
     if (t.isEmpty())
         return;
-    int p = e.LastTermStart(t);
+    int p = numbers.LastTermStart(t);
     if (p < t.size() && t[p] == QLatin1Char('-'))
         ++p;  // the marker goes after the sign
-    if (TermHasMarker(t, p, e.SystemDecimalSeparator))
+    if (TermHasMarker(t, p, numbers.Separator()))
         return;
     t.insert(p, marker);
-    e.keys.LastKeyCode = code;
-    e.keys.KeyClass = code;
+    keys.LastKeyCode = code;
+    keys.KeyClass = code;
     panel.formula = t;
 }
 
-} // namespace
+void PCalculatricePlusClick(CalculatorContext& c) { OperatorKey(c, QLatin1Char('+'), Code::Plus); }
+void PCalculatriceMoinsClick(CalculatorContext& c) { OperatorKey(c, QLatin1Char('-'), Code::Minus); }
+void PCalculatriceMultClick(CalculatorContext& c) { OperatorKey(c, QLatin1Char('*'), Code::Times); }
+void PCalculatriceSlashClick(CalculatorContext& c) { OperatorKey(c, QLatin1Char('/'), Code::Divide); }
+void PCalculatriceRacClick(CalculatorContext& c) { MarkerKey(c, QStringLiteral("R"), Code::Root); }
+void PCalculatriceInverseClick(CalculatorContext& c) { MarkerKey(c, QStringLiteral("1/"), Code::Inverse); }
 
-void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+// MS: the number in the result field goes into the memory register.
+void PMSClick(CalculatorContext& c)
 {
-    // A keypad calculator: no inputs to describe, results shown with "=".
-    static const CalculatorDescription row = [] {
-        CalculatorDescription r;
-        r.number = 0;
-        r.hasNextKey = false;
-        r.handlers = HandlerNames{"PCalculatriceEgalClick", nullptr, nullptr, "UndoStandardTerm"};
-        return r;
-    }();
-    rows.Register(row);
-    CalculatorKeys& k = keys[0];
-    k.compute = [](Engine& e) { e.PCalculatriceEgalClick(); };
-    k.undo = [](Engine& e) { e.UndoStandardTerm(false); };
+    if (!c.HasCalculator())
+        return;
+    c.Keys().MemoryValue = ToDouble(c.Numbers().TextNumber(c.TopPanel().result));
 }
 
-QString Engine::EvaluateFormula(const QString& formula) const
+// CE, and "=" taking back a trailing operator (flag).
+void UndoStandardTerm(CalculatorContext& c, bool flag)
 {
-    ParsedFormula f = ParseStandardFormula(*this, formula);
-    // A single plain number is already the result, written as it stands.
-    if (f.terms.size() == 1 && f.terms[0].roots == 0 && IsNumberText(formula, SystemDecimalSeparator))
-        return formula;
-    for (FormulaTerm& term : f.terms) {
-        ApplyRoot(*this, term);
-        if (term.negative) {
-            term.value = -term.value;
-            term.negative = false;
-        }
-    }
-    while (ApplyMulDiv(*this, f)) {
-    }
-    while (ApplyAddSub(*this, f)) {
-    }
-    return NumberText(f.terms[0].value);
-}
-
-void Engine::PCalculatricePlusClick() { OperatorKey(*this, QLatin1Char('+'), Code::Plus); }
-void Engine::PCalculatriceMoinsClick() { OperatorKey(*this, QLatin1Char('-'), Code::Minus); }
-void Engine::PCalculatriceMultClick() { OperatorKey(*this, QLatin1Char('*'), Code::Times); }
-void Engine::PCalculatriceSlashClick() { OperatorKey(*this, QLatin1Char('/'), Code::Divide); }
-void Engine::PCalculatriceRacClick() { MarkerKey(*this, QStringLiteral("R"), Code::Root); }
-void Engine::PCalculatriceInverseClick() { MarkerKey(*this, QStringLiteral("1/"), Code::Inverse); }
-
-void Engine::PCalculatriceEgalClick()
-{
-    if (!HasCalculator())
+    if (!c.HasCalculator())
         return;
-    PanelState& panel = TopPanel();
-    if (!EntryPresent(panel) || keys.LastKeyCode == Code::Equals) {
-        // Nothing to compute: a shown result stays shown, anything else stays as typed
-        // (marking a result here would make the next digit wipe the formula).
-        if (keys.LastKeyCode == Code::Equals)
-            keys.KeyClass = Code::Equals;
-        return;
-    }
-    if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
-        && !IsSignAt(panel.formula, panel.formula.size() - 1))
-        UndoStandardTerm(true);
-    NormalizeEnteredNumber(panel);
-    const QString r = EvaluateFormula(panel.formula);
-    panel.result = r;
-    const QString h = panel.formula + QLatin1Char('=') + r;
-    AddHistoryEntry(0, h, Top().Inputs, Top().TermIndex, options.UnitScaleCode);
-    panel.formula = h;
-    keys.MemoryValue = ToDouble(TextNumber(r));
-    keys.LastKeyCode = Code::Equals;
-    keys.KeyClass = Code::Equals;
-}
-
-void Engine::PMSClick()
-{
-    if (!HasCalculator())
-        return;
-    keys.MemoryValue = ToDouble(TextNumber(TopPanel().result));
-}
-
-void Engine::UndoStandardTerm(bool flag)
-{
-    if (!HasCalculator())
-        return;
-    PanelState& panel = TopPanel();
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    PanelState& panel = c.TopPanel();
     QString t = panel.formula;
     // After CE the number before a removed operator or marker is shown again, so
     // that digits continue it.
@@ -340,14 +308,77 @@ void Engine::UndoStandardTerm(bool flag)
     panel.formula = t;
     if (numberShownAgain) {
         keys.LastKeyCode = Code::None;
-        if (FormulaEndsWithNumber(t)) {
-            panel.result = t.mid(LastTermStart(t));
+        if (numbers.FormulaEndsWithNumber(t)) {
+            panel.result = t.mid(numbers.LastTermStart(t));
             return;
         }
     }
     panel.result = QStringLiteral("0");
     if (!HoldsStandardOperator(t))
         keys.LastKeyCode = Code::AfterUndo;
+}
+
+// "=": the formula is computed, its result shown and recorded.
+void PCalculatriceEgalClick(CalculatorContext& c)
+{
+    if (!c.HasCalculator())
+        return;
+    KeyState& keys = c.Keys();
+    const NumberRules& numbers = c.Numbers();
+    PanelState& panel = c.TopPanel();
+    if (!numbers.EntryPresent(panel) || keys.LastKeyCode == Code::Equals) {
+        // Nothing to compute: a shown result stays shown, anything else stays as typed
+        // (marking a result here would make the next digit wipe the formula).
+        if (keys.LastKeyCode == Code::Equals)
+            keys.KeyClass = Code::Equals;
+        return;
+    }
+    if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
+        && !IsSignAt(panel.formula, panel.formula.size() - 1))
+        UndoStandardTerm(c, true);
+    numbers.NormalizeEnteredNumber(panel);
+    const QString r = EvaluateFormula(numbers, panel.formula);
+    panel.result = r;
+    const QString h = panel.formula + QLatin1Char('=') + r;
+    c.AddHistoryEntry(0, h, c.Top().Inputs, c.Top().TermIndex);
+    panel.formula = h;
+    keys.MemoryValue = ToDouble(numbers.TextNumber(r));
+    keys.LastKeyCode = Code::Equals;
+    keys.KeyClass = Code::Equals;
+}
+
+// The operator keys and MS of the keypad.
+bool StandardKeypadKey(CalculatorContext& c, KeypadKey key)
+{
+    switch (key) {
+    case KeypadKey::Plus: PCalculatricePlusClick(c); return true;
+    case KeypadKey::Minus: PCalculatriceMoinsClick(c); return true;
+    case KeypadKey::Times: PCalculatriceMultClick(c); return true;
+    case KeypadKey::Divide: PCalculatriceSlashClick(c); return true;
+    case KeypadKey::Root: PCalculatriceRacClick(c); return true;
+    case KeypadKey::Inverse: PCalculatriceInverseClick(c); return true;
+    case KeypadKey::MemoryStore: PMSClick(c); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+{
+    // A keypad calculator: no inputs to describe, results shown with "=".
+    static const CalculatorDescription row = [] {
+        CalculatorDescription r;
+        r.number = 0;
+        r.hasNextKey = false;
+        r.handlers = HandlerNames{"PCalculatriceEgalClick", nullptr, nullptr, "UndoStandardTerm"};
+        return r;
+    }();
+    rows.Register(row);
+    CalculatorKeys& k = keys[0];
+    k.compute = PCalculatriceEgalClick;
+    k.undo = [](CalculatorContext& c) { UndoStandardTerm(c, false); };
+    k.keypadKey = StandardKeypadKey;
 }
 
 } // namespace tornavel

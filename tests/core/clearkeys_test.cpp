@@ -196,9 +196,9 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     }
 
     int undone = 0;
-    engine.calculatorKeys[16].undo = [&](Engine& e) {
+    engine.calculatorKeys[16].undo = [&](CalculatorContext& c) {
         ++undone;
-        e.keys.KeyClass = Code::NextTerm;
+        c.Keys().KeyClass = Code::NextTerm;
     };
     Open(16);
     engine.CalculatriceCEClick();

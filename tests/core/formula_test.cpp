@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 
 #include <gtest/gtest.h>
@@ -11,44 +12,45 @@ struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{strings, ui, QStringLiteral(",")};
+    const NumberRules& numbers = engine.Numbers();
 };
 } // namespace
 
 TEST_F(FormulaHelpers, FormulaEndsWithNumberLooksAtTheLastCharacter)
 {
-    EXPECT_FALSE(engine.FormulaEndsWithNumber(QString()));
-    EXPECT_FALSE(engine.FormulaEndsWithNumber(QStringLiteral("12+")));
-    EXPECT_TRUE(engine.FormulaEndsWithNumber(QStringLiteral("12+3")));
-    EXPECT_TRUE(engine.FormulaEndsWithNumber(QStringLiteral("12,")));
+    EXPECT_FALSE(numbers.FormulaEndsWithNumber(QString()));
+    EXPECT_FALSE(numbers.FormulaEndsWithNumber(QStringLiteral("12+")));
+    EXPECT_TRUE(numbers.FormulaEndsWithNumber(QStringLiteral("12+3")));
+    EXPECT_TRUE(numbers.FormulaEndsWithNumber(QStringLiteral("12,")));
 }
 
 TEST_F(FormulaHelpers, LastTermValueReadsTheNumberAfterTheLastOperator)
 {
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("12+3,5")), 3.5);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("-4")), -4.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2^")), 0.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("5")), 5.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QString()), 0.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2-5")), 5.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2+R9")), 9.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("12+3,5")), 3.5);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("-4")), -4.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2^")), 0.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("5")), 5.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QString()), 0.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2-5")), 5.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2+R9")), 9.0);
 }
 
 TEST_F(FormulaHelpers, LastTermKeepsItsOwnSignAndExponent)
 {
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("3&-40")), -40.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2*5E-5")), 5e-5);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2*-1,5E-5")), -1.5e-5);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("2^-3")), -3.0);
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("Aire(-2")), -2.0);
-    EXPECT_EQ(engine.LastTermStart(QStringLiteral("3&-40")), 2);
-    EXPECT_EQ(engine.LastTermStart(QStringLiteral("12E-5")), 0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("3&-40")), -40.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2*5E-5")), 5e-5);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2*-1,5E-5")), -1.5e-5);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("2^-3")), -3.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("Aire(-2")), -2.0);
+    EXPECT_EQ(numbers.LastTermStart(QStringLiteral("3&-40")), 2);
+    EXPECT_EQ(numbers.LastTermStart(QStringLiteral("12E-5")), 0);
     // A root marker at the start is not part of the number.
-    EXPECT_EQ(engine.LastFormulaTermValue(QStringLiteral("R9")), 9.0);
+    EXPECT_EQ(numbers.LastFormulaTermValue(QStringLiteral("R9")), 9.0);
 }
 
 TEST_F(FormulaHelpers, LastTermThatIsNotANumberRaisesTheConversionError)
 {
-    EXPECT_THROW(engine.LastFormulaTermValue(QStringLiteral("2*x")), CalcError);
+    EXPECT_THROW(numbers.LastFormulaTermValue(QStringLiteral("2*x")), CalcError);
 }
 
 TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
@@ -71,7 +73,7 @@ TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
         PanelState p;
         p.result = QString::fromUtf8(c.result);
         p.formula = QString::fromUtf8(c.formula);
-        engine.NormalizeEnteredNumber(p);
+        numbers.NormalizeEnteredNumber(p);
         EXPECT_EQ(p.result, QString::fromUtf8(c.tidyResult)) << c.formula;
         EXPECT_EQ(p.formula, QString::fromUtf8(c.tidyFormula)) << c.formula;
     }
@@ -101,13 +103,14 @@ TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
 
 TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
 {
+    const CalculatorContext& context = EngineAccess::Context(engine);
     PanelState p;
-    EXPECT_FALSE(engine.ComboHasSelection(p));
+    EXPECT_FALSE(context.ComboHasSelection(p));
     engine.keys.RecomputingFlag = true;
-    EXPECT_TRUE(engine.ComboHasSelection(p));
+    EXPECT_TRUE(context.ComboHasSelection(p));
     engine.keys.RecomputingFlag = false;
     p.listIndex = 0;
-    EXPECT_TRUE(engine.ComboHasSelection(p));
+    EXPECT_TRUE(context.ComboHasSelection(p));
 }
 
 TEST_F(FormulaHelpers, LookupsByNumberRefuseUnknownCalculators)

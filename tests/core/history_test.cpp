@@ -363,8 +363,8 @@ TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
-    engine.calculatorKeys[19].compute = [&sawFlag](Engine& e) {
-        sawFlag = e.keys.RecomputingFlag;
+    engine.calculatorKeys[19].compute = [&sawFlag](CalculatorContext& c) {
+        sawFlag = c.Keys().RecomputingFlag;
         throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
     };
     Add(19, QStringLiteral("30&5"), {30, 5}, 1);
@@ -376,7 +376,7 @@ TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 {
     std::array<double, 6> seen{};
-    engine.calculatorKeys[37].compute = [&seen](Engine& e) { seen = e.Top().Inputs; };
+    engine.calculatorKeys[37].compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
     Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(engine.panels[37].listRows,
@@ -388,7 +388,7 @@ TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 
     // A rafter entry whose last input is not a row of the load classes selects none
     // (seen before the calculator's own compute key, which refuses such a section).
-    engine.calculatorKeys[18].compute = [](Engine&) {};
+    engine.calculatorKeys[18].compute = [](CalculatorContext&) {};
     Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(engine.panels[18].listRows.size(), 3);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace tornavel {
 namespace {
 
@@ -191,8 +193,8 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
 {
     int computes = 0;
     int nextTerms = 0;
-    engine.calculatorKeys[27].compute = [&](Engine&) { ++computes; };
-    engine.calculatorKeys[30].nextTerm = [&](Engine&) { ++nextTerms; };
+    engine.calculatorKeys[27].compute = [&](CalculatorContext&) { ++computes; };
+    engine.calculatorKeys[30].nextTerm = [&](CalculatorContext&) { ++nextTerms; };
 
     Open(27);
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
@@ -223,6 +225,36 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
+}
+
+TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
+{
+    EXPECT_FALSE(engine.KeypadKeyClick(KeypadKey::Plus));  // nothing on screen
+    const KeypadKey standardKeys[] = {KeypadKey::Plus, KeypadKey::Minus, KeypadKey::Times, KeypadKey::Divide,
+                                      KeypadKey::Root, KeypadKey::Inverse, KeypadKey::MemoryStore};
+    const KeypadKey functionKeys[] = {KeypadKey::Sine, KeypadKey::Cosine, KeypadKey::Tangent,
+                                      KeypadKey::InverseFunction, KeypadKey::Pi, KeypadKey::Power,
+                                      KeypadKey::ChangeSign};
+    struct Case {
+        int calculator;
+        std::span<const KeypadKey> keys;
+    };
+    const Case cases[] = {{5, standardKeys}, {39, standardKeys}, {0, functionKeys}, {5, functionKeys}};
+    for (const Case& c : cases) {
+        Open(c.calculator);
+        Type("4");
+        engine.keys.MemoryValue = 7.0;
+        for (const KeypadKey key : c.keys) {
+            SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
+            EXPECT_FALSE(engine.KeypadKeyClick(key));
+            ExpectFields("4", "4");
+            EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+            EXPECT_EQ(engine.keys.MemoryValue, 7.0);
+        }
+    }
+    Open(39);
+    EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('*')));
+    EXPECT_TRUE(engine.KeypadKeyClick(KeypadKey::Sine));
 }
 
 TEST_F(Keypad, CtrlCCopiesTheResultField)

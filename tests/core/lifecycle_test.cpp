@@ -66,7 +66,7 @@ TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
     EXPECT_EQ(engine.panels[3].nextHint, QString());
     EXPECT_EQ(engine.variants.Stairs, 0);
     EXPECT_EQ(engine.keys.LastKeyCode, Code::None);
-    EXPECT_EQ(engine.SystemDecimalSeparator, QStringLiteral("."));
+    EXPECT_EQ(engine.Numbers().Separator(), QStringLiteral("."));
     EXPECT_EQ(engine.AngleUnitSuffix, u"(°)"_qs);
     EXPECT_EQ(engine.CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
     EXPECT_TRUE(engine.CalculatorStack.empty());

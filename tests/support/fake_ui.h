@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/calculator_list.h"
-#include "platform/services.h"
+#include "core/ui_services.h"
 
 #include <functional>
 

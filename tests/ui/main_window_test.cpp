@@ -213,7 +213,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
 {
     Start();
-    engine->calculatorKeys[5].compute = [](Engine&) {
+    engine->calculatorKeys[5].compute = [](CalculatorContext&) {
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
     Open(5);
@@ -407,7 +407,7 @@ TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
 {
     Start();
     int computed = 0;
-    engine->calculatorKeys[7].compute = [&computed](Engine&) {
+    engine->calculatorKeys[7].compute = [&computed](CalculatorContext&) {
         ++computed;
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
@@ -440,8 +440,8 @@ TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
     Start();
     Open(9);
     int ran = 0;
-    engine->calculatorKeys[9].compute = [&ran](Engine&) { ++ran; };
-    engine->calculatorKeys[9].nextTerm = [&ran](Engine&) { ++ran; };
+    engine->calculatorKeys[9].compute = [&ran](CalculatorContext&) { ++ran; };
+    engine->calculatorKeys[9].nextTerm = [&ran](CalculatorContext&) { ++ran; };
     engine->CalculatorStack.clear();
     for (const char* name : {"PCalcul9", "PEt9", "PMR9", "POk9", "PCalculatrice7", "PCalculatriceVirgule",
                              "CalculatriceCE", "CalculatriceC"})

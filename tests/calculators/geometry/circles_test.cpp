@@ -33,7 +33,7 @@ TEST_F(Circles, WorkedResults)
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         const QString result = Panel().formula.section(QLatin1Char('='), 1);
         EXPECT_EQ(Panel().result, result);
-        EXPECT_EQ(engine.NumberText(engine.keys.MemoryValue), result);
+        EXPECT_EQ(engine.Numbers().NumberText(engine.keys.MemoryValue), result);
         EXPECT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(c.number));
         EXPECT_EQ(engine.keys.KeyClass, engine.ResultCodeOf(c.number));
         EXPECT_TRUE(ui.messages.isEmpty());

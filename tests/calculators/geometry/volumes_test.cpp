@@ -31,7 +31,7 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(engine.NumberText(engine.keys.MemoryValue), Panel().result);
+        EXPECT_EQ(engine.Numbers().NumberText(engine.keys.MemoryValue), Panel().result);
         EXPECT_EQ(engine.keys.LastKeyCode, 13);
         EXPECT_EQ(engine.keys.KeyClass, 13);
         EXPECT_TRUE(ui.messages.isEmpty());

@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "calculators/install.h"
+#include "core/engine.h"
 #include "tests/support/fake_ui.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +26,13 @@ struct MathFunctions : ::testing::Test {
     {
         const QStringList keys = QString::fromUtf8(sequence).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& key : keys) {
-            if (key == QLatin1String("sin")) engine.PCalculatriceSinClick();
-            else if (key == QLatin1String("cos")) engine.PCalculatriceCosClick();
-            else if (key == QLatin1String("tan")) engine.PCalculatriceTanClick();
-            else if (key == QLatin1String("inv")) engine.PCalculatriceInvClick();
-            else if (key == QLatin1String("pi")) engine.PCalculatricePiClick();
-            else if (key == QLatin1String("x^y")) engine.PCalculatricePuisClick();
-            else if (key == QLatin1String("+/-")) engine.PCalculatriceInvSigneClick();
+            if (key == QLatin1String("sin")) engine.KeypadKeyClick(KeypadKey::Sine);
+            else if (key == QLatin1String("cos")) engine.KeypadKeyClick(KeypadKey::Cosine);
+            else if (key == QLatin1String("tan")) engine.KeypadKeyClick(KeypadKey::Tangent);
+            else if (key == QLatin1String("inv")) engine.KeypadKeyClick(KeypadKey::InverseFunction);
+            else if (key == QLatin1String("pi")) engine.KeypadKeyClick(KeypadKey::Pi);
+            else if (key == QLatin1String("x^y")) engine.KeypadKeyClick(KeypadKey::Power);
+            else if (key == QLatin1String("+/-")) engine.KeypadKeyClick(KeypadKey::ChangeSign);
             else if (key == QLatin1String("=")) engine.PCalculClick(39);
             else if (key == QLatin1String("CE")) engine.CalculatriceCEClick();
             else if (key == QLatin1String("C")) engine.CalculatriceCClick();
@@ -254,7 +255,7 @@ TEST_F(MathFunctions, PowerWithoutARealResultIsReportedAndChangesNothing)
 TEST_F(MathFunctions, OverflowingPowerRaisesTheOverflowError)
 {
     Press("10 x^y 400");
-    EXPECT_THROW(engine.PCalcul39Click(), CalcError);
+    EXPECT_THROW(engine.PCalculClick(39), CalcError);
     EXPECT_EQ(Formula(), QStringLiteral("10^400"));
 }
 

@@ -24,10 +24,10 @@ struct StandardCalculator : ::testing::Test {
     {
         for (const QChar k : keys) {
             switch (k.unicode()) {
-            case 'r': engine.PCalculatriceRacClick(); break;
-            case 'i': engine.PCalculatriceInverseClick(); break;
+            case 'r': engine.KeypadKeyClick(KeypadKey::Root); break;
+            case 'i': engine.KeypadKeyClick(KeypadKey::Inverse); break;
             case 'm': engine.PMR0Click(); break;
-            case 's': engine.PMSClick(); break;
+            case 's': engine.KeypadKeyClick(KeypadKey::MemoryStore); break;
             case '<': engine.CalculatriceCEClick(); break;
             case 'c': engine.CalculatriceCClick(); break;
             default: ASSERT_TRUE(engine.FormKeyPress(k)) << "key " << k.toLatin1(); break;
