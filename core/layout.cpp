@@ -70,7 +70,7 @@ QString Engine::UnitSuffixText(UnitSuffix suffix) const
     case UnitSuffix::Yield: return options.YieldUnitSuffix;
     case UnitSuffix::Angle: return AngleUnitSuffix;
     case UnitSuffix::RafterSection:
-        return options.UnitScaleCode == 25 ? options.LengthUnitSuffix : QStringLiteral("(cm)");
+        return UnitOfMeasureOf(options.UnitScaleCode).imperial ? options.LengthUnitSuffix : QStringLiteral("(cm)");
     case UnitSuffix::None: break;
     }
     return QString();

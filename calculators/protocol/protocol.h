@@ -32,6 +32,7 @@
 
 #include "core/description.h"
 #include "core/engine.h"
+#include "core/units.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,7 +52,7 @@ public:
     const int unitScaleCode;   // 1 mm, 10 cm, 25 inch, 1000 m
     const int variant;         // the option button that is on; 0 without option buttons
 
-    bool inInches() const { return unitScaleCode == 25; }
+    bool inInches() const { return UnitOfMeasureOf(unitScaleCode).imperial; }
     // Text `id` of the string table.
     QString Text(int id) const { return engine_.Str(id); }
     // The unit suffix in the user's unit: "(cm)", "(cm2)" ...
