@@ -6,8 +6,6 @@ namespace tornavel {
 
 namespace {
 
-constexpr int kHelpPageStringBase = 1003;  // help page of calculator N: string 1003 + N
-
 // A formula split before the number at its end (its markers stay in the head).
 struct FormulaEnd {
     QString head;
@@ -161,7 +159,8 @@ bool Engine::FormKeyPress(QChar key)
         PEtClick(n);
         return true;
     case '+': case '-': case '*': case '/':
-        if (n != 0)
+        // Typed operators belong to the arithmetic keypad.
+        if (descriptions.Of(n).kind != CalculatorKind::ArithmeticKeypad)
             return false;
         switch (key.unicode()) {
         case '+': PCalculatricePlusClick(); break;
@@ -193,7 +192,7 @@ bool Engine::FormKeyDown(int keyCode, bool ctrl)
         handled = true;
     }
     if (keyCode == KeyA) {
-        OpenHelpPage(kHelpPageStringBase + Top().Number);
+        OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
         handled = true;
     }
     return handled;

@@ -62,7 +62,7 @@ struct CalculationHistory : ::testing::Test {
     Engine engine{strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
 
-    CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+    CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 
     QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -246,7 +246,7 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
             Entry(37, QStringLiteral("kept too"), {2, 20}, 1),
         },
         11);
-    const History h = DecodeHistory(bytes, [this](int n) { return engine.FirstInputListRowCount(n); });
+    const History h = DecodeHistory(bytes, &engine.descriptions);
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("kept"));
     // Values beyond the term index carry no meaning and are cleared.
