@@ -11,26 +11,20 @@ CalculatorListWindow::CalculatorListWindow(Engine& engine, int listMode)
 {
 }
 
-int CalculatorListWindow::CalculatorOfBox(int box)
+int CalculatorListWindow::CalculatorOfBox(int box) const
 {
-    if (box < 0 || box >= BoxCount)
+    const std::vector<int>& order = engine_.descriptions.ListOrder();
+    if (box < 0 || box >= BoxCount || box >= static_cast<int>(order.size()))
         return -1;
-    if (box == 0)
-        return 0;
-    if (box == 1)
-        return 39;
-    return box - 1;
+    return order[static_cast<size_t>(box)];
 }
 
-int CalculatorListWindow::BoxOfCalculator(int number)
+int CalculatorListWindow::BoxOfCalculator(int number) const
 {
-    if (!IsCalculatorNumber(number))
-        return -1;
-    if (number == 0)
-        return 0;
-    if (number == 39)
-        return 1;
-    return number + 1;
+    const std::vector<int>& order = engine_.descriptions.ListOrder();
+    const auto found = std::find(order.begin(), order.end(), number);
+    const int box = static_cast<int>(found - order.begin());
+    return found != order.end() && box < BoxCount ? box : -1;
 }
 
 QString CalculatorListWindow::BoxCaption(int box) const

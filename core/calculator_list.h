@@ -10,9 +10,10 @@ namespace tornavel {
 class Engine;
 
 // The rules of the calculator-list window FLCalculettes: forty check boxes, one per
-// calculator in the order 0, 39, 1, 2 .. 38, from which the user chooses either the
-// default calculator (mode 0) or up to five favourites (mode 1). The window shows this
-// model and forwards its clicks and keys; OK writes the choice into the options.
+// calculator in the order of the calculator lists (CalculatorRegistry::ListOrder),
+// from which the user chooses either the default calculator (mode 0) or up to five
+// favourites (mode 1). The window shows this model and forwards its clicks and keys;
+// OK writes the choice into the options.
 class CalculatorListWindow {
 public:
     static constexpr int BoxCount = CalculatorCount;
@@ -25,10 +26,10 @@ public:
 
     int ListMode = ChooseDefault;
 
-    // Box b shows calculator 0 for b = 0, 39 for b = 1 and b - 1 after that; -1 for
-    // anything outside the forty.
-    static int CalculatorOfBox(int box);
-    static int BoxOfCalculator(int number);
+    // The calculator of box b in the list order, and the box of a calculator; -1 for
+    // anything outside the list.
+    int CalculatorOfBox(int box) const;
+    int BoxOfCalculator(int number) const;
 
     QString BoxCaption(int box) const;
     bool IsChecked(int box) const;

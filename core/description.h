@@ -12,9 +12,14 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace tornavel {
+
+// A calculator title is read into a buffer of this many characters, so a longer text
+// keeps its first 149 characters.
+inline constexpr int CalculatorNameBufferSize = 150;
 
 // Input values by term index, as stored in the calculator record (a list choice is
 // its row index).
@@ -68,11 +73,10 @@ inline InputDescription ListInput(Label prompt, ListRowsFunction rows, ListRowsF
     return input;
 }
 
-// One option button (RbtnCiment ...) with its caption and the name of its handler.
+// One option button (RbtnCiment ...) with its caption.
 struct OptionButton {
     const char* name = nullptr;         // objectName
     QString caption;
-    const char* handler = nullptr;      // RbtnCimentClick
 };
 
 // The option buttons of a calculator and the variant selection they write, which
@@ -86,22 +90,51 @@ struct OptionGroup {
     int (*ownOption)(int sharedSelection) = nullptr;
 };
 
-// The names of the calculator's key handlers, so that a reader finds a button's rule
-// by its name.
-struct HandlerNames {
-    const char* compute = nullptr;      // PCalculNClick
-    const char* nextTerm = nullptr;     // PEtNClick
-    const char* listChoice = nullptr;   // ListBoxNClick
-    const char* undo = nullptr;         // the CE routine (UndoConcreteInput ...)
+// How a calculator is worked, and so which keys its panel has.
+enum class CalculatorKind {
+    // Its inputs are asked for one by one, each closed by "&&" (PEtN), and "f="
+    // (PCalculN) computes the result: a prompt, the result field or a list, and option
+    // buttons for the calculators that have them.
+    InputProtocol,
+    // Keypad calculators: a formula typed on the keypad and its keys, its result by
+    // "=", no prompt. The arithmetic one has + - * / root, 1/x and MS; the function one
+    // sin, cos, tan, inv, pi, x^y and the sign.
+    ArithmeticKeypad,
+    FunctionKeypad,
+};
+
+// The item of a calculator in the calculators menu.
+struct MenuPlace {
+    int item = -1;                 // K of CalculetteK, the name the item goes by
+    int position = -1;             // its place among the calculator items, 0 at the top
+    bool separatorBefore = false;  // a separator line above it
+};
+
+// Who a calculator is: its number, its title, its help page and its menu item, as a
+// family writes them at the head of a row (see DescriptionOf).
+struct CalculatorIdentity {
+    int number = -1;
+    int titleId = -1;
+    int helpPageId = -1;
+    MenuPlace menu;
 };
 
 struct CalculatorDescription {
     int number = -1;
+    CalculatorKind kind = CalculatorKind::InputProtocol;
+    int titleId = -1;                   // string number of its title
+    int helpPageId = -1;                // string number of its help page (Ctrl+A)
+    MenuPlace menu;
+    // The calculators its sub-calculation list offers (shown in the order of the
+    // calculator lists), and whether those sub-calculations show the unit suffixes
+    // that are otherwise shown only when the user asks for units always.
+    std::vector<int> offers;
+    bool subCalculationsShowUnits = false;
+
     int resultCode = Code::None;        // left in LastKeyCode/KeyClass by a result
-    std::vector<InputDescription> inputs; // empty for the keypad calculators 0 and 39
+    std::vector<InputDescription> inputs; // empty for the keypad calculators
     Label result;                       // label shown with the result
     OptionGroup options;
-    HandlerNames handlers;
     bool hasNextKey = true;             // PEtN (absent on the one-input calculators)
     QString computeHint;                // hint of PCalculN
 
@@ -118,6 +151,18 @@ struct CalculatorDescription {
     // title without "Calculatrice ".
     bool historyFullTitle = false;
     HistoryDetailFunction historyDetail = nullptr;
+    // A history entry keeps the inputs closed so far; a calculator without inputs
+    // keeps none, and its slot keeps what it held.
+    bool historyKeepsInputs = true;
+    // The input in which a history entry keeps the key code that the compute key
+    // reads (the function chosen), restored before the replay; -1: none.
+    int historyKeyCodeInput = -1;
+    // The history replay presses the compute key on the restored inputs; otherwise it
+    // shows the restored formula's last term as the result, which the formula already
+    // holds.
+    bool replayRecomputes = true;
+
+    bool isKeypad() const { return kind != CalculatorKind::InputProtocol; }
 
     // The input whose list the history replay refills, or -1 when it has none.
     int replayList() const
@@ -138,29 +183,61 @@ struct CalculatorDescription {
     int nextTermThreshold() const { return inputCount() < 2 ? -1 : inputCount() - 1; }
 };
 
+// A row that starts from a calculator's identity.
+inline CalculatorDescription DescriptionOf(const CalculatorIdentity& id)
+{
+    CalculatorDescription row;
+    row.number = id.number;
+    row.titleId = id.titleId;
+    row.helpPageId = id.helpPageId;
+    row.menu = id.menu;
+    return row;
+}
+
+// An item or a separator of the calculators menu, in display order.
+struct CalculatorMenuEntry {
+    QString name;        // objectName: CalculetteK for an item, N1, N2 ... for a separator
+    int item = -1;       // K of CalculetteK, -1 for a separator
+    int calculator = -1; // calculator opened by the item, -1 for a separator
+};
+
 // The rows of the forty calculators, registered by their families when the engine is
 // built. A number outside 0..39, or one no family registered, reads an empty row.
+// What the menus and lists show of the calculators is derived here from the rows, as
+// they are registered; nothing else lists calculators by number.
 class CalculatorRegistry {
 public:
-    void Register(const CalculatorDescription& row)
-    {
-        if (IsCalculatorNumber(row.number))
-            rows_[static_cast<size_t>(row.number)] = &row;
-    }
-    const CalculatorDescription& Of(int number) const
-    {
-        static const CalculatorDescription empty;
-        if (!IsCalculatorNumber(number) || !rows_[static_cast<size_t>(number)])
-            return empty;
-        return *rows_[static_cast<size_t>(number)];
-    }
-    bool Has(int number) const
-    {
-        return IsCalculatorNumber(number) && rows_[static_cast<size_t>(number)] != nullptr;
-    }
+    void Register(const CalculatorDescription& row);
+    const CalculatorDescription& Of(int number) const;
+    bool Has(int number) const;
+
+    // The calculators menu: an item per row in the order of their menu positions, a
+    // separator before each row that asks for one.
+    const std::vector<CalculatorMenuEntry>& Menu() const { return menu_; }
+    // The calculator of menu item K, and the item K of a calculator; -1 for none.
+    int CalculatorOfMenuItem(int item) const;
+    int MenuItemOfCalculator(int calculator) const;
+
+    // The order of the calculator lists (sub-calculations, default and favourites):
+    // the keypad calculators first, then the others, each group by number.
+    const std::vector<int>& ListOrder() const { return listOrder_; }
+
+    // True when calculator `onScreen` offers `offered` as a sub-calculation.
+    bool Offers(int onScreen, int offered) const;
+    // True when a sub-calculation opened from `caller` shows its unit suffixes.
+    bool SubCalculationsShowUnits(int caller) const;
+
+    // The titles by calculator number, each text read through `loadString` by its
+    // row's title number and cut to CalculatorNameBufferSize - 1 characters; empty
+    // for a number without a row.
+    std::array<QString, CalculatorCount> Titles(const std::function<QString(int stringId)>& loadString) const;
 
 private:
+    void Derive();
+
     std::array<const CalculatorDescription*, CalculatorCount> rows_{};
+    std::vector<CalculatorMenuEntry> menu_;
+    std::vector<int> listOrder_;
 };
 
 } // namespace tornavel

@@ -23,6 +23,7 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
         const CalculatorDescription& row = descriptions.Of(n);
         PanelState& p = panels[static_cast<size_t>(n)];
         p.number = n;
+        p.kind = row.kind;
         p.hasNextKey = row.hasNextKey;
         p.hasList = row.hasList();
         p.computeHint = row.computeHint;

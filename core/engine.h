@@ -113,8 +113,6 @@ public:
     QString LabelTextFor(const Label& label, const TCalculette& record) const;
     // The rows of input `input`'s list on `record`, from the inputs it has closed.
     QStringList ListRowsOf(const TCalculette& record, int input) const;
-    // The rows of a calculator's first input when it is chosen in a list, 0 when typed.
-    int FirstInputListRowCount(int number) const;
     // Shows input t of `record` as its row describes it: the prompt, the result field
     // or the list, the keypad. A first input chosen in a list is refilled when asked.
     void ShowInput(TCalculette& record, int t, bool refillFirstList);

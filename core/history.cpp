@@ -57,14 +57,14 @@ void Engine::AddHistoryEntry(int number, const QString& text, const std::array<d
     const int term = std::clamp(termIndex, 0, MaxInputs - 1);
     entry.Number = number;
     entry.Text = text.left(HistoryTextMaxLength);
-    // The standard calculator has no inputs: its slot keeps the values it held.
-    if (number != 0) {
+    const CalculatorDescription& row = descriptions.Of(number);
+    if (row.historyKeepsInputs) {
         for (int i = 0; i <= term; ++i)
             entry.Inputs[static_cast<size_t>(i)] = inputs[static_cast<size_t>(i)];
     }
-    // The function of calculator 39 goes with the entry, so that a replay finds it.
-    if (number == 39)
-        entry.Inputs[2] = keys.LastKeyCode;
+    // The function chosen goes with the entry, so that a replay finds it.
+    if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
+        entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)] = keys.LastKeyCode;
     entry.TermIndex = term;
     entry.UnitScale = unitScale;
     history.NewEntryCount = std::min(history.NewEntryCount + 1, HistoryCapacity);
@@ -139,15 +139,16 @@ void Engine::ReplayHistoryEntry(int n)
     record.TermIndex = term;
     panel.formula = entry.Text;
 
-    if (const std::optional<HistoryListRefill> refill =
-            HistoryListRefillOf(descriptions.Of(entry.Number), entry, numbers_.Separator())) {
+    const CalculatorDescription& row = descriptions.Of(entry.Number);
+    if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(row, entry, numbers_.Separator())) {
         panel.listRows = refill->rows;
         panel.listIndex = refill->selection;
     }
-    if (entry.Number == 39)
-        keys.LastKeyCode = TruncatedIndex(entry.Inputs[2]).value_or(Code::None);
+    if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
+        keys.LastKeyCode =
+            TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None);
 
-    if (entry.Number == 0) {
+    if (!row.replayRecomputes) {
         panel.result = numbers_.NumberText(numbers_.LastFormulaTermValue(panel.formula));
         keys.LastKeyCode = Code::Equals;
         keys.KeyClass = Code::Equals;

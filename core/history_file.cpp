@@ -33,12 +33,35 @@ HistoryEntry DecodeRecord(const char* p)
     return entry;
 }
 
+// What an entry of a calculator holds, as its row says; without rows, its inputs up to
+// its term index and nothing else.
+struct EntryShape {
+    bool keepsInputs = true;
+    int keyCodeInput = -1;
+    int firstListRows = 0;  // rows of a first input chosen in a list, 0 when typed
+};
+
+EntryShape ShapeOf(const HistoryEntry& entry, const CalculatorRegistry* rows)
+{
+    EntryShape shape;
+    if (!rows)
+        return shape;
+    const CalculatorDescription& row = rows->Of(entry.Number);
+    shape.keepsInputs = row.historyKeepsInputs;
+    if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
+        shape.keyCodeInput = row.historyKeyCodeInput;
+    // The number of rows does not depend on the decimal separator.
+    if (!row.inputs.empty() && row.inputs[0].list && row.inputs[0].rows)
+        shape.firstListRows = static_cast<int>(row.inputs[0].rows(InputValues{}, QStringLiteral(",")).size());
+    return shape;
+}
+
 // Inputs that carry no meaning are not checked; a value there that is not finite is
 // replaced so that nothing downstream ever meets it.
-void ClearMeaninglessInputs(HistoryEntry& entry)
+void ClearMeaninglessInputs(HistoryEntry& entry, const EntryShape& shape)
 {
     for (int i = 0; i < MaxInputs; ++i) {
-        const bool meaningful = (entry.Number != 0 && i <= entry.TermIndex) || (entry.Number == 39 && i == 2);
+        const bool meaningful = (shape.keepsInputs && i <= entry.TermIndex) || i == shape.keyCodeInput;
         double& value = entry.Inputs[static_cast<size_t>(i)];
         if (!meaningful && !std::isfinite(value))
             value = 0.0;
@@ -47,7 +70,7 @@ void ClearMeaninglessInputs(HistoryEntry& entry)
 
 } // namespace
 
-bool IsUsableHistoryEntry(const HistoryEntry& entry, const FirstListRowCount& firstListRows)
+bool IsUsableHistoryEntry(const HistoryEntry& entry, const CalculatorRegistry* rows)
 {
     if (!IsCalculatorNumber(entry.Number))
         return false;
@@ -55,17 +78,18 @@ bool IsUsableHistoryEntry(const HistoryEntry& entry, const FirstListRowCount& fi
         return false;
     if (!IsUnitScaleCode(entry.UnitScale))
         return false;
-    if (entry.Number != 0) {
+    const EntryShape shape = ShapeOf(entry, rows);
+    if (shape.keepsInputs) {
         for (int i = 0; i <= entry.TermIndex; ++i) {
             if (!std::isfinite(entry.Inputs[static_cast<size_t>(i)]))
                 return false;
         }
     }
-    if (entry.Number == 39 && !TruncatedIndex(entry.Inputs[2]))
+    if (shape.keyCodeInput >= 0 && !TruncatedIndex(entry.Inputs[static_cast<size_t>(shape.keyCodeInput)]))
         return false;
-    if (const int rows = firstListRows ? firstListRows(entry.Number) : 0) {
+    if (shape.firstListRows > 0) {
         const std::optional<int> row = TruncatedIndex(entry.Inputs[0]);
-        if (!row || *row < 0 || *row >= rows)
+        if (!row || *row < 0 || *row >= shape.firstListRows)
             return false;
     }
     return true;
@@ -91,7 +115,7 @@ QByteArray EncodeHistory(const History& history)
     return out;
 }
 
-History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstListRows)
+History DecodeHistory(const QByteArray& bytes, const CalculatorRegistry* rows)
 {
     History history;
     if (bytes.size() < 4)
@@ -103,9 +127,9 @@ History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstLis
     std::deque<HistoryEntry> kept;
     for (qint64 k = 0; k < records; ++k) {
         HistoryEntry entry = DecodeRecord(bytes.constData() + 4 + HistoryRecordSize * k);
-        if (!IsUsableHistoryEntry(entry, firstListRows))
+        if (!IsUsableHistoryEntry(entry, rows))
             continue;
-        ClearMeaninglessInputs(entry);
+        ClearMeaninglessInputs(entry, ShapeOf(entry, rows));
         kept.push_back(entry);
         if (kept.size() > static_cast<size_t>(HistoryCapacity))
             kept.pop_front();
@@ -149,7 +173,7 @@ bool Engine::LoadHistoryFile(const QString& path)
     case FileReadStatus::Read:
         break;
     }
-    history = DecodeHistory(bytes, [this](int number) { return FirstInputListRowCount(number); });
+    history = DecodeHistory(bytes, &descriptions);
     return true;
 }
 
@@ -167,7 +191,7 @@ bool Engine::SaveHistoryFile(const QString& path, QString* reason)
     // Another Tornavel on the same folder may have closed since this one started.
     if (now == FileReadStatus::Read)
         history = MergeHistoryAtClose(
-            DecodeHistory(bytes, [this](int number) { return FirstInputListRowCount(number); }), history);
+            DecodeHistory(bytes, &descriptions), history);
     if (!SaveFileAtomically(path, EncodeHistory(history), reason))
         return false;
     history.NewEntryCount = 0;

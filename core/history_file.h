@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 
-#include <functional>
 
 namespace tornavel {
 
@@ -24,16 +23,15 @@ inline constexpr qint64 kMaxHistoryFileBytes = 1 << 20;
 
 QByteArray EncodeHistory(const History& history);
 
-// The number of rows of a calculator's first input when it is chosen in a list, 0
-// when it is typed (the calculator descriptions know it; see
-// Engine::FirstInputListRowCount).
-using FirstListRowCount = std::function<int(int calculator)>;
+class CalculatorRegistry;
 
 // Reads the bytes of a history file. A count below -1 gives an empty history; a
 // record cut short by the end of the file is dropped, and so is every record that
 // could not be replayed safely (see IsUsableHistoryEntry). Of more than twenty
-// usable records, the newest twenty are kept.
-History DecodeHistory(const QByteArray& bytes, const FirstListRowCount& firstListRows = {});
+// usable records, the newest twenty are kept. What each calculator's entries hold is
+// read from its row in `rows`; without rows, every entry holds its inputs up to its
+// term index.
+History DecodeHistory(const QByteArray& bytes, const CalculatorRegistry* rows = nullptr);
 
 // The history to write at close when another run on the same folder may have written
 // the file since this run read it: the entries the file holds now (`onDisk`), then the
@@ -44,9 +42,9 @@ History MergeHistoryAtClose(const History& onDisk, const History& session);
 
 // True when an entry read from a file can be shown and replayed: calculator 0-39,
 // term index 0-5, one of the four unit codes, finite inputs where they carry meaning
-// (calculator 39 also keeps its function code in Inputs[2]), and, for the calculators
-// whose first input is a list choice, a choice inside its list (the entry names it in
-// the history menu).
-bool IsUsableHistoryEntry(const HistoryEntry& entry, const FirstListRowCount& firstListRows = {});
+// (a calculator that keeps a key code in an input needs a whole number there), and,
+// for the calculators whose first input is a list choice, a choice inside its list
+// (the entry names it in the history menu).
+bool IsUsableHistoryEntry(const HistoryEntry& entry, const CalculatorRegistry* rows = nullptr);
 
 } // namespace tornavel

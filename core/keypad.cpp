@@ -6,8 +6,6 @@ namespace tornavel {
 
 namespace {
 
-constexpr int kHelpPageStringBase = 1003;  // help page of calculator N: string 1003 + N
-
 // A formula split before the number at its end (its markers stay in the head).
 struct FormulaEnd {
     QString head;
@@ -192,7 +190,7 @@ bool Engine::FormKeyDown(int keyCode, bool ctrl)
         handled = true;
     }
     if (keyCode == KeyA) {
-        OpenHelpPage(kHelpPageStringBase + Top().Number);
+        OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
         handled = true;
     }
     return handled;

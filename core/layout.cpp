@@ -1,8 +1,6 @@
 #include "core/layout.h"
 
 #include "core/engine.h"
-#include "core/menus.h"
-#include "core/tables.h"
 
 #include <algorithm>
 
@@ -51,7 +49,7 @@ bool Engine::UnitSuffixShownFor(const TCalculette& record) const
     if (options.UnitDisplayOption == 1)
         return true;
     const int caller = TargetCalculatorNumber(record);
-    return caller >= 0 && SubCalculationShowsUnits(caller);
+    return caller >= 0 && descriptions.SubCalculationsShowUnits(caller);
 }
 
 bool Engine::UnitSuffixShown() const
@@ -70,7 +68,7 @@ QString Engine::UnitSuffixText(UnitSuffix suffix) const
     case UnitSuffix::Yield: return options.YieldUnitSuffix;
     case UnitSuffix::Angle: return AngleUnitSuffix;
     case UnitSuffix::RafterSection:
-        return options.UnitScaleCode == 25 ? options.LengthUnitSuffix : QStringLiteral("(cm)");
+        return UnitOfMeasureOf(options.UnitScaleCode).imperial ? options.LengthUnitSuffix : QStringLiteral("(cm)");
     case UnitSuffix::None: break;
     }
     return QString();
@@ -111,14 +109,6 @@ QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
         return {};
     const InputDescription& in = row.inputs[static_cast<size_t>(input)];
     return in.rows ? in.rows(record.Inputs, numbers_.Separator()) : QStringList();
-}
-
-int Engine::FirstInputListRowCount(int number) const
-{
-    const CalculatorDescription& row = descriptions.Of(number);
-    if (row.inputs.empty() || !row.inputs[0].list || !row.inputs[0].rows)
-        return 0;
-    return static_cast<int>(row.inputs[0].rows(InputValues{}, numbers_.Separator()).size());
 }
 
 void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
@@ -177,19 +167,15 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
     panel.visible = true;
     window.visiblePanel = n;
 
-    // The calculators it may open as sub-calculations, in the order 0, 39, 1..38.
+    // The calculators it may open as sub-calculations, in the order of the lists.
     window.offeredRows.clear();
     record.OfferedCalculators.clear();
-    auto offer = [&](int c) {
-        if (CollaborationOffers(n, c)) {
+    for (int c : descriptions.ListOrder()) {
+        if (descriptions.Offers(n, c)) {
             window.offeredRows.append(CalculatorName(c));
             record.OfferedCalculators.push_back(c);
         }
-    };
-    offer(0);
-    offer(39);
-    for (int c = 1; c <= 38; ++c)
-        offer(c);
+    }
 
     if (panel.result.isEmpty())
         panel.result = QStringLiteral("0");

@@ -97,7 +97,7 @@ void Engine::FormCreate(const QString& resizableSetting, const QString& decimalS
     keys.VariantChangedFlag = false;
     keys.ComboReselectFlag = false;
 
-    CalculatorNames = ReadCalculatorTitles(strings);
+    CalculatorNames = ReadCalculatorTitles(strings, descriptions);
     LoadMainCaptions();
 
     AngleUnitSuffix = QStringLiteral("(°)");
@@ -125,9 +125,9 @@ void Engine::LoadMainCaptions()
     };
     for (const Caption& c : kCaptions)
         window.menuCaptions.insert(QString::fromLatin1(c.item), Str(c.id));
-    for (const CalculatorMenuEntry& entry : CalculatorMenuEntries()) {
+    for (const CalculatorMenuEntry& entry : descriptions.Menu()) {
         if (entry.item >= 0)
-            window.menuCaptions.insert(QString::fromLatin1(entry.name), Str(entry.captionId));
+            window.menuCaptions.insert(entry.name, Str(descriptions.Of(entry.calculator).titleId));
     }
 }
 
@@ -144,8 +144,11 @@ void Engine::FormActivate()
     LoadHistoryFile(HistoryFilePath);
     keys.RecomputingFlag = false;
 
-    // A damaged options file cannot name a calculator that does not exist.
-    PushCalculator(IsCalculatorNumber(options.DefaultCalculator) ? options.DefaultCalculator : 0, -1);
+    // A damaged options file cannot name a calculator that does not exist: the default
+    // of a first start opens instead.
+    PushCalculator(IsCalculatorNumber(options.DefaultCalculator) ? options.DefaultCalculator
+                                                                 : Options{}.DefaultCalculator,
+                   -1);
 
     // The upgrade item appears, if at all, when the version list has answered.
     window.upgradeItemVisible = false;

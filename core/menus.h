@@ -3,30 +3,20 @@
 #include "core/state.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
 
 namespace tornavel {
 
-// The calculators menu PopupMCalculettes: 40 calculator items CalculetteK and four
-// separators N1..N4, in display order. Item numbers K follow the menu, not the
-// calculator numbers.
-struct CalculatorMenuEntry {
-    const char* name;  // objectName of the menu item or separator
-    int item;          // K of CalculetteK, -1 for a separator
-    int captionId;     // string number of the caption, -1 for a separator
-    int calculator;    // calculator opened by the item, -1 for a separator
-};
+class CalculatorRegistry;
+class StringTable;
 
-inline constexpr int CalculatorMenuEntryCount = 44;
-inline constexpr int CalculatorMenuItemCount = 40;
+// The calculators menu PopupMCalculettes is derived from the calculators' rows
+// (CalculatorRegistry::Menu); its items are named CalculetteK and its separators N1,
+// N2 ... Item numbers K follow the menu, not the calculator numbers.
 
-const std::array<CalculatorMenuEntry, CalculatorMenuEntryCount>& CalculatorMenuEntries();
-
-// Calculator number opened by menu item K, or -1 outside 0..39.
-int CalculatorOfMenuItem(int item);
-// Menu item K that opens calculator N, or -1 outside 0..39.
-int MenuItemOfCalculator(int calculator);
+// The titles by calculator number, from the string table in force.
+std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings,
+                                                          const CalculatorRegistry& rows);
 
 struct ScreenPoint {
     int x = 0;
@@ -39,19 +29,5 @@ struct ScreenPoint {
 // client area.
 ScreenPoint MenuPopupPosition(int windowLeft, int windowTop, int frameHeight, int clientHeight,
                               int buttonLeft, int buttonTop, int buttonWidth);
-
-} // namespace tornavel
-
-namespace tornavel {
-
-class StringTable;
-
-// What the main window's menus and lists read of the calculator tables.
-// The forty calculator titles by calculator number, from the string table in force.
-std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings);
-// True when the calculator on screen offers the other one in its sub-calculation list.
-bool CollaborationOffers(int onScreen, int offered);
-// True when a sub-calculation opened from this calculator shows its unit suffixes.
-bool SubCalculationShowsUnits(int caller);
 
 } // namespace tornavel

@@ -9,61 +9,26 @@
 
 namespace tornavel {
 
-bool IsUnitScaleCode(int code)
-{
-    return code == 1 || code == 10 || code == 25 || code == 1000;
-}
-
-double UnitFactor(int unitScaleCode)
-{
-    switch (unitScaleCode) {
-    case 1: return 0.1;
-    case 25: return 2.54;
-    case 1000: return 100.0;
-    default: return 1.0;
-    }
-}
-
-namespace {
-
-// Rows of the unit-of-measure window: millimetre, centimetre, metre, inch.
-constexpr int kUnitOfRow[] = {1, 10, 1000, 25};
-
-int RowOfUnit(int code)
-{
-    for (int row = 0; row < 4; ++row) {
-        if (kUnitOfRow[row] == code)
-            return row;
-    }
-    return -1;
-}
-
-} // namespace
-
 void Engine::UpdateUnitLabels()
 {
-    QString unit;
-    switch (options.UnitScaleCode) {
-    case 1: unit = QStringLiteral("mm"); break;
-    case 10: unit = QStringLiteral("cm"); break;
-    case 25: unit = QStringLiteral("in"); break;
-    case 1000: unit = QStringLiteral("m"); break;
-    default: return;
-    }
-    options.LengthUnitSuffix = QLatin1Char('(') + unit + QLatin1Char(')');
-    options.AreaUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("2)");
-    options.VolumeUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("3)");
-    options.YieldUnitSuffix = QLatin1Char('(') + unit + QStringLiteral("2/l)");
+    const UnitOfMeasure* unit = FindUnitOfMeasure(options.UnitScaleCode);
+    if (!unit)
+        return;
+    options.LengthUnitSuffix = unit->lengthSuffix.toString();
+    options.AreaUnitSuffix = unit->areaSuffix.toString();
+    options.VolumeUnitSuffix = unit->volumeSuffix.toString();
+    options.YieldUnitSuffix = unit->yieldSuffix.toString();
 }
 
 void Engine::UniteMesureClick()
 {
-    int unitRow = RowOfUnit(options.UnitScaleCode);
+    const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
+    int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
     ui.ShowUnitWindow(*this, unitRow, displayRow);
 
-    if (unitRow >= 0 && unitRow < 4) {
-        options.UnitScaleCode = kUnitOfRow[unitRow];
+    if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow)) {
+        options.UnitScaleCode = chosen->code;
         UpdateUnitLabels();
     }
     if (displayRow == 0 || displayRow == 1)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/units.h"
+
 #include <QString>
 #include <array>
 
@@ -27,11 +29,5 @@ struct Options {
     QString VolumeUnitSuffix = QStringLiteral("(cm3)");
     QString YieldUnitSuffix = QStringLiteral("(cm2/l)");
 };
-
-// True for the four unit codes: 1 mm, 10 cm, 25 inch, 1000 m.
-bool IsUnitScaleCode(int code);
-
-// Factor that turns a length in the user's unit into centimetres.
-double UnitFactor(int unitScaleCode);
 
 } // namespace tornavel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/description.h"
 #include "core/options.h"
 
 #include <QHash>
@@ -20,12 +21,13 @@ struct RadioButtonState {
 // What one calculator panel PCalculetteN shows. The view renders it; the engine owns it.
 struct PanelState {
     int number = 0;
+    CalculatorKind kind = CalculatorKind::InputProtocol; // which keys the panel has
     bool visible = false;
 
     QString result = QStringLiteral("0");  // EdtCalculetteResN
     bool resultVisible = true;
     QString formula;                        // EdtFormuleN
-    QString prompt;                         // LblResultatN (panels 1-38)
+    QString prompt;                         // LblResultatN (input-protocol panels)
 
     // ListBoxN: a list input.
     bool hasList = false;
@@ -36,7 +38,7 @@ struct PanelState {
     int listTop = 8;
 
     // Keys of POperateursN.
-    bool hasNextKey = true;     // PEtN is absent on 0, 1, 3, 11, 22, 39
+    bool hasNextKey = true;     // PEtN is absent on the keypad and one-input calculators
     bool computeEnabled = true; // PCalculN
     bool nextEnabled = true;    // PEtN
     bool memoryEnabled = true;  // PMRN

@@ -1,7 +1,5 @@
 #include "core/engine.h"
 
-#include "core/menus.h"
-
 #include <algorithm>
 
 namespace tornavel {
@@ -9,11 +7,10 @@ namespace tornavel {
 namespace {
 
 // A sub-calculation's result text goes into its caller's result field, except a
-// negative text of the standard or mathematical-functions calculator.
-bool IsHandedBack(int number, const QString& text)
+// negative text of a keypad calculator.
+bool IsHandedBack(const CalculatorDescription& row, const QString& text)
 {
-    const bool keypadCalculator = number == 0 || number == 39;
-    return !(keypadCalculator && text.startsWith(QLatin1Char('-')));
+    return !(row.isKeypad() && text.startsWith(QLatin1Char('-')));
 }
 
 } // namespace
@@ -58,7 +55,7 @@ void Engine::PushCalculator(int number, int target)
     // The caller's result field takes the new calculator's current text at once.
     if (target >= 0) {
         const QString& text = panels[static_cast<size_t>(number)].result;
-        if (IsHandedBack(number, text))
+        if (IsHandedBack(descriptions.Of(number), text))
             panels[static_cast<size_t>(target)].result = text;
     }
 }
@@ -74,7 +71,7 @@ bool Engine::PopCalculator()
     const int target = TargetCalculatorNumber(record);
     if (target >= 0) {
         const QString& text = panels[static_cast<size_t>(record.Number)].result;
-        if (IsHandedBack(record.Number, text)) {
+        if (IsHandedBack(descriptions.Of(record.Number), text)) {
             panels[static_cast<size_t>(target)].result = text;
             handedBack = true;
         }
@@ -145,7 +142,7 @@ QString Engine::CalculatorName(int number) const
 
 void Engine::CalculetteClick(int item)
 {
-    const int number = CalculatorOfMenuItem(item);
+    const int number = descriptions.CalculatorOfMenuItem(item);
     if (number >= 0)
         OpenCalculator(number);
 }

@@ -1,11 +1,7 @@
 #include "core/tables.h"
 
-#include "core/strings.h"
-
 #include <climits>
 #include <cmath>
-#include <initializer_list>
-#include <utility>
 
 namespace tornavel {
 
@@ -20,53 +16,6 @@ constexpr std::array<Out, N> Column(const std::array<Row, N>& rows, Field field)
     for (std::size_t i = 0; i < rows.size(); ++i)
         column[i] = field(rows[i]);
     return column;
-}
-
-// ---------------------------------------------------------------------------
-// Calculator names and sub-calculations
-// ---------------------------------------------------------------------------
-
-using CollaborationRow = std::array<std::uint8_t, CalculatorCount>;
-using Range = std::pair<int, int>; // first and last calculator, both included
-
-constexpr CollaborationRow Offering(std::initializer_list<Range> ranges)
-{
-    CollaborationRow row{};
-    for (const Range& range : ranges)
-        for (int c = range.first; c <= range.second; ++c)
-            row[static_cast<std::size_t>(c)] = 1;
-    return row;
-}
-
-constexpr std::array<CollaborationRow, CalculatorCount> BuildCollaborationMatrix()
-{
-    std::array<CollaborationRow, CalculatorCount> m{};
-    // Most calculators offer only the standard and the mathematical-functions
-    // calculators.
-    const CollaborationRow standardAndMath = Offering({{0, 0}, {39, 39}});
-    for (CollaborationRow& row : m)
-        row = standardAndMath;
-    m[0] = Offering({{1, 16}, {18, 39}});
-    m[21] = Offering({{0, 0}, {19, 19}, {39, 39}});
-    m[23] = Offering({{0, 0}, {11, 15}, {39, 39}});
-    m[24] = Offering({{0, 0}, {3, 4}, {8, 9}, {39, 39}});
-    m[25] = Offering({{0, 0}, {3, 5}, {8, 9}, {39, 39}});
-    m[26] = Offering({{0, 0}, {8, 10}, {39, 39}});
-    m[33] = CollaborationRow{};
-    m[34] = Offering({{0, 0}, {33, 33}, {39, 39}});
-    m[35] = m[23];
-    m[39] = Offering({{0, 39}});
-    return m;
-}
-
-constexpr std::array<std::uint8_t, CalculatorCount> BuildUnitSuffixFlags()
-{
-    std::array<std::uint8_t, CalculatorCount> flags{};
-    for (int c : {17, 18, 19})
-        flags[static_cast<std::size_t>(c)] = 1;
-    for (int c = 21; c <= 34; ++c)
-        flags[static_cast<std::size_t>(c)] = 1;
-    return flags;
 }
 
 // ---------------------------------------------------------------------------
@@ -271,38 +220,6 @@ constexpr int SocketCircuitMaxSmallRow = 5; // points still on the first row
 } // namespace
 
 // ---------------------------------------------------------------------------
-// Calculator names, sub-calculations, unit suffixes
-// ---------------------------------------------------------------------------
-
-constinit const Table<int, CalculatorCount> CalculatorNameStringIds{{
-    6, 7, 8, 9, 10, 11, 12, 13, 14, 15,              // 0-9
-    16, 17, 18, 19, 136, 20, 147, 21, 22, 23,        // 10-19
-    148, 24, 25, 26, 27, 28, 29, 30, 149, 176,       // 20-29
-    177, 31, 32, 178, 179, 180, 181, 182, 183, 184,  // 30-39
-}};
-
-CalculatorTables InitCalculatorTables(const StringLoader& loadString)
-{
-    std::array<QString, CalculatorCount> names;
-    for (int c = 0; c < CalculatorCount; ++c) {
-        const QString text = loadString ? loadString(*CalculatorNameStringIds.at(c)) : QString();
-        names[static_cast<std::size_t>(c)] = text.left(CalculatorNameBufferSize - 1);
-    }
-    return CalculatorTables{Table<QString, CalculatorCount>(names)};
-}
-
-CalculatorTables InitCalculatorTables(const StringTable& strings)
-{
-    return InitCalculatorTables(
-        [&strings](int id) { return strings.Str(id, CalculatorNameBufferSize); });
-}
-
-constinit const Matrix<std::uint8_t, CalculatorCount, CalculatorCount> CollaborationMatrix{
-    BuildCollaborationMatrix()};
-
-constinit const Table<std::uint8_t, CalculatorCount> UnitSuffixFlags{BuildUnitSuffixFlags()};
-
-// ---------------------------------------------------------------------------
 // Rafters
 // ---------------------------------------------------------------------------
 
@@ -444,10 +361,6 @@ constinit const TextTable<LayingPatternCount> LayingPatternNames{{
     u"Pose droite", u"Pose diagonale"}};
 
 constinit const Table<std::int32_t, PolygonSideRowCount> PolygonSides{{5, 6}};
-
-// ---------------------------------------------------------------------------
-// Lists of first inputs
-// ---------------------------------------------------------------------------
 
 // ---------------------------------------------------------------------------
 // Stored choices

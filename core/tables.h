@@ -2,10 +2,9 @@
 
 #include "core/state.h"
 
-// The constant reference tables that the forty calculators share: the
-// calculator names and which calculators offer which as sub-calculations, the
-// rafter spacings, concrete types, kinds of surface, materials, electrical
-// circuits, converter units, laying patterns and polygon sides.
+// The constant reference tables that the calculators share: the rafter
+// spacings, concrete types, kinds of surface, materials, electrical circuits,
+// converter units, laying patterns and polygon sides.
 //
 // Every table is read through `at`, which refuses an index outside the table
 // instead of reading past it; the combined lookups (span class, rafter
@@ -18,7 +17,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace tornavel {
@@ -48,10 +46,6 @@ inline constexpr int PolygonSideRowCount = 2;
 inline constexpr double NoRafterSpacing = -1.0;
 // Marks a circuit row without a fuse in `CircuitFuseRatings`.
 inline constexpr std::int32_t NoFuseRating = -1;
-
-// A calculator name is read into a buffer of this many characters, so a
-// longer text keeps its first 149 characters.
-inline constexpr int CalculatorNameBufferSize = 150;
 
 // ---------------------------------------------------------------------------
 // Table types: fixed contents, checked reads only
@@ -111,67 +105,6 @@ public:
 private:
     std::array<QStringView, N> texts_;
 };
-
-// A read-only Rows x Cols table; `at` refuses a row or column outside it.
-template <typename T, int Rows, int Cols>
-class Matrix {
-    static_assert(Rows > 0 && Cols > 0);
-
-public:
-    using Row = std::array<T, Cols>;
-    constexpr explicit Matrix(const std::array<Row, Rows>& rows) : rows_(rows) {}
-
-    static constexpr int rowCount() { return Rows; }
-    static constexpr int columnCount() { return Cols; }
-
-    constexpr std::optional<T> at(int row, int column) const
-    {
-        if (row < 0 || row >= Rows || column < 0 || column >= Cols)
-            return std::nullopt;
-        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-    }
-
-private:
-    std::array<Row, Rows> rows_;
-};
-
-// ---------------------------------------------------------------------------
-// Calculator names (from the string table in force when the main window is
-// created, so a replacement resource can rename the calculators)
-// ---------------------------------------------------------------------------
-
-// String number of each calculator's name, by calculator number.
-extern const Table<int, CalculatorCount> CalculatorNameStringIds;
-
-// Reads one text of the string table by its number; a missing number reads
-// as an empty text.
-using StringLoader = std::function<QString(int stringId)>;
-
-// The tables that are built when the main window is created (empty names
-// until then). Everything else in this file is constant from the start.
-struct CalculatorTables {
-    Table<QString, CalculatorCount> CalculatorNames{std::array<QString, CalculatorCount>{}};
-};
-
-// Reads the forty calculator names (title by calculator number) through
-// `loadString`, each cut to CalculatorNameBufferSize - 1 characters.
-CalculatorTables InitCalculatorTables(const StringLoader& loadString);
-
-class StringTable;
-// The same from the string table in force (its replacement when one is loaded).
-CalculatorTables InitCalculatorTables(const StringTable& strings);
-
-// ---------------------------------------------------------------------------
-// Sub-calculations and unit suffixes
-// ---------------------------------------------------------------------------
-
-// [calculator on screen][calculator offered]: 1 when the first offers the
-// second in its sub-calculation list.
-extern const Matrix<std::uint8_t, CalculatorCount, CalculatorCount> CollaborationMatrix;
-
-// 1 for the calculators whose sub-calculations show their unit suffixes even
-// when units are shown only where needed.
-extern const Table<std::uint8_t, CalculatorCount> UnitSuffixFlags;
 
 // ---------------------------------------------------------------------------
 // Rafters (calculators 17 and 18)

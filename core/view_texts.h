@@ -74,7 +74,6 @@ namespace text {
 inline constexpr int ProductName = 0;            // also the error box caption
 inline constexpr int UnitWindowCaption = 120;
 inline constexpr int UnitGroupTitle = 197;
-inline constexpr int UnitRows[] = {198, 199, 291, 292};  // mm, cm, m, inch
 inline constexpr int UnitDisplayGroupTitle = 293;
 inline constexpr int UnitDisplayRows[] = {294, 295};     // when needed, always
 inline constexpr int ResizableWindowButton = 299;

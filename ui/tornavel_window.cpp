@@ -300,14 +300,15 @@ void TFTornavel::BuildMenus()
 
     calculatorsMenu_ = new QMenu(this);
     calculatorsMenu_->setObjectName(QStringLiteral("PopupMCalculettes"));
-    for (const CalculatorMenuEntry& entry : CalculatorMenuEntries()) {
+    for (const CalculatorMenuEntry& entry : engine_.descriptions.Menu()) {
         if (entry.item < 0) {
             QAction* separator = calculatorsMenu_->addSeparator();
-            separator->setObjectName(QString::fromLatin1(entry.name));
+            separator->setObjectName(entry.name);
             continue;
         }
         const int item = entry.item;
-        MakeAction(calculatorsMenu_, entry.name, QString(), [&e, item] { e.CalculetteClick(item); });
+        MakeAction(calculatorsMenu_, entry.name.toLatin1().constData(), QString(),
+                   [&e, item] { e.CalculetteClick(item); });
     }
 
     historyMenu_ = new QMenu(this);
@@ -403,7 +404,8 @@ void TFTornavel::BuildPanel(int n)
     w.fond->setObjectName(Numbered("Fond", n));
     w.fond->setGeometry(0, 0, MainClientWidth, kPanelHeight);
 
-    if (n != 0 && n != 39) {
+    const CalculatorKind kind = state.kind;
+    if (kind == CalculatorKind::InputProtocol) {
         w.prompt = new QLabel(w.panel);
         w.prompt->setObjectName(Numbered("LblResultat", n));
         // One line beside the result field; a prompt too long for it pushes the field
@@ -457,9 +459,9 @@ void TFTornavel::BuildPanel(int n)
     const QByteArray ok = Numbered("POk", n).toLatin1();
     const QByteArray mr = Numbered("PMR", n).toLatin1();
 
-    if (n == 0) {
+    if (kind == CalculatorKind::ArithmeticKeypad) {
         BuildStandardKeys(w, n);
-    } else if (n == 39) {
+    } else if (kind == CalculatorKind::FunctionKeypad) {
         BuildMathKeys(w, n);
     } else {
         const QByteArray compute = Numbered("PCalcul", n).toLatin1();

@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "core/tables.h"
+#include "core/units.h"
 
 #include <array>
 
@@ -27,24 +28,14 @@ constexpr std::array<Dosage, ConcreteTypeCount> kDosages{{
     {400.0L, 680.0L, 0.0L, 1.0L / 13.0L},    // all purposes
 }};
 
-// Cubic units of the user's unit in one cubic metre.
-long double UnitsPerCubicMetre(int unitScaleCode)
-{
-    switch (unitScaleCode) {
-    case 1: return 1000000000.0L;
-    case 25: return 61023.74409473228L;
-    case 1000: return 1.0L;
-    default: return 1000000.0L;
-    }
-}
-
 ProtocolOutcome ComputeConcrete(const ProtocolCall& call)
 {
     const std::optional<int> kind = TruncatedIndex(call.inputs[1]);
     if (!kind || *kind < 0 || *kind >= ConcreteTypeCount)
         return ProtocolOutcome::Refuse();
     const Dosage& dose = kDosages[static_cast<size_t>(*kind)];
-    const long double divisor = UnitsPerCubicMetre(call.unitScaleCode);
+    // Cubic units of the user's unit in one cubic metre.
+    const long double divisor = UnitOfMeasureOf(call.unitScaleCode).perCubicMetre;
     const long double cubicMetres = call.inputs[0] / divisor;
     const QString kg = QStringLiteral(" (kg)");
 

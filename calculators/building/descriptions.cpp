@@ -1,5 +1,6 @@
 #include "calculators/building/descriptions.h"
 
+#include "calculators/rows.h"
 #include "core/tables.h"
 
 namespace tornavel {
@@ -31,15 +32,16 @@ OptionGroup Options(std::vector<OptionButton> buttons, int VariantSelections::*s
     return OptionGroup{std::move(buttons), selection};
 }
 
-CalculatorDescription Row(int number, int resultCode, std::vector<InputDescription> inputs, Label result,
-                          const char* compute, const char* nextTerm, const char* undo)
+// Their sub-calculations show their units; most offer only the keypad calculators.
+CalculatorDescription Row(const CalculatorIdentity& id, int resultCode, std::vector<InputDescription> inputs,
+                          Label result, std::vector<int> offers = KeypadCalculatorsAnd())
 {
-    CalculatorDescription row;
-    row.number = number;
+    CalculatorDescription row = DescriptionOf(id);
     row.resultCode = resultCode;
     row.inputs = std::move(inputs);
     row.result = result;
-    row.handlers = HandlerNames{compute, nextTerm, nullptr, undo};
+    row.offers = std::move(offers);
+    row.subCalculationsShowUnits = true;
     return row;
 }
 
@@ -48,126 +50,122 @@ std::vector<CalculatorDescription> BuildRows()
     std::vector<CalculatorDescription> rows;
 
     // 17: span (cm), load class, spacing (cm) -> the section's name.
-    CalculatorDescription section = Row(17, Code::RafterSectionResult,
+    CalculatorDescription section = Row(Identity(17, 21, 1020, 18, 20, true), Code::RafterSectionResult,
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Typed(Always(54), true)},
-                                        Always(57, S::RafterSection), "PCalcul17Click", "PEt17Click",
-                                        "UndoRafterSectionInput");
-    section.handlers.listChoice = "ListBox17Click";
+                                        Always(57, S::RafterSection));
     rows.push_back(section);
 
     // 18: span (cm), load class, section -> the spacing. The section list holds the
     // inch names when the unit is the inch; its rows here are the centimetre names.
-    CalculatorDescription spacing = Row(18, Code::RafterSpacingResult,
+    CalculatorDescription spacing = Row(Identity(18, 22, 1021, 19, 21), Code::RafterSpacingResult,
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Choice(Always(57, S::RafterSection), SectionRows)},
-                                        Always(54), "PCalcul18Click", "PEt18Click", "UndoRafterSpacingInput");
-    spacing.handlers.listChoice = "ListBox18Click";
+                                        Always(54));
     spacing.formulaLabelId = 56;
     spacing.replayListInput = 1;
     rows.push_back(spacing);
 
     // 19: tile length, overlap -> tile gauge.
-    rows.push_back(Row(19, Code::TileGaugeResult, {Typed(Always(58)), Typed(Always(59))}, Always(60),
-                       "PCalcul19Click", "PEt19Click", "UndoTileGaugeInput"));
+    rows.push_back(Row(Identity(19, 23, 1022, 20, 22), Code::TileGaugeResult,
+                       {Typed(Always(58)), Typed(Always(59))}, Always(60)));
 
     // 21: slope length and width, tile width, gauge -> tiles or battens. The result
-    // labels ("Tuiles", "Linéaire") follow the option.
-    CalculatorDescription roof = Row(21, Code::RoofResult,
+    // labels ("Tuiles", "Linéaire") follow the option. The tile gauge (19) is offered.
+    CalculatorDescription roof = Row(Identity(21, 24, 1024, 22, 23), Code::RoofResult,
                                      {Typed(Always(61)), Typed(Always(62)), Typed(Always(64)), Typed(Always(60))},
-                                     Label{}, "PCalcul21Click", "PEt21Click", "UndoRoofInput");
-    roof.options = Options({{"RbtnTuiles", QStringLiteral("Tuiles"), "RbtnTuilesClick"},
-                            {"RbtnLiteaux", QStringLiteral("Liteaux"), "RbtnLiteauxClick"}},
+                                     Label{}, KeypadCalculatorsAnd({19}));
+    roof.options = Options({{"RbtnTuiles", QStringLiteral("Tuiles")},
+                            {"RbtnLiteaux", QStringLiteral("Liteaux")}},
                            &VariantSelections::RoofOutput);
     roof.clearResetsOption = true;
     rows.push_back(roof);
 
-    // 23: volume, kind of concrete -> the quantity of one ingredient.
-    CalculatorDescription concrete = Row(23, Code::ConcreteResult,
+    // 23: volume, kind of concrete -> the quantity of one ingredient. The volumes
+    // (11-15) are offered.
+    CalculatorDescription concrete = Row(Identity(23, 26, 1026, 27, 28), Code::ConcreteResult,
                                          {Typed(Always(69, S::Volume)),
                                           Choice(Plain(70), ConcreteRows, ConcreteShortRows)},
-                                         Label{}, "PCalcul23Click", "PEt23Click", "UndoConcreteInput");
-    concrete.handlers.listChoice = "ListBox23Click";
-    concrete.options = Options({{"RbtnCiment", QStringLiteral("Ciment"), "RbtnCimentClick"},
-                                {"RbtnEau", QStringLiteral("Eau"), "RbtnEauClick"},
-                                {"RbtnSable", QStringLiteral("Sable"), "RbtnSableClick"},
-                                {"RbtnGravier", QStringLiteral("Gravier"), "RbtnGravierClick"}},
+                                         Label{}, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
+    concrete.options = Options({{"RbtnCiment", QStringLiteral("Ciment")},
+                                {"RbtnEau", QStringLiteral("Eau")},
+                                {"RbtnSable", QStringLiteral("Sable")},
+                                {"RbtnGravier", QStringLiteral("Gravier")}},
                                &VariantSelections::ConcreteOutput);
     concrete.clearResetsOption = true;
     rows.push_back(concrete);
 
-    // 24: surface, slab length and width -> slabs or glue.
-    CalculatorDescription slabs = Row(24, Code::SlabsResult,
+    // 24: surface, slab length and width -> slabs or glue. The areas of circles,
+    // sectors, parallelograms and trapezoids (3, 4, 8, 9) are offered.
+    CalculatorDescription slabs = Row(Identity(24, 27, 1027, 28, 29), Code::SlabsResult,
                                       {Typed(Always(37, S::Area)), Typed(Always(75)), Typed(Always(76))},
-                                      Plain(77), "PCalcul24Click", "PEt24Click", "UndoSlabTileInput");
-    slabs.options = Options({{"RbtnDalles", QStringLiteral("Dalles"), "RbtnDallesClick"},
-                             {"RbtnColle", QStringLiteral("Colle"), "RbtnColleClick"}},
+                                      Plain(77), KeypadCalculatorsAnd({3, 4, 8, 9}));
+    slabs.options = Options({{"RbtnDalles", QStringLiteral("Dalles")},
+                             {"RbtnColle", QStringLiteral("Colle")}},
                             &VariantSelections::SlabsOutput);
     rows.push_back(slabs);
 
-    // 25 and 26: paint in litres.
-    CalculatorDescription ceiling = Row(25, Code::PaintResult,
+    // 25 and 26: paint in litres, for a ceiling (the areas of circles, sectors,
+    // ellipses, parallelograms and trapezoids offered: 3-5, 8, 9) or for walls
+    // (parallelograms, trapezoids and the house walls: 8-10).
+    CalculatorDescription ceiling = Row(Identity(25, 28, 1028, 30, 30), Code::PaintResult,
                                         {Typed(Always(78, S::Area)), Choice(Plain(79), SurfaceRows),
                                          Typed(Always(80, S::Yield)), Typed(Plain(81))},
-                                        Plain(82), "PCalcul25Click", "PEt25Click", "UndoCeilingPaintInput");
-    ceiling.handlers.listChoice = "ListBox25Click";
+                                        Plain(82), KeypadCalculatorsAnd({3, 4, 5, 8, 9}));
     ceiling.formulaLabelId = 83;
     ceiling.replaySelects = false;
     rows.push_back(ceiling);
 
-    CalculatorDescription walls = Row(26, Code::PaintResult,
+    CalculatorDescription walls = Row(Identity(26, 29, 1029, 31, 31), Code::PaintResult,
                                       {Typed(Always(78, S::Area)), Typed(Always(84, S::Area)),
                                        Choice(Plain(79), SurfaceRows), Typed(Always(80, S::Yield)),
                                        Typed(Plain(81))},
-                                      Plain(82), "PCalcul26Click", "PEt26Click", "UndoWallPaintInput");
-    walls.handlers.listChoice = "ListBox26Click";
+                                      Plain(82), KeypadCalculatorsAnd({8, 9, 10}));
     walls.formulaLabelId = 83;
     walls.replaySelects = false;
     rows.push_back(walls);
 
     // 27: rolls of wallpaper.
-    rows.push_back(Row(27, Code::WallpaperResult,
+    rows.push_back(Row(Identity(27, 30, 1030, 32, 32), Code::WallpaperResult,
                        {Typed(Always(85)), Typed(Always(86)), Typed(Always(87)), Typed(Always(88)),
                         Typed(Always(89))},
-                       Plain(90), "PCalcul27Click", "PEt27Click", "UndoWallpaperInput"));
+                       Plain(90)));
 
     // 28 and 29: panelling; one selection for both.
-    CalculatorDescription panelling = Row(28, Code::PanellingResult,
-                                          {Typed(Always(85)), Typed(Always(86)), Typed(Always(91))}, Always(63),
-                                          "PCalcul28Click", "PEt28Click", "UndoPanellingInput");
-    panelling.options = Options({{"RbtnLambris", QStringLiteral("Lambris"), "RbtnLambrisClick"},
-                                 {"Rbtnlattes", QStringLiteral("Lattes"), "RbtnlattesClick"},
-                                 {"RbtnClips", QStringLiteral("Clips"), "RbtnClipsClick"}},
+    CalculatorDescription panelling = Row(Identity(28, 149, 1031, 25, 25), Code::PanellingResult,
+                                          {Typed(Always(85)), Typed(Always(86)), Typed(Always(91))}, Always(63));
+    panelling.options = Options({{"RbtnLambris", QStringLiteral("Lambris")},
+                                 {"Rbtnlattes", QStringLiteral("Lattes")},
+                                 {"RbtnClips", QStringLiteral("Clips")}},
                                 &VariantSelections::Panelling);
     rows.push_back(panelling);
 
-    CalculatorDescription gable = Row(29, Code::PanellingResult,
+    CalculatorDescription gable = Row(Identity(29, 176, 1032, 26, 26), Code::PanellingResult,
                                       {Typed(Always(85)), Typed(Always(45)), Typed(Always(86)), Typed(Always(91))},
-                                      Always(63), "PCalcul29Click", "PEt29Click", "UndoGablePanellingInput");
-    gable.options = Options({{"RbtnLambrisP", QStringLiteral("Lambris"), "RbtnLambrisPClick"},
-                             {"RbtnlattesP", QStringLiteral("Lattes"), "RbtnlattesPClick"},
-                             {"RbtnClipsP", QStringLiteral("Clips"), "RbtnClipsPClick"}},
+                                      Always(63));
+    gable.options = Options({{"RbtnLambrisP", QStringLiteral("Lambris")},
+                             {"RbtnlattesP", QStringLiteral("Lattes")},
+                             {"RbtnClipsP", QStringLiteral("Clips")}},
                             &VariantSelections::Panelling);
     rows.push_back(gable);
 
     // 30: floor length and width (cm), laying pattern -> parquet or joists.
-    CalculatorDescription parquet = Row(30, Code::ParquetResult,
+    CalculatorDescription parquet = Row(Identity(30, 177, 1033, 29, 27), Code::ParquetResult,
                                         {Typed(Always(93), true), Typed(Always(94), true),
                                          Choice(Plain(101), LayingRows)},
-                                        Always(37, S::Area), "PCalcul30Click", "PEt30Click", "UndoParquetInput");
-    parquet.handlers.listChoice = "ListBox30Click";
-    parquet.options = Options({{"RbtnParquet", QStringLiteral("Parquet"), "RbtnParquetClick"},
-                               {"RbtnLambourdes", QStringLiteral("Lambourdes"), "RbtnLambourdesClick"}},
+                                        Always(37, S::Area));
+    parquet.options = Options({{"RbtnParquet", QStringLiteral("Parquet")},
+                               {"RbtnLambourdes", QStringLiteral("Lambourdes")}},
                               &VariantSelections::Parquet);
     rows.push_back(parquet);
 
     // 31: floor-to-floor height, tread depth -> riser height, steps or run. The result
     // labels ("Hauteur marches", "Marches", "Reculement") follow the option.
-    CalculatorDescription stairs = Row(31, Code::StairsResult, {Typed(Always(96)), Typed(Always(99))}, Label{},
-                                       "PCalcul31Click", "PEt31Click", "UndoStairsInput");
-    stairs.options = Options({{"RbtnHauteur", QStringLiteral("Hauteur"), "RbtnHauteurClick"},
-                              {"RbtnNombre", QStringLiteral("Nombre"), "RbtnNombreClick"},
-                              {"RbtnRecul", QStringLiteral("Reculement"), "RbtnReculClick"}},
+    CalculatorDescription stairs = Row(Identity(31, 31, 1034, 24, 24), Code::StairsResult,
+                                       {Typed(Always(96)), Typed(Always(99))}, Label{});
+    stairs.options = Options({{"RbtnHauteur", QStringLiteral("Hauteur")},
+                              {"RbtnNombre", QStringLiteral("Nombre")},
+                              {"RbtnRecul", QStringLiteral("Reculement")}},
                              &VariantSelections::Stairs);
     rows.push_back(stairs);
 

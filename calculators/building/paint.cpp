@@ -3,6 +3,7 @@
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
+#include "core/units.h"
 
 #include <climits>
 #include <cmath>
@@ -14,16 +15,14 @@ constexpr int PaintLitresLabel = 82;   // "Peinture (litres)", shown with the re
 constexpr int PaintFormulaLabel = 83;  // "Peinture", before the terms
 
 // Square metres in one area unit of the unit scale code: the areas and the yield are
-// multiplied by it; the metre (and any other code) takes none. It cancels out of the
-// litres but for the last bits.
+// multiplied by it; the metre (whose factor is one) and any other code take none. It
+// cancels out of the litres but for the last bits.
 std::optional<double> AreaFactor(int unitScaleCode)
 {
-    switch (unitScaleCode) {
-    case 1: return 0.000001;
-    case 10: return 0.0001;
-    case 25: return 0.00064516;
-    default: return std::nullopt;
-    }
+    const UnitOfMeasure* unit = FindUnitOfMeasure(unitScaleCode);
+    if (!unit || unit->squareMetres == 1.0)
+        return std::nullopt;
+    return unit->squareMetres;
 }
 
 double InArea(double value, std::optional<double> factor)

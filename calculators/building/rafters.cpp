@@ -5,6 +5,7 @@
 
 #include "calculators/protocol/rounding.h"
 #include "core/tables.h"
+#include "core/units.h"
 
 namespace tornavel {
 
@@ -84,7 +85,7 @@ QStringList SpacingListRows(int k, int unitScaleCode)
 {
     if (k == 1)
         return RafterLoadClasses.items();
-    return unitScaleCode == 25 ? RafterSectionNamesInch.items() : RafterSectionNames.items();
+    return UnitOfMeasureOf(unitScaleCode).imperial ? RafterSectionNamesInch.items() : RafterSectionNames.items();
 }
 
 } // namespace

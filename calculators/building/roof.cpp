@@ -4,6 +4,7 @@
 #include "calculators/building/building.h"
 
 #include "calculators/protocol/rounding.h"
+#include "core/units.h"
 
 namespace tornavel {
 
@@ -11,17 +12,6 @@ namespace {
 
 enum : int { BattensLabel = 63 };
 enum Output : int { Tiles = 0, Battens = 1 };
-
-// Units of the user's unit in one metre.
-double UnitsPerMetre(int unitScaleCode)
-{
-    switch (unitScaleCode) {
-    case 1: return 1000.0;
-    case 25: return 39.37007874015748;
-    case 1000: return 1.0;
-    default: return 100.0;
-    }
-}
 
 // The tile width (input 2) must be narrower than the slope both ways.
 bool AcceptsTileWidth(const ProtocolCall& call, int k, double value)
@@ -38,7 +28,7 @@ ProtocolOutcome ComputeRoof(const ProtocolCall& call)
     // The gauge, too, must be shorter than the slope both ways.
     if (!(gauge < length && gauge < width))
         return ProtocolOutcome::Refuse();
-    const double k = UnitsPerMetre(call.unitScaleCode);
+    const double k = UnitOfMeasureOf(call.unitScaleCode).perMetre; // units in one metre
 
     if (call.variant == Battens) {
         // A row of battens every gauge, and one more; each row as long as the slope is wide.

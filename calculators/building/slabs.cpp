@@ -4,6 +4,7 @@
 #include "calculators/building/building.h"
 
 #include "calculators/protocol/rounding.h"
+#include "core/units.h"
 
 namespace tornavel {
 
@@ -13,17 +14,6 @@ enum : int { SlabsLabel = 77, GlueLabel = 97 };
 enum Output : int { Slabs = 0, Glue = 1 };
 
 constexpr double kGluePerSquareMetre = 2.0; // kg
-
-// Square units of the user's unit in one square metre.
-double UnitsPerSquareMetre(int unitScaleCode)
-{
-    switch (unitScaleCode) {
-    case 1: return 1000000.0;
-    case 25: return 1550.0031000062;
-    case 1000: return 1.0;
-    default: return 10000.0;
-    }
-}
 
 // The slab length (input 1) must be below the surface, compared as typed.
 bool AcceptsSlabLength(const ProtocolCall& call, int k, double value)
@@ -40,7 +30,7 @@ ProtocolOutcome ComputeSlabs(const ProtocolCall& call)
         return ProtocolOutcome::Refuse();
     if (call.variant == Glue) {
         const QString label = call.Text(GlueLabel);
-        return ProtocolOutcome::Number(surface / UnitsPerSquareMetre(call.unitScaleCode) * kGluePerSquareMetre,
+        return ProtocolOutcome::Number(surface / UnitOfMeasureOf(call.unitScaleCode).perSquareMetre * kGluePerSquareMetre,
                                        label, label + QStringLiteral(" (kg)"));
     }
     // A slab side of zero raises the division-by-zero error.

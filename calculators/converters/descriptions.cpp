@@ -3,6 +3,7 @@
 #include "calculators/converters/capacity.h"
 #include "calculators/converters/materials.h"
 #include "calculators/converters/temperature.h"
+#include "calculators/rows.h"
 
 namespace tornavel {
 
@@ -19,15 +20,14 @@ InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTex
     return ListInput(Plain(id), rows, shortTexts);
 }
 
-CalculatorDescription Row(int number, std::vector<InputDescription> inputs, int resultId, const char* compute,
-                          const char* nextTerm, const char* listChoice, const char* undo)
+CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescription> inputs, int resultId,
+                          std::vector<int> offers = KeypadCalculatorsAnd())
 {
-    CalculatorDescription row;
-    row.number = number;
+    CalculatorDescription row = DescriptionOf(id);
     row.resultCode = Code::ConverterResult;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
-    row.handlers = HandlerNames{compute, nextTerm, listChoice, undo};
+    row.offers = std::move(offers);
     row.historyFullTitle = true;
     return row;
 }
@@ -36,40 +36,39 @@ std::vector<CalculatorDescription> BuildRows()
 {
     std::vector<CalculatorDescription> rows;
 
-    // 35: material, volume, volume unit -> weight in kilograms.
-    CalculatorDescription weight = Row(35,
+    // 35: material, volume, volume unit -> weight in kilograms. The volumes (11-15)
+    // are offered.
+    CalculatorDescription weight = Row(Identity(35, 180, 1038, 36, 36, true),
                                        {Choice(119, MaterialRows, MaterialShortTexts), Typed(48),
                                         Choice(120, VolumeUnitRows, VolumeUnitShortTexts)},
-                                       121, "PCalcul35Click", "PEt35Click", "ListBox35Click",
-                                       "UndoVolumeWeightInput");
+                                       121, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
     weight.formulaLabelId = 122;
     rows.push_back(weight);
 
     // 36: material, weight -> volume in dm3 or m3; one selection for 36 to 38.
-    CalculatorDescription volume = Row(36, {Choice(119, MaterialRows, MaterialShortTexts), Typed(121)}, 48,
-                                       "PCalcul36Click", "PEt36Click", "ListBox36Click", "UndoWeightVolumeInput");
-    volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)"), "RbtnDm3_1Click"},
-                                  {"RbtnM3_1", QStringLiteral("m3"), "RbtnM3_1Click"}},
+    CalculatorDescription volume = Row(Identity(36, 181, 1039, 37, 37),
+                                       {Choice(119, MaterialRows, MaterialShortTexts), Typed(121)}, 48);
+    volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)")},
+                                  {"RbtnM3_1", QStringLiteral("m3")}},
                                  &VariantSelections::ConverterTarget, WeightToVolumeOwnOption};
     rows.push_back(volume);
 
     // 37: unit, temperature -> the temperature in another unit.
-    CalculatorDescription temperature = Row(37, {Choice(123, TemperatureUnitRows), Typed(124)}, 124,
-                                            "PCalcul37Click", "PEt37Click", "ListBox37Click",
-                                            "UndoTemperatureInput");
-    temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius"), "RbtnCelsiusClick"},
-                                       {"RbtnKelvin", QStringLiteral("Kelvin"), "RbtnKelvinClick"},
-                                       {"RbtnFahrenheit", QStringLiteral("Fahrenheit"), "RbtnFahrenheitClick"}},
+    CalculatorDescription temperature = Row(Identity(37, 182, 1040, 38, 38),
+                                            {Choice(123, TemperatureUnitRows), Typed(124)}, 124);
+    temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius")},
+                                       {"RbtnKelvin", QStringLiteral("Kelvin")},
+                                       {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
                                       &VariantSelections::ConverterTarget, TemperatureOwnOption};
     rows.push_back(temperature);
 
     // 38: unit, quantity -> the quantity in another unit.
-    CalculatorDescription capacity = Row(38, {Choice(120, CapacityUnitRows, CapacityUnitShortTexts), Typed(48)}, 48,
-                                         "PCalcul38Click", "PEt38Click", "ListBox38Click", "UndoCapacityInput");
-    capacity.options = OptionGroup{{{"RbtnDm3_2", QStringLiteral("dm3 (litre)"), "RbtnDm3_2Click"},
-                                    {"RbtnSeau", QStringLiteral("Seau"), "RbtnSeauClick"},
-                                    {"RbtnBrouette", QStringLiteral("Brouette"), "RbtnBrouetteClick"},
-                                    {"RbtnM3_2", QStringLiteral("m3"), "RbtnM3_2Click"}},
+    CalculatorDescription capacity = Row(Identity(38, 183, 1041, 39, 39),
+                                         {Choice(120, CapacityUnitRows, CapacityUnitShortTexts), Typed(48)}, 48);
+    capacity.options = OptionGroup{{{"RbtnDm3_2", QStringLiteral("dm3 (litre)")},
+                                    {"RbtnSeau", QStringLiteral("Seau")},
+                                    {"RbtnBrouette", QStringLiteral("Brouette")},
+                                    {"RbtnM3_2", QStringLiteral("m3")}},
                                    &VariantSelections::ConverterTarget, CapacityOwnOption};
     rows.push_back(capacity);
 

@@ -3,6 +3,7 @@
 #include "calculators/electrical/circuit.h"
 #include "calculators/electrical/conductor.h"
 #include "calculators/electrical/resistance.h"
+#include "calculators/rows.h"
 
 namespace tornavel {
 
@@ -19,16 +20,17 @@ InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTex
     return ListInput(Plain(id), rows, shortTexts);
 }
 
-CalculatorDescription Row(int number, std::vector<InputDescription> inputs, int resultId, int formulaId,
-                          const char* compute, const char* nextTerm, const char* undo)
+// Their sub-calculations show their units.
+CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescription> inputs, int resultId,
+                          int formulaId, std::vector<int> offers)
 {
-    CalculatorDescription row;
-    row.number = number;
+    CalculatorDescription row = DescriptionOf(id);
     row.resultCode = Code::ElectricalResult;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.formulaLabelId = formulaId;
-    row.handlers = HandlerNames{compute, nextTerm, nullptr, undo};
+    row.offers = std::move(offers);
+    row.subCalculationsShowUnits = true;
     return row;
 }
 
@@ -37,28 +39,29 @@ std::vector<CalculatorDescription> BuildRows()
     std::vector<CalculatorDescription> rows;
 
     // 32: voltage, current -> power or resistance; one selection with 33.
-    CalculatorDescription power = Row(32, {Typed(102), Typed(103)}, 105, 104, "PCalcul32Click", "PEt32Click",
-                                      "UndoResistancePowerInput");
-    power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance"), "RbtnPuissanceClick"},
-                                 {"RbtnResistance", QStringLiteral("Resistance"), "RbtnResistanceClick"}},
+    CalculatorDescription power = Row(Identity(32, 32, 1035, 33, 33), {Typed(102), Typed(103)}, 105, 104,
+                                      KeypadCalculatorsAnd());
+    power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance")},
+                                 {"RbtnResistance", QStringLiteral("Resistance")}},
                                 &VariantSelections::ElectricalResult, ResistancePowerOwnOption};
     rows.push_back(power);
 
-    // 33: circuit, number of points -> wire section, fuse or breaker.
-    CalculatorDescription circuit = Row(33, {Choice(111, CircuitRows, CircuitShortTexts), Choice(112, CircuitPointRows)},
-                                        108, 57, "PCalcul33Click", "PEt33Click", "UndoCircuitInput");
-    circuit.handlers.listChoice = "ListBox33Click";
-    circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil"), "RbtnSectionClick"},
-                                   {"RbtnFusible", QStringLiteral("Fusible"), "RbtnFusibleClick"},
-                                   {"RbtnDisjoncteur", QStringLiteral("Disjoncteur"), "RbtnDisjoncteurClick"}},
+    // 33: circuit, number of points -> wire section, fuse or breaker. It offers no
+    // sub-calculation: both inputs are chosen in lists.
+    CalculatorDescription circuit = Row(Identity(33, 178, 1036, 34, 34),
+                                        {Choice(111, CircuitRows, CircuitShortTexts), Choice(112, CircuitPointRows)},
+                                        108, 57, {});
+    circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil")},
+                                   {"RbtnFusible", QStringLiteral("Fusible")},
+                                   {"RbtnDisjoncteur", QStringLiteral("Disjoncteur")}},
                                   &VariantSelections::ElectricalResult, CircuitOwnOption};
     rows.push_back(circuit);
 
-    // 34: voltage, current, section, voltage drop, phases -> greatest length in metres.
-    CalculatorDescription length = Row(34,
+    // 34: voltage, current, section, voltage drop, phases -> greatest length in
+    // metres. The circuit calculator (33) is offered for the section.
+    CalculatorDescription length = Row(Identity(34, 179, 1037, 35, 35),
                                        {Typed(102), Typed(103), Typed(108), Typed(109), Choice(111, PhaseRows)},
-                                       117, 118, "PCalcul34Click", "PEt34Click", "UndoConductorLengthInput");
-    length.handlers.listChoice = "ListBox34Click";
+                                       117, 118, KeypadCalculatorsAnd({33}));
     length.replaySelects = false;
     rows.push_back(length);
 

@@ -1,6 +1,7 @@
 #include "calculators/geometry/descriptors.h"
 
 #include "calculators/geometry/formulas.h"
+#include "calculators/rows.h"
 #include "core/numbers.h"
 #include "core/tables.h"
 
@@ -36,47 +37,36 @@ enum : int {
 InputDescription LengthByRule(int id) { return {{id, UnitSuffix::Length, SuffixShown::ByRule}}; }
 InputDescription LengthAlways(int id) { return {{id, UnitSuffix::Length, SuffixShown::Always}}; }
 
-// The inputs of each CE routine, with the routine's name; the calculators that share
-// a routine share these prompts.
-struct InputSet {
-    const char* undo;
-    std::vector<InputDescription> inputs;
-};
+// The inputs of the calculators, shared by those that ask for the same.
+using InputSet = std::vector<InputDescription>;
 
-InputSet CircleSphere() { return {"UndoCircleSphereInput", {LengthByRule(Diameter)}}; }
-InputSet Ellipse() { return {"UndoEllipseInput", {LengthByRule(MajorAxis), LengthByRule(MinorAxis)}}; }
+InputSet CircleSphere() { return {LengthByRule(Diameter)}; }
+InputSet Ellipse() { return {LengthByRule(MajorAxis), LengthByRule(MinorAxis)}; }
 InputSet Sector()
 {
     // The angle always carries its "(°)".
-    return {"UndoSectorInput",
-            {LengthByRule(Radius), {{Angle, UnitSuffix::Angle, SuffixShown::Always}}}};
+    return {LengthByRule(Radius), {{Angle, UnitSuffix::Angle, SuffixShown::Always}}};
 }
-InputSet Cylinder() { return {"UndoCylinderInput", {LengthByRule(Diameter), LengthByRule(Height)}}; }
-InputSet Cone() { return {"UndoConeInput", {LengthByRule(BaseDiameter), LengthByRule(Height)}}; }
-InputSet Parallelogram() { return {"UndoParallelogramInput", {LengthByRule(Base), LengthByRule(Height)}}; }
-InputSet Trapezoid()
-{
-    return {"UndoTrapezoidInput", {LengthByRule(LongBase), LengthByRule(ShortBase), LengthByRule(Height)}};
-}
+InputSet Cylinder() { return {LengthByRule(Diameter), LengthByRule(Height)}; }
+InputSet Cone() { return {LengthByRule(BaseDiameter), LengthByRule(Height)}; }
+InputSet Parallelogram() { return {LengthByRule(Base), LengthByRule(Height)}; }
+InputSet Trapezoid() { return {LengthByRule(LongBase), LengthByRule(ShortBase), LengthByRule(Height)}; }
 InputSet HouseWalls()
 {
-    return {"UndoHouseWallsInput",
-            {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
-             LengthAlways(SideHeight)}};
+    return {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength), LengthAlways(SideHeight)};
 }
-InputSet Pyramid() { return {"UndoPyramidInput", {LengthByRule(Side), LengthByRule(Height)}}; }
+InputSet Pyramid() { return {LengthByRule(Side), LengthByRule(Height)}; }
 InputSet HouseVolume()
 {
-    return {"UndoHouseVolumeInput",
-            {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
-             LengthAlways(SideHeight), LengthAlways(WallThickness)}};
+    return {LengthAlways(GableLength), LengthAlways(GableHeight), LengthAlways(SideLength),
+            LengthAlways(SideHeight), LengthAlways(WallThickness)};
 }
 InputSet Polygon()
 {
     InputDescription sides{{SideCount, UnitSuffix::None, SuffixShown::ByRule}};
     sides.list = true;
     sides.rows = PolygonSideRows;
-    return {"UndoPolygonInput", {LengthAlways(SideLength), sides}};
+    return {LengthAlways(SideLength), sides};
 }
 
 using namespace geometry;
@@ -85,30 +75,19 @@ constexpr Label LengthResult{Perimeter, UnitSuffix::Length, SuffixShown::ByRule}
 constexpr Label AreaResult{Area, UnitSuffix::Area, SuffixShown::ByRule};
 constexpr Label VolumeResult{Volume, UnitSuffix::Volume, SuffixShown::ByRule};
 
-// The handler names follow the calculator number: PCalculNClick, PEtNClick.
-const char* const kComputeNames[] = {
-    nullptr, "PCalcul1Click", "PCalcul2Click", "PCalcul3Click", "PCalcul4Click", "PCalcul5Click",
-    "PCalcul6Click", "PCalcul7Click", "PCalcul8Click", "PCalcul9Click", "PCalcul10Click", "PCalcul11Click",
-    "PCalcul12Click", "PCalcul13Click", "PCalcul14Click", "PCalcul15Click", "PCalcul16Click", nullptr, nullptr,
-    nullptr, "PCalcul20Click", nullptr, "PCalcul22Click"};
-const char* const kNextTermNames[] = {
-    nullptr, nullptr, "PEt2Click", nullptr, "PEt4Click", "PEt5Click", "PEt6Click", "PEt7Click", "PEt8Click",
-    "PEt9Click", "PEt10Click", nullptr, "PEt12Click", "PEt13Click", "PEt14Click", "PEt15Click", "PEt16Click",
-    nullptr, nullptr, nullptr, "PEt20Click", nullptr, nullptr};
-
-GeometryCalculator Calculator(int number, int resultCode, InputSet inputs, Label result, GeometryFormula formula)
+GeometryCalculator Calculator(const CalculatorIdentity& id, int resultCode, InputSet inputs, Label result,
+                              GeometryFormula formula)
 {
     GeometryCalculator g;
     CalculatorDescription& d = g.description;
-    d.number = number;
+    d = DescriptionOf(id);
     d.resultCode = resultCode;
-    d.inputs = std::move(inputs.inputs);
+    d.inputs = std::move(inputs);
     d.result = result;
+    // Their sub-calculations: the keypad calculators, with units shown only when asked.
+    d.offers = KeypadCalculatorsAnd();
     // Single-input calculators have no "&&" key.
     d.hasNextKey = d.inputs.size() > 1;
-    d.handlers.compute = kComputeNames[number];
-    d.handlers.nextTerm = kNextTermNames[number];
-    d.handlers.undo = inputs.undo;
     d.computeHint = QStringLiteral("Exécute le calcul");
     g.formula = formula;
     return g;
@@ -116,63 +95,73 @@ GeometryCalculator Calculator(int number, int resultCode, InputSet inputs, Label
 
 std::array<GeometryCalculator, 18> BuildCalculators()
 {
-    GeometryCalculator circlePerimeter = Calculator(1, Code::LengthResult, CircleSphere(), LengthResult,
-                                                    CirclePerimeter);
+    GeometryCalculator circlePerimeter = Calculator(Identity(1, 7, 1004, 2, 2, true), Code::LengthResult,
+                                                    CircleSphere(), LengthResult, CirclePerimeter);
     circlePerimeter.normalizesEntry = true;
 
-    GeometryCalculator ellipsePerimeter = Calculator(2, Code::LengthResult, Ellipse(), LengthResult,
-                                                     EllipsePerimeter);
+    GeometryCalculator ellipsePerimeter = Calculator(Identity(2, 8, 1005, 3, 3), Code::LengthResult, Ellipse(),
+                                                     LengthResult, EllipsePerimeter);
     ellipsePerimeter.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator sector = Calculator(4, Code::AreaResult, Sector(), AreaResult, SectorArea);
+    GeometryCalculator sector = Calculator(Identity(4, 10, 1007, 5, 5), Code::AreaResult, Sector(), AreaResult,
+                                           SectorArea);
     sector.computeCheck = AngleBelowFullTurn;
 
-    GeometryCalculator ellipseArea = Calculator(5, Code::AreaResult, Ellipse(), AreaResult, EllipseArea);
+    GeometryCalculator ellipseArea = Calculator(Identity(5, 11, 1008, 6, 6), Code::AreaResult, Ellipse(),
+                                                AreaResult, EllipseArea);
     ellipseArea.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator cylinderSurface = Calculator(6, Code::AreaResult, Cylinder(), AreaResult,
-                                                    CylinderLateralArea);
+    GeometryCalculator cylinderSurface = Calculator(Identity(6, 12, 1009, 7, 7), Code::AreaResult, Cylinder(),
+                                                    AreaResult, CylinderLateralArea);
     cylinderSurface.keepsMemory = true;
 
-    GeometryCalculator trapezoid = Calculator(9, Code::AreaResult, Trapezoid(), AreaResult, TrapezoidArea);
+    GeometryCalculator trapezoid = Calculator(Identity(9, 15, 1012, 10, 10), Code::AreaResult, Trapezoid(),
+                                              AreaResult, TrapezoidArea);
     trapezoid.nextTermCheck = ShortBaseIsShorter;
 
-    GeometryCalculator houseWalls = Calculator(10, Code::AreaResult, HouseWalls(),
-                                               {Area, UnitSuffix::Area, SuffixShown::Always}, HouseWallsArea);
+    GeometryCalculator houseWalls = Calculator(Identity(10, 16, 1013, 16, 18, true), Code::AreaResult,
+                                               HouseWalls(), {Area, UnitSuffix::Area, SuffixShown::Always},
+                                               HouseWallsArea);
     houseWalls.computeCheck = SideWallNotAboveGable;
     houseWalls.rereadsLastTerm = true;
 
-    GeometryCalculator houseVolume = Calculator(16, Code::VolumeResult, HouseVolume(),
-                                                {Volume, UnitSuffix::Volume, SuffixShown::Always},
+    GeometryCalculator houseVolume = Calculator(Identity(16, 147, 1019, 17, 19), Code::VolumeResult,
+                                                HouseVolume(), {Volume, UnitSuffix::Volume, SuffixShown::Always},
                                                 HouseInteriorVolume);
     houseVolume.nextTermCheck = SideHeightNotAboveGable;
     houseVolume.computeCheck = WallThicknessFits;
     houseVolume.rereadsLastTerm = true;
 
-    GeometryCalculator polygon = Calculator(20, Code::PolygonResult, Polygon(),
+    GeometryCalculator polygon = Calculator(Identity(20, 148, 1023, 21, 11), Code::PolygonResult, Polygon(),
                                             {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule}, PolygonArea);
-    polygon.description.handlers.listChoice = "ListBox20Click";
+
+    // The sphere surface shows units in its sub-calculations.
+    GeometryCalculator sphereSurface = Calculator(Identity(22, 25, 1025, 23, 12), Code::AreaResult, CircleSphere(),
+                                                  {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule},
+                                                  SphereSurface);
+    sphereSurface.description.subCalculationsShowUnits = true;
 
     return {
         circlePerimeter,
         ellipsePerimeter,
-        Calculator(3, Code::AreaResult, CircleSphere(), AreaResult, CircleArea),
+        Calculator(Identity(3, 9, 1006, 4, 4), Code::AreaResult, CircleSphere(), AreaResult, CircleArea),
         sector,
         ellipseArea,
         cylinderSurface,
-        Calculator(7, Code::AreaResult, Cone(), AreaResult, ConeLateralArea),
-        Calculator(8, Code::AreaResult, Parallelogram(), AreaResult, ParallelogramArea),
+        Calculator(Identity(7, 13, 1010, 8, 8), Code::AreaResult, Cone(), AreaResult, ConeLateralArea),
+        Calculator(Identity(8, 14, 1011, 9, 9), Code::AreaResult, Parallelogram(), AreaResult, ParallelogramArea),
         trapezoid,
         houseWalls,
-        Calculator(11, Code::VolumeResult, CircleSphere(), VolumeResult, SphereVolume),
-        Calculator(12, Code::VolumeResult, Cylinder(), VolumeResult, CylinderVolume),
-        Calculator(13, Code::VolumeResult, Pyramid(), VolumeResult, TriangularPyramidVolume),
-        Calculator(14, Code::VolumeResult, Pyramid(), VolumeResult, SquarePyramidVolume),
-        Calculator(15, Code::VolumeResult, Cone(), VolumeResult, ConeVolume),
+        Calculator(Identity(11, 17, 1014, 11, 13), Code::VolumeResult, CircleSphere(), VolumeResult, SphereVolume),
+        Calculator(Identity(12, 18, 1015, 12, 14), Code::VolumeResult, Cylinder(), VolumeResult, CylinderVolume),
+        Calculator(Identity(13, 19, 1016, 13, 15), Code::VolumeResult, Pyramid(), VolumeResult,
+                   TriangularPyramidVolume),
+        Calculator(Identity(14, 136, 1017, 14, 16), Code::VolumeResult, Pyramid(), VolumeResult,
+                   SquarePyramidVolume),
+        Calculator(Identity(15, 20, 1018, 15, 17), Code::VolumeResult, Cone(), VolumeResult, ConeVolume),
         houseVolume,
         polygon,
-        Calculator(22, Code::AreaResult, CircleSphere(), {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule},
-                   SphereSurface),
+        sphereSurface,
     };
 }
 

@@ -26,9 +26,8 @@ using GeometryNextTermCheck = bool (*)(const GeometryValues& inputs, int k, doub
 using GeometryComputeCheck = bool (*)(const GeometryValues& inputs, int unitScaleCode);
 
 struct GeometryCalculator {
-    // What the calculator is: number, inputs and prompts, result label and code, the
-    // names of its key handlers and CE routine (calculators whose inputs have the same
-    // prompts share a CE routine and its prompts).
+    // What the calculator is: number, title, help page, menu item, inputs and
+    // prompts, result label and code.
     CalculatorDescription description;
     GeometryFormula formula = nullptr;
     GeometryNextTermCheck nextTermCheck = nullptr;

@@ -1,4 +1,5 @@
 #include "calculators/install.h"
+#include "calculators/rows.h"
 
 #include "core/calcerror.h"
 #include "core/numbers.h"
@@ -12,6 +13,7 @@ namespace tornavel {
 namespace {
 
 constexpr int kNumber = 39;
+constexpr int kFunctionInput = 2;  // where a history entry keeps the function
 
 bool OnScreen(const CalculatorContext& c)
 {
@@ -95,10 +97,10 @@ qsizetype PastLastOf(const QString& text, QChar a, QChar b)
     return i < 2 ? 1 : i;
 }
 
-// The function of a history entry, kept in its third input.
+// The function of a history entry.
 QString FunctionName(const InputValues& inputs, const QString&)
 {
-    switch (TruncatedIndex(inputs[2]).value_or(Code::None)) {
+    switch (TruncatedIndex(inputs[kFunctionInput]).value_or(Code::None)) {
     case Code::Sine: return QStringLiteral("Sin");
     case Code::Cosine: return QStringLiteral("Cos");
     case Code::Tangent: return QStringLiteral("Tan");
@@ -406,12 +408,15 @@ bool MathFunctionsKeypadKey(CalculatorContext& c, KeypadKey key)
 
 void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
 {
-    // A keypad calculator: the history names an entry by its function.
+    // A keypad calculator that offers every calculator, itself included. The history
+    // keeps its function in the third input and names an entry by it.
     static const CalculatorDescription row = [] {
-        CalculatorDescription r;
-        r.number = kNumber;
+        CalculatorDescription r = DescriptionOf(Identity(kNumber, 184, 1042, 1, 1));
+        r.kind = CalculatorKind::FunctionKeypad;
+        for (int n = 0; n < CalculatorCount; ++n)
+            r.offers.push_back(n);
         r.hasNextKey = false;
-        r.handlers = HandlerNames{"PCalcul39Click", nullptr, nullptr, "UndoMathFunctionInput"};
+        r.historyKeyCodeInput = kFunctionInput;
         r.historyDetail = FunctionName;
         return r;
     }();

@@ -3,15 +3,22 @@
 // The input protocol of the calculators 17 to 38: one engine for "&&" (next term),
 // "f=" (compute), the choice in the list, the option buttons and CE, driven by the
 // calculator's description (core/description.h: inputs, prompts, lists, centimetres,
-// result code, option buttons, handler names) and by one ProtocolCalculator row that
-// says where the calculator departs from the common steps and gives its formula.
+// result code, option buttons) and by one ProtocolCalculator row that says where the
+// calculator departs from the common steps and gives its formula.
 //
 // Adding a calculator to the protocol:
-//   1. its description row (family descriptions.cpp, registered with the engine);
+//   1. its description row (family descriptions.cpp, registered with the engine):
+//      with its inputs, also its title and help page strings, its menu item and the
+//      sub-calculations it offers;
 //   2. a ProtocolCalculator row with its flags and hooks, next to its formula in the
 //      family folder;
 //   3. the row listed in the family's rows (families.h), which InstallProtocolCalculators
-//      reads. Nothing in core/ or ui/ changes.
+//      reads;
+//   4. its title and help page texts in the string table (resources/uitext.tsv).
+// The menus, the calculator lists, the help link and the panel follow from the row:
+// nothing in ui/ changes. In core/, only core/state.h may: CalculatorCount for a number
+// beyond the forty, a VariantSelections member for option buttons of its own, a Code
+// for a result code of its own.
 //
 // The steps, in words (n inputs, k = TermIndex, the input now open):
 //   "&&"  after a result: C. Else, when input k is entered (a number typed, or a row
@@ -32,6 +39,7 @@
 
 #include "core/context.h"
 #include "core/description.h"
+#include "core/units.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,7 +59,7 @@ public:
     const int unitScaleCode;   // 1 mm, 10 cm, 25 inch, 1000 m
     const int variant;         // the option button that is on; 0 without option buttons
 
-    bool inInches() const { return unitScaleCode == 25; }
+    bool inInches() const { return UnitOfMeasureOf(unitScaleCode).imperial; }
     // Text `id` of the string table.
     QString Text(int id) const { return context_.Str(id); }
     // The unit suffix in the user's unit: "(cm)", "(cm2)" ...

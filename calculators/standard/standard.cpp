@@ -1,4 +1,5 @@
 #include "calculators/install.h"
+#include "calculators/rows.h"
 
 #include "core/calcerror.h"
 #include "core/numbers.h"
@@ -366,12 +367,21 @@ bool StandardKeypadKey(CalculatorContext& c, KeypadKey key)
 
 void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
 {
-    // A keypad calculator: no inputs to describe, results shown with "=".
+    // A keypad calculator: no inputs to describe, results shown with "=". It offers
+    // every other calculator but the rafter section (17), whose result is a name. Its
+    // history entries keep no inputs: the formula holds the whole calculation and its
+    // result, which a replay shows again.
     static const CalculatorDescription row = [] {
-        CalculatorDescription r;
-        r.number = 0;
+        CalculatorDescription r = DescriptionOf(Identity(0, 6, 1003, 0, 0));
+        r.kind = CalculatorKind::ArithmeticKeypad;
+        r.offers = {39};
+        for (int n = 1; n < 39; ++n) {
+            if (n != 17)
+                r.offers.push_back(n);
+        }
         r.hasNextKey = false;
-        r.handlers = HandlerNames{"PCalculatriceEgalClick", nullptr, nullptr, "UndoStandardTerm"};
+        r.historyKeepsInputs = false;
+        r.replayRecomputes = false;
         return r;
     }();
     rows.Register(row);

@@ -14,22 +14,24 @@ struct CalculatorList : ::testing::Test {
     FakeUi ui;
     Engine engine{strings, ui, QStringLiteral(",")};
 
-    CalculatorList() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+    CalculatorList() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 };
 
 } // namespace
 
 TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 {
-    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(0), 0);
-    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(1), 39);
-    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(2), 1);
-    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(39), 38);
-    EXPECT_EQ(CalculatorListWindow::CalculatorOfBox(40), -1);
-    for (int box = 0; box < 40; ++box)
-        EXPECT_EQ(CalculatorListWindow::BoxOfCalculator(CalculatorListWindow::CalculatorOfBox(box)), box);
-
     CalculatorListWindow list(engine, 0);
+    EXPECT_EQ(list.CalculatorOfBox(0), 0);
+    EXPECT_EQ(list.CalculatorOfBox(1), 39);
+    EXPECT_EQ(list.CalculatorOfBox(2), 1);
+    EXPECT_EQ(list.CalculatorOfBox(39), 38);
+    EXPECT_EQ(list.CalculatorOfBox(40), -1);
+    for (int box = 0; box < 40; ++box)
+        EXPECT_EQ(list.BoxOfCalculator(list.CalculatorOfBox(box)), box);
+    for (int number : {-1, 40})
+        EXPECT_EQ(list.BoxOfCalculator(number), -1) << number;
+
     EXPECT_EQ(list.BoxCaption(1), QString::fromUtf8("Calculatrice fonctions mathématiques"));
 }
 

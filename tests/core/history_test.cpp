@@ -62,7 +62,7 @@ struct CalculationHistory : ::testing::Test {
     Engine engine{strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
 
-    CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+    CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 
     QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -246,12 +246,34 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
             Entry(37, QStringLiteral("kept too"), {2, 20}, 1),
         },
         11);
-    const History h = DecodeHistory(bytes, [this](int n) { return engine.FirstInputListRowCount(n); });
+    const History h = DecodeHistory(bytes, &engine.descriptions);
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("kept"));
     // Values beyond the term index carry no meaning and are cleared.
     EXPECT_EQ(h.HistoryEntries[0].Inputs[2], 0.0);
     EXPECT_EQ(h.HistoryEntries[1].Text, QStringLiteral("kept too"));
+}
+
+// What an entry holds comes from its calculator's row: the standard calculator keeps
+// no inputs, the mathematical functions keep their function beyond the term index.
+TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QByteArray bytes = FileBytes(
+        {
+            Entry(0, QStringLiteral("1+2=3"), {nan, nan, nan, 0, 0, 0}, 0),
+            Entry(39, QStringLiteral("30"), {30, nan, Code::Sine, nan, 0, 0}, 0),
+        },
+        1);
+    const History h = DecodeHistory(bytes, &engine.descriptions);
+    ASSERT_EQ(h.LastHistoryIndex, 1);
+    EXPECT_EQ(h.HistoryEntries[0].Inputs, (std::array<double, 6>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(h.HistoryEntries[1].Inputs, (std::array<double, 6>{30, 0, Code::Sine, 0, 0, 0}));
+
+    // Without the rows every entry holds its inputs up to its term index.
+    const History bare = DecodeHistory(bytes);
+    ASSERT_EQ(bare.LastHistoryIndex, 0);
+    EXPECT_EQ(bare.HistoryEntries[0].Text, QStringLiteral("30"));
 }
 
 TEST_F(CalculationHistory, MissingFileGivesAnEmptyHistoryThatIsWrittenAtClose)

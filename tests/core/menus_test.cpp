@@ -8,9 +8,19 @@
 
 using namespace tornavel;
 
-TEST(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
+namespace {
+
+struct CalculatorsMenu : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    const std::vector<CalculatorMenuEntry>& entries = engine.descriptions.Menu();
+};
+
+} // namespace
+
+TEST_F(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
 {
-    const auto& entries = CalculatorMenuEntries();
     std::set<int> items;
     std::set<int> calculators;
     std::vector<int> separators;
@@ -22,7 +32,7 @@ TEST(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
         }
         items.insert(e.item);
         calculators.insert(e.calculator);
-        EXPECT_EQ(QString::fromLatin1(e.name), QStringLiteral("Calculette") + QString::number(e.item));
+        EXPECT_EQ(e.name, QStringLiteral("Calculette") + QString::number(e.item));
     }
     EXPECT_EQ(separators, (std::vector<int>{2, 19, 22, 39}));
     EXPECT_EQ(items.size(), 40u);
@@ -31,57 +41,49 @@ TEST(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
     EXPECT_EQ(*calculators.rbegin(), 39);
 }
 
-TEST(CalculatorsMenu, ItemNumbersMapToCalculatorNumbers)
+TEST_F(CalculatorsMenu, ItemNumbersMapToCalculatorNumbers)
 {
     const int expected[40] = {0, 39, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 10, 16, 17, 18,
                               19, 20, 21, 22, 31, 28, 29, 23, 24, 30, 25, 26, 27, 32, 33, 34, 35, 36, 37, 38};
     for (int k = 0; k < 40; ++k) {
-        EXPECT_EQ(CalculatorOfMenuItem(k), expected[k]) << k;
-        EXPECT_EQ(MenuItemOfCalculator(expected[k]), k) << k;
+        EXPECT_EQ(engine.descriptions.CalculatorOfMenuItem(k), expected[k]) << k;
+        EXPECT_EQ(engine.descriptions.MenuItemOfCalculator(expected[k]), k) << k;
     }
-    EXPECT_EQ(CalculatorOfMenuItem(40), -1);
-    EXPECT_EQ(CalculatorOfMenuItem(-1), -1);
-    EXPECT_EQ(MenuItemOfCalculator(40), -1);
+    EXPECT_EQ(engine.descriptions.CalculatorOfMenuItem(40), -1);
+    EXPECT_EQ(engine.descriptions.CalculatorOfMenuItem(-1), -1);
+    EXPECT_EQ(engine.descriptions.MenuItemOfCalculator(40), -1);
 }
 
-TEST(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
+TEST_F(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
 {
-    StringTable strings;
-    FakeUi ui;
-    Engine engine(strings, ui, QStringLiteral(","));
     engine.FormCreate(QStringLiteral("O"));
-    const auto& entries = CalculatorMenuEntries();
 
     const CalculatorMenuEntry& stairs = entries[27];
-    EXPECT_EQ(engine.window.menuCaptions.value(QString::fromLatin1(stairs.name)), u"Calculatrice escalier"_qs);
+    EXPECT_EQ(engine.window.menuCaptions.value(stairs.name), u"Calculatrice escalier"_qs);
     engine.CalculetteClick(stairs.item);
     ASSERT_EQ(engine.CalculatorStack.size(), 1u);
     EXPECT_EQ(engine.Top().Number, 31);
 
     const CalculatorMenuEntry& resistance = entries[36];
-    EXPECT_EQ(engine.window.menuCaptions.value(QString::fromLatin1(resistance.name)),
-              u"Calculatrice résistance/puissance"_qs);
+    EXPECT_EQ(engine.window.menuCaptions.value(resistance.name), u"Calculatrice résistance/puissance"_qs);
     engine.CalculetteClick(resistance.item);
     ASSERT_EQ(engine.CalculatorStack.size(), 1u);
     EXPECT_EQ(engine.Top().Number, 32);
 }
 
-TEST(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
+TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
 {
-    StringTable strings;
-    FakeUi ui;
-    Engine engine(strings, ui, QStringLiteral(","));
     engine.FormCreate(QStringLiteral("O"));
-    for (const CalculatorMenuEntry& e : CalculatorMenuEntries()) {
+    for (const CalculatorMenuEntry& e : entries) {
         if (e.item < 0)
             continue;
-        const QString caption = engine.window.menuCaptions.value(QString::fromLatin1(e.name));
-        EXPECT_FALSE(caption.isEmpty()) << e.name;
-        EXPECT_EQ(caption, engine.CalculatorName(e.calculator)) << e.name;
+        const QString caption = engine.window.menuCaptions.value(e.name);
+        EXPECT_FALSE(caption.isEmpty()) << e.name.toStdString();
+        EXPECT_EQ(caption, engine.CalculatorName(e.calculator)) << e.name.toStdString();
     }
 }
 
-TEST(CalculatorsMenu, PopUpOpensBesideTheButtonsRightEdgeAtItsTop)
+TEST(CalculatorsMenuPopUp, OpensBesideTheButtonsRightEdgeAtItsTop)
 {
     const ScreenPoint p = MenuPopupPosition(100, 50, 430, 400, 4, 3, 82);
     EXPECT_EQ(p.x, 186);

@@ -28,7 +28,7 @@ struct UserOptions : ::testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Options.dat"));
 
-    UserOptions() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+    UserOptions() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 
     void Write(const QByteArray& bytes)
     {

@@ -1,7 +1,5 @@
 #include "core/tables.h"
 
-#include "core/strings.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,29 +9,8 @@
 using namespace tornavel;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-std::set<int> OfferedBy(int onScreen)
-{
-    std::set<int> offered;
-    for (int c = 0; c < CalculatorCount; ++c)
-        if (CollaborationMatrix.at(onScreen, c) == 1)
-            offered.insert(c);
-    return offered;
-}
-
-std::set<int> Range(int first, int last, std::set<int> more = {})
-{
-    for (int c = first; c <= last; ++c)
-        more.insert(c);
-    return more;
-}
-
-} // namespace
-
 // The calculators index these tables by list row, so their sizes are fixed.
-static_assert(CollaborationMatrix.rowCount() == 40 && CollaborationMatrix.columnCount() == 40);
-static_assert(UnitSuffixFlags.size() == 40 && RafterSpanLimits.size() == 8);
+static_assert(RafterSpanLimits.size() == 8);
 static_assert(RafterSectionNames.size() == 7 && RafterSectionNamesInch.size() == 7);
 static_assert(RafterLoadClasses.size() == 3 && RafterSpacings.size() == 168);
 static_assert(MaterialNames.size() == 107 && MaterialShortNames.size() == 107
@@ -42,65 +19,6 @@ static_assert(CircuitNames.size() == 18 && CircuitShortNames.size() == 18
               && CircuitMaxPoints.size() == 18);
 static_assert(CircuitWireSections.size() == 19 && CircuitFuseRatings.size() == 19
               && CircuitBreakerRatings.size() == 19);
-
-TEST(Tables, CalculatorNamesAreReadByStringNumberAndCutToTheBuffer)
-{
-    const QString longText(200, QLatin1Char('x'));
-    const CalculatorTables tables = InitCalculatorTables([&](int id) {
-        if (id == 184)
-            return longText;
-        if (id == 31)
-            return QString(); // missing from the string table
-        return QStringLiteral("S%1").arg(id);
-    });
-    const auto& names = tables.CalculatorNames;
-    EXPECT_EQ(names.at(0), u"S6"_s);
-    EXPECT_EQ(names.at(13), u"S19"_s);
-    EXPECT_EQ(names.at(14), u"S136"_s);
-    EXPECT_EQ(names.at(16), u"S147"_s);
-    EXPECT_EQ(names.at(29), u"S176"_s);
-    EXPECT_EQ(names.at(38), u"S183"_s);
-    EXPECT_EQ(names.at(31), QString());
-    EXPECT_EQ(names.at(39), longText.left(149));
-    EXPECT_FALSE(names.at(-1));
-    EXPECT_FALSE(names.at(40));
-
-    const CalculatorTables own = InitCalculatorTables(StringTable());
-    EXPECT_EQ(own.CalculatorNames.at(0), u"Calculatrice standard"_s);
-    EXPECT_EQ(own.CalculatorNames.at(14), u"Calculatrice volume de pyramide à 4 faces"_s);
-    EXPECT_EQ(own.CalculatorNames.at(39), u"Calculatrice fonctions mathématiques"_s);
-
-    // Before the string table is read, every name is empty.
-    EXPECT_EQ(CalculatorTables{}.CalculatorNames.at(5), QString());
-}
-
-TEST(Tables, SubCalculationsOffered)
-{
-    EXPECT_EQ(OfferedBy(0), Range(1, 16, Range(18, 39))) << "every calculator but 0 and 17";
-    EXPECT_TRUE(OfferedBy(33).empty());
-    EXPECT_EQ(OfferedBy(39), Range(0, 39));
-    for (int c : {1, 16, 17, 20, 22, 27, 32, 36, 38})
-        EXPECT_EQ(OfferedBy(c), (std::set<int>{0, 39})) << c;
-    EXPECT_EQ(OfferedBy(21), (std::set<int>{0, 19, 39}));
-    EXPECT_EQ(OfferedBy(23), Range(11, 15, {0, 39}));
-    EXPECT_EQ(OfferedBy(35), Range(11, 15, {0, 39}));
-    EXPECT_EQ(OfferedBy(24), (std::set<int>{0, 3, 4, 8, 9, 39}));
-    EXPECT_EQ(OfferedBy(25), (std::set<int>{0, 3, 4, 5, 8, 9, 39}));
-    EXPECT_EQ(OfferedBy(26), (std::set<int>{0, 8, 9, 10, 39}));
-    EXPECT_EQ(OfferedBy(34), (std::set<int>{0, 33, 39}));
-
-    for (int row = 0; row < CalculatorCount; ++row)
-        EXPECT_EQ(CollaborationMatrix.at(row, 17), row == 39 ? 1 : 0) << row;
-}
-
-TEST(Tables, UnitSuffixFlagsMarkBuildingAndElectricalCalculators)
-{
-    std::set<int> flagged;
-    for (int c = 0; c < CalculatorCount; ++c)
-        if (UnitSuffixFlags.at(c) == 1)
-            flagged.insert(c);
-    EXPECT_EQ(flagged, Range(21, 34, {17, 18, 19}));
-}
 
 TEST(Tables, RafterNames)
 {

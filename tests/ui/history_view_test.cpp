@@ -74,7 +74,7 @@ struct OptionWindows : ::testing::Test {
     FakeUi ui;
     Engine engine{strings, ui, QStringLiteral(",")};
 
-    OptionWindows() { engine.CalculatorNames = ReadCalculatorTitles(strings); }
+    OptionWindows() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 };
 
 } // namespace
@@ -110,7 +110,7 @@ TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCheckBox* box = window.Box(CalculatorListWindow::BoxOfCalculator(4));
+    QCheckBox* box = window.Box(list.BoxOfCalculator(4));
     ASSERT_TRUE(box->isChecked());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
     QTest::mouseClick(window.BtnOK(), Qt::LeftButton);

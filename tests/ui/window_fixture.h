@@ -126,7 +126,8 @@ struct WindowFixture : ::testing::Test {
     // Chooses a calculator from the calculators menu.
     void Open(int calculator)
     {
-        Find<QAction>(QStringLiteral("Calculette%1").arg(MenuItemOfCalculator(calculator)))->trigger();
+        const int item = engine->descriptions.MenuItemOfCalculator(calculator);
+        Find<QAction>(QStringLiteral("Calculette%1").arg(item))->trigger();
     }
     // Double-clicks the row of the sub-calculation list that offers a calculator.
     void DoubleClickOffered(int calculator)

@@ -1,6 +1,7 @@
 #include "ui/dialogs/foptions.h"
 
 #include "core/engine.h"
+#include "core/units.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
@@ -50,7 +51,7 @@ TFOptions::TFOptions(Engine& engine, QWidget* parent)
     rgUnites_ = new QGroupBox(this);
     rgUnites_->setObjectName(QStringLiteral("RgUnites"));
     rgUnites_->setGeometry(10, 5, 254, 124);
-    unitButtons_ = AddRows(rgUnites_, static_cast<int>(std::size(text::UnitRows)));
+    unitButtons_ = AddRows(rgUnites_, UnitOfMeasureCount);
 
     rgAffUnite_ = new QGroupBox(this);
     rgAffUnite_->setObjectName(QStringLiteral("RgAffUnite"));
@@ -71,8 +72,8 @@ void TFOptions::LoadCaptions()
 {
     setWindowTitle(engine_.Str(text::UnitWindowCaption));
     rgUnites_->setTitle(engine_.Str(text::UnitGroupTitle));
-    for (int i = 0; i < static_cast<int>(std::size(text::UnitRows)); ++i)
-        unitButtons_->button(i)->setText(engine_.Str(text::UnitRows[i]));
+    for (const UnitOfMeasure& unit : UnitsOfMeasure())
+        unitButtons_->button(unit.windowRow)->setText(engine_.Str(unit.windowCaptionId));
     rgAffUnite_->setTitle(engine_.Str(text::UnitDisplayGroupTitle));
     for (int i = 0; i < static_cast<int>(std::size(text::UnitDisplayRows)); ++i)
         displayButtons_->button(i)->setText(engine_.Str(text::UnitDisplayRows[i]));

@@ -163,7 +163,7 @@ struct TextsWalk : ::testing::Test {
         double value = centimetres;
         for (int i = 0; i < power; ++i)
             value /= CentimetresPer[unitIndex];
-        for (QChar c : engine.NumberText(value))
+        for (QChar c : engine.Numbers().NumberText(value))
             engine.FormKeyPress(c);
     }
 

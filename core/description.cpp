@@ -1,0 +1,103 @@
+#include "core/description.h"
+
+#include <algorithm>
+
+namespace tornavel {
+
+void CalculatorRegistry::Register(const CalculatorDescription& row)
+{
+    if (!IsCalculatorNumber(row.number))
+        return;
+    rows_[static_cast<size_t>(row.number)] = &row;
+    Derive();
+}
+
+const CalculatorDescription& CalculatorRegistry::Of(int number) const
+{
+    static const CalculatorDescription empty;
+    if (!Has(number))
+        return empty;
+    return *rows_[static_cast<size_t>(number)];
+}
+
+bool CalculatorRegistry::Has(int number) const
+{
+    return IsCalculatorNumber(number) && rows_[static_cast<size_t>(number)] != nullptr;
+}
+
+void CalculatorRegistry::Derive()
+{
+    std::vector<const CalculatorDescription*> rows;
+    for (const CalculatorDescription* row : rows_) {
+        if (row)
+            rows.push_back(row);
+    }
+
+    // The lists: the keypad calculators first, each group by number.
+    std::stable_partition(rows.begin(), rows.end(),
+                          [](const CalculatorDescription* row) { return row->isKeypad(); });
+    listOrder_.clear();
+    for (const CalculatorDescription* row : rows)
+        listOrder_.push_back(row->number);
+
+    // The menu, by menu position; a row without one has no item.
+    std::erase_if(rows, [](const CalculatorDescription* row) { return row->menu.position < 0; });
+    std::stable_sort(rows.begin(), rows.end(), [](const CalculatorDescription* a, const CalculatorDescription* b) {
+        return a->menu.position < b->menu.position;
+    });
+    menu_.clear();
+    int separators = 0;
+    for (const CalculatorDescription* row : rows) {
+        if (row->menu.separatorBefore)
+            menu_.push_back({QStringLiteral("N%1").arg(++separators), -1, -1});
+        menu_.push_back({QStringLiteral("Calculette%1").arg(row->menu.item), row->menu.item, row->number});
+    }
+}
+
+int CalculatorRegistry::CalculatorOfMenuItem(int item) const
+{
+    if (item < 0)
+        return -1;
+    for (const CalculatorMenuEntry& entry : menu_) {
+        if (entry.item == item)
+            return entry.calculator;
+    }
+    return -1;
+}
+
+int CalculatorRegistry::MenuItemOfCalculator(int calculator) const
+{
+    if (calculator < 0)
+        return -1;
+    for (const CalculatorMenuEntry& entry : menu_) {
+        if (entry.calculator == calculator)
+            return entry.item;
+    }
+    return -1;
+}
+
+bool CalculatorRegistry::Offers(int onScreen, int offered) const
+{
+    if (!Has(onScreen) || !Has(offered))
+        return false;
+    const std::vector<int>& offers = Of(onScreen).offers;
+    return std::find(offers.begin(), offers.end(), offered) != offers.end();
+}
+
+bool CalculatorRegistry::SubCalculationsShowUnits(int caller) const
+{
+    return Of(caller).subCalculationsShowUnits;
+}
+
+std::array<QString, CalculatorCount> CalculatorRegistry::Titles(
+    const std::function<QString(int stringId)>& loadString) const
+{
+    std::array<QString, CalculatorCount> titles;
+    for (int n = 0; n < CalculatorCount; ++n) {
+        if (Has(n) && loadString)
+            titles[static_cast<size_t>(n)] = loadString(Of(n).titleId).left(CalculatorNameBufferSize - 1);
+    }
+    return titles;
+}
+
+} // namespace tornavel

@@ -1,0 +1,255 @@
+// The rows that describe the forty calculators, and what the engine derives from them
+// (menu, calculator lists, sub-calculations, unit suffixes, titles, help pages).
+
+#include "core/calculator_list.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "tests/support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+using namespace tornavel;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CalculatorRows : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{strings, ui, QStringLiteral(",")};
+    const CalculatorRegistry& rows = engine.descriptions;
+
+    CalculatorRows() { engine.FormCreate(QStringLiteral("O"), QStringLiteral(",")); }
+
+    std::set<int> OfferedBy(int onScreen) const
+    {
+        std::set<int> offered;
+        for (int c = 0; c < CalculatorCount; ++c) {
+            if (rows.Offers(onScreen, c))
+                offered.insert(c);
+        }
+        return offered;
+    }
+};
+
+std::set<int> Range(int first, int last, std::set<int> more = {})
+{
+    for (int c = first; c <= last; ++c)
+        more.insert(c);
+    return more;
+}
+
+} // namespace
+
+// Every row is complete and agrees with itself, and every table derived from the rows
+// agrees with them.
+TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
+{
+    std::set<QString> titles;
+    std::set<QString> helpPages;
+    std::set<int> menuItems;
+    std::set<int> menuPositions;
+    int separatorsAsked = 0;
+    for (int n = 0; n < CalculatorCount; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(rows.Has(n));
+        const CalculatorDescription& row = rows.Of(n);
+        EXPECT_EQ(row.number, n);
+
+        // Title: a text of its own, which the menu, the lists and the status bar show.
+        const QString title = strings.Str(row.titleId);
+        EXPECT_FALSE(title.isEmpty());
+        titles.insert(title);
+        EXPECT_EQ(engine.CalculatorName(n), title);
+
+        // Help page: a page of its own, beside the program.
+        const QString page = strings.Str(row.helpPageId);
+        EXPECT_TRUE(page.startsWith(u"Aide/"_s) && page.endsWith(u".html"_s)) << page.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TORNAVEL_SOURCE_DIR "/") + page)) << page.toStdString();
+        helpPages.insert(page);
+
+        // Menu item.
+        EXPECT_GE(row.menu.item, 0);
+        EXPECT_GE(row.menu.position, 0);
+        menuItems.insert(row.menu.item);
+        menuPositions.insert(row.menu.position);
+        separatorsAsked += row.menu.separatorBefore ? 1 : 0;
+        EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menu.item);
+        EXPECT_EQ(rows.CalculatorOfMenuItem(row.menu.item), n);
+        EXPECT_EQ(engine.window.menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
+
+        // Kind: a keypad calculator has no inputs and shows its result with "="; an
+        // input-protocol one asks for inputs, each with a prompt, and leaves a result
+        // code of its own.
+        if (row.isKeypad()) {
+            EXPECT_TRUE(row.inputs.empty());
+            EXPECT_EQ(row.resultCode, Code::None);
+            EXPECT_FALSE(row.hasNextKey);
+            EXPECT_TRUE(row.options.buttons.empty());
+        } else {
+            EXPECT_TRUE(IsResultState(row.resultCode) && row.resultCode != Code::Equals) << row.resultCode;
+            ASSERT_FALSE(row.inputs.empty());
+            EXPECT_EQ(row.hasNextKey, row.inputCount() > 1);
+            for (const InputDescription& input : row.inputs) {
+                EXPECT_FALSE(strings.Str(input.prompt.stringId).isEmpty()) << input.prompt.stringId;
+                EXPECT_EQ(input.list, input.rows != nullptr);
+            }
+        }
+        EXPECT_EQ(engine.panels[static_cast<size_t>(n)].kind, row.kind);
+
+        // Option buttons write a selection, each button named once.
+        std::set<QString> buttons;
+        for (const OptionButton& button : row.options.buttons)
+            buttons.insert(QString::fromLatin1(button.name));
+        EXPECT_EQ(buttons.size(), row.options.buttons.size());
+        EXPECT_EQ(row.options.buttons.empty(), row.options.selection == nullptr);
+
+        // Sub-calculations: the derived relation is the row's list, and the list shown
+        // when the calculator opens offers them in the list order.
+        for (int c : row.offers)
+            EXPECT_TRUE(rows.Has(c)) << c;
+        for (int c = 0; c < CalculatorCount; ++c) {
+            EXPECT_EQ(rows.Offers(n, c), std::count(row.offers.begin(), row.offers.end(), c) == 1) << c;
+        }
+        EXPECT_EQ(rows.SubCalculationsShowUnits(n), row.subCalculationsShowUnits);
+        engine.OpenCalculator(n);
+        std::vector<int> expected;
+        for (int c : rows.ListOrder()) {
+            if (rows.Offers(n, c))
+                expected.push_back(c);
+        }
+        const auto& shown = engine.Top().OfferedCalculators;
+        EXPECT_EQ(std::vector<int>(shown.begin(), shown.end()), expected);
+        EXPECT_EQ(static_cast<size_t>(engine.window.offeredRows.size()), expected.size());
+    }
+    EXPECT_EQ(titles.size(), static_cast<size_t>(CalculatorCount));
+    EXPECT_EQ(helpPages.size(), static_cast<size_t>(CalculatorCount));
+    EXPECT_EQ(menuItems, Range(0, CalculatorCount - 1));
+    EXPECT_EQ(menuPositions, Range(0, CalculatorCount - 1));
+
+    // The menu: the forty items by position, a separator before each row that asks for
+    // one, named N1, N2 ... in order; never first, never two in a row.
+    const std::vector<CalculatorMenuEntry>& menu = rows.Menu();
+    ASSERT_EQ(menu.size(), static_cast<size_t>(CalculatorCount + separatorsAsked));
+    int lastPosition = -1;
+    int separators = 0;
+    for (size_t i = 0; i < menu.size(); ++i) {
+        SCOPED_TRACE(i);
+        const CalculatorMenuEntry& entry = menu[i];
+        if (entry.item < 0) {
+            EXPECT_EQ(entry.name, QStringLiteral("N%1").arg(++separators));
+            EXPECT_EQ(entry.calculator, -1);
+            ASSERT_LT(i + 1, menu.size());
+            EXPECT_GE(menu[i + 1].item, 0);
+            EXPECT_TRUE(rows.Of(menu[i + 1].calculator).menu.separatorBefore);
+            continue;
+        }
+        const MenuPlace& place = rows.Of(entry.calculator).menu;
+        EXPECT_EQ(entry.name, QStringLiteral("Calculette%1").arg(entry.item));
+        EXPECT_EQ(entry.item, place.item);
+        EXPECT_GT(place.position, lastPosition);
+        lastPosition = place.position;
+        EXPECT_EQ(place.separatorBefore, i > 0 && menu[i - 1].item < 0);
+    }
+    EXPECT_EQ(separators, separatorsAsked);
+    EXPECT_GE(menu.front().item, 0);
+
+    // The calculator lists: every calculator once, the keypad ones first, each group by
+    // number; the list window's boxes follow them.
+    const std::vector<int>& order = rows.ListOrder();
+    ASSERT_EQ(order.size(), static_cast<size_t>(CalculatorCount));
+    const auto firstOther =
+        std::find_if(order.begin(), order.end(), [this](int c) { return !rows.Of(c).isKeypad(); });
+    EXPECT_TRUE(std::all_of(firstOther, order.end(), [this](int c) { return !rows.Of(c).isKeypad(); }));
+    EXPECT_TRUE(std::is_sorted(order.begin(), firstOther));
+    EXPECT_TRUE(std::is_sorted(firstOther, order.end()));
+    CalculatorListWindow list(engine, CalculatorListWindow::ChooseDefault);
+    for (int box = 0; box < CalculatorListWindow::BoxCount; ++box) {
+        EXPECT_EQ(list.CalculatorOfBox(box), order[static_cast<size_t>(box)]) << box;
+        EXPECT_EQ(list.BoxCaption(box), engine.CalculatorName(order[static_cast<size_t>(box)])) << box;
+    }
+}
+
+// Ctrl+A on a calculator opens its own help page.
+TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    std::set<QString> opened;
+    for (int n = 0; n < CalculatorCount; ++n) {
+        SCOPED_TRACE(n);
+        engine.OpenCalculator(n);
+        ui.openedUrls.clear();
+        EXPECT_TRUE(engine.FormKeyDown(Engine::KeyA, true));
+        ASSERT_EQ(ui.openedUrls.size(), 1);
+        EXPECT_EQ(ui.openedUrls[0], Engine::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), engine.ProgramDirectory));
+        opened.insert(ui.openedUrls[0]);
+    }
+    EXPECT_EQ(opened.size(), static_cast<size_t>(CalculatorCount));
+}
+
+TEST_F(CalculatorRows, TitlesAreReadByTheirStringNumbersAndCutToTheBuffer)
+{
+    const QString longText(200, QLatin1Char('x'));
+    const int longId = rows.Of(39).titleId;
+    const int missingId = rows.Of(31).titleId;
+    const auto names = rows.Titles([&](int id) {
+        if (id == longId)
+            return longText;
+        if (id == missingId)
+            return QString(); // missing from the string table
+        return QStringLiteral("S%1").arg(id);
+    });
+    for (int n = 0; n < CalculatorCount; ++n) {
+        SCOPED_TRACE(n);
+        if (n == 39)
+            EXPECT_EQ(names[39], longText.left(149));
+        else if (n == 31)
+            EXPECT_EQ(names[31], QString());
+        else
+            EXPECT_EQ(names[static_cast<size_t>(n)], QStringLiteral("S%1").arg(rows.Of(n).titleId));
+    }
+
+    const auto own = ReadCalculatorTitles(strings, rows);
+    EXPECT_EQ(own[0], u"Calculatrice standard"_s);
+    EXPECT_EQ(own[14], u"Calculatrice volume de pyramide à 4 faces"_s);
+    EXPECT_EQ(own[39], u"Calculatrice fonctions mathématiques"_s);
+
+    // Before the string table is read, every name is empty.
+    Engine fresh{strings, ui, QStringLiteral(",")};
+    EXPECT_EQ(fresh.CalculatorName(5), QString());
+}
+
+TEST_F(CalculatorRows, SubCalculationsOffered)
+{
+    EXPECT_EQ(OfferedBy(0), Range(1, 16, Range(18, 39))) << "every calculator but 0 and 17";
+    EXPECT_TRUE(OfferedBy(33).empty());
+    EXPECT_EQ(OfferedBy(39), Range(0, 39));
+    for (int c : {1, 16, 17, 20, 22, 27, 32, 36, 38})
+        EXPECT_EQ(OfferedBy(c), (std::set<int>{0, 39})) << c;
+    EXPECT_EQ(OfferedBy(21), (std::set<int>{0, 19, 39}));
+    EXPECT_EQ(OfferedBy(23), Range(11, 15, {0, 39}));
+    EXPECT_EQ(OfferedBy(35), Range(11, 15, {0, 39}));
+    EXPECT_EQ(OfferedBy(24), (std::set<int>{0, 3, 4, 8, 9, 39}));
+    EXPECT_EQ(OfferedBy(25), (std::set<int>{0, 3, 4, 5, 8, 9, 39}));
+    EXPECT_EQ(OfferedBy(26), (std::set<int>{0, 8, 9, 10, 39}));
+    EXPECT_EQ(OfferedBy(34), (std::set<int>{0, 33, 39}));
+
+    for (int row = 0; row < CalculatorCount; ++row)
+        EXPECT_EQ(rows.Offers(row, 17), row == 39) << row;
+}
+
+TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectricalCalculators)
+{
+    std::set<int> flagged;
+    for (int c = 0; c < CalculatorCount; ++c) {
+        if (rows.SubCalculationsShowUnits(c))
+            flagged.insert(c);
+    }
+    EXPECT_EQ(flagged, Range(21, 34, {17, 18, 19}));
+}
