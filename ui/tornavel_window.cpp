@@ -438,7 +438,7 @@ void TFTornavel::BuildPanel(int n)
     w.formula->setObjectName(Numbered("EdtFormule", n));
     w.formula->setGeometry(8, 168, 280, 70);
     w.formula->setReadOnly(true);
-    if (n == 39) {
+    if (kind == CalculatorKind::FunctionKeypad) {
         // The function calculator's formula stays on one line and scrolls sideways.
         w.formula->setLineWrapMode(QPlainTextEdit::NoWrap);
         w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
