@@ -9,6 +9,9 @@ class QNetworkAccessManager;
 
 namespace tornavel {
 
+// The requests below run in the calling process; the helper program tornavel-fetch
+// makes them. The programs themselves make theirs through platform/child_fetch.h.
+
 // How long one request may take, from its start to its last byte, before it is given up.
 inline constexpr int kHttpTimeoutMs = 10000;
 
