@@ -1,5 +1,7 @@
 #include "platform/bounded_text.h"
 
+#include <QStringDecoder>
+
 #include <limits>
 
 namespace tornavel {
@@ -136,6 +138,15 @@ QString BoundedHtml(QStringView html, qsizetype maxLength)
         }
     }
     return out;
+}
+
+QString PageHtmlForView(const QByteArray& body)
+{
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    const QString page = decoder.decode(body);
+    return BoundedHtml(page, kMaxShownPageLength);
 }
 
 } // namespace tornavel

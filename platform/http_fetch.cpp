@@ -6,7 +6,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 
@@ -37,15 +36,6 @@ bool BodyComplete(const QNetworkReply& reply, qint64 received)
 }
 
 } // namespace
-
-QString PageHtmlForView(const QByteArray& body)
-{
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8);
-    const QString page = decoder.decode(body);
-    return BoundedHtml(page, kMaxShownPageLength);
-}
 
 void HttpGet(QNetworkAccessManager& manager, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done)

@@ -9,6 +9,9 @@ class QNetworkAccessManager;
 
 namespace tornavel {
 
+// The requests below run in the calling process; the helper program tornavel-fetch
+// makes them. The programs themselves make theirs through platform/child_fetch.h.
+
 // How long one request may take, from its start to its last byte, before it is given up.
 inline constexpr int kHttpTimeoutMs = 10000;
 
@@ -32,12 +35,6 @@ void HttpGet(QNetworkAccessManager& manager, const QString& address, int timeout
 // failure the file stays as it was.
 void HttpDownloadToFile(QNetworkAccessManager& manager, const QString& address, const QString& localPath,
                         int timeoutMs, std::function<void(bool)> done);
-
-// The beginning of a downloaded HTML page a window shows: decoded by the charset it
-// declares (UTF-8 when it declares none), then bounded (see BoundedHtml) to this many
-// characters of source, so that a text view lays it out at once.
-inline constexpr qsizetype kMaxShownPageLength = 64 * 1024;
-QString PageHtmlForView(const QByteArray& body);
 
 // Forgets every request still running: none of their `done` calls will come.
 void AbandonRequests(QNetworkAccessManager& manager);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -63,19 +62,28 @@ bool MayBeReplaced(const QByteArray& native)
     return ::stat(native.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Removes the files named like QSaveFile's temporaries of `path` ("CLS.dat.XXXXXX")
-// that belong to this user and have been left alone for a while.
+// Whether `name` is `base`, a dot and six ASCII letters or digits, as QSaveFile names
+// the temporaries of `base` ("CLS.dat.XXXXXX"). Compared by hand: a name filter or a
+// regular expression would bring up the regular-expression engine for this alone.
+bool IsTemporaryName(const QString& name, const QString& base)
+{
+    if (name.size() != base.size() + 7 || !name.startsWith(base) || name[base.size()] != u'.')
+        return false;
+    return std::all_of(name.cbegin() + base.size() + 1, name.cend(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+    });
+}
+
+// Removes the files named like QSaveFile's temporaries of `path` that belong to this
+// user and have been left alone for a while.
 void RemoveStaleTemporaries(const QString& path)
 {
     const QFileInfo target(path);
     const QDir directory = target.absoluteDir();
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const time_t now = std::time(nullptr);
-    const QStringList names = directory.entryList({target.fileName() + QStringLiteral(".??????")},
-                                                  QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
-        if (!pattern.match(name).hasMatch())
+        if (!IsTemporaryName(name, target.fileName()))
             continue;
         const QByteArray native = QFile::encodeName(directory.filePath(name));
         struct stat st {};

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace tornavel {
 
@@ -28,23 +27,104 @@ VersionListEntry ReadVersionListSection(const QString& listPath, const QString& 
     return entry;
 }
 
+namespace {
+
+// Reads the two date formats of the version list by hand: a regular expression would
+// bring the regular-expression engine up at start-up for this alone.
+class DateReader {
+public:
+    explicit DateReader(const QString& text) : text_(text) {}
+    bool AtEnd() const { return at_ == text_.size(); }
+    bool Skip(char16_t c)
+    {
+        if (AtEnd() || text_[at_] != c)
+            return false;
+        ++at_;
+        return true;
+    }
+    // Reads `least` to `most` ASCII digits (most < 0: any number), the value of the
+    // first nine in `value`.
+    bool Digits(int least, int most, int& value)
+    {
+        int count = 0;
+        value = 0;
+        while ((most < 0 || count < most) && !AtEnd() && text_[at_] >= u'0' && text_[at_] <= u'9') {
+            if (count < 9)
+                value = value * 10 + (text_[at_].unicode() - u'0');
+            ++at_;
+            ++count;
+        }
+        return count >= least;
+    }
+    // Skips ASCII white space; true when there was some.
+    bool Spaces()
+    {
+        const qsizetype from = at_;
+        while (!AtEnd() && (text_[at_] == u' ' || (text_[at_] >= u'\t' && text_[at_] <= u'\r')))
+            ++at_;
+        return at_ > from;
+    }
+
+private:
+    const QString& text_;
+    qsizetype at_ = 0;
+};
+
+// "05/03/2024 14:30" or "5/3/2024 14:30:15", white space around: the numbers as written.
+struct FrenchDate {
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+};
+bool ReadFrenchDate(const QString& text, FrenchDate& d)
+{
+    DateReader r(text);
+    r.Spaces();
+    if (!(r.Digits(1, 2, d.day) && r.Skip(u'/') && r.Digits(1, 2, d.month) && r.Skip(u'/')
+          && r.Digits(4, 4, d.year) && r.Spaces() && r.Digits(1, 2, d.hour) && r.Skip(u':')
+          && r.Digits(2, 2, d.minute)))
+        return false;
+    if (r.Skip(u':') && !r.Digits(2, 2, d.second))
+        return false;
+    r.Spaces();
+    return r.AtEnd();
+}
+
+// "2024-03-05T14:30:00" or with a space, optional seconds and fraction, an optional
+// "Z" or offset.
+bool IsIsoDate(const QString& text)
+{
+    DateReader r(text);
+    int v = 0;
+    if (!(r.Digits(4, 4, v) && r.Skip(u'-') && r.Digits(2, 2, v) && r.Skip(u'-') && r.Digits(2, 2, v)
+          && (r.Skip(u'T') || r.Skip(u' ')) && r.Digits(2, 2, v) && r.Skip(u':') && r.Digits(2, 2, v)))
+        return false;
+    if (r.Skip(u':') && !(r.Digits(2, 2, v) && (!r.Skip(u'.') || r.Digits(1, -1, v))))
+        return false;
+    if (r.Skip(u'+') || r.Skip(u'-')) {
+        if (!r.Digits(2, 2, v))
+            return false;
+        r.Skip(u':');
+        if (!r.Digits(2, 2, v))
+            return false;
+    } else {
+        r.Skip(u'Z');
+    }
+    return r.AtEnd();
+}
+
+} // namespace
+
 std::optional<QDateTime> ParseUpdateDate(const QString& text)
 {
-    static const QRegularExpression french(
-        QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*$)"));
-    const QRegularExpressionMatch m = french.match(text);
-    if (m.hasMatch()) {
-        const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-        const QTime time(m.captured(4).toInt(), m.captured(5).toInt(),
-                         m.captured(6).isEmpty() ? 0 : m.captured(6).toInt());
+    FrenchDate d;
+    if (ReadFrenchDate(text, d)) {
+        const QDate date(d.year, d.month, d.day);
+        const QTime time(d.hour, d.minute, d.second);
         if (!date.isValid() || !time.isValid())
             return std::nullopt;
         return QDateTime(date, time);
     }
-    static const QRegularExpression iso(
-        QStringLiteral(R"(^\d{4}-\d{2}-\d{2}[T ]\d{2}:\d{2}(:\d{2}(\.\d+)?)?(Z|[+-]\d{2}:?\d{2})?$)"));
     const QString trimmed = text.trimmed();
-    if (!iso.match(trimmed).hasMatch())
+    if (!IsIsoDate(trimmed))
         return std::nullopt;
     QString isoText = trimmed;
     isoText.replace(10, 1, QLatin1Char('T'));

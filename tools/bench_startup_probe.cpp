@@ -1,9 +1,13 @@
 // Start-up probe for tools/bench-startup: starts one window, either a bare Qt window
 // with one label or the Tornavel main window, and prints, once its first frame is
-// painted, the time since main() began and the resident memory of the process.
+// painted, the time since main() began and the resident memory of the process; then,
+// once the program has settled, its resident memory again. Settled means two seconds
+// after the start and, for the main window, the update check of its first activation
+// ended, whatever its outcome.
 //
 //   bench_startup_probe bare|main
 //   -> first-paint-ns=<nanoseconds> rss-kib=<kibibytes>
+//      settled-rss-kib=<kibibytes>
 
 #include "core/engine.h"
 #include "core/layout.h"
@@ -20,6 +24,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -37,10 +42,27 @@ long long ResidentKiB()
     return 0;
 }
 
-// Reports the first paint of one window, after the whole frame is done.
+constexpr qint64 kSettledAfterMs = 2000;
+
+// The desktop services of the program, noting when the update check has ended.
+class WatchedUiServices : public tornavel::WidgetUiServices {
+public:
+    bool checkEnded = false;
+    void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done) override
+    {
+        WidgetUiServices::DownloadFile(address, localPath, [this, done](bool downloaded) {
+            checkEnded = true;
+            done(downloaded);
+        });
+    }
+};
+
+// Reports the first paint of one window, after the whole frame is done, then the
+// memory once `settled` holds and kSettledAfterMs have passed since main() began.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget* window, const QElapsedTimer& sinceMain) : window_(window), sinceMain_(sinceMain)
+    FirstPaint(QWidget* window, const QElapsedTimer& sinceMain, std::function<bool()> settled)
+        : window_(window), sinceMain_(sinceMain), settled_(std::move(settled))
     {
         qApp->installEventFilter(this);
     }
@@ -58,7 +80,7 @@ public:
                     std::printf("first-paint-ns=%lld rss-kib=%lld\n",
                                 static_cast<long long>(sinceMain_.nsecsElapsed()), ResidentKiB());
                     std::fflush(stdout);
-                    QCoreApplication::exit(0);
+                    WaitUntilSettled();
                 },
                 Qt::QueuedConnection);
         }
@@ -66,8 +88,20 @@ public:
     }
 
 private:
+    void WaitUntilSettled()
+    {
+        if (sinceMain_.elapsed() < kSettledAfterMs || !settled_()) {
+            QTimer::singleShot(50, this, [this] { WaitUntilSettled(); });
+            return;
+        }
+        std::printf("settled-rss-kib=%lld\n", ResidentKiB());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+
     QWidget* window_;
     const QElapsedTimer& sinceMain_;
+    std::function<bool()> settled_;
     bool seen_ = false;
 };
 
@@ -89,7 +123,7 @@ int main(int argc, char* argv[])
     // The main window keeps its state files out of the current directory.
     QTemporaryDir dir;
     StringTable strings;
-    WidgetUiServices ui;
+    WatchedUiServices ui;
     std::unique_ptr<Engine> engine;
     std::unique_ptr<QWidget> window;
     if (bare) {
@@ -101,12 +135,13 @@ int main(int argc, char* argv[])
         engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
         engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
         engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        engine->ProgramDirectory = dir.path() + QLatin1Char('/');
         auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),
                                                         QStringLiteral(","));
         ui.SetMainWindow(mainWindow.get());
         window = std::move(mainWindow);
     }
-    FirstPaint watch(window.get(), sinceMain);
+    FirstPaint watch(window.get(), sinceMain, [&] { return bare || ui.checkEnded; });
     window->show();
     // Never wait for ever: a window that is not painted reports nothing.
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(1); });

@@ -194,8 +194,8 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     hints.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(hints);
 
-    // Only the panel on screen is built before the window first appears; the others
-    // follow as soon as it has been painted (see BuildAllPanels).
+    // Only the panel on screen is built; each other one when it first comes on screen
+    // (see RenderPanel), the menus at the first click on the menu bar.
     BuildMenuBar();
     BuildKeypad();
     BuildListPanel();
@@ -286,7 +286,7 @@ void TFTornavel::BuildMenuBar()
         Quiet(button);
         const auto menu = b.menu;
         connect(button, &QPushButton::clicked, this, [this, menu, button] {
-            BuildAllPanels();
+            BuildMenus();
             PopUp(this->*menu, button);
         });
     }
@@ -379,13 +379,6 @@ void TFTornavel::PopUp(QMenu* menu, QWidget* button)
                                              inClient.x(), inClient.y(), button->width());
     menu->popup(QPoint(at.x, at.y));
     listPanel_->setFocus();
-}
-
-void TFTornavel::BuildAllPanels()
-{
-    for (int n = 0; n < CalculatorCount; ++n)
-        BuildPanel(n);
-    BuildMenus();
 }
 
 void TFTornavel::BuildPanel(int n)
@@ -674,11 +667,10 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
 
     if (type == QEvent::Paint) {
-        // The window is on screen: build the other panels right after this paint.
-        if (!allPanelsQueued_) {
-            allPanelsQueued_ = true;
+        // The window is on screen: what waited for it runs right after this paint.
+        if (!firstPaintSeen_) {
+            firstPaintSeen_ = true;
             QTimer::singleShot(0, this, [this] {
-                BuildAllPanels();
                 for (auto& action : std::exchange(afterFirstPaint_, {}))
                     action();
             });
@@ -715,7 +707,7 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
 
 void TFTornavel::AfterFirstPaint(std::function<void()> action)
 {
-    if (allPanelsQueued_ && afterFirstPaint_.empty())
+    if (firstPaintSeen_ && afterFirstPaint_.empty())
         action();
     else
         afterFirstPaint_.push_back(std::move(action));

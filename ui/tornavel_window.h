@@ -63,9 +63,10 @@ public:
     // work that the first frame does not need waits until the window is on screen.
     void AfterFirstPaint(std::function<void()> action);
 
-    // Builds the calculator panels and the pop-up menus not built yet. The window
-    // builds the panel on screen first and the rest right after its first paint.
-    void BuildAllPanels();
+    // Builds the pop-up menus of the menu bar, which the window builds at the first
+    // click on one of its buttons. A calculator panel is built when it first comes on
+    // screen.
+    void BuildMenus();
 
     // The widget that holds every component (the client area, 296 x 400).
     QWidget* ClientArea() const { return client_; }
@@ -96,7 +97,6 @@ private:
 
     QString Text(LayoutString id) const;
     void BuildMenuBar();
-    void BuildMenus();
     void BuildPanel(int number);
     void BuildStandardKeys(PanelWidgets& w, int n);
     void BuildMathKeys(PanelWidgets& w, int n);
@@ -120,7 +120,7 @@ private:
     QPixmap fond_;
     QImage decodedPicture_;
     QThread* pictureLoader_ = nullptr;
-    bool allPanelsQueued_ = false;
+    bool firstPaintSeen_ = false;
     std::vector<std::function<void()>> afterFirstPaint_;
 
     QWidget* menuBar_ = nullptr;

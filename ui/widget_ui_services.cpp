@@ -9,7 +9,7 @@
 #include "ui/dialogs/messages.h"
 #include "ui/dialogs/page_windows.h"
 #include "ui/dialogs/window_style.h"
-#include "platform/http_fetch.h"
+#include "platform/child_fetch.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
 #include "platform/version_list.h"
@@ -20,7 +20,6 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -45,7 +44,8 @@ WidgetUiServices::WidgetUiServices() = default;
 
 WidgetUiServices::~WidgetUiServices()
 {
-    // Answers still on their way would reach an engine that is gone.
+    // Answers still on their way would reach an engine that is gone; the children of
+    // requests still running are ended here.
     if (network_) {
         AbandonRequests(*network_);
         delete network_;
@@ -112,23 +112,23 @@ bool WidgetUiServices::OpenUrl(const QString& url)
 
 // ---- Update check and the windows of the help menu ----------------------------------
 
-QNetworkAccessManager& WidgetUiServices::Network()
+ChildHttpClient& WidgetUiServices::Network()
 {
     if (!network_)
-        network_ = new QNetworkAccessManager;
+        network_ = new ChildHttpClient;
     return *network_;
 }
 
 void WidgetUiServices::DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done)
 {
     auto start = [this, address, localPath, done] {
-        QNetworkAccessManager& network = Network();
+        ChildHttpClient& network = Network();
         HttpDownloadToFile(network, address, localPath, kHttpTimeoutMs, [&network, done](bool downloaded) {
             WhenNoModalWindow(&network, [done, downloaded] { done(downloaded); });
         });
     };
-    // The network stack is brought up once the main window is on screen, so that the
-    // check never delays the first frame.
+    // The child is started once the main window is on screen, so that the check never
+    // delays the first frame.
     if (auto* window = qobject_cast<TFTornavel*>(mainWindow_.data()))
         window->AfterFirstPaint(start);
     else

@@ -5,10 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
-class QNetworkAccessManager;
-
 namespace tornavel {
 
+class ChildHttpClient;
 class TFApropos;
 class TFAstuces;
 class TFMessages;
@@ -42,8 +41,9 @@ public:
     void ShowUpgradePageWindow(Engine& engine) override;
     void ShowTipsWindow(Engine& engine) override;
     void ShowAboutWindow(Engine& engine) override;
-    // The HTTP client of the downloads and of the page windows.
-    QNetworkAccessManager& Network();
+    // The HTTP client of the downloads and of the page windows: each request runs in a
+    // child process, which ends with this object.
+    ChildHttpClient& Network();
 
     // The message window (created at its first use).
     TFMessages* Messages();
@@ -72,7 +72,7 @@ private:
     QPointer<TFAstuces> tips_;
     QPointer<TFApropos> about_;
     QPointer<TFMiseANiveau> upgrade_;
-    QNetworkAccessManager* network_ = nullptr;
+    ChildHttpClient* network_ = nullptr;
 };
 
 } // namespace tornavel

@@ -31,6 +31,15 @@ TEST(UpdateRules, DateMajReadsOnlyTheServersFormats)
         {"5 mars 2024 14:30", QDateTime()},
         {"3/5/24 2:30 PM", QDateTime()},
         {"", QDateTime()},
+        {"05/03/2024 14:30:", QDateTime()},
+        {"105/03/2024 14:30", QDateTime()},
+        {"05/03/2024\t14:30:07\r\n", at.addSecs(7)},
+        {"2024-03-05T14:30:00.250", at.addMSecs(250)},
+        {"2024-03-05T14:30:00.", QDateTime()},
+        {"2024-03-05T14:30+0100", QDateTime(QDate(2024, 3, 5), QTime(13, 30), Qt::UTC)},
+        {"2024-03-05T14:30+01", QDateTime()},
+        {"2024-3-05T14:30", QDateTime()},
+        {"2024-03-05T14:30:00Zx", QDateTime()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -14,7 +14,8 @@ TEST(SaveFile, ASuccessfulSaveRemovesItsOwnStaleTemporaries)
     // Only the first is a temporary of CLS.dat left over; the last may be another
     // save's, being written right now.
     const QStringList names = {"CLS.dat.Qx3kPz", "CLS.dat.bak", "CLS.dat.a1b2c", "Options.dat.Qx3kPz",
-                               "CLS.dat.Rt5mWq"};
+                               "CLS.dat.Qx3kPzA", "CLS.dat.Qx3k-z", "CLS.dat_Qx3kPz", "cls.dat.Qx3kPz",
+                               "xCLS.dat.Qx3kPz", "CLS.dat.Rt5mWq"};
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,20 +1,25 @@
 // The update check against a server that the test starts on 127.0.0.1: the engine's
-// rules with the real HTTP client under them.
+// rules with the real HTTP client under them, its requests made by child processes.
 
 #include "core/engine.h"
-#include "platform/http_fetch.h"
+#include "platform/child_fetch.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 
 #include <QDir>
 #include <QTcpServer>
 #include <QFile>
-#include <QNetworkAccessManager>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include <unistd.h>
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -26,7 +31,7 @@ const QDateTime kBuilt(QDate(2024, 3, 5), QTime(14, 30));
 
 // The desktop of FakeUi with real downloads, sent to the local server.
 struct NetworkUi : FakeUi {
-    QNetworkAccessManager network;
+    std::unique_ptr<ChildHttpClient> network = std::make_unique<ChildHttpClient>();
     QString root;
     int timeoutMs = 10000;
     int answers = 0;
@@ -34,12 +39,39 @@ struct NetworkUi : FakeUi {
     {
         const QUrl url(address);
         downloads << url.path();
-        HttpDownloadToFile(network, root + url.path(), localPath, timeoutMs, [this, done](bool ok) {
+        HttpDownloadToFile(*network, root + url.path(), localPath, timeoutMs, [this, done](bool ok) {
             ++answers;
             done(ok);
         });
     }
 };
+
+// The helper processes that are children of process `parent` (none when it is gone).
+QList<pid_t> FetchChildren(pid_t parent)
+{
+    QList<pid_t> found;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid ..."
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> after = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (line.contains("(tornavel-fetch)") && after.value(1).toInt() == parent)
+            found << entry.toInt();
+    }
+    return found;
+}
+
+// Whether process `pid` has ended (gone, or ended and not yet collected).
+bool Ended(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+}
 
 QByteArray List(const char* derVersion, const char* dateMaj, const char* url = "https://tornavel.example/dl")
 {
@@ -156,6 +188,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         {"server error", {LocalHttpServer::Kind::Normal, 500, "erreur"}, false},
         {"cut transfer", {LocalHttpServer::Kind::Cut, 200, List("Tornavel1.2", "01/01/2030 10:00")}, false},
         {"connection refused", {}, true},
+        {"no helper program", {LocalHttpServer::Kind::Normal, 200, List("Tornavel1.2", "01/01/2030 10:00")}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,6 +204,8 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
             ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
             fresh.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
         }
+        if (QLatin1String(c.name) == QLatin1String("no helper program"))
+            fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(strings, fresh, QStringLiteral(","));
         check.ProgramDirectory = engine.ProgramDirectory;
         check.OptionsFilePath = engine.OptionsFilePath;
@@ -213,4 +248,64 @@ TEST_F(UpdateCheckOverNetwork, DownloadAddressOtherThanAWebPageIsNeverOpened)
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Erreur de connexion !"));
     EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("Impossible d'acceder à la page de mise à jour !")));
+}
+
+// Closing the main window ends the services and their client while the server says
+// nothing: the child goes at once, no answer comes, and the list stays as it was.
+TEST_F(UpdateCheckOverNetwork, EndingTheClientDuringADownloadEndsItsChild)
+{
+    server.Set(kListPath, {LocalHttpServer::Kind::Silent, 200, {}});
+    engine.FormActivate();
+    ASSERT_TRUE(WaitFor([] { return FetchChildren(::getpid()).size() == 1; }));
+    ASSERT_TRUE(WaitFor([this] { return server.Requests() == 1; }));
+    const pid_t child = FetchChildren(::getpid()).value(0);
+    ui.network.reset();
+    EXPECT_TRUE(Ended(child));
+    EXPECT_TRUE(FetchChildren(::getpid()).isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.answers, 0);
+    EXPECT_EQ(ListOnDisk(), oldList);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
+}
+
+// The parent's side of the next test, run in a process of its own: starts a download
+// from the silent server named by the environment, writes its child's number and waits.
+TEST(ChildHttpClientParent, DISABLED_DownloadsFromASilentServer)
+{
+    EnsureApplication();
+    ChildHttpClient client;
+    QTemporaryDir dir;
+    bool answered = false;
+    HttpDownloadToFile(client, qEnvironmentVariable("TORNAVEL_TEST_SILENT_ADDRESS"), dir.filePath(QStringLiteral("list")),
+                       20000, [&answered](bool) { answered = true; });
+    ASSERT_TRUE(WaitFor([] { return FetchChildren(::getpid()).size() == 1; }));
+    std::printf("child=%d\n", int(FetchChildren(::getpid()).value(0)));
+    std::fflush(stdout);
+    WaitFor([&answered] { return answered; }, 20000);
+}
+
+// A program killed outright while a download hangs leaves no child behind.
+TEST_F(UpdateCheckOverNetwork, ChildEndsWithAParentThatIsKilled)
+{
+    server.Set(kListPath, {LocalHttpServer::Kind::Silent, 200, {}});
+    QProcess parent;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TORNAVEL_TEST_SILENT_ADDRESS"), server.Root() + QString::fromLatin1(kListPath));
+    parent.setProcessEnvironment(environment);
+    parent.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=ChildHttpClientParent.DISABLED_DownloadsFromASilentServer"),
+                  QStringLiteral("--gtest_also_run_disabled_tests")});
+    QByteArray output;
+    ASSERT_TRUE(WaitFor([&] {
+        output += parent.readAllStandardOutput();
+        return output.contains("child=") && output.indexOf('\n', output.indexOf("child=")) > 0;
+    }));
+    const qsizetype at = output.indexOf("child=") + 6;
+    const pid_t child = output.mid(at, output.indexOf('\n', at) - at).toInt();
+    ASSERT_GT(child, 0);
+    ASSERT_TRUE(WaitFor([this] { return server.Requests() == 1; }));
+    EXPECT_FALSE(Ended(child));
+    parent.kill();
+    ASSERT_TRUE(parent.waitForFinished());
+    EXPECT_TRUE(WaitFor([child] { return Ended(child); }));
 }

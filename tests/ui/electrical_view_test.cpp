@@ -150,9 +150,8 @@ TEST_F(ElectricalWindow, EveryOptionCaptionShowsWhole)
 {
     int buttons = 0;
     for (int n = 0; n < CalculatorCount; ++n) {
-        const auto* keys = window->findChild<QWidget*>(QStringLiteral("POperateurs%1").arg(n));
-        if (!keys)
-            continue;
+        Open(n);
+        const QWidget* keys = Find(QStringLiteral("POperateurs%1").arg(n));
         const QList<QRadioButton*> radios = keys->findChildren<QRadioButton*>();
         for (const QRadioButton* radio : radios) {
             SCOPED_TRACE(radio->objectName().toStdString());

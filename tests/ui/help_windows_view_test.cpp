@@ -8,7 +8,7 @@
 #include "ui/dialogs/foptionaffichage.h"
 #include "ui/dialogs/page_windows.h"
 #include "platform/bounded_text.h"
-#include "platform/http_fetch.h"
+#include "platform/child_fetch.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
 
@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -170,7 +169,7 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
     LocalHttpServer server;
     server.Set("/info/man.php?logiciel=Tornavel1.1", {LocalHttpServer::Kind::Normal, 200,
                                                       "<html><meta charset=\"utf-8\"><p>Passez à la version 2</p></html>"});
-    QNetworkAccessManager network;
+    ChildHttpClient network;
     const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
     TFPageWindow page(engine, network, layout, server.Root() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
     for (int showing = 1; showing <= 2; ++showing) {

@@ -28,10 +28,14 @@ TEST_F(WholeTexts, DropDownListsShowTheirRowsWhole)
     plainList->setParent(window.get());
     for (const int n : {33, 35, 36}) {
         SCOPED_TRACE(n);
+        Open(n);  // its panel is built when it first comes on screen
         auto* list = Find<QComboBox>(QStringLiteral("ListBox%1").arg(n));
-        if (n != 35)
-            list->setStyle(plainList);  // before the list is first filled
-        Open(n);
+        if (n != 35) {
+            // The popup is fitted when the rows are filled: fill them again under the style.
+            list->setStyle(plainList);
+            list->clear();
+            Open(n);
+        }
         QAbstractItemView* view = list->view();
         int widest = 0, longest = 0;
         for (int row = 0; row < list->count(); ++row) {

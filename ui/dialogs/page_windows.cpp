@@ -2,7 +2,8 @@
 
 #include "core/engine.h"
 #include "core/view_texts.h"
-#include "platform/http_fetch.h"
+#include "platform/bounded_text.h"
+#include "platform/child_fetch.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QLabel>
@@ -26,7 +27,7 @@ constexpr TFPageWindow::Layout kUpgradeLayout{"FMiseANiveau", 348, 542, 402, 524
 
 } // namespace
 
-TFPageWindow::TFPageWindow(Engine& engine, QNetworkAccessManager& network, const Layout& layout,
+TFPageWindow::TFPageWindow(Engine& engine, ChildHttpClient& network, const Layout& layout,
                            QString address, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       engine_(engine), network_(network), address_(std::move(address))
@@ -86,12 +87,12 @@ void TFPageWindow::ShowReply(const HttpReply& reply)
     browser_->setHtml(reply.ok ? PageHtmlForView(reply.body) : ErrorPage(address_));
 }
 
-TFMiseAjour::TFMiseAjour(Engine& engine, QNetworkAccessManager& network, QWidget* parent)
+TFMiseAjour::TFMiseAjour(Engine& engine, ChildHttpClient& network, QWidget* parent)
     : TFPageWindow(engine, network, kUpdateLayout, engine.UpdatePageAddress(), parent)
 {
 }
 
-TFMiseANiveau::TFMiseANiveau(Engine& engine, QNetworkAccessManager& network, QWidget* parent)
+TFMiseANiveau::TFMiseANiveau(Engine& engine, ChildHttpClient& network, QWidget* parent)
     : TFPageWindow(engine, network, kUpgradeLayout, engine.UpgradePageAddress(), parent)
 {
 }

@@ -2,12 +2,12 @@
 
 #include <QDialog>
 
-class QNetworkAccessManager;
 class QPushButton;
 class QTextBrowser;
 
 namespace tornavel {
 
+class ChildHttpClient;
 class Engine;
 struct HttpReply;
 
@@ -26,7 +26,7 @@ public:
         int closeLeft, closeTop;
     };
 
-    TFPageWindow(Engine& engine, QNetworkAccessManager& network, const Layout& layout, QString address,
+    TFPageWindow(Engine& engine, ChildHttpClient& network, const Layout& layout, QString address,
                  QWidget* parent = nullptr);
 
     const QString& Address() const { return address_; }
@@ -46,7 +46,7 @@ private:
     void ShowReply(const HttpReply& reply);
 
     Engine& engine_;
-    QNetworkAccessManager& network_;
+    ChildHttpClient& network_;
     QString address_;
     QTextBrowser* browser_ = nullptr;
     QPushButton* fermer_ = nullptr;
@@ -57,14 +57,14 @@ private:
 class TFMiseAjour : public TFPageWindow {
     Q_OBJECT
 public:
-    TFMiseAjour(Engine& engine, QNetworkAccessManager& network, QWidget* parent = nullptr);
+    TFMiseAjour(Engine& engine, ChildHttpClient& network, QWidget* parent = nullptr);
 };
 
 // The upgrade-page window FMiseANiveau, shown by the help menu's upgrade item.
 class TFMiseANiveau : public TFPageWindow {
     Q_OBJECT
 public:
-    TFMiseANiveau(Engine& engine, QNetworkAccessManager& network, QWidget* parent = nullptr);
+    TFMiseANiveau(Engine& engine, ChildHttpClient& network, QWidget* parent = nullptr);
 };
 
 } // namespace tornavel

@@ -1,0 +1,116 @@
+#include "platform/child_fetch.h"
+
+#include "platform/paths.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
+#include <utility>
+
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace tornavel {
+
+namespace {
+
+// How long past its request's time-out a child may take to start and to save.
+constexpr int kChildGraceMs = 1000;
+
+// Runs the helper with `arguments` and calls `finished` from the event loop once the
+// child has ended: true when it exited with status 0, with what it wrote. A child that
+// could not start, crashed or outlasted `timeoutMs` is a failure.
+void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeoutMs,
+              std::function<void(bool, const QByteArray&)> finished)
+{
+    auto* child = new QProcess(&client);
+    child->setProgram(client.HelperPath());
+    child->setArguments(arguments);
+    child->setStandardInputFile(QProcess::nullDevice());
+    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const pid_t parent = ::getpid();
+    child->setChildProcessModifier([parent] {
+        // Runs in the child before the helper starts: it is killed when this process
+        // ends, and ends at once when this process already has.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(1);
+    });
+
+    auto reported = std::make_shared<bool>(false);
+    auto report = [child, reported, finished](bool ok) {
+        if (std::exchange(*reported, true))
+            return;
+        // From the event loop, also for a helper that fails to start inside start().
+        QTimer::singleShot(0, child, [child, ok, finished] {
+            const QByteArray output = child->readAllStandardOutput();
+            child->deleteLater();
+            finished(ok, output);
+        });
+    };
+    QObject::connect(child, &QProcess::finished, child, [report](int code, QProcess::ExitStatus status) {
+        report(status == QProcess::NormalExit && code == 0);
+    });
+    QObject::connect(child, &QProcess::errorOccurred, child, [report](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            report(false);
+    });
+    auto* deadline = new QTimer(child);
+    deadline->setSingleShot(true);
+    QObject::connect(deadline, &QTimer::timeout, child, &QProcess::kill);
+    deadline->start(timeoutMs + kChildGraceMs);
+    child->start(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+QString FetchHelperPath()
+{
+    return ProgramDirectory() + QStringLiteral("tornavel-fetch");
+}
+
+ChildHttpClient::ChildHttpClient(QString helperPath) : helperPath_(std::move(helperPath)) {}
+
+ChildHttpClient::~ChildHttpClient()
+{
+    AbandonRequests(*this);
+}
+
+void HttpGet(ChildHttpClient& client, const QString& address, int timeoutMs,
+             std::function<void(const HttpReply&)> done)
+{
+    RunChild(client, {QStringLiteral("get"), QString::number(timeoutMs), address}, timeoutMs,
+             [done](bool ok, const QByteArray& output) {
+                 // "<status>\n<body>"
+                 HttpReply reply;
+                 const qsizetype end = output.indexOf('\n');
+                 if (end >= 0) {
+                     reply.status = output.left(end).toInt();
+                     reply.body = output.mid(end + 1);
+                     reply.ok = ok && reply.status == 200;
+                 }
+                 done(reply);
+             });
+}
+
+void HttpDownloadToFile(ChildHttpClient& client, const QString& address, const QString& localPath,
+                        int timeoutMs, std::function<void(bool)> done)
+{
+    RunChild(client, {QStringLiteral("download"), QString::number(timeoutMs), address, localPath}, timeoutMs,
+             [done](bool ok, const QByteArray&) { done(ok); });
+}
+
+void AbandonRequests(ChildHttpClient& client)
+{
+    for (QProcess* child : client.findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        child->disconnect();
+        child->kill();
+        child->waitForFinished();
+        delete child;
+    }
+}
+
+} // namespace tornavel
