@@ -3,9 +3,13 @@
 // What each family of calculators registers: the rows that describe its calculators
 // and the keys that run them.
 
-#include "core/context.h"
+#include "core/catalogue.h"
 
 namespace tornavel {
+
+// Registers every family's calculators in `catalogue`: what the program's start-up
+// builds the engine from.
+void InstallCalculatorFamilies(CalculatorCatalogue& catalogue);
 
 // The standard calculator (0): "=", its undo routine and its operator keys.
 void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys);

@@ -5,6 +5,7 @@
 //   bench_startup_probe bare|main
 //   -> first-paint-ns=<nanoseconds> rss-kib=<kibibytes>
 
+#include "calculators/install.h"
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/strings.h"
@@ -90,6 +91,8 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     StringTable strings;
     WidgetUiServices ui;
+    CalculatorCatalogue calculators;
+    InstallCalculatorFamilies(calculators);
     std::unique_ptr<Engine> engine;
     std::unique_ptr<QWidget> window;
     if (bare) {
@@ -98,7 +101,7 @@ int main(int argc, char* argv[])
         label->move(10, 10);
         window->resize(MainClientWidth, MainClientHeight);
     } else {
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine = std::make_unique<Engine>(calculators, strings, ui, QStringLiteral(","));
         engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
         engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
         auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),

@@ -5,6 +5,7 @@
 #include "platform/http_fetch.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
+#include "tests/support/catalogue.h"
 
 #include <QDir>
 #include <QTcpServer>
@@ -52,7 +53,7 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     LocalHttpServer server;
     StringTable strings;
     NetworkUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     // An earlier run's list that names a newer version: a failed check must not read it.
     const QByteArray oldList = List("Tornavel9.9", "01/01/2030 10:00");
 
@@ -127,7 +128,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.root = server.Root();
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
-        Engine check(strings, fresh, QStringLiteral(","));
+        Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         check.ProgramDirectory = engine.ProgramDirectory;
         check.OptionsFilePath = engine.OptionsFilePath;
         check.HistoryFilePath = engine.HistoryFilePath;
@@ -171,7 +172,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
             ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
             fresh.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
         }
-        Engine check(strings, fresh, QStringLiteral(","));
+        Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         check.ProgramDirectory = engine.ProgramDirectory;
         check.OptionsFilePath = engine.OptionsFilePath;
         check.HistoryFilePath = engine.HistoryFilePath;

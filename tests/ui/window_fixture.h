@@ -7,6 +7,7 @@
 #include "core/menus.h"
 #include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ struct WindowFixture : ::testing::Test {
             file.write(settings);
         }
         window.reset();
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
             engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
             engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
