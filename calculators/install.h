@@ -21,4 +21,10 @@ void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable
 // descriptions and protocol rows (calculators/protocol/); after their descriptions.
 void InstallProtocolCalculators(const CalculatorRegistry& rows, CalculatorKeyTable& keys);
 
+struct ProtocolCalculator;
+// The keys of one calculator of the input protocol, from its description (registered
+// first) and its protocol row; both must outlive the keys.
+void InstallProtocolCalculator(const CalculatorRegistry& rows, CalculatorKeyTable& keys,
+                               const ProtocolCalculator* row);
+
 } // namespace tornavel
