@@ -39,6 +39,8 @@ struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
     StringTable strings;
     Ui ui;
+    // The calculators the engine serves.
+    const CalculatorCatalogue* catalogue = &AllCalculators();
     std::unique_ptr<Engine> engine;
     std::unique_ptr<TFTornavel> window;
     // The state files Options.dat and CLS.dat: in the temporary directory, or (false)
@@ -57,7 +59,7 @@ struct WindowFixture : ::testing::Test {
             file.write(settings);
         }
         window.reset();
-        engine = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
+        engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
             engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
             engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
