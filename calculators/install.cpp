@@ -3,20 +3,19 @@
 #include "calculators/building/descriptions.h"
 #include "calculators/converters/descriptions.h"
 #include "calculators/electrical/descriptions.h"
-#include "core/engine.h"
 
 namespace tornavel {
 
-void InstallCalculatorFamilies(Engine& engine)
+void InstallCalculatorFamilies(CalculatorCatalogue& catalogue)
 {
-    InstallStandardCalculator(engine.descriptions, engine.calculatorKeys);
-    InstallGeometryCalculators(engine.descriptions, engine.calculatorKeys);
-    InstallMathFunctionsCalculator(engine.descriptions, engine.calculatorKeys);
-    InstallBuildingDescriptions(engine.descriptions);
-    InstallElectricalDescriptions(engine.descriptions);
-    InstallConverterDescriptions(engine.descriptions);
+    InstallStandardCalculator(catalogue.Rows(), catalogue.Keys());
+    InstallGeometryCalculators(catalogue.Rows(), catalogue.Keys());
+    InstallMathFunctionsCalculator(catalogue.Rows(), catalogue.Keys());
+    InstallBuildingDescriptions(catalogue.Rows());
+    InstallElectricalDescriptions(catalogue.Rows());
+    InstallConverterDescriptions(catalogue.Rows());
     // The protocol reads the rows registered above.
-    InstallProtocolCalculators(engine.descriptions, engine.calculatorKeys);
+    InstallProtocolCalculators(catalogue.Rows(), catalogue.Keys());
 }
 
 } // namespace tornavel

@@ -7,14 +7,14 @@
 namespace tornavel {
 
 CalculatorListWindow::CalculatorListWindow(Engine& engine, int listMode)
-    : ListMode(listMode), engine_(engine)
+    : ListMode(listMode), engine_(engine), checked_(static_cast<size_t>(engine.CalculatorCount()), false)
 {
 }
 
 int CalculatorListWindow::CalculatorOfBox(int box) const
 {
     const std::vector<int>& order = engine_.descriptions.ListOrder();
-    if (box < 0 || box >= BoxCount || box >= static_cast<int>(order.size()))
+    if (box < 0 || box >= BoxCount() || box >= static_cast<int>(order.size()))
         return -1;
     return order[static_cast<size_t>(box)];
 }
@@ -24,7 +24,7 @@ int CalculatorListWindow::BoxOfCalculator(int number) const
     const std::vector<int>& order = engine_.descriptions.ListOrder();
     const auto found = std::find(order.begin(), order.end(), number);
     const int box = static_cast<int>(found - order.begin());
-    return found != order.end() && box < BoxCount ? box : -1;
+    return found != order.end() && box < BoxCount() ? box : -1;
 }
 
 QString CalculatorListWindow::BoxCaption(int box) const
@@ -34,7 +34,7 @@ QString CalculatorListWindow::BoxCaption(int box) const
 
 bool CalculatorListWindow::IsChecked(int box) const
 {
-    return box >= 0 && box < BoxCount && checked_[static_cast<size_t>(box)];
+    return box >= 0 && box < BoxCount() && checked_[static_cast<size_t>(box)];
 }
 
 int CalculatorListWindow::CheckedCount() const
@@ -44,7 +44,7 @@ int CalculatorListWindow::CheckedCount() const
 
 void CalculatorListWindow::FormActivate()
 {
-    checked_.fill(false);
+    std::fill(checked_.begin(), checked_.end(), false);
     const auto check = [this](int number) {
         const int box = BoxOfCalculator(number);
         if (box >= 0)
@@ -60,7 +60,7 @@ void CalculatorListWindow::FormActivate()
 
 bool CalculatorListWindow::BoxClick(int box, bool checked)
 {
-    if (box < 0 || box >= BoxCount)
+    if (box < 0 || box >= BoxCount())
         return false;
     checked_[static_cast<size_t>(box)] = checked;
     const int limit = ListMode == ChooseDefault ? 1 : 5;
@@ -72,7 +72,7 @@ bool CalculatorListWindow::BoxClick(int box, bool checked)
 bool CalculatorListWindow::BtnOKClick()
 {
     if (ListMode == ChooseDefault) {
-        for (int box = 0; box < BoxCount; ++box) {
+        for (int box = 0; box < BoxCount(); ++box) {
             if (checked_[static_cast<size_t>(box)]) {
                 engine_.options.DefaultCalculator = CalculatorOfBox(box);
                 return true;
@@ -84,7 +84,7 @@ bool CalculatorListWindow::BtnOKClick()
     Options& options = engine_.options;
     options.Favourites.fill(-1);
     size_t slot = 0;
-    for (int box = 0; box < BoxCount && slot < options.Favourites.size(); ++box) {
+    for (int box = 0; box < BoxCount() && slot < options.Favourites.size(); ++box) {
         if (checked_[static_cast<size_t>(box)])
             options.Favourites[slot++] = CalculatorOfBox(box);
     }

@@ -3,26 +3,27 @@
 #include "core/state.h"
 
 #include <QString>
-#include <array>
+#include <vector>
 
 namespace tornavel {
 
 class Engine;
 
-// The rules of the calculator-list window FLCalculettes: forty check boxes, one per
+// The rules of the calculator-list window FLCalculettes: a check box per
 // calculator in the order of the calculator lists (CalculatorRegistry::ListOrder),
 // from which the user chooses either the default calculator (mode 0) or up to five
 // favourites (mode 1). The window shows this model and forwards its clicks and keys;
 // OK writes the choice into the options.
 class CalculatorListWindow {
 public:
-    static constexpr int BoxCount = CalculatorCount;
     static constexpr int ChooseDefault = 0;
     static constexpr int ChooseFavourites = 1;
 
     CalculatorListWindow(Engine& engine, int listMode);
 
     Engine& engine() const { return engine_; }
+    // One box per calculator.
+    int BoxCount() const { return static_cast<int>(checked_.size()); }
 
     int ListMode = ChooseDefault;
 
@@ -51,7 +52,7 @@ public:
 
 private:
     Engine& engine_;
-    std::array<bool, BoxCount> checked_{};
+    std::vector<bool> checked_;
 };
 
 } // namespace tornavel

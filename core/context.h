@@ -14,6 +14,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace tornavel {
 
@@ -106,6 +107,15 @@ struct CalculatorKeys {
     std::function<bool(CalculatorContext&, KeypadKey)> keypadKey;
 };
 
-using CalculatorKeyTable = std::array<CalculatorKeys, CalculatorCount>;
+// The keys of the calculators by number. A family's entry is added when it fills it
+// in; a number without one reads empty keys.
+class CalculatorKeyTable {
+public:
+    CalculatorKeys& operator[](int number);
+    const CalculatorKeys& operator[](int number) const;
+
+private:
+    std::vector<CalculatorKeys> keys_;
+};
 
 } // namespace tornavel

@@ -6,8 +6,10 @@ namespace tornavel {
 
 void CalculatorRegistry::Register(const CalculatorDescription& row)
 {
-    if (!IsCalculatorNumber(row.number))
+    if (row.number < 0)
         return;
+    if (row.number >= Count())
+        rows_.resize(static_cast<size_t>(row.number) + 1, nullptr);
     rows_[static_cast<size_t>(row.number)] = &row;
     Derive();
 }
@@ -22,7 +24,7 @@ const CalculatorDescription& CalculatorRegistry::Of(int number) const
 
 bool CalculatorRegistry::Has(int number) const
 {
-    return IsCalculatorNumber(number) && rows_[static_cast<size_t>(number)] != nullptr;
+    return number >= 0 && number < Count() && rows_[static_cast<size_t>(number)] != nullptr;
 }
 
 void CalculatorRegistry::Derive()
@@ -80,6 +82,8 @@ bool CalculatorRegistry::Offers(int onScreen, int offered) const
 {
     if (!Has(onScreen) || !Has(offered))
         return false;
+    if (Of(onScreen).offersEveryCalculator)
+        return true;
     const std::vector<int>& offers = Of(onScreen).offers;
     return std::find(offers.begin(), offers.end(), offered) != offers.end();
 }
@@ -89,11 +93,11 @@ bool CalculatorRegistry::SubCalculationsShowUnits(int caller) const
     return Of(caller).subCalculationsShowUnits;
 }
 
-std::array<QString, CalculatorCount> CalculatorRegistry::Titles(
+std::vector<QString> CalculatorRegistry::Titles(
     const std::function<QString(int stringId)>& loadString) const
 {
-    std::array<QString, CalculatorCount> titles;
-    for (int n = 0; n < CalculatorCount; ++n) {
+    std::vector<QString> titles(rows_.size());
+    for (int n = 0; n < Count(); ++n) {
         if (Has(n) && loadString)
             titles[static_cast<size_t>(n)] = loadString(Of(n).titleId).left(CalculatorNameBufferSize - 1);
     }

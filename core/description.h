@@ -129,6 +129,7 @@ struct CalculatorDescription {
     // calculator lists), and whether those sub-calculations show the unit suffixes
     // that are otherwise shown only when the user asks for units always.
     std::vector<int> offers;
+    bool offersEveryCalculator = false;  // every calculator of the catalogue, itself included
     bool subCalculationsShowUnits = false;
 
     int resultCode = Code::None;        // left in LastKeyCode/KeyClass by a result
@@ -201,8 +202,8 @@ struct CalculatorMenuEntry {
     int calculator = -1; // calculator opened by the item, -1 for a separator
 };
 
-// The rows of the forty calculators, registered by their families when the engine is
-// built. A number outside 0..39, or one no family registered, reads an empty row.
+// The rows of the calculators, registered by their families at start-up. A number no
+// family registered reads an empty row.
 // What the menus and lists show of the calculators is derived here from the rows, as
 // they are registered; nothing else lists calculators by number.
 class CalculatorRegistry {
@@ -210,6 +211,9 @@ public:
     void Register(const CalculatorDescription& row);
     const CalculatorDescription& Of(int number) const;
     bool Has(int number) const;
+    // One more than the highest number registered: the calculator numbers run from 0
+    // to Count() - 1.
+    int Count() const { return static_cast<int>(rows_.size()); }
 
     // The calculators menu: an item per row in the order of their menu positions, a
     // separator before each row that asks for one.
@@ -230,12 +234,12 @@ public:
     // The titles by calculator number, each text read through `loadString` by its
     // row's title number and cut to CalculatorNameBufferSize - 1 characters; empty
     // for a number without a row.
-    std::array<QString, CalculatorCount> Titles(const std::function<QString(int stringId)>& loadString) const;
+    std::vector<QString> Titles(const std::function<QString(int stringId)>& loadString) const;
 
 private:
     void Derive();
 
-    std::array<const CalculatorDescription*, CalculatorCount> rows_{};
+    std::vector<const CalculatorDescription*> rows_;
     std::vector<CalculatorMenuEntry> menu_;
     std::vector<int> listOrder_;
 };

@@ -14,12 +14,15 @@ bool IsOperatorState(int code)
     return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);
 }
 
-Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSeparator)
-    : strings(strings_), ui(ui_), numbers_(std::move(decimalSeparator))
+Engine::Engine(const CalculatorCatalogue& catalogue, const StringTable& strings_, UiServices& ui_,
+               QString decimalSeparator)
+    : strings(strings_), ui(ui_), calculatorKeys(catalogue.Keys()), descriptions(catalogue.Rows()),
+      numbers_(std::move(decimalSeparator))
 {
-    InstallCalculatorFamilies(*this);
     // The panels are built from the rows.
-    for (int n = 0; n < CalculatorCount; ++n) {
+    panels.resize(static_cast<size_t>(CalculatorCount()));
+    CalculatorNames.resize(static_cast<size_t>(CalculatorCount()));
+    for (int n = 0; n < CalculatorCount(); ++n) {
         const CalculatorDescription& row = descriptions.Of(n);
         PanelState& p = panels[static_cast<size_t>(n)];
         p.number = n;

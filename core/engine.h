@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculette.h"
+#include "core/catalogue.h"
 #include "core/context.h"
 #include "core/description.h"
 #include "core/engine_context.h"
@@ -17,20 +18,17 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace tornavel {
-
-class Engine;
-
-// Registers every calculator family's rows and fills in their keys (defined with the
-// families, in calculators/install.cpp); the engine's constructor calls it.
-void InstallCalculatorFamilies(Engine& engine);
 
 // The main engine: every rule and all state of the main window. The view forwards
 // every click and key here and then renders panels and window from the state.
 class Engine {
 public:
-    Engine(const StringTable& strings, UiServices& ui, QString decimalSeparator = QStringLiteral(","));
+    // The engine serves the calculators of `catalogue`, whose rows and keys it copies.
+    Engine(const CalculatorCatalogue& catalogue, const StringTable& strings, UiServices& ui,
+           QString decimalSeparator = QStringLiteral(","));
 
     // ---- State -------------------------------------------------------------
     const StringTable& strings;
@@ -39,12 +37,16 @@ public:
     VariantSelections variants;
     Options options;
     History history;
-    std::array<PanelState, CalculatorCount> panels;
+    std::vector<PanelState> panels;     // one per calculator number
     WindowState window;
     std::deque<TCalculette> CalculatorStack;
     CalculatorKeyTable calculatorKeys;
-    // What each calculator is: one row per calculator, registered by its family.
+    // What each calculator is: one row per calculator, from the catalogue.
     CalculatorRegistry descriptions;
+    // How many calculators there are (numbers 0 to count - 1), and whether a number
+    // names one.
+    int CalculatorCount() const { return descriptions.Count(); }
+    bool IsCalculatorNumber(int number) const { return descriptions.Has(number); }
 
     QString AngleUnitSuffix = QStringLiteral("(°)");
     QString ProductName;
@@ -69,7 +71,7 @@ public:
     std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
 
     // ---- Calculator record and stack (stack.cpp) ---------------------------
-    // Pushes a calculator (0-39; anything else is ignored) and lays it out. With a
+    // Pushes a calculator (a number of the catalogue; anything else is ignored) and lays it out. With a
     // target, the caller's result field receives the new calculator's result text.
     void PushCalculator(int number, int target);
     // Closes every open calculator and opens `number` alone (menus, favourites,
@@ -126,7 +128,7 @@ public:
     // Calculette0Click .. Calculette39Click: menu item K opens its calculator.
     void CalculetteClick(int item);
     // Titles by calculator number (CalculatorNames), read when the window is created.
-    std::array<QString, CalculatorCount> CalculatorNames{};
+    std::vector<QString> CalculatorNames;
     QString CalculatorName(int number) const;
 
     // ---- Start-up and close (lifecycle.cpp) --------------------------------

@@ -72,7 +72,8 @@ void ClearMeaninglessInputs(HistoryEntry& entry, const EntryShape& shape)
 
 bool IsUsableHistoryEntry(const HistoryEntry& entry, const CalculatorRegistry* rows)
 {
-    if (!IsCalculatorNumber(entry.Number))
+    // A calculator the catalogue lacks cannot be shown; without the rows, any number.
+    if (rows ? !rows->Has(entry.Number) : entry.Number < 0)
         return false;
     if (entry.TermIndex < 0 || entry.TermIndex >= MaxInputs)
         return false;

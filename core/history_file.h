@@ -40,7 +40,7 @@ History DecodeHistory(const QByteArray& bytes, const CalculatorRegistry* rows = 
 // run's history unchanged.
 History MergeHistoryAtClose(const History& onDisk, const History& session);
 
-// True when an entry read from a file can be shown and replayed: calculator 0-39,
+// True when an entry read from a file can be shown and replayed: a calculator of the rows,
 // term index 0-5, one of the four unit codes, finite inputs where they carry meaning
 // (a calculator that keeps a key code in an input needs a whole number there), and,
 // for the calculators whose first input is a list choice, a choice inside its list

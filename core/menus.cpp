@@ -5,8 +5,7 @@
 
 namespace tornavel {
 
-std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings,
-                                                          const CalculatorRegistry& rows)
+std::vector<QString> ReadCalculatorTitles(const StringTable& strings, const CalculatorRegistry& rows)
 {
     return rows.Titles([&strings](int id) { return strings.Str(id, CalculatorNameBufferSize); });
 }

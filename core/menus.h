@@ -3,7 +3,7 @@
 #include "core/state.h"
 
 #include <QString>
-#include <array>
+#include <vector>
 
 namespace tornavel {
 
@@ -15,8 +15,7 @@ class StringTable;
 // N2 ... Item numbers K follow the menu, not the calculator numbers.
 
 // The titles by calculator number, from the string table in force.
-std::array<QString, CalculatorCount> ReadCalculatorTitles(const StringTable& strings,
-                                                          const CalculatorRegistry& rows);
+std::vector<QString> ReadCalculatorTitles(const StringTable& strings, const CalculatorRegistry& rows);
 
 struct ScreenPoint {
     int x = 0;

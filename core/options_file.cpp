@@ -19,7 +19,7 @@ QByteArray EncodeOptions(const Options& options)
     return out;
 }
 
-void DecodeOptions(const QByteArray& bytes, Options& options)
+void DecodeOptions(const QByteArray& bytes, Options& options, const CalculatorRegistry& rows)
 {
     const Options start;
     options.UnitScaleCode = start.UnitScaleCode;
@@ -42,7 +42,7 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
     }
     if (has(5, 4)) {
         const qint32 number = ReadInt32(p + 5);
-        if (IsCalculatorNumber(number))
+        if (rows.Has(number))
             options.DefaultCalculator = number;
     }
     for (int k = 0; k < FavouriteSlotCount; ++k) {
@@ -50,7 +50,7 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
         if (!has(offset, 4))
             break;
         const qint32 number = ReadInt32(p + offset);
-        if (IsCalculatorNumber(number))
+        if (rows.Has(number))
             options.Favourites[static_cast<size_t>(k)] = number;
     }
 }
@@ -60,7 +60,7 @@ bool Engine::LoadOptionsFile(const QString& path)
     QByteArray bytes;
     const FileReadStatus status = ReadRegularFile(path, OptionsFileSize, bytes);
     // A file that cannot be read gives the start values.
-    DecodeOptions(bytes, options);
+    DecodeOptions(bytes, options, descriptions);
     options.OptionsChanged = false;
     options.FileUnreadable = status == FileReadStatus::Unreadable;
     UpdateUnitLabels();

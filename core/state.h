@@ -2,14 +2,7 @@
 
 namespace tornavel {
 
-constexpr int CalculatorCount = 40;
 constexpr int MaxInputs = 6;
-
-// True for the number of one of the forty calculators.
-constexpr bool IsCalculatorNumber(int number)
-{
-    return number >= 0 && number < CalculatorCount;
-}
 
 // Codes shared by LastKeyCode and KeyClass: what the last key did, so that the next
 // key knows what to do.

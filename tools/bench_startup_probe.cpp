@@ -9,6 +9,7 @@
 //   -> first-paint-ns=<nanoseconds> rss-kib=<kibibytes>
 //      settled-rss-kib=<kibibytes>
 
+#include "calculators/install.h"
 #include "core/engine.h"
 #include "core/layout.h"
 #include "core/strings.h"
@@ -124,6 +125,8 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     StringTable strings;
     WatchedUiServices ui;
+    CalculatorCatalogue calculators;
+    InstallCalculatorFamilies(calculators);
     std::unique_ptr<Engine> engine;
     std::unique_ptr<QWidget> window;
     if (bare) {
@@ -132,7 +135,7 @@ int main(int argc, char* argv[])
         label->move(10, 10);
         window->resize(MainClientWidth, MainClientHeight);
     } else {
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine = std::make_unique<Engine>(calculators, strings, ui, QStringLiteral(","));
         engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
         engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
         engine->ProgramDirectory = dir.path() + QLatin1Char('/');

@@ -1,3 +1,4 @@
+#include "calculators/install.h"
 #include "core/engine.h"
 #include "ui/tornavel_window.h"
 #include "platform/locale.h"
@@ -48,7 +49,10 @@ int main(int argc, char* argv[])
         ProgramUiServices ui;
         // The engine outlives the window; its calculator records are plain data, so
         // discarding them at exit touches no widget.
-        Engine engine(strings, ui, ReadDecimalSeparator());
+        // The engine serves the calculators that the families register.
+        CalculatorCatalogue calculators;
+        InstallCalculatorFamilies(calculators);
+        Engine engine(calculators, strings, ui, ReadDecimalSeparator());
         engine.ProgramDirectory = ProgramDirectory();
         TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);

@@ -164,7 +164,7 @@ void FitListPopup(QComboBox* list)
 
 TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QString& decimalSeparator,
                        QWidget* parent)
-    : QWidget(parent), engine_(engine)
+    : QWidget(parent), engine_(engine), panels_(static_cast<size_t>(engine.CalculatorCount()))
 {
     setObjectName(QStringLiteral("FTornavel"));
     // No maximise button.
@@ -698,7 +698,7 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         // The arrow keys choose in the list shown in place of the result field; F4 and
         // Alt+Down open it, and Enter in the open list chooses the row.
         const int n = engine_.window.visiblePanel;
-        QComboBox* list = IsCalculatorNumber(n) ? panels_[static_cast<size_t>(n)].list : nullptr;
+        QComboBox* list = n >= 0 && n < static_cast<int>(panels_.size()) ? panels_[static_cast<size_t>(n)].list : nullptr;
         if (list && list != watched && list->isVisible())
             return QCoreApplication::sendEvent(list, event);
     }
@@ -853,7 +853,7 @@ void TFTornavel::Render()
     if (windowTitle() != state.caption)
         setWindowTitle(state.caption);
 
-    for (int n = 0; n < CalculatorCount; ++n)
+    for (int n = 0; n < static_cast<int>(panels_.size()); ++n)
         RenderPanel(n);
 
     QStringList rows;

@@ -31,7 +31,7 @@ namespace tornavel {
 
 class Engine;
 
-// The main window. It builds the forty calculator panels, the keypad, the menu bar and
+// The main window. It builds a panel per calculator of the engine, the keypad, the menu bar and
 // the sub-calculation list, forwards every click and key to the engine and then shows
 // what the engine's panel and window state say. It holds no rules of its own.
 class TFTornavel : public QWidget {
@@ -134,7 +134,7 @@ private:
     QAction* upgradeItem_ = nullptr;
     std::vector<QAction*> captionedActions_;
 
-    std::array<PanelWidgets, CalculatorCount> panels_{};
+    std::vector<PanelWidgets> panels_;  // one per calculator of the engine
     QWidget* keypad_ = nullptr;
     QWidget* listPanel_ = nullptr;
     QListWidget* offered_ = nullptr;

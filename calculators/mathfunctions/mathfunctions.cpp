@@ -413,8 +413,7 @@ void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable
     static const CalculatorDescription row = [] {
         CalculatorDescription r = DescriptionOf(Identity(kNumber, 184, 1042, 1, 1));
         r.kind = CalculatorKind::FunctionKeypad;
-        for (int n = 0; n < CalculatorCount; ++n)
-            r.offers.push_back(n);
+        r.offersEveryCalculator = true;
         r.hasNextKey = false;
         r.historyKeyCodeInput = kFunctionInput;
         r.historyDetail = FunctionName;

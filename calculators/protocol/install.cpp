@@ -3,12 +3,11 @@
 
 namespace tornavel {
 
-namespace {
-
-void Install(const CalculatorRegistry& descriptions, CalculatorKeyTable& table, const ProtocolCalculator* row)
+void InstallProtocolCalculator(const CalculatorRegistry& descriptions, CalculatorKeyTable& table,
+                               const ProtocolCalculator* row)
 {
     const CalculatorDescription& d = descriptions.Of(row->number);
-    CalculatorKeys& keys = table[static_cast<size_t>(row->number)];
+    CalculatorKeys& keys = table[row->number];
     keys.compute = [row](CalculatorContext& c) { ProtocolCompute(c, *row); };
     keys.nextTerm = [row](CalculatorContext& c) { ProtocolNextTerm(c, *row); };
     keys.undo = [row](CalculatorContext& c) { ProtocolUndo(c, *row); };
@@ -17,14 +16,12 @@ void Install(const CalculatorRegistry& descriptions, CalculatorKeyTable& table, 
         keys.variantChoice = [row](CalculatorContext& c, int index) { ProtocolOptionButton(c, *row, index); };
 }
 
-} // namespace
-
 void InstallProtocolCalculators(const CalculatorRegistry& descriptions, CalculatorKeyTable& keys)
 {
     for (const auto& rows : {BuildingProtocolRows(), ElectricalProtocolRows(), ConverterProtocolRows()}) {
         for (const ProtocolCalculator* row : rows) {
             if (descriptions.Has(row->number))
-                Install(descriptions, keys, row);
+                InstallProtocolCalculator(descriptions, keys, row);
         }
     }
 }

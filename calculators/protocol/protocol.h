@@ -7,7 +7,7 @@
 // calculator departs from the common steps and gives its formula.
 //
 // Adding a calculator to the protocol:
-//   1. its description row (family descriptions.cpp, registered with the engine):
+//   1. its description row (family descriptions.cpp, registered in the catalogue):
 //      with its inputs, also its title and help page strings, its menu item and the
 //      sub-calculations it offers;
 //   2. a ProtocolCalculator row with its flags and hooks, next to its formula in the
@@ -16,9 +16,8 @@
 //      reads;
 //   4. its title and help page texts in the string table (resources/uitext.tsv).
 // The menus, the calculator lists, the help link and the panel follow from the row:
-// nothing in ui/ changes. In core/, only core/state.h may: CalculatorCount for a number
-// beyond the forty, a VariantSelections member for option buttons of its own, a Code
-// for a result code of its own.
+// nothing in ui/ or core/ changes, save core/state.h for a VariantSelections member
+// for option buttons of its own or a Code for a result code of its own.
 //
 // The steps, in words (n inputs, k = TermIndex, the input now open):
 //   "&&"  after a result: C. Else, when input k is entered (a number typed, or a row

@@ -2,6 +2,7 @@
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 struct CalculatorList : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     CalculatorList() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 };

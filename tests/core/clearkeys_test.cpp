@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 struct ClearKeys : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void Open(int number) { engine.OpenCalculator(number); }
     PanelState& Panel() { return engine.TopPanel(); }

@@ -2,6 +2,7 @@
 #include "core/engine.h"
 #include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     const NumberRules& numbers = engine.Numbers();
 };
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "platform/bounded_text.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 struct HelpMenu : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     QString Server() const
     {
@@ -82,7 +83,7 @@ TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
     // The replacement names the presentation page with 3000 letters.
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
-    Engine other(replaced, ui, QStringLiteral(","));
+    Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
     ui.openSucceeds = false;
     other.PagePresentationTornavelClick();
     ASSERT_EQ(ui.openedUrls, QStringList{QString(3000, QLatin1Char('a'))});

@@ -3,6 +3,7 @@
 #include "core/history_file.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ QByteArray FileBytes(std::initializer_list<HistoryEntry> entries, int count)
 struct CalculationHistory : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
 
     CalculationHistory() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
@@ -131,7 +132,7 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
     ASSERT_TRUE(engine.SaveHistoryFile(path));
     EXPECT_EQ(ReadFile(path).size(), 3364);
 
-    Engine next{strings, ui, QStringLiteral(",")};
+    Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
     ASSERT_TRUE(next.LoadHistoryFile(path));
     ASSERT_EQ(next.history.LastHistoryIndex, 19);
     for (int k = 0; k < 20; ++k) {

@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 struct Keypad : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // As the calculators menu opens a calculator: afresh, alone on the stack.
     void Open(int number) { engine.OpenCalculator(number); }

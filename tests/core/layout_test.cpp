@@ -2,6 +2,7 @@
 #include "core/layout.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ namespace {
 struct Layout : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void SetUp() override
     {

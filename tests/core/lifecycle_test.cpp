@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -15,7 +16,7 @@ struct Lifecycle : ::testing::Test {
     QTemporaryDir dir;
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void SetUp() override
     {
@@ -77,7 +78,7 @@ TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
 #ifdef TEST_REPLACEMENT_RCC
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
-    Engine other(replaced, ui, QStringLiteral(","));
+    Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
     other.OptionsFilePath = engine.OptionsFilePath;
     other.HistoryFilePath = engine.HistoryFilePath;
     other.FormCreate(QStringLiteral("O"));

@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 struct CalculatorsMenu : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     const std::vector<CalculatorMenuEntry>& entries = engine.descriptions.Menu();
 };
 

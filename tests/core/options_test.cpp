@@ -3,6 +3,7 @@
 #include "core/menus.h"
 #include "core/options_file.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,7 +25,7 @@ QByteArray Int32(qint32 v)
 struct UserOptions : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Options.dat"));
 
@@ -56,7 +57,7 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
     EXPECT_EQ(bytes, Int32(1000) + QByteArray(1, '\x01') + Int32(39) + Int32(3) + Int32(-1) + Int32(17) + Int32(-1)
                          + Int32(0));
 
-    Engine next{strings, ui, QStringLiteral(",")};
+    Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
     next.options.OptionsChanged = true;
     ASSERT_TRUE(next.LoadOptionsFile(path));
     EXPECT_EQ(next.options.UnitScaleCode, 1000);

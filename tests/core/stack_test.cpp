@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 struct CalculatorStack : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void SetUp() override
     {
@@ -241,7 +242,7 @@ TEST_F(CalculatorStack, ReopeningTheCalculatorOnScreenStartsItOver)
 
 TEST_F(CalculatorStack, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
 {
-    auto owned = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+    auto owned = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
     owned->FormCreate(QStringLiteral("O"));
     owned->PushCalculator(0, -1);
     owned->TopPanel().formula = QStringLiteral("2*");

@@ -8,6 +8,7 @@
 #include "platform/save_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
+#include "tests/support/catalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ const QByteArray kOptions = EncodeOptions(Options{1000});
 struct Session {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QString& options = engine.OptionsFilePath;
     QString& history = engine.HistoryFilePath;
 

@@ -5,6 +5,7 @@
 #include "core/history_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
+#include "tests/support/catalogue.h"
 
 #include <optional>
 
@@ -33,7 +34,7 @@ QStringList Numbered(const char* prefix, int from, int to)
 struct Program {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     explicit Program(const QString& directory)
     {

@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "core/tips.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +65,7 @@ TEST(UpdateRules, APageAddressCarriesTheProductAsItsQueryValue)
 {
     StringTable strings;
     FakeUi ui;
-    Engine engine(strings, ui);
+    Engine engine(AllCalculators(), strings, ui);
     engine.FormCreate(QStringLiteral("O"));
     EXPECT_EQ(engine.UpdatePageAddress(), WebServerRoot() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
     EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
@@ -80,7 +81,7 @@ struct Tips : ::testing::Test {
     QString savedCurrent = QDir::currentPath();
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui};
+    Engine engine{AllCalculators(), strings, ui};
 
     void SetUp() override
     {

@@ -5,6 +5,7 @@
 #include "platform/child_fetch.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
+#include "tests/support/catalogue.h"
 
 #include <QDir>
 #include <QTcpServer>
@@ -84,7 +85,7 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     LocalHttpServer server;
     StringTable strings;
     NetworkUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     // An earlier run's list that names a newer version: a failed check must not read it.
     const QByteArray oldList = List("Tornavel9.9", "01/01/2030 10:00");
 
@@ -159,7 +160,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.root = server.Root();
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
-        Engine check(strings, fresh, QStringLiteral(","));
+        Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         check.ProgramDirectory = engine.ProgramDirectory;
         check.OptionsFilePath = engine.OptionsFilePath;
         check.HistoryFilePath = engine.HistoryFilePath;
@@ -206,7 +207,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         }
         if (QLatin1String(c.name) == QLatin1String("no helper program"))
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
-        Engine check(strings, fresh, QStringLiteral(","));
+        Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         check.ProgramDirectory = engine.ProgramDirectory;
         check.OptionsFilePath = engine.OptionsFilePath;
         check.HistoryFilePath = engine.HistoryFilePath;

@@ -11,6 +11,7 @@
 #include "platform/child_fetch.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
+#include "tests/support/catalogue.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,7 +49,7 @@ struct HelpWindows : ::testing::Test {
     StringTable strings;
     FakeUi fake;
     WidgetUiServices ui;
-    Engine engine{strings, ui};
+    Engine engine{AllCalculators(), strings, ui};
 
     void SetUp() override
     {
@@ -61,7 +62,7 @@ struct HelpWindows : ::testing::Test {
 
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
-    Engine recording(strings, fake);
+    Engine recording(AllCalculators(), strings, fake);
     recording.ProgramDirectory = engine.ProgramDirectory;
     TFAstuces tips(recording);
     tips.show();
@@ -202,7 +203,8 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
 
 TEST_F(HelpWindows, StandardButtonsAndFieldMenusSpeakFrench)
 {
-    ASSERT_TRUE(InstallFrenchTranslations(*qApp)) << "Qt's French translation (qt6-translations-l10n) is missing";
+    ASSERT_TRUE(InstallFrenchTranslations(*qApp))
+        << "Qt's French translation is missing: install the Debian package qt6-translations-l10n";
     QStringList buttons;
     WithModal([&](QWidget* box) {
         for (QAbstractButton* button : box->findChildren<QAbstractButton*>())

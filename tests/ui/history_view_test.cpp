@@ -3,6 +3,7 @@
 #include "ui/dialogs/foptions.h"
 #include "ui/dialogs/lcalculettes.h"
 #include "tests/ui/window_fixture.h"
+#include "tests/support/catalogue.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -72,7 +73,7 @@ namespace {
 struct OptionWindows : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     OptionWindows() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
 };
@@ -179,7 +180,7 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* scroller = window.findChild<QScrollArea*>();
     ASSERT_NE(scroller, nullptr);
-    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+    for (int b = 0; b < list.BoxCount(); ++b) {
         const QCheckBox* box = window.Box(b);
         EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
         EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();

@@ -7,6 +7,7 @@
 #include "core/menus.h"
 #include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,6 +38,8 @@ struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
     StringTable strings;
     Ui ui;
+    // The calculators the engine serves.
+    const CalculatorCatalogue* catalogue = &AllCalculators();
     std::unique_ptr<Engine> engine;
     std::unique_ptr<TFTornavel> window;
     // The state files Options.dat and CLS.dat: in the temporary directory, or (false)
@@ -55,7 +58,7 @@ struct WindowFixture : ::testing::Test {
             file.write(settings);
         }
         window.reset();
-        engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
+        engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
             engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
             engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));

@@ -21,7 +21,8 @@ constexpr int kBoxWidth = 250;
 
 TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     // No system menu, minimise or maximise box: OK is the way out.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), list_(list)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), list_(list),
+      boxes_(static_cast<size_t>(list.BoxCount()), nullptr)
 {
     setObjectName(QStringLiteral("FLCalculettes"));
     setModal(true);
@@ -33,7 +34,7 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     boxHolder_ = new QWidget;
-    boxHolder_->setFixedSize(260, 20 * CalculatorListWindow::BoxCount);
+    boxHolder_->setFixedSize(260, 20 * list_.BoxCount());
     scrollBox_->setWidget(boxHolder_);
 
     btnOk_ = new QPushButton(LayoutText(list_.engine().strings, LayoutString::DialogOkButton), this);
@@ -49,7 +50,7 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
 
 QCheckBox* TFLCalculettes::Box(int box) const
 {
-    if (box < 0 || box >= CalculatorListWindow::BoxCount)
+    if (box < 0 || box >= list_.BoxCount())
         return nullptr;
     return boxes_[static_cast<size_t>(box)];
 }
@@ -57,7 +58,7 @@ QCheckBox* TFLCalculettes::Box(int box) const
 void TFLCalculettes::FormActivate()
 {
     list_.FormActivate();
-    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+    for (int b = 0; b < list_.BoxCount(); ++b) {
         delete boxes_[static_cast<size_t>(b)];
         auto* box = new QCheckBox(list_.BoxCaption(b), boxHolder_);
         box->setObjectName(QString::fromLatin1("CbCalculette%1").arg(b));
@@ -74,7 +75,7 @@ void TFLCalculettes::FitBoxes()
     // Every calculator name shows whole: when the font needs more than the usual
     // 250 pixels for the longest, the boxes, the list and the window widen together.
     QCheckBox probe;
-    for (int b = 0; b < CalculatorListWindow::BoxCount; ++b) {
+    for (int b = 0; b < list_.BoxCount(); ++b) {
         probe.setText(list_.BoxCaption(b));
         boxWidth_ = std::max(boxWidth_, probe.sizeHint().width());
     }

@@ -3,7 +3,7 @@
 #include "core/calculator_list.h"
 
 #include <QDialog>
-#include <array>
+#include <vector>
 
 class QCheckBox;
 class QPushButton;
@@ -45,7 +45,7 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     QWidget* boxHolder_ = nullptr;
     int boxWidth_ = 250;  // of each box, wider for a long caption
-    std::array<QCheckBox*, CalculatorListWindow::BoxCount> boxes_{};
+    std::vector<QCheckBox*> boxes_;  // one per box of the list
     QPushButton* btnOk_ = nullptr;
     bool closing_ = false;
 };

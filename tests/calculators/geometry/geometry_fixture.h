@@ -4,6 +4,7 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ inline const QString InputError = QStringLiteral("Erreur de saisie : Valeur non 
 struct GeometryTest : ::testing::Test {
     StringTable strings;
     RecordingUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // Opens a calculator from the calculators menu.
     void Open(int number) { engine.OpenCalculator(number); }

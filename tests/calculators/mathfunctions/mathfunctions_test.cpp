@@ -2,6 +2,7 @@
 #include "calculators/install.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 struct MathFunctions : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     MathFunctions()
     {

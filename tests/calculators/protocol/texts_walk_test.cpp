@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "core/tables.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +120,7 @@ const std::vector<Calculator>& Calculators()
 struct TextsWalk : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     const Calculator* calculator = nullptr;
     int unitIndex = 1;

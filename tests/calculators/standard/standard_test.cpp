@@ -1,6 +1,7 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace {
 struct StandardCalculator : ::testing::Test {
     StringTable strings;
     FakeUi ui;
-    Engine engine{strings, ui, QStringLiteral(",")};
+    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void SetUp() override { engine.PushCalculator(0, -1); }
 

@@ -1,0 +1,111 @@
+#include "core/calculator_list.h"
+#include "core/engine.h"
+#include "core/menus.h"
+#include "tests/calculators/extra/extra_family.h"
+#include "tests/support/catalogue.h"
+#include "tests/support/fake_ui.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tornavel {
+namespace {
+
+// A calculator that a family outside the program registers is served like the others:
+// nothing in the engine names it.
+struct ExtraCalculator : ::testing::Test {
+    StringTable strings;
+    FakeUi ui;
+    Engine engine{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
+    const CalculatorDescription& row = extra::Row();
+
+    ExtraCalculator() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
+    PanelState& Panel() { return engine.TopPanel(); }
+    void Type(const QString& keys)
+    {
+        for (const QChar k : keys)
+            engine.FormKeyPress(k);
+    }
+};
+
+TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
+{
+    EXPECT_EQ(engine.CalculatorCount(), 41);
+    const std::vector<CalculatorMenuEntry>& menu = engine.descriptions.Menu();
+    ASSERT_GE(menu.size(), 2u);
+    EXPECT_EQ(menu[menu.size() - 2].item, -1);  // the separator its row asks for
+    EXPECT_EQ(menu.back().name, QStringLiteral("Calculette40"));
+    EXPECT_EQ(menu.back().calculator, extra::Number);
+    EXPECT_EQ(engine.CalculatorName(extra::Number), strings.Str(row.titleId));
+
+    engine.CalculetteClick(40);
+    ASSERT_TRUE(engine.HasCalculator());
+    EXPECT_EQ(engine.Top().Number, extra::Number);
+    EXPECT_EQ(Panel().prompt, strings.Str(40));
+}
+
+TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
+{
+    engine.OpenCalculator(extra::Number);
+    Type(QStringLiteral("3&"));
+    EXPECT_EQ(Panel().prompt, strings.Str(41));
+    Type(QStringLiteral("4="));
+    EXPECT_EQ(Panel().result, QStringLiteral("12"));
+    EXPECT_EQ(Panel().formula, strings.Str(104) + QStringLiteral("(3&4)=12"));
+
+    // CE takes back the second input being typed; C starts over.
+    engine.CalculatriceCClick();
+    EXPECT_EQ(Panel().prompt, strings.Str(40));
+    EXPECT_EQ(Panel().formula, QString());
+    Type(QStringLiteral("3&5"));
+    engine.CalculatriceCEClick();
+    EXPECT_EQ(Panel().formula, QStringLiteral("3&"));
+    EXPECT_EQ(Panel().prompt, strings.Str(41));
+    Type(QStringLiteral("6="));
+    EXPECT_EQ(Panel().result, QStringLiteral("18"));
+}
+
+TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
+{
+    engine.OpenCalculator(extra::Number);
+    Type(QStringLiteral("3&4="));
+    engine.PopupMCalculsPopup();
+    ASSERT_EQ(engine.window.historyCaptions.size(), 1);
+    EXPECT_TRUE(engine.window.historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
+        << qPrintable(engine.window.historyCaptions[0]);
+
+    engine.OpenCalculator(0);
+    engine.TraitArticleMCalculs(0);
+    EXPECT_EQ(engine.Top().Number, extra::Number);
+    EXPECT_EQ(Panel().result, QStringLiteral("12"));
+
+    // The history file keeps its entry for an engine that serves it, and only for one.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+    ASSERT_TRUE(engine.SaveHistoryFile(path));
+    Engine next{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
+    ASSERT_TRUE(next.LoadHistoryFile(path));
+    EXPECT_EQ(next.history.LastHistoryIndex, 0);
+    Engine program{AllCalculators(), strings, ui, QStringLiteral(",")};
+    ASSERT_TRUE(program.LoadHistoryFile(path));
+    EXPECT_EQ(program.history.LastHistoryIndex, -1);
+}
+
+TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
+{
+    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    engine.OpenCalculator(extra::Number);
+    EXPECT_TRUE(engine.FormKeyDown(Engine::KeyA, true));
+    ASSERT_EQ(ui.openedUrls.size(), 1);
+    EXPECT_EQ(ui.openedUrls[0], Engine::HelpPageUrl(strings.Str(row.helpPageId), engine.ProgramDirectory));
+
+    CalculatorListWindow list(engine, CalculatorListWindow::ChooseDefault);
+    EXPECT_EQ(list.BoxCount(), 41);
+    EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
+    // The mathematical functions offer every calculator, this one too.
+    EXPECT_TRUE(engine.descriptions.Offers(39, extra::Number));
+}
+
+} // namespace
+} // namespace tornavel

@@ -1,0 +1,61 @@
+#pragma once
+
+// A family that exists only in the tests: one calculator beyond the program's forty, a
+// row and a formula, registered the way a family folder registers its calculators.
+
+#include "calculators/install.h"
+#include "calculators/protocol/protocol.h"
+#include "calculators/rows.h"
+#include "core/catalogue.h"
+
+namespace tornavel::extra {
+
+inline constexpr int Number = 40;
+
+// Two typed inputs, their product.
+inline ProtocolOutcome ComputeProduct(const ProtocolCall& call)
+{
+    return ProtocolOutcome::Number(call.inputs[0] * call.inputs[1], call.Text(104), call.Text(105));
+}
+
+inline const CalculatorDescription& Row()
+{
+    // Title "Puissance", help page of the capacity converter, the last menu item after
+    // a separator; its inputs prompt "Hauteur" and "Base".
+    static const CalculatorDescription row = [] {
+        CalculatorDescription r = DescriptionOf(Identity(Number, 104, 1041, 40, 40, true));
+        r.offers = KeypadCalculatorsAnd();
+        r.resultCode = Code::ConverterResult;
+        r.inputs = {TypedInput({40, UnitSuffix::None, SuffixShown::ByRule}),
+                    TypedInput({41, UnitSuffix::None, SuffixShown::ByRule})};
+        r.result = {105, UnitSuffix::None, SuffixShown::ByRule};
+        r.historyFullTitle = true;  // its title does not start with "Calculatrice "
+        return r;
+    }();
+    return row;
+}
+
+inline const ProtocolCalculator Product{
+    .number = Number,
+    .compute = ComputeProduct,
+};
+
+inline void InstallExtraFamily(CalculatorCatalogue& catalogue)
+{
+    catalogue.Rows().Register(Row());
+    InstallProtocolCalculator(catalogue.Rows(), catalogue.Keys(), &Product);
+}
+
+// The program's calculators and this one.
+inline const CalculatorCatalogue& WithExtraCalculator()
+{
+    static const CalculatorCatalogue catalogue = [] {
+        CalculatorCatalogue all;
+        InstallCalculatorFamilies(all);
+        InstallExtraFamily(all);
+        return all;
+    }();
+    return catalogue;
+}
+
+} // namespace tornavel::extra
