@@ -7,7 +7,7 @@
 
 namespace tornavel {
 
-class Engine;
+class Session;
 
 // The rules of the calculator-list window FLCalculettes: forty check boxes, one per
 // calculator in the order of the calculator lists (CalculatorRegistry::ListOrder),
@@ -20,9 +20,9 @@ public:
     static constexpr int ChooseDefault = 0;
     static constexpr int ChooseFavourites = 1;
 
-    CalculatorListWindow(Engine& engine, int listMode);
+    CalculatorListWindow(Session& engine, int listMode);
 
-    Engine& engine() const { return engine_; }
+    Session& engine() const { return engine_; }
 
     int ListMode = ChooseDefault;
 
@@ -50,7 +50,7 @@ public:
     bool FormKeyDown(int keyCode, bool ctrl);
 
 private:
-    Engine& engine_;
+    Session& engine_;
     std::array<bool, BoxCount> checked_{};
 };
 

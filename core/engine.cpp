@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 namespace tornavel {
 
@@ -14,11 +14,11 @@ bool IsOperatorState(int code)
     return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);
 }
 
-Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSeparator)
-    : strings(strings_), ui(ui_), numbers_(std::move(decimalSeparator))
+Session::Session(Engine& owner, const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
+                 const CalculatorKeyTable& calculatorKeys_, QString decimalSeparator)
+    : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_), calculatorKeys(calculatorKeys_),
+      numbers_(std::move(decimalSeparator))
 {
-    InstallCalculatorFamilies(*this);
-    // The panels are built from the rows.
     for (int n = 0; n < CalculatorCount; ++n) {
         const CalculatorDescription& row = descriptions.Of(n);
         PanelState& p = panels[static_cast<size_t>(n)];
@@ -32,32 +32,32 @@ Engine::Engine(const StringTable& strings_, UiServices& ui_, QString decimalSepa
     }
 }
 
-int Engine::ResultCodeOf(int number) const
+int Session::ResultCodeOf(int number) const
 {
     return descriptions.Of(number).resultCode;
 }
 
-PanelState* Engine::FindCalculatorPanel(int number)
+PanelState* Session::FindCalculatorPanel(int number)
 {
     if (!IsCalculatorNumber(number))
         return nullptr;
     return &panels[static_cast<size_t>(number)];
 }
 
-std::function<void(CalculatorContext&)> Engine::FindComputeButton(int number) const
+std::function<void(CalculatorContext&)> Session::FindComputeButton(int number) const
 {
     if (!IsCalculatorNumber(number))
         return {};
     return calculatorKeys[static_cast<size_t>(number)].compute;
 }
 
-void Engine::PCalculClick(int number)
+void Session::PCalculClick(int number)
 {
     if (auto compute = FindComputeButton(number))
         compute(context_);
 }
 
-void Engine::PEtClick(int number)
+void Session::PEtClick(int number)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -65,7 +65,7 @@ void Engine::PEtClick(int number)
         next(context_);
 }
 
-void Engine::ListBoxClick(int number, int row)
+void Session::ListBoxClick(int number, int row)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -73,7 +73,7 @@ void Engine::ListBoxClick(int number, int row)
         choice(context_, row);
 }
 
-void Engine::VariantClick(int number, int index)
+void Session::VariantClick(int number, int index)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -81,7 +81,7 @@ void Engine::VariantClick(int number, int index)
         choice(context_, index);
 }
 
-void Engine::RunUndoRoutine(int number)
+void Session::RunUndoRoutine(int number)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -89,7 +89,7 @@ void Engine::RunUndoRoutine(int number)
         undo(context_);
 }
 
-bool Engine::KeypadKeyClick(KeypadKey key)
+bool Session::KeypadKeyClick(KeypadKey key)
 {
     if (!HasCalculator())
         return false;

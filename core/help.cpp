@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 #include "platform/bounded_text.h"
 
 #include <QUrl>
@@ -16,20 +16,20 @@ constexpr qsizetype kMaxShownAddressLength = 2048;
 
 } // namespace
 
-QString Engine::HelpPageUrl(const QString& page, const QString& directory)
+QString Session::HelpPageUrl(const QString& page, const QString& directory)
 {
     return QUrl::fromLocalFile(directory + page).toString();
 }
 
-void Engine::OpenHelpPage(int stringId)
+void Session::OpenHelpPage(int stringId)
 {
-    const QString address = HelpPageUrl(Str(stringId), ProgramDirectory);
+    const QString address = HelpPageUrl(Str(stringId), programDirectory_);
     if (ui.OpenUrl(address))
         return;
     ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);
 }
 
-void Engine::OpenWebPage(int stringId)
+void Session::OpenWebPage(int stringId)
 {
     const QString address = WebPageAddress(stringId);
     if (ui.OpenUrl(address))
@@ -38,7 +38,7 @@ void Engine::OpenWebPage(int stringId)
                   BoxIcon::Exclamation);
 }
 
-QString Engine::WebPageAddress(int stringId) const
+QString Session::WebPageAddress(int stringId) const
 {
     // The host is a setting of the build; the pages keep their paths on it.
     switch (stringId) {
@@ -61,14 +61,14 @@ QString Engine::WebPageAddress(int stringId) const
     return address;
 }
 
-void Engine::AideTornavelClick() { OpenHelpPage(1000); }
-void Engine::CollaborationClick() { OpenHelpPage(1043); }
-void Engine::VideosdedmonstrationdeTornavelClick() { OpenWebPage(346); }
-void Engine::PagePresentationTornavelClick() { OpenWebPage(172); }
-void Engine::SiteInternetAuteurClick() { OpenWebPage(171); }
+void Session::AideTornavelClick() { OpenHelpPage(1000); }
+void Session::CollaborationClick() { OpenHelpPage(1043); }
+void Session::VideosdedmonstrationdeTornavelClick() { OpenWebPage(346); }
+void Session::PagePresentationTornavelClick() { OpenWebPage(172); }
+void Session::SiteInternetAuteurClick() { OpenWebPage(171); }
 
-void Engine::AstucesTornavelClick() { ui.ShowTipsWindow(*this); }
-void Engine::AproposdeTornavelClick() { ui.ShowAboutWindow(*this); }
-void Engine::MiseANiveauClick() { ui.ShowUpgradePageWindow(*this); }
+void Session::AstucesTornavelClick() { ui.ShowTipsWindow(owner_); }
+void Session::AproposdeTornavelClick() { ui.ShowAboutWindow(owner_); }
+void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(owner_); }
 
 } // namespace tornavel

@@ -1,6 +1,6 @@
 #include "core/options_file.h"
 
-#include "core/engine.h"
+#include "core/session.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/state.h"
@@ -55,7 +55,7 @@ void DecodeOptions(const QByteArray& bytes, Options& options)
     }
 }
 
-bool Engine::LoadOptionsFile(const QString& path)
+bool Session::LoadOptionsFile(const QString& path)
 {
     QByteArray bytes;
     const FileReadStatus status = ReadRegularFile(path, OptionsFileSize, bytes);
@@ -67,7 +67,7 @@ bool Engine::LoadOptionsFile(const QString& path)
     return status == FileReadStatus::Read;
 }
 
-bool Engine::SaveOptionsFile(const QString& path, QString* reason) const
+bool Session::SaveOptionsFile(const QString& path, QString* reason) const
 {
     // A file that could not be read (a write-only one, say) keeps what it holds.
     if (options.FileUnreadable) {

@@ -1,6 +1,6 @@
 #include "core/update_check.h"
 
-#include "core/engine.h"
+#include "core/session.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -42,18 +42,18 @@ QString ProductPageAddress(const QString& path, const QString& product)
     return url.toString(QUrl::FullyEncoded);
 }
 
-void Engine::CheckForUpdate(const QString& section)
+void Session::CheckForUpdate(const QString& section)
 {
     if (updateCheck.started)
         return;
     updateCheck.started = true;
-    const QString listPath = ProgramDirectory + QLatin1String(kVersionListName);
+    const QString listPath = programDirectory_ + QLatin1String(kVersionListName);
     // The answer comes later from the event loop; meanwhile the user works.
     ui.DownloadFile(WebServerRoot() + QLatin1String(kVersionListPath), listPath,
                     [this, section](bool downloaded) { VersionListArrived(section, downloaded); });
 }
 
-void Engine::VersionListArrived(const QString& section, bool downloaded)
+void Session::VersionListArrived(const QString& section, bool downloaded)
 {
     // A failed download says nothing: the list left by an earlier run is not read.
     updateCheck.listDownloaded = downloaded;
@@ -62,7 +62,7 @@ void Engine::VersionListArrived(const QString& section, bool downloaded)
     if (!updateCheck.programDate.isValid())
         updateCheck.programDate = ui.ProgramFileDate();
     const VersionListEntry entry =
-        ReadVersionListSection(ProgramDirectory + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(programDirectory_ + QLatin1String(kVersionListName), section);
     switch (DecideUpdate(entry, updateCheck.programDate, section)) {
     case UpdateAction::None:
         break;
@@ -71,24 +71,24 @@ void Engine::VersionListArrived(const QString& section, bool downloaded)
             OpenUpdatePage(entry.UrlMaj);
         break;
     case UpdateAction::ShowUpdatePage:
-        ui.ShowUpdatePageWindow(*this);
+        ui.ShowUpdatePageWindow(owner_);
         break;
     }
     window.upgradeItemVisible = IsNewerVersionListed(section);
     ui.Refresh();
 }
 
-bool Engine::IsNewerVersionListed(const QString& section) const
+bool Session::IsNewerVersionListed(const QString& section) const
 {
     // Only a list that this run downloaded counts; a failure hides the item.
     if (!updateCheck.listDownloaded)
         return false;
     const VersionListEntry entry =
-        ReadVersionListSection(ProgramDirectory + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(programDirectory_ + QLatin1String(kVersionListName), section);
     return entry.sectionFound && !entry.DerVersion.isEmpty() && entry.DerVersion != section;
 }
 
-void Engine::OpenUpdatePage(const QString& address)
+void Session::OpenUpdatePage(const QString& address)
 {
     // Only a web page is handed to the desktop: a file or program named by the list
     // is never opened.
@@ -97,14 +97,14 @@ void Engine::OpenUpdatePage(const QString& address)
     ui.MessageBox(Str(344, 200), Str(143, 200), BoxIcon::Exclamation);
 }
 
-QString Engine::UpdatePageAddress() const
+QString Session::UpdatePageAddress() const
 {
-    return ProductPageAddress(QStringLiteral("/info/maj.php"), ProductName + ProductVersion);
+    return ProductPageAddress(QStringLiteral("/info/maj.php"), productName_ + productVersion_);
 }
 
-QString Engine::UpgradePageAddress() const
+QString Session::UpgradePageAddress() const
 {
-    return ProductPageAddress(QStringLiteral("/info/man.php"), ProductName + ProductVersion);
+    return ProductPageAddress(QStringLiteral("/info/man.php"), productName_ + productVersion_);
 }
 
 } // namespace tornavel

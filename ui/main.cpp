@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         // The engine outlives the window; its calculator records are plain data, so
         // discarding them at exit touches no widget.
         Engine engine(strings, ui, ReadDecimalSeparator());
-        engine.ProgramDirectory = ProgramDirectory();
+        engine.SetProgramDirectory(ProgramDirectory());
         TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         // The end of the session closes the window as its close box does, also when it

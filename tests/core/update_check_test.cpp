@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "core/tips.h"
 #include "tests/support/fake_ui.h"
 
@@ -59,7 +60,7 @@ TEST(UpdateRules, APageAddressCarriesTheProductAsItsQueryValue)
     engine.FormCreate(QStringLiteral("O"));
     EXPECT_EQ(engine.UpdatePageAddress(), WebServerRoot() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
     EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
-    engine.ProductName = QStringLiteral("Tornavel pro&co");
+    EngineAccess::Session(engine).ProductName() = QStringLiteral("Tornavel pro&co");
     EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel%20pro%26co1.1"));
 }
 
@@ -75,7 +76,7 @@ struct Tips : ::testing::Test {
 
     void SetUp() override
     {
-        engine.ProgramDirectory = program.path() + QLatin1Char('/');
+        EngineAccess::Session(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
         QDir::setCurrent(current.path());
     }
     void TearDown() override { QDir::setCurrent(savedCurrent); }
@@ -107,7 +108,7 @@ TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
     ASSERT_EQ(ui.openedUrls.size(), 9);
     EXPECT_EQ(ui.openedUrls[0], engine.WebPageAddress(346));
     EXPECT_EQ(ui.openedUrls.last(),
-              Engine::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), engine.ProgramDirectory));
+              Session::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), EngineAccess::Session(engine).ProgramDirectory()));
     for (int step = 0; step < 12; ++step)
         tips.BtnPredClick();
     EXPECT_EQ(tips.Tip(), 1);

@@ -2,6 +2,7 @@
 // rules with the real HTTP client under them.
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "platform/http_fetch.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
@@ -60,9 +61,9 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        engine.ProgramDirectory = dir.path() + QLatin1Char('/');
-        engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-        engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Session(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Session(engine).OptionsFilePath() = dir.filePath(QStringLiteral("Options.dat"));
+        EngineAccess::Session(engine).HistoryFilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -128,9 +129,9 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(strings, fresh, QStringLiteral(","));
-        check.ProgramDirectory = engine.ProgramDirectory;
-        check.OptionsFilePath = engine.OptionsFilePath;
-        check.HistoryFilePath = engine.HistoryFilePath;
+        EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
+        EngineAccess::Session(check).OptionsFilePath() = EngineAccess::Session(engine).OptionsFilePath();
+        EngineAccess::Session(check).HistoryFilePath() = EngineAccess::Session(engine).HistoryFilePath();
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -138,7 +139,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         EXPECT_EQ(fresh.questions.size(), c.questions);
         EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
         EXPECT_EQ(fresh.openedUrls, c.opened);
-        EXPECT_EQ(check.window.upgradeItemVisible, c.upgradeItem);
+        EXPECT_EQ(EngineAccess::Session(check).Window().upgradeItemVisible, c.upgradeItem);
         EXPECT_EQ(fresh.refreshes, 1);
         EXPECT_EQ(ListOnDisk(), c.list);
     }
@@ -172,15 +173,15 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
             fresh.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
         }
         Engine check(strings, fresh, QStringLiteral(","));
-        check.ProgramDirectory = engine.ProgramDirectory;
-        check.OptionsFilePath = engine.OptionsFilePath;
-        check.HistoryFilePath = engine.HistoryFilePath;
+        EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
+        EngineAccess::Session(check).OptionsFilePath() = EngineAccess::Session(engine).OptionsFilePath();
+        EngineAccess::Session(check).HistoryFilePath() = EngineAccess::Session(engine).HistoryFilePath();
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
         EXPECT_TRUE(fresh.questions.isEmpty());
         EXPECT_EQ(fresh.updatePageWindows, 0);
-        EXPECT_FALSE(check.window.upgradeItemVisible);
+        EXPECT_FALSE(EngineAccess::Session(check).Window().upgradeItemVisible);
         EXPECT_EQ(ListOnDisk(), oldList);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
     }
@@ -195,11 +196,11 @@ TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
     engine.FormActivate();
     // The activation has returned before any answer; the program goes on working.
     EXPECT_EQ(ui.answers, 0);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
     EXPECT_TRUE(eventLoopRan);
     ExpectNothingShown();
-    EXPECT_FALSE(engine.window.upgradeItemVisible);
+    EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
     EXPECT_EQ(ListOnDisk(), oldList);
 }
 
