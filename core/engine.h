@@ -31,8 +31,6 @@ enum class HelpItem {
 class Engine {
 public:
     Engine(const StringTable& strings, UiServices& ui, QString decimalSeparator = QStringLiteral(","));
-    Engine(const Engine&) = delete;
-    Engine& operator=(const Engine&) = delete;
 
     // ---- What the view renders -----------------------------------------------
     const StringTable& Strings() const { return strings_; }
@@ -43,18 +41,20 @@ public:
     const WindowState& Window() const { return session_.Window(); }
     bool HasCalculator() const { return session_.HasCalculator(); }
     bool WindowResizable() const { return session_.WindowResizable(); }
-    // Directory of the program, ending with a separator, and web addresses of pages.
-    const QString& ProgramDirectory() const { return session_.ProgramDirectory(); }
+    // Directory of the program, ending with a separator: the help pages are in its
+    // "Aide" subdirectory. Set by the program's start-up.
     void SetProgramDirectory(const QString& directory) { session_.ProgramDirectory() = directory; }
-    QString WebPageAddress(int stringId) const { return session_.WebPageAddress(stringId); }
     QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
     QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
 
     // ---- Start-up and close ----------------------------------------------------
-    void FormCreate(const QString& resizableSetting) { session_.FormCreate(resizableSetting); }
-    void FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
+    // Without a decimal separator, the one the engine was built with stays.
+    void FormCreate(const QString& resizableSetting, const QString& decimalSeparator = QString())
     {
-        session_.FormCreate(resizableSetting, decimalSeparator);
+        if (decimalSeparator.isEmpty())
+            session_.FormCreate(resizableSetting);
+        else
+            session_.FormCreate(resizableSetting, decimalSeparator);
     }
     void FormActivate() { session_.FormActivate(); }
     void FormClose() { session_.FormClose(); }
@@ -95,7 +95,12 @@ public:
     void HelpMenuClick(HelpItem item);
 
 private:
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
     friend void InstallCalculatorFamilies(Engine& engine);
+    // The tips window reads the help links of the session.
+    friend class TipsWindow;
     friend struct EngineAccess;  // tests only
 
     const StringTable& strings_;
