@@ -51,9 +51,9 @@ void CalculatorListWindow::FormActivate()
             checked_[static_cast<size_t>(box)] = true;
     };
     if (ListMode == ChooseDefault) {
-        check(engine_.OptionValues().DefaultCalculator);
+        check(engine_.Store().Values().DefaultCalculator);
     } else {
-        for (int favourite : engine_.OptionValues().Favourites)
+        for (int favourite : engine_.Store().Values().Favourites)
             check(favourite);
     }
 }
@@ -74,14 +74,14 @@ bool CalculatorListWindow::BtnOKClick()
     if (ListMode == ChooseDefault) {
         for (int box = 0; box < BoxCount; ++box) {
             if (checked_[static_cast<size_t>(box)]) {
-                engine_.OptionValues().DefaultCalculator = CalculatorOfBox(box);
+                engine_.Store().Values().DefaultCalculator = CalculatorOfBox(box);
                 return true;
             }
         }
         engine_.Ui().MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
         return false;
     }
-    Options& options = engine_.OptionValues();
+    Options& options = engine_.Store().Values();
     options.Favourites.fill(-1);
     size_t slot = 0;
     for (int box = 0; box < BoxCount && slot < options.Favourites.size(); ++box) {

@@ -108,6 +108,8 @@ private:
     CalculatorKeyTable calculatorKeys;
     // What each calculator is: one row per calculator, registered by its family.
     CalculatorRegistry descriptions;
+    OptionsStore options_;
+    HistoryBook history_{descriptions};
     Session session_;
 };
 

@@ -13,7 +13,7 @@ KeyState& EngineContext::Keys() { return engine_.Keys(); }
 const KeyState& EngineContext::Keys() const { return engine_.Keys(); }
 VariantSelections& EngineContext::Variants() { return engine_.Variants(); }
 const VariantSelections& EngineContext::Variants() const { return engine_.Variants(); }
-int EngineContext::UnitScaleCode() const { return engine_.OptionValues().UnitScaleCode; }
+int EngineContext::UnitScaleCode() const { return engine_.Store().Values().UnitScaleCode; }
 
 const NumberRules& EngineContext::Numbers() const { return engine_.Numbers(); }
 QString EngineContext::Str(int id) const { return engine_.Str(id); }
@@ -32,7 +32,7 @@ void EngineContext::ClearCalculator() { engine_.CalculatriceCClick(); }
 
 void EngineContext::AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex)
 {
-    engine_.AddHistoryEntry(number, text, inputs, termIndex, engine_.OptionValues().UnitScaleCode);
+    engine_.AddHistoryEntry(number, text, inputs, termIndex, engine_.Store().Values().UnitScaleCode);
 }
 
 } // namespace tornavel

@@ -118,7 +118,7 @@ void Session::TraitArticleMCalculs(int n)
     // The entry's unit comes back without counting as an option change.
     if (IsUnitScaleCode(entry.UnitScale))
         options.UnitScaleCode = entry.UnitScale;
-    UpdateUnitLabels();
+    optionsStore_.UpdateUnitLabels();
     OpenCalculator(entry.Number);
     ReplayHistoryEntry(n);
 }

@@ -1,6 +1,6 @@
 #include "core/history_file.h"
 
-#include "core/session.h"
+#include "core/history_book.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/options.h"
@@ -160,7 +160,7 @@ History MergeHistoryAtClose(const History& onDisk, const History& session)
     return merged;
 }
 
-bool Session::LoadHistoryFile(const QString& path)
+bool HistoryBook::Load(const QString& path)
 {
     history = History{};
     QByteArray bytes;
@@ -177,7 +177,7 @@ bool Session::LoadHistoryFile(const QString& path)
     return true;
 }
 
-bool Session::SaveHistoryFile(const QString& path, QString* reason)
+bool HistoryBook::Save(const QString& path, QString* reason)
 {
     // A file that could not be read, at the start or now, keeps what it holds.
     QByteArray bytes;

@@ -138,10 +138,10 @@ void Session::FormActivate()
         return;
     firstActivationDone = true;
 
-    LoadOptionsFile(optionsFilePath_);
+    optionsStore_.Load(optionsStore_.FilePath());
     keys.MemoryValue = 0.0;
 
-    LoadHistoryFile(historyFilePath_);
+    historyBook_.Load(historyBook_.FilePath());
     keys.RecomputingFlag = false;
 
     // A damaged options file cannot name a calculator that does not exist: the default
@@ -164,12 +164,12 @@ void Session::FormClose()
     // A save that fails is told at once, unless the file already holds what would be
     // lost: the session's option changes, its history.
     QString reason;
-    if (options.OptionsChanged && !SaveOptionsFile(optionsFilePath_, &reason)
-        && !FileHolds(optionsFilePath_, EncodeOptions(options)))
-        ShowSaveFailure(ui, QStringLiteral("les options"), optionsFilePath_, reason);
-    if (!SaveHistoryFile(historyFilePath_, &reason) && history.LastHistoryIndex >= 0
-        && !FileHolds(historyFilePath_, EncodeHistory(history)))
-        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyFilePath_, reason);
+    if (options.OptionsChanged && !optionsStore_.Save(optionsStore_.FilePath(), &reason)
+        && !FileHolds(optionsStore_.FilePath(), EncodeOptions(options)))
+        ShowSaveFailure(ui, QStringLiteral("les options"), optionsStore_.FilePath(), reason);
+    if (!historyBook_.Save(historyBook_.FilePath(), &reason) && history.LastHistoryIndex >= 0
+        && !FileHolds(historyBook_.FilePath(), EncodeHistory(history)))
+        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyBook_.FilePath(), reason);
     // The calculator records are plain data: discarding them hands nothing back.
 }
 

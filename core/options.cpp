@@ -9,17 +9,6 @@
 
 namespace tornavel {
 
-void Session::UpdateUnitLabels()
-{
-    const UnitOfMeasure* unit = FindUnitOfMeasure(options.UnitScaleCode);
-    if (!unit)
-        return;
-    options.LengthUnitSuffix = unit->lengthSuffix.toString();
-    options.AreaUnitSuffix = unit->areaSuffix.toString();
-    options.VolumeUnitSuffix = unit->volumeSuffix.toString();
-    options.YieldUnitSuffix = unit->yieldSuffix.toString();
-}
-
 void Session::UniteMesureClick()
 {
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
@@ -29,7 +18,7 @@ void Session::UniteMesureClick()
 
     if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow)) {
         options.UnitScaleCode = chosen->code;
-        UpdateUnitLabels();
+        optionsStore_.UpdateUnitLabels();
     }
     if (displayRow == 0 || displayRow == 1)
         options.UnitDisplayOption = displayRow;

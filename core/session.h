@@ -5,8 +5,10 @@
 #include "core/description.h"
 #include "core/engine_context.h"
 #include "core/history.h"
+#include "core/history_book.h"
 #include "core/number_rules.h"
 #include "core/options.h"
+#include "core/options_store.h"
 #include "core/panel.h"
 #include "core/state.h"
 #include "core/strings.h"
@@ -29,7 +31,8 @@ class Session {
 public:
     // `owner` is only handed to the view's windows that are built on the engine.
     Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
-            const CalculatorKeyTable& calculatorKeys, QString decimalSeparator);
+            const CalculatorKeyTable& calculatorKeys, OptionsStore& options, HistoryBook& history,
+            QString decimalSeparator);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -37,10 +40,11 @@ public:
     KeyState& Keys() { return keys; }
     const KeyState& Keys() const { return keys; }
     VariantSelections& Variants() { return variants; }
-    Options& OptionValues() { return options; }
-    const Options& OptionValues() const { return options; }
-    History& HistoryValues() { return history; }
-    const History& HistoryValues() const { return history; }
+    // The options store and the history book the session works with.
+    OptionsStore& Store() { return optionsStore_; }
+    const OptionsStore& Store() const { return optionsStore_; }
+    HistoryBook& Book() { return historyBook_; }
+    const HistoryBook& Book() const { return historyBook_; }
     std::array<PanelState, CalculatorCount>& Panels() { return panels; }
     const std::array<PanelState, CalculatorCount>& Panels() const { return panels; }
     WindowState& Window() { return window; }
@@ -53,8 +57,6 @@ public:
     CalculatorContext& Context() { return context_; }
     QString& ProgramDirectory() { return programDirectory_; }
     const QString& ProgramDirectory() const { return programDirectory_; }
-    QString& OptionsFilePath() { return optionsFilePath_; }
-    QString& HistoryFilePath() { return historyFilePath_; }
     const QString& ProductName() const { return productName_; }
     const QString& ProductVersion() const { return productVersion_; }
     bool WindowResizable() const { return windowResizable_; }
@@ -147,18 +149,6 @@ public:
     // Runs its steps at the first call only.
     void FormActivate();
     void FormClose();
-    // Names of the state files, in the current directory.
-    // State files (formats with options and history). false when the file could not
-    // be read or written; the values then keep their defaults. A file that is there
-    // but could not be read (not a regular file, no permission) is not replaced; a
-    // failed save says why in `reason`, in French.
-    bool LoadOptionsFile(const QString& path);
-    bool SaveOptionsFile(const QString& path, QString* reason = nullptr) const;
-    bool LoadHistoryFile(const QString& path);
-    // Reads the history file again and writes what it holds now followed by this run's
-    // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
-    // run's history. The history then is what was written, or tried.
-    bool SaveHistoryFile(const QString& path, QString* reason = nullptr);
 
     // ---- Keypad, keyboard, memory (keypad.cpp) -----------------------------
     // Enters a digit, or with wholeNumber a whole number text (MR), into the number
@@ -206,7 +196,6 @@ public:
     void ReplayHistoryEntry(int n);
 
     // ---- Options and favourites (options.cpp) ------------------------------
-    void UpdateUnitLabels();
     void UniteMesureClick();
     // A key pressed in the unit-of-measure window: Ctrl+A opens its help page. True
     // when the key was handled.
@@ -263,8 +252,11 @@ private:
     const CalculatorKeyTable& calculatorKeys;
     KeyState keys;
     VariantSelections variants;
-    Options options;
-    History history;
+    OptionsStore& optionsStore_;
+    HistoryBook& historyBook_;
+    // The values of the two parts, as the rules read and change them.
+    Options& options;
+    History& history;
     std::array<PanelState, CalculatorCount> panels;
     WindowState window;
     std::deque<TCalculette> CalculatorStack;
@@ -278,9 +270,6 @@ private:
     // "N"), empty before the first write.
     QString WindowBehaviourWritten;
     bool firstActivationDone = false;
-    // Names of the state files, in the current directory.
-    QString optionsFilePath_ = QStringLiteral("Options.dat");
-    QString historyFilePath_ = QStringLiteral("CLS.dat");
     QString programDirectory_;
     UpdateCheckState updateCheck;
     NumberRules numbers_;

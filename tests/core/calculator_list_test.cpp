@@ -38,7 +38,7 @@ TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 
 TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 {
-    EngineAccess::Session(engine).OptionValues().DefaultCalculator = 39;
+    EngineAccess::Options(engine).Values().DefaultCalculator = 39;
     CalculatorListWindow list(EngineAccess::Session(engine), 0);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(1));
@@ -51,12 +51,12 @@ TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 
 TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 {
-    EngineAccess::Session(engine).OptionValues().DefaultCalculator = 7;
+    EngineAccess::Options(engine).Values().DefaultCalculator = 7;
     CalculatorListWindow list(EngineAccess::Session(engine), 0);
     list.FormActivate();
     list.BoxClick(8, false);
     EXPECT_FALSE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 7);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 7);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].text, QString::fromUtf8("Vous devez sélectionner une Calculatrice par défaut !"));
     EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Sélection de la calculatrice par défaut"));
@@ -64,12 +64,12 @@ TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 
     list.BoxClick(3, true);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 2);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 2);
 }
 
 TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 {
-    EngineAccess::Session(engine).OptionValues().Favourites = {12, -1, 0, -1, -1};
+    EngineAccess::Options(engine).Values().Favourites = {12, -1, 0, -1, -1};
     CalculatorListWindow list(EngineAccess::Session(engine), 1);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(13));
@@ -80,7 +80,7 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
     list.BoxClick(1, true);
     list.BoxClick(5, true);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{0, 39, 4, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{0, 39, 4, -1, -1}));
 
     for (int box : {10, 11})
         EXPECT_TRUE(list.BoxClick(box, true));
@@ -90,13 +90,13 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 
 TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 {
-    EngineAccess::Session(engine).OptionValues().Favourites = {1, 2, 3, 4, 5};
+    EngineAccess::Options(engine).Values().Favourites = {1, 2, 3, 4, 5};
     CalculatorListWindow list(EngineAccess::Session(engine), 1);
     list.FormActivate();
     for (int box = 0; box < 40; ++box)
         list.BoxClick(box, false);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
 }
 
 TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)

@@ -56,7 +56,7 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
 
 TEST_F(ClearKeys, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 {
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
@@ -73,13 +73,13 @@ TEST_F(ClearKeys, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 0;
-    EngineAccess::Session(engine).OptionValues().LengthUnitSuffix = QStringLiteral("(mm)");
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().LengthUnitSuffix = QStringLiteral("(mm)");
     Open(10);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Long. mur pignon (mm)");

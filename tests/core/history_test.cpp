@@ -84,7 +84,7 @@ struct CalculationHistory : ::testing::Test {
 
     void Add(int number, const QString& text, std::array<double, 6> inputs = {}, int term = 0)
     {
-        EngineAccess::Session(engine).AddHistoryEntry(number, text, inputs, term, EngineAccess::Session(engine).OptionValues().UnitScaleCode);
+        EngineAccess::Session(engine).AddHistoryEntry(number, text, inputs, term, EngineAccess::Options(engine).Values().UnitScaleCode);
     }
 };
 
@@ -120,7 +120,7 @@ TEST_F(CalculationHistory, EntryIsWrittenFieldByFieldLittleEndian)
 TEST_F(CalculationHistory, EmptyHistoryIsWrittenAsFourFFBytes)
 {
     const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(EngineAccess::Session(engine).SaveHistoryFile(path));
+    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
 }
 
@@ -129,15 +129,15 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
     for (int k = 0; k < 20; ++k)
         Add(2 + k % 10, QStringLiteral("%1&7").arg(k), {double(k), 7, 0, 0, 0, 0}, 1);
     const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(EngineAccess::Session(engine).SaveHistoryFile(path));
+    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
     EXPECT_EQ(ReadFile(path).size(), 3364);
 
     Engine next{strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(EngineAccess::Session(next).LoadHistoryFile(path));
-    ASSERT_EQ(EngineAccess::Session(next).HistoryValues().LastHistoryIndex, 19);
+    ASSERT_TRUE(EngineAccess::History(next).Load(path));
+    ASSERT_EQ(EngineAccess::History(next).Values().LastHistoryIndex, 19);
     for (int k = 0; k < 20; ++k) {
-        const HistoryEntry& a = EngineAccess::Session(engine).HistoryValues().HistoryEntries[static_cast<size_t>(k)];
-        const HistoryEntry& b = EngineAccess::Session(next).HistoryValues().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& a = EngineAccess::History(engine).Values().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& b = EngineAccess::History(next).Values().HistoryEntries[static_cast<size_t>(k)];
         EXPECT_EQ(a.Number, b.Number);
         EXPECT_EQ(a.Text, b.Text);
         EXPECT_EQ(a.Inputs, b.Inputs);
@@ -149,8 +149,8 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
 TEST_F(CalculationHistory, TextIsCutTo107CharactersAndStaysTerminated)
 {
     Add(0, QString(200, QLatin1Char('7')));
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[0].Text.size(), 107);
-    const QByteArray bytes = EncodeHistory(EngineAccess::Session(engine).HistoryValues());
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Text.size(), 107);
+    const QByteArray bytes = EncodeHistory(EngineAccess::History(engine).Values());
     EXPECT_EQ(bytes.at(4 + 4 + 107), '\0');
 
     // A file whose text fills all 108 bytes is read as 107 characters.
@@ -167,8 +167,8 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
         Add(2, QStringLiteral("e%1").arg(k), {double(k), 100.0 + k, 0, 0, 0, 0}, 1);
     // The new one is of the standard calculator, which stores no inputs.
     Add(0, QStringLiteral("1+1=2"));
-    const auto& e = EngineAccess::Session(engine).HistoryValues().HistoryEntries;
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, 19);
+    const auto& e = EngineAccess::History(engine).Values().HistoryEntries;
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 19);
     EXPECT_EQ(e[0].Text, QStringLiteral("e1"));
     EXPECT_EQ(e[0].Inputs[0], 1.0);
     EXPECT_EQ(e[0].Inputs[1], 101.0);
@@ -181,12 +181,12 @@ TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsIts
 {
     EngineAccess::Session(engine).Keys().RecomputingFlag = true;
     Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, -1);
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
 
     EngineAccess::Session(engine).Keys().RecomputingFlag = false;
     EngineAccess::Session(engine).Keys().LastKeyCode = Code::Tangent;
     Add(39, QStringLiteral("45"));
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[0].Inputs[2], 30.0);
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 30.0);
 }
 
 // ---- Damaged and hostile files ------------------------------------------------
@@ -280,9 +280,9 @@ TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
 TEST_F(CalculationHistory, MissingFileGivesAnEmptyHistoryThatIsWrittenAtClose)
 {
     const QString path = PathOf("CLS.dat");
-    EXPECT_FALSE(EngineAccess::Session(engine).LoadHistoryFile(path));
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, -1);
-    EXPECT_TRUE(EngineAccess::Session(engine).SaveHistoryFile(path));
+    EXPECT_FALSE(EngineAccess::History(engine).Load(path));
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
+    EXPECT_TRUE(EngineAccess::History(engine).Save(path));
     EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -291,9 +291,9 @@ TEST_F(CalculationHistory, FileThatExistsButCannotBeReadIsNotReplaced)
     // A directory in place of the file: it exists, but opening it for reading fails.
     const QString path = PathOf("CLS.dat");
     ASSERT_TRUE(QDir().mkpath(path));
-    EXPECT_FALSE(EngineAccess::Session(engine).LoadHistoryFile(path));
+    EXPECT_FALSE(EngineAccess::History(engine).Load(path));
     Add(2, QStringLiteral("3&4"), {3, 4}, 1);
-    EXPECT_FALSE(EngineAccess::Session(engine).SaveHistoryFile(path));
+    EXPECT_FALSE(EngineAccess::History(engine).Save(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -301,9 +301,9 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
 {
     const QString path = PathOf("CLS.dat");
     WriteFile(path, QByteArray(5000, 'x'));
-    ASSERT_TRUE(EngineAccess::Session(engine).LoadHistoryFile(path));  // read, nothing usable in it
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, -1);
-    ASSERT_TRUE(EngineAccess::Session(engine).SaveHistoryFile(path));
+    ASSERT_TRUE(EngineAccess::History(engine).Load(path));  // read, nothing usable in it
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
+    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("CLS.dat")});
 }
@@ -337,9 +337,9 @@ TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEntry)
 {
     // 100 inches typed, stored in centimetres.
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 25;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
     Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 10;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
     engine.PopupMCalculsPopup();
     ASSERT_EQ(EngineAccess::Session(engine).Window().historyCaptions.size(), 1);
     EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(EngineAccess::Session(engine).Window().historyCaptions[0]);
@@ -349,27 +349,27 @@ TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEn
 
 TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
 {
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 1;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 1;
     EngineAccess::Session(engine).OpenCalculator(1);
     engine.PCalculatriceDigitClick(1);
     engine.PCalculatriceDigitClick(0);
     engine.PCalculClick(1);
-    ASSERT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, 0);
+    ASSERT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
     const QString formula = EngineAccess::Session(engine).Panels()[1].formula;
     const QString result = EngineAccess::Session(engine).Panels()[1].result;
 
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 10;
-    EngineAccess::Session(engine).UpdateUnitLabels();
+    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
+    EngineAccess::Options(engine).UpdateUnitLabels();
     EngineAccess::Session(engine).OpenCalculator(2);
     engine.TraitArticleMCalculs(0);
 
     EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 1);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].formula, formula);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].result, result);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().LengthUnitSuffix, QStringLiteral("(mm)"));
-    EXPECT_FALSE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(mm)"));
+    EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
 }
 

@@ -43,7 +43,7 @@ struct Layout : ::testing::Test {
 
 TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
 {
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     const std::map<int, QString> expected = {
         {1, u"Diamètre (cm)"_qs}, {2, u"Grand axe (cm)"_qs}, {3, u"Diamètre (cm)"_qs},
         {4, u"Rayon (cm)"_qs}, {5, u"Grand axe (cm)"_qs}, {6, u"Diamètre (cm)"_qs},
@@ -72,10 +72,10 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 {
     EngineAccess::Session(engine).OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre"_qs);
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     EngineAccess::Session(engine).OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre (cm)"_qs);
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
 
     // Opened from the concrete calculator, which shows units in its sub-calculations.
     EngineAccess::Session(engine).OpenCalculator(23);
@@ -100,7 +100,7 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 
 TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 {
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     EngineAccess::Session(engine).OpenCalculator(4);
     EngineAccess::Session(engine).Top().TermIndex = 1;
     Relayout(QStringLiteral("5&"), QStringLiteral("5"));

@@ -21,13 +21,13 @@ struct Lifecycle : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        EngineAccess::Session(engine).OptionsFilePath() = dir.filePath(QStringLiteral("Options.dat"));
-        EngineAccess::Session(engine).HistoryFilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
+        EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
     }
 
     void WriteOptions(qint32 unit, quint8 display, qint32 defaultCalculator)
     {
-        QFile file(EngineAccess::Session(engine).OptionsFilePath());
+        QFile file(EngineAccess::Options(engine).FilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         QDataStream out(&file);
         out.setByteOrder(QDataStream::LittleEndian);
@@ -79,8 +79,8 @@ TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(replaced, ui, QStringLiteral(","));
-    EngineAccess::Session(other).OptionsFilePath() = EngineAccess::Session(engine).OptionsFilePath();
-    EngineAccess::Session(other).HistoryFilePath() = EngineAccess::Session(engine).HistoryFilePath();
+    EngineAccess::Options(other).FilePath() = EngineAccess::Options(engine).FilePath();
+    EngineAccess::History(other).FilePath() = EngineAccess::History(engine).FilePath();
     other.FormCreate(QStringLiteral("O"));
     EXPECT_EQ(EngineAccess::Session(other).ProductName(), QStringLiteral("TornavelReplacement"));
     EXPECT_EQ(EngineAccess::Session(other).Window().caption, QStringLiteral("TornavelReplacement"));
@@ -100,9 +100,9 @@ TEST_F(Lifecycle, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
     engine.FormActivate();
     ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 10);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().LengthUnitSuffix, QStringLiteral("(cm)"));
-    EXPECT_FALSE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
     EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
@@ -114,11 +114,11 @@ TEST_F(Lifecycle, SecondActivationReadsNothingAndPushesNothing)
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
     EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
-    EngineAccess::Session(engine).OptionValues().OptionsChanged = true;
+    EngineAccess::Options(engine).Values().OptionsChanged = true;
     engine.FormActivate();
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
-    EXPECT_TRUE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 

@@ -45,11 +45,11 @@ struct UserOptions : ::testing::Test {
 
 TEST_F(UserOptions, FileHolds29BytesFieldByField)
 {
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 1000;
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
-    EngineAccess::Session(engine).OptionValues().DefaultCalculator = 39;
-    EngineAccess::Session(engine).OptionValues().Favourites = {3, -1, 17, -1, 0};
-    ASSERT_TRUE(EngineAccess::Session(engine).SaveOptionsFile(path));
+    EngineAccess::Options(engine).Values().UnitScaleCode = 1000;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().DefaultCalculator = 39;
+    EngineAccess::Options(engine).Values().Favourites = {3, -1, 17, -1, 0};
+    ASSERT_TRUE(EngineAccess::Options(engine).Save(path));
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -58,45 +58,45 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
                          + Int32(0));
 
     Engine next{strings, ui, QStringLiteral(",")};
-    EngineAccess::Session(next).OptionValues().OptionsChanged = true;
-    ASSERT_TRUE(EngineAccess::Session(next).LoadOptionsFile(path));
-    EXPECT_EQ(EngineAccess::Session(next).OptionValues().UnitScaleCode, 1000);
-    EXPECT_EQ(EngineAccess::Session(next).OptionValues().UnitDisplayOption, 1);
-    EXPECT_EQ(EngineAccess::Session(next).OptionValues().DefaultCalculator, 39);
-    EXPECT_EQ(EngineAccess::Session(next).OptionValues().Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
-    EXPECT_FALSE(EngineAccess::Session(next).OptionValues().OptionsChanged);
-    EXPECT_EQ(EngineAccess::Session(next).OptionValues().LengthUnitSuffix, QStringLiteral("(m)"));
+    EngineAccess::Options(next).Values().OptionsChanged = true;
+    ASSERT_TRUE(EngineAccess::Options(next).Load(path));
+    EXPECT_EQ(EngineAccess::Options(next).Values().UnitScaleCode, 1000);
+    EXPECT_EQ(EngineAccess::Options(next).Values().UnitDisplayOption, 1);
+    EXPECT_EQ(EngineAccess::Options(next).Values().DefaultCalculator, 39);
+    EXPECT_EQ(EngineAccess::Options(next).Values().Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
+    EXPECT_FALSE(EngineAccess::Options(next).Values().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(next).Values().LengthUnitSuffix, QStringLiteral("(m)"));
 }
 
 TEST_F(UserOptions, MissingFileGivesTheStartValues)
 {
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 25;
-    EXPECT_FALSE(EngineAccess::Session(engine).LoadOptionsFile(path));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 10);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EXPECT_FALSE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 TEST_F(UserOptions, ShortFileKeepsTheFieldsItHolds)
 {
     // Unit, display option, then the default calculator cut short.
     Write(Int32(1) + QByteArray(1, '\x01') + QByteArray("\x05\x00", 2));
-    EXPECT_TRUE(EngineAccess::Session(engine).LoadOptionsFile(path));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitDisplayOption, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_TRUE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
 }
 
 TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 {
     Write(Int32(7) + QByteArray(1, '\x02') + Int32(40) + Int32(40) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
-    EXPECT_TRUE(EngineAccess::Session(engine).LoadOptionsFile(path));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 10);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitDisplayOption, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
+    EXPECT_TRUE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
 }
 
 // ---- Unit of measure ---------------------------------------------------------------
@@ -104,25 +104,25 @@ TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 {
     EngineAccess::Session(engine).OpenCalculator(0);
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 25;
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     ui.chosenUnitRow = 2;
     ui.chosenDisplayRow = 0;
     engine.UniteMesureClick();
     ASSERT_EQ(ui.unitWindowRows.size(), 1);
     EXPECT_EQ(ui.unitWindowRows[0], qMakePair(3, 1));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 1000);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().AreaUnitSuffix, QStringLiteral("(m2)"));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitDisplayOption, 0);
-    EXPECT_TRUE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1000);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().AreaUnitSuffix, QStringLiteral("(m2)"));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 0);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
 }
 
 TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
 {
     EngineAccess::Session(engine).OpenCalculator(0);
     engine.UniteMesureClick();
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 10);
-    EXPECT_TRUE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
@@ -145,7 +145,7 @@ TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0], QString::fromUtf8("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"));
     EXPECT_EQ(ui.messageLines[0], 2);
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 // ---- Window behaviour ---------------------------------------------------------------
@@ -184,7 +184,7 @@ TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
 
 TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
 {
-    EngineAccess::Session(engine).OptionValues().Favourites = {-1, -1, 32, -1, -1};
+    EngineAccess::Options(engine).Values().Favourites = {-1, -1, 32, -1, -1};
     engine.PopupMFavorisPopup();
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
@@ -195,7 +195,7 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 {
     // A replacement string table may lack a calculator's title.
     EngineAccess::Session(engine).CalculatorNames()[7] = QString();
-    EngineAccess::Session(engine).OptionValues().Favourites = {7, -1, -1, -1, 40};
+    EngineAccess::Options(engine).Values().Favourites = {7, -1, -1, -1, 40};
     engine.PopupMFavorisPopup();
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions.value(0), QString());
@@ -203,7 +203,7 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
 {
-    EngineAccess::Session(engine).OptionValues().Favourites = {-1, 5, -1, -1, -1};
+    EngineAccess::Options(engine).Values().Favourites = {-1, 5, -1, -1, -1};
     EngineAccess::Session(engine).OpenCalculator(0);
     engine.PCalculatriceDigitClick(7);
     engine.FavorisClick(1);
@@ -223,15 +223,15 @@ TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
         list.BtnOKClick();
     };
     engine.SelCalculetteDefautClick();
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().DefaultCalculator, 39);
-    EXPECT_TRUE(EngineAccess::Session(engine).OptionValues().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 39);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
 
     ui.calculatorListUser = [](CalculatorListWindow& list) {
         list.BoxClick(4, true);
         list.BtnOKClick();
     };
     engine.SelCalculetteFavoritesClick();
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
     EXPECT_EQ(ui.calculatorListCaptions,
               (QStringList{QString::fromUtf8("Sélection de la calculatrice par défaut"),
                            QString::fromUtf8("Sélection des calculatrices favorites")}));

@@ -101,7 +101,7 @@ struct PromptWalk : ::testing::Test {
         }
         engine.CalculatriceCEClick();
         Record(last, "CE on a result");
-        engine.TraitArticleMCalculs(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex);
+        engine.TraitArticleMCalculs(EngineAccess::History(engine).Values().LastHistoryIndex);
         engine.CalculatriceCEClick();
         Record(last, "CE on a replayed result");
     }
@@ -114,7 +114,7 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             if (n >= 17 && n <= 38 && n != 20 && n != 22)
                 continue;
             SCOPED_TRACE(::testing::Message() << "calculator " << n << ", units shown " << display);
-            EngineAccess::Session(engine).OptionValues().UnitDisplayOption = display;
+            EngineAccess::Options(engine).Values().UnitDisplayOption = display;
             seen.clear();
             Walk(n);
             for (const auto& [input, steps] : seen) {

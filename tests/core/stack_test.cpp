@@ -18,8 +18,8 @@ struct CalculatorStack : ::testing::Test {
 
     void SetUp() override
     {
-        EngineAccess::Session(engine).OptionsFilePath() = QStringLiteral("/nonexistent/Options.dat");
-        EngineAccess::Session(engine).HistoryFilePath() = QStringLiteral("/nonexistent/CLS.dat");
+        EngineAccess::Options(engine).FilePath() = QStringLiteral("/nonexistent/Options.dat");
+        EngineAccess::History(engine).FilePath() = QStringLiteral("/nonexistent/CLS.dat");
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
         engine.FormActivate();
     }

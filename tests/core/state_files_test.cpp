@@ -33,8 +33,8 @@ struct StateSession {
     StringTable strings;
     FakeUi ui;
     Engine engine{strings, ui, QStringLiteral(",")};
-    QString& options = EngineAccess::Session(engine).OptionsFilePath();
-    QString& history = EngineAccess::Session(engine).HistoryFilePath();
+    QString& options = EngineAccess::Options(engine).FilePath();
+    QString& history = EngineAccess::History(engine).FilePath();
 
     explicit StateSession(const QString& directory)
     {
@@ -46,8 +46,8 @@ struct StateSession {
     void WorkAndClose()
     {
         EngineAccess::Session(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
-        EngineAccess::Session(engine).OptionValues().UnitScaleCode = 1;
-        EngineAccess::Session(engine).OptionValues().OptionsChanged = true;
+        EngineAccess::Options(engine).Values().UnitScaleCode = 1;
+        EngineAccess::Options(engine).Values().OptionsChanged = true;
         engine.FormClose();
     }
     // Message k, checked to fit the message window, without the blanks of its layout.
@@ -138,7 +138,7 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
         ASSERT_EQ(::seteuid(65534), 0);
     }
     session.engine.FormActivate();
-    EXPECT_EQ(EngineAccess::Session(session.engine).OptionValues().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(session.engine).Values().UnitScaleCode, 10);
     session.WorkAndClose();
     EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
     QFile::setPermissions(session.options, QFileDevice::ReadOwner);
@@ -150,7 +150,7 @@ TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
     QTemporaryDir dir;
     StateSession session(dir.path());
     Write(session.history, kHistory);
-    EngineAccess::Session(session.engine).OptionValues().OptionsChanged = true;
+    EngineAccess::Options(session.engine).Values().OptionsChanged = true;
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));

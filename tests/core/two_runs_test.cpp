@@ -38,8 +38,8 @@ struct Program {
 
     explicit Program(const QString& directory)
     {
-        EngineAccess::Session(engine).OptionsFilePath() = directory + QStringLiteral("/Options.dat");
-        EngineAccess::Session(engine).HistoryFilePath() = directory + QStringLiteral("/CLS.dat");
+        EngineAccess::Options(engine).FilePath() = directory + QStringLiteral("/Options.dat");
+        EngineAccess::History(engine).FilePath() = directory + QStringLiteral("/CLS.dat");
         engine.FormCreate(QStringLiteral("O"));
         engine.FormActivate();
     }
@@ -103,7 +103,7 @@ TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
     Write(dir.filePath(QStringLiteral("CLS.dat")), EncodeHistory(History{{}, 19}));
     Program run(dir.path());
     run.Calculate({"11+1", "22+2"});
-    const QByteArray held = EncodeHistory(EngineAccess::Session(run.engine).HistoryValues());
+    const QByteArray held = EncodeHistory(EngineAccess::History(run.engine).Values());
     run.engine.FormClose();
     EXPECT_EQ(Contents(dir.filePath(QStringLiteral("CLS.dat"))), held);
 }

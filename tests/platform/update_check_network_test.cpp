@@ -62,8 +62,8 @@ struct UpdateCheckOverNetwork : ::testing::Test {
         ui.root = server.Root();
         ui.programDate = kBuilt;
         EngineAccess::Session(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
-        EngineAccess::Session(engine).OptionsFilePath() = dir.filePath(QStringLiteral("Options.dat"));
-        EngineAccess::Session(engine).HistoryFilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
+        EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -130,8 +130,8 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.answerYes = c.answerYes;
         Engine check(strings, fresh, QStringLiteral(","));
         EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
-        EngineAccess::Session(check).OptionsFilePath() = EngineAccess::Session(engine).OptionsFilePath();
-        EngineAccess::Session(check).HistoryFilePath() = EngineAccess::Session(engine).HistoryFilePath();
+        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
+        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -174,8 +174,8 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         }
         Engine check(strings, fresh, QStringLiteral(","));
         EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
-        EngineAccess::Session(check).OptionsFilePath() = EngineAccess::Session(engine).OptionsFilePath();
-        EngineAccess::Session(check).HistoryFilePath() = EngineAccess::Session(engine).HistoryFilePath();
+        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
+        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));

@@ -62,7 +62,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Formula(3), formula);
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
-    EXPECT_EQ(EngineAccess::Session(*engine).HistoryValues().LastHistoryIndex, 0);
+    EXPECT_EQ(EngineAccess::History(*engine).Values().LastHistoryIndex, 0);
     EXPECT_FALSE(EngineAccess::Session(*engine).Keys().RecomputingFlag);
 }
 
@@ -82,7 +82,7 @@ struct OptionWindows : ::testing::Test {
 
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
-    EngineAccess::Session(engine).OptionValues().Favourites = {0, 39, 1, 2, -1};
+    EngineAccess::Options(engine).Values().Favourites = {0, 39, 1, 2, -1};
     CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
@@ -101,12 +101,12 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     // Escape presses OK.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
-    EngineAccess::Session(engine).OptionValues().DefaultCalculator = 4;
+    EngineAccess::Options(engine).Values().DefaultCalculator = 4;
     CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
     TFLCalculettes window(list);
     window.show();

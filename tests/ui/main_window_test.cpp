@@ -346,7 +346,7 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
     EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), EngineAccess::Session(*engine).Window().historyCaptions.value(1));
     history->hide();
 
-    EngineAccess::Session(*engine).OptionValues().Favourites = {-1, -1, 5, -1, -1};
+    EngineAccess::Options(*engine).Values().Favourites = {-1, -1, 5, -1, -1};
     auto* favourites = Find<QMenu>(QStringLiteral("PopupMFavoris"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("btnFavoris")), Qt::LeftButton);
     ASSERT_TRUE(favourites->isVisible());
@@ -394,7 +394,7 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
     ASSERT_EQ(EngineAccess::Session(*engine).Stack().size(), 2u);
     window->Dispatch([this] { EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("9"); });
     window->close();
-    EXPECT_TRUE(QFile::exists(EngineAccess::Session(*engine).HistoryFilePath()));
+    EXPECT_TRUE(QFile::exists(EngineAccess::History(*engine).FilePath()));
     EXPECT_EQ(EngineAccess::Session(*engine).Panels()[0].result, QStringLiteral("0"));
     EXPECT_EQ(EngineAccess::Session(*engine).Panels()[0].formula, QStringLiteral("2*"));
     // The window goes first, then the engine with its records: nothing is touched.
@@ -491,7 +491,7 @@ TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
     ui.chosenUnitRow = 0;     // millimetres
     ui.chosenDisplayRow = 1;  // units always shown
     Find<QAction>(QStringLiteral("UniteMesure"))->trigger();
-    ASSERT_EQ(EngineAccess::Session(*engine).OptionValues().UnitScaleCode, 1);
+    ASSERT_EQ(EngineAccess::Options(*engine).Values().UnitScaleCode, 1);
     for (int n = 1; n < 39; ++n) {
         Open(n);
         auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));

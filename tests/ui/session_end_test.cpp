@@ -24,14 +24,14 @@ TEST_F(SessionEnd, SigtermSavesTheCalculationJustMade)
 {
     Start();
     ClickKeys(QStringLiteral("12+3="));
-    ASSERT_EQ(EngineAccess::Session(*engine).HistoryValues().LastHistoryIndex, 0);
+    ASSERT_EQ(EngineAccess::History(*engine).Values().LastHistoryIndex, 0);
     SessionEndCloser closer(window.get());
     ::kill(::getpid(), SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
 
-    const History saved = DecodeHistory(Contents(EngineAccess::Session(*engine).HistoryFilePath()));
+    const History saved = DecodeHistory(Contents(EngineAccess::History(*engine).FilePath()));
     ASSERT_EQ(saved.LastHistoryIndex, 0);
-    EXPECT_EQ(saved.HistoryEntries[0].Text, EngineAccess::Session(*engine).HistoryValues().HistoryEntries[0].Text);
+    EXPECT_EQ(saved.HistoryEntries[0].Text, EngineAccess::History(*engine).Values().HistoryEntries[0].Text);
 }
 
 // The session ends while the default-calculator window is open with no box on, which
@@ -56,7 +56,7 @@ TEST_F(SessionEndOnTheDesktop, SigtermAsksNothingOfAListWindowThatRefusesItsOk)
     engine->SelCalculetteDefautClick();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
     EXPECT_FALSE(asked);
-    EXPECT_EQ(EngineAccess::Session(*engine).OptionValues().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(*engine).Values().DefaultCalculator, 0);
 }
 
 // The program itself: started in a directory with a history whose tail is cut short,

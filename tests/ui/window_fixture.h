@@ -59,8 +59,8 @@ struct WindowFixture : ::testing::Test {
         window.reset();
         engine = std::make_unique<Engine>(strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
-            EngineAccess::Session(*engine).OptionsFilePath() = dir.filePath(QStringLiteral("Options.dat"));
-            EngineAccess::Session(*engine).HistoryFilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+            EngineAccess::Options(*engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
+            EngineAccess::History(*engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         }
         EngineAccess::Session(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));

@@ -131,7 +131,7 @@ TEST_F(RaftersTest, SpacingMemoryAndHistory)
     Keys("!3000&#1&#0=");
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 650.0);
     EXPECT_EQ(Entries(), 2);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
 }
 
 TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)

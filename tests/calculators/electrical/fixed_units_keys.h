@@ -84,8 +84,8 @@ struct FixedUnitsTest : ProtocolTest {
         std::copy(inputs.begin(), inputs.end(), entry.Inputs.begin());
         entry.TermIndex = termIndex;
         entry.UnitScale = Centimetre;
-        EngineAccess::Session(engine).HistoryValues().HistoryEntries[0] = entry;
-        EngineAccess::Session(engine).HistoryValues().LastHistoryIndex = 0;
+        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
+        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
         engine.TraitArticleMCalculs(0);
     }
     int CheckedButton()

@@ -189,7 +189,7 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
     // Units always shown, in centimetres.
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     Open(4);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Rayon (cm)"));
     Type(QStringLiteral("10"));
@@ -204,29 +204,29 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
 
 TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
 {
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 25;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
     Open(2);
     Enter({"12", "5"});
     Open(1);
     Enter({"10"});
-    ASSERT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, 1);
-    const HistoryEntry& ellipse = EngineAccess::Session(engine).HistoryValues().HistoryEntries[0];
+    ASSERT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 1);
+    const HistoryEntry& ellipse = EngineAccess::History(engine).Values().HistoryEntries[0];
     EXPECT_EQ(ellipse.Number, 2);
     EXPECT_EQ(ellipse.Text, QStringLiteral("12&5"));
     EXPECT_EQ(ellipse.Inputs[0], 12.0);
     EXPECT_EQ(ellipse.Inputs[1], 5.0);
     EXPECT_EQ(ellipse.TermIndex, 1);
     EXPECT_EQ(ellipse.UnitScale, 25);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[1].Text, QStringLiteral("10"));
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[1].Text, QStringLiteral("10"));
 
     // A single-input calculator computes again from the entry's text alone.
-    EngineAccess::Session(engine).OptionValues().UnitScaleCode = 10;
+    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(10)=31,4159265358979"));
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(12&5)=28,8787390980294"));
-    EXPECT_EQ(EngineAccess::Session(engine).OptionValues().UnitScaleCode, 25);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 25);
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 1);
     EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
 }
 

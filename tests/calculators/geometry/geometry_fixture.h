@@ -91,8 +91,8 @@ struct GeometryTest : ::testing::Test {
             entry.Inputs[static_cast<size_t>(i++)] = v;
         entry.TermIndex = termIndex;
         entry.UnitScale = unitScale;
-        EngineAccess::Session(engine).HistoryValues().HistoryEntries[0] = entry;
-        EngineAccess::Session(engine).HistoryValues().LastHistoryIndex = 0;
+        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
+        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
         engine.TraitArticleMCalculs(0);
     }
 };

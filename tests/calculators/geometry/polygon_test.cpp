@@ -144,14 +144,14 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
 
 TEST_F(Polygon, ResultLabelSuffixByTheRule)
 {
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Type(QStringLiteral("10"));
     Next();
     Pick(0);
     Compute();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     Open(20);
     Type(QStringLiteral("10"));
     Next();

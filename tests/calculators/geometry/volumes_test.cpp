@@ -55,7 +55,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.thickness);
         ui.messages.clear();
-        EngineAccess::Session(engine).OptionValues().UnitScaleCode = c.unit;
+        EngineAccess::Options(engine).Values().UnitScaleCode = c.unit;
         Open(16);
         Enter({"5000", "600", "4000", "300", c.thickness});
         if (c.accepted) {
@@ -64,7 +64,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
         } else {
             EXPECT_EQ(ui.messages, QStringList{InputError});
             EXPECT_EQ(Panel().formula, QStringLiteral("5000&600&4000&300&"));
-            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + EngineAccess::Session(engine).OptionValues().LengthUnitSuffix);
+            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + EngineAccess::Options(engine).Values().LengthUnitSuffix);
             EXPECT_EQ(Record().TermIndex, 4);
         }
     }
@@ -175,7 +175,7 @@ TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 
 TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
-    EngineAccess::Session(engine).OptionValues().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Open(23);
     EngineAccess::Session(engine).PushCalculator(12, 23);
     Type(QStringLiteral("2"));

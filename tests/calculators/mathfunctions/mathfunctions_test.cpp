@@ -51,7 +51,7 @@ struct MathFunctions : ::testing::Test {
 
     const QString& Formula() const { return EngineAccess::Session(engine).Panels()[39].formula; }
     const QString& Result() const { return EngineAccess::Session(engine).Panels()[39].result; }
-    int Entries() const { return EngineAccess::Session(engine).HistoryValues().LastHistoryIndex + 1; }
+    int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
 };
 
 } // namespace
@@ -65,8 +65,8 @@ TEST_F(MathFunctions, SineOf30IsOneHalfAndTheEntryKeepsTheArgument)
     EXPECT_EQ(Result(), QStringLiteral("0,5"));
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.5);
     ASSERT_EQ(Entries(), 1);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[0].Text, QStringLiteral("30"));
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[0].Inputs[2], 28.0);
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Text, QStringLiteral("30"));
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 28.0);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Equals);
 
     Press("30 +/- sin =");
@@ -145,7 +145,7 @@ TEST_F(MathFunctions, PowerAndItsUndoSteps)
     EXPECT_EQ(EngineAccess::Session(engine).Top().Inputs[0], 2.0);
     EXPECT_EQ(EngineAccess::Session(engine).Top().Inputs[1], 3.0);
     EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().HistoryEntries[0].Inputs[2], 31.0);
+    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 31.0);
 
     Press("CE");
     EXPECT_EQ(Formula(), QStringLiteral("2^3"));

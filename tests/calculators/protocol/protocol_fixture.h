@@ -29,8 +29,8 @@ inline const QString NoAnswer = QStringLiteral("Aucun résultat valide pour ces 
 struct ProtocolTest : GeometryTest {
     void SetUnit(int unit)
     {
-        EngineAccess::Session(engine).OptionValues().UnitScaleCode = unit;
-        EngineAccess::Session(engine).UpdateUnitLabels();
+        EngineAccess::Options(engine).Values().UnitScaleCode = unit;
+        EngineAccess::Options(engine).UpdateUnitLabels();
     }
     // Opens the calculator in a unit, with every option button back to its first.
     void OpenIn(int number, int unit = Centimetre)
@@ -57,7 +57,7 @@ struct ProtocolTest : GeometryTest {
         }
     }
     int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode; }
-    int Entries() const { return EngineAccess::Session(engine).HistoryValues().LastHistoryIndex + 1; }
+    int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
 };
 
 // One worked case: keys typed in a unit, and what the panel then shows. A message of

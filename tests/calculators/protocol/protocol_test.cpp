@@ -33,7 +33,7 @@ TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.number << " " << c.lastInput);
         OpenIn(c.number);
-        EngineAccess::Session(engine).HistoryValues() = History{};
+        EngineAccess::History(engine).Values() = History{};
         Keys(c.closedInputs);
         Recall(c.lastInput);
         Compute();

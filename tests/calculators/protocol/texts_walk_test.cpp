@@ -230,7 +230,7 @@ struct TextsWalk : ::testing::Test {
         ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a result");
-        engine.TraitArticleMCalculs(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex);
+        engine.TraitArticleMCalculs(EngineAccess::History(engine).Values().LastHistoryIndex);
         ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a replayed result");
@@ -248,9 +248,9 @@ TEST_F(TextsWalk, EveryPromptAndListOfTheProtocolCalculatorsInEveryUnit)
                                                   << ", units shown " << display);
                 calculator = &c;
                 unitIndex = u;
-                EngineAccess::Session(engine).OptionValues().UnitDisplayOption = display;
-                EngineAccess::Session(engine).OptionValues().UnitScaleCode = Units[u];
-                EngineAccess::Session(engine).UpdateUnitLabels();
+                EngineAccess::Options(engine).Values().UnitDisplayOption = display;
+                EngineAccess::Options(engine).Values().UnitScaleCode = Units[u];
+                EngineAccess::Options(engine).UpdateUnitLabels();
                 ui.messages.clear();
                 Walk();
                 // Every value was taken: no input was refused on the way.

@@ -157,7 +157,7 @@ TEST_F(StandardCalculator, DivisionByZeroKeepsTheFormulaAndTheCodes)
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-    EXPECT_EQ(EngineAccess::Session(engine).HistoryValues().LastHistoryIndex, -1);
+    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
 
     // The trailing operator that "=" dropped stays dropped.
     EXPECT_EQ(ErrorOf("c5/0+2*="), "Division par zéro en virgule flottante");
@@ -357,7 +357,7 @@ TEST_F(StandardCalculator, EqualsAddsTheFormulaToTheHistory)
 {
     Press("12+3=");
     bool found = false;
-    for (const HistoryEntry& entry : EngineAccess::Session(engine).HistoryValues().HistoryEntries)
+    for (const HistoryEntry& entry : EngineAccess::History(engine).Values().HistoryEntries)
         found = found || (entry.Number == 0 && entry.Text == "12+3=15");
     EXPECT_TRUE(found);
 }
