@@ -93,7 +93,7 @@ bool CalculatorListWindow::BtnOKClick()
 
 void CalculatorListWindow::HelpKeyDown()
 {
-    engine_.OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
+    engine_.Help().OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
 }
 
 bool CalculatorListWindow::FormKeyDown(int keyCode, bool ctrl)

@@ -43,7 +43,7 @@ public:
     bool WindowResizable() const { return session_.WindowResizable(); }
     // Directory of the program, ending with a separator: the help pages are in its
     // "Aide" subdirectory. Set by the program's start-up.
-    void SetProgramDirectory(const QString& directory) { session_.ProgramDirectory() = directory; }
+    void SetProgramDirectory(const QString& directory) { help_.ProgramDirectory() = directory; }
     QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
     QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
 
@@ -110,6 +110,7 @@ private:
     CalculatorRegistry descriptions;
     OptionsStore options_;
     HistoryBook history_{descriptions};
+    HelpLinks help_{strings_, ui_};
     Session session_;
 };
 

@@ -190,7 +190,7 @@ bool Session::FormKeyDown(int keyCode, bool ctrl)
         handled = true;
     }
     if (keyCode == KeyA) {
-        OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
+        helpLinks_.OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
         handled = true;
     }
     return handled;

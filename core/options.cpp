@@ -38,7 +38,7 @@ bool Session::UnitWindowKeyDown(int keyCode, bool ctrl)
 {
     if (!ctrl || keyCode != KeyA)
         return false;
-    OpenHelpPage(1052);
+    helpLinks_.OpenHelpPage(1052);
     return true;
 }
 

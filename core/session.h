@@ -5,6 +5,7 @@
 #include "core/description.h"
 #include "core/engine_context.h"
 #include "core/history.h"
+#include "core/help_links.h"
 #include "core/history_book.h"
 #include "core/number_rules.h"
 #include "core/options.h"
@@ -32,7 +33,7 @@ public:
     // `owner` is only handed to the view's windows that are built on the engine.
     Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
             const CalculatorKeyTable& calculatorKeys, OptionsStore& options, HistoryBook& history,
-            QString decimalSeparator);
+            HelpLinks& helpLinks, QString decimalSeparator);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -55,8 +56,7 @@ public:
     const StringTable& Strings() const { return strings; }
     UiServices& Ui() { return ui; }
     CalculatorContext& Context() { return context_; }
-    QString& ProgramDirectory() { return programDirectory_; }
-    const QString& ProgramDirectory() const { return programDirectory_; }
+    HelpLinks& Help() { return helpLinks_; }
     const QString& ProductName() const { return productName_; }
     const QString& ProductVersion() const { return productVersion_; }
     bool WindowResizable() const { return windowResizable_; }
@@ -210,17 +210,6 @@ public:
     void FavorisClick(int slot);   // Favoris0Click .. Favoris4Click
 
     // ---- Help menu (help.cpp) ----------------------------------------------
-    // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory.
-    // The file address of a help page (a path relative to `directory`, such as
-    // "Aide/aide-tornavel.html").
-    static QString HelpPageUrl(const QString& page, const QString& directory);
-    // Opens the local help page named by a string number; a box reports a failure.
-    void OpenHelpPage(int stringId);
-    // Opens the web page named by a string number; a box reports a failure.
-    void OpenWebPage(int stringId);
-    // Web address of the page of a string number, on the maker's web server.
-    QString WebPageAddress(int stringId) const;
     void AideTornavelClick();
     void CollaborationClick();
     void AstucesTornavelClick();
@@ -254,6 +243,7 @@ private:
     VariantSelections variants;
     OptionsStore& optionsStore_;
     HistoryBook& historyBook_;
+    HelpLinks& helpLinks_;
     // The values of the two parts, as the rules read and change them.
     Options& options;
     History& history;
@@ -270,7 +260,6 @@ private:
     // "N"), empty before the first write.
     QString WindowBehaviourWritten;
     bool firstActivationDone = false;
-    QString programDirectory_;
     UpdateCheckState updateCheck;
     NumberRules numbers_;
     // What the calculators' keys receive.

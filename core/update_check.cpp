@@ -47,7 +47,7 @@ void Session::CheckForUpdate(const QString& section)
     if (updateCheck.started)
         return;
     updateCheck.started = true;
-    const QString listPath = programDirectory_ + QLatin1String(kVersionListName);
+    const QString listPath = helpLinks_.ProgramDirectory() + QLatin1String(kVersionListName);
     // The answer comes later from the event loop; meanwhile the user works.
     ui.DownloadFile(WebServerRoot() + QLatin1String(kVersionListPath), listPath,
                     [this, section](bool downloaded) { VersionListArrived(section, downloaded); });
@@ -62,7 +62,7 @@ void Session::VersionListArrived(const QString& section, bool downloaded)
     if (!updateCheck.programDate.isValid())
         updateCheck.programDate = ui.ProgramFileDate();
     const VersionListEntry entry =
-        ReadVersionListSection(programDirectory_ + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(helpLinks_.ProgramDirectory() + QLatin1String(kVersionListName), section);
     switch (DecideUpdate(entry, updateCheck.programDate, section)) {
     case UpdateAction::None:
         break;
@@ -84,7 +84,7 @@ bool Session::IsNewerVersionListed(const QString& section) const
     if (!updateCheck.listDownloaded)
         return false;
     const VersionListEntry entry =
-        ReadVersionListSection(programDirectory_ + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(helpLinks_.ProgramDirectory() + QLatin1String(kVersionListName), section);
     return entry.sectionFound && !entry.DerVersion.isEmpty() && entry.DerVersion != section;
 }
 

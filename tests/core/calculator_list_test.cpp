@@ -101,7 +101,7 @@ TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 
 TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)
 {
-    EngineAccess::Session(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     CalculatorListWindow(EngineAccess::Session(engine), 0).HelpKeyDown();
     CalculatorListWindow(EngineAccess::Session(engine), 1).HelpKeyDown();
     EXPECT_EQ(ui.openedUrls,

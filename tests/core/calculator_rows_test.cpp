@@ -180,7 +180,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
 // Ctrl+A on a calculator opens its own help page.
 TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Session(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
@@ -188,7 +188,7 @@ TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
         ui.openedUrls.clear();
         EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
         ASSERT_EQ(ui.openedUrls.size(), 1);
-        EXPECT_EQ(ui.openedUrls[0], Session::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Session(engine).ProgramDirectory()));
+        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
         opened.insert(ui.openedUrls[0]);
     }
     EXPECT_EQ(opened.size(), static_cast<size_t>(CalculatorCount));

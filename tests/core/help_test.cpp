@@ -27,13 +27,13 @@ struct HelpMenu : ::testing::Test {
 
 TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
 {
-    EXPECT_EQ(Session::HelpPageUrl(QStringLiteral("Aide/aide-tornavel.html"), QStringLiteral("/opt/mes outils/")),
+    EXPECT_EQ(HelpLinks::HelpPageUrl(QStringLiteral("Aide/aide-tornavel.html"), QStringLiteral("/opt/mes outils/")),
               QStringLiteral("file:///opt/mes outils/Aide/aide-tornavel.html"));
 }
 
 TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 {
-    EngineAccess::Session(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     EngineAccess::Session(engine).AideTornavelClick();
     EngineAccess::Session(engine).CollaborationClick();
     EXPECT_EQ(ui.openedUrls,
@@ -44,7 +44,7 @@ TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 
 TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 {
-    EngineAccess::Session(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     ui.openSucceeds = false;
     EngineAccess::Session(engine).AideTornavelClick();
     ASSERT_EQ(ui.boxes.size(), 1);

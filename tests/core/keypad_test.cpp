@@ -273,11 +273,11 @@ TEST_F(Keypad, CtrlCCopiesTheResultField)
 
 TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Session(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =
-        Session::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), EngineAccess::Session(engine).ProgramDirectory());
+        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), EngineAccess::Help(engine).ProgramDirectory());
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls.back(), address);
     EXPECT_TRUE(ui.boxes.isEmpty());
@@ -286,8 +286,8 @@ TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     ui.openSucceeds = false;
     Open(39);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
-    const QString address39 = Session::HelpPageUrl(
-        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), EngineAccess::Session(engine).ProgramDirectory());
+    const QString address39 = HelpLinks::HelpPageUrl(
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), EngineAccess::Help(engine).ProgramDirectory());
     EXPECT_EQ(ui.openedUrls.back(), address39);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");

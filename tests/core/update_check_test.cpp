@@ -76,7 +76,7 @@ struct Tips : ::testing::Test {
 
     void SetUp() override
     {
-        EngineAccess::Session(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
+        EngineAccess::Help(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
         QDir::setCurrent(current.path());
     }
     void TearDown() override { QDir::setCurrent(savedCurrent); }
@@ -106,9 +106,9 @@ TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
     EXPECT_EQ(aide.mid(0, 11), (QList<bool>{true, false, true, true, true, false, true, false, true, true, true}));
     // Tip 1 opens the demonstration videos on the web; the others a page beside the program.
     ASSERT_EQ(ui.openedUrls.size(), 9);
-    EXPECT_EQ(ui.openedUrls[0], EngineAccess::Session(engine).WebPageAddress(346));
+    EXPECT_EQ(ui.openedUrls[0], EngineAccess::Help(engine).WebPageAddress(346));
     EXPECT_EQ(ui.openedUrls.last(),
-              Session::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), EngineAccess::Session(engine).ProgramDirectory()));
+              HelpLinks::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), EngineAccess::Help(engine).ProgramDirectory()));
     for (int step = 0; step < 12; ++step)
         tips.BtnPredClick();
     EXPECT_EQ(tips.Tip(), 1);

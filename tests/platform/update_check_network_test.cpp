@@ -61,7 +61,7 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        EngineAccess::Session(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Help(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
         EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
         EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         QFile old(ListFile());
@@ -129,7 +129,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(strings, fresh, QStringLiteral(","));
-        EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
+        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
         EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
         EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));
@@ -173,7 +173,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
             fresh.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
         }
         Engine check(strings, fresh, QStringLiteral(","));
-        EngineAccess::Session(check).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
+        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
         EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
         EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));

@@ -15,6 +15,8 @@ struct EngineAccess {
     static const OptionsStore& Options(const Engine& engine) { return engine.options_; }
     static HistoryBook& History(Engine& engine) { return engine.history_; }
     static const HistoryBook& History(const Engine& engine) { return engine.history_; }
+    // The help pages and web pages.
+    static HelpLinks& Help(Engine& engine) { return engine.help_; }
     // What the calculators' keys receive.
     static CalculatorContext& Context(Engine& engine) { return engine.session_.Context(); }
     // The rows and keys, for a test that registers a family again.

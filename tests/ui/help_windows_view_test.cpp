@@ -54,7 +54,7 @@ struct HelpWindows : ::testing::Test {
 
     void SetUp() override
     {
-        EngineAccess::Session(engine).ProgramDirectory() = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        EngineAccess::Help(engine).ProgramDirectory() = QCoreApplication::applicationDirPath() + QLatin1Char('/');
         engine.FormCreate(QStringLiteral("O"));
     }
 };
@@ -64,7 +64,7 @@ struct HelpWindows : ::testing::Test {
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(strings, fake);
-    EngineAccess::Session(recording).ProgramDirectory() = EngineAccess::Session(engine).ProgramDirectory();
+    EngineAccess::Help(recording).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
     TFAstuces tips(recording);
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
@@ -112,7 +112,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     QTemporaryDir empty;
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    EngineAccess::Session(engine).ProgramDirectory() = empty.path() + QLatin1Char('/');
+    EngineAccess::Help(engine).ProgramDirectory() = empty.path() + QLatin1Char('/');
     TFAstuces tips(engine);
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
@@ -131,7 +131,7 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
     file.close();
-    EngineAccess::Session(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
+    EngineAccess::Help(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
     TFAstuces tips(engine);
     tips.show();
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);

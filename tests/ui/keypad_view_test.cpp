@@ -79,8 +79,8 @@ TEST_F(KeypadWindow, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
     QTest::keyClick(Keyboard(), Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_EQ(ui.openedUrls[0], Session::HelpPageUrl(QStringLiteral("Aide/calculatrice-standard.html"),
-                                                    EngineAccess::Session(*engine).ProgramDirectory()));
+    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-standard.html"),
+                                                    EngineAccess::Help(*engine).ProgramDirectory()));
     EXPECT_EQ(Formula(0), QString());  // the "a" is not typed
 }
 

@@ -62,7 +62,7 @@ struct WindowFixture : ::testing::Test {
             EngineAccess::Options(*engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
             EngineAccess::History(*engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         }
-        EngineAccess::Session(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Help(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
         if constexpr (requires { ui.SetMainWindow(window.get()); })
             ui.SetMainWindow(window.get());
