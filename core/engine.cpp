@@ -16,9 +16,10 @@ bool IsOperatorState(int code)
 
 Session::Session(Engine& owner, const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
                  const CalculatorKeyTable& calculatorKeys_, OptionsStore& options_, HistoryBook& history_,
-                 HelpLinks& helpLinks, QString decimalSeparator)
+                 HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator)
     : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_), calculatorKeys(calculatorKeys_),
-      optionsStore_(options_), historyBook_(history_), helpLinks_(helpLinks), options(options_.Values()), history(history_.Values()),
+      optionsStore_(options_), historyBook_(history_), helpLinks_(helpLinks), updateCheck_(updateCheck),
+      options(options_.Values()), history(history_.Values()),
       numbers_(std::move(decimalSeparator))
 {
     for (int n = 0; n < CalculatorCount; ++n) {

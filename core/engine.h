@@ -111,6 +111,8 @@ private:
     OptionsStore options_;
     HistoryBook history_{descriptions};
     HelpLinks help_{strings_, ui_};
+    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(*this); },
+                        [this](bool shown) { session_.Window().upgradeItemVisible = shown; }};
     Session session_;
 };
 

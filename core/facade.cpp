@@ -15,7 +15,7 @@ const CalculatorRegistry& Installed(Engine& engine, const CalculatorRegistry& ro
 
 Engine::Engine(const StringTable& strings, UiServices& ui, QString decimalSeparator)
     : strings_(strings), ui_(ui),
-      session_(*this, strings, ui, Installed(*this, descriptions), calculatorKeys, options_, history_, help_,
+      session_(*this, strings, ui, Installed(*this, descriptions), calculatorKeys, options_, history_, help_, update_,
                std::move(decimalSeparator))
 {
 }

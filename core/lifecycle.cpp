@@ -152,7 +152,7 @@ void Session::FormActivate()
 
     // The upgrade item appears, if at all, when the version list has answered.
     window.upgradeItemVisible = false;
-    CheckForUpdate(productName_ + productVersion_);
+    updateCheck_.CheckForUpdate(productName_ + productVersion_);
 }
 
 void Session::FormClose()

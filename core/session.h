@@ -33,7 +33,7 @@ public:
     // `owner` is only handed to the view's windows that are built on the engine.
     Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
             const CalculatorKeyTable& calculatorKeys, OptionsStore& options, HistoryBook& history,
-            HelpLinks& helpLinks, QString decimalSeparator);
+            HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -66,7 +66,6 @@ public:
     QString& ProductVersion() { return productVersion_; }
     bool& WindowResizable() { return windowResizable_; }
     const QString& AngleUnitSuffixText() const { return AngleUnitSuffix; }
-    UpdateCheckState& UpdateCheckValues() { return updateCheck; }
 
     // ---- Formula rules and look-ups (engine.cpp) ---------------------------
     TCalculette& Top() { return CalculatorStack.back(); }
@@ -220,15 +219,6 @@ public:
     void MiseANiveauClick();
 
     // ---- Update check (update_check.cpp) -----------------------------------
-    // Starts fetching the version list in the background, once a run; the answer comes
-    // to VersionListArrived, which asks, shows the update page or does nothing, and
-    // then shows the upgrade item MiseANiveau when a newer version is listed.
-    void CheckForUpdate(const QString& section);
-    void VersionListArrived(const QString& section, bool downloaded);
-    // True when the list that this run downloaded names a version other than `section`.
-    bool IsNewerVersionListed(const QString& section) const;
-    // Opens the download page in the browser, or shows the connection-error box.
-    void OpenUpdatePage(const QString& address);
     // The pages of TFMiseAjour and TFMiseANiveau, for this product.
     QString UpdatePageAddress() const;
     QString UpgradePageAddress() const;
@@ -244,6 +234,7 @@ private:
     OptionsStore& optionsStore_;
     HistoryBook& historyBook_;
     HelpLinks& helpLinks_;
+    UpdateCheck& updateCheck_;
     // The values of the two parts, as the rules read and change them.
     Options& options;
     History& history;
@@ -260,7 +251,6 @@ private:
     // "N"), empty before the first write.
     QString WindowBehaviourWritten;
     bool firstActivationDone = false;
-    UpdateCheckState updateCheck;
     NumberRules numbers_;
     // What the calculators' keys receive.
     EngineContext context_{*this};
