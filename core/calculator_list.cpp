@@ -1,19 +1,19 @@
 #include "core/calculator_list.h"
 
-#include "core/engine.h"
+#include "core/session.h"
 
 #include <algorithm>
 
 namespace tornavel {
 
-CalculatorListWindow::CalculatorListWindow(Engine& engine, int listMode)
+CalculatorListWindow::CalculatorListWindow(Session& engine, int listMode)
     : ListMode(listMode), engine_(engine), checked_(static_cast<size_t>(engine.CalculatorCount()), false)
 {
 }
 
 int CalculatorListWindow::CalculatorOfBox(int box) const
 {
-    const std::vector<int>& order = engine_.descriptions.ListOrder();
+    const std::vector<int>& order = engine_.Descriptions().ListOrder();
     if (box < 0 || box >= BoxCount() || box >= static_cast<int>(order.size()))
         return -1;
     return order[static_cast<size_t>(box)];
@@ -21,7 +21,7 @@ int CalculatorListWindow::CalculatorOfBox(int box) const
 
 int CalculatorListWindow::BoxOfCalculator(int number) const
 {
-    const std::vector<int>& order = engine_.descriptions.ListOrder();
+    const std::vector<int>& order = engine_.Descriptions().ListOrder();
     const auto found = std::find(order.begin(), order.end(), number);
     const int box = static_cast<int>(found - order.begin());
     return found != order.end() && box < BoxCount() ? box : -1;
@@ -51,9 +51,9 @@ void CalculatorListWindow::FormActivate()
             checked_[static_cast<size_t>(box)] = true;
     };
     if (ListMode == ChooseDefault) {
-        check(engine_.options.DefaultCalculator);
+        check(engine_.Store().Values().DefaultCalculator);
     } else {
-        for (int favourite : engine_.options.Favourites)
+        for (int favourite : engine_.Store().Values().Favourites)
             check(favourite);
     }
 }
@@ -74,14 +74,14 @@ bool CalculatorListWindow::BtnOKClick()
     if (ListMode == ChooseDefault) {
         for (int box = 0; box < BoxCount(); ++box) {
             if (checked_[static_cast<size_t>(box)]) {
-                engine_.options.DefaultCalculator = CalculatorOfBox(box);
+                engine_.Store().Values().DefaultCalculator = CalculatorOfBox(box);
                 return true;
             }
         }
-        engine_.ui.MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
+        engine_.Ui().MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
         return false;
     }
-    Options& options = engine_.options;
+    Options& options = engine_.Store().Values();
     options.Favourites.fill(-1);
     size_t slot = 0;
     for (int box = 0; box < BoxCount() && slot < options.Favourites.size(); ++box) {
@@ -93,12 +93,12 @@ bool CalculatorListWindow::BtnOKClick()
 
 void CalculatorListWindow::HelpKeyDown()
 {
-    engine_.OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
+    engine_.Help().OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
 }
 
 bool CalculatorListWindow::FormKeyDown(int keyCode, bool ctrl)
 {
-    if (!ctrl || keyCode != Engine::KeyA)
+    if (!ctrl || keyCode != Session::KeyA)
         return false;
     HelpKeyDown();
     return true;

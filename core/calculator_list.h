@@ -7,7 +7,7 @@
 
 namespace tornavel {
 
-class Engine;
+class Session;
 
 // The rules of the calculator-list window FLCalculettes: a check box per
 // calculator in the order of the calculator lists (CalculatorRegistry::ListOrder),
@@ -19,9 +19,9 @@ public:
     static constexpr int ChooseDefault = 0;
     static constexpr int ChooseFavourites = 1;
 
-    CalculatorListWindow(Engine& engine, int listMode);
+    CalculatorListWindow(Session& engine, int listMode);
 
-    Engine& engine() const { return engine_; }
+    Session& engine() const { return engine_; }
     // One box per calculator.
     int BoxCount() const { return static_cast<int>(checked_.size()); }
 
@@ -51,7 +51,7 @@ public:
     bool FormKeyDown(int keyCode, bool ctrl);
 
 private:
-    Engine& engine_;
+    Session& engine_;
     std::vector<bool> checked_;
 };
 

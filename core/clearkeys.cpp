@@ -1,10 +1,10 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 #include <algorithm>
 
 namespace tornavel {
 
-void Engine::CalculatriceCEClick()
+void Session::CalculatriceCEClick()
 {
     if (!HasCalculator())
         return;
@@ -13,7 +13,7 @@ void Engine::CalculatriceCEClick()
     keys.KeyClass = Code::AfterCE;
 }
 
-void Engine::CalculatriceCClick()
+void Session::CalculatriceCClick()
 {
     if (!HasCalculator())
         return;

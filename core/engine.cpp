@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 namespace tornavel {
 
@@ -14,14 +14,17 @@ bool IsOperatorState(int code)
     return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);
 }
 
-Engine::Engine(const CalculatorCatalogue& catalogue, const StringTable& strings_, UiServices& ui_,
-               QString decimalSeparator)
-    : strings(strings_), ui(ui_), calculatorKeys(catalogue.Keys()), descriptions(catalogue.Rows()),
+Session::Session(Engine& owner, const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
+                 const CalculatorKeyTable& calculatorKeys_, OptionsStore& options_, HistoryBook& history_,
+                 HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator)
+    : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_), calculatorKeys(calculatorKeys_),
+      optionsStore_(options_), historyBook_(history_), helpLinks_(helpLinks), updateCheck_(updateCheck),
+      options(options_.Values()), history(history_.Values()),
       numbers_(std::move(decimalSeparator))
 {
     // The panels are built from the rows.
     panels.resize(static_cast<size_t>(CalculatorCount()));
-    CalculatorNames.resize(static_cast<size_t>(CalculatorCount()));
+    calculatorNames_.resize(static_cast<size_t>(CalculatorCount()));
     for (int n = 0; n < CalculatorCount(); ++n) {
         const CalculatorDescription& row = descriptions.Of(n);
         PanelState& p = panels[static_cast<size_t>(n)];
@@ -35,32 +38,32 @@ Engine::Engine(const CalculatorCatalogue& catalogue, const StringTable& strings_
     }
 }
 
-int Engine::ResultCodeOf(int number) const
+int Session::ResultCodeOf(int number) const
 {
     return descriptions.Of(number).resultCode;
 }
 
-PanelState* Engine::FindCalculatorPanel(int number)
+PanelState* Session::FindCalculatorPanel(int number)
 {
     if (!IsCalculatorNumber(number))
         return nullptr;
     return &panels[static_cast<size_t>(number)];
 }
 
-std::function<void(CalculatorContext&)> Engine::FindComputeButton(int number) const
+std::function<void(CalculatorContext&)> Session::FindComputeButton(int number) const
 {
     if (!IsCalculatorNumber(number))
         return {};
     return calculatorKeys[static_cast<size_t>(number)].compute;
 }
 
-void Engine::PCalculClick(int number)
+void Session::PCalculClick(int number)
 {
     if (auto compute = FindComputeButton(number))
         compute(context_);
 }
 
-void Engine::PEtClick(int number)
+void Session::PEtClick(int number)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -68,7 +71,7 @@ void Engine::PEtClick(int number)
         next(context_);
 }
 
-void Engine::ListBoxClick(int number, int row)
+void Session::ListBoxClick(int number, int row)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -76,7 +79,7 @@ void Engine::ListBoxClick(int number, int row)
         choice(context_, row);
 }
 
-void Engine::VariantClick(int number, int index)
+void Session::VariantClick(int number, int index)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -84,7 +87,7 @@ void Engine::VariantClick(int number, int index)
         choice(context_, index);
 }
 
-void Engine::RunUndoRoutine(int number)
+void Session::RunUndoRoutine(int number)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -92,7 +95,7 @@ void Engine::RunUndoRoutine(int number)
         undo(context_);
 }
 
-bool Engine::KeypadKeyClick(KeypadKey key)
+bool Session::KeypadKeyClick(KeypadKey key)
 {
     if (!HasCalculator())
         return false;

@@ -1,264 +1,120 @@
 #pragma once
 
-#include "core/calculette.h"
 #include "core/catalogue.h"
-#include "core/context.h"
 #include "core/description.h"
-#include "core/engine_context.h"
-#include "core/history.h"
-#include "core/number_rules.h"
-#include "core/options.h"
-#include "core/panel.h"
-#include "core/state.h"
-#include "core/strings.h"
-#include "core/update_check.h"
-#include "core/ui_services.h"
+#include "core/session.h"
 
 #include <QString>
-#include <array>
-#include <deque>
-#include <functional>
-#include <vector>
 
 namespace tornavel {
 
-// The main engine: every rule and all state of the main window. The view forwards
-// every click and key here and then renders panels and window from the state.
+class Engine;
+
+
+// The items of the help menu, each named after its menu item (AideTornavelClick ..).
+enum class HelpItem {
+    AideTornavel,
+    Collaboration,
+    AstucesTornavel,
+    VideosdedmonstrationdeTornavel,
+    PagePresentationTornavel,
+    SiteInternetAuteur,
+    AproposdeTornavel,
+    MiseANiveau,
+};
+
+// The main engine as the view sees it: the operations its clicks and keys call, named
+// after their handlers, and read access to what it renders. The state and the rules
+// are in the session of open calculators; the engine forwards to it.
 class Engine {
 public:
     // The engine serves the calculators of `catalogue`, whose rows and keys it copies.
     Engine(const CalculatorCatalogue& catalogue, const StringTable& strings, UiServices& ui,
            QString decimalSeparator = QStringLiteral(","));
 
-    // ---- State -------------------------------------------------------------
-    const StringTable& strings;
-    UiServices& ui;
-    KeyState keys;
-    VariantSelections variants;
-    Options options;
-    History history;
-    std::vector<PanelState> panels;     // one per calculator number
-    WindowState window;
-    std::deque<TCalculette> CalculatorStack;
-    CalculatorKeyTable calculatorKeys;
-    // What each calculator is: one row per calculator, from the catalogue.
-    CalculatorRegistry descriptions;
-    // How many calculators there are (numbers 0 to count - 1), and whether a number
-    // names one.
+    // ---- What the view renders -----------------------------------------------
+    const StringTable& Strings() const { return strings_; }
+    QString Str(int id, int bufferSize = 100) const { return strings_.Str(id, bufferSize); }
+    UiServices& Ui() { return ui_; }
+    const CalculatorRegistry& Descriptions() const { return descriptions; }
+    // The calculator numbers run from 0 to CalculatorCount() - 1.
     int CalculatorCount() const { return descriptions.Count(); }
-    bool IsCalculatorNumber(int number) const { return descriptions.Has(number); }
-
-    QString AngleUnitSuffix = QStringLiteral("(°)");
-    QString ProductName;
-    QString ProductVersion;
-    bool WindowResizable = true;
-    // The window behaviour last written to the settings file during this run ("O" or
-    // "N"), empty before the first write.
-    QString WindowBehaviourWritten;
-
-    // ---- Formula rules and look-ups (engine.cpp) ---------------------------
-    TCalculette& Top() { return CalculatorStack.back(); }
-    PanelState& TopPanel() { return panels[static_cast<size_t>(CalculatorStack.back().Number)]; }
-    bool HasCalculator() const { return !CalculatorStack.empty(); }
-    QString Str(int id, int bufferSize = 100) const { return strings.Str(id, bufferSize); }
-    // The number rules in the user's decimal separator (set by FormCreate).
-    const NumberRules& Numbers() const { return numbers_; }
-    PanelState* FindCalculatorPanel(int number);
-    // The code that the calculator's compute key leaves after a result (-1 for 0 and
-    // 39, which show results with "=").
-    int ResultCodeOf(int number) const;
-    // The compute key of a calculator, or an empty function when it has none.
-    std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
-
-    // ---- Calculator record and stack (stack.cpp) ---------------------------
-    // Pushes a calculator (a number of the catalogue; anything else is ignored) and lays it out. With a
-    // target, the caller's result field receives the new calculator's result text.
-    void PushCalculator(int number, int target);
-    // Closes every open calculator and opens `number` alone (menus, favourites,
-    // history).
-    void OpenCalculator(int number);
-    void POk0Click();
-    void LbCalculettesDblClick(int row);
-    void ResetCurrentCalculatorDisplay();
-    int TargetCalculatorNumber(const TCalculette& record) const;
-    // Removes the back record with the hand-back rule; true when its result text
-    // went into the caller's result field.
-    bool PopCalculator();
-    bool IsOpenInStack(int number) const;
-    // Removes every record, back to front, handing nothing back; the panel of each
-    // closed record is reset to "0" and an empty formula.
-    void ClearCalculatorStack();
-    // Result field "0", formula field empty.
-    void ResetPanelFields(int number);
-
-    // ---- Layout and gating (layout.cpp) ------------------------------------
-    void ShowCalculator(TCalculette& record);
-    // The same for a caller that has just received a result from a sub-calculation:
-    // the returned text enters its formula even when it is "0".
-    void ShowCalculatorWithReturnedValue(TCalculette& record);
-    void UpdateOperatorButtons(const TCalculette& record);
-    // The text of a unit suffix: "(cm)", "(cm2)", "(cm3)", "(cm2/l)" in the user's unit,
-    // or the angle's "(°)"; empty for none.
-    QString UnitSuffixText(UnitSuffix suffix) const;
-    // Text `stringId`, followed by a space and the unit suffix when `shown`.
-    QString WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) const;
-    // The prompt with its unit suffix, appended always or only when unit suffixes are
-    // shown for the calculator on screen.
-    QString PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const;
-    // Whether conditional unit suffixes are shown for the calculator on screen: units
-    // always shown, or a sub-calculation of a calculator that shows them.
-    bool UnitSuffixShown() const;
-    bool UnitSuffixShownFor(const TCalculette& record) const;
-    // A prompt or result label of a row as shown on the calculator on screen, or as
-    // shown on `record`'s panel; empty for a row without one.
-    QString LabelText(const Label& label) const;
-    QString LabelTextFor(const Label& label, const TCalculette& record) const;
-    // The rows of input `input`'s list on `record`, from the inputs it has closed.
-    QStringList ListRowsOf(const TCalculette& record, int input) const;
-    // Shows input t of `record` as its row describes it: the prompt, the result field
-    // or the list, the keypad. A first input chosen in a list is refilled when asked.
-    void ShowInput(TCalculette& record, int t, bool refillFirstList);
-    // The formula fold: the result text replaces the number being typed at the end of
-    // the formula or follows a trailing operator. A result "0" that was not returned
-    // by a sub-calculation leaves the formula as it is.
-    QString FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const;
-    void LayoutCalculator(TCalculette& record, bool valueReturned);
-
-    // ---- Calculators menu (stack.cpp; the menu table is in menus.h) --------
-    // Calculette0Click .. Calculette39Click: menu item K opens its calculator.
-    void CalculetteClick(int item);
-    // Titles by calculator number (CalculatorNames), read when the window is created.
-    std::vector<QString> CalculatorNames;
-    QString CalculatorName(int number) const;
-
-    // ---- Start-up and close (lifecycle.cpp) --------------------------------
-    void FormCreate(const QString& resizableSetting);
-    void FormCreate(const QString& resizableSetting, const QString& decimalSeparator);
-    // Captions of the menu items (LoadMainCaptions).
-    void LoadMainCaptions();
-    // Runs its steps at the first call only.
-    void FormActivate();
-    void FormClose();
-    bool firstActivationDone = false;
-    // Names of the state files, in the current directory.
-    QString OptionsFilePath = QStringLiteral("Options.dat");
-    QString HistoryFilePath = QStringLiteral("CLS.dat");
-    // State files (formats with options and history). false when the file could not
-    // be read or written; the values then keep their defaults. A file that is there
-    // but could not be read (not a regular file, no permission) is not replaced; a
-    // failed save says why in `reason`, in French.
-    bool LoadOptionsFile(const QString& path);
-    bool SaveOptionsFile(const QString& path, QString* reason = nullptr) const;
-    bool LoadHistoryFile(const QString& path);
-    // Reads the history file again and writes what it holds now followed by this run's
-    // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
-    // run's history. The history then is what was written, or tried.
-    bool SaveHistoryFile(const QString& path, QString* reason = nullptr);
-
-    // ---- Keypad, keyboard, memory (keypad.cpp) -----------------------------
-    // Enters a digit, or with wholeNumber a whole number text (MR), into the number
-    // at the end of the panel's formula and shows that number in its result field.
-    void AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber = false);
-    void PCalculatriceDigitClick(int digit);
-    void PCalculatriceVirguleClick();
-    void PMR0Click();
-    // Returns true when the key was handled.
-    bool FormKeyPress(QChar key);
-    // keyCode: the key's upper-case letter code (KeyA, KeyC). Ctrl+C copies the result
-    // field, Ctrl+A opens the help page of the calculator on screen.
-    static constexpr int KeyA = 65;
-    static constexpr int KeyC = 67;
-    bool FormKeyDown(int keyCode, bool ctrl);
-
-    // ---- Clear and undo (clearkeys.cpp) ------------------------------------
-    void CalculatriceCEClick();
-    void CalculatriceCClick();
-
-    // ---- Dispatch by calculator number (engine.cpp) ------------------------
-    void PCalculClick(int number);
-    void PEtClick(int number);
-    void ListBoxClick(int number, int row);
-    void VariantClick(int number, int index);
-    void RunUndoRoutine(int number);
-    // An operator or function key of the keypad calculators (PCalculatricePlusClick ..
-    // PMSClick of the standard calculator, PCalculatriceSinClick ..
-    // PCalculatriceInvSigneClick of the mathematical functions): the key of the
-    // calculator on screen. False when that calculator has no such key.
-    bool KeypadKeyClick(KeypadKey key);
-
-    // ---- History (history.cpp) ---------------------------------------------
-    void AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
-                         int termIndex, int unitScale);
-    // Fills the history menu's captions (WindowState::historyCaptions): caption k is
-    // that of entry k (oldest first), one per entry; the items beyond are hidden.
-    void PopupMCalculsPopup();
-    QString HistoryCaption(const HistoryEntry& entry) const;
-    // Menu item Calcul<k> reopens history entry k: its unit comes back, its calculator
-    // opens alone and the entry is replayed.
-    void TraitArticleMCalculs(int n);
-    // Restores entry n into the calculator on screen and presses its compute key with
-    // RecomputingFlag set (cleared again also when the key fails).
-    void ReplayHistoryEntry(int n);
-
-    // ---- Options and favourites (options.cpp) ------------------------------
-    void UpdateUnitLabels();
-    void UniteMesureClick();
-    // A key pressed in the unit-of-measure window: Ctrl+A opens its help page. True
-    // when the key was handled.
-    bool UnitWindowKeyDown(int keyCode, bool ctrl);
-    void Affichage1Click();
-    // Fills the favourites menu (WindowState::favouriteCaptions and favouriteShown):
-    // item k shows the calculator title of slot k; the item of an empty slot is hidden
-    // and has an empty caption.
-    void PopupMFavorisPopup();
-    void SelCalculetteDefautClick();
-    void SelCalculetteFavoritesClick();
-    void FavorisClick(int slot);   // Favoris0Click .. Favoris4Click
-
-    // ---- Help menu (help.cpp) ----------------------------------------------
+    const PanelState& Panel(int number) const { return session_.Panels()[static_cast<size_t>(number)]; }
+    const WindowState& Window() const { return session_.Window(); }
+    bool HasCalculator() const { return session_.HasCalculator(); }
+    bool WindowResizable() const { return session_.WindowResizable(); }
     // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory.
-    QString ProgramDirectory;
-    // The file address of a help page (a path relative to `directory`, such as
-    // "Aide/aide-tornavel.html").
-    static QString HelpPageUrl(const QString& page, const QString& directory);
-    // Opens the local help page named by a string number; a box reports a failure.
-    void OpenHelpPage(int stringId);
-    // Opens the web page named by a string number; a box reports a failure.
-    void OpenWebPage(int stringId);
-    // Web address of the page of a string number, on the maker's web server.
-    QString WebPageAddress(int stringId) const;
-    void AideTornavelClick();
-    void CollaborationClick();
-    void AstucesTornavelClick();
-    void VideosdedmonstrationdeTornavelClick();
-    void PagePresentationTornavelClick();
-    void SiteInternetAuteurClick();
-    void AproposdeTornavelClick();
-    void MiseANiveauClick();
+    // "Aide" subdirectory. Set by the program's start-up.
+    void SetProgramDirectory(const QString& directory) { help_.ProgramDirectory() = directory; }
+    QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
+    QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
 
-    // ---- Update check (update_check.cpp) -----------------------------------
-    // Starts fetching the version list in the background, once a run; the answer comes
-    // to VersionListArrived, which asks, shows the update page or does nothing, and
-    // then shows the upgrade item MiseANiveau when a newer version is listed.
-    void CheckForUpdate(const QString& section);
-    void VersionListArrived(const QString& section, bool downloaded);
-    // True when the list that this run downloaded names a version other than `section`.
-    bool IsNewerVersionListed(const QString& section) const;
-    // Opens the download page in the browser, or shows the connection-error box.
-    void OpenUpdatePage(const QString& address);
-    // The pages of TFMiseAjour and TFMiseANiveau, for this product.
-    QString UpdatePageAddress() const;
-    QString UpgradePageAddress() const;
-    UpdateCheckState updateCheck;
+    // ---- Start-up and close ----------------------------------------------------
+    // Without a decimal separator, the one the engine was built with stays.
+    void FormCreate(const QString& resizableSetting, const QString& decimalSeparator = QString())
+    {
+        if (decimalSeparator.isEmpty())
+            session_.FormCreate(resizableSetting);
+        else
+            session_.FormCreate(resizableSetting, decimalSeparator);
+    }
+    void FormActivate() { session_.FormActivate(); }
+    void FormClose() { session_.FormClose(); }
+    bool FormKeyPress(QChar key) { return session_.FormKeyPress(key); }
+    bool FormKeyDown(int keyCode, bool ctrl) { return session_.FormKeyDown(keyCode, ctrl); }
+
+    // ---- Calculators menu and list -----------------------------------------------
+    void CalculetteClick(int item) { session_.CalculetteClick(item); }
+    void POk0Click() { session_.POk0Click(); }
+    void LbCalculettesDblClick(int row) { session_.LbCalculettesDblClick(row); }
+
+    // ---- Keys of the calculator on screen ------------------------------------------
+    void PCalculatriceDigitClick(int digit) { session_.PCalculatriceDigitClick(digit); }
+    void PCalculatriceVirguleClick() { session_.PCalculatriceVirguleClick(); }
+    void PMR0Click() { session_.PMR0Click(); }
+    bool KeypadKeyClick(KeypadKey key) { return session_.KeypadKeyClick(key); }
+    void CalculatriceCEClick() { session_.CalculatriceCEClick(); }
+    void CalculatriceCClick() { session_.CalculatriceCClick(); }
+    void PCalculClick(int number) { session_.PCalculClick(number); }
+    void PEtClick(int number) { session_.PEtClick(number); }
+    void ListBoxClick(int number, int row) { session_.ListBoxClick(number, row); }
+    void VariantClick(int number, int index) { session_.VariantClick(number, index); }
+
+    // ---- History menu ----------------------------------------------------------------
+    void PopupMCalculsPopup() { session_.PopupMCalculsPopup(); }
+    void TraitArticleMCalculs(int n) { session_.TraitArticleMCalculs(n); }
+
+    // ---- Options and favourites menus --------------------------------------------------
+    void UniteMesureClick() { session_.UniteMesureClick(); }
+    bool UnitWindowKeyDown(int keyCode, bool ctrl) { return session_.UnitWindowKeyDown(keyCode, ctrl); }
+    void Affichage1Click() { session_.Affichage1Click(); }
+    void PopupMFavorisPopup() { session_.PopupMFavorisPopup(); }
+    void SelCalculetteDefautClick() { session_.SelCalculetteDefautClick(); }
+    void SelCalculetteFavoritesClick() { session_.SelCalculetteFavoritesClick(); }
+    void FavorisClick(int slot) { session_.FavorisClick(slot); }   // Favoris0Click .. Favoris4Click
+
+    // ---- Help menu -------------------------------------------------------------------------
+    void HelpMenuClick(HelpItem item);
 
 private:
-    friend class EngineContext;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // The tips window reads the help links of the session.
+    friend class TipsWindow;
     friend struct EngineAccess;  // tests only
 
-    NumberRules numbers_;
-    // What the calculators' keys receive.
-    EngineContext context_{*this};
+    const StringTable& strings_;
+    UiServices& ui_;
+    CalculatorKeyTable calculatorKeys;
+    // What each calculator is: one row per calculator, registered by its family.
+    CalculatorRegistry descriptions;
+    OptionsStore options_{descriptions};
+    HistoryBook history_{descriptions};
+    HelpLinks help_{strings_, ui_};
+    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(*this); },
+                        [this](bool shown) { session_.Window().upgradeItemVisible = shown; }};
+    Session session_;
 };
 
 } // namespace tornavel

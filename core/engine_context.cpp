@@ -1,24 +1,24 @@
 #include "core/engine_context.h"
 
-#include "core/engine.h"
+#include "core/session.h"
 
 namespace tornavel {
 
 bool EngineContext::HasCalculator() const { return engine_.HasCalculator(); }
 TCalculette& EngineContext::Top() { return engine_.Top(); }
-const TCalculette& EngineContext::Top() const { return engine_.CalculatorStack.back(); }
+const TCalculette& EngineContext::Top() const { return engine_.Stack().back(); }
 PanelState& EngineContext::TopPanel() { return engine_.TopPanel(); }
 
-KeyState& EngineContext::Keys() { return engine_.keys; }
-const KeyState& EngineContext::Keys() const { return engine_.keys; }
-VariantSelections& EngineContext::Variants() { return engine_.variants; }
-const VariantSelections& EngineContext::Variants() const { return engine_.variants; }
-int EngineContext::UnitScaleCode() const { return engine_.options.UnitScaleCode; }
+KeyState& EngineContext::Keys() { return engine_.Keys(); }
+const KeyState& EngineContext::Keys() const { return engine_.Keys(); }
+VariantSelections& EngineContext::Variants() { return engine_.Variants(); }
+const VariantSelections& EngineContext::Variants() const { return engine_.Variants(); }
+int EngineContext::UnitScaleCode() const { return engine_.Store().Values().UnitScaleCode; }
 
 const NumberRules& EngineContext::Numbers() const { return engine_.Numbers(); }
 QString EngineContext::Str(int id) const { return engine_.Str(id); }
-const CalculatorRegistry& EngineContext::Descriptions() const { return engine_.descriptions; }
-UiServices& EngineContext::Ui() { return engine_.ui; }
+const CalculatorRegistry& EngineContext::Descriptions() const { return engine_.Descriptions(); }
+UiServices& EngineContext::Ui() { return engine_.Ui(); }
 
 void EngineContext::UpdateOperatorButtons(const TCalculette& record) { engine_.UpdateOperatorButtons(record); }
 QString EngineContext::LabelText(const Label& label) const { return engine_.LabelText(label); }
@@ -32,7 +32,7 @@ void EngineContext::ClearCalculator() { engine_.CalculatriceCClick(); }
 
 void EngineContext::AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex)
 {
-    engine_.AddHistoryEntry(number, text, inputs, termIndex, engine_.options.UnitScaleCode);
+    engine_.AddHistoryEntry(number, text, inputs, termIndex, engine_.Store().Values().UnitScaleCode);
 }
 
 } // namespace tornavel

@@ -7,11 +7,11 @@
 
 namespace tornavel {
 
-class Engine;
+class Session;
 
 class EngineContext final : public CalculatorContext {
 public:
-    explicit EngineContext(Engine& engine) : engine_(engine) {}
+    explicit EngineContext(Session& engine) : engine_(engine) {}
     EngineContext(const EngineContext&) = delete;
     EngineContext& operator=(const EngineContext&) = delete;
 
@@ -40,7 +40,7 @@ public:
     void AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex) override;
 
 private:
-    Engine& engine_;
+    Session& engine_;
 };
 
 } // namespace tornavel

@@ -1,74 +1,15 @@
-#include "core/engine.h"
-#include "platform/bounded_text.h"
-
-#include <QUrl>
-
-#include <limits>
+#include "core/session.h"
 
 namespace tornavel {
 
-namespace {
+void Session::AideTornavelClick() { helpLinks_.OpenHelpPage(1000); }
+void Session::CollaborationClick() { helpLinks_.OpenHelpPage(1043); }
+void Session::VideosdedmonstrationdeTornavelClick() { helpLinks_.OpenWebPage(346); }
+void Session::PagePresentationTornavelClick() { helpLinks_.OpenWebPage(172); }
+void Session::SiteInternetAuteurClick() { helpLinks_.OpenWebPage(171); }
 
-// The texts of web addresses are read whole, whatever their length.
-constexpr int kWholeText = std::numeric_limits<int>::max();
-// A replaced text may be of any length: a box shows no more of an address than this.
-constexpr qsizetype kMaxShownAddressLength = 2048;
-
-} // namespace
-
-QString Engine::HelpPageUrl(const QString& page, const QString& directory)
-{
-    return QUrl::fromLocalFile(directory + page).toString();
-}
-
-void Engine::OpenHelpPage(int stringId)
-{
-    const QString address = HelpPageUrl(Str(stringId), ProgramDirectory);
-    if (ui.OpenUrl(address))
-        return;
-    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);
-}
-
-void Engine::OpenWebPage(int stringId)
-{
-    const QString address = WebPageAddress(stringId);
-    if (ui.OpenUrl(address))
-        return;
-    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + BoundedText(address, kMaxShownAddressLength), Str(129),
-                  BoxIcon::Exclamation);
-}
-
-QString Engine::WebPageAddress(int stringId) const
-{
-    // The host is a setting of the build; the pages keep their paths on it.
-    switch (stringId) {
-    case 171:
-        return WebServerRoot() + QLatin1Char('/');
-    case 346:
-        return WebServerRoot() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html");
-    default:
-        break;
-    }
-    const QString text = Str(stringId, kWholeText);
-    const QUrl url(text);
-    if (!url.isValid() || url.host().isEmpty())
-        return text;
-    QString address = WebServerRoot() + url.path(QUrl::FullyEncoded);
-    if (url.hasQuery())
-        address += QLatin1Char('?') + url.query(QUrl::FullyEncoded);
-    if (url.hasFragment())
-        address += QLatin1Char('#') + url.fragment(QUrl::FullyEncoded);
-    return address;
-}
-
-void Engine::AideTornavelClick() { OpenHelpPage(1000); }
-void Engine::CollaborationClick() { OpenHelpPage(1043); }
-void Engine::VideosdedmonstrationdeTornavelClick() { OpenWebPage(346); }
-void Engine::PagePresentationTornavelClick() { OpenWebPage(172); }
-void Engine::SiteInternetAuteurClick() { OpenWebPage(171); }
-
-void Engine::AstucesTornavelClick() { ui.ShowTipsWindow(*this); }
-void Engine::AproposdeTornavelClick() { ui.ShowAboutWindow(*this); }
-void Engine::MiseANiveauClick() { ui.ShowUpgradePageWindow(*this); }
+void Session::AstucesTornavelClick() { ui.ShowTipsWindow(owner_); }
+void Session::AproposdeTornavelClick() { ui.ShowAboutWindow(owner_); }
+void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(owner_); }
 
 } // namespace tornavel

@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 #include "core/tables.h"
 
 #include "core/history_file.h"
@@ -35,7 +35,7 @@ bool HoldsEntry(const History& history, int n)
 
 } // namespace
 
-void Engine::AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
+void Session::AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
                              int termIndex, int unitScale)
 {
     if (keys.RecomputingFlag)
@@ -70,7 +70,7 @@ void Engine::AddHistoryEntry(int number, const QString& text, const std::array<d
     history.NewEntryCount = std::min(history.NewEntryCount + 1, HistoryCapacity);
 }
 
-QString Engine::HistoryCaption(const HistoryEntry& entry) const
+QString Session::HistoryCaption(const HistoryEntry& entry) const
 {
     const CalculatorDescription& row = descriptions.Of(entry.Number);
     const QString name = CalculatorName(entry.Number);
@@ -101,14 +101,14 @@ QString Engine::HistoryCaption(const HistoryEntry& entry) const
     return caption + QStringLiteral("...");
 }
 
-void Engine::PopupMCalculsPopup()
+void Session::PopupMCalculsPopup()
 {
     window.historyCaptions.clear();
     for (int k = 0; k <= history.LastHistoryIndex && k < HistoryCapacity; ++k)
         window.historyCaptions << HistoryCaption(history.HistoryEntries[static_cast<size_t>(k)]);
 }
 
-void Engine::TraitArticleMCalculs(int n)
+void Session::TraitArticleMCalculs(int n)
 {
     if (!HoldsEntry(history, n))
         return;
@@ -118,12 +118,12 @@ void Engine::TraitArticleMCalculs(int n)
     // The entry's unit comes back without counting as an option change.
     if (IsUnitScaleCode(entry.UnitScale))
         options.UnitScaleCode = entry.UnitScale;
-    UpdateUnitLabels();
+    optionsStore_.UpdateUnitLabels();
     OpenCalculator(entry.Number);
     ReplayHistoryEntry(n);
 }
 
-void Engine::ReplayHistoryEntry(int n)
+void Session::ReplayHistoryEntry(int n)
 {
     if (!HoldsEntry(history, n) || !HasCalculator())
         return;

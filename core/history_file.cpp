@@ -1,6 +1,6 @@
 #include "core/history_file.h"
 
-#include "core/engine.h"
+#include "core/history_book.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/options.h"
@@ -161,7 +161,7 @@ History MergeHistoryAtClose(const History& onDisk, const History& session)
     return merged;
 }
 
-bool Engine::LoadHistoryFile(const QString& path)
+bool HistoryBook::Load(const QString& path)
 {
     history = History{};
     QByteArray bytes;
@@ -178,7 +178,7 @@ bool Engine::LoadHistoryFile(const QString& path)
     return true;
 }
 
-bool Engine::SaveHistoryFile(const QString& path, QString* reason)
+bool HistoryBook::Save(const QString& path, QString* reason)
 {
     // A file that could not be read, at the start or now, keeps what it holds.
     QByteArray bytes;

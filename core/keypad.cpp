@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 #include "core/numbers.h"
 
@@ -12,7 +12,7 @@ struct FormulaEnd {
     QString term;
 };
 
-FormulaEnd SplitLastTerm(const Engine& e, const QString& formula)
+FormulaEnd SplitLastTerm(const Session& e, const QString& formula)
 {
     const int start = e.Numbers().LastTermStart(formula);
     return {formula.left(start), formula.mid(start)};
@@ -21,7 +21,7 @@ FormulaEnd SplitLastTerm(const Engine& e, const QString& formula)
 // After CE, a number left at the end of the formula that the result field does not
 // show (it shows "0") is dangling: the next digit takes it back first. A number that
 // CE gave back to the result field is not: digits continue it.
-bool EndsWithDanglingNumber(const Engine& e, const PanelState& panel)
+bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
 {
     const QString& f = panel.formula;
     if (!f.isEmpty()) {
@@ -41,9 +41,9 @@ bool EndsWithDanglingNumber(const Engine& e, const PanelState& panel)
 // shown result, take back a dangling number, and after any other key (operator, "&&",
 // a marker, a function key) start a new number. The formula and the result field then
 // agree on the number being typed.
-void PrepareEntry(Engine& e, PanelState& panel, bool takeBackRecalled)
+void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
 {
-    KeyState& k = e.keys;
+    KeyState& k = e.Keys();
     if ((k.KeyClass != Code::Digit && (IsResultState(k.KeyClass) || IsResultState(k.LastKeyCode)))
         || k.LastKeyCode == Code::AfterUndo)
         e.CalculatriceCClick();
@@ -66,7 +66,7 @@ void PrepareEntry(Engine& e, PanelState& panel, bool takeBackRecalled)
 
 } // namespace
 
-void Engine::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
+void Session::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
 {
     if (!keys.KeypadEnabled || !HasCalculator())
         return;
@@ -90,14 +90,14 @@ void Engine::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeN
     keys.KeyClass = Code::Digit;
 }
 
-void Engine::PCalculatriceDigitClick(int digit)
+void Session::PCalculatriceDigitClick(int digit)
 {
     if (digit < 0 || digit > 9 || !HasCalculator())
         return;
     AppendKeyToEntry(QString(QChar(u'0' + digit)), TopPanel());
 }
 
-void Engine::PCalculatriceVirguleClick()
+void Session::PCalculatriceVirguleClick()
 {
     if (!keys.KeypadEnabled || !HasCalculator())
         return;
@@ -125,7 +125,7 @@ void Engine::PCalculatriceVirguleClick()
     keys.KeyClass = Code::Digit;
 }
 
-void Engine::PMR0Click()
+void Session::PMR0Click()
 {
     if (!keys.KeypadEnabled || !HasCalculator())
         return;
@@ -137,7 +137,7 @@ void Engine::PMR0Click()
     keys.LastKeyCode = Code::MemoryRecall;
 }
 
-bool Engine::FormKeyPress(QChar key)
+bool Session::FormKeyPress(QChar key)
 {
     if (!HasCalculator())
         return false;
@@ -180,7 +180,7 @@ bool Engine::FormKeyPress(QChar key)
     }
 }
 
-bool Engine::FormKeyDown(int keyCode, bool ctrl)
+bool Session::FormKeyDown(int keyCode, bool ctrl)
 {
     if (!ctrl || !HasCalculator())
         return false;
@@ -190,7 +190,7 @@ bool Engine::FormKeyDown(int keyCode, bool ctrl)
         handled = true;
     }
     if (keyCode == KeyA) {
-        OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
+        helpLinks_.OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
         handled = true;
     }
     return handled;

@@ -1,6 +1,6 @@
 #include "core/layout.h"
 
-#include "core/engine.h"
+#include "core/session.h"
 
 #include <algorithm>
 
@@ -44,7 +44,7 @@ QString ErrorBoxText(const QString& message)
 // Engine operations
 // ---------------------------------------------------------------------------
 
-bool Engine::UnitSuffixShownFor(const TCalculette& record) const
+bool Session::UnitSuffixShownFor(const TCalculette& record) const
 {
     if (options.UnitDisplayOption == 1)
         return true;
@@ -52,14 +52,14 @@ bool Engine::UnitSuffixShownFor(const TCalculette& record) const
     return caller >= 0 && descriptions.SubCalculationsShowUnits(caller);
 }
 
-bool Engine::UnitSuffixShown() const
+bool Session::UnitSuffixShown() const
 {
     if (CalculatorStack.empty())
         return options.UnitDisplayOption == 1;
     return UnitSuffixShownFor(CalculatorStack.back());
 }
 
-QString Engine::UnitSuffixText(UnitSuffix suffix) const
+QString Session::UnitSuffixText(UnitSuffix suffix) const
 {
     switch (suffix) {
     case UnitSuffix::Length: return options.LengthUnitSuffix;
@@ -74,7 +74,7 @@ QString Engine::UnitSuffixText(UnitSuffix suffix) const
     return QString();
 }
 
-QString Engine::WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) const
+QString Session::WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) const
 {
     QString text = Str(stringId);
     if (shown && suffix != UnitSuffix::None)
@@ -82,19 +82,19 @@ QString Engine::WithUnitSuffix(int stringId, UnitSuffix suffix, bool shown) cons
     return text;
 }
 
-QString Engine::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const
+QString Session::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const
 {
     return WithUnitSuffix(promptId, suffix, always || UnitSuffixShown());
 }
 
-QString Engine::LabelText(const Label& label) const
+QString Session::LabelText(const Label& label) const
 {
     if (label.stringId < 0)
         return QString();
     return PromptWithSuffix(label.stringId, label.suffix, label.shown == SuffixShown::Always);
 }
 
-QString Engine::LabelTextFor(const Label& label, const TCalculette& record) const
+QString Session::LabelTextFor(const Label& label, const TCalculette& record) const
 {
     if (label.stringId < 0)
         return QString();
@@ -102,7 +102,7 @@ QString Engine::LabelTextFor(const Label& label, const TCalculette& record) cons
                           label.shown == SuffixShown::Always || UnitSuffixShownFor(record));
 }
 
-QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
+QStringList Session::ListRowsOf(const TCalculette& record, int input) const
 {
     const CalculatorDescription& row = descriptions.Of(record.Number);
     if (input < 0 || input >= row.inputCount())
@@ -111,7 +111,7 @@ QStringList Engine::ListRowsOf(const TCalculette& record, int input) const
     return in.rows ? in.rows(record.Inputs, numbers_.Separator()) : QStringList();
 }
 
-void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
+void Session::ShowInput(TCalculette& record, int t, bool refillFirstList)
 {
     PanelState& panel = panels[static_cast<size_t>(record.Number)];
     const CalculatorDescription& row = descriptions.Of(record.Number);
@@ -132,7 +132,7 @@ void Engine::ShowInput(TCalculette& record, int t, bool refillFirstList)
     }
 }
 
-QString Engine::FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const
+QString Session::FoldResultIntoFormula(const QString& formula, const QString& result, bool returned) const
 {
     if (result == QLatin1String("0") && !returned)
         return formula;
@@ -143,17 +143,17 @@ QString Engine::FoldResultIntoFormula(const QString& formula, const QString& res
     return folded + result;
 }
 
-void Engine::ShowCalculator(TCalculette& record)
+void Session::ShowCalculator(TCalculette& record)
 {
     LayoutCalculator(record, false);
 }
 
-void Engine::ShowCalculatorWithReturnedValue(TCalculette& record)
+void Session::ShowCalculatorWithReturnedValue(TCalculette& record)
 {
     LayoutCalculator(record, true);
 }
 
-void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
+void Session::LayoutCalculator(TCalculette& record, bool valueReturned)
 {
     const int n = record.Number;
     PanelState* found = FindCalculatorPanel(n);
@@ -205,7 +205,7 @@ void Engine::LayoutCalculator(TCalculette& record, bool valueReturned)
     UpdateOperatorButtons(record);
 }
 
-void Engine::UpdateOperatorButtons(const TCalculette& record)
+void Session::UpdateOperatorButtons(const TCalculette& record)
 {
     PanelState* panel = FindCalculatorPanel(record.Number);
     if (!panel)

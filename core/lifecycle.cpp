@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 #include "core/history_file.h"
 #include "core/menus.h"
@@ -66,19 +66,19 @@ void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, c
 
 } // namespace
 
-void Engine::FormCreate(const QString& resizableSetting)
+void Session::FormCreate(const QString& resizableSetting)
 {
     FormCreate(resizableSetting, numbers_.Separator());
 }
 
-void Engine::FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
+void Session::FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
 {
     // Only the exact text "O" asks for a resizable window.
-    WindowResizable = resizableSetting == QLatin1String("O");
+    windowResizable_ = resizableSetting == QLatin1String("O");
 
-    ProductName = Str(0, 20);
-    ProductVersion = Str(133, 20);
-    window.caption = ProductName;
+    productName_ = Str(0, 20);
+    productVersion_ = Str(133, 20);
+    window.caption = productName_;
     // The upgrade item always reads the program's own text.
     window.menuCaptions.insert(QStringLiteral("MiseANiveau"), strings.OwnStr(348));
 
@@ -97,7 +97,7 @@ void Engine::FormCreate(const QString& resizableSetting, const QString& decimalS
     keys.VariantChangedFlag = false;
     keys.ComboReselectFlag = false;
 
-    CalculatorNames = ReadCalculatorTitles(strings, descriptions);
+    calculatorNames_ = ReadCalculatorTitles(strings, descriptions);
     LoadMainCaptions();
 
     AngleUnitSuffix = QStringLiteral("(°)");
@@ -106,7 +106,7 @@ void Engine::FormCreate(const QString& resizableSetting, const QString& decimalS
     numbers_ = NumberRules(decimalSeparator);
 }
 
-void Engine::LoadMainCaptions()
+void Session::LoadMainCaptions()
 {
     struct Caption {
         const char* item;
@@ -131,17 +131,17 @@ void Engine::LoadMainCaptions()
     }
 }
 
-void Engine::FormActivate()
+void Session::FormActivate()
 {
     // Later activations (a modal window closed, the window restored) do nothing.
     if (firstActivationDone)
         return;
     firstActivationDone = true;
 
-    LoadOptionsFile(OptionsFilePath);
+    optionsStore_.Load(optionsStore_.FilePath());
     keys.MemoryValue = 0.0;
 
-    LoadHistoryFile(HistoryFilePath);
+    historyBook_.Load(historyBook_.FilePath());
     keys.RecomputingFlag = false;
 
     // A damaged options file cannot name a calculator that does not exist: the default
@@ -152,10 +152,10 @@ void Engine::FormActivate()
 
     // The upgrade item appears, if at all, when the version list has answered.
     window.upgradeItemVisible = false;
-    CheckForUpdate(ProductName + ProductVersion);
+    updateCheck_.CheckForUpdate(productName_ + productVersion_);
 }
 
-void Engine::FormClose()
+void Session::FormClose()
 {
     // Before the first activation nothing was read: saving now would replace the
     // user's files with the start values.
@@ -164,12 +164,12 @@ void Engine::FormClose()
     // A save that fails is told at once, unless the file already holds what would be
     // lost: the session's option changes, its history.
     QString reason;
-    if (options.OptionsChanged && !SaveOptionsFile(OptionsFilePath, &reason)
-        && !FileHolds(OptionsFilePath, EncodeOptions(options)))
-        ShowSaveFailure(ui, QStringLiteral("les options"), OptionsFilePath, reason);
-    if (!SaveHistoryFile(HistoryFilePath, &reason) && history.LastHistoryIndex >= 0
-        && !FileHolds(HistoryFilePath, EncodeHistory(history)))
-        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), HistoryFilePath, reason);
+    if (options.OptionsChanged && !optionsStore_.Save(optionsStore_.FilePath(), &reason)
+        && !FileHolds(optionsStore_.FilePath(), EncodeOptions(options)))
+        ShowSaveFailure(ui, QStringLiteral("les options"), optionsStore_.FilePath(), reason);
+    if (!historyBook_.Save(historyBook_.FilePath(), &reason) && history.LastHistoryIndex >= 0
+        && !FileHolds(historyBook_.FilePath(), EncodeHistory(history)))
+        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyBook_.FilePath(), reason);
     // The calculator records are plain data: discarding them hands nothing back.
 }
 

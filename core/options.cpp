@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 #include "core/calcerror.h"
 #include "core/calculator_list.h"
@@ -9,27 +9,16 @@
 
 namespace tornavel {
 
-void Engine::UpdateUnitLabels()
-{
-    const UnitOfMeasure* unit = FindUnitOfMeasure(options.UnitScaleCode);
-    if (!unit)
-        return;
-    options.LengthUnitSuffix = unit->lengthSuffix.toString();
-    options.AreaUnitSuffix = unit->areaSuffix.toString();
-    options.VolumeUnitSuffix = unit->volumeSuffix.toString();
-    options.YieldUnitSuffix = unit->yieldSuffix.toString();
-}
-
-void Engine::UniteMesureClick()
+void Session::UniteMesureClick()
 {
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
     int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
-    ui.ShowUnitWindow(*this, unitRow, displayRow);
+    ui.ShowUnitWindow(owner_, unitRow, displayRow);
 
     if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow)) {
         options.UnitScaleCode = chosen->code;
-        UpdateUnitLabels();
+        optionsStore_.UpdateUnitLabels();
     }
     if (displayRow == 0 || displayRow == 1)
         options.UnitDisplayOption = displayRow;
@@ -45,27 +34,27 @@ void Engine::UniteMesureClick()
     }
 }
 
-bool Engine::UnitWindowKeyDown(int keyCode, bool ctrl)
+bool Session::UnitWindowKeyDown(int keyCode, bool ctrl)
 {
     if (!ctrl || keyCode != KeyA)
         return false;
-    OpenHelpPage(1052);
+    helpLinks_.OpenHelpPage(1052);
     return true;
 }
 
-void Engine::Affichage1Click()
+void Session::Affichage1Click()
 {
     // The running window keeps its border until the next start; the window opens on the
     // choice written last during this run, else on the behaviour the window started with.
     const bool resizable =
-        WindowBehaviourWritten.isEmpty() ? WindowResizable : WindowBehaviourWritten == QLatin1String("O");
-    const QString choice = ui.ShowWindowBehaviourWindow(*this, resizable);
+        WindowBehaviourWritten.isEmpty() ? windowResizable_ : WindowBehaviourWritten == QLatin1String("O");
+    const QString choice = ui.ShowWindowBehaviourWindow(owner_, resizable);
     if (!ui.WriteSettingsString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice))
         throw CalcError(QStringLiteral("Impossible d'écrire dans ") + ui.SettingsFileName());
     WindowBehaviourWritten = choice;
 }
 
-void Engine::PopupMFavorisPopup()
+void Session::PopupMFavorisPopup()
 {
     window.favouriteCaptions.clear();
     for (size_t k = 0; k < options.Favourites.size(); ++k) {
@@ -76,21 +65,21 @@ void Engine::PopupMFavorisPopup()
     }
 }
 
-void Engine::SelCalculetteDefautClick()
+void Session::SelCalculetteDefautClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseDefault);
     ui.ShowCalculatorListWindow(list, Str(125));
     options.OptionsChanged = true;
 }
 
-void Engine::SelCalculetteFavoritesClick()
+void Session::SelCalculetteFavoritesClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseFavourites);
     ui.ShowCalculatorListWindow(list, Str(126));
     options.OptionsChanged = true;
 }
 
-void Engine::FavorisClick(int slot)
+void Session::FavorisClick(int slot)
 {
     if (slot < 0 || slot >= static_cast<int>(options.Favourites.size()))
         return;

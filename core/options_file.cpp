@@ -1,6 +1,7 @@
 #include "core/options_file.h"
 
-#include "core/engine.h"
+#include "core/options_store.h"
+#include "core/units.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/state.h"
@@ -55,7 +56,18 @@ void DecodeOptions(const QByteArray& bytes, Options& options, const CalculatorRe
     }
 }
 
-bool Engine::LoadOptionsFile(const QString& path)
+void OptionsStore::UpdateUnitLabels()
+{
+    const UnitOfMeasure* unit = FindUnitOfMeasure(options.UnitScaleCode);
+    if (!unit)
+        return;
+    options.LengthUnitSuffix = unit->lengthSuffix.toString();
+    options.AreaUnitSuffix = unit->areaSuffix.toString();
+    options.VolumeUnitSuffix = unit->volumeSuffix.toString();
+    options.YieldUnitSuffix = unit->yieldSuffix.toString();
+}
+
+bool OptionsStore::Load(const QString& path)
 {
     QByteArray bytes;
     const FileReadStatus status = ReadRegularFile(path, OptionsFileSize, bytes);
@@ -67,7 +79,7 @@ bool Engine::LoadOptionsFile(const QString& path)
     return status == FileReadStatus::Read;
 }
 
-bool Engine::SaveOptionsFile(const QString& path, QString* reason) const
+bool OptionsStore::Save(const QString& path, QString* reason) const
 {
     // A file that could not be read (a write-only one, say) keeps what it holds.
     if (options.FileUnreadable) {

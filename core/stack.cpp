@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "core/session.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ bool IsHandedBack(const CalculatorDescription& row, const QString& text)
 
 } // namespace
 
-void Engine::ResetPanelFields(int number)
+void Session::ResetPanelFields(int number)
 {
     if (PanelState* panel = FindCalculatorPanel(number)) {
         panel->result = QStringLiteral("0");
@@ -23,7 +23,7 @@ void Engine::ResetPanelFields(int number)
     }
 }
 
-void Engine::ResetCurrentCalculatorDisplay()
+void Session::ResetCurrentCalculatorDisplay()
 {
     if (HasCalculator())
         ResetPanelFields(Top().Number);
@@ -31,18 +31,18 @@ void Engine::ResetCurrentCalculatorDisplay()
     keys.KeyClass = Code::None;
 }
 
-int Engine::TargetCalculatorNumber(const TCalculette& record) const
+int Session::TargetCalculatorNumber(const TCalculette& record) const
 {
     return IsCalculatorNumber(record.Target) ? record.Target : -1;
 }
 
-bool Engine::IsOpenInStack(int number) const
+bool Session::IsOpenInStack(int number) const
 {
     return std::any_of(CalculatorStack.begin(), CalculatorStack.end(),
                        [number](const TCalculette& r) { return r.Number == number; });
 }
 
-void Engine::PushCalculator(int number, int target)
+void Session::PushCalculator(int number, int target)
 {
     if (!IsCalculatorNumber(number))
         return;
@@ -60,7 +60,7 @@ void Engine::PushCalculator(int number, int target)
     }
 }
 
-bool Engine::PopCalculator()
+bool Session::PopCalculator()
 {
     if (!HasCalculator())
         return false;
@@ -81,7 +81,7 @@ bool Engine::PopCalculator()
     return handedBack;
 }
 
-void Engine::ClearCalculatorStack()
+void Session::ClearCalculatorStack()
 {
     // Every closed calculator starts afresh the next time it opens: nothing typed in
     // an abandoned chain waits in its panel.
@@ -91,7 +91,7 @@ void Engine::ClearCalculatorStack()
     }
 }
 
-void Engine::OpenCalculator(int number)
+void Session::OpenCalculator(int number)
 {
     // An unknown number must not leave the window with no calculator at all.
     if (!IsCalculatorNumber(number))
@@ -101,7 +101,7 @@ void Engine::OpenCalculator(int number)
     PushCalculator(number, -1);
 }
 
-void Engine::POk0Click()
+void Session::POk0Click()
 {
     if (CalculatorStack.size() <= 1)
         return;
@@ -114,7 +114,7 @@ void Engine::POk0Click()
         ShowCalculator(Top());
 }
 
-void Engine::LbCalculettesDblClick(int row)
+void Session::LbCalculettesDblClick(int row)
 {
     if (!HasCalculator())
         return;
@@ -133,14 +133,14 @@ void Engine::LbCalculettesDblClick(int row)
     PushCalculator(number, caller.Number);
 }
 
-QString Engine::CalculatorName(int number) const
+QString Session::CalculatorName(int number) const
 {
     if (!IsCalculatorNumber(number))
         return QString();
-    return CalculatorNames[static_cast<size_t>(number)];
+    return calculatorNames_[static_cast<size_t>(number)];
 }
 
-void Engine::CalculetteClick(int item)
+void Session::CalculetteClick(int item)
 {
     const int number = descriptions.CalculatorOfMenuItem(item);
     if (number >= 0)

@@ -86,15 +86,15 @@ void TipsWindow::BtnAideClick()
     if (!page)
         return;
     if (page == kWebVideos)
-        engine_.ui.OpenUrl(engine_.WebPageAddress(346));
+        engine_.Ui().OpenUrl(engine_.help_.WebPageAddress(346));
     else
-        engine_.ui.OpenUrl(Engine::HelpPageUrl(QString::fromLatin1(page), engine_.ProgramDirectory));
+        engine_.Ui().OpenUrl(HelpLinks::HelpPageUrl(QString::fromLatin1(page), engine_.help_.ProgramDirectory()));
 }
 
 QString TipsWindow::DocumentPath(int tip) const
 {
     const QString name = QStringLiteral("Aide/Astuce_%1.rtf").arg(tip);
-    for (const QString& candidate : {engine_.ProgramDirectory + name, QDir::current().filePath(name)}) {
+    for (const QString& candidate : {engine_.help_.ProgramDirectory() + name, QDir::current().filePath(name)}) {
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

@@ -1,6 +1,9 @@
 #include "core/update_check.h"
 
-#include "core/engine.h"
+#include "core/help_links.h"
+#include "core/session.h"
+#include "core/strings.h"
+#include "core/ui_services.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -42,18 +45,30 @@ QString ProductPageAddress(const QString& path, const QString& product)
     return url.toString(QUrl::FullyEncoded);
 }
 
-void Engine::CheckForUpdate(const QString& section)
+UpdateCheck::UpdateCheck(const StringTable& strings_, UiServices& ui_, const HelpLinks& links,
+                         std::function<void()> showUpdatePage, std::function<void(bool)> showUpgradeItem)
+    : strings(strings_), ui(ui_), links_(links), showUpdatePage_(std::move(showUpdatePage)),
+      showUpgradeItem_(std::move(showUpgradeItem))
+{
+}
+
+QString UpdateCheck::Str(int id, int bufferSize) const
+{
+    return strings.Str(id, bufferSize);
+}
+
+void UpdateCheck::CheckForUpdate(const QString& section)
 {
     if (updateCheck.started)
         return;
     updateCheck.started = true;
-    const QString listPath = ProgramDirectory + QLatin1String(kVersionListName);
+    const QString listPath = links_.ProgramDirectory() + QLatin1String(kVersionListName);
     // The answer comes later from the event loop; meanwhile the user works.
     ui.DownloadFile(WebServerRoot() + QLatin1String(kVersionListPath), listPath,
                     [this, section](bool downloaded) { VersionListArrived(section, downloaded); });
 }
 
-void Engine::VersionListArrived(const QString& section, bool downloaded)
+void UpdateCheck::VersionListArrived(const QString& section, bool downloaded)
 {
     // A failed download says nothing: the list left by an earlier run is not read.
     updateCheck.listDownloaded = downloaded;
@@ -62,7 +77,7 @@ void Engine::VersionListArrived(const QString& section, bool downloaded)
     if (!updateCheck.programDate.isValid())
         updateCheck.programDate = ui.ProgramFileDate();
     const VersionListEntry entry =
-        ReadVersionListSection(ProgramDirectory + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(links_.ProgramDirectory() + QLatin1String(kVersionListName), section);
     switch (DecideUpdate(entry, updateCheck.programDate, section)) {
     case UpdateAction::None:
         break;
@@ -71,24 +86,24 @@ void Engine::VersionListArrived(const QString& section, bool downloaded)
             OpenUpdatePage(entry.UrlMaj);
         break;
     case UpdateAction::ShowUpdatePage:
-        ui.ShowUpdatePageWindow(*this);
+        showUpdatePage_();
         break;
     }
-    window.upgradeItemVisible = IsNewerVersionListed(section);
+    showUpgradeItem_(IsNewerVersionListed(section));
     ui.Refresh();
 }
 
-bool Engine::IsNewerVersionListed(const QString& section) const
+bool UpdateCheck::IsNewerVersionListed(const QString& section) const
 {
     // Only a list that this run downloaded counts; a failure hides the item.
     if (!updateCheck.listDownloaded)
         return false;
     const VersionListEntry entry =
-        ReadVersionListSection(ProgramDirectory + QLatin1String(kVersionListName), section);
+        ReadVersionListSection(links_.ProgramDirectory() + QLatin1String(kVersionListName), section);
     return entry.sectionFound && !entry.DerVersion.isEmpty() && entry.DerVersion != section;
 }
 
-void Engine::OpenUpdatePage(const QString& address)
+void UpdateCheck::OpenUpdatePage(const QString& address)
 {
     // Only a web page is handed to the desktop: a file or program named by the list
     // is never opened.
@@ -97,14 +112,14 @@ void Engine::OpenUpdatePage(const QString& address)
     ui.MessageBox(Str(344, 200), Str(143, 200), BoxIcon::Exclamation);
 }
 
-QString Engine::UpdatePageAddress() const
+QString Session::UpdatePageAddress() const
 {
-    return ProductPageAddress(QStringLiteral("/info/maj.php"), ProductName + ProductVersion);
+    return ProductPageAddress(QStringLiteral("/info/maj.php"), productName_ + productVersion_);
 }
 
-QString Engine::UpgradePageAddress() const
+QString Session::UpgradePageAddress() const
 {
-    return ProductPageAddress(QStringLiteral("/info/man.php"), ProductName + ProductVersion);
+    return ProductPageAddress(QStringLiteral("/info/man.php"), productName_ + productVersion_);
 }
 
 } // namespace tornavel

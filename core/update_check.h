@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 namespace tornavel {
 
@@ -35,6 +36,42 @@ struct UpdateCheckState {
     bool started = false;
     bool listDownloaded = false; // this run's download replaced the version list
     QDateTime programDate;       // the program file's date; read at the check when invalid
+};
+
+class HelpLinks;
+class StringTable;
+class UiServices;
+
+// The check for a newer version, once a run: the version list is fetched in the
+// background next to the program and its answer read by the rules above.
+class UpdateCheck {
+public:
+    // `showUpdatePage` opens the update page window; `showUpgradeItem` shows or hides
+    // the upgrade menu item.
+    UpdateCheck(const StringTable& strings, UiServices& ui, const HelpLinks& links,
+                std::function<void()> showUpdatePage, std::function<void(bool)> showUpgradeItem);
+    UpdateCheck(const UpdateCheck&) = delete;
+    UpdateCheck& operator=(const UpdateCheck&) = delete;
+
+    // Starts fetching the version list in the background, once a run; the answer comes
+    // to VersionListArrived, which asks, shows the update page or does nothing, and
+    // then shows the upgrade item MiseANiveau when a newer version is listed.
+    void CheckForUpdate(const QString& section);
+    void VersionListArrived(const QString& section, bool downloaded);
+    // True when the list that this run downloaded names a version other than `section`.
+    bool IsNewerVersionListed(const QString& section) const;
+    // Opens the download page in the browser, or shows the connection-error box.
+    void OpenUpdatePage(const QString& address);
+
+private:
+    QString Str(int id, int bufferSize) const;
+
+    const StringTable& strings;
+    UiServices& ui;
+    const HelpLinks& links_;
+    std::function<void()> showUpdatePage_;
+    std::function<void(bool)> showUpgradeItem_;
+    UpdateCheckState updateCheck;
 };
 
 } // namespace tornavel

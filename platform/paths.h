@@ -23,7 +23,7 @@ QString SettingsFilePath();
 QString SettingsFilePath(const QString& programDirectory, const QString& configDirectory);
 
 // The address handed to the desktop's browser: a web address, or a file address as
-// Engine::HelpPageUrl writes it (its escaped characters, such as a "#" in a directory
+// HelpLinks::HelpPageUrl writes it (its escaped characters, such as a "#" in a directory
 // name, read back as the characters they stand for).
 QUrl DesktopUrl(const QString& address);
 

@@ -16,6 +16,7 @@
 #include "ui/tornavel_window.h"
 #include "ui/widget_ui_services.h"
 
+#include <QDir>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -136,9 +137,8 @@ int main(int argc, char* argv[])
         window->resize(MainClientWidth, MainClientHeight);
     } else {
         engine = std::make_unique<Engine>(calculators, strings, ui, QStringLiteral(","));
-        engine->OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-        engine->HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
-        engine->ProgramDirectory = dir.path() + QLatin1Char('/');
+        // The state files are named relative to the current directory.
+        QDir::setCurrent(dir.path());
         auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),
                                                         QStringLiteral(","));
         ui.SetMainWindow(mainWindow.get());

@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         CalculatorCatalogue calculators;
         InstallCalculatorFamilies(calculators);
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
-        engine.ProgramDirectory = ProgramDirectory();
+        engine.SetProgramDirectory(ProgramDirectory());
         TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         // The end of the session closes the window as its close box does, also when it

@@ -178,7 +178,7 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     client_->setFixedSize(MainClientWidth, MainClientHeight);
     PaintWindowColour(client_);
 
-    if (engine_.WindowResizable) {
+    if (engine_.WindowResizable()) {
         // A sizeable border; scroll bars come when the window is made smaller than
         // its content (see resizeEvent).
         resize(MainClientWidth, MainClientHeight);
@@ -186,7 +186,7 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
         setFixedSize(MainClientWidth, MainClientHeight);
     }
 
-    picturePath_ = engine_.strings.FondPicturePath();
+    picturePath_ = engine_.Strings().FondPicturePath();
 
     // Hints on a white background.
     QPalette hints = QToolTip::palette();
@@ -252,7 +252,7 @@ QAction* TFTornavel::MakeAction(QMenu* menu, const char* name, const QString& ca
 
 QString TFTornavel::Text(LayoutString id) const
 {
-    return LayoutText(engine_.strings, id);
+    return LayoutText(engine_.Strings(), id);
 }
 
 void TFTornavel::BuildMenuBar()
@@ -300,7 +300,7 @@ void TFTornavel::BuildMenus()
 
     calculatorsMenu_ = new QMenu(this);
     calculatorsMenu_->setObjectName(QStringLiteral("PopupMCalculettes"));
-    for (const CalculatorMenuEntry& entry : engine_.descriptions.Menu()) {
+    for (const CalculatorMenuEntry& entry : engine_.Descriptions().Menu()) {
         if (entry.item < 0) {
             QAction* separator = calculatorsMenu_->addSeparator();
             separator->setObjectName(entry.name);
@@ -325,7 +325,7 @@ void TFTornavel::BuildMenus()
     optionsMenu_ = new QMenu(this);
     optionsMenu_->setObjectName(QStringLiteral("PopupMOptions"));
     MakeAction(optionsMenu_, "UniteMesure", QString(), [&e] { e.UniteMesureClick(); });
-    MakeAction(optionsMenu_, "Affichage1", OwnLayoutText(engine_.strings, text::BehaviourWindowCaption),
+    MakeAction(optionsMenu_, "Affichage1", OwnLayoutText(engine_.Strings(), text::BehaviourWindowCaption),
                [&e] { e.Affichage1Click(); });
 
     favouritesMenu_ = new QMenu(this);
@@ -345,16 +345,16 @@ void TFTornavel::BuildMenus()
 
     helpMenu_ = new QMenu(this);
     helpMenu_->setObjectName(QStringLiteral("PopupMAide"));
-    MakeAction(helpMenu_, "AideTornavel", QString(), [&e] { e.AideTornavelClick(); });
-    MakeAction(helpMenu_, "Collaboration", QString(), [&e] { e.CollaborationClick(); });
-    MakeAction(helpMenu_, "AstucesTornavel", QString(), [&e] { e.AstucesTornavelClick(); });
+    MakeAction(helpMenu_, "AideTornavel", QString(), [&e] { e.HelpMenuClick(HelpItem::AideTornavel); });
+    MakeAction(helpMenu_, "Collaboration", QString(), [&e] { e.HelpMenuClick(HelpItem::Collaboration); });
+    MakeAction(helpMenu_, "AstucesTornavel", QString(), [&e] { e.HelpMenuClick(HelpItem::AstucesTornavel); });
     MakeAction(helpMenu_, "VideosdedmonstrationdeTornavel",
                Text(LayoutString::DemonstrationVideosItem),
-               [&e] { e.VideosdedmonstrationdeTornavelClick(); });
-    MakeAction(helpMenu_, "PagePresentationTornavel", QString(), [&e] { e.PagePresentationTornavelClick(); });
-    MakeAction(helpMenu_, "SiteInternetAuteur", QString(), [&e] { e.SiteInternetAuteurClick(); });
-    MakeAction(helpMenu_, "AproposdeTornavel", QString(), [&e] { e.AproposdeTornavelClick(); });
-    upgradeItem_ = MakeAction(helpMenu_, "MiseANiveau", QString(), [&e] { e.MiseANiveauClick(); });
+               [&e] { e.HelpMenuClick(HelpItem::VideosdedmonstrationdeTornavel); });
+    MakeAction(helpMenu_, "PagePresentationTornavel", QString(), [&e] { e.HelpMenuClick(HelpItem::PagePresentationTornavel); });
+    MakeAction(helpMenu_, "SiteInternetAuteur", QString(), [&e] { e.HelpMenuClick(HelpItem::SiteInternetAuteur); });
+    MakeAction(helpMenu_, "AproposdeTornavel", QString(), [&e] { e.HelpMenuClick(HelpItem::AproposdeTornavel); });
+    upgradeItem_ = MakeAction(helpMenu_, "MiseANiveau", QString(), [&e] { e.HelpMenuClick(HelpItem::MiseANiveau); });
     upgradeItem_->setVisible(false);
     RenderMenus();
 }
@@ -383,7 +383,7 @@ void TFTornavel::PopUp(QMenu* menu, QWidget* button)
 
 void TFTornavel::BuildPanel(int n)
 {
-    const PanelState& state = engine_.panels[static_cast<size_t>(n)];
+    const PanelState& state = engine_.Panel(n);
     PanelWidgets& w = panels_[static_cast<size_t>(n)];
     if (w.panel)
         return;
@@ -647,7 +647,7 @@ TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation,
         }
         if (!error.isNull()) {
             outcome = Outcome::Failed;
-            engine_.ui.MessageBox(ErrorBoxText(error), OwnLayoutText(engine_.strings, text::ProductName),
+            engine_.Ui().MessageBox(ErrorBoxText(error), OwnLayoutText(engine_.Strings(), text::ProductName),
                                   BoxIcon::Error);
         }
     }
@@ -697,7 +697,7 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     if (!handled && IsListKey(key)) {
         // The arrow keys choose in the list shown in place of the result field; F4 and
         // Alt+Down open it, and Enter in the open list chooses the row.
-        const int n = engine_.window.visiblePanel;
+        const int n = engine_.Window().visiblePanel;
         QComboBox* list = n >= 0 && n < static_cast<int>(panels_.size()) ? panels_[static_cast<size_t>(n)].list : nullptr;
         if (list && list != watched && list->isVisible())
             return QCoreApplication::sendEvent(list, event);
@@ -723,7 +723,7 @@ void TFTornavel::showEvent(QShowEvent* event)
 void TFTornavel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (scroller_ || !engine_.WindowResizable)
+    if (scroller_ || !engine_.WindowResizable())
         return;
     if (width() >= MainClientWidth && height() >= MainClientHeight)
         return;
@@ -752,7 +752,7 @@ void TFTornavel::RenderMenus()
 {
     if (!calculatorsMenu_)
         return;
-    const WindowState& state = engine_.window;
+    const WindowState& state = engine_.Window();
     const auto& captions = state.menuCaptions;
     for (QAction* action : captionedActions_) {
         const auto it = captions.constFind(action->objectName());
@@ -790,7 +790,7 @@ void TFTornavel::FitPrompt(PanelWidgets& w)
 
 void TFTornavel::RenderPanel(int n)
 {
-    const PanelState& s = engine_.panels[static_cast<size_t>(n)];
+    const PanelState& s = engine_.Panel(n);
     PanelWidgets& w = panels_[static_cast<size_t>(n)];
     if (!w.panel) {
         // A panel is built at the latest when it comes on screen.
@@ -849,7 +849,7 @@ void TFTornavel::RenderPanel(int n)
 
 void TFTornavel::Render()
 {
-    const WindowState& state = engine_.window;
+    const WindowState& state = engine_.Window();
     if (windowTitle() != state.caption)
         setWindowTitle(state.caption);
 

@@ -2,6 +2,7 @@
 // (menu, calculator lists, sub-calculations, unit suffixes, titles, help pages).
 
 #include "core/calculator_list.h"
+#include "tests/support/engine_access.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
@@ -24,7 +25,7 @@ struct CalculatorRows : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const CalculatorRegistry& rows = engine.descriptions;
+    const CalculatorRegistry& rows = EngineAccess::Session(engine).Descriptions();
 
     CalculatorRows() { engine.FormCreate(QStringLiteral("O"), QStringLiteral(",")); }
 
@@ -67,7 +68,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         const QString title = strings.Str(row.titleId);
         EXPECT_FALSE(title.isEmpty());
         titles.insert(title);
-        EXPECT_EQ(engine.CalculatorName(n), title);
+        EXPECT_EQ(EngineAccess::Session(engine).CalculatorName(n), title);
 
         // Help page: a page of its own, beside the program.
         const QString page = strings.Str(row.helpPageId);
@@ -83,7 +84,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         separatorsAsked += row.menu.separatorBefore ? 1 : 0;
         EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menu.item);
         EXPECT_EQ(rows.CalculatorOfMenuItem(row.menu.item), n);
-        EXPECT_EQ(engine.window.menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
+        EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
 
         // Kind: a keypad calculator has no inputs and shows its result with "="; an
         // input-protocol one asks for inputs, each with a prompt, and leaves a result
@@ -102,7 +103,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 EXPECT_EQ(input.list, input.rows != nullptr);
             }
         }
-        EXPECT_EQ(engine.panels[static_cast<size_t>(n)].kind, row.kind);
+        EXPECT_EQ(EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
 
         // Option buttons write a selection, each button named once.
         std::set<QString> buttons;
@@ -121,15 +122,15 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 << c;
         }
         EXPECT_EQ(rows.SubCalculationsShowUnits(n), row.subCalculationsShowUnits);
-        engine.OpenCalculator(n);
+        EngineAccess::Session(engine).OpenCalculator(n);
         std::vector<int> expected;
         for (int c : rows.ListOrder()) {
             if (rows.Offers(n, c))
                 expected.push_back(c);
         }
-        const auto& shown = engine.Top().OfferedCalculators;
+        const auto& shown = EngineAccess::Session(engine).Top().OfferedCalculators;
         EXPECT_EQ(std::vector<int>(shown.begin(), shown.end()), expected);
-        EXPECT_EQ(static_cast<size_t>(engine.window.offeredRows.size()), expected.size());
+        EXPECT_EQ(static_cast<size_t>(EngineAccess::Session(engine).Window().offeredRows.size()), expected.size());
     }
     EXPECT_EQ(titles.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(helpPages.size(), static_cast<size_t>(CalculatorCount));
@@ -172,25 +173,25 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     EXPECT_TRUE(std::all_of(firstOther, order.end(), [this](int c) { return !rows.Of(c).isKeypad(); }));
     EXPECT_TRUE(std::is_sorted(order.begin(), firstOther));
     EXPECT_TRUE(std::is_sorted(firstOther, order.end()));
-    CalculatorListWindow list(engine, CalculatorListWindow::ChooseDefault);
-    for (int box = 0; box < CalculatorCount; ++box) {
+    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
+    for (int box = 0; box < list.BoxCount(); ++box) {
         EXPECT_EQ(list.CalculatorOfBox(box), order[static_cast<size_t>(box)]) << box;
-        EXPECT_EQ(list.BoxCaption(box), engine.CalculatorName(order[static_cast<size_t>(box)])) << box;
+        EXPECT_EQ(list.BoxCaption(box), EngineAccess::Session(engine).CalculatorName(order[static_cast<size_t>(box)])) << box;
     }
 }
 
 // Ctrl+A on a calculator opens its own help page.
 TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
 {
-    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
-        engine.OpenCalculator(n);
+        EngineAccess::Session(engine).OpenCalculator(n);
         ui.openedUrls.clear();
-        EXPECT_TRUE(engine.FormKeyDown(Engine::KeyA, true));
+        EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
         ASSERT_EQ(ui.openedUrls.size(), 1);
-        EXPECT_EQ(ui.openedUrls[0], Engine::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), engine.ProgramDirectory));
+        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
         opened.insert(ui.openedUrls[0]);
     }
     EXPECT_EQ(opened.size(), static_cast<size_t>(CalculatorCount));
@@ -225,7 +226,7 @@ TEST_F(CalculatorRows, TitlesAreReadByTheirStringNumbersAndCutToTheBuffer)
 
     // Before the string table is read, every name is empty.
     Engine fresh{AllCalculators(), strings, ui, QStringLiteral(",")};
-    EXPECT_EQ(fresh.CalculatorName(5), QString());
+    EXPECT_EQ(EngineAccess::Session(fresh).CalculatorName(5), QString());
 }
 
 TEST_F(CalculatorRows, SubCalculationsOffered)

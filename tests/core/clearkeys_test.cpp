@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -12,9 +13,9 @@ struct ClearKeys : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void Open(int number) { engine.OpenCalculator(number); }
-    PanelState& Panel() { return engine.TopPanel(); }
-    PanelState& PanelOf(int n) { return engine.panels[static_cast<size_t>(n)]; }
+    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
+    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
+    PanelState& PanelOf(int n) { return EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)]; }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -34,21 +35,21 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
 {
     Open(2);
     Type("5&3");
-    engine.Top().Inputs = {1, 2, 3, 4, 5, 6};
-    engine.keys.MemoryValue = 9.0;
-    engine.keys.PendingMathFunction = 31;
+    EngineAccess::Session(engine).Top().Inputs = {1, 2, 3, 4, 5, 6};
+    EngineAccess::Session(engine).Keys().MemoryValue = 9.0;
+    EngineAccess::Session(engine).Keys().PendingMathFunction = 31;
     engine.CalculatriceCClick();
 
     EXPECT_EQ(Panel().result, "0");
     EXPECT_EQ(Panel().formula, "");
     EXPECT_EQ(Panel().prompt, "Grand axe");
-    EXPECT_EQ(engine.Top().TermIndex, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
     for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(engine.Top().Inputs[i], 0.0);
-    EXPECT_EQ(engine.keys.LastKeyCode, Code::None);
-    EXPECT_EQ(engine.keys.KeyClass, Code::AfterUndo);
-    EXPECT_EQ(engine.keys.PendingMathFunction, -1);
-    EXPECT_EQ(engine.keys.MemoryValue, 9.0);
+        EXPECT_EQ(EngineAccess::Session(engine).Top().Inputs[i], 0.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().PendingMathFunction, -1);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9.0);
     // The keys follow the term index again.
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
@@ -56,30 +57,30 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
 
 TEST_F(ClearKeys, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 {
-    engine.options.UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the standard calculator: no unit.
     Open(0);
-    engine.PushCalculator(3, 0);
+    EngineAccess::Session(engine).PushCalculator(3, 0);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the slabs calculator, which shows units.
     Open(24);
-    engine.PushCalculator(3, 24);
+    EngineAccess::Session(engine).PushCalculator(3, 24);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    engine.options.UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    engine.options.UnitDisplayOption = 0;
-    engine.options.LengthUnitSuffix = QStringLiteral("(mm)");
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().LengthUnitSuffix = QStringLiteral("(mm)");
     Open(10);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Long. mur pignon (mm)");
@@ -97,21 +98,21 @@ TEST_F(ClearKeys, ClearRefillsTheListOfAListFirstInput)
     PanelOf(35).listRows = QStringList{QStringLiteral("reste")};
     PanelOf(35).listIndex = 0;
     PanelOf(35).resultVisible = true;
-    engine.keys.KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
     engine.CalculatriceCClick();
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listRows.size(), 107);
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, "Matériaux");
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().memoryEnabled);
     // The keypad stays without effect until a material is chosen.
     Type("7");
     EXPECT_EQ(Panel().formula, "");
 
     Open(33);
-    engine.keys.KeypadEnabled = false;
+    EngineAccess::Session(engine).Keys().KeypadEnabled = false;
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().listRows.size(), 18);
     EXPECT_TRUE(Panel().listVisible);
@@ -133,11 +134,11 @@ TEST_F(ClearKeys, ClearShowsTheResultFieldForATypedFirstInput)
         Open(n);
         PanelOf(n).listVisible = true;
         PanelOf(n).resultVisible = false;
-        engine.keys.KeypadEnabled = false;
+        EngineAccess::Session(engine).Keys().KeypadEnabled = false;
         engine.CalculatriceCClick();
         EXPECT_TRUE(Panel().resultVisible) << n;
         EXPECT_FALSE(Panel().listVisible) << n;
-        EXPECT_TRUE(engine.keys.KeypadEnabled) << n;
+        EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled) << n;
     }
     Open(25);
     engine.CalculatriceCClick();
@@ -146,25 +147,25 @@ TEST_F(ClearKeys, ClearShowsTheResultFieldForATypedFirstInput)
 
 TEST_F(ClearKeys, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
 {
-    engine.variants.RoofOutput = 1;
+    EngineAccess::Session(engine).Variants().RoofOutput = 1;
     Open(21);
     ASSERT_TRUE(Checked(21, "RbtnLiteaux"));
     engine.CalculatriceCClick();
-    EXPECT_EQ(engine.variants.RoofOutput, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Variants().RoofOutput, 0);
     EXPECT_TRUE(Checked(21, "RbtnTuiles"));
     EXPECT_FALSE(Checked(21, "RbtnLiteaux"));
 
-    engine.variants.ConcreteOutput = 2;
+    EngineAccess::Session(engine).Variants().ConcreteOutput = 2;
     Open(23);
     engine.CalculatriceCClick();
-    EXPECT_EQ(engine.variants.ConcreteOutput, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Variants().ConcreteOutput, 0);
     EXPECT_TRUE(Checked(23, "RbtnCiment"));
     EXPECT_FALSE(Checked(23, "RbtnSable"));
 
-    engine.variants.SlabsOutput = 1;
+    EngineAccess::Session(engine).Variants().SlabsOutput = 1;
     Open(24);
     engine.CalculatriceCClick();
-    EXPECT_EQ(engine.variants.SlabsOutput, 1);
+    EXPECT_EQ(EngineAccess::Session(engine).Variants().SlabsOutput, 1);
     EXPECT_TRUE(Checked(24, "RbtnColle"));
 }
 
@@ -172,15 +173,15 @@ TEST_F(ClearKeys, ClearInASubCalculationTouchesOnlyThatCalculator)
 {
     Open(0);
     Type("12+3");
-    engine.PushCalculator(3, 0);
+    EngineAccess::Session(engine).PushCalculator(3, 0);
     Type("8");
     engine.CalculatriceCClick();
-    EXPECT_EQ(engine.CalculatorStack.size(), 2u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
     EXPECT_EQ(PanelOf(3).formula, "");
     EXPECT_EQ(PanelOf(0).formula, "12+3");
 
     engine.POk0Click();
-    EXPECT_EQ(engine.Top().Number, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
     EXPECT_EQ(PanelOf(0).result, "0");
 }
 
@@ -190,27 +191,27 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(n)) << n;
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).ResultCodeOf(n)) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
-        EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
     }
 
     int undone = 0;
-    engine.calculatorKeys[16].undo = [&](CalculatorContext& c) {
+    EngineAccess::Keys(engine)[16].undo = [&](CalculatorContext& c) {
         ++undone;
         c.Keys().KeyClass = Code::NextTerm;
     };
     Open(16);
     engine.CalculatriceCEClick();
     EXPECT_EQ(undone, 1);
-    EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);  // whatever the routine did
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);  // whatever the routine did
 
     // A calculator whose routine is not there yet: CE still ends as CE.
     Open(17);
-    engine.calculatorKeys[17].undo = nullptr;
+    EngineAccess::Keys(engine)[17].undo = nullptr;
     engine.CalculatriceCEClick();
-    EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
 }
 
 TEST_F(ClearKeys, ClearEntryUpdatesTheKeys)
@@ -219,7 +220,7 @@ TEST_F(ClearKeys, ClearEntryUpdatesTheKeys)
     Type("5&");
     ASSERT_TRUE(Panel().computeEnabled);
     engine.CalculatriceCEClick();
-    EXPECT_EQ(engine.Top().TermIndex, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
 }
@@ -235,9 +236,9 @@ TEST_F(ClearKeys, ClearOnAListFirstInputTurnsTheKeypadOff)
     // After a circuit result the keypad is on; C brings back the circuit list, where
     // digits have nothing to type into.
     Open(33);
-    engine.keys.KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
     engine.CalculatriceCClick();
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listRows.isEmpty());

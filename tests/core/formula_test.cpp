@@ -13,7 +13,7 @@ struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const NumberRules& numbers = engine.Numbers();
+    const NumberRules& numbers = EngineAccess::Session(engine).Numbers();
 };
 } // namespace
 
@@ -94,11 +94,11 @@ TEST(StateCodes, ClassifyResultsAndOperators)
 
 TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
 {
-    EXPECT_EQ(engine.ResultCodeOf(0), Code::None);
-    EXPECT_EQ(engine.ResultCodeOf(39), Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(0), Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(39), Code::None);
     for (int n = 1; n <= 38; ++n) {
-        EXPECT_TRUE(IsResultState(engine.ResultCodeOf(n))) << n;
-        EXPECT_FALSE(IsOperatorState(engine.ResultCodeOf(n))) << n;
+        EXPECT_TRUE(IsResultState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
+        EXPECT_FALSE(IsOperatorState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
     }
 }
 
@@ -107,19 +107,19 @@ TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
     const CalculatorContext& context = EngineAccess::Context(engine);
     PanelState p;
     EXPECT_FALSE(context.ComboHasSelection(p));
-    engine.keys.RecomputingFlag = true;
+    EngineAccess::Session(engine).Keys().RecomputingFlag = true;
     EXPECT_TRUE(context.ComboHasSelection(p));
-    engine.keys.RecomputingFlag = false;
+    EngineAccess::Session(engine).Keys().RecomputingFlag = false;
     p.listIndex = 0;
     EXPECT_TRUE(context.ComboHasSelection(p));
 }
 
 TEST_F(FormulaHelpers, LookupsByNumberRefuseUnknownCalculators)
 {
-    EXPECT_EQ(engine.FindCalculatorPanel(40), nullptr);
-    EXPECT_EQ(engine.FindCalculatorPanel(-1), nullptr);
-    ASSERT_NE(engine.FindCalculatorPanel(23), nullptr);
-    EXPECT_EQ(engine.FindCalculatorPanel(23)->number, 23);
-    EXPECT_FALSE(engine.FindComputeButton(40));
-    EXPECT_TRUE(engine.FindComputeButton(0));
+    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(40), nullptr);
+    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(-1), nullptr);
+    ASSERT_NE(EngineAccess::Session(engine).FindCalculatorPanel(23), nullptr);
+    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(23)->number, 23);
+    EXPECT_FALSE(EngineAccess::Session(engine).FindComputeButton(40));
+    EXPECT_TRUE(EngineAccess::Session(engine).FindComputeButton(0));
 }

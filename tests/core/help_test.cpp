@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "platform/bounded_text.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -27,15 +28,15 @@ struct HelpMenu : ::testing::Test {
 
 TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
 {
-    EXPECT_EQ(Engine::HelpPageUrl(QStringLiteral("Aide/aide-tornavel.html"), QStringLiteral("/opt/mes outils/")),
+    EXPECT_EQ(HelpLinks::HelpPageUrl(QStringLiteral("Aide/aide-tornavel.html"), QStringLiteral("/opt/mes outils/")),
               QStringLiteral("file:///opt/mes outils/Aide/aide-tornavel.html"));
 }
 
 TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 {
-    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
-    engine.AideTornavelClick();
-    engine.CollaborationClick();
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Session(engine).AideTornavelClick();
+    EngineAccess::Session(engine).CollaborationClick();
     EXPECT_EQ(ui.openedUrls,
               (QStringList{QStringLiteral("file:///opt/tornavel/Aide/aide-tornavel.html"),
                            QStringLiteral("file:///opt/tornavel/Aide/collaboration-entre-calculatrices.html")}));
@@ -44,9 +45,9 @@ TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 
 TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 {
-    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     ui.openSucceeds = false;
-    engine.AideTornavelClick();
+    EngineAccess::Session(engine).AideTornavelClick();
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Erreur dans l'ouverture du fichier !"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Exclamation);
@@ -59,9 +60,9 @@ TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 
 TEST_F(HelpMenu, WebItemsOpenPagesOfTheConfiguredServer)
 {
-    engine.SiteInternetAuteurClick();
-    engine.VideosdedmonstrationdeTornavelClick();
-    engine.PagePresentationTornavelClick();
+    EngineAccess::Session(engine).SiteInternetAuteurClick();
+    EngineAccess::Session(engine).VideosdedmonstrationdeTornavelClick();
+    EngineAccess::Session(engine).PagePresentationTornavelClick();
     ASSERT_EQ(ui.openedUrls.size(), 3);
     EXPECT_EQ(ui.openedUrls[0], Server() + QStringLiteral("/"));
     EXPECT_EQ(ui.openedUrls[1], Server() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html"));
@@ -71,7 +72,7 @@ TEST_F(HelpMenu, WebItemsOpenPagesOfTheConfiguredServer)
 TEST_F(HelpMenu, WebPageFailureNamesTheAddressToType)
 {
     ui.openSucceeds = false;
-    engine.SiteInternetAuteurClick();
+    EngineAccess::Session(engine).SiteInternetAuteurClick();
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromUtf8("Pour accéder à cette page web")));
     EXPECT_TRUE(ui.boxes[0].text.endsWith(QStringLiteral(":\n") + Server() + QStringLiteral("/")));
@@ -85,7 +86,7 @@ TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
     ui.openSucceeds = false;
-    other.PagePresentationTornavelClick();
+    EngineAccess::Session(other).PagePresentationTornavelClick();
     ASSERT_EQ(ui.openedUrls, QStringList{QString(3000, QLatin1Char('a'))});
     ASSERT_EQ(ui.boxes.size(), 1);
     QString shown = ui.boxes[0].text.section(QLatin1Char('\n'), -1);

@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -15,8 +16,8 @@ struct Keypad : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // As the calculators menu opens a calculator: afresh, alone on the stack.
-    void Open(int number) { engine.OpenCalculator(number); }
-    PanelState& Panel() { return engine.TopPanel(); }
+    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
+    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
 
     // Types on the keyboard, one character at a time.
     void Type(const QString& keys)
@@ -40,7 +41,7 @@ TEST_F(Keypad, DigitsBuildOneNumberInBothFields)
     ExpectFields("0", "0");
     engine.PCalculatriceDigitClick(5);
     ExpectFields("5", "5");
-    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
     engine.PCalculatriceDigitClick(0);
     ExpectFields("50", "50");
 }
@@ -71,7 +72,7 @@ TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(engine.keys.LastKeyCode, engine.ResultCodeOf(1));
+    ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).ResultCodeOf(1));
     Type(",5");
     ExpectFields("0,5", "0,5");
 }
@@ -82,12 +83,12 @@ TEST_F(Keypad, DigitAfterAnyResultStartsOver)
         Open(2);
         Panel().formula = QStringLiteral("Périmètre(4&3)=11,0");
         Panel().result = QStringLiteral("11,0");
-        engine.Top().TermIndex = 1;
-        engine.keys.LastKeyCode = code;
-        engine.keys.KeyClass = code;
+        EngineAccess::Session(engine).Top().TermIndex = 1;
+        EngineAccess::Session(engine).Keys().LastKeyCode = code;
+        EngineAccess::Session(engine).Keys().KeyClass = code;
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
-        EXPECT_EQ(engine.Top().TermIndex, 0) << code;
+        EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0) << code;
     }
 }
 
@@ -100,7 +101,7 @@ TEST_F(Keypad, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
     Open(2);
     Type("5&3");
     ExpectFields("3", "5&3");
-    EXPECT_EQ(engine.Top().TermIndex, 1);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
 }
 
 TEST_F(Keypad, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
@@ -109,19 +110,19 @@ TEST_F(Keypad, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
     // appended it to the number before.
     Open(39);
     Type("30");
-    engine.keys.LastKeyCode = Code::Sine;
-    engine.keys.KeyClass = Code::Sine;
+    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Sine;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Sine;
     Type("5");
     ExpectFields("5", "5");
-    EXPECT_EQ(engine.keys.LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
 }
 
 TEST_F(Keypad, DisabledKeypadChangesNothing)
 {
     Open(35);
-    ASSERT_FALSE(engine.keys.KeypadEnabled);
+    ASSERT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().memoryEnabled);
-    engine.keys.MemoryValue = 4.0;
+    EngineAccess::Session(engine).Keys().MemoryValue = 4.0;
     const QString result = Panel().result;
     engine.PCalculatriceDigitClick(7);
     engine.PCalculatriceVirguleClick();
@@ -135,12 +136,12 @@ TEST_F(Keypad, MemoryRecall)
     Open(0);
     engine.PMR0Click();
     ExpectFields("0", "0");
-    EXPECT_EQ(engine.keys.LastKeyCode, Code::MemoryRecall);
-    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::MemoryRecall);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
     Type("5");
     ExpectFields("5", "5");
 
-    engine.keys.MemoryValue = 7.5;
+    EngineAccess::Session(engine).Keys().MemoryValue = 7.5;
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -156,7 +157,7 @@ TEST_F(Keypad, MemoryRecall)
     Type("6");
     ExpectFields("6", "12+6");
 
-    engine.keys.MemoryValue = -2.0;
+    EngineAccess::Session(engine).Keys().MemoryValue = -2.0;
     Open(2);
     Type("5&");
     engine.PMR0Click();
@@ -166,7 +167,7 @@ TEST_F(Keypad, MemoryRecall)
 TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
 {
     // Mended: the digit after "7," used to take the recalled 7 back and show "5".
-    engine.keys.MemoryValue = 7.0;
+    EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -175,7 +176,7 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
     Type("=");
     EXPECT_EQ(Panel().result, "19,5");
 
-    engine.keys.MemoryValue = 0.0;
+    EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
     Open(2);
     engine.PMR0Click();
     Type(",25");
@@ -183,7 +184,7 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
     // A recalled number that already has its separator stays recalled: a digit
     // replaces it.
-    engine.keys.MemoryValue = 2.5;
+    EngineAccess::Session(engine).Keys().MemoryValue = 2.5;
     Open(0);
     engine.PMR0Click();
     Type(",3");
@@ -194,8 +195,8 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
 {
     int computes = 0;
     int nextTerms = 0;
-    engine.calculatorKeys[27].compute = [&](CalculatorContext&) { ++computes; };
-    engine.calculatorKeys[30].nextTerm = [&](CalculatorContext&) { ++nextTerms; };
+    EngineAccess::Keys(engine)[27].compute = [&](CalculatorContext&) { ++computes; };
+    EngineAccess::Keys(engine)[30].nextTerm = [&](CalculatorContext&) { ++nextTerms; };
 
     Open(27);
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
@@ -219,10 +220,10 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
     Type("12+3");
     EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
     ExpectFields("0", "12+");
-    EXPECT_EQ(engine.keys.KeyClass, Code::AfterCE);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
     EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
     ExpectFields("0", "");
-    EXPECT_EQ(engine.keys.KeyClass, Code::AfterUndo);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
@@ -244,13 +245,13 @@ TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     for (const Case& c : cases) {
         Open(c.calculator);
         Type("4");
-        engine.keys.MemoryValue = 7.0;
+        EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
         for (const KeypadKey key : c.keys) {
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));
             ExpectFields("4", "4");
-            EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
-            EXPECT_EQ(engine.keys.MemoryValue, 7.0);
+            EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+            EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
         }
     }
     Open(39);
@@ -273,11 +274,11 @@ TEST_F(Keypad, CtrlCCopiesTheResultField)
 
 TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =
-        Engine::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), engine.ProgramDirectory);
+        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), EngineAccess::Help(engine).ProgramDirectory());
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls.back(), address);
     EXPECT_TRUE(ui.boxes.isEmpty());
@@ -286,8 +287,8 @@ TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     ui.openSucceeds = false;
     Open(39);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
-    const QString address39 = Engine::HelpPageUrl(
-        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), engine.ProgramDirectory);
+    const QString address39 = HelpLinks::HelpPageUrl(
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), EngineAccess::Help(engine).ProgramDirectory());
     EXPECT_EQ(ui.openedUrls.back(), address39);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");
@@ -307,7 +308,7 @@ TEST_F(Keypad, KeysWithoutACalculatorDoNothing)
     engine.PMR0Click();
     engine.CalculatriceCEClick();
     engine.CalculatriceCClick();
-    EXPECT_EQ(engine.panels[0].formula, "");
+    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, "");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/calcerror.h"
+#include "tests/support/engine_access.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "core/options_file.h"
@@ -29,7 +30,7 @@ struct UserOptions : ::testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Options.dat"));
 
-    UserOptions() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
+    UserOptions() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
 
     void Write(const QByteArray& bytes)
     {
@@ -45,11 +46,11 @@ struct UserOptions : ::testing::Test {
 
 TEST_F(UserOptions, FileHolds29BytesFieldByField)
 {
-    engine.options.UnitScaleCode = 1000;
-    engine.options.UnitDisplayOption = 1;
-    engine.options.DefaultCalculator = 39;
-    engine.options.Favourites = {3, -1, 17, -1, 0};
-    ASSERT_TRUE(engine.SaveOptionsFile(path));
+    EngineAccess::Options(engine).Values().UnitScaleCode = 1000;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().DefaultCalculator = 39;
+    EngineAccess::Options(engine).Values().Favourites = {3, -1, 17, -1, 0};
+    ASSERT_TRUE(EngineAccess::Options(engine).Save(path));
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -58,101 +59,101 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
                          + Int32(0));
 
     Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
-    next.options.OptionsChanged = true;
-    ASSERT_TRUE(next.LoadOptionsFile(path));
-    EXPECT_EQ(next.options.UnitScaleCode, 1000);
-    EXPECT_EQ(next.options.UnitDisplayOption, 1);
-    EXPECT_EQ(next.options.DefaultCalculator, 39);
-    EXPECT_EQ(next.options.Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
-    EXPECT_FALSE(next.options.OptionsChanged);
-    EXPECT_EQ(next.options.LengthUnitSuffix, QStringLiteral("(m)"));
+    EngineAccess::Options(next).Values().OptionsChanged = true;
+    ASSERT_TRUE(EngineAccess::Options(next).Load(path));
+    EXPECT_EQ(EngineAccess::Options(next).Values().UnitScaleCode, 1000);
+    EXPECT_EQ(EngineAccess::Options(next).Values().UnitDisplayOption, 1);
+    EXPECT_EQ(EngineAccess::Options(next).Values().DefaultCalculator, 39);
+    EXPECT_EQ(EngineAccess::Options(next).Values().Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
+    EXPECT_FALSE(EngineAccess::Options(next).Values().OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(next).Values().LengthUnitSuffix, QStringLiteral("(m)"));
 }
 
 TEST_F(UserOptions, MissingFileGivesTheStartValues)
 {
-    engine.options.UnitScaleCode = 25;
-    EXPECT_FALSE(engine.LoadOptionsFile(path));
-    EXPECT_EQ(engine.options.UnitScaleCode, 10);
-    EXPECT_EQ(engine.options.DefaultCalculator, 0);
-    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
-    EXPECT_EQ(engine.options.LengthUnitSuffix, QStringLiteral("(cm)"));
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EXPECT_FALSE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 TEST_F(UserOptions, ShortFileKeepsTheFieldsItHolds)
 {
     // Unit, display option, then the default calculator cut short.
     Write(Int32(1) + QByteArray(1, '\x01') + QByteArray("\x05\x00", 2));
-    EXPECT_TRUE(engine.LoadOptionsFile(path));
-    EXPECT_EQ(engine.options.UnitScaleCode, 1);
-    EXPECT_EQ(engine.options.UnitDisplayOption, 1);
-    EXPECT_EQ(engine.options.DefaultCalculator, 0);
-    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_TRUE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 1);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
 }
 
 TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 {
     Write(Int32(7) + QByteArray(1, '\x02') + Int32(40) + Int32(40) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
-    EXPECT_TRUE(engine.LoadOptionsFile(path));
-    EXPECT_EQ(engine.options.UnitScaleCode, 10);
-    EXPECT_EQ(engine.options.UnitDisplayOption, 0);
-    EXPECT_EQ(engine.options.DefaultCalculator, 0);
-    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
+    EXPECT_TRUE(EngineAccess::Options(engine).Load(path));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
 }
 
 // ---- Unit of measure ---------------------------------------------------------------
 
 TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 {
-    engine.OpenCalculator(0);
-    engine.options.UnitScaleCode = 25;
-    engine.options.UnitDisplayOption = 1;
+    EngineAccess::Session(engine).OpenCalculator(0);
+    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     ui.chosenUnitRow = 2;
     ui.chosenDisplayRow = 0;
     engine.UniteMesureClick();
     ASSERT_EQ(ui.unitWindowRows.size(), 1);
     EXPECT_EQ(ui.unitWindowRows[0], qMakePair(3, 1));
-    EXPECT_EQ(engine.options.UnitScaleCode, 1000);
-    EXPECT_EQ(engine.options.AreaUnitSuffix, QStringLiteral("(m2)"));
-    EXPECT_EQ(engine.options.UnitDisplayOption, 0);
-    EXPECT_TRUE(engine.options.OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1000);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().AreaUnitSuffix, QStringLiteral("(m2)"));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitDisplayOption, 0);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
 }
 
 TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
 {
-    engine.OpenCalculator(0);
+    EngineAccess::Session(engine).OpenCalculator(0);
     engine.UniteMesureClick();
-    EXPECT_EQ(engine.options.UnitScaleCode, 10);
-    EXPECT_TRUE(engine.options.OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
 {
-    engine.OpenCalculator(10);
-    EXPECT_EQ(engine.panels[10].prompt, QStringLiteral("Long. mur pignon (cm)"));
+    EngineAccess::Session(engine).OpenCalculator(10);
+    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (cm)"));
     ui.chosenUnitRow = 0;
     engine.UniteMesureClick();
-    EXPECT_EQ(engine.panels[10].prompt, QStringLiteral("Long. mur pignon (mm)"));
+    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (mm)"));
     EXPECT_TRUE(ui.messages.isEmpty());
 
     engine.PCalculatriceDigitClick(4);
     engine.PEtClick(10);
     engine.PCalculatriceDigitClick(3);
-    const QString prompt = engine.panels[10].prompt;
+    const QString prompt = EngineAccess::Session(engine).Panels()[10].prompt;
     ui.chosenUnitRow = 1;
     engine.UniteMesureClick();
-    EXPECT_EQ(engine.panels[10].prompt, prompt);
+    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, prompt);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0], QString::fromUtf8("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"));
     EXPECT_EQ(ui.messageLines[0], 2);
-    EXPECT_EQ(engine.options.LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 // ---- Window behaviour ---------------------------------------------------------------
 
 TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndReopensOnTheLastChoice)
 {
-    engine.WindowResizable = true;
+    EngineAccess::Session(engine).WindowResizable() = true;
     engine.Affichage1Click();
     ui.behaviourChoice = QStringLiteral("N");
     engine.Affichage1Click();
@@ -166,7 +167,7 @@ TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndReopensOnTheLastChoice)
     EXPECT_EQ(ui.behaviourWindowShown, (QList<bool>{true, true, false}));
     EXPECT_EQ(ui.settingsWrites[2][2], QStringLiteral("N"));
     // The running window keeps its start behaviour.
-    EXPECT_TRUE(engine.WindowResizable);
+    EXPECT_TRUE(EngineAccess::Session(engine).WindowResizable());
 }
 
 TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
@@ -184,35 +185,35 @@ TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
 
 TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
 {
-    engine.options.Favourites = {-1, -1, 32, -1, -1};
+    EngineAccess::Options(engine).Values().Favourites = {-1, -1, 32, -1, -1};
     engine.PopupMFavorisPopup();
-    EXPECT_EQ(engine.window.favouriteCaptions,
+    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
-    EXPECT_EQ(engine.window.favouriteShown, (std::array<bool, 5>{false, false, true, false, false}));
+    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{false, false, true, false, false}));
 }
 
 TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 {
     // A replacement string table may lack a calculator's title.
-    engine.CalculatorNames[7] = QString();
-    engine.options.Favourites = {7, -1, -1, -1, 40};
+    EngineAccess::Session(engine).CalculatorNames()[7] = QString();
+    EngineAccess::Options(engine).Values().Favourites = {7, -1, -1, -1, 40};
     engine.PopupMFavorisPopup();
-    EXPECT_EQ(engine.window.favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
-    EXPECT_EQ(engine.window.favouriteCaptions.value(0), QString());
+    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
+    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions.value(0), QString());
 }
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
 {
-    engine.options.Favourites = {-1, 5, -1, -1, -1};
-    engine.OpenCalculator(0);
+    EngineAccess::Options(engine).Values().Favourites = {-1, 5, -1, -1, -1};
+    EngineAccess::Session(engine).OpenCalculator(0);
     engine.PCalculatriceDigitClick(7);
     engine.FavorisClick(1);
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
-    EXPECT_EQ(engine.Top().Number, 5);
-    EXPECT_EQ(engine.panels[0].result, QStringLiteral("0"));
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 5);
+    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("0"));
     engine.FavorisClick(0);
     engine.FavorisClick(7);
-    EXPECT_EQ(engine.Top().Number, 5);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 5);
 }
 
 TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
@@ -223,15 +224,15 @@ TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
         list.BtnOKClick();
     };
     engine.SelCalculetteDefautClick();
-    EXPECT_EQ(engine.options.DefaultCalculator, 39);
-    EXPECT_TRUE(engine.options.OptionsChanged);
+    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 39);
+    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
 
     ui.calculatorListUser = [](CalculatorListWindow& list) {
         list.BoxClick(4, true);
         list.BtnOKClick();
     };
     engine.SelCalculetteFavoritesClick();
-    EXPECT_EQ(engine.options.Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
+    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
     EXPECT_EQ(ui.calculatorListCaptions,
               (QStringList{QString::fromUtf8("Sélection de la calculatrice par défaut"),
                            QString::fromUtf8("Sélection des calculatrices favorites")}));

@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -22,10 +23,10 @@ struct PromptWalk : ::testing::Test {
     // Prompts seen, by input and then by the step that showed them.
     std::map<int, std::map<std::string, QString>> seen;
 
-    const CalculatorDescription& Row(int n) { return engine.descriptions.Of(n); }
-    const CalculatorKeys& Keys(int n) { return engine.calculatorKeys[static_cast<size_t>(n)]; }
+    const CalculatorDescription& Row(int n) { return EngineAccess::Session(engine).Descriptions().Of(n); }
+    const CalculatorKeys& Keys(int n) { return EngineAccess::Keys(engine)[static_cast<size_t>(n)]; }
 
-    void Record(int input, const std::string& step) { seen[input][step] = engine.TopPanel().prompt; }
+    void Record(int input, const std::string& step) { seen[input][step] = EngineAccess::Session(engine).TopPanel().prompt; }
 
     // Values that every calculator accepts in this order (lengths that shrink, a wall
     // thickness that leaves an interior; only the wallpaper needs a roll longer than
@@ -47,17 +48,17 @@ struct PromptWalk : ::testing::Test {
     // CE then takes the returned number back again.
     void SubCalculation(int t)
     {
-        TCalculette& caller = engine.Top();
+        TCalculette& caller = EngineAccess::Session(engine).Top();
         const auto& offered = caller.OfferedCalculators;
         const auto it = std::find(offered.begin(), offered.end(), 0);
-        if (!engine.keys.KeypadEnabled || it == offered.end())
+        if (!EngineAccess::Session(engine).Keys().KeypadEnabled || it == offered.end())
             return;
         const int n = caller.Number;
         engine.LbCalculettesDblClick(static_cast<int>(it - offered.begin()));
-        ASSERT_EQ(engine.Top().Number, 0);
+        ASSERT_EQ(EngineAccess::Session(engine).Top().Number, 0);
         engine.FormKeyPress(QLatin1Char('7'));
         engine.POk0Click();
-        ASSERT_EQ(engine.Top().Number, n);
+        ASSERT_EQ(EngineAccess::Session(engine).Top().Number, n);
         Record(t, "back from a sub-calculation");
         engine.CalculatriceCEClick();
         Record(t, "CE on the returned number");
@@ -66,7 +67,7 @@ struct PromptWalk : ::testing::Test {
     void Walk(int n)
     {
         const CalculatorDescription& row = Row(n);
-        engine.OpenCalculator(n);
+        EngineAccess::Session(engine).OpenCalculator(n);
         Record(0, "open");
         engine.CalculatriceCClick();
         Record(0, "C");
@@ -78,7 +79,7 @@ struct PromptWalk : ::testing::Test {
         for (int t = 0; t < last && Keys(n).nextTerm; ++t) {
             Enter(n, t);
             engine.PEtClick(n);
-            if (engine.Top().TermIndex != t + 1) {
+            if (EngineAccess::Session(engine).Top().TermIndex != t + 1) {
                 Record(t, "asked again after a refusal");
                 return;
             }
@@ -87,21 +88,21 @@ struct PromptWalk : ::testing::Test {
             Record(t, "CE right after &&");
             engine.PEtClick(n);
             Record(t + 1, "&& again");
-            engine.ShowCalculator(engine.Top());
+            EngineAccess::Session(engine).ShowCalculator(EngineAccess::Session(engine).Top());
             Record(t + 1, "back on screen");
             SubCalculation(t + 1);
         }
-        if (!Keys(n).compute || !Keys(n).undo || engine.Top().TermIndex != last)
+        if (!Keys(n).compute || !Keys(n).undo || EngineAccess::Session(engine).Top().TermIndex != last)
             return;
         Enter(n, last);
         engine.PCalculClick(n);
-        if (engine.keys.LastKeyCode != row.resultCode) {
+        if (EngineAccess::Session(engine).Keys().LastKeyCode != row.resultCode) {
             Record(last, "asked again after a refusal");
             return;
         }
         engine.CalculatriceCEClick();
         Record(last, "CE on a result");
-        engine.TraitArticleMCalculs(engine.history.LastHistoryIndex);
+        engine.TraitArticleMCalculs(EngineAccess::History(engine).Values().LastHistoryIndex);
         engine.CalculatriceCEClick();
         Record(last, "CE on a replayed result");
     }
@@ -114,7 +115,7 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             if (n >= 17 && n <= 38 && n != 20 && n != 22)
                 continue;
             SCOPED_TRACE(::testing::Message() << "calculator " << n << ", units shown " << display);
-            engine.options.UnitDisplayOption = display;
+            EngineAccess::Options(engine).Values().UnitDisplayOption = display;
             seen.clear();
             Walk(n);
             for (const auto& [input, steps] : seen) {

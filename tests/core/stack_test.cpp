@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
 #include "tests/support/catalogue.h"
@@ -18,20 +19,20 @@ struct CalculatorStack : ::testing::Test {
 
     void SetUp() override
     {
-        engine.OptionsFilePath = QStringLiteral("/nonexistent/Options.dat");
-        engine.HistoryFilePath = QStringLiteral("/nonexistent/CLS.dat");
+        EngineAccess::Options(engine).FilePath() = QStringLiteral("/nonexistent/Options.dat");
+        EngineAccess::History(engine).FilePath() = QStringLiteral("/nonexistent/CLS.dat");
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
         engine.FormActivate();
     }
 
-    PanelState& Panel(int n) { return engine.panels[static_cast<size_t>(n)]; }
+    PanelState& Panel(int n) { return EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)]; }
 
     // Types a number into the calculator on screen the way the keypad leaves it.
     void Typing(const QString& formula, const QString& result)
     {
-        engine.TopPanel().formula = formula;
-        engine.TopPanel().result = result;
-        engine.keys.KeyClass = Code::Digit;
+        EngineAccess::Session(engine).TopPanel().formula = formula;
+        EngineAccess::Session(engine).TopPanel().result = result;
+        EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
     }
 
     // Double-clicks the row that offers calculator n in the sub-calculation list.
@@ -40,9 +41,9 @@ struct CalculatorStack : ::testing::Test {
     // What a calculator leaves in its fields after computing.
     void Computed(const QString& formula, const QString& result, int code)
     {
-        engine.TopPanel().formula = formula;
-        engine.TopPanel().result = result;
-        engine.keys.LastKeyCode = engine.keys.KeyClass = code;
+        EngineAccess::Session(engine).TopPanel().formula = formula;
+        EngineAccess::Session(engine).TopPanel().result = result;
+        EngineAccess::Session(engine).Keys().LastKeyCode = EngineAccess::Session(engine).Keys().KeyClass = code;
     }
 };
 
@@ -50,44 +51,44 @@ struct CalculatorStack : ::testing::Test {
 
 TEST_F(CalculatorStack, StartsWithTheDefaultCalculatorAlone)
 {
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
-    EXPECT_EQ(engine.Top().Number, 0);
-    EXPECT_EQ(engine.Top().Target, -1);
-    EXPECT_EQ(engine.window.visiblePanel, 0);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, -1);
+    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
 }
 
 TEST_F(CalculatorStack, OkOnTheOnlyRecordChangesNothing)
 {
     Typing(QStringLiteral("2*5"), QStringLiteral("5"));
     engine.POk0Click();
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*5"));
     EXPECT_EQ(Panel(0).result, QStringLiteral("5"));
-    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
 }
 
 TEST_F(CalculatorStack, SubCalculationHandsItsResultBackIntoTheCallersFormula)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    engine.keys.KeyClass = engine.keys.LastKeyCode = Code::Times;
+    EngineAccess::Session(engine).Keys().KeyClass = EngineAccess::Session(engine).Keys().LastKeyCode = Code::Times;
     OpenSub(3);
-    ASSERT_EQ(engine.CalculatorStack.size(), 2u);
-    EXPECT_EQ(engine.Top().Number, 3);
-    EXPECT_EQ(engine.Top().Target, 0);
-    EXPECT_EQ(engine.window.visiblePanel, 3);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 3);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 3);
     // At the push the caller receives the new calculator's text.
     EXPECT_EQ(Panel(0).result, QStringLiteral("0"));
 
     Computed(QStringLiteral("Surface(10)=78,5398163397448"), QStringLiteral("78,5398163397448"), 12);
     engine.POk0Click();
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
-    EXPECT_EQ(engine.window.visiblePanel, 0);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*78,5398163397448"));
     EXPECT_EQ(Panel(0).result, QStringLiteral("78,5398163397448"));
     EXPECT_EQ(Panel(3).formula, QString());
     EXPECT_EQ(Panel(3).result, QStringLiteral("0"));
-    EXPECT_EQ(engine.keys.LastKeyCode, Code::None);
-    EXPECT_EQ(engine.keys.KeyClass, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
 }
 
 TEST_F(CalculatorStack, ReturnedNumberReplacesTheNumberBeingTyped)
@@ -110,29 +111,29 @@ TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
     EXPECT_EQ(Panel(0).result, QStringLiteral("0"));
 
     // Trailing operator followed by the returned 0.
-    engine.OpenCalculator(0);
+    EngineAccess::Session(engine).OpenCalculator(0);
     Typing(QStringLiteral("7+"), QStringLiteral("7"));
-    engine.keys.KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
     OpenSub(1);
     Computed(QStringLiteral("Périmètre(0)=0"), QStringLiteral("0"), 11);
     engine.POk0Click();
     EXPECT_EQ(Panel(0).formula, QStringLiteral("7+0"));
 
     // A geometry caller waiting for its second input.
-    engine.OpenCalculator(2);
+    EngineAccess::Session(engine).OpenCalculator(2);
     Typing(QStringLiteral("3&"), QStringLiteral("3"));
-    engine.Top().TermIndex = 1;
-    engine.keys.KeyClass = Code::NextTerm;
+    EngineAccess::Session(engine).Top().TermIndex = 1;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::NextTerm;
     OpenSub(0);
     engine.POk0Click();
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&0"));
-    EXPECT_EQ(engine.Top().TermIndex, 1);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
 }
 
 TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    engine.keys.KeyClass = Code::Times;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
     OpenSub(39);
     Computed(QStringLiteral("Sin(-30)=-0,5"), QStringLiteral("-0,5"), Code::Equals);
     engine.POk0Click();
@@ -145,7 +146,7 @@ TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
 {
     Typing(QStringLiteral("5+"), QStringLiteral("5"));
-    engine.keys.KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
     OpenSub(37);
     Computed(QStringLiteral("Température(Celsius&-40)=-40"), QStringLiteral("-40"), 27);
     engine.POk0Click();
@@ -156,36 +157,36 @@ TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
 TEST_F(CalculatorStack, SubCalculationsNest)
 {
     Typing(QStringLiteral("1+"), QStringLiteral("1"));
-    engine.keys.KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
     OpenSub(39);
     Typing(QStringLiteral("2"), QStringLiteral("2"));
     OpenSub(3);
-    ASSERT_EQ(engine.CalculatorStack.size(), 3u);
-    EXPECT_EQ(engine.Top().Target, 39);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 3u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, 39);
     Computed(QStringLiteral("Surface(2)=3,14159265358979"), QStringLiteral("3,14159265358979"), 12);
     engine.POk0Click();
     EXPECT_EQ(Panel(39).formula, QStringLiteral("3,14159265358979"));
-    EXPECT_EQ(engine.window.visiblePanel, 39);
+    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 39);
     engine.POk0Click();
     EXPECT_EQ(Panel(0).formula, QStringLiteral("1+3,14159265358979"));
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 }
 
 TEST_F(CalculatorStack, DoubleClickRefusedWhileAResultIsShownOrAListInputIsDue)
 {
     Computed(QStringLiteral("2+3=5"), QStringLiteral("5"), Code::Equals);
     engine.LbCalculettesDblClick(0);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 
     Typing(QStringLiteral("2"), QStringLiteral("2"));
-    engine.keys.KeypadEnabled = false;
+    EngineAccess::Session(engine).Keys().KeypadEnabled = false;
     engine.LbCalculettesDblClick(0);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 
-    engine.keys.KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
     engine.LbCalculettesDblClick(-1);
     engine.LbCalculettesDblClick(500);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 }
 
 TEST_F(CalculatorStack, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
@@ -196,73 +197,73 @@ TEST_F(CalculatorStack, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
     // The mathematical-functions calculator offers every calculator, itself and the
     // standard calculator below it included: neither opens.
     OpenSub(39);
-    EXPECT_EQ(engine.CalculatorStack.size(), 2u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
     OpenSub(0);
-    EXPECT_EQ(engine.CalculatorStack.size(), 2u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("4"));
     EXPECT_EQ(Panel(39).formula, QStringLiteral("9"));
     OpenSub(5);
-    EXPECT_EQ(engine.CalculatorStack.size(), 3u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 3u);
 }
 
 TEST_F(CalculatorStack, OpeningFromAMenuClosesTheChainAndResetsEveryPanel)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    engine.keys.KeyClass = Code::Times;
+    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
     OpenSub(39);
     Typing(QStringLiteral("30"), QStringLiteral("30"));
     OpenSub(9);
     Typing(QStringLiteral("3&4"), QStringLiteral("4"));
-    engine.Top().TermIndex = 1;
+    EngineAccess::Session(engine).Top().TermIndex = 1;
 
-    engine.OpenCalculator(12);
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
-    EXPECT_EQ(engine.Top().Number, 12);
-    EXPECT_EQ(engine.Top().Target, -1);
+    EngineAccess::Session(engine).OpenCalculator(12);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 12);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, -1);
     for (int n : {0, 39, 9}) {
         EXPECT_EQ(Panel(n).result, QStringLiteral("0")) << n;
         EXPECT_EQ(Panel(n).formula, QString()) << n;
     }
     // The standard calculator opens clean the next time.
-    engine.OpenCalculator(0);
+    EngineAccess::Session(engine).OpenCalculator(0);
     EXPECT_EQ(Panel(0).formula, QString());
 }
 
 TEST_F(CalculatorStack, ReopeningTheCalculatorOnScreenStartsItOver)
 {
-    engine.OpenCalculator(9);
+    EngineAccess::Session(engine).OpenCalculator(9);
     Typing(QStringLiteral("3&4&5"), QStringLiteral("5"));
-    engine.Top().TermIndex = 2;
-    engine.OpenCalculator(9);
+    EngineAccess::Session(engine).Top().TermIndex = 2;
+    EngineAccess::Session(engine).OpenCalculator(9);
     EXPECT_EQ(Panel(9).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(9).formula, QString());
-    EXPECT_EQ(engine.Top().TermIndex, 0);
-    EXPECT_EQ(engine.keys.KeyClass, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
 }
 
 TEST_F(CalculatorStack, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
 {
     auto owned = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
     owned->FormCreate(QStringLiteral("O"));
-    owned->PushCalculator(0, -1);
-    owned->TopPanel().formula = QStringLiteral("2*");
-    owned->keys.KeyClass = Code::Times;
+    EngineAccess::Session(*owned).PushCalculator(0, -1);
+    EngineAccess::Session(*owned).TopPanel().formula = QStringLiteral("2*");
+    EngineAccess::Session(*owned).Keys().KeyClass = Code::Times;
     owned->LbCalculettesDblClick(0);
-    ASSERT_EQ(owned->CalculatorStack.size(), 2u);
-    owned->TopPanel().result = QStringLiteral("7");
+    ASSERT_EQ(EngineAccess::Session(*owned).Stack().size(), 2u);
+    EngineAccess::Session(*owned).TopPanel().result = QStringLiteral("7");
     owned->FormClose();
-    EXPECT_EQ(owned->panels[0].result, QStringLiteral("0"));
-    EXPECT_EQ(owned->panels[0].formula, QStringLiteral("2*"));
+    EXPECT_EQ(EngineAccess::Session(*owned).Panels()[0].result, QStringLiteral("0"));
+    EXPECT_EQ(EngineAccess::Session(*owned).Panels()[0].formula, QStringLiteral("2*"));
     owned.reset(); // plain data: nothing to hand back, nothing to touch
 }
 
 TEST_F(CalculatorStack, PushIgnoresNumbersOutsideTheCalculators)
 {
-    engine.PushCalculator(40, -1);
-    engine.PushCalculator(-1, -1);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EngineAccess::Session(engine).PushCalculator(40, -1);
+    EngineAccess::Session(engine).PushCalculator(-1, -1);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     // Opening an unknown calculator keeps the one on screen.
-    engine.OpenCalculator(99);
-    ASSERT_EQ(engine.CalculatorStack.size(), 1u);
-    EXPECT_EQ(engine.Top().Number, 0);
+    EngineAccess::Session(engine).OpenCalculator(99);
+    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
 }

@@ -2,6 +2,7 @@
 // else than a file in their place, a file that cannot be read.
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "core/history_file.h"
 #include "core/options_file.h"
 #include "platform/inifile.h"
@@ -29,14 +30,14 @@ const QByteArray kHistory = [] {
 }();
 const QByteArray kOptions = EncodeOptions(Options{1000});
 
-struct Session {
+struct StateSession {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    QString& options = engine.OptionsFilePath;
-    QString& history = engine.HistoryFilePath;
+    QString& options = EngineAccess::Options(engine).FilePath();
+    QString& history = EngineAccess::History(engine).FilePath();
 
-    explicit Session(const QString& directory)
+    explicit StateSession(const QString& directory)
     {
         options = directory + QStringLiteral("/Options.dat");
         history = directory + QStringLiteral("/CLS.dat");
@@ -45,9 +46,9 @@ struct Session {
     // A calculation and a change of unit, then the close.
     void WorkAndClose()
     {
-        engine.AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
-        engine.options.UnitScaleCode = 1;
-        engine.options.OptionsChanged = true;
+        EngineAccess::Session(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
+        EngineAccess::Options(engine).Values().UnitScaleCode = 1;
+        EngineAccess::Options(engine).Values().OptionsChanged = true;
         engine.FormClose();
     }
     // Message k, checked to fit the message window, without the blanks of its layout.
@@ -75,7 +76,7 @@ TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
     SmallFileSystem disk;
     if (!disk.mounted)
         GTEST_SKIP() << "cannot mount a small file system here";
-    Session session(disk.dir.path());
+    StateSession session(disk.dir.path());
     Write(session.options, kOptions);
     Write(session.history, kHistory);
     disk.Fill();
@@ -96,7 +97,7 @@ TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
         for (const int kind : kSpecials) {
             SCOPED_TRACE(::testing::Message() << (options ? "Options.dat" : "CLS.dat") << " as " << kind);
             QTemporaryDir dir;
-            Session session(dir.path());
+            StateSession session(dir.path());
             const QString& path = options ? session.options : session.history;
             const mode_t type = MakeSpecial(path, kind);
             {
@@ -120,7 +121,7 @@ TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
 {
     QTemporaryDir dir;
-    Session session(dir.path());
+    StateSession session(dir.path());
     Write(session.options, kOptions);
     ASSERT_TRUE(QFile::setPermissions(session.options, QFileDevice::WriteOwner));
     // The super-user reads any file: the session runs as an ordinary user.
@@ -138,7 +139,7 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
         ASSERT_EQ(::seteuid(65534), 0);
     }
     session.engine.FormActivate();
-    EXPECT_EQ(session.engine.options.UnitScaleCode, 10);
+    EXPECT_EQ(EngineAccess::Options(session.engine).Values().UnitScaleCode, 10);
     session.WorkAndClose();
     EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
     QFile::setPermissions(session.options, QFileDevice::ReadOwner);
@@ -148,9 +149,9 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
 TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
 {
     QTemporaryDir dir;
-    Session session(dir.path());
+    StateSession session(dir.path());
     Write(session.history, kHistory);
-    session.engine.options.OptionsChanged = true;
+    EngineAccess::Options(session.engine).Values().OptionsChanged = true;
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));

@@ -2,6 +2,7 @@
 // closes first.
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "core/history_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
@@ -38,15 +39,15 @@ struct Program {
 
     explicit Program(const QString& directory)
     {
-        engine.OptionsFilePath = directory + QStringLiteral("/Options.dat");
-        engine.HistoryFilePath = directory + QStringLiteral("/CLS.dat");
+        EngineAccess::Options(engine).FilePath() = directory + QStringLiteral("/Options.dat");
+        EngineAccess::History(engine).FilePath() = directory + QStringLiteral("/CLS.dat");
         engine.FormCreate(QStringLiteral("O"));
         engine.FormActivate();
     }
     void Calculate(const QStringList& texts)
     {
         for (const QString& text : texts)
-            engine.AddHistoryEntry(2, text, {3, 4}, 1, 10);
+            EngineAccess::Session(engine).AddHistoryEntry(2, text, {3, 4}, 1, 10);
     }
 };
 
@@ -103,7 +104,7 @@ TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
     Write(dir.filePath(QStringLiteral("CLS.dat")), EncodeHistory(History{{}, 19}));
     Program run(dir.path());
     run.Calculate({"11+1", "22+2"});
-    const QByteArray held = EncodeHistory(run.engine.history);
+    const QByteArray held = EncodeHistory(EngineAccess::History(run.engine).Values());
     run.engine.FormClose();
     EXPECT_EQ(Contents(dir.filePath(QStringLiteral("CLS.dat"))), held);
 }

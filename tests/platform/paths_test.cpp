@@ -24,7 +24,7 @@ TEST(DirectoryOfPath, KeepsEverythingUpToTheLastSeparatorOfEitherKind)
 TEST(DesktopUrl, HelpPageInADirectoryWithEscapedCharactersIsThatFile)
 {
     for (const QString& directory : {QString("/opt/tornavel/"), QString("/home/léa/Mes outils #2 (100%)/")}) {
-        const QUrl url = DesktopUrl(Engine::HelpPageUrl("Aide/aide-tornavel.html", directory));
+        const QUrl url = DesktopUrl(HelpLinks::HelpPageUrl("Aide/aide-tornavel.html", directory));
         EXPECT_TRUE(url.isLocalFile()) << directory.toStdString();
         EXPECT_EQ(url.toLocalFile(), directory + "Aide/aide-tornavel.html");
     }

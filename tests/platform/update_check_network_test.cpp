@@ -3,6 +3,7 @@
 
 #include "core/engine.h"
 #include "platform/child_fetch.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/catalogue.h"
@@ -93,9 +94,9 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        engine.ProgramDirectory = dir.path() + QLatin1Char('/');
-        engine.OptionsFilePath = dir.filePath(QStringLiteral("Options.dat"));
-        engine.HistoryFilePath = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Help(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
+        EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -161,9 +162,9 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        check.ProgramDirectory = engine.ProgramDirectory;
-        check.OptionsFilePath = engine.OptionsFilePath;
-        check.HistoryFilePath = engine.HistoryFilePath;
+        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
+        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
+        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -171,7 +172,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         EXPECT_EQ(fresh.questions.size(), c.questions);
         EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
         EXPECT_EQ(fresh.openedUrls, c.opened);
-        EXPECT_EQ(check.window.upgradeItemVisible, c.upgradeItem);
+        EXPECT_EQ(EngineAccess::Session(check).Window().upgradeItemVisible, c.upgradeItem);
         EXPECT_EQ(fresh.refreshes, 1);
         EXPECT_EQ(ListOnDisk(), c.list);
     }
@@ -208,15 +209,15 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         if (QLatin1String(c.name) == QLatin1String("no helper program"))
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        check.ProgramDirectory = engine.ProgramDirectory;
-        check.OptionsFilePath = engine.OptionsFilePath;
-        check.HistoryFilePath = engine.HistoryFilePath;
+        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
+        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
+        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
         EXPECT_TRUE(fresh.questions.isEmpty());
         EXPECT_EQ(fresh.updatePageWindows, 0);
-        EXPECT_FALSE(check.window.upgradeItemVisible);
+        EXPECT_FALSE(EngineAccess::Session(check).Window().upgradeItemVisible);
         EXPECT_EQ(ListOnDisk(), oldList);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
     }
@@ -231,11 +232,11 @@ TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
     engine.FormActivate();
     // The activation has returned before any answer; the program goes on working.
     EXPECT_EQ(ui.answers, 0);
-    EXPECT_EQ(engine.CalculatorStack.size(), 1u);
+    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
     EXPECT_TRUE(eventLoopRan);
     ExpectNothingShown();
-    EXPECT_FALSE(engine.window.upgradeItemVisible);
+    EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
     EXPECT_EQ(ListOnDisk(), oldList);
 }
 

@@ -7,8 +7,21 @@
 namespace tornavel {
 
 struct EngineAccess {
+    // The session of open calculators: its state and rules.
+    static tornavel::Session& Session(Engine& engine) { return engine.session_; }
+    static const tornavel::Session& Session(const Engine& engine) { return engine.session_; }
+    // The options store and the history book.
+    static OptionsStore& Options(Engine& engine) { return engine.options_; }
+    static const OptionsStore& Options(const Engine& engine) { return engine.options_; }
+    static HistoryBook& History(Engine& engine) { return engine.history_; }
+    static const HistoryBook& History(const Engine& engine) { return engine.history_; }
+    // The help pages and web pages.
+    static HelpLinks& Help(Engine& engine) { return engine.help_; }
     // What the calculators' keys receive.
-    static CalculatorContext& Context(Engine& engine) { return engine.context_; }
+    static CalculatorContext& Context(Engine& engine) { return engine.session_.Context(); }
+    // The rows and keys, for a test that registers a family again.
+    static CalculatorRegistry& Rows(Engine& engine) { return engine.descriptions; }
+    static CalculatorKeyTable& Keys(Engine& engine) { return engine.calculatorKeys; }
 };
 
 } // namespace tornavel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace tornavel {
 // Double-clicks the row of the sub-calculation list that offers calculator n.
 inline void OpenSubCalculation(Engine& engine, int n)
 {
-    const auto& offered = engine.Top().OfferedCalculators;
+    const auto& offered = EngineAccess::Session(engine).Top().OfferedCalculators;
     for (size_t row = 0; row < offered.size(); ++row) {
         if (offered[row] == n) {
             engine.LbCalculettesDblClick(static_cast<int>(row));

@@ -1,6 +1,7 @@
 // The windows of the help menu and the window-behaviour window, shown for real.
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 #include "ui/dialogs/fapropos.h"
@@ -53,7 +54,7 @@ struct HelpWindows : ::testing::Test {
 
     void SetUp() override
     {
-        engine.ProgramDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        EngineAccess::Help(engine).ProgramDirectory() = QCoreApplication::applicationDirPath() + QLatin1Char('/');
         engine.FormCreate(QStringLiteral("O"));
     }
 };
@@ -63,7 +64,7 @@ struct HelpWindows : ::testing::Test {
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(AllCalculators(), strings, fake);
-    recording.ProgramDirectory = engine.ProgramDirectory;
+    EngineAccess::Help(recording).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
     TFAstuces tips(recording);
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
@@ -96,13 +97,13 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
         QTest::mouseClick(next, Qt::LeftButton);
         window->close();
     });
-    engine.AstucesTornavelClick();
+    EngineAccess::Session(engine).AstucesTornavelClick();
     QString reopened;
     WithModal([&](QWidget* window) {
         reopened = window->findChild<QTextBrowser*>(QStringLiteral("RichEdit"))->toPlainText();
         window->close();
     });
-    engine.AstucesTornavelClick();
+    EngineAccess::Session(engine).AstucesTornavelClick();
     EXPECT_EQ(reopened, texts[2]);
 }
 
@@ -111,7 +112,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     QTemporaryDir empty;
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    engine.ProgramDirectory = empty.path() + QLatin1Char('/');
+    EngineAccess::Help(engine).ProgramDirectory() = empty.path() + QLatin1Char('/');
     TFAstuces tips(engine);
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
@@ -130,7 +131,7 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
     file.close();
-    engine.ProgramDirectory = program.path() + QLatin1Char('/');
+    EngineAccess::Help(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
     TFAstuces tips(engine);
     tips.show();
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
@@ -149,7 +150,7 @@ TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
         about = window->windowTitle() + QLatin1Char('|') + window->findChild<QLabel*>(QStringLiteral("LblRens"))->text();
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
     });
-    engine.AproposdeTornavelClick();
+    EngineAccess::Session(engine).AproposdeTornavelClick();
     EXPECT_EQ(about, engine.Str(127) + QLatin1Char('|') + engine.Str(128));
 
     bool startedFixed = false;

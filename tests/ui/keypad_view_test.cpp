@@ -1,4 +1,5 @@
 #include "ui/widget_ui_services.h"
+#include "tests/support/engine_access.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ TEST_F(KeypadWindow, KeyEventsDriveTheKeys)
     QTest::keyClicks(Keyboard(), QStringLiteral("1.5/3="));
     EXPECT_EQ(Result(0), QStringLiteral("0,5"));
     // The keypad keys on a list input do nothing.
-    engine->OpenCalculator(35);
+    EngineAccess::Session(*engine).OpenCalculator(35);
     window->Render();
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PMR35"))->isEnabled());
     QTest::keyClicks(Keyboard(), QStringLiteral("7,"));
@@ -78,8 +79,8 @@ TEST_F(KeypadWindow, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
     QTest::keyClick(Keyboard(), Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_EQ(ui.openedUrls[0], Engine::HelpPageUrl(QStringLiteral("Aide/calculatrice-standard.html"),
-                                                    engine->ProgramDirectory));
+    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-standard.html"),
+                                                    EngineAccess::Help(*engine).ProgramDirectory()));
     EXPECT_EQ(Formula(0), QString());  // the "a" is not typed
 }
 

@@ -35,13 +35,13 @@ TFApropos::TFApropos(Engine& engine, QWidget* parent)
     logo->setGeometry(219, 3, 32, 32);
     logo->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    btnOk_ = new QPushButton(LayoutText(engine.strings, LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 86, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine, "Image1");
+    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
 }
 
 } // namespace tornavel

@@ -77,7 +77,7 @@ TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     pred_ = new QPushButton(engine.Str(194), this);
     pred_->setObjectName(QStringLiteral("BtnPred"));
     pred_->setGeometry(10, 362, 106, 25);
-    aide_ = new QPushButton(LayoutText(engine.strings, LayoutString::TipsHelpButton), this);
+    aide_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::TipsHelpButton), this);
     aide_->setObjectName(QStringLiteral("BtnAide"));
     aide_->setGeometry(153, 362, 25, 25);
     suivant_ = new QPushButton(engine.Str(195), this);
@@ -96,7 +96,7 @@ TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     });
     connect(aide_, &QPushButton::clicked, this, [this] { model_.BtnAideClick(); });
 
-    SetSecondaryWindowBackground(this, engine, "Image1");
+    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
     ShowTip();
 }
 

@@ -35,20 +35,20 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
     group->setGeometry(10, 5, 284, 180 + below);
     setFixedSize(304, 235 + below);
 
-    redim_ = new QRadioButton(OwnLayoutText(engine.strings, text::ResizableWindowButton), group);
+    redim_ = new QRadioButton(OwnLayoutText(engine.Strings(), text::ResizableWindowButton), group);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));
     redim_->setGeometry(4, 139 + below, 270, 17);
-    nonRedim_ = new QRadioButton(OwnLayoutText(engine.strings, text::FixedWindowButton), group);
+    nonRedim_ = new QRadioButton(OwnLayoutText(engine.Strings(), text::FixedWindowButton), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
     nonRedim_->setGeometry(4, 158 + below, 270, 17);
 
-    btnOk_ = new QPushButton(LayoutText(engine.strings, LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(112, 197 + below, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine, "Image1");
+    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
 }
 
 void TFOptionAffichage::CheckButton(bool resizable)

@@ -58,13 +58,13 @@ TFOptions::TFOptions(Engine& engine, QWidget* parent)
     rgAffUnite_->setGeometry(10, 134, 254, 73);
     displayButtons_ = AddRows(rgAffUnite_, static_cast<int>(std::size(text::UnitDisplayRows)));
 
-    btnOk_ = new QPushButton(LayoutText(engine_.strings, LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(engine_.Strings(), LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 218, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine_, "FondOptions");
+    SetSecondaryWindowBackground(this, engine_.Strings(), "FondOptions");
     LoadCaptions();
 }
 

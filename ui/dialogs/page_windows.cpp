@@ -44,23 +44,23 @@ TFPageWindow::TFPageWindow(Engine& engine, ChildHttpClient& network, const Layou
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         const QString target = QUrl(address_).resolved(link).toString(QUrl::FullyEncoded);
         if (IsWebAddress(target))
-            engine_.ui.OpenUrl(target);
+            engine_.Ui().OpenUrl(target);
     });
 
-    fermer_ = new QPushButton(LayoutText(engine.strings, LayoutString::CloseButton), this);
+    fermer_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::CloseButton), this);
     fermer_->setObjectName(QStringLiteral("BtnFermer"));
     fermer_->setGeometry(layout.closeLeft, layout.closeTop, 113, 25);
     connect(fermer_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine, "Image1");
+    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
 }
 
 QString TFPageWindow::ErrorPage(const QString& address) const
 {
     return QStringLiteral("<h3>%1</h3><p>%2<br>%3</p><p>%4</p>")
-        .arg(LayoutText(engine_.strings, LayoutString::PageErrorTitle).toHtmlEscaped(),
-             LayoutText(engine_.strings, LayoutString::PageErrorText).toHtmlEscaped(), address.toHtmlEscaped(),
-             LayoutText(engine_.strings, LayoutString::PageErrorAdvice).toHtmlEscaped());
+        .arg(LayoutText(engine_.Strings(), LayoutString::PageErrorTitle).toHtmlEscaped(),
+             LayoutText(engine_.Strings(), LayoutString::PageErrorText).toHtmlEscaped(), address.toHtmlEscaped(),
+             LayoutText(engine_.Strings(), LayoutString::PageErrorAdvice).toHtmlEscaped());
 }
 
 void TFPageWindow::showEvent(QShowEvent* event)
@@ -72,7 +72,7 @@ void TFPageWindow::showEvent(QShowEvent* event)
 void TFPageWindow::Load()
 {
     ++loads_;
-    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(engine_.strings, LayoutString::PageLoading).toHtmlEscaped()));
+    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(engine_.Strings(), LayoutString::PageLoading).toHtmlEscaped()));
     const int load = loads_;
     QPointer<TFPageWindow> self(this);
     HttpGet(network_, address_, kHttpTimeoutMs, [self, load](const HttpReply& reply) {

@@ -1,6 +1,6 @@
 #include "ui/dialogs/window_style.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -24,14 +24,14 @@ void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow)
     window->move(frame.left() + frame.width(), frame.top());
 }
 
-void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName)
+void SetSecondaryWindowBackground(QWidget* window, const StringTable& strings, const char* imageName)
 {
     PaintWindowColour(window);
     auto* image = new QLabel(window);
     image->setObjectName(QString::fromLatin1(imageName));
     image->setGeometry(1, 1, window->width() - 2, window->height() - 2);
     image->setScaledContents(true);
-    const QString picture = engine.strings.FondPicturePath();
+    const QString picture = strings.FondPicturePath();
     if (!picture.isEmpty())
         image->setPixmap(QPixmap(picture));
     image->lower();

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace tornavel {
 
-class Engine;
+class StringTable;
 
 // The background colour of the main window's panels and of the secondary windows.
 inline QColor WindowColour()
@@ -23,6 +23,6 @@ void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow);
 
 // The background of the secondary windows: their colour and the "Fond" picture
 // stretched over the client area (under every other child).
-void SetSecondaryWindowBackground(QWidget* window, Engine& engine, const char* imageName);
+void SetSecondaryWindowBackground(QWidget* window, const StringTable& strings, const char* imageName);
 
 } // namespace tornavel

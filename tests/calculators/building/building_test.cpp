@@ -1,6 +1,7 @@
 // The tile gauge (19), roof (21), concrete (23) and slabs (24) calculators on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
+#include "tests/support/engine_access.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -84,10 +85,10 @@ TEST_F(BuildingTest, ConcreteLeavesTheCodesAtItsNextTermAndTheKeypadOffAfterItsR
     Keys("2");
     Next();
     EXPECT_EQ(Code(), Code::None);
-    EXPECT_EQ(engine.keys.KeyClass, Code::Digit);
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     Keys("#1=");
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().listVisible);
     // CE reopens the list, its choice still selected.
     CE();
@@ -143,8 +144,8 @@ TEST_F(BuildingTest, HistoryCaptionsShowTheFirstInputAsTyped)
         OpenIn(c.number, c.unit);
         Keys(c.keys);
         engine.PopupMCalculsPopup();
-        ASSERT_FALSE(engine.window.historyCaptions.isEmpty());
-        const QString caption = engine.window.historyCaptions.back();
+        ASSERT_FALSE(EngineAccess::Session(engine).Window().historyCaptions.isEmpty());
+        const QString caption = EngineAccess::Session(engine).Window().historyCaptions.back();
         EXPECT_TRUE(caption.endsWith(QStringLiteral(": ") + QString::fromUtf8(c.first) + QStringLiteral("...")))
             << caption.toStdString();
     }

@@ -3,6 +3,7 @@
 // target selection, the history and the replays.
 
 #include "tests/calculators/electrical/fixed_units_keys.h"
+#include "tests/support/engine_access.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -41,17 +42,17 @@ TEST_F(ConverterKeys, VolumeToWeightListsAndKeypad)
     OpenWith(VolumeToWeight, 0);
     Script("[Acier]&12&[dm3 (litre)]=<");
     EXPECT_EQ(Selected(), QStringLiteral("dm3 (litre)"));
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     Script("[m3]=");
     EXPECT_EQ(Entries(), 2);
-    EXPECT_TRUE(engine.keys.KeypadEnabled);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().listVisible);
     // CE after "&&" on the material reopens the material list with it selected.
     OpenWith(VolumeToWeight, 0);
     Script("[Zinc]&<");
     EXPECT_EQ(Panel().formula, QStringLiteral("Zinc"));
     EXPECT_EQ(Selected(), QStringLiteral("Zinc"));
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
 }
 
 TEST_F(ConverterKeys, WeightToVolumeWorkedCases)
@@ -141,9 +142,9 @@ TEST_F(ConverterKeys, CapacityWorkedCases)
 TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
 {
     OpenWith(Capacity, 1);
-    engine.keys.MemoryValue = 9;
+    EngineAccess::Session(engine).Keys().MemoryValue = 9;
     Script("[Seau]&0=");
-    EXPECT_EQ(engine.keys.MemoryValue, 9);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9);
     EXPECT_EQ(Entries(), 0);
     EXPECT_NE(Code(), Code::ConverterResult);
 }
@@ -167,7 +168,7 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)
             EXPECT_EQ(Panel().radios[i].checked, int(i) == c.checked);
-        EXPECT_EQ(engine.variants.ConverterTarget, c.shared);
+        EXPECT_EQ(EngineAccess::Session(engine).Variants().ConverterTarget, c.shared);
     }
 }
 
@@ -218,7 +219,7 @@ TEST_F(ConverterKeys, HistoryCaptionsNameTheConverterAndItsChoice)
     OpenWith(Capacity, 0);
     Script("[Brouette]&2=");
     engine.PopupMCalculsPopup();
-    const QStringList& captions = engine.window.historyCaptions;
+    const QStringList& captions = EngineAccess::Session(engine).Window().historyCaptions;
     ASSERT_EQ(captions.size(), 4);
     const char* const choices[] = {"Laine de bois", "Pin des landes (germé)", "Fahrenheit", "Brouette"};
     for (int k = 0; k < 4; ++k) {

@@ -3,6 +3,7 @@
 // option selection, the history and the sub-calculation 34 -> 33 -> 34.
 
 #include "core/numbers.h"
+#include "tests/support/engine_access.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
 
 using namespace tornavel;
@@ -42,10 +43,10 @@ TEST_F(ElectricalKeys, ResistancePowerAddsOneHistoryEntryAndLeavesTheKeypadOn)
     OpenWith(ResistancePower, 0);
     Script("230&10=@1");
     EXPECT_EQ(Entries(), 1);
-    EXPECT_EQ(engine.keys.MemoryValue, 23);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 23);
     EXPECT_EQ(Code(), Code::ElectricalResult);
-    EXPECT_TRUE(engine.keys.KeypadEnabled);
-    EXPECT_FALSE(engine.keys.VariantChangedFlag);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
 }
 
 TEST_F(ElectricalKeys, ResistanceWithoutCurrentShowsTheFrenchErrorAndChangesNothing)
@@ -99,9 +100,9 @@ TEST_F(ElectricalKeys, CircuitWorkedCases)
 TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
 {
     OpenWith(Circuit, 1);
-    engine.keys.MemoryValue = 7;
+    EngineAccess::Session(engine).Keys().MemoryValue = 7;
     Script("[VMC (ventil. méca. contrôlée)]");
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     const int codeBefore = Code();
     Next();
     // "&&" leaves the codes as they were; a circuit of one point offers "1" alone.
@@ -109,10 +110,10 @@ TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
     EXPECT_EQ(Panel().listRows, QStringList{QStringLiteral("1")});
     Script("[1]=");
     EXPECT_EQ(Panel().result, QStringLiteral("#NV"));
-    EXPECT_EQ(engine.keys.MemoryValue, 7);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7);
     EXPECT_EQ(Entries(), 1);
     EXPECT_EQ(Code(), Code::ElectricalResult);
-    EXPECT_TRUE(engine.keys.KeypadEnabled);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
 }
@@ -175,7 +176,7 @@ TEST_F(ElectricalKeys, ConductorLengthTakesNegativeValuesAndRefusesAnOverflow)
     Recall(-230);
     Script("&16&2,5&3&[Monophasé]=");
     EXPECT_EQ(Panel().result, QStringLiteral("-30,81"));  // rounded towards minus infinity
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().listVisible);
 
     OpenWith(ConductorLength, 0);
@@ -232,7 +233,7 @@ TEST_F(ElectricalKeys, HistoryCaptionsNameTheCircuitAndTheVoltage)
     OpenWith(ConductorLength, 0);
     Script("400&16&2,5&3&[Triphasé]=");
     engine.PopupMCalculsPopup();
-    const QStringList& captions = engine.window.historyCaptions;
+    const QStringList& captions = EngineAccess::Session(engine).Window().historyCaptions;
     ASSERT_EQ(captions.size(), 3);
     EXPECT_TRUE(captions[0].endsWith(QStringLiteral(": 230..."))) << captions[0].toStdString();
     EXPECT_TRUE(captions[1].endsWith(QStringLiteral(": Circuit four..."))) << captions[1].toStdString();

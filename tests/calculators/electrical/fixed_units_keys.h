@@ -4,6 +4,7 @@
 // script of the protocol tests, where "[text]" chooses the list row shown as "text".
 
 #include "tests/calculators/protocol/protocol_fixture.h"
+#include "tests/support/engine_access.h"
 
 namespace tornavel::testing {
 
@@ -32,9 +33,9 @@ struct FixedUnitsTest : ProtocolTest {
     // Opens the calculator with the shared option selections at `shared`.
     void OpenWith(int number, int shared)
     {
-        engine.variants = VariantSelections{};
-        engine.variants.ElectricalResult = shared;
-        engine.variants.ConverterTarget = shared;
+        EngineAccess::Session(engine).Variants() = VariantSelections{};
+        EngineAccess::Session(engine).Variants().ElectricalResult = shared;
+        EngineAccess::Session(engine).Variants().ConverterTarget = shared;
         Open(number);
     }
     void Script(std::string_view script)
@@ -83,8 +84,8 @@ struct FixedUnitsTest : ProtocolTest {
         std::copy(inputs.begin(), inputs.end(), entry.Inputs.begin());
         entry.TermIndex = termIndex;
         entry.UnitScale = Centimetre;
-        engine.history.HistoryEntries[0] = entry;
-        engine.history.LastHistoryIndex = 0;
+        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
+        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
         engine.TraitArticleMCalculs(0);
     }
     int CheckedButton()

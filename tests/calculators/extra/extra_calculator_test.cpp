@@ -3,6 +3,7 @@
 #include "core/menus.h"
 #include "tests/calculators/extra/extra_family.h"
 #include "tests/support/catalogue.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/fake_ui.h"
 
 #include <QTemporaryDir>
@@ -18,10 +19,11 @@ struct ExtraCalculator : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
+    Session& session = EngineAccess::Session(engine);
     const CalculatorDescription& row = extra::Row();
 
-    ExtraCalculator() { engine.CalculatorNames = ReadCalculatorTitles(strings, engine.descriptions); }
-    PanelState& Panel() { return engine.TopPanel(); }
+    ExtraCalculator() { session.CalculatorNames() = ReadCalculatorTitles(strings, session.Descriptions()); }
+    PanelState& Panel() { return session.TopPanel(); }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -31,23 +33,23 @@ struct ExtraCalculator : ::testing::Test {
 
 TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
 {
-    EXPECT_EQ(engine.CalculatorCount(), 41);
-    const std::vector<CalculatorMenuEntry>& menu = engine.descriptions.Menu();
+    EXPECT_EQ(session.CalculatorCount(), 41);
+    const std::vector<CalculatorMenuEntry>& menu = session.Descriptions().Menu();
     ASSERT_GE(menu.size(), 2u);
     EXPECT_EQ(menu[menu.size() - 2].item, -1);  // the separator its row asks for
     EXPECT_EQ(menu.back().name, QStringLiteral("Calculette40"));
     EXPECT_EQ(menu.back().calculator, extra::Number);
-    EXPECT_EQ(engine.CalculatorName(extra::Number), strings.Str(row.titleId));
+    EXPECT_EQ(session.CalculatorName(extra::Number), strings.Str(row.titleId));
 
     engine.CalculetteClick(40);
     ASSERT_TRUE(engine.HasCalculator());
-    EXPECT_EQ(engine.Top().Number, extra::Number);
+    EXPECT_EQ(session.Top().Number, extra::Number);
     EXPECT_EQ(Panel().prompt, strings.Str(40));
 }
 
 TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 {
-    engine.OpenCalculator(extra::Number);
+    session.OpenCalculator(extra::Number);
     Type(QStringLiteral("3&"));
     EXPECT_EQ(Panel().prompt, strings.Str(41));
     Type(QStringLiteral("4="));
@@ -68,43 +70,43 @@ TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 
 TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
 {
-    engine.OpenCalculator(extra::Number);
+    session.OpenCalculator(extra::Number);
     Type(QStringLiteral("3&4="));
     engine.PopupMCalculsPopup();
-    ASSERT_EQ(engine.window.historyCaptions.size(), 1);
-    EXPECT_TRUE(engine.window.historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
-        << qPrintable(engine.window.historyCaptions[0]);
+    ASSERT_EQ(session.Window().historyCaptions.size(), 1);
+    EXPECT_TRUE(session.Window().historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
+        << qPrintable(session.Window().historyCaptions[0]);
 
-    engine.OpenCalculator(0);
+    session.OpenCalculator(0);
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(engine.Top().Number, extra::Number);
+    EXPECT_EQ(session.Top().Number, extra::Number);
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
 
     // The history file keeps its entry for an engine that serves it, and only for one.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-    ASSERT_TRUE(engine.SaveHistoryFile(path));
+    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
     Engine next{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(next.LoadHistoryFile(path));
-    EXPECT_EQ(next.history.LastHistoryIndex, 0);
+    ASSERT_TRUE(EngineAccess::History(next).Load(path));
+    EXPECT_EQ(EngineAccess::History(next).Values().LastHistoryIndex, 0);
     Engine program{AllCalculators(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(program.LoadHistoryFile(path));
-    EXPECT_EQ(program.history.LastHistoryIndex, -1);
+    ASSERT_TRUE(EngineAccess::History(program).Load(path));
+    EXPECT_EQ(EngineAccess::History(program).Values().LastHistoryIndex, -1);
 }
 
 TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
 {
-    engine.ProgramDirectory = QStringLiteral("/opt/tornavel/");
-    engine.OpenCalculator(extra::Number);
-    EXPECT_TRUE(engine.FormKeyDown(Engine::KeyA, true));
+    engine.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    session.OpenCalculator(extra::Number);
+    EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
     ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_EQ(ui.openedUrls[0], Engine::HelpPageUrl(strings.Str(row.helpPageId), engine.ProgramDirectory));
+    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
 
-    CalculatorListWindow list(engine, CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list(session, CalculatorListWindow::ChooseDefault);
     EXPECT_EQ(list.BoxCount(), 41);
     EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
     // The mathematical functions offer every calculator, this one too.
-    EXPECT_TRUE(engine.descriptions.Offers(39, extra::Number));
+    EXPECT_TRUE(session.Descriptions().Offers(39, extra::Number));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/geometry/geometry.h"
+#include "tests/support/engine_access.h"
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
@@ -40,11 +41,11 @@ struct GeometryTest : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // Opens a calculator from the calculators menu.
-    void Open(int number) { engine.OpenCalculator(number); }
+    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
 
-    TCalculette& Record() { return engine.Top(); }
-    PanelState& Panel() { return engine.TopPanel(); }
-    int Number() { return engine.Top().Number; }
+    TCalculette& Record() { return EngineAccess::Session(engine).Top(); }
+    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
+    int Number() { return EngineAccess::Session(engine).Top().Number; }
 
     // Types a number on the keypad, the comma included.
     void Type(const QString& text)
@@ -59,7 +60,7 @@ struct GeometryTest : ::testing::Test {
     // MR with the given value in the memory register.
     void Recall(double value)
     {
-        engine.keys.MemoryValue = value;
+        EngineAccess::Session(engine).Keys().MemoryValue = value;
         engine.PMR0Click();
     }
     void Next() { engine.PEtClick(Number()); }
@@ -91,8 +92,8 @@ struct GeometryTest : ::testing::Test {
             entry.Inputs[static_cast<size_t>(i++)] = v;
         entry.TermIndex = termIndex;
         entry.UnitScale = unitScale;
-        engine.history.HistoryEntries[0] = entry;
-        engine.history.LastHistoryIndex = 0;
+        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
+        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
         engine.TraitArticleMCalculs(0);
     }
 };

@@ -1,6 +1,7 @@
 // Regular-polygon calculator (20): the number of sides is picked in its list.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
+#include "tests/support/engine_access.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -23,7 +24,7 @@ TEST_F(Polygon, NextTermSwapsTheResultFieldForTheList)
     EXPECT_EQ(Panel().listRows, (QStringList{QStringLiteral("5"), QStringLiteral("6")}));
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(Panel().memoryEnabled);
     EXPECT_TRUE(Panel().computeEnabled);
     EXPECT_FALSE(Panel().nextEnabled);
@@ -44,14 +45,14 @@ TEST_F(Polygon, AreasOfPentagonAndHexagon)
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&5)=172"));
     EXPECT_EQ(Panel().result, QStringLiteral("172"));
-    EXPECT_EQ(engine.keys.MemoryValue, 172.0);
-    EXPECT_EQ(engine.keys.LastKeyCode, 36);
-    EXPECT_EQ(engine.keys.KeyClass, 36);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 172.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, 36);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, 36);
     EXPECT_EQ(Record().Inputs[1], 0.0);
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
     // The keypad stays off after a list input.
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
 
     Open(20);
     Type(QStringLiteral("10"));
@@ -105,7 +106,7 @@ TEST_F(Polygon, AfterAResultNextTermClearsAndCEReopensTheChoice)
     EXPECT_EQ(Panel().listIndex, 1);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
     EXPECT_EQ(Panel().formula, QStringLiteral("10&6"));
-    EXPECT_FALSE(engine.keys.KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
 
@@ -120,7 +121,7 @@ TEST_F(Polygon, AfterAResultNextTermClearsAndCEReopensTheChoice)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Longueur coté (cm)"));
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
-    EXPECT_TRUE(engine.keys.KeypadEnabled);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
 }
 
 // CE on a chosen count keeps the row selected, but the count is no longer in the
@@ -135,7 +136,7 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
     EXPECT_EQ(Panel().listIndex, 0);
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("10&"));
-    EXPECT_NE(engine.keys.LastKeyCode, 36);
+    EXPECT_NE(EngineAccess::Session(engine).Keys().LastKeyCode, 36);
     Pick(1);
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
@@ -143,14 +144,14 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
 
 TEST_F(Polygon, ResultLabelSuffixByTheRule)
 {
-    engine.options.UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Type(QStringLiteral("10"));
     Next();
     Pick(0);
     Compute();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
-    engine.options.UnitDisplayOption = 1;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
     Open(20);
     Type(QStringLiteral("10"));
     Next();
@@ -172,7 +173,7 @@ TEST_F(Polygon, ReplayOfARowOutsideTheListComputesNothing)
         Replay(20, QStringLiteral("10&7"), {10, row}, 1);
         EXPECT_EQ(Panel().formula, QStringLiteral("10&7"));
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_NE(engine.keys.LastKeyCode, 36);
+        EXPECT_NE(EngineAccess::Session(engine).Keys().LastKeyCode, 36);
     }
 }
 

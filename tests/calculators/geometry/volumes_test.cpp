@@ -1,6 +1,7 @@
 // Volume calculators (11-16).
 
 #include "tests/calculators/geometry/geometry_fixture.h"
+#include "tests/support/engine_access.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -31,9 +32,9 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(engine.Numbers().NumberText(engine.keys.MemoryValue), Panel().result);
-        EXPECT_EQ(engine.keys.LastKeyCode, 13);
-        EXPECT_EQ(engine.keys.KeyClass, 13);
+        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue), Panel().result);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, 13);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, 13);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -54,7 +55,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.thickness);
         ui.messages.clear();
-        engine.options.UnitScaleCode = c.unit;
+        EngineAccess::Options(engine).Values().UnitScaleCode = c.unit;
         Open(16);
         Enter({"5000", "600", "4000", "300", c.thickness});
         if (c.accepted) {
@@ -63,7 +64,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
         } else {
             EXPECT_EQ(ui.messages, QStringList{InputError});
             EXPECT_EQ(Panel().formula, QStringLiteral("5000&600&4000&300&"));
-            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + engine.options.LengthUnitSuffix);
+            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + EngineAccess::Options(engine).Values().LengthUnitSuffix);
             EXPECT_EQ(Record().TermIndex, 4);
         }
     }
@@ -174,9 +175,9 @@ TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 
 TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
-    engine.options.UnitDisplayOption = 0;
+    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
     Open(23);
-    engine.PushCalculator(12, 23);
+    EngineAccess::Session(engine).PushCalculator(12, 23);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur (cm)"));
@@ -185,7 +186,7 @@ TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Volume (cm3)"));
 
     Open(35);
-    engine.PushCalculator(12, 35);
+    EngineAccess::Session(engine).PushCalculator(12, 35);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur"));
@@ -218,7 +219,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
     Type(QStringLiteral("3"));
     Next();
     Recall(1E308);
-    engine.keys.MemoryValue = 5.0;
+    EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
     try {
         Compute();
         FAIL() << "no error";
@@ -226,7 +227,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
         EXPECT_EQ(e.message(), QStringLiteral("Débordement en virgule flottante"));
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("3&1E308"));
-    EXPECT_EQ(engine.keys.MemoryValue, 5.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
     EXPECT_EQ(Record().Inputs[1], 1E308);
 
     Open(14);

@@ -5,6 +5,7 @@
 // "@k" option button k, "<" CE, "!" C, "m" MR.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
+#include "tests/support/engine_access.h"
 
 #include <string_view>
 
@@ -28,14 +29,14 @@ inline const QString NoAnswer = QStringLiteral("Aucun résultat valide pour ces 
 struct ProtocolTest : GeometryTest {
     void SetUnit(int unit)
     {
-        engine.options.UnitScaleCode = unit;
-        engine.UpdateUnitLabels();
+        EngineAccess::Options(engine).Values().UnitScaleCode = unit;
+        EngineAccess::Options(engine).UpdateUnitLabels();
     }
     // Opens the calculator in a unit, with every option button back to its first.
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
-        engine.variants = VariantSelections{};
+        EngineAccess::Session(engine).Variants() = VariantSelections{};
         Open(number);
     }
     void Keys(std::string_view script)
@@ -55,8 +56,8 @@ struct ProtocolTest : GeometryTest {
             }
         }
     }
-    int Code() const { return engine.keys.LastKeyCode; }
-    int Entries() const { return engine.history.LastHistoryIndex + 1; }
+    int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode; }
+    int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
 };
 
 // One worked case: keys typed in a unit, and what the panel then shows. A message of

@@ -1,6 +1,7 @@
 // The steps shared by the calculators of the input protocol, on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
+#include "tests/support/engine_access.h"
 
 #include <cmath>
 #include <limits>
@@ -32,12 +33,12 @@ TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.number << " " << c.lastInput);
         OpenIn(c.number);
-        engine.history = History{};
+        EngineAccess::History(engine).Values() = History{};
         Keys(c.closedInputs);
         Recall(c.lastInput);
         Compute();
         const QString first = Panel().formula;
-        EXPECT_EQ(Code(), engine.descriptions.Of(c.number).resultCode);
+        EXPECT_EQ(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
         CE();
         Compute();
         EXPECT_EQ(Panel().formula, first);
@@ -56,8 +57,8 @@ TEST_F(InputProtocol, OptionButtonRerunAddsNoHistoryEntryAndLowersItsFlags)
     EXPECT_FALSE(Panel().radios[0].checked);
     EXPECT_TRUE(Panel().radios[1].checked);
     EXPECT_EQ(Entries(), 1);
-    EXPECT_FALSE(engine.keys.RecomputingFlag);
-    EXPECT_FALSE(engine.keys.VariantChangedFlag);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
 }
 
 TEST_F(InputProtocol, ReplayComputesTheOptionOnAtTheTimeOfTheReplay)
@@ -92,10 +93,10 @@ TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
-        engine.keys.MemoryValue = 0.0;
+        EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
-        EXPECT_NE(Code(), engine.descriptions.Of(c.number).resultCode);
-        EXPECT_EQ(engine.keys.MemoryValue, 0.0);
+        EXPECT_NE(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
         EXPECT_EQ(ui.messages.size(), c.refused ? 1 : 0);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
     }

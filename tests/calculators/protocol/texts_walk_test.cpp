@@ -1,4 +1,5 @@
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "core/tables.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -142,9 +143,9 @@ struct TextsWalk : ::testing::Test {
     {
         SCOPED_TRACE(::testing::Message() << "input " << t << ", " << step);
         const Input& in = In(t);
-        const PanelState& panel = engine.TopPanel();
-        ASSERT_EQ(engine.Top().Number, calculator->number);
-        EXPECT_EQ(engine.Top().TermIndex, t);
+        const PanelState& panel = EngineAccess::Session(engine).TopPanel();
+        ASSERT_EQ(EngineAccess::Session(engine).Top().Number, calculator->number);
+        EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, t);
         const Prompt prompt = byUndo && in.ce ? *in.ce : in.prompt;
         EXPECT_EQ(panel.prompt.toStdString(), Text(prompt).toStdString());
         EXPECT_EQ(panel.listVisible, in.rows != nullptr);
@@ -164,7 +165,7 @@ struct TextsWalk : ::testing::Test {
         double value = centimetres;
         for (int i = 0; i < power; ++i)
             value /= CentimetresPer[unitIndex];
-        for (QChar c : engine.Numbers().NumberText(value))
+        for (QChar c : EngineAccess::Session(engine).Numbers().NumberText(value))
             engine.FormKeyPress(c);
     }
 
@@ -188,11 +189,11 @@ struct TextsWalk : ::testing::Test {
     // Standard calculator as a sub-calculation: 7 handed back, then taken back by CE.
     void SubCalculation(int t)
     {
-        const auto& offered = engine.Top().OfferedCalculators;
+        const auto& offered = EngineAccess::Session(engine).Top().OfferedCalculators;
         const auto it = std::find(offered.begin(), offered.end(), 0);
         ASSERT_NE(it, offered.end());
         engine.LbCalculettesDblClick(static_cast<int>(it - offered.begin()));
-        ASSERT_EQ(engine.Top().Number, 0);
+        ASSERT_EQ(EngineAccess::Session(engine).Top().Number, 0);
         engine.FormKeyPress(QLatin1Char('7'));
         engine.POk0Click();
         Expect(t, false, "back from a sub-calculation");
@@ -203,7 +204,7 @@ struct TextsWalk : ::testing::Test {
     void Walk()
     {
         const int n = calculator->number;
-        engine.OpenCalculator(n);
+        EngineAccess::Session(engine).OpenCalculator(n);
         Expect(0, false, "open");
         engine.CalculatriceCEClick();
         Expect(0, true, "CE on nothing");
@@ -227,11 +228,11 @@ struct TextsWalk : ::testing::Test {
             Expect(t + 1, false, "&& again");
         }
         engine.PCalculClick(n);
-        ASSERT_EQ(engine.keys.LastKeyCode, engine.descriptions.Of(n).resultCode);
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a result");
-        engine.TraitArticleMCalculs(engine.history.LastHistoryIndex);
-        ASSERT_EQ(engine.keys.LastKeyCode, engine.descriptions.Of(n).resultCode);
+        engine.TraitArticleMCalculs(EngineAccess::History(engine).Values().LastHistoryIndex);
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a replayed result");
         engine.CalculatriceCClick();
@@ -248,9 +249,9 @@ TEST_F(TextsWalk, EveryPromptAndListOfTheProtocolCalculatorsInEveryUnit)
                                                   << ", units shown " << display);
                 calculator = &c;
                 unitIndex = u;
-                engine.options.UnitDisplayOption = display;
-                engine.options.UnitScaleCode = Units[u];
-                engine.UpdateUnitLabels();
+                EngineAccess::Options(engine).Values().UnitDisplayOption = display;
+                EngineAccess::Options(engine).Values().UnitScaleCode = Units[u];
+                EngineAccess::Options(engine).UpdateUnitLabels();
                 ui.messages.clear();
                 Walk();
                 // Every value was taken: no input was refused on the way.

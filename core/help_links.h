@@ -1,0 +1,40 @@
+#pragma once
+
+// The help pages beside the program and the pages on the maker's web server.
+
+#include "core/strings.h"
+#include "core/ui_services.h"
+
+#include <QString>
+
+namespace tornavel {
+
+class HelpLinks {
+public:
+    HelpLinks(const StringTable& strings, UiServices& ui) : strings(strings), ui(ui) {}
+    HelpLinks(const HelpLinks&) = delete;
+    HelpLinks& operator=(const HelpLinks&) = delete;
+
+    // Directory of the program, ending with a separator: the help pages are in its
+    // "Aide" subdirectory.
+    QString& ProgramDirectory() { return programDirectory_; }
+    const QString& ProgramDirectory() const { return programDirectory_; }
+    // The file address of a help page (a path relative to `directory`, such as
+    // "Aide/aide-tornavel.html").
+    static QString HelpPageUrl(const QString& page, const QString& directory);
+    // Opens the local help page named by a string number; a box reports a failure.
+    void OpenHelpPage(int stringId);
+    // Opens the web page named by a string number; a box reports a failure.
+    void OpenWebPage(int stringId);
+    // Web address of the page of a string number, on the maker's web server.
+    QString WebPageAddress(int stringId) const;
+
+private:
+    QString Str(int id, int bufferSize = 100) const { return strings.Str(id, bufferSize); }
+
+    const StringTable& strings;
+    UiServices& ui;
+    QString programDirectory_;
+};
+
+} // namespace tornavel
