@@ -8,14 +8,12 @@ namespace tornavel {
 
 void InstallCalculatorFamilies(CalculatorCatalogue& catalogue)
 {
-    InstallStandardCalculator(catalogue.Rows(), catalogue.Keys());
-    InstallGeometryCalculators(catalogue.Rows(), catalogue.Keys());
-    InstallMathFunctionsCalculator(catalogue.Rows(), catalogue.Keys());
+    InstallStandardCalculator(catalogue.Rows());
+    InstallGeometryCalculators(catalogue.Rows());
+    InstallMathFunctionsCalculator(catalogue.Rows());
     InstallBuildingDescriptions(catalogue.Rows());
     InstallElectricalDescriptions(catalogue.Rows());
     InstallConverterDescriptions(catalogue.Rows());
-    // The protocol reads the rows registered above.
-    InstallProtocolCalculators(catalogue.Rows(), catalogue.Keys());
 }
 
 } // namespace tornavel

@@ -1,23 +1,20 @@
 #pragma once
 
-// The calculators the program serves: each one's description row and its keys. The
-// families fill a catalogue in at start-up (calculators/install.h); the engine is built
-// from it and knows no family. Every table the engine keeps by calculator number is as
-// long as the catalogue.
+// The calculators the program serves: each one's description row, which carries its
+// keys. The families fill a catalogue in at start-up (calculators/install.h); the
+// engine is built from it and knows no family. Every table the engine keeps by
+// calculator number is as long as the catalogue.
 
-#include "core/context.h"
 #include "core/description.h"
 
 namespace tornavel {
 
 class CalculatorCatalogue {
 public:
-    // A family registers a row (which must outlive the catalogue and every engine built
-    // from it) and fills in the keys of its number.
+    // A family registers a row, which must outlive the catalogue and every engine built
+    // from it.
     CalculatorRegistry& Rows() { return rows_; }
     const CalculatorRegistry& Rows() const { return rows_; }
-    CalculatorKeyTable& Keys() { return keys_; }
-    const CalculatorKeyTable& Keys() const { return keys_; }
 
     // The calculator numbers run from 0 to Count() - 1; Has tells whether a number
     // names a calculator of the catalogue.
@@ -26,7 +23,6 @@ public:
 
 private:
     CalculatorRegistry rows_;
-    CalculatorKeyTable keys_;
 };
 
 } // namespace tornavel

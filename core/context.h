@@ -1,9 +1,9 @@
 #pragma once
 
-// What a family of calculators sees: the keys it fills in for each of its calculators
-// and the one narrow context those keys receive. A family reaches the calculator on
-// screen, the key state, the texts and the services only through this context, never
-// through the engine that implements it.
+// What a family of calculators sees: the one narrow context that the keys of its
+// calculators' rows receive (CalculatorKeys, core/description.h). A family reaches the
+// calculator on screen, the key state, the texts and the services only through this
+// context, never through the engine that implements it.
 
 #include "core/calculette.h"
 #include "core/description.h"
@@ -12,9 +12,6 @@
 #include "core/state.h"
 
 #include <QString>
-#include <array>
-#include <functional>
-#include <vector>
 
 namespace tornavel {
 
@@ -72,50 +69,6 @@ public:
     virtual void ClearCalculator() = 0;
     // Records a calculation of calculator `number` in the history, in the current unit.
     virtual void AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex) = 0;
-};
-
-// The operator and function keys of the keypad calculators (the standard calculator's
-// PCalculatricePlus .. PMS, the mathematical functions' PCalculatriceSin ..
-// PCalculatriceInvSigne). Their "=" keys are the calculators' compute keys.
-enum class KeypadKey {
-    Plus,             // PCalculatricePlusClick
-    Minus,            // PCalculatriceMoinsClick
-    Times,            // PCalculatriceMultClick
-    Divide,           // PCalculatriceSlashClick
-    Root,             // PCalculatriceRacClick
-    Inverse,          // PCalculatriceInverseClick (1/x)
-    MemoryStore,      // PMSClick
-    Sine,             // PCalculatriceSinClick
-    Cosine,           // PCalculatriceCosClick
-    Tangent,          // PCalculatriceTanClick
-    InverseFunction,  // PCalculatriceInvClick
-    Pi,               // PCalculatricePiClick
-    Power,            // PCalculatricePuisClick (x^y)
-    ChangeSign,       // PCalculatriceInvSigneClick (+/-)
-};
-
-// The keys of one calculator. Families of calculators fill these in; an empty entry
-// does nothing.
-struct CalculatorKeys {
-    std::function<void(CalculatorContext&)> compute;            // PCalculNClick ("f=")
-    std::function<void(CalculatorContext&)> nextTerm;           // PEtNClick ("&&")
-    std::function<void(CalculatorContext&)> undo;               // the calculator's CE routine
-    std::function<void(CalculatorContext&, int)> listChoice;    // ListBoxNClick with the chosen row
-    std::function<void(CalculatorContext&, int)> variantChoice; // an option button, by its index
-    // An operator or function key of a keypad calculator; false for a key that the
-    // calculator does not have.
-    std::function<bool(CalculatorContext&, KeypadKey)> keypadKey;
-};
-
-// The keys of the calculators by number. A family's entry is added when it fills it
-// in; a number without one reads empty keys.
-class CalculatorKeyTable {
-public:
-    CalculatorKeys& operator[](int number);
-    const CalculatorKeys& operator[](int number) const;
-
-private:
-    std::vector<CalculatorKeys> keys_;
 };
 
 } // namespace tornavel

@@ -1,9 +1,10 @@
 #pragma once
 
 // What one calculator is, written once. Layout, C, CE, the "&&"/"f=" gating, the
-// history captions and replay, the keyboard table and the views read these rows; a
-// family folder (calculators/<family>/) holds the rows of its calculators next to
-// their formulas and hooks, and registers them with the engine.
+// history captions and replay, the keyboard table and the views read these rows, and
+// the engine runs the keys each row carries; a family folder (calculators/<family>/)
+// holds the rows of its calculators next to their formulas and hooks, and registers
+// them with the engine.
 
 #include "core/options.h"
 #include "core/state.h"
@@ -103,6 +104,42 @@ enum class CalculatorKind {
     FunctionKeypad,
 };
 
+// The operator and function keys of the keypad calculators (the standard calculator's
+// PCalculatricePlus .. PMS, the mathematical functions' PCalculatriceSin ..
+// PCalculatriceInvSigne). Their "=" keys are the calculators' compute keys.
+enum class KeypadKey {
+    Plus,             // PCalculatricePlusClick
+    Minus,            // PCalculatriceMoinsClick
+    Times,            // PCalculatriceMultClick
+    Divide,           // PCalculatriceSlashClick
+    Root,             // PCalculatriceRacClick
+    Inverse,          // PCalculatriceInverseClick (1/x)
+    MemoryStore,      // PMSClick
+    Sine,             // PCalculatriceSinClick
+    Cosine,           // PCalculatriceCosClick
+    Tangent,          // PCalculatriceTanClick
+    InverseFunction,  // PCalculatriceInvClick
+    Pi,               // PCalculatricePiClick
+    Power,            // PCalculatricePuisClick (x^y)
+    ChangeSign,       // PCalculatriceInvSigneClick (+/-)
+};
+
+// What the keys of a calculator receive (core/context.h).
+class CalculatorContext;
+
+// The keys of one calculator, which its family writes into its row. The engine runs a
+// calculator's keys only while that calculator is on screen; an empty key does nothing.
+struct CalculatorKeys {
+    std::function<void(CalculatorContext&)> compute;            // PCalculNClick ("f=")
+    std::function<void(CalculatorContext&)> nextTerm;           // PEtNClick ("&&")
+    std::function<void(CalculatorContext&)> undo;               // the calculator's CE routine
+    std::function<void(CalculatorContext&, int)> listChoice;    // ListBoxNClick with the chosen row
+    std::function<void(CalculatorContext&, int)> variantChoice; // an option button, by its index
+    // An operator or function key of a keypad calculator; false for a key that the
+    // calculator does not have.
+    std::function<bool(CalculatorContext&, KeypadKey)> keypadKey;
+};
+
 // The item of a calculator in the calculators menu.
 struct MenuPlace {
     int item = -1;                 // K of CalculetteK, the name the item goes by
@@ -162,6 +199,9 @@ struct CalculatorDescription {
     // shows the restored formula's last term as the result, which the formula already
     // holds.
     bool replayRecomputes = true;
+
+    // Its keys: "f=", "&&", CE, the list, the option buttons, the keypad's operators.
+    CalculatorKeys keys;
 
     bool isKeypad() const { return kind != CalculatorKind::InputProtocol; }
 

@@ -15,9 +15,9 @@ bool IsOperatorState(int code)
 }
 
 Session::Session(Engine& owner, const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
-                 const CalculatorKeyTable& calculatorKeys_, OptionsStore& options_, HistoryBook& history_,
+                 OptionsStore& options_, HistoryBook& history_,
                  HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator)
-    : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_), calculatorKeys(calculatorKeys_),
+    : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_),
       optionsStore_(options_), historyBook_(history_), helpLinks_(helpLinks), updateCheck_(updateCheck),
       options(options_.Values()), history(history_.Values()),
       numbers_(std::move(decimalSeparator))
@@ -54,52 +54,51 @@ std::function<void(CalculatorContext&)> Session::FindComputeButton(int number) c
 {
     if (!IsCalculatorNumber(number))
         return {};
-    return calculatorKeys[static_cast<size_t>(number)].compute;
+    return descriptions.Of(number).keys.compute;
+}
+
+const CalculatorKeys* Session::KeysOnScreen(int number) const
+{
+    if (!HasCalculator() || CalculatorStack.back().Number != number || !IsCalculatorNumber(number))
+        return nullptr;
+    return &descriptions.Of(number).keys;
 }
 
 void Session::PCalculClick(int number)
 {
-    if (auto compute = FindComputeButton(number))
-        compute(context_);
+    if (const CalculatorKeys* k = KeysOnScreen(number); k && k->compute)
+        k->compute(context_);
 }
 
 void Session::PEtClick(int number)
 {
-    if (!IsCalculatorNumber(number))
-        return;
-    if (auto& next = calculatorKeys[static_cast<size_t>(number)].nextTerm)
-        next(context_);
+    if (const CalculatorKeys* k = KeysOnScreen(number); k && k->nextTerm)
+        k->nextTerm(context_);
 }
 
 void Session::ListBoxClick(int number, int row)
 {
-    if (!IsCalculatorNumber(number))
-        return;
-    if (auto& choice = calculatorKeys[static_cast<size_t>(number)].listChoice)
-        choice(context_, row);
+    if (const CalculatorKeys* k = KeysOnScreen(number); k && k->listChoice)
+        k->listChoice(context_, row);
 }
 
 void Session::VariantClick(int number, int index)
 {
-    if (!IsCalculatorNumber(number))
-        return;
-    if (auto& choice = calculatorKeys[static_cast<size_t>(number)].variantChoice)
-        choice(context_, index);
+    if (const CalculatorKeys* k = KeysOnScreen(number); k && k->variantChoice)
+        k->variantChoice(context_, index);
 }
 
 void Session::RunUndoRoutine(int number)
 {
-    if (!IsCalculatorNumber(number))
-        return;
-    if (auto& undo = calculatorKeys[static_cast<size_t>(number)].undo)
-        undo(context_);
+    if (const CalculatorKeys* k = KeysOnScreen(number); k && k->undo)
+        k->undo(context_);
 }
 
 bool Session::KeypadKeyClick(KeypadKey key)
 {
     if (!HasCalculator())
         return false;
-    const auto& hook = calculatorKeys[static_cast<size_t>(Top().Number)].keypadKey;
+    const auto& hook = descriptions.Of(Top().Number).keys.keypadKey;
     return hook && hook(context_, key);
 }
 

@@ -106,8 +106,8 @@ private:
 
     const StringTable& strings_;
     UiServices& ui_;
-    CalculatorKeyTable calculatorKeys;
-    // What each calculator is: one row per calculator, registered by its family.
+    // What each calculator is: one row per calculator, registered by its family, with
+    // its keys.
     CalculatorRegistry descriptions;
     OptionsStore options_{descriptions};
     HistoryBook history_{descriptions};

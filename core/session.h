@@ -33,7 +33,7 @@ class Session {
 public:
     // `owner` is only handed to the view's windows that are built on the engine.
     Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
-            const CalculatorKeyTable& calculatorKeys, OptionsStore& options, HistoryBook& history,
+            OptionsStore& options, HistoryBook& history,
             HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -56,7 +56,6 @@ public:
     // The calculator numbers run from 0 to CalculatorCount() - 1, those of the catalogue.
     int CalculatorCount() const { return descriptions.Count(); }
     bool IsCalculatorNumber(int number) const { return descriptions.Has(number); }
-    const CalculatorKeyTable& CalculatorKeys() const { return calculatorKeys; }
     const StringTable& Strings() const { return strings; }
     UiServices& Ui() { return ui; }
     CalculatorContext& Context() { return context_; }
@@ -173,6 +172,9 @@ public:
     void CalculatriceCClick();
 
     // ---- Dispatch by calculator number (engine.cpp) ------------------------
+    // The keys of the calculator's row, run only while it is the one on screen: its
+    // keys work on the calculator on screen.
+    const CalculatorKeys* KeysOnScreen(int number) const;  // nullptr when it is not on screen
     void PCalculClick(int number);
     void PEtClick(int number);
     void ListBoxClick(int number, int row);
@@ -232,7 +234,6 @@ private:
     const StringTable& strings;
     UiServices& ui;
     const CalculatorRegistry& descriptions;
-    const CalculatorKeyTable& calculatorKeys;
     KeyState keys;
     VariantSelections variants;
     OptionsStore& optionsStore_;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The building calculators of the input protocol: their rows and formulas. The rows
-// are listed, in calculator order, by BuildingProtocolRows (calculators/protocol/families.h).
+// The building calculators of the input protocol: their rows and formulas. Each
+// calculator's description row carries its protocol row in its keys (descriptions.cpp).
 
 #include "calculators/protocol/protocol.h"
 

@@ -61,7 +61,6 @@ ProtocolOutcome ComputeConcrete(const ProtocolCall& call)
 } // namespace
 
 const ProtocolCalculator ConcreteCalculator{
-    .number = 23,
     .nextTermSetsCodes = false,
     .listStepFlagsReselect = true,
     .undoKeepsListSelection = true,

@@ -1,5 +1,6 @@
 #include "calculators/building/descriptions.h"
 
+#include "calculators/building/building.h"
 #include "calculators/rows.h"
 #include "core/tables.h"
 
@@ -54,6 +55,7 @@ std::vector<CalculatorDescription> BuildRows()
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Typed(Always(54), true)},
                                         Always(57, S::RafterSection));
+    section.keys = ProtocolKeys(RafterSectionCalculator);
     rows.push_back(section);
 
     // 18: span (cm), load class, section -> the spacing. The section list holds the
@@ -62,19 +64,23 @@ std::vector<CalculatorDescription> BuildRows()
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Choice(Always(57, S::RafterSection), SectionRows)},
                                         Always(54));
+    spacing.keys = ProtocolKeys(RafterSpacingCalculator);
     spacing.formulaLabelId = 56;
     spacing.replayListInput = 1;
     rows.push_back(spacing);
 
     // 19: tile length, overlap -> tile gauge.
-    rows.push_back(Row(Identity(19, 23, 1022, 20, 22), Code::TileGaugeResult,
-                       {Typed(Always(58)), Typed(Always(59))}, Always(60)));
+    CalculatorDescription tileGauge = Row(Identity(19, 23, 1022, 20, 22), Code::TileGaugeResult,
+                                          {Typed(Always(58)), Typed(Always(59))}, Always(60));
+    tileGauge.keys = ProtocolKeys(TileGaugeCalculator);
+    rows.push_back(tileGauge);
 
     // 21: slope length and width, tile width, gauge -> tiles or battens. The result
     // labels ("Tuiles", "Linéaire") follow the option. The tile gauge (19) is offered.
     CalculatorDescription roof = Row(Identity(21, 24, 1024, 22, 23), Code::RoofResult,
                                      {Typed(Always(61)), Typed(Always(62)), Typed(Always(64)), Typed(Always(60))},
                                      Label{}, KeypadCalculatorsAnd({19}));
+    roof.keys = ProtocolKeys(RoofCalculator);
     roof.options = Options({{"RbtnTuiles", QStringLiteral("Tuiles")},
                             {"RbtnLiteaux", QStringLiteral("Liteaux")}},
                            &VariantSelections::RoofOutput);
@@ -87,6 +93,7 @@ std::vector<CalculatorDescription> BuildRows()
                                          {Typed(Always(69, S::Volume)),
                                           Choice(Plain(70), ConcreteRows, ConcreteShortRows)},
                                          Label{}, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
+    concrete.keys = ProtocolKeys(ConcreteCalculator);
     concrete.options = Options({{"RbtnCiment", QStringLiteral("Ciment")},
                                 {"RbtnEau", QStringLiteral("Eau")},
                                 {"RbtnSable", QStringLiteral("Sable")},
@@ -100,6 +107,7 @@ std::vector<CalculatorDescription> BuildRows()
     CalculatorDescription slabs = Row(Identity(24, 27, 1027, 28, 29), Code::SlabsResult,
                                       {Typed(Always(37, S::Area)), Typed(Always(75)), Typed(Always(76))},
                                       Plain(77), KeypadCalculatorsAnd({3, 4, 8, 9}));
+    slabs.keys = ProtocolKeys(SlabsCalculator);
     slabs.options = Options({{"RbtnDalles", QStringLiteral("Dalles")},
                              {"RbtnColle", QStringLiteral("Colle")}},
                             &VariantSelections::SlabsOutput);
@@ -112,6 +120,7 @@ std::vector<CalculatorDescription> BuildRows()
                                         {Typed(Always(78, S::Area)), Choice(Plain(79), SurfaceRows),
                                          Typed(Always(80, S::Yield)), Typed(Plain(81))},
                                         Plain(82), KeypadCalculatorsAnd({3, 4, 5, 8, 9}));
+    ceiling.keys = ProtocolKeys(CeilingPaintCalculator);
     ceiling.formulaLabelId = 83;
     ceiling.replaySelects = false;
     rows.push_back(ceiling);
@@ -121,19 +130,23 @@ std::vector<CalculatorDescription> BuildRows()
                                        Choice(Plain(79), SurfaceRows), Typed(Always(80, S::Yield)),
                                        Typed(Plain(81))},
                                       Plain(82), KeypadCalculatorsAnd({8, 9, 10}));
+    walls.keys = ProtocolKeys(WallPaintCalculator);
     walls.formulaLabelId = 83;
     walls.replaySelects = false;
     rows.push_back(walls);
 
     // 27: rolls of wallpaper.
-    rows.push_back(Row(Identity(27, 30, 1030, 32, 32), Code::WallpaperResult,
-                       {Typed(Always(85)), Typed(Always(86)), Typed(Always(87)), Typed(Always(88)),
-                        Typed(Always(89))},
-                       Plain(90)));
+    CalculatorDescription wallpaper = Row(Identity(27, 30, 1030, 32, 32), Code::WallpaperResult,
+                                          {Typed(Always(85)), Typed(Always(86)), Typed(Always(87)),
+                                           Typed(Always(88)), Typed(Always(89))},
+                                          Plain(90));
+    wallpaper.keys = ProtocolKeys(WallpaperCalculator);
+    rows.push_back(wallpaper);
 
     // 28 and 29: panelling; one selection for both.
     CalculatorDescription panelling = Row(Identity(28, 149, 1031, 25, 25), Code::PanellingResult,
                                           {Typed(Always(85)), Typed(Always(86)), Typed(Always(91))}, Always(63));
+    panelling.keys = ProtocolKeys(WallPanellingCalculator);
     panelling.options = Options({{"RbtnLambris", QStringLiteral("Lambris")},
                                  {"Rbtnlattes", QStringLiteral("Lattes")},
                                  {"RbtnClips", QStringLiteral("Clips")}},
@@ -143,6 +156,7 @@ std::vector<CalculatorDescription> BuildRows()
     CalculatorDescription gable = Row(Identity(29, 176, 1032, 26, 26), Code::PanellingResult,
                                       {Typed(Always(85)), Typed(Always(45)), Typed(Always(86)), Typed(Always(91))},
                                       Always(63));
+    gable.keys = ProtocolKeys(GablePanellingCalculator);
     gable.options = Options({{"RbtnLambrisP", QStringLiteral("Lambris")},
                              {"RbtnlattesP", QStringLiteral("Lattes")},
                              {"RbtnClipsP", QStringLiteral("Clips")}},
@@ -154,6 +168,7 @@ std::vector<CalculatorDescription> BuildRows()
                                         {Typed(Always(93), true), Typed(Always(94), true),
                                          Choice(Plain(101), LayingRows)},
                                         Always(37, S::Area));
+    parquet.keys = ProtocolKeys(ParquetCalculator);
     parquet.options = Options({{"RbtnParquet", QStringLiteral("Parquet")},
                                {"RbtnLambourdes", QStringLiteral("Lambourdes")}},
                               &VariantSelections::Parquet);
@@ -163,6 +178,7 @@ std::vector<CalculatorDescription> BuildRows()
     // labels ("Hauteur marches", "Marches", "Reculement") follow the option.
     CalculatorDescription stairs = Row(Identity(31, 31, 1034, 24, 24), Code::StairsResult,
                                        {Typed(Always(96)), Typed(Always(99))}, Label{});
+    stairs.keys = ProtocolKeys(StairsCalculator);
     stairs.options = Options({{"RbtnHauteur", QStringLiteral("Hauteur")},
                               {"RbtnNombre", QStringLiteral("Nombre")},
                               {"RbtnRecul", QStringLiteral("Reculement")}},

@@ -75,7 +75,6 @@ bool AcceptsParquet(const ProtocolCall& call, int k, double value)
 // A yield of 0, openings not below the surface, a fractional number of coats: the
 // input-error path. The computation is one guarded block.
 const ProtocolCalculator CeilingPaintCalculator{
-    .number = 25,
     .acceptsInput = Accepts<CeilingPaintAccepts>,
     .undoReselectsChoice = true,
     .compute = Compute<CeilingPaint>,
@@ -84,7 +83,6 @@ const ProtocolCalculator CeilingPaintCalculator{
 };
 
 const ProtocolCalculator WallPaintCalculator{
-    .number = 26,
     .acceptsInput = Accepts<WallPaintAccepts>,
     .undoReselectsChoice = true,
     .compute = Compute<WallPaint>,
@@ -95,7 +93,6 @@ const ProtocolCalculator WallPaintCalculator{
 // A roll too short for one strip, or a roll width of 0, raises the floating-point
 // error; a supplement of 150 cm or more is an input error.
 const ProtocolCalculator WallpaperCalculator{
-    .number = 27,
     .acceptsInput = Accepts<WallpaperAccepts>,
     .compute = Compute<Wallpaper>,
     .rerunMarker = RerunMarker::None,
@@ -105,14 +102,12 @@ const ProtocolCalculator WallpaperCalculator{
 
 // 28 checks nothing at "&&".
 const ProtocolCalculator WallPanellingCalculator{
-    .number = 28,
     .compute = ComputeOption<WallPanelling>,
     .rerunMarker = RerunMarker::VariantChanged,
     .refusal = ComputeRefusal::ByCheck,
 };
 
 const ProtocolCalculator GablePanellingCalculator{
-    .number = 29,
     .acceptsInput = Accepts<GablePanellingAccepts>,
     .compute = ComputeOption<GablePanelling>,
     .rerunMarker = RerunMarker::VariantChanged,
@@ -122,7 +117,6 @@ const ProtocolCalculator GablePanellingCalculator{
 // "f=" refuses only what its checks mend (a damaged stored side or pattern, a floor
 // too large to count its joists); it leaves the keypad off and the memory alone.
 const ProtocolCalculator ParquetCalculator{
-    .number = 30,
     .acceptsInput = AcceptsParquet,
     .compute = ComputeOption<Parquet>,
     .refusal = ComputeRefusal::ByCheck,
@@ -139,7 +133,6 @@ QString StairsUndoPrompt(const ProtocolCall& call, int k)
 }
 
 const ProtocolCalculator StairsCalculator{
-    .number = 31,
     .undoPrompt = StairsUndoPrompt,
     .compute = ComputeOption<Stairs>,
     .rerunMarker = RerunMarker::VariantChanged,

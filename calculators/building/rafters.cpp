@@ -91,7 +91,6 @@ QStringList SpacingListRows(int k, int unitScaleCode)
 } // namespace
 
 const ProtocolCalculator RafterSectionCalculator{
-    .number = 17,
     .acceptsInput = AcceptsSpan,
     .undoReselectsChoice = true,
     .compute = ComputeSection,
@@ -100,7 +99,6 @@ const ProtocolCalculator RafterSectionCalculator{
 };
 
 const ProtocolCalculator RafterSpacingCalculator{
-    .number = 18,
     .acceptsInput = AcceptsSpan,
     .undoPrompt = SpacingUndoPrompt,
     .unitListRows = SpacingListRows,

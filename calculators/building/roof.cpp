@@ -48,7 +48,6 @@ ProtocolOutcome ComputeRoof(const ProtocolCall& call)
 } // namespace
 
 const ProtocolCalculator RoofCalculator{
-    .number = 21,
     .acceptsInput = AcceptsTileWidth,
     .compute = ComputeRoof,
     .rerunMarker = RerunMarker::VariantChanged,

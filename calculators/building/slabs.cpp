@@ -41,7 +41,6 @@ ProtocolOutcome ComputeSlabs(const ProtocolCall& call)
 } // namespace
 
 const ProtocolCalculator SlabsCalculator{
-    .number = 24,
     .acceptsInput = AcceptsSlabLength,
     .compute = ComputeSlabs,
     .rerunMarker = RerunMarker::VariantChanged,

@@ -24,7 +24,6 @@ ProtocolOutcome ComputeTileGauge(const ProtocolCall& call)
 } // namespace
 
 const ProtocolCalculator TileGaugeCalculator{
-    .number = 19,
     .compute = ComputeTileGauge,
     .refusal = ComputeRefusal::ByCheck,
     .terms = TermsText::AsTyped,

@@ -52,7 +52,6 @@ QStringList CapacityUnitShortTexts(const InputValues&, const QString&)
 // Nothing is refused at "&&" (the quantity is closed by "f=", which refuses 0 through
 // the input-error path); the terms are the stored inputs written again.
 const ProtocolCalculator CapacityCalculator{
-    .number = 38,
     .compute = fixedunits::Compute<ComputeCapacity>,
     .rerunMarker = RerunMarker::VariantChanged,
     .keypadAfter = KeypadAfter::On,

@@ -1,6 +1,7 @@
 #include "calculators/converters/descriptions.h"
 
 #include "calculators/converters/capacity.h"
+#include "calculators/converters/converters.h"
 #include "calculators/converters/materials.h"
 #include "calculators/converters/temperature.h"
 #include "calculators/rows.h"
@@ -42,12 +43,14 @@ std::vector<CalculatorDescription> BuildRows()
                                        {Choice(119, MaterialRows, MaterialShortTexts), Typed(48),
                                         Choice(120, VolumeUnitRows, VolumeUnitShortTexts)},
                                        121, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
+    weight.keys = ProtocolKeys(VolumeToWeightCalculator);
     weight.formulaLabelId = 122;
     rows.push_back(weight);
 
     // 36: material, weight -> volume in dm3 or m3; one selection for 36 to 38.
     CalculatorDescription volume = Row(Identity(36, 181, 1039, 37, 37),
                                        {Choice(119, MaterialRows, MaterialShortTexts), Typed(121)}, 48);
+    volume.keys = ProtocolKeys(WeightToVolumeCalculator);
     volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)")},
                                   {"RbtnM3_1", QStringLiteral("m3")}},
                                  &VariantSelections::ConverterTarget, WeightToVolumeOwnOption};
@@ -56,6 +59,7 @@ std::vector<CalculatorDescription> BuildRows()
     // 37: unit, temperature -> the temperature in another unit.
     CalculatorDescription temperature = Row(Identity(37, 182, 1040, 38, 38),
                                             {Choice(123, TemperatureUnitRows), Typed(124)}, 124);
+    temperature.keys = ProtocolKeys(TemperatureCalculator);
     temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius")},
                                        {"RbtnKelvin", QStringLiteral("Kelvin")},
                                        {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
@@ -65,6 +69,7 @@ std::vector<CalculatorDescription> BuildRows()
     // 38: unit, quantity -> the quantity in another unit.
     CalculatorDescription capacity = Row(Identity(38, 183, 1041, 39, 39),
                                          {Choice(120, CapacityUnitRows, CapacityUnitShortTexts), Typed(48)}, 48);
+    capacity.keys = ProtocolKeys(CapacityCalculator);
     capacity.options = OptionGroup{{{"RbtnDm3_2", QStringLiteral("dm3 (litre)")},
                                     {"RbtnSeau", QStringLiteral("Seau")},
                                     {"RbtnBrouette", QStringLiteral("Brouette")},

@@ -91,7 +91,6 @@ QStringList VolumeUnitShortTexts(const InputValues&, const QString&)
 // A volume of 0 is refused at "&&"; "f=" reads the unit chosen, also in a replay; the
 // terms are the formula as entered (material names may hold parentheses).
 const ProtocolCalculator VolumeToWeightCalculator{
-    .number = 35,
     .acceptsInput = fixedunits::AcceptsInput<CheckVolumeToWeightInput>,
     .listStepFlagsReselect = true,
     .undoReselectsChoice = true,
@@ -106,7 +105,6 @@ const ProtocolCalculator VolumeToWeightCalculator{
 // Nothing is refused (a weight of 0 gives 0). CE leaves the material list as it is,
 // selection included; the terms are the stored inputs written again.
 const ProtocolCalculator WeightToVolumeCalculator{
-    .number = 36,
     .undoKeepsListSelection = true,
     .compute = fixedunits::Compute<ComputeWeightToVolume>,
     .rerunMarker = RerunMarker::VariantChanged,

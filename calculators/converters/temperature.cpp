@@ -72,7 +72,6 @@ QStringList TemperatureUnitRows(const InputValues&, const QString&)
 // Nothing is refused, not even a temperature below absolute zero; the terms are the
 // stored inputs written again.
 const ProtocolCalculator TemperatureCalculator{
-    .number = 37,
     .compute = fixedunits::Compute<ComputeTemperature>,
     .rerunMarker = RerunMarker::VariantChanged,
     .refusal = ComputeRefusal::Never,

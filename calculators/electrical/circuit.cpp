@@ -106,7 +106,6 @@ QStringList CircuitUndoRows(int k)
 // were; a lookup without answer shows "#NV", is recorded in the history and then
 // reported. The list gives way to the result field at the end of "f=".
 const ProtocolCalculator CircuitCalculator{
-    .number = 33,
     .nextTermSetsCodes = false,
     .undoListRows = CircuitUndoRows,
     .listStepFlagsReselect = true,

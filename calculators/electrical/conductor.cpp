@@ -59,7 +59,6 @@ QStringList PhaseRows(const InputValues&, const QString&)
 // The terms are the formula as typed; a result keeps the keypad off until C; a
 // floating-point fault refuses the inputs.
 const ProtocolCalculator ConductorLengthCalculator{
-    .number = 34,
     .acceptsInput = fixedunits::AcceptsInput<CheckConductorInput>,
     .undoReselectsChoice = true,
     .compute = fixedunits::Compute<ComputeConductorLength>,

@@ -2,6 +2,7 @@
 
 #include "calculators/electrical/circuit.h"
 #include "calculators/electrical/conductor.h"
+#include "calculators/electrical/electrical.h"
 #include "calculators/electrical/resistance.h"
 #include "calculators/rows.h"
 
@@ -41,6 +42,7 @@ std::vector<CalculatorDescription> BuildRows()
     // 32: voltage, current -> power or resistance; one selection with 33.
     CalculatorDescription power = Row(Identity(32, 32, 1035, 33, 33), {Typed(102), Typed(103)}, 105, 104,
                                       KeypadCalculatorsAnd());
+    power.keys = ProtocolKeys(ResistancePowerCalculator);
     power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance")},
                                  {"RbtnResistance", QStringLiteral("Resistance")}},
                                 &VariantSelections::ElectricalResult, ResistancePowerOwnOption};
@@ -51,6 +53,7 @@ std::vector<CalculatorDescription> BuildRows()
     CalculatorDescription circuit = Row(Identity(33, 178, 1036, 34, 34),
                                         {Choice(111, CircuitRows, CircuitShortTexts), Choice(112, CircuitPointRows)},
                                         108, 57, {});
+    circuit.keys = ProtocolKeys(CircuitCalculator);
     circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil")},
                                    {"RbtnFusible", QStringLiteral("Fusible")},
                                    {"RbtnDisjoncteur", QStringLiteral("Disjoncteur")}},
@@ -62,6 +65,7 @@ std::vector<CalculatorDescription> BuildRows()
     CalculatorDescription length = Row(Identity(34, 179, 1037, 35, 35),
                                        {Typed(102), Typed(103), Typed(108), Typed(109), Choice(111, PhaseRows)},
                                        117, 118, KeypadCalculatorsAnd({33}));
+    length.keys = ProtocolKeys(ConductorLengthCalculator);
     length.replaySelects = false;
     rows.push_back(length);
 

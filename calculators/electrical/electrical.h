@@ -1,8 +1,7 @@
 #pragma once
 
 // The electrical calculators of the input protocol: their rows, next to their formulas.
-// The rows are listed, in calculator order, by ElectricalProtocolRows
-// (calculators/protocol/families.h).
+// Each calculator's description row carries its protocol row in its keys (descriptions.cpp).
 
 #include "calculators/protocol/protocol.h"
 

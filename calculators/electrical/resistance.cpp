@@ -37,7 +37,6 @@ fixedunits::Result ComputeResistancePower(const InputValues& inputs, int sharedS
 // 0 ends the key with the French floating-point error; the terms are the stored values
 // written again ("0,50" typed is written 0,5).
 const ProtocolCalculator ResistancePowerCalculator{
-    .number = 32,
     .compute = fixedunits::Compute<ComputeResistancePower>,
     .rerunMarker = RerunMarker::VariantChanged,
     .refusal = ComputeRefusal::Never,

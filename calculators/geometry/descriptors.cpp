@@ -1,6 +1,7 @@
 #include "calculators/geometry/descriptors.h"
 
 #include "calculators/geometry/formulas.h"
+#include "calculators/geometry/geometry.h"
 #include "calculators/rows.h"
 #include "core/numbers.h"
 #include "core/tables.h"
@@ -177,8 +178,18 @@ QStringList PolygonSideRows(const InputValues&, const QString& separator)
 
 const std::array<GeometryCalculator, 18>& GeometryCalculators()
 {
-    static const std::array<GeometryCalculator, 18> calculators = BuildCalculators();
-    return calculators;
+    // Each row's keys run their own descriptor, so they are written once the
+    // descriptors are in their place.
+    struct Descriptors {
+        std::array<GeometryCalculator, 18> all = BuildCalculators();
+        Descriptors()
+        {
+            for (GeometryCalculator& g : all)
+                g.description.keys = GeometryKeys(g);
+        }
+    };
+    static const Descriptors calculators;
+    return calculators.all;
 }
 
 const GeometryCalculator* FindGeometryCalculator(int number)

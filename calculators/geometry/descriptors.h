@@ -27,7 +27,7 @@ using GeometryComputeCheck = bool (*)(const GeometryValues& inputs, int unitScal
 
 struct GeometryCalculator {
     // What the calculator is: number, title, help page, menu item, inputs and
-    // prompts, result label and code.
+    // prompts, result label and code, and its keys (GeometryKeys).
     CalculatorDescription description;
     GeometryFormula formula = nullptr;
     GeometryNextTermCheck nextTermCheck = nullptr;

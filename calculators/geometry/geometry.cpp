@@ -3,21 +3,23 @@
 
 namespace tornavel {
 
-void InstallGeometryCalculators(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+CalculatorKeys GeometryKeys(const GeometryCalculator& calculator)
 {
-    for (const GeometryCalculator& g : GeometryCalculators()) {
+    const GeometryCalculator* g = &calculator;
+    CalculatorKeys keys;
+    keys.compute = [g](CalculatorContext& c) { GeometryCompute(c, *g); };
+    if (g->description.hasNextKey)
+        keys.nextTerm = [g](CalculatorContext& c) { GeometryNextTerm(c, *g); };
+    if (g->listInput() >= 0)
+        keys.listChoice = [g](CalculatorContext& c, int row) { GeometryListChoice(c, *g, row); };
+    keys.undo = [g](CalculatorContext& c) { GeometryUndo(c, *g); };
+    return keys;
+}
+
+void InstallGeometryCalculators(CalculatorRegistry& rows)
+{
+    for (const GeometryCalculator& g : GeometryCalculators())
         rows.Register(g.description);
-        CalculatorKeys& entry = keys[static_cast<size_t>(g.number())];
-        const GeometryCalculator* calculator = &g;
-        entry.compute = [calculator](CalculatorContext& c) { GeometryCompute(c, *calculator); };
-        if (g.description.hasNextKey)
-            entry.nextTerm = [calculator](CalculatorContext& c) { GeometryNextTerm(c, *calculator); };
-        if (g.listInput() >= 0)
-            entry.listChoice = [calculator](CalculatorContext& c, int row) {
-                GeometryListChoice(c, *calculator, row);
-            };
-        entry.undo = [calculator](CalculatorContext& c) { GeometryUndo(c, *calculator); };
-    }
 }
 
 } // namespace tornavel

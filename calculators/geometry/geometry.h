@@ -19,6 +19,9 @@ void GeometryListChoice(CalculatorContext& context, const GeometryCalculator& ca
 // CE: takes back the last step of the input of the calculator on screen.
 void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculator);
 
+// The keys of a calculator's row, which run `calculator` (that must outlive them).
+CalculatorKeys GeometryKeys(const GeometryCalculator& calculator);
+
 // Shows prompt k of the calculator; for a list input also swaps result field and list.
 void ShowGeometryPrompt(CalculatorContext& context, const GeometryCalculator& calculator, int k);
 

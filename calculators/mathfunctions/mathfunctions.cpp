@@ -2,6 +2,7 @@
 #include "calculators/rows.h"
 
 #include "core/calcerror.h"
+#include "core/context.h"
 #include "core/numbers.h"
 #include "core/tables.h"
 #include "core/ui_services.h"
@@ -406,7 +407,7 @@ bool MathFunctionsKeypadKey(CalculatorContext& c, KeypadKey key)
 
 } // namespace
 
-void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+void InstallMathFunctionsCalculator(CalculatorRegistry& rows)
 {
     // A keypad calculator that offers every calculator, itself included. The history
     // keeps its function in the third input and names an entry by it.
@@ -417,13 +418,12 @@ void InstallMathFunctionsCalculator(CalculatorRegistry& rows, CalculatorKeyTable
         r.hasNextKey = false;
         r.historyKeyCodeInput = kFunctionInput;
         r.historyDetail = FunctionName;
+        r.keys.compute = PCalcul39Click;
+        r.keys.undo = UndoMathFunctionInput;
+        r.keys.keypadKey = MathFunctionsKeypadKey;
         return r;
     }();
     rows.Register(row);
-    CalculatorKeys& k = keys[kNumber];
-    k.compute = PCalcul39Click;
-    k.undo = UndoMathFunctionInput;
-    k.keypadKey = MathFunctionsKeypadKey;
 }
 
 } // namespace tornavel

@@ -8,12 +8,15 @@
 
 namespace tornavel::protocol {
 
-inline const CalculatorDescription& DescriptionOf(const CalculatorContext& context, const ProtocolCalculator& row)
+// The description of the calculator on screen: the row that carries the keys running
+// `row` (the engine runs a calculator's keys only while it is on screen); an empty
+// description when none is.
+inline const CalculatorDescription& DescriptionOf(const CalculatorContext& context, const ProtocolCalculator&)
 {
-    return context.Descriptions().Of(row.number);
+    return context.Descriptions().Of(context.HasCalculator() ? context.Top().Number : -1);
 }
 
-// True when the calculator on screen is the row's and its description has inputs.
+// True when a calculator is on screen and its description has inputs.
 bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row);
 
 // The calculator's variant selection; 0 without option buttons.

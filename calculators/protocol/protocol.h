@@ -3,18 +3,16 @@
 // The input protocol of the calculators 17 to 38: one engine for "&&" (next term),
 // "f=" (compute), the choice in the list, the option buttons and CE, driven by the
 // calculator's description (core/description.h: inputs, prompts, lists, centimetres,
-// result code, option buttons) and by one ProtocolCalculator row that says where the
+// result code, option buttons) and by one ProtocolCalculator that says where the
 // calculator departs from the common steps and gives its formula.
 //
 // Adding a calculator to the protocol:
-//   1. its description row (family descriptions.cpp, registered in the catalogue):
-//      with its inputs, also its title and help page strings, its menu item and the
-//      sub-calculations it offers;
-//   2. a ProtocolCalculator row with its flags and hooks, next to its formula in the
-//      family folder;
-//   3. the row listed in the family's rows (families.h), which InstallProtocolCalculators
-//      reads;
-//   4. its title and help page texts in the string table (resources/uitext.tsv).
+//   1. a ProtocolCalculator with its flags and hooks, named, next to its formula in
+//      the family folder;
+//   2. its description row (family descriptions.cpp, registered in the catalogue):
+//      its inputs, its title and help page strings, its menu item, the
+//      sub-calculations it offers, and its keys: `row.keys = ProtocolKeys(itsProtocol)`;
+//   3. its title and help page texts in the string table (resources/uitext.tsv).
 // The menus, the calculator lists, the help link and the panel follow from the row:
 // nothing in ui/ or core/ changes, save core/state.h for a VariantSelections member
 // for option buttons of its own or a Code for a result code of its own.
@@ -151,10 +149,9 @@ enum class TermsText {
 };
 
 // One calculator of the protocol. The defaults are the common steps; each field says
-// what differs. All hooks are plain functions; nullptr means "none".
+// what differs. All hooks are plain functions; nullptr means "none". Its description
+// row carries it in its keys (ProtocolKeys).
 struct ProtocolCalculator {
-    int number = -1;  // the description's number
-
     // ---- "&&" -------------------------------------------------------------------------
     // Checks the value that "&&" closes as input k (in centimetres when the input is
     // a length stored in centimetres; a row index for a list input). nullptr: "&&"
@@ -199,7 +196,8 @@ struct ProtocolCalculator {
 };
 
 // ---- The steps (steps.cpp, undo.cpp) ------------------------------------------------
-// Each acts only on the calculator on screen when it is the row's.
+// Each acts on the calculator on screen, with its description: the engine runs a
+// calculator's keys only while it is on screen.
 
 void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row);          // PEtNClick
 void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row);           // PCalculNClick
@@ -217,7 +215,9 @@ QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCa
 inline constexpr char16_t ProtocolInputError[] = u"Erreur de saisie : Valeur non valide !";
 inline constexpr char16_t ProtocolNoAnswer[] = u"Aucun résultat valide pour ces paramètres !";
 
-// Registers the rows of every family (families.h) in the key table.
-void InstallProtocolCalculators(const CalculatorRegistry& rows, CalculatorKeyTable& keys);
+// The keys of a calculator of the protocol, for its description row: "f=", "&&", CE,
+// the list and the option buttons run the steps with `calculator`, which must outlive
+// them (a calculator defined once, beside its formula).
+CalculatorKeys ProtocolKeys(const ProtocolCalculator& calculator);
 
 } // namespace tornavel

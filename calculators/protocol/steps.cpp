@@ -98,8 +98,7 @@ namespace protocol {
 
 bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row)
 {
-    return context.HasCalculator() && context.Top().Number == row.number
-           && DescriptionOf(context, row).inputCount() > 0;
+    return context.HasCalculator() && DescriptionOf(context, row).inputCount() > 0;
 }
 
 int VariantOf(const CalculatorContext& context, const CalculatorDescription& description)

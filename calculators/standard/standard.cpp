@@ -2,6 +2,7 @@
 #include "calculators/rows.h"
 
 #include "core/calcerror.h"
+#include "core/context.h"
 #include "core/numbers.h"
 
 #include <cmath>
@@ -365,7 +366,7 @@ bool StandardKeypadKey(CalculatorContext& c, KeypadKey key)
 
 } // namespace
 
-void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& keys)
+void InstallStandardCalculator(CalculatorRegistry& rows)
 {
     // A keypad calculator: no inputs to describe, results shown with "=". It offers
     // every other calculator but the rafter section (17), whose result is a name. Its
@@ -382,13 +383,12 @@ void InstallStandardCalculator(CalculatorRegistry& rows, CalculatorKeyTable& key
         r.hasNextKey = false;
         r.historyKeepsInputs = false;
         r.replayRecomputes = false;
+        r.keys.compute = PCalculatriceEgalClick;
+        r.keys.undo = [](CalculatorContext& c) { UndoStandardTerm(c, false); };
+        r.keys.keypadKey = StandardKeypadKey;
         return r;
     }();
     rows.Register(row);
-    CalculatorKeys& k = keys[0];
-    k.compute = PCalculatriceEgalClick;
-    k.undo = [](CalculatorContext& c) { UndoStandardTerm(c, false); };
-    k.keypadKey = StandardKeypadKey;
 }
 
 } // namespace tornavel

@@ -105,6 +105,23 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         }
         EXPECT_EQ(EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
 
+        // Keys: every calculator has "f=" and CE; a keypad one its operator or function
+        // keys; an input-protocol one "&&" when it shows it, the list when it has one and
+        // the option buttons when it has them.
+        const CalculatorKeys& keys = row.keys;
+        EXPECT_TRUE(keys.compute);
+        EXPECT_TRUE(keys.undo);
+        if (row.isKeypad()) {
+            EXPECT_TRUE(keys.keypadKey);
+        } else {
+            EXPECT_FALSE(keys.keypadKey);
+            EXPECT_EQ(static_cast<bool>(keys.nextTerm), row.hasNextKey);
+            const bool hasList =
+                std::any_of(row.inputs.begin(), row.inputs.end(), [](const InputDescription& i) { return i.list; });
+            EXPECT_TRUE(keys.listChoice || !hasList);
+            EXPECT_TRUE(keys.variantChoice || row.options.buttons.empty());
+        }
+
         // Option buttons write a selection, each button named once.
         std::set<QString> buttons;
         for (const OptionButton& button : row.options.buttons)

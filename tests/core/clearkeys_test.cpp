@@ -198,7 +198,7 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     }
 
     int undone = 0;
-    EngineAccess::Keys(engine)[16].undo = [&](CalculatorContext& c) {
+    EngineAccess::Keys(engine, 16).undo = [&](CalculatorContext& c) {
         ++undone;
         c.Keys().KeyClass = Code::NextTerm;
     };
@@ -209,7 +209,7 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
 
     // A calculator whose routine is not there yet: CE still ends as CE.
     Open(17);
-    EngineAccess::Keys(engine)[17].undo = nullptr;
+    EngineAccess::Keys(engine, 17).undo = nullptr;
     engine.CalculatriceCEClick();
     EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
 }

@@ -387,7 +387,7 @@ TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
-    EngineAccess::Keys(engine)[19].compute = [&sawFlag](CalculatorContext& c) {
+    EngineAccess::Keys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
         sawFlag = c.Keys().RecomputingFlag;
         throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
     };
@@ -400,7 +400,7 @@ TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 {
     std::array<double, 6> seen{};
-    EngineAccess::Keys(engine)[37].compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
+    EngineAccess::Keys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
     Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[37].listRows,
@@ -412,7 +412,7 @@ TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 
     // A rafter entry whose last input is not a row of the load classes selects none
     // (seen before the calculator's own compute key, which refuses such a section).
-    EngineAccess::Keys(engine)[18].compute = [](CalculatorContext&) {};
+    EngineAccess::Keys(engine, 18).compute = [](CalculatorContext&) {};
     Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[18].listRows.size(), 3);

@@ -195,8 +195,8 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
 {
     int computes = 0;
     int nextTerms = 0;
-    EngineAccess::Keys(engine)[27].compute = [&](CalculatorContext&) { ++computes; };
-    EngineAccess::Keys(engine)[30].nextTerm = [&](CalculatorContext&) { ++nextTerms; };
+    EngineAccess::Keys(engine, 27).compute = [&](CalculatorContext&) { ++computes; };
+    EngineAccess::Keys(engine, 30).nextTerm = [&](CalculatorContext&) { ++nextTerms; };
 
     Open(27);
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));

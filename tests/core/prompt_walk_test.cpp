@@ -24,7 +24,7 @@ struct PromptWalk : ::testing::Test {
     std::map<int, std::map<std::string, QString>> seen;
 
     const CalculatorDescription& Row(int n) { return EngineAccess::Session(engine).Descriptions().Of(n); }
-    const CalculatorKeys& Keys(int n) { return EngineAccess::Keys(engine)[static_cast<size_t>(n)]; }
+    const CalculatorKeys& Keys(int n) { return Row(n).keys; }
 
     void Record(int input, const std::string& step) { seen[input][step] = EngineAccess::Session(engine).TopPanel().prompt; }
 

@@ -4,6 +4,8 @@
 
 #include "core/engine.h"
 
+#include <deque>
+
 namespace tornavel {
 
 struct EngineAccess {
@@ -19,9 +21,23 @@ struct EngineAccess {
     static HelpLinks& Help(Engine& engine) { return engine.help_; }
     // What the calculators' keys receive.
     static CalculatorContext& Context(Engine& engine) { return engine.session_.Context(); }
-    // The rows and keys, for a test that registers a family again.
+    // The rows, for a test that registers a family again.
     static CalculatorRegistry& Rows(Engine& engine) { return engine.descriptions; }
-    static CalculatorKeyTable& Keys(Engine& engine) { return engine.calculatorKeys; }
+    // The keys of calculator `number`, for a test that replaces some of them: from the
+    // first call on, this engine serves a copy of the row, whose keys these are. The
+    // copies live as long as the tests, like the rows they copy.
+    static CalculatorKeys& Keys(Engine& engine, int number)
+    {
+        static std::deque<CalculatorDescription> copies;
+        const CalculatorDescription& served = engine.descriptions.Of(number);
+        for (CalculatorDescription& copy : copies) {
+            if (&copy == &served)
+                return copy.keys;
+        }
+        copies.push_back(served);
+        engine.descriptions.Register(copies.back());
+        return copies.back().keys;
+    }
 };
 
 } // namespace tornavel

@@ -230,7 +230,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
 {
     Start();
-    EngineAccess::Keys(*engine)[5].compute = [](CalculatorContext&) {
+    EngineAccess::Keys(*engine, 5).compute = [](CalculatorContext&) {
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
     Open(5);
@@ -424,7 +424,7 @@ TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
 {
     Start();
     int computed = 0;
-    EngineAccess::Keys(*engine)[7].compute = [&computed](CalculatorContext&) {
+    EngineAccess::Keys(*engine, 7).compute = [&computed](CalculatorContext&) {
         ++computed;
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
@@ -457,8 +457,8 @@ TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
     Start();
     Open(9);
     int ran = 0;
-    EngineAccess::Keys(*engine)[9].compute = [&ran](CalculatorContext&) { ++ran; };
-    EngineAccess::Keys(*engine)[9].nextTerm = [&ran](CalculatorContext&) { ++ran; };
+    EngineAccess::Keys(*engine, 9).compute = [&ran](CalculatorContext&) { ++ran; };
+    EngineAccess::Keys(*engine, 9).nextTerm = [&ran](CalculatorContext&) { ++ran; };
     EngineAccess::Session(*engine).Stack().clear();
     for (const char* name : {"PCalcul9", "PEt9", "PMR9", "POk9", "PCalculatrice7", "PCalculatriceVirgule",
                              "CalculatriceCE", "CalculatriceC"})

@@ -18,6 +18,11 @@ inline ProtocolOutcome ComputeProduct(const ProtocolCall& call)
     return ProtocolOutcome::Number(call.inputs[0] * call.inputs[1], call.Text(104), call.Text(105));
 }
 
+// How it departs from the common steps: not at all, save its formula.
+inline const ProtocolCalculator Product{
+    .compute = ComputeProduct,
+};
+
 inline const CalculatorDescription& Row()
 {
     // Title "Puissance", help page of the capacity converter, the last menu item after
@@ -30,20 +35,15 @@ inline const CalculatorDescription& Row()
                     TypedInput({41, UnitSuffix::None, SuffixShown::ByRule})};
         r.result = {105, UnitSuffix::None, SuffixShown::ByRule};
         r.historyFullTitle = true;  // its title does not start with "Calculatrice "
+        r.keys = ProtocolKeys(Product);
         return r;
     }();
     return row;
 }
 
-inline const ProtocolCalculator Product{
-    .number = Number,
-    .compute = ComputeProduct,
-};
-
 inline void InstallExtraFamily(CalculatorCatalogue& catalogue)
 {
     catalogue.Rows().Register(Row());
-    InstallProtocolCalculator(catalogue.Rows(), catalogue.Keys(), &Product);
 }
 
 // The program's calculators and this one.

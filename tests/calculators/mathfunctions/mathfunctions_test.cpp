@@ -18,7 +18,7 @@ struct MathFunctions : ::testing::Test {
 
     MathFunctions()
     {
-        InstallMathFunctionsCalculator(EngineAccess::Rows(engine), EngineAccess::Keys(engine));
+        InstallMathFunctionsCalculator(EngineAccess::Rows(engine));
         EngineAccess::Session(engine).OpenCalculator(39);
     }
 

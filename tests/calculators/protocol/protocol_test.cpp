@@ -3,6 +3,7 @@
 #include "tests/calculators/protocol/protocol_fixture.h"
 #include "tests/support/engine_access.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -100,6 +101,53 @@ TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
         EXPECT_EQ(ui.messages.size(), c.refused ? 1 : 0);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
     }
+}
+
+// A calculator's keys act only while it is on screen: those of another calculator, the
+// one waiting under a sub-calculation included, leave every calculator as it was.
+TEST_F(InputProtocol, KeysOfACalculatorNotOnScreenDoNothing)
+{
+    OpenIn(Roof);
+    Keys("500&400&20&35=");
+    const PanelState roof = Panel();
+    ASSERT_EQ(Entries(), 1);
+    const auto expectRoofAsItWas = [&] {
+        EXPECT_EQ(Number(), int(Roof));
+        EXPECT_EQ(Panel().formula, roof.formula);
+        EXPECT_EQ(Panel().result, roof.result);
+        EXPECT_EQ(Panel().prompt, roof.prompt);
+        EXPECT_EQ(Panel().radios[1].checked, roof.radios[1].checked);
+        EXPECT_EQ(Entries(), 1);
+    };
+    for (int other : {0, 18, 23, 31, 33, 39}) {
+        SCOPED_TRACE(other);
+        engine.PCalculClick(other);
+        engine.PEtClick(other);
+        engine.ListBoxClick(other, 0);
+        engine.VariantClick(other, 1);
+        expectRoofAsItWas();
+    }
+
+    // The standard calculator as a sub-calculation: the roof waiting under it ignores
+    // its own keys until it is back on screen.
+    Keys("!500&");
+    const QString waitingFormula = Panel().formula;
+    const auto& offered = Record().OfferedCalculators;
+    const auto standard = std::find(offered.begin(), offered.end(), 0);
+    ASSERT_NE(standard, offered.end());
+    engine.LbCalculettesDblClick(static_cast<int>(standard - offered.begin()));
+    ASSERT_EQ(Number(), 0);
+    Type(QStringLiteral("7"));
+    engine.PCalculClick(Roof);
+    engine.PEtClick(Roof);
+    engine.VariantClick(Roof, 1);
+    EXPECT_EQ(Number(), 0);
+    EXPECT_EQ(Panel().formula, QStringLiteral("7"));
+    const PanelState& waiting = EngineAccess::Session(engine).Panels()[static_cast<size_t>(Roof)];
+    EXPECT_EQ(waiting.formula, waitingFormula);
+    EXPECT_TRUE(waiting.radios[0].checked);
+    EXPECT_FALSE(waiting.radios[1].checked);
+    EXPECT_EQ(Entries(), 1);
 }
 
 } // namespace
