@@ -16,13 +16,10 @@ void Session::UniteMesureClick()
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
     ui.ShowUnitWindow(owner_, unitRow, displayRow);
 
-    if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow)) {
-        options.UnitScaleCode = chosen->code;
-        optionsStore_.UpdateUnitLabels();
-    }
-    if (displayRow == 0 || displayRow == 1)
-        options.UnitDisplayOption = displayRow;
-    options.OptionsChanged = true;
+    if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow))
+        optionsStore_.SetUnitScale(chosen->code);
+    optionsStore_.SetUnitDisplay(displayRow);
+    optionsStore_.MarkChanged();
 
     if (!HasCalculator())
         return;
@@ -69,14 +66,14 @@ void Session::SelCalculetteDefautClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseDefault);
     ui.ShowCalculatorListWindow(list, Str(125));
-    options.OptionsChanged = true;
+    optionsStore_.MarkChanged();
 }
 
 void Session::SelCalculetteFavoritesClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseFavourites);
     ui.ShowCalculatorListWindow(list, Str(126));
-    options.OptionsChanged = true;
+    optionsStore_.MarkChanged();
 }
 
 void Session::FavorisClick(int slot)

@@ -239,9 +239,9 @@ private:
     HistoryBook& historyBook_;
     HelpLinks& helpLinks_;
     UpdateCheck& updateCheck_;
-    // The values of the two parts, as the rules read and change them.
-    Options& options;
-    History& history;
+    // The values of the two parts, as the rules read them; they change through the parts.
+    const Options& options;
+    const History& history;
     std::vector<PanelState> panels;
     WindowState window;
     std::deque<TCalculette> CalculatorStack;
