@@ -14,7 +14,7 @@ void Session::UniteMesureClick()
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
     int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
-    ui.ShowUnitWindow(owner_, unitRow, displayRow);
+    ui.ShowUnitWindow(unitRow, displayRow);
 
     if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow))
         optionsStore_.SetUnitScale(chosen->code);
@@ -45,7 +45,7 @@ void Session::Affichage1Click()
     // choice written last during this run, else on the behaviour the window started with.
     const bool resizable =
         WindowBehaviourWritten.isEmpty() ? windowResizable_ : WindowBehaviourWritten == QLatin1String("O");
-    const QString choice = ui.ShowWindowBehaviourWindow(owner_, resizable);
+    const QString choice = ui.ShowWindowBehaviourWindow(resizable);
     if (!ui.WriteSettingsString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice))
         throw CalcError(QStringLiteral("Impossible d'écrire dans ") + ui.SettingsFileName());
     WindowBehaviourWritten = choice;

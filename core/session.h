@@ -24,15 +24,12 @@
 
 namespace tornavel {
 
-class Engine;
-
 // The session of open calculators: the stack, the key state with the memory register,
 // the panels, the option selections and the window state, with every rule that works
 // on them. It is what the calculators' keys see, through its context.
 class Session {
 public:
-    // `owner` is only handed to the view's windows that are built on the engine.
-    Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
+    Session(const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
             const CalculatorKeyTable& calculatorKeys, OptionsStore& options, HistoryBook& history,
             HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator);
     Session(const Session&) = delete;
@@ -228,7 +225,6 @@ public:
     QString UpgradePageAddress() const;
 
 private:
-    Engine& owner_;
     const StringTable& strings;
     UiServices& ui;
     const CalculatorRegistry& descriptions;

@@ -66,8 +66,10 @@ struct WindowFixture : ::testing::Test {
         }
         EngineAccess::Help(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
-        if constexpr (requires { ui.SetMainWindow(window.get()); })
+        if constexpr (requires { ui.SetMainWindow(window.get()); }) {
             ui.SetMainWindow(window.get());
+            ui.SetEngine(*engine);
+        }
     }
 
     // Shows the window and lets what waits for its first paint run.
