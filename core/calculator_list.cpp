@@ -74,19 +74,19 @@ bool CalculatorListWindow::BtnOKClick()
     if (ListMode == ChooseDefault) {
         for (int box = 0; box < BoxCount(); ++box) {
             if (checked_[static_cast<size_t>(box)]) {
-                engine_.Store().Values().DefaultCalculator = CalculatorOfBox(box);
+                engine_.Store().SetDefaultCalculator(CalculatorOfBox(box));
                 return true;
             }
         }
         engine_.Ui().MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
         return false;
     }
-    Options& options = engine_.Store().Values();
-    options.Favourites.fill(-1);
-    size_t slot = 0;
-    for (int box = 0; box < BoxCount() && slot < options.Favourites.size(); ++box) {
+    OptionsStore& options = engine_.Store();
+    options.ClearFavourites();
+    int slot = 0;
+    for (int box = 0; box < BoxCount() && slot < FavouriteSlotCount; ++box) {
         if (checked_[static_cast<size_t>(box)])
-            options.Favourites[slot++] = CalculatorOfBox(box);
+            options.SetFavourite(slot++, CalculatorOfBox(box));
     }
     return true;
 }

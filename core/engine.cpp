@@ -14,10 +14,10 @@ bool IsOperatorState(int code)
     return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);
 }
 
-Session::Session(Engine& owner, const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
+Session::Session(const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
                  OptionsStore& options_, HistoryBook& history_,
                  HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator)
-    : owner_(owner), strings(strings_), ui(ui_), descriptions(descriptions_),
+    : strings(strings_), ui(ui_), descriptions(descriptions_),
       optionsStore_(options_), historyBook_(history_), helpLinks_(helpLinks), updateCheck_(updateCheck),
       options(options_.Values()), history(history_.Values()),
       numbers_(std::move(decimalSeparator))

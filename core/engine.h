@@ -3,6 +3,7 @@
 #include "core/catalogue.h"
 #include "core/description.h"
 #include "core/session.h"
+#include "core/tips.h"
 
 #include <QString>
 
@@ -48,6 +49,8 @@ public:
     void SetProgramDirectory(const QString& directory) { help_.ProgramDirectory() = directory; }
     QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
     QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
+    // The rules of a tips window, on the engine's help pages.
+    TipsWindow Tips() { return TipsWindow(help_, ui_); }
 
     // ---- Start-up and close ----------------------------------------------------
     // Without a decimal separator, the one the engine was built with stays.
@@ -100,8 +103,6 @@ private:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // The tips window reads the help links of the session.
-    friend class TipsWindow;
     friend struct EngineAccess;  // tests only
 
     const StringTable& strings_;
@@ -112,7 +113,7 @@ private:
     OptionsStore options_{descriptions};
     HistoryBook history_{descriptions};
     HelpLinks help_{strings_, ui_};
-    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(*this); },
+    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(); },
                         [this](bool shown) { session_.Window().upgradeItemVisible = shown; }};
     Session session_;
 };

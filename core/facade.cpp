@@ -5,7 +5,7 @@ namespace tornavel {
 Engine::Engine(const CalculatorCatalogue& catalogue, const StringTable& strings, UiServices& ui,
                QString decimalSeparator)
     : strings_(strings), ui_(ui), descriptions(catalogue.Rows()),
-      session_(*this, strings, ui, descriptions, options_, history_, help_, update_,
+      session_(strings, ui, descriptions, options_, history_, help_, update_,
                std::move(decimalSeparator))
 {
 }

@@ -8,8 +8,8 @@ void Session::VideosdedmonstrationdeTornavelClick() { helpLinks_.OpenWebPage(346
 void Session::PagePresentationTornavelClick() { helpLinks_.OpenWebPage(172); }
 void Session::SiteInternetAuteurClick() { helpLinks_.OpenWebPage(171); }
 
-void Session::AstucesTornavelClick() { ui.ShowTipsWindow(owner_); }
-void Session::AproposdeTornavelClick() { ui.ShowAboutWindow(owner_); }
-void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(owner_); }
+void Session::AstucesTornavelClick() { ui.ShowTipsWindow(); }
+void Session::AproposdeTornavelClick() { ui.ShowAboutWindow(); }
+void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(); }
 
 } // namespace tornavel

@@ -43,31 +43,7 @@ void Session::AddHistoryEntry(int number, const QString& text, const std::array<
     if (!IsCalculatorNumber(number))
         return;
 
-    auto& entries = history.HistoryEntries;
-    int slot;
-    if (history.LastHistoryIndex < HistoryCapacity - 1) {
-        slot = ++history.LastHistoryIndex;
-    } else {
-        // Full: the oldest entry drops off and the others move down one place.
-        std::move(entries.begin() + 1, entries.end(), entries.begin());
-        slot = HistoryCapacity - 1;
-    }
-
-    HistoryEntry& entry = entries[static_cast<size_t>(slot)];
-    const int term = std::clamp(termIndex, 0, MaxInputs - 1);
-    entry.Number = number;
-    entry.Text = text.left(HistoryTextMaxLength);
-    const CalculatorDescription& row = descriptions.Of(number);
-    if (row.historyKeepsInputs) {
-        for (int i = 0; i <= term; ++i)
-            entry.Inputs[static_cast<size_t>(i)] = inputs[static_cast<size_t>(i)];
-    }
-    // The function chosen goes with the entry, so that a replay finds it.
-    if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
-        entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)] = keys.LastKeyCode;
-    entry.TermIndex = term;
-    entry.UnitScale = unitScale;
-    history.NewEntryCount = std::min(history.NewEntryCount + 1, HistoryCapacity);
+    historyBook_.Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode);
 }
 
 QString Session::HistoryCaption(const HistoryEntry& entry) const
@@ -116,9 +92,7 @@ void Session::TraitArticleMCalculs(int n)
     if (!FindCalculatorPanel(entry.Number))
         return;
     // The entry's unit comes back without counting as an option change.
-    if (IsUnitScaleCode(entry.UnitScale))
-        options.UnitScaleCode = entry.UnitScale;
-    optionsStore_.UpdateUnitLabels();
+    optionsStore_.SetUnitScale(entry.UnitScale);
     OpenCalculator(entry.Number);
     ReplayHistoryEntry(n);
 }

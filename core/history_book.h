@@ -15,11 +15,19 @@ public:
     HistoryBook(const HistoryBook&) = delete;
     HistoryBook& operator=(const HistoryBook&) = delete;
 
-    History& Values() { return history; }
     const History& Values() const { return history; }
     // Name of the file, in the current directory unless set otherwise.
-    QString& FilePath() { return filePath_; }
     const QString& FilePath() const { return filePath_; }
+    void SetFilePath(const QString& path) { filePath_ = path; }
+
+    // Adds a finished calculation of calculator `number` (one of the descriptions; any
+    // other number adds nothing) after the newest entry; when the twenty entries are
+    // there, the oldest drops off. The text keeps its first 107 characters; the inputs
+    // up to the term index are kept when the calculator's row says so, and `keyCode`
+    // goes into the input where the row keeps the function chosen. It counts as new
+    // (see History::NewEntryCount).
+    void Add(int number, const QString& text, const std::array<double, MaxInputs>& inputs, int termIndex,
+             int unitScale, int keyCode);
 
     // false when the file could not be read; the history is then empty.
     bool Load(const QString& path);
@@ -29,6 +37,8 @@ public:
     bool Save(const QString& path, QString* reason = nullptr);
 
 private:
+    friend struct EngineAccess;  // tests only
+
     const CalculatorRegistry& descriptions;
     History history;
     QString filePath_ = QStringLiteral("CLS.dat");

@@ -14,15 +14,12 @@ void Session::UniteMesureClick()
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
     int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
-    ui.ShowUnitWindow(owner_, unitRow, displayRow);
+    ui.ShowUnitWindow(unitRow, displayRow);
 
-    if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow)) {
-        options.UnitScaleCode = chosen->code;
-        optionsStore_.UpdateUnitLabels();
-    }
-    if (displayRow == 0 || displayRow == 1)
-        options.UnitDisplayOption = displayRow;
-    options.OptionsChanged = true;
+    if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow))
+        optionsStore_.SetUnitScale(chosen->code);
+    optionsStore_.SetUnitDisplay(displayRow);
+    optionsStore_.MarkChanged();
 
     if (!HasCalculator())
         return;
@@ -48,7 +45,7 @@ void Session::Affichage1Click()
     // choice written last during this run, else on the behaviour the window started with.
     const bool resizable =
         WindowBehaviourWritten.isEmpty() ? windowResizable_ : WindowBehaviourWritten == QLatin1String("O");
-    const QString choice = ui.ShowWindowBehaviourWindow(owner_, resizable);
+    const QString choice = ui.ShowWindowBehaviourWindow(resizable);
     if (!ui.WriteSettingsString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice))
         throw CalcError(QStringLiteral("Impossible d'écrire dans ") + ui.SettingsFileName());
     WindowBehaviourWritten = choice;
@@ -69,14 +66,14 @@ void Session::SelCalculetteDefautClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseDefault);
     ui.ShowCalculatorListWindow(list, Str(125));
-    options.OptionsChanged = true;
+    optionsStore_.MarkChanged();
 }
 
 void Session::SelCalculetteFavoritesClick()
 {
     CalculatorListWindow list(*this, CalculatorListWindow::ChooseFavourites);
     ui.ShowCalculatorListWindow(list, Str(126));
-    options.OptionsChanged = true;
+    optionsStore_.MarkChanged();
 }
 
 void Session::FavorisClick(int slot)

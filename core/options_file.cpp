@@ -67,6 +67,25 @@ void OptionsStore::UpdateUnitLabels()
     options.YieldUnitSuffix = unit->yieldSuffix.toString();
 }
 
+void OptionsStore::SetUnitScale(int code)
+{
+    if (IsUnitScaleCode(code))
+        options.UnitScaleCode = code;
+    UpdateUnitLabels();
+}
+
+void OptionsStore::SetUnitDisplay(int option)
+{
+    if (option == 0 || option == 1)
+        options.UnitDisplayOption = option;
+}
+
+void OptionsStore::SetFavourite(int slot, int number)
+{
+    if (slot >= 0 && slot < FavouriteSlotCount)
+        options.Favourites[static_cast<size_t>(slot)] = number;
+}
+
 bool OptionsStore::Load(const QString& path)
 {
     QByteArray bytes;

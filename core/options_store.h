@@ -15,14 +15,25 @@ public:
     // of `descriptions`.
     explicit OptionsStore(const CalculatorRegistry& descriptions) : descriptions(descriptions) {}
 
-    Options& Values() { return options; }
     const Options& Values() const { return options; }
     // Name of the file, in the current directory unless set otherwise.
-    QString& FilePath() { return filePath_; }
     const QString& FilePath() const { return filePath_; }
+    void SetFilePath(const QString& path) { filePath_ = path; }
 
-    // Fills the unit suffixes from the unit of measure.
-    void UpdateUnitLabels();
+    // The unit of measure by its code (1, 10, 25, 1000), with its unit suffixes; any
+    // other code keeps the unit there is. The suffixes are filled again either way.
+    void SetUnitScale(int code);
+    // 0: unit suffixes shown when needed, 1: always; anything else changes nothing.
+    void SetUnitDisplay(int option);
+    // The calculator opened at start-up.
+    void SetDefaultCalculator(int number) { options.DefaultCalculator = number; }
+    // Favourite slot `slot` (0-4) holds calculator `number`, -1 for an empty slot; a
+    // slot outside the five is ignored.
+    void SetFavourite(int slot, int number);
+    // Every favourite slot empty.
+    void ClearFavourites() { options.Favourites.fill(-1); }
+    // The options changed during this run: they are saved at close.
+    void MarkChanged() { options.OptionsChanged = true; }
     // false when the file could not be read or written; the values then keep their
     // defaults. A file that is there but could not be read (not a regular file, no
     // permission) is not replaced; a failed save says why in `reason`, in French.
@@ -30,6 +41,11 @@ public:
     bool Save(const QString& path, QString* reason = nullptr) const;
 
 private:
+    friend struct EngineAccess;  // tests only
+
+    // Fills the unit suffixes from the unit of measure.
+    void UpdateUnitLabels();
+
     const CalculatorRegistry& descriptions;
     Options options;
     QString filePath_ = QStringLiteral("Options.dat");

@@ -24,15 +24,12 @@
 
 namespace tornavel {
 
-class Engine;
-
 // The session of open calculators: the stack, the key state with the memory register,
 // the panels, the option selections and the window state, with every rule that works
 // on them. It is what the calculators' keys see, through its context.
 class Session {
 public:
-    // `owner` is only handed to the view's windows that are built on the engine.
-    Session(Engine& owner, const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
+    Session(const StringTable& strings, UiServices& ui, const CalculatorRegistry& descriptions,
             OptionsStore& options, HistoryBook& history,
             HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator);
     Session(const Session&) = delete;
@@ -230,7 +227,6 @@ public:
     QString UpgradePageAddress() const;
 
 private:
-    Engine& owner_;
     const StringTable& strings;
     UiServices& ui;
     const CalculatorRegistry& descriptions;
@@ -240,9 +236,9 @@ private:
     HistoryBook& historyBook_;
     HelpLinks& helpLinks_;
     UpdateCheck& updateCheck_;
-    // The values of the two parts, as the rules read and change them.
-    Options& options;
-    History& history;
+    // The values of the two parts, as the rules read them; they change through the parts.
+    const Options& options;
+    const History& history;
     std::vector<PanelState> panels;
     WindowState window;
     std::deque<TCalculette> CalculatorStack;

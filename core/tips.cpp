@@ -1,6 +1,5 @@
 #include "core/tips.h"
 
-#include "core/engine.h"
 #include "platform/bounded_text.h"
 
 #include <QDir>
@@ -61,7 +60,7 @@ RtfDocument Bounded(const RtfDocument& document)
 
 } // namespace
 
-TipsWindow::TipsWindow(Engine& engine) : engine_(engine) {}
+TipsWindow::TipsWindow(const HelpLinks& links, DesktopServices& desktop) : links_(links), desktop_(desktop) {}
 
 bool TipsWindow::AideEnabled() const
 {
@@ -86,15 +85,15 @@ void TipsWindow::BtnAideClick()
     if (!page)
         return;
     if (page == kWebVideos)
-        engine_.Ui().OpenUrl(engine_.help_.WebPageAddress(346));
+        desktop_.OpenUrl(links_.WebPageAddress(346));
     else
-        engine_.Ui().OpenUrl(HelpLinks::HelpPageUrl(QString::fromLatin1(page), engine_.help_.ProgramDirectory()));
+        desktop_.OpenUrl(HelpLinks::HelpPageUrl(QString::fromLatin1(page), links_.ProgramDirectory()));
 }
 
 QString TipsWindow::DocumentPath(int tip) const
 {
     const QString name = QStringLiteral("Aide/Astuce_%1.rtf").arg(tip);
-    for (const QString& candidate : {engine_.help_.ProgramDirectory() + name, QDir::current().filePath(name)}) {
+    for (const QString& candidate : {links_.ProgramDirectory() + name, QDir::current().filePath(name)}) {
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

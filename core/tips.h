@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/help_links.h"
 #include "core/rtf_reader.h"
 
 #include <QString>
 
 namespace tornavel {
-
-class Engine;
 
 // The rules of the tips window FAstuces: eleven tips shown one at a time, the
 // previous and next buttons, and the "?" button that opens a page about the tip.
@@ -16,7 +15,8 @@ class TipsWindow {
 public:
     static constexpr int TipCount = 11;
 
-    explicit TipsWindow(Engine& engine);
+    // The pages about the tips are those of `links`, opened on `desktop`.
+    TipsWindow(const HelpLinks& links, DesktopServices& desktop);
 
     int Tip() const { return tip_; }
     bool PredEnabled() const { return tip_ > 1; }          // BtnPred
@@ -39,7 +39,8 @@ public:
     QString DocumentPath(int tip) const;
 
 private:
-    Engine& engine_;
+    const HelpLinks& links_;
+    DesktopServices& desktop_;
     int tip_ = 1;
 };
 

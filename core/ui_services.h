@@ -1,39 +1,38 @@
 #pragma once
 
 // The engine's outward interface: the desktop services and the windows that the menus
-// open, which read their texts from the engine and act through it. The main window
-// implements it with real widgets; tests replace it.
+// open, which read their texts from the engine and act through it. The view that built
+// the engine implements it (with real widgets) and knows that engine; tests replace it.
 
 #include "platform/services.h"
 
 namespace tornavel {
 
 class CalculatorListWindow;
-class Engine;
 
 class UiServices : public DesktopServices {
 public:
     // ---- Windows of the help menu ----------------------------------------------
     // The update-page window TFMiseAjour, centred on the screen.
-    virtual void ShowUpdatePageWindow(Engine& engine) { (void)engine; }
+    virtual void ShowUpdatePageWindow() {}
     // The upgrade-page window TFMiseANiveau, the tips window TFAstuces and the about
     // window TFApropos, each shown modally where the help menu places it.
-    virtual void ShowUpgradePageWindow(Engine& engine) { (void)engine; }
-    virtual void ShowTipsWindow(Engine& engine) { (void)engine; }
-    virtual void ShowAboutWindow(Engine& engine) { (void)engine; }
+    virtual void ShowUpgradePageWindow() {}
+    virtual void ShowTipsWindow() {}
+    virtual void ShowAboutWindow() {}
 
     // ---- Windows of the options and favourites menus ----------------------------
-    // The windows read their texts from `engine` and open their help pages through it.
+    // The windows read their texts from the engine and open their help pages through it.
     // The unit-of-measure window with its rows preselected (-1: none); hands back the
     // rows chosen (-1: none). Unit rows: 0 mm, 1 cm, 2 m, 3 inch; display rows: 0 when
     // needed, 1 always.
-    virtual void ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow) = 0;
+    virtual void ShowUnitWindow(int& unitRow, int& displayRow) = 0;
     // The calculator-list window showing `list` under `caption`; returns once its OK
     // button has closed it (the list has then written the options).
     virtual void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) = 0;
     // The window-behaviour window with the resizable or the fixed button checked;
     // returns its choice, "O" (resizable) or "N" (fixed).
-    virtual QString ShowWindowBehaviourWindow(Engine& engine, bool resizable) = 0;
+    virtual QString ShowWindowBehaviourWindow(bool resizable) = 0;
 };
 
 // Does nothing and says every browser call failed; a base for test doubles.
@@ -44,9 +43,9 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return false; }
     void SetClipboardText(const QString&) override {}
     bool OpenUrl(const QString&) override { return false; }
-    void ShowUnitWindow(Engine&, int&, int&) override {}
+    void ShowUnitWindow(int&, int&) override {}
     void ShowCalculatorListWindow(CalculatorListWindow&, const QString&) override {}
-    QString ShowWindowBehaviourWindow(Engine&, bool resizable) override
+    QString ShowWindowBehaviourWindow(bool resizable) override
     {
         return resizable ? QStringLiteral("O") : QStringLiteral("N");
     }

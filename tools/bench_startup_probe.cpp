@@ -137,6 +137,7 @@ int main(int argc, char* argv[])
         window->resize(MainClientWidth, MainClientHeight);
     } else {
         engine = std::make_unique<Engine>(calculators, strings, ui, QStringLiteral(","));
+        ui.SetEngine(*engine);
         // The state files are named relative to the current directory.
         QDir::setCurrent(dir.path());
         auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),

@@ -53,6 +53,7 @@ int main(int argc, char* argv[])
         CalculatorCatalogue calculators;
         InstallCalculatorFamilies(calculators);
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
+        ui.SetEngine(engine);
         engine.SetProgramDirectory(ProgramDirectory());
         TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);

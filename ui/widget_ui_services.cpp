@@ -146,10 +146,12 @@ void WidgetUiServices::Refresh()
         window->Render();
 }
 
-void WidgetUiServices::ShowUpdatePageWindow(Engine& engine)
+void WidgetUiServices::ShowUpdatePageWindow()
 {
+    if (!engine_)
+        return;
     // Created for this showing only, without owner, in the middle of the screen.
-    TFMiseAjour window(engine, Network());
+    TFMiseAjour window(*engine_, Network());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         window.move(area.left() + area.width() / 2 - window.width() / 2,
@@ -158,10 +160,12 @@ void WidgetUiServices::ShowUpdatePageWindow(Engine& engine)
     window.exec();
 }
 
-void WidgetUiServices::ShowUpgradePageWindow(Engine& engine)
+void WidgetUiServices::ShowUpgradePageWindow()
 {
+    if (!engine_)
+        return;
     if (!upgrade_)
-        upgrade_ = new TFMiseANiveau(engine, Network(), mainWindow_);
+        upgrade_ = new TFMiseANiveau(*engine_, Network(), mainWindow_);
     if (mainWindow_) {
         // Top at the main window's top, centred on its client area.
         const QRect frame = mainWindow_->frameGeometry();
@@ -170,28 +174,34 @@ void WidgetUiServices::ShowUpgradePageWindow(Engine& engine)
     upgrade_->exec();
 }
 
-void WidgetUiServices::ShowTipsWindow(Engine& engine)
+void WidgetUiServices::ShowTipsWindow()
 {
+    if (!engine_)
+        return;
     if (!tips_)
-        tips_ = new TFAstuces(engine, mainWindow_);
+        tips_ = new TFAstuces(*engine_, mainWindow_);
     PlaceBesideMainWindow(tips_, mainWindow_);
     tips_->exec();
 }
 
-void WidgetUiServices::ShowAboutWindow(Engine& engine)
+void WidgetUiServices::ShowAboutWindow()
 {
+    if (!engine_)
+        return;
     if (!about_)
-        about_ = new TFApropos(engine, mainWindow_);
+        about_ = new TFApropos(*engine_, mainWindow_);
     PlaceBesideMainWindow(about_, mainWindow_);
     about_->exec();
 }
 
 // ---- Windows of the options and favourites menus ------------------------------------
 
-void WidgetUiServices::ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow)
+void WidgetUiServices::ShowUnitWindow(int& unitRow, int& displayRow)
 {
+    if (!engine_)
+        return;
     ShowStateBeforeModal();
-    TFOptions window(engine, mainWindow_);
+    TFOptions window(*engine_, mainWindow_);
     window.SetUnitRow(unitRow);
     window.SetDisplayRow(displayRow);
     PlaceBesideMainWindow(&window, mainWindow_);
@@ -209,10 +219,12 @@ void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, cons
     window.exec();
 }
 
-QString WidgetUiServices::ShowWindowBehaviourWindow(Engine& engine, bool resizable)
+QString WidgetUiServices::ShowWindowBehaviourWindow(bool resizable)
 {
+    if (!engine_)
+        return resizable ? QStringLiteral("O") : QStringLiteral("N");
     ShowStateBeforeModal();
-    TFOptionAffichage window(engine, mainWindow_);
+    TFOptionAffichage window(*engine_, mainWindow_);
     window.CheckButton(resizable);
     PlaceBesideMainWindow(&window, mainWindow_);
     window.exec();

@@ -8,6 +8,7 @@
 namespace tornavel {
 
 class ChildHttpClient;
+class Engine;
 class TFApropos;
 class TFAstuces;
 class TFMessages;
@@ -23,6 +24,9 @@ public:
     // The main window, beside which modal windows are placed. When it is the Tornavel
     // window, it shows the engine's state before each modal window opens.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The engine built on these services, whose texts and help pages the windows of its
+    // menus show; until it is given, those windows are not shown.
+    void SetEngine(Engine& engine) { engine_ = &engine; }
 
     void ShowMessageForm(const QString& text, int lines) override;
     void MessageBox(const QString& text, const QString& caption, BoxIcon icon) override;
@@ -37,10 +41,10 @@ public:
     QDateTime ProgramFileDate() override;
     // Renders the main window.
     void Refresh() override;
-    void ShowUpdatePageWindow(Engine& engine) override;
-    void ShowUpgradePageWindow(Engine& engine) override;
-    void ShowTipsWindow(Engine& engine) override;
-    void ShowAboutWindow(Engine& engine) override;
+    void ShowUpdatePageWindow() override;
+    void ShowUpgradePageWindow() override;
+    void ShowTipsWindow() override;
+    void ShowAboutWindow() override;
     // The HTTP client of the downloads and of the page windows: each request runs in a
     // child process, which ends with this object.
     ChildHttpClient& Network();
@@ -52,9 +56,9 @@ public:
     // Unit of measure (FOptions), calculator list (FLCalculettes) and window behaviour
     // (FOptionAffichage), each shown modally beside the main window; the settings file
     // tornavel.ini at SettingsFilePath().
-    void ShowUnitWindow(Engine& engine, int& unitRow, int& displayRow) override;
+    void ShowUnitWindow(int& unitRow, int& displayRow) override;
     void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) override;
-    QString ShowWindowBehaviourWindow(Engine& engine, bool resizable) override;
+    QString ShowWindowBehaviourWindow(bool resizable) override;
     bool WriteSettingsString(const QString& section, const QString& key, const QString& value) override;
     QString SettingsFileName() override;
 
@@ -64,6 +68,7 @@ private:
     void ShowStateBeforeModal();
 
     QPointer<QWidget> mainWindow_;
+    Engine* engine_ = nullptr;
     // A child of the main window: when that window goes first, it takes the message
     // window with it and the pointer reads null.
     QPointer<TFMessages> messages_;

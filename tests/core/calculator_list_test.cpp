@@ -39,7 +39,7 @@ TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 
 TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 {
-    EngineAccess::Options(engine).Values().DefaultCalculator = 39;
+    EngineAccess::Options(engine).SetDefaultCalculator(39);
     CalculatorListWindow list(EngineAccess::Session(engine), 0);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(1));
@@ -52,7 +52,7 @@ TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 
 TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 {
-    EngineAccess::Options(engine).Values().DefaultCalculator = 7;
+    EngineAccess::Options(engine).SetDefaultCalculator(7);
     CalculatorListWindow list(EngineAccess::Session(engine), 0);
     list.FormActivate();
     list.BoxClick(8, false);
@@ -70,7 +70,7 @@ TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 
 TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 {
-    EngineAccess::Options(engine).Values().Favourites = {12, -1, 0, -1, -1};
+    EngineAccess::SetFavourites(engine, {12, -1, 0, -1, -1});
     CalculatorListWindow list(EngineAccess::Session(engine), 1);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(13));
@@ -91,7 +91,7 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 
 TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 {
-    EngineAccess::Options(engine).Values().Favourites = {1, 2, 3, 4, 5};
+    EngineAccess::SetFavourites(engine, {1, 2, 3, 4, 5});
     CalculatorListWindow list(EngineAccess::Session(engine), 1);
     list.FormActivate();
     for (int box = 0; box < 40; ++box)

@@ -57,7 +57,7 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
 
 TEST_F(ClearKeys, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).SetUnitDisplay(0);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
@@ -74,13 +74,13 @@ TEST_F(ClearKeys, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
-    EngineAccess::Options(engine).Values().LengthUnitSuffix = QStringLiteral("(mm)");
+    EngineAccess::Options(engine).SetUnitDisplay(0);
+    EngineAccess::SetLengthUnitSuffix(engine, QStringLiteral("(mm)"));
     Open(10);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Long. mur pignon (mm)");

@@ -176,6 +176,8 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
     EXPECT_EQ(e[18].Text, QStringLiteral("e19"));
     EXPECT_EQ(e[19].Number, 0);
     EXPECT_EQ(e[19].Text, QStringLiteral("1+1=2"));
+    // Twenty-one added, of which the twenty still there count as this run's.
+    EXPECT_EQ(EngineAccess::History(engine).Values().NewEntryCount, HistoryCapacity);
 }
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
@@ -338,9 +340,9 @@ TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEntry)
 {
     // 100 inches typed, stored in centimetres.
-    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EngineAccess::Options(engine).SetUnitScale(25);
     Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
-    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
+    EngineAccess::Options(engine).SetUnitScale(10);
     engine.PopupMCalculsPopup();
     ASSERT_EQ(EngineAccess::Session(engine).Window().historyCaptions.size(), 1);
     EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(EngineAccess::Session(engine).Window().historyCaptions[0]);
@@ -350,7 +352,7 @@ TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEn
 
 TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
 {
-    EngineAccess::Options(engine).Values().UnitScaleCode = 1;
+    EngineAccess::Options(engine).SetUnitScale(1);
     EngineAccess::Session(engine).OpenCalculator(1);
     engine.PCalculatriceDigitClick(1);
     engine.PCalculatriceDigitClick(0);
@@ -359,8 +361,7 @@ TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUn
     const QString formula = EngineAccess::Session(engine).Panels()[1].formula;
     const QString result = EngineAccess::Session(engine).Panels()[1].result;
 
-    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
-    EngineAccess::Options(engine).UpdateUnitLabels();
+    EngineAccess::Options(engine).SetUnitScale(10);
     EngineAccess::Session(engine).OpenCalculator(2);
     engine.TraitArticleMCalculs(0);
 

@@ -44,7 +44,7 @@ struct Layout : ::testing::Test {
 
 TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     const std::map<int, QString> expected = {
         {1, u"Diamètre (cm)"_qs}, {2, u"Grand axe (cm)"_qs}, {3, u"Diamètre (cm)"_qs},
         {4, u"Rayon (cm)"_qs}, {5, u"Grand axe (cm)"_qs}, {6, u"Diamètre (cm)"_qs},
@@ -73,10 +73,10 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 {
     EngineAccess::Session(engine).OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre"_qs);
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     EngineAccess::Session(engine).OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre (cm)"_qs);
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).SetUnitDisplay(0);
 
     // Opened from the concrete calculator, which shows units in its sub-calculations.
     EngineAccess::Session(engine).OpenCalculator(23);
@@ -101,7 +101,7 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 
 TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     EngineAccess::Session(engine).OpenCalculator(4);
     EngineAccess::Session(engine).Top().TermIndex = 1;
     Relayout(QStringLiteral("5&"), QStringLiteral("5"));

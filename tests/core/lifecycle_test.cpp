@@ -22,8 +22,8 @@ struct Lifecycle : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
-        EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+        EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
     }
 
     void WriteOptions(qint32 unit, quint8 display, qint32 defaultCalculator)
@@ -80,8 +80,8 @@ TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
-    EngineAccess::Options(other).FilePath() = EngineAccess::Options(engine).FilePath();
-    EngineAccess::History(other).FilePath() = EngineAccess::History(engine).FilePath();
+    EngineAccess::Options(other).SetFilePath(EngineAccess::Options(engine).FilePath());
+    EngineAccess::History(other).SetFilePath(EngineAccess::History(engine).FilePath());
     other.FormCreate(QStringLiteral("O"));
     EXPECT_EQ(EngineAccess::Session(other).ProductName(), QStringLiteral("TornavelReplacement"));
     EXPECT_EQ(EngineAccess::Session(other).Window().caption, QStringLiteral("TornavelReplacement"));
@@ -115,7 +115,7 @@ TEST_F(Lifecycle, SecondActivationReadsNothingAndPushesNothing)
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
     EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
-    EngineAccess::Options(engine).Values().OptionsChanged = true;
+    EngineAccess::Options(engine).MarkChanged();
     engine.FormActivate();
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);

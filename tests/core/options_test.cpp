@@ -46,10 +46,10 @@ struct UserOptions : ::testing::Test {
 
 TEST_F(UserOptions, FileHolds29BytesFieldByField)
 {
-    EngineAccess::Options(engine).Values().UnitScaleCode = 1000;
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
-    EngineAccess::Options(engine).Values().DefaultCalculator = 39;
-    EngineAccess::Options(engine).Values().Favourites = {3, -1, 17, -1, 0};
+    EngineAccess::Options(engine).SetUnitScale(1000);
+    EngineAccess::Options(engine).SetUnitDisplay(1);
+    EngineAccess::Options(engine).SetDefaultCalculator(39);
+    EngineAccess::SetFavourites(engine, {3, -1, 17, -1, 0});
     ASSERT_TRUE(EngineAccess::Options(engine).Save(path));
 
     QFile f(path);
@@ -59,7 +59,7 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
                          + Int32(0));
 
     Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
-    EngineAccess::Options(next).Values().OptionsChanged = true;
+    EngineAccess::Options(next).MarkChanged();
     ASSERT_TRUE(EngineAccess::Options(next).Load(path));
     EXPECT_EQ(EngineAccess::Options(next).Values().UnitScaleCode, 1000);
     EXPECT_EQ(EngineAccess::Options(next).Values().UnitDisplayOption, 1);
@@ -71,7 +71,7 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
 
 TEST_F(UserOptions, MissingFileGivesTheStartValues)
 {
-    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EngineAccess::Options(engine).SetUnitScale(25);
     EXPECT_FALSE(EngineAccess::Options(engine).Load(path));
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
     EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 0);
@@ -105,8 +105,8 @@ TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 {
     EngineAccess::Session(engine).OpenCalculator(0);
-    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitScale(25);
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     ui.chosenUnitRow = 2;
     ui.chosenDisplayRow = 0;
     engine.UniteMesureClick();
@@ -185,7 +185,7 @@ TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
 
 TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
 {
-    EngineAccess::Options(engine).Values().Favourites = {-1, -1, 32, -1, -1};
+    EngineAccess::SetFavourites(engine, {-1, -1, 32, -1, -1});
     engine.PopupMFavorisPopup();
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
@@ -196,7 +196,7 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 {
     // A replacement string table may lack a calculator's title.
     EngineAccess::Session(engine).CalculatorNames()[7] = QString();
-    EngineAccess::Options(engine).Values().Favourites = {7, -1, -1, -1, 40};
+    EngineAccess::SetFavourites(engine, {7, -1, -1, -1, 40});
     engine.PopupMFavorisPopup();
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions.value(0), QString());
@@ -204,7 +204,7 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
 {
-    EngineAccess::Options(engine).Values().Favourites = {-1, 5, -1, -1, -1};
+    EngineAccess::SetFavourites(engine, {-1, 5, -1, -1, -1});
     EngineAccess::Session(engine).OpenCalculator(0);
     engine.PCalculatriceDigitClick(7);
     engine.FavorisClick(1);

@@ -115,7 +115,7 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             if (n >= 17 && n <= 38 && n != 20 && n != 22)
                 continue;
             SCOPED_TRACE(::testing::Message() << "calculator " << n << ", units shown " << display);
-            EngineAccess::Options(engine).Values().UnitDisplayOption = display;
+            EngineAccess::Options(engine).SetUnitDisplay(display);
             seen.clear();
             Walk(n);
             for (const auto& [input, steps] : seen) {

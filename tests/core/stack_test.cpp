@@ -19,8 +19,8 @@ struct CalculatorStack : ::testing::Test {
 
     void SetUp() override
     {
-        EngineAccess::Options(engine).FilePath() = QStringLiteral("/nonexistent/Options.dat");
-        EngineAccess::History(engine).FilePath() = QStringLiteral("/nonexistent/CLS.dat");
+        EngineAccess::Options(engine).SetFilePath(QStringLiteral("/nonexistent/Options.dat"));
+        EngineAccess::History(engine).SetFilePath(QStringLiteral("/nonexistent/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
         engine.FormActivate();
     }

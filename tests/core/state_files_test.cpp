@@ -34,21 +34,21 @@ struct StateSession {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    QString& options = EngineAccess::Options(engine).FilePath();
-    QString& history = EngineAccess::History(engine).FilePath();
+    const QString& options = EngineAccess::Options(engine).FilePath();
+    const QString& history = EngineAccess::History(engine).FilePath();
 
     explicit StateSession(const QString& directory)
     {
-        options = directory + QStringLiteral("/Options.dat");
-        history = directory + QStringLiteral("/CLS.dat");
+        EngineAccess::Options(engine).SetFilePath(directory + QStringLiteral("/Options.dat"));
+        EngineAccess::History(engine).SetFilePath(directory + QStringLiteral("/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"));
     }
     // A calculation and a change of unit, then the close.
     void WorkAndClose()
     {
         EngineAccess::Session(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
-        EngineAccess::Options(engine).Values().UnitScaleCode = 1;
-        EngineAccess::Options(engine).Values().OptionsChanged = true;
+        EngineAccess::Options(engine).SetUnitScale(1);
+        EngineAccess::Options(engine).MarkChanged();
         engine.FormClose();
     }
     // Message k, checked to fit the message window, without the blanks of its layout.
@@ -151,7 +151,7 @@ TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
     QTemporaryDir dir;
     StateSession session(dir.path());
     Write(session.history, kHistory);
-    EngineAccess::Options(session.engine).Values().OptionsChanged = true;
+    EngineAccess::Options(session.engine).MarkChanged();
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));

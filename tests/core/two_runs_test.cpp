@@ -39,8 +39,8 @@ struct Program {
 
     explicit Program(const QString& directory)
     {
-        EngineAccess::Options(engine).FilePath() = directory + QStringLiteral("/Options.dat");
-        EngineAccess::History(engine).FilePath() = directory + QStringLiteral("/CLS.dat");
+        EngineAccess::Options(engine).SetFilePath(directory + QStringLiteral("/Options.dat"));
+        EngineAccess::History(engine).SetFilePath(directory + QStringLiteral("/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"));
         engine.FormActivate();
     }

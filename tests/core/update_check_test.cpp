@@ -103,7 +103,7 @@ struct Tips : ::testing::Test {
 
 TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
 {
-    TipsWindow tips(engine);
+    TipsWindow tips = engine.Tips();
     QList<bool> aide;
     for (int step = 0; step < 12; ++step) {
         EXPECT_EQ(tips.PredEnabled(), tips.Tip() > 1);
@@ -127,7 +127,7 @@ TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
 
 TEST_F(Tips, DocumentsAreFoundBesideTheProgramFirstThenInTheCurrentDirectory)
 {
-    TipsWindow tips(engine);
+    TipsWindow tips = engine.Tips();
     const QStringList missing = tips.Document().PlainText().split(QLatin1Char('\n'));
     EXPECT_EQ(missing, (QStringList{QStringLiteral("Le fichier Astuce_1.rtf n'a pas été trouvé !"),
                                     QStringLiteral("Si ce fichier à été déplacé ou supprimé, réinstallez le logiciel pour "

@@ -95,8 +95,8 @@ struct UpdateCheckOverNetwork : ::testing::Test {
         ui.root = server.Root();
         ui.programDate = kBuilt;
         EngineAccess::Help(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
-        EngineAccess::Options(engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
-        EngineAccess::History(engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+        EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+        EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -163,8 +163,8 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.answerYes = c.answerYes;
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
-        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
-        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
+        EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
+        EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -210,8 +210,8 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
         EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
-        EngineAccess::Options(check).FilePath() = EngineAccess::Options(engine).FilePath();
-        EngineAccess::History(check).FilePath() = EngineAccess::History(engine).FilePath();
+        EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
+        EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));

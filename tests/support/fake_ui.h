@@ -59,18 +59,18 @@ public:
     int refreshes = 0;
     void Refresh() override { ++refreshes; }
     int updatePageWindows = 0;
-    void ShowUpdatePageWindow(Engine&) override { ++updatePageWindows; }
+    void ShowUpdatePageWindow() override { ++updatePageWindows; }
     QStringList windowsShown;   // "upgrade", "tips", "about"
-    void ShowUpgradePageWindow(Engine&) override { windowsShown << QStringLiteral("upgrade"); }
-    void ShowTipsWindow(Engine&) override { windowsShown << QStringLiteral("tips"); }
-    void ShowAboutWindow(Engine&) override { windowsShown << QStringLiteral("about"); }
+    void ShowUpgradePageWindow() override { windowsShown << QStringLiteral("upgrade"); }
+    void ShowTipsWindow() override { windowsShown << QStringLiteral("tips"); }
+    void ShowAboutWindow() override { windowsShown << QStringLiteral("about"); }
 
     // Unit-of-measure window: the rows it was shown with; the user's choice (-2 keeps
     // what was preselected).
     QList<QPair<int, int>> unitWindowRows;
     int chosenUnitRow = -2;
     int chosenDisplayRow = -2;
-    void ShowUnitWindow(Engine&, int& unitRow, int& displayRow) override
+    void ShowUnitWindow(int& unitRow, int& displayRow) override
     {
         unitWindowRows.push_back({unitRow, displayRow});
         if (chosenUnitRow != -2)
@@ -97,7 +97,7 @@ public:
     // choice (empty: OK without a change).
     QList<bool> behaviourWindowShown;
     QString behaviourChoice;
-    QString ShowWindowBehaviourWindow(Engine&, bool resizable) override
+    QString ShowWindowBehaviourWindow(bool resizable) override
     {
         behaviourWindowShown << resizable;
         if (!behaviourChoice.isEmpty())

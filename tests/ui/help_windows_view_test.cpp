@@ -54,6 +54,7 @@ struct HelpWindows : ::testing::Test {
 
     void SetUp() override
     {
+        ui.SetEngine(engine);
         EngineAccess::Help(engine).ProgramDirectory() = QCoreApplication::applicationDirPath() + QLatin1Char('/');
         engine.FormCreate(QStringLiteral("O"));
     }
@@ -162,7 +163,7 @@ TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
         QTest::mouseClick(window->findChild<QRadioButton*>(QStringLiteral("RdbtnRedim")), Qt::LeftButton);
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
     });
-    EXPECT_EQ(ui.ShowWindowBehaviourWindow(engine, false), QStringLiteral("O"));
+    EXPECT_EQ(ui.ShowWindowBehaviourWindow(false), QStringLiteral("O"));
     EXPECT_TRUE(startedFixed);
 }
 

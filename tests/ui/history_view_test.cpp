@@ -83,7 +83,7 @@ struct OptionWindows : ::testing::Test {
 
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
-    EngineAccess::Options(engine).Values().Favourites = {0, 39, 1, 2, -1};
+    EngineAccess::SetFavourites(engine, {0, 39, 1, 2, -1});
     CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
@@ -107,7 +107,7 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
-    EngineAccess::Options(engine).Values().DefaultCalculator = 4;
+    EngineAccess::Options(engine).SetDefaultCalculator(4);
     CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
     TFLCalculettes window(list);
     window.show();

@@ -362,7 +362,7 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
     EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), EngineAccess::Session(*engine).Window().historyCaptions.value(1));
     history->hide();
 
-    EngineAccess::Options(*engine).Values().Favourites = {-1, -1, 5, -1, -1};
+    EngineAccess::SetFavourites(*engine, {-1, -1, 5, -1, -1});
     auto* favourites = Find<QMenu>(QStringLiteral("PopupMFavoris"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("btnFavoris")), Qt::LeftButton);
     ASSERT_TRUE(favourites->isVisible());

@@ -61,13 +61,15 @@ struct WindowFixture : ::testing::Test {
         window.reset();
         engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
-            EngineAccess::Options(*engine).FilePath() = dir.filePath(QStringLiteral("Options.dat"));
-            EngineAccess::History(*engine).FilePath() = dir.filePath(QStringLiteral("CLS.dat"));
+            EngineAccess::Options(*engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+            EngineAccess::History(*engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         }
         EngineAccess::Help(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
-        if constexpr (requires { ui.SetMainWindow(window.get()); })
+        if constexpr (requires { ui.SetMainWindow(window.get()); }) {
             ui.SetMainWindow(window.get());
+            ui.SetEngine(*engine);
+        }
     }
 
     // Shows the window and lets what waits for its first paint run.

@@ -60,7 +60,7 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
 
 TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      model_(engine)
+      model_(engine.Tips())
 {
     setObjectName(QStringLiteral("FAstuces"));
     setModal(true);

@@ -295,7 +295,7 @@ TEST_F(FinishingKeys, MemoryAndHistoryEntries)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
-        EngineAccess::History(engine).Values() = History{};
+        EngineAccess::SetHistory(engine, History{});
         EngineAccess::Session(engine).Keys().MemoryValue = 7;
         Run(c.keys);
         EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, c.memory);
@@ -373,7 +373,7 @@ TEST_F(FinishingKeys, ReplayComputesTheOptionOnNowAndTheStoredChoices)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
-        EngineAccess::History(engine).Values() = History{};
+        EngineAccess::SetHistory(engine, History{});
         Run(c.keys);
         Run("!");
         engine.VariantClick(c.number, c.option);

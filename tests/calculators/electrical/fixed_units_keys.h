@@ -84,8 +84,10 @@ struct FixedUnitsTest : ProtocolTest {
         std::copy(inputs.begin(), inputs.end(), entry.Inputs.begin());
         entry.TermIndex = termIndex;
         entry.UnitScale = Centimetre;
-        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
-        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
+        History history;
+        history.HistoryEntries[0] = entry;
+        history.LastHistoryIndex = 0;
+        EngineAccess::SetHistory(engine, history);
         engine.TraitArticleMCalculs(0);
     }
     int CheckedButton()

@@ -189,7 +189,7 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
     // Units always shown, in centimetres.
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     Open(4);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Rayon (cm)"));
     Type(QStringLiteral("10"));
@@ -204,7 +204,7 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
 
 TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
 {
-    EngineAccess::Options(engine).Values().UnitScaleCode = 25;
+    EngineAccess::Options(engine).SetUnitScale(25);
     Open(2);
     Enter({"12", "5"});
     Open(1);
@@ -220,7 +220,7 @@ TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
     EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[1].Text, QStringLiteral("10"));
 
     // A single-input calculator computes again from the entry's text alone.
-    EngineAccess::Options(engine).Values().UnitScaleCode = 10;
+    EngineAccess::Options(engine).SetUnitScale(10);
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(10)=31,4159265358979"));
     engine.TraitArticleMCalculs(0);

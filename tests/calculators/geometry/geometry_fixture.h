@@ -92,8 +92,10 @@ struct GeometryTest : ::testing::Test {
             entry.Inputs[static_cast<size_t>(i++)] = v;
         entry.TermIndex = termIndex;
         entry.UnitScale = unitScale;
-        EngineAccess::History(engine).Values().HistoryEntries[0] = entry;
-        EngineAccess::History(engine).Values().LastHistoryIndex = 0;
+        History history;
+        history.HistoryEntries[0] = entry;
+        history.LastHistoryIndex = 0;
+        EngineAccess::SetHistory(engine, history);
         engine.TraitArticleMCalculs(0);
     }
 };

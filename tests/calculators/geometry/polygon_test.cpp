@@ -144,14 +144,14 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
 
 TEST_F(Polygon, ResultLabelSuffixByTheRule)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).SetUnitDisplay(0);
     Type(QStringLiteral("10"));
     Next();
     Pick(0);
     Compute();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+    EngineAccess::Options(engine).SetUnitDisplay(1);
     Open(20);
     Type(QStringLiteral("10"));
     Next();

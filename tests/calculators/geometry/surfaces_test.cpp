@@ -105,7 +105,7 @@ TEST_F(Surfaces, HouseWallsRefuseASideWallAboveTheGableAtCompute)
 
 TEST_F(Surfaces, HouseWallsAlwaysShowTheirUnits)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).SetUnitDisplay(0);
     Open(10);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Long. mur pignon (cm)"));
     Type(QStringLiteral("10"));

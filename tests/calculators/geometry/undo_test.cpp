@@ -96,7 +96,7 @@ TEST_F(GeometryUndoTest, SingleInputCalculators)
         SCOPED_TRACE(number);
         Open(number);
         Enter({"10"});
-        EngineAccess::Options(engine).Values().UnitDisplayOption = 1;
+        EngineAccess::Options(engine).SetUnitDisplay(1);
         CE();
         EXPECT_EQ(Panel().formula, QStringLiteral("10"));
         EXPECT_EQ(Panel().result, QStringLiteral("10"));
@@ -105,7 +105,7 @@ TEST_F(GeometryUndoTest, SingleInputCalculators)
         CE();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+        EngineAccess::Options(engine).SetUnitDisplay(0);
     }
 }
 

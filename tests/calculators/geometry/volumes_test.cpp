@@ -55,7 +55,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.thickness);
         ui.messages.clear();
-        EngineAccess::Options(engine).Values().UnitScaleCode = c.unit;
+        EngineAccess::Options(engine).SetUnitScale(c.unit);
         Open(16);
         Enter({"5000", "600", "4000", "300", c.thickness});
         if (c.accepted) {
@@ -175,7 +175,7 @@ TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 
 TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
-    EngineAccess::Options(engine).Values().UnitDisplayOption = 0;
+    EngineAccess::Options(engine).SetUnitDisplay(0);
     Open(23);
     EngineAccess::Session(engine).PushCalculator(12, 23);
     Type(QStringLiteral("2"));

@@ -29,8 +29,7 @@ inline const QString NoAnswer = QStringLiteral("Aucun résultat valide pour ces 
 struct ProtocolTest : GeometryTest {
     void SetUnit(int unit)
     {
-        EngineAccess::Options(engine).Values().UnitScaleCode = unit;
-        EngineAccess::Options(engine).UpdateUnitLabels();
+        EngineAccess::Options(engine).SetUnitScale(unit);
     }
     // Opens the calculator in a unit, with every option button back to its first.
     void OpenIn(int number, int unit = Centimetre)

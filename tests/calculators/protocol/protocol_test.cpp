@@ -34,7 +34,7 @@ TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.number << " " << c.lastInput);
         OpenIn(c.number);
-        EngineAccess::History(engine).Values() = History{};
+        EngineAccess::SetHistory(engine, History{});
         Keys(c.closedInputs);
         Recall(c.lastInput);
         Compute();

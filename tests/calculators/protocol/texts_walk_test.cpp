@@ -249,9 +249,8 @@ TEST_F(TextsWalk, EveryPromptAndListOfTheProtocolCalculatorsInEveryUnit)
                                                   << ", units shown " << display);
                 calculator = &c;
                 unitIndex = u;
-                EngineAccess::Options(engine).Values().UnitDisplayOption = display;
-                EngineAccess::Options(engine).Values().UnitScaleCode = Units[u];
-                EngineAccess::Options(engine).UpdateUnitLabels();
+                EngineAccess::Options(engine).SetUnitDisplay(display);
+                EngineAccess::Options(engine).SetUnitScale(Units[u]);
                 ui.messages.clear();
                 Walk();
                 // Every value was taken: no input was refused on the way.
