@@ -46,7 +46,7 @@ public:
     bool WindowResizable() const { return session_.WindowResizable(); }
     // Directory of the program, ending with a separator: the help pages are in its
     // "Aide" subdirectory. Set by the program's start-up.
-    void SetProgramDirectory(const QString& directory) { help_.ProgramDirectory() = directory; }
+    void SetProgramDirectory(const QString& directory) { help_.SetProgramDirectory(directory); }
     QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
     QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
     // The rules of a tips window, on the engine's help pages.

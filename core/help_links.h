@@ -17,7 +17,7 @@ public:
 
     // Directory of the program, ending with a separator: the help pages are in its
     // "Aide" subdirectory.
-    QString& ProgramDirectory() { return programDirectory_; }
+    void SetProgramDirectory(const QString& directory) { programDirectory_ = directory; }
     const QString& ProgramDirectory() const { return programDirectory_; }
     // The file address of a help page (a path relative to `directory`, such as
     // "Aide/aide-tornavel.html").

@@ -102,7 +102,7 @@ TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 
 TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)
 {
-    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     CalculatorListWindow(EngineAccess::Session(engine), 0).HelpKeyDown();
     CalculatorListWindow(EngineAccess::Session(engine), 1).HelpKeyDown();
     EXPECT_EQ(ui.openedUrls,

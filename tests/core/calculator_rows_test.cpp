@@ -200,7 +200,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
 // Ctrl+A on a calculator opens its own help page.
 TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);

@@ -34,7 +34,7 @@ TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
 
 TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 {
-    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     EngineAccess::Session(engine).AideTornavelClick();
     EngineAccess::Session(engine).CollaborationClick();
     EXPECT_EQ(ui.openedUrls,
@@ -45,7 +45,7 @@ TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 
 TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 {
-    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     ui.openSucceeds = false;
     EngineAccess::Session(engine).AideTornavelClick();
     ASSERT_EQ(ui.boxes.size(), 1);

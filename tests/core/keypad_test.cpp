@@ -274,7 +274,7 @@ TEST_F(Keypad, CtrlCCopiesTheResultField)
 
 TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).ProgramDirectory() = QStringLiteral("/opt/tornavel/");
+    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =

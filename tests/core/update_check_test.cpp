@@ -86,7 +86,7 @@ struct Tips : ::testing::Test {
 
     void SetUp() override
     {
-        EngineAccess::Help(engine).ProgramDirectory() = program.path() + QLatin1Char('/');
+        EngineAccess::Help(engine).SetProgramDirectory(program.path() + QLatin1Char('/'));
         QDir::setCurrent(current.path());
     }
     void TearDown() override { QDir::setCurrent(savedCurrent); }

@@ -94,7 +94,7 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        EngineAccess::Help(engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Help(engine).SetProgramDirectory(dir.path() + QLatin1Char('/'));
         EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
         EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         QFile old(ListFile());
@@ -162,7 +162,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
+        EngineAccess::Help(check).SetProgramDirectory(EngineAccess::Help(engine).ProgramDirectory());
         EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
         EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
         check.FormCreate(QStringLiteral("O"));
@@ -209,7 +209,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         if (QLatin1String(c.name) == QLatin1String("no helper program"))
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        EngineAccess::Help(check).ProgramDirectory() = EngineAccess::Help(engine).ProgramDirectory();
+        EngineAccess::Help(check).SetProgramDirectory(EngineAccess::Help(engine).ProgramDirectory());
         EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
         EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
         check.FormCreate(QStringLiteral("O"));

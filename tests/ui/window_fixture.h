@@ -64,7 +64,7 @@ struct WindowFixture : ::testing::Test {
             EngineAccess::Options(*engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
             EngineAccess::History(*engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         }
-        EngineAccess::Help(*engine).ProgramDirectory() = dir.path() + QLatin1Char('/');
+        EngineAccess::Help(*engine).SetProgramDirectory(dir.path() + QLatin1Char('/'));
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
         if constexpr (requires { ui.SetMainWindow(window.get()); }) {
             ui.SetMainWindow(window.get());
