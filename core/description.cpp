@@ -42,6 +42,15 @@ void CalculatorRegistry::Derive()
     for (const CalculatorDescription* row : rows)
         listOrder_.push_back(row->number);
 
+    // The result codes that the rows name.
+    resultCodes_.clear();
+    for (const CalculatorDescription* row : rows) {
+        if (row->resultCode != Code::None)
+            resultCodes_.push_back(row->resultCode);
+    }
+    std::sort(resultCodes_.begin(), resultCodes_.end());
+    resultCodes_.erase(std::unique(resultCodes_.begin(), resultCodes_.end()), resultCodes_.end());
+
     // The menu, by menu position; a row without one has no item.
     std::erase_if(rows, [](const CalculatorDescription* row) { return row->menu.position < 0; });
     std::stable_sort(rows.begin(), rows.end(), [](const CalculatorDescription* a, const CalculatorDescription* b) {
@@ -91,6 +100,11 @@ bool CalculatorRegistry::Offers(int onScreen, int offered) const
 bool CalculatorRegistry::SubCalculationsShowUnits(int caller) const
 {
     return Of(caller).subCalculationsShowUnits;
+}
+
+bool CalculatorRegistry::IsResultState(int code) const
+{
+    return code == Code::Equals || std::binary_search(resultCodes_.begin(), resultCodes_.end(), code);
 }
 
 std::vector<QString> CalculatorRegistry::Titles(

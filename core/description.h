@@ -231,6 +231,10 @@ public:
     // True when a sub-calculation opened from `caller` shows its unit suffixes.
     bool SubCalculationsShowUnits(int caller) const;
 
+    // True when the code in LastKeyCode or KeyClass means that a result is shown: the
+    // keypad calculators' "=" or the result code of a registered row.
+    bool IsResultState(int code) const;
+
     // The titles by calculator number, each text read through `loadString` by its
     // row's title number and cut to CalculatorNameBufferSize - 1 characters; empty
     // for a number without a row.
@@ -242,6 +246,7 @@ private:
     std::vector<const CalculatorDescription*> rows_;
     std::vector<CalculatorMenuEntry> menu_;
     std::vector<int> listOrder_;
+    std::vector<int> resultCodes_; // sorted, each once
 };
 
 } // namespace tornavel

@@ -2,13 +2,6 @@
 
 namespace tornavel {
 
-bool IsResultState(int code)
-{
-    return code == Code::Equals || (code >= Code::LengthResult && code <= Code::PanellingResult)
-           || code == Code::ParquetResult || code == Code::ElectricalResult || code == Code::ConverterResult
-           || code == Code::PolygonResult;
-}
-
 bool IsOperatorState(int code)
 {
     return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);

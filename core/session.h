@@ -79,9 +79,11 @@ public:
     // The number rules in the user's decimal separator (set by FormCreate).
     const NumberRules& Numbers() const { return numbers_; }
     PanelState* FindCalculatorPanel(int number);
-    // The code that the calculator's compute key leaves after a result (-1 for 0 and
-    // 39, which show results with "=").
+    // The code that the calculator's compute key leaves after a result (-1 for the
+    // keypad calculators, which show results with "=").
     int ResultCodeOf(int number) const;
+    // True when the code means that a result is shown (CalculatorRegistry::IsResultState).
+    bool IsResultState(int code) const { return descriptions.IsResultState(code); }
     // The compute key of a calculator, or an empty function when it has none.
     std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
 

@@ -24,7 +24,7 @@ CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescrip
                           std::vector<int> offers = KeypadCalculatorsAnd())
 {
     CalculatorDescription row = DescriptionOf(id);
-    row.resultCode = Code::ConverterResult;
+    row.resultCode = converters::ResultCode;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.offers = std::move(offers);

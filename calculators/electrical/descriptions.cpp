@@ -25,7 +25,7 @@ CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescrip
                           int formulaId, std::vector<int> offers)
 {
     CalculatorDescription row = DescriptionOf(id);
-    row.resultCode = Code::ElectricalResult;
+    row.resultCode = electrical::ResultCode;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.formulaLabelId = formulaId;

@@ -21,6 +21,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The codes that the keypad's keys leave in LastKeyCode and KeyClass.
+const std::set<int> KeypadCodes{Code::Plus,      Code::Minus,     Code::Times,      Code::Divide,     Code::Root,
+                                Code::Inverse,   Code::Equals,    Code::NextTerm,   Code::AfterUndo,  Code::AfterCE,
+                                Code::Digit,     Code::Sine,      Code::Cosine,     Code::Tangent,    Code::Power,
+                                Code::Pi,        Code::ArcSine,   Code::ArcCosine,  Code::ArcTangent, Code::ChangeSign,
+                                Code::MemoryRecall};
+
 struct CalculatorRows : ::testing::Test {
     StringTable strings;
     FakeUi ui;
@@ -95,7 +102,9 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
             EXPECT_FALSE(row.hasNextKey);
             EXPECT_TRUE(row.options.buttons.empty());
         } else {
-            EXPECT_TRUE(IsResultState(row.resultCode) && row.resultCode != Code::Equals) << row.resultCode;
+            EXPECT_TRUE(rows.IsResultState(row.resultCode) && row.resultCode != Code::Equals) << row.resultCode;
+            // A family's code must not be read as one of the keypad's.
+            EXPECT_EQ(KeypadCodes.count(row.resultCode), 0u) << row.resultCode;
             ASSERT_FALSE(row.inputs.empty());
             EXPECT_EQ(row.hasNextKey, row.inputCount() > 1);
             for (const InputDescription& input : row.inputs) {
