@@ -1,6 +1,8 @@
 #include "core/description.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace tornavel {
 
@@ -33,6 +35,28 @@ void CalculatorRegistry::Derive()
     for (const CalculatorDescription* row : rows_) {
         if (row)
             rows.push_back(row);
+    }
+
+    // The option selections, by number: the rows of a group share the first one's.
+    selections_.assign(rows_.size(), -1);
+    selectionCount_ = 0;
+    std::vector<std::pair<const char*, int>> groups;
+    for (const CalculatorDescription* row : rows) {
+        if (row->options.buttons.empty())
+            continue;
+        int& selection = selections_[static_cast<size_t>(row->number)];
+        const char* group = row->options.group;
+        if (group) {
+            const auto shared = std::find_if(groups.begin(), groups.end(), [group](const auto& named) {
+                return std::strcmp(named.first, group) == 0;
+            });
+            if (shared != groups.end()) {
+                selection = shared->second;
+                continue;
+            }
+            groups.emplace_back(group, selectionCount_);
+        }
+        selection = selectionCount_++;
     }
 
     // The lists: the keypad calculators first, each group by number.
@@ -100,6 +124,11 @@ bool CalculatorRegistry::Offers(int onScreen, int offered) const
 bool CalculatorRegistry::SubCalculationsShowUnits(int caller) const
 {
     return Of(caller).subCalculationsShowUnits;
+}
+
+int CalculatorRegistry::SelectionOf(int number) const
+{
+    return Has(number) ? selections_[static_cast<size_t>(number)] : -1;
 }
 
 bool CalculatorRegistry::IsResultState(int code) const

@@ -79,11 +79,15 @@ struct OptionButton {
     QString caption;
 };
 
-// The option buttons of a calculator and the variant selection they write, which
-// calculators may share (28/29, 32/33, 36/37/38).
+// The option buttons of a calculator and the selection they write, which the session
+// keeps. Calculators that work the same result in different ways (the wall and gable
+// panellings, the electrical results, the converters' targets) share one selection by
+// naming the same group.
 struct OptionGroup {
     std::vector<OptionButton> buttons;
-    int VariantSelections::*selection = nullptr;
+    // The name of the shared selection; nullptr: a selection of the calculator's own.
+    // A calculator without buttons has no selection.
+    const char* group = nullptr;
     // The button that stands for a shared selection, for calculators that lack some
     // of the options of the calculators sharing it; nullptr: the selection itself,
     // and none checked for a selection beyond the buttons.
@@ -231,6 +235,12 @@ public:
     // True when a sub-calculation opened from `caller` shows its unit suffixes.
     bool SubCalculationsShowUnits(int caller) const;
 
+    // The option selections: one for each group named by the rows and one for each row
+    // with buttons of its own, numbered from 0 to SelectionCount() - 1. The selection
+    // of a calculator, or -1 for one without option buttons.
+    int SelectionCount() const { return selectionCount_; }
+    int SelectionOf(int number) const;
+
     // True when the code in LastKeyCode or KeyClass means that a result is shown: the
     // keypad calculators' "=" or the result code of a registered row.
     bool IsResultState(int code) const;
@@ -247,6 +257,8 @@ private:
     std::vector<CalculatorMenuEntry> menu_;
     std::vector<int> listOrder_;
     std::vector<int> resultCodes_; // sorted, each once
+    std::vector<int> selections_;  // by calculator number
+    int selectionCount_ = 0;
 };
 
 } // namespace tornavel

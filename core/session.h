@@ -41,7 +41,13 @@ public:
     // ---- State, read and written through these -----------------------------
     KeyState& Keys() { return keys; }
     const KeyState& Keys() const { return keys; }
-    VariantSelections& Variants() { return variants; }
+    // The option selection of calculator `number`, shared by the calculators of its
+    // group (CalculatorRegistry::SelectionOf); for a calculator without option buttons,
+    // a scratch value that nothing reads.
+    int& OptionSelection(int number);
+    int OptionSelection(int number) const;
+    // Every option selection back to the first button.
+    void ResetOptionSelections();
     // The options store and the history book the session works with.
     OptionsStore& Store() { return optionsStore_; }
     const OptionsStore& Store() const { return optionsStore_; }
@@ -236,7 +242,9 @@ private:
     const CalculatorRegistry& descriptions;
     const CalculatorKeyTable& calculatorKeys;
     KeyState keys;
-    VariantSelections variants;
+    // The option selections, by CalculatorRegistry::SelectionOf.
+    std::vector<int> selections_;
+    int noSelection_ = 0;
     OptionsStore& optionsStore_;
     HistoryBook& historyBook_;
     HelpLinks& helpLinks_;

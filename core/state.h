@@ -43,16 +43,4 @@ struct KeyState {
     bool ComboReselectFlag = false;
 };
 
-// Remembered option-button selections, one per group of calculators.
-struct VariantSelections {
-    int RoofOutput = 0;        // 21
-    int ConcreteOutput = 0;    // 23
-    int SlabsOutput = 0;       // 24
-    int Panelling = 0;         // 28 and 29
-    int Parquet = 0;           // 30
-    int Stairs = 0;            // 31
-    int ElectricalResult = 0;  // 32 and 33
-    int ConverterTarget = 0;   // 36, 37 and 38
-};
-
 } // namespace tornavel

@@ -27,9 +27,9 @@ QStringList ConcreteShortRows(const InputValues&, const QString&) { return Concr
 QStringList SurfaceRows(const InputValues&, const QString&) { return SurfaceTypeNames.items(); }
 QStringList LayingRows(const InputValues&, const QString&) { return LayingPatternNames.items(); }
 
-OptionGroup Options(std::vector<OptionButton> buttons, int VariantSelections::*selection)
+OptionGroup Options(std::vector<OptionButton> buttons, const char* group = nullptr)
 {
-    return OptionGroup{std::move(buttons), selection};
+    return OptionGroup{std::move(buttons), group};
 }
 
 // Their sub-calculations show their units; most offer only the keypad calculators.
@@ -76,8 +76,7 @@ std::vector<CalculatorDescription> BuildRows()
                                      {Typed(Always(61)), Typed(Always(62)), Typed(Always(64)), Typed(Always(60))},
                                      Label{}, KeypadCalculatorsAnd({19}));
     roof.options = Options({{"RbtnTuiles", QStringLiteral("Tuiles")},
-                            {"RbtnLiteaux", QStringLiteral("Liteaux")}},
-                           &VariantSelections::RoofOutput);
+                            {"RbtnLiteaux", QStringLiteral("Liteaux")}});
     roof.clearResetsOption = true;
     rows.push_back(roof);
 
@@ -90,8 +89,7 @@ std::vector<CalculatorDescription> BuildRows()
     concrete.options = Options({{"RbtnCiment", QStringLiteral("Ciment")},
                                 {"RbtnEau", QStringLiteral("Eau")},
                                 {"RbtnSable", QStringLiteral("Sable")},
-                                {"RbtnGravier", QStringLiteral("Gravier")}},
-                               &VariantSelections::ConcreteOutput);
+                                {"RbtnGravier", QStringLiteral("Gravier")}});
     concrete.clearResetsOption = true;
     rows.push_back(concrete);
 
@@ -101,8 +99,7 @@ std::vector<CalculatorDescription> BuildRows()
                                       {Typed(Always(37, S::Area)), Typed(Always(75)), Typed(Always(76))},
                                       Plain(77), KeypadCalculatorsAnd({3, 4, 8, 9}));
     slabs.options = Options({{"RbtnDalles", QStringLiteral("Dalles")},
-                             {"RbtnColle", QStringLiteral("Colle")}},
-                            &VariantSelections::SlabsOutput);
+                             {"RbtnColle", QStringLiteral("Colle")}});
     rows.push_back(slabs);
 
     // 25 and 26: paint in litres, for a ceiling (the areas of circles, sectors,
@@ -137,7 +134,7 @@ std::vector<CalculatorDescription> BuildRows()
     panelling.options = Options({{"RbtnLambris", QStringLiteral("Lambris")},
                                  {"Rbtnlattes", QStringLiteral("Lattes")},
                                  {"RbtnClips", QStringLiteral("Clips")}},
-                                &VariantSelections::Panelling);
+                                "Panelling");
     rows.push_back(panelling);
 
     CalculatorDescription gable = Row(Identity(29, 176, 1032, 26, 26), building::PanellingResultCode,
@@ -146,7 +143,7 @@ std::vector<CalculatorDescription> BuildRows()
     gable.options = Options({{"RbtnLambrisP", QStringLiteral("Lambris")},
                              {"RbtnlattesP", QStringLiteral("Lattes")},
                              {"RbtnClipsP", QStringLiteral("Clips")}},
-                            &VariantSelections::Panelling);
+                            "Panelling");
     rows.push_back(gable);
 
     // 30: floor length and width (cm), laying pattern -> parquet or joists.
@@ -155,8 +152,7 @@ std::vector<CalculatorDescription> BuildRows()
                                          Choice(Plain(101), LayingRows)},
                                         Always(37, S::Area));
     parquet.options = Options({{"RbtnParquet", QStringLiteral("Parquet")},
-                               {"RbtnLambourdes", QStringLiteral("Lambourdes")}},
-                              &VariantSelections::Parquet);
+                               {"RbtnLambourdes", QStringLiteral("Lambourdes")}});
     rows.push_back(parquet);
 
     // 31: floor-to-floor height, tread depth -> riser height, steps or run. The result
@@ -165,8 +161,7 @@ std::vector<CalculatorDescription> BuildRows()
                                        {Typed(Always(96)), Typed(Always(99))}, Label{});
     stairs.options = Options({{"RbtnHauteur", QStringLiteral("Hauteur")},
                               {"RbtnNombre", QStringLiteral("Nombre")},
-                              {"RbtnRecul", QStringLiteral("Reculement")}},
-                             &VariantSelections::Stairs);
+                              {"RbtnRecul", QStringLiteral("Reculement")}});
     rows.push_back(stairs);
 
     return rows;

@@ -50,7 +50,7 @@ std::vector<CalculatorDescription> BuildRows()
                                        {Choice(119, MaterialRows, MaterialShortTexts), Typed(121)}, 48);
     volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)")},
                                   {"RbtnM3_1", QStringLiteral("m3")}},
-                                 &VariantSelections::ConverterTarget, WeightToVolumeOwnOption};
+                                 "ConverterTarget", WeightToVolumeOwnOption};
     rows.push_back(volume);
 
     // 37: unit, temperature -> the temperature in another unit.
@@ -59,7 +59,7 @@ std::vector<CalculatorDescription> BuildRows()
     temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius")},
                                        {"RbtnKelvin", QStringLiteral("Kelvin")},
                                        {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
-                                      &VariantSelections::ConverterTarget, TemperatureOwnOption};
+                                      "ConverterTarget", TemperatureOwnOption};
     rows.push_back(temperature);
 
     // 38: unit, quantity -> the quantity in another unit.
@@ -69,7 +69,7 @@ std::vector<CalculatorDescription> BuildRows()
                                     {"RbtnSeau", QStringLiteral("Seau")},
                                     {"RbtnBrouette", QStringLiteral("Brouette")},
                                     {"RbtnM3_2", QStringLiteral("m3")}},
-                                   &VariantSelections::ConverterTarget, CapacityOwnOption};
+                                   "ConverterTarget", CapacityOwnOption};
     rows.push_back(capacity);
 
     return rows;

@@ -43,7 +43,7 @@ std::vector<CalculatorDescription> BuildRows()
                                       KeypadCalculatorsAnd());
     power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance")},
                                  {"RbtnResistance", QStringLiteral("Resistance")}},
-                                &VariantSelections::ElectricalResult, ResistancePowerOwnOption};
+                                "ElectricalResult", ResistancePowerOwnOption};
     rows.push_back(power);
 
     // 33: circuit, number of points -> wire section, fuse or breaker. It offers no
@@ -54,7 +54,7 @@ std::vector<CalculatorDescription> BuildRows()
     circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil")},
                                    {"RbtnFusible", QStringLiteral("Fusible")},
                                    {"RbtnDisjoncteur", QStringLiteral("Disjoncteur")}},
-                                  &VariantSelections::ElectricalResult, CircuitOwnOption};
+                                  "ElectricalResult", CircuitOwnOption};
     rows.push_back(circuit);
 
     // 34: voltage, current, section, voltage drop, phases -> greatest length in

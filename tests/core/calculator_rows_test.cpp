@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 
@@ -119,7 +120,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         for (const OptionButton& button : row.options.buttons)
             buttons.insert(QString::fromLatin1(button.name));
         EXPECT_EQ(buttons.size(), row.options.buttons.size());
-        EXPECT_EQ(row.options.buttons.empty(), row.options.selection == nullptr);
+        EXPECT_EQ(row.options.buttons.empty(), rows.SelectionOf(n) < 0);
 
         // Sub-calculations: the derived relation is the row's list, and the list shown
         // when the calculator opens offers them in the list order.
@@ -265,4 +266,27 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
             flagged.insert(c);
     }
     EXPECT_EQ(flagged, Range(21, 34, {17, 18, 19}));
+}
+
+TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
+{
+    Session& session = EngineAccess::Session(engine);
+    int pairsSharing = 0;
+    for (int a = 0; a < CalculatorCount; ++a) {
+        const OptionGroup& options = rows.Of(a).options;
+        if (options.buttons.empty())
+            continue;
+        for (int b = 0; b < CalculatorCount; ++b) {
+            const OptionGroup& other = rows.Of(b).options;
+            if (b == a || other.buttons.empty())
+                continue;
+            SCOPED_TRACE(::testing::Message() << a << " and " << b);
+            const bool sameGroup = options.group && other.group && std::strcmp(options.group, other.group) == 0;
+            session.ResetOptionSelections();
+            session.OptionSelection(a) = 1;
+            EXPECT_EQ(session.OptionSelection(b), sameGroup ? 1 : 0);
+            pairsSharing += sameGroup ? 1 : 0;
+        }
+    }
+    EXPECT_GT(pairsSharing, 0);
 }

@@ -169,7 +169,7 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)
             EXPECT_EQ(Panel().radios[i].checked, int(i) == c.checked);
-        EXPECT_EQ(EngineAccess::Session(engine).Variants().ConverterTarget, c.shared);
+        EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(c.number), c.shared);
     }
 }
 
