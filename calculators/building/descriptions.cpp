@@ -1,7 +1,7 @@
 #include "calculators/building/descriptions.h"
 
+#include "calculators/building/tables.h"
 #include "calculators/rows.h"
-#include "core/tables.h"
 
 namespace tornavel {
 

@@ -1,9 +1,9 @@
 #include "calculators/geometry/descriptors.h"
 
 #include "calculators/geometry/formulas.h"
+#include "calculators/geometry/tables.h"
 #include "calculators/rows.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 namespace tornavel {
 
