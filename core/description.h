@@ -52,7 +52,8 @@ struct InputDescription {
 };
 
 // The detail that follows a history caption's "Title: " when the calculator's first
-// input says too little (the function of calculator 39); nullptr: the first input.
+// input says too little (the function chosen on a function keypad); nullptr: the first
+// input.
 using HistoryDetailFunction = QString (*)(const InputValues& inputs, const QString& terms);
 
 // A typed input and a list input, for writing the rows.
@@ -80,9 +81,8 @@ struct OptionButton {
 };
 
 // The option buttons of a calculator and the selection they write, which the session
-// keeps. Calculators that work the same result in different ways (the wall and gable
-// panellings, the electrical results, the converters' targets) share one selection by
-// naming the same group.
+// keeps. Calculators that offer the same choice share one selection by naming the same
+// group; ownOption then maps it onto each one's buttons.
 struct OptionGroup {
     std::vector<OptionButton> buttons;
     // The name of the shared selection; nullptr: a selection of the calculator's own.
@@ -146,10 +146,10 @@ struct CalculatorDescription {
     // The label of the result inside the formula ("Peinture(...)=") when it differs
     // from the one shown beside the result ("Peinture (litres)"); -1: the same.
     int formulaLabelId = -1;
-    // C also puts the option selection back to the first button (21, 23).
+    // C also puts the option selection back to the first button.
     bool clearResetsOption = false;
     // The history replay refills the list of this input (-1: the last list input)
-    // and selects the stored choice unless told not to (25, 26, 34 keep none).
+    // and selects the stored choice unless told not to.
     int replayListInput = -1;
     bool replaySelects = true;
     // The history menu shows the whole title ("Convertisseur ...") instead of the

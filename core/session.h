@@ -94,8 +94,9 @@ public:
     std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
 
     // ---- Calculator record and stack (stack.cpp) ---------------------------
-    // Pushes a calculator (0-39; anything else is ignored) and lays it out. With a
-    // target, the caller's result field receives the new calculator's result text.
+    // Pushes a calculator (a number of the catalogue; anything else is ignored) and lays
+    // it out. With a target, the caller's result field receives the new calculator's
+    // result text.
     void PushCalculator(int number, int target);
     // Closes every open calculator and opens `number` alone (menus, favourites,
     // history).
@@ -148,7 +149,7 @@ public:
     void LayoutCalculator(TCalculette& record, bool valueReturned);
 
     // ---- Calculators menu (stack.cpp; the menu table is in menus.h) --------
-    // Calculette0Click .. Calculette39Click: menu item K opens its calculator.
+    // CalculetteKClick: menu item K opens its calculator.
     void CalculetteClick(int item);
     QString CalculatorName(int number) const;
 
