@@ -28,8 +28,8 @@ void Session::CalculatriceCClick()
     // the refilled list, and the keypad that goes with it.
     ShowInput(record, 0, true);
     const CalculatorDescription& row = descriptions.Of(n);
-    if (row.clearResetsOption && row.options.selection) {
-        variants.*(row.options.selection) = 0;
+    if (row.clearResetsOption && !row.options.buttons.empty()) {
+        OptionSelection(n) = 0;
         for (size_t i = 0; i < panel.radios.size(); ++i)
             panel.radios[i].checked = i == 0;
     }

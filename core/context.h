@@ -33,8 +33,10 @@ public:
     // ---- Key state, option selections and the unit ------------------------------------
     virtual KeyState& Keys() = 0;
     virtual const KeyState& Keys() const = 0;
-    virtual VariantSelections& Variants() = 0;
-    virtual const VariantSelections& Variants() const = 0;
+    // The selection that the option buttons of `row` write, shared by the calculators
+    // of its group; only for a row with option buttons.
+    virtual int& OptionSelection(const CalculatorDescription& row) = 0;
+    virtual int OptionSelection(const CalculatorDescription& row) const = 0;
     // 1 mm, 10 cm, 25 inch, 1000 m.
     virtual int UnitScaleCode() const = 0;
     // The choice of a list input counts as made: a row is selected, or a history replay

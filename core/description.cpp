@@ -1,6 +1,8 @@
 #include "core/description.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace tornavel {
 
@@ -35,12 +37,43 @@ void CalculatorRegistry::Derive()
             rows.push_back(row);
     }
 
+    // The option selections, by number: the rows of a group share the first one's.
+    selections_.assign(rows_.size(), -1);
+    selectionCount_ = 0;
+    std::vector<std::pair<const char*, int>> groups;
+    for (const CalculatorDescription* row : rows) {
+        if (row->options.buttons.empty())
+            continue;
+        int& selection = selections_[static_cast<size_t>(row->number)];
+        const char* group = row->options.group;
+        if (group) {
+            const auto shared = std::find_if(groups.begin(), groups.end(), [group](const auto& named) {
+                return std::strcmp(named.first, group) == 0;
+            });
+            if (shared != groups.end()) {
+                selection = shared->second;
+                continue;
+            }
+            groups.emplace_back(group, selectionCount_);
+        }
+        selection = selectionCount_++;
+    }
+
     // The lists: the keypad calculators first, each group by number.
     std::stable_partition(rows.begin(), rows.end(),
                           [](const CalculatorDescription* row) { return row->isKeypad(); });
     listOrder_.clear();
     for (const CalculatorDescription* row : rows)
         listOrder_.push_back(row->number);
+
+    // The result codes that the rows name.
+    resultCodes_.clear();
+    for (const CalculatorDescription* row : rows) {
+        if (row->resultCode != Code::None)
+            resultCodes_.push_back(row->resultCode);
+    }
+    std::sort(resultCodes_.begin(), resultCodes_.end());
+    resultCodes_.erase(std::unique(resultCodes_.begin(), resultCodes_.end()), resultCodes_.end());
 
     // The menu, by menu position; a row without one has no item.
     std::erase_if(rows, [](const CalculatorDescription* row) { return row->menu.position < 0; });
@@ -91,6 +124,16 @@ bool CalculatorRegistry::Offers(int onScreen, int offered) const
 bool CalculatorRegistry::SubCalculationsShowUnits(int caller) const
 {
     return Of(caller).subCalculationsShowUnits;
+}
+
+int CalculatorRegistry::SelectionOf(int number) const
+{
+    return Has(number) ? selections_[static_cast<size_t>(number)] : -1;
+}
+
+bool CalculatorRegistry::IsResultState(int code) const
+{
+    return code == Code::Equals || std::binary_search(resultCodes_.begin(), resultCodes_.end(), code);
 }
 
 std::vector<QString> CalculatorRegistry::Titles(

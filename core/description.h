@@ -53,7 +53,8 @@ struct InputDescription {
 };
 
 // The detail that follows a history caption's "Title: " when the calculator's first
-// input says too little (the function of calculator 39); nullptr: the first input.
+// input says too little (the function chosen on a function keypad); nullptr: the first
+// input.
 using HistoryDetailFunction = QString (*)(const InputValues& inputs, const QString& terms);
 
 // A typed input and a list input, for writing the rows.
@@ -80,11 +81,14 @@ struct OptionButton {
     QString caption;
 };
 
-// The option buttons of a calculator and the variant selection they write, which
-// calculators may share (28/29, 32/33, 36/37/38).
+// The option buttons of a calculator and the selection they write, which the session
+// keeps. Calculators that offer the same choice share one selection by naming the same
+// group; ownOption then maps it onto each one's buttons.
 struct OptionGroup {
     std::vector<OptionButton> buttons;
-    int VariantSelections::*selection = nullptr;
+    // The name of the shared selection; nullptr: a selection of the calculator's own.
+    // A calculator without buttons has no selection.
+    const char* group = nullptr;
     // The button that stands for a shared selection, for calculators that lack some
     // of the options of the calculators sharing it; nullptr: the selection itself,
     // and none checked for a selection beyond the buttons.
@@ -179,10 +183,10 @@ struct CalculatorDescription {
     // The label of the result inside the formula ("Peinture(...)=") when it differs
     // from the one shown beside the result ("Peinture (litres)"); -1: the same.
     int formulaLabelId = -1;
-    // C also puts the option selection back to the first button (21, 23).
+    // C also puts the option selection back to the first button.
     bool clearResetsOption = false;
     // The history replay refills the list of this input (-1: the last list input)
-    // and selects the stored choice unless told not to (25, 26, 34 keep none).
+    // and selects the stored choice unless told not to.
     int replayListInput = -1;
     bool replaySelects = true;
     // The history menu shows the whole title ("Convertisseur ...") instead of the
@@ -271,6 +275,16 @@ public:
     // True when a sub-calculation opened from `caller` shows its unit suffixes.
     bool SubCalculationsShowUnits(int caller) const;
 
+    // The option selections: one for each group named by the rows and one for each row
+    // with buttons of its own, numbered from 0 to SelectionCount() - 1. The selection
+    // of a calculator, or -1 for one without option buttons.
+    int SelectionCount() const { return selectionCount_; }
+    int SelectionOf(int number) const;
+
+    // True when the code in LastKeyCode or KeyClass means that a result is shown: the
+    // keypad calculators' "=" or the result code of a registered row.
+    bool IsResultState(int code) const;
+
     // The titles by calculator number, each text read through `loadString` by its
     // row's title number and cut to CalculatorNameBufferSize - 1 characters; empty
     // for a number without a row.
@@ -282,6 +296,9 @@ private:
     std::vector<const CalculatorDescription*> rows_;
     std::vector<CalculatorMenuEntry> menu_;
     std::vector<int> listOrder_;
+    std::vector<int> resultCodes_; // sorted, each once
+    std::vector<int> selections_;  // by calculator number
+    int selectionCount_ = 0;
 };
 
 } // namespace tornavel

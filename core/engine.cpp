@@ -1,13 +1,8 @@
 #include "core/session.h"
 
-namespace tornavel {
+#include <algorithm>
 
-bool IsResultState(int code)
-{
-    return code == Code::Equals || (code >= Code::LengthResult && code <= Code::PanellingResult)
-           || code == Code::ParquetResult || code == Code::ElectricalResult || code == Code::ConverterResult
-           || code == Code::PolygonResult;
-}
+namespace tornavel {
 
 bool IsOperatorState(int code)
 {
@@ -24,6 +19,7 @@ Session::Session(const StringTable& strings_, UiServices& ui_, const CalculatorR
 {
     // The panels are built from the rows.
     panels.resize(static_cast<size_t>(CalculatorCount()));
+    selections_.assign(static_cast<size_t>(descriptions.SelectionCount()), 0);
     calculatorNames_.resize(static_cast<size_t>(CalculatorCount()));
     for (int n = 0; n < CalculatorCount(); ++n) {
         const CalculatorDescription& row = descriptions.Of(n);
@@ -36,6 +32,27 @@ Session::Session(const StringTable& strings_, UiServices& ui_, const CalculatorR
         for (const OptionButton& button : row.options.buttons)
             p.radios.push_back({QString::fromLatin1(button.name), button.caption, false});
     }
+}
+
+int& Session::OptionSelection(int number)
+{
+    const int selection = descriptions.SelectionOf(number);
+    if (selection < 0) {
+        noSelection_ = 0;
+        return noSelection_;
+    }
+    return selections_[static_cast<size_t>(selection)];
+}
+
+int Session::OptionSelection(int number) const
+{
+    const int selection = descriptions.SelectionOf(number);
+    return selection < 0 ? 0 : selections_[static_cast<size_t>(selection)];
+}
+
+void Session::ResetOptionSelections()
+{
+    std::fill(selections_.begin(), selections_.end(), 0);
 }
 
 int Session::ResultCodeOf(int number) const

@@ -11,8 +11,11 @@ PanelState& EngineContext::TopPanel() { return engine_.TopPanel(); }
 
 KeyState& EngineContext::Keys() { return engine_.Keys(); }
 const KeyState& EngineContext::Keys() const { return engine_.Keys(); }
-VariantSelections& EngineContext::Variants() { return engine_.Variants(); }
-const VariantSelections& EngineContext::Variants() const { return engine_.Variants(); }
+int& EngineContext::OptionSelection(const CalculatorDescription& row) { return engine_.OptionSelection(row.number); }
+int EngineContext::OptionSelection(const CalculatorDescription& row) const
+{
+    return engine_.OptionSelection(row.number);
+}
 int EngineContext::UnitScaleCode() const { return engine_.Store().Values().UnitScaleCode; }
 
 const NumberRules& EngineContext::Numbers() const { return engine_.Numbers(); }

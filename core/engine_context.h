@@ -22,8 +22,8 @@ public:
 
     KeyState& Keys() override;
     const KeyState& Keys() const override;
-    VariantSelections& Variants() override;
-    const VariantSelections& Variants() const override;
+    int& OptionSelection(const CalculatorDescription& row) override;
+    int OptionSelection(const CalculatorDescription& row) const override;
     int UnitScaleCode() const override;
 
     const NumberRules& Numbers() const override;

@@ -44,7 +44,7 @@ bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
 void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
 {
     KeyState& k = e.Keys();
-    if ((k.KeyClass != Code::Digit && (IsResultState(k.KeyClass) || IsResultState(k.LastKeyCode)))
+    if ((k.KeyClass != Code::Digit && (e.IsResultState(k.KeyClass) || e.IsResultState(k.LastKeyCode)))
         || k.LastKeyCode == Code::AfterUndo)
         e.CalculatriceCClick();
     if (takeBackRecalled && k.LastKeyCode == Code::MemoryRecall)

@@ -192,8 +192,8 @@ void Session::LayoutCalculator(TCalculette& record, bool valueReturned)
     keys.KeypadEnabled = true;
     ShowInput(record, record.TermIndex, true);
 
-    if (row.options.selection) {
-        int selection = variants.*(row.options.selection);
+    if (!row.options.buttons.empty()) {
+        int selection = OptionSelection(n);
         if (row.options.ownOption)
             selection = row.options.ownOption(selection);
         if (selection >= 0 && selection < static_cast<int>(panel.radios.size())) {

@@ -88,7 +88,7 @@ void Session::FormCreate(const QString& resizableSetting, const QString& decimal
         panel.formula.clear();
     }
 
-    variants = VariantSelections{};
+    ResetOptionSelections();
     for (PanelState& panel : panels) {
         for (RadioButtonState& radio : panel.radios)
             radio.checked = false;

@@ -38,7 +38,13 @@ public:
     // ---- State, read and written through these -----------------------------
     KeyState& Keys() { return keys; }
     const KeyState& Keys() const { return keys; }
-    VariantSelections& Variants() { return variants; }
+    // The option selection of calculator `number`, shared by the calculators of its
+    // group (CalculatorRegistry::SelectionOf); for a calculator without option buttons,
+    // a scratch value that nothing reads.
+    int& OptionSelection(int number);
+    int OptionSelection(int number) const;
+    // Every option selection back to the first button.
+    void ResetOptionSelections();
     // The options store and the history book the session works with.
     OptionsStore& Store() { return optionsStore_; }
     const OptionsStore& Store() const { return optionsStore_; }
@@ -75,15 +81,18 @@ public:
     // The number rules in the user's decimal separator (set by FormCreate).
     const NumberRules& Numbers() const { return numbers_; }
     PanelState* FindCalculatorPanel(int number);
-    // The code that the calculator's compute key leaves after a result (-1 for 0 and
-    // 39, which show results with "=").
+    // The code that the calculator's compute key leaves after a result (-1 for the
+    // keypad calculators, which show results with "=").
     int ResultCodeOf(int number) const;
+    // True when the code means that a result is shown (CalculatorRegistry::IsResultState).
+    bool IsResultState(int code) const { return descriptions.IsResultState(code); }
     // The compute key of a calculator, or an empty function when it has none.
     std::function<void(CalculatorContext&)> FindComputeButton(int number) const;
 
     // ---- Calculator record and stack (stack.cpp) ---------------------------
-    // Pushes a calculator (0-39; anything else is ignored) and lays it out. With a
-    // target, the caller's result field receives the new calculator's result text.
+    // Pushes a calculator (a number of the catalogue; anything else is ignored) and lays
+    // it out. With a target, the caller's result field receives the new calculator's
+    // result text.
     void PushCalculator(int number, int target);
     // Closes every open calculator and opens `number` alone (menus, favourites,
     // history).
@@ -136,7 +145,7 @@ public:
     void LayoutCalculator(TCalculette& record, bool valueReturned);
 
     // ---- Calculators menu (stack.cpp; the menu table is in menus.h) --------
-    // Calculette0Click .. Calculette39Click: menu item K opens its calculator.
+    // CalculetteKClick: menu item K opens its calculator.
     void CalculetteClick(int item);
     QString CalculatorName(int number) const;
 
@@ -231,7 +240,9 @@ private:
     UiServices& ui;
     const CalculatorRegistry& descriptions;
     KeyState keys;
-    VariantSelections variants;
+    // The option selections, by CalculatorRegistry::SelectionOf.
+    std::vector<int> selections_;
+    int noSelection_ = 0;
     OptionsStore& optionsStore_;
     HistoryBook& historyBook_;
     HelpLinks& helpLinks_;

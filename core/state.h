@@ -10,8 +10,8 @@ namespace Code {
 constexpr int None = -1;
 constexpr int Plus = 0, Minus = 1, Times = 2, Divide = 3;
 constexpr int Root = 4;
-constexpr int Inverse = 5;       // 1/x on the standard calculator, inv on 39
-constexpr int Equals = 6;        // "=" of calculators 0 and 39: a result is shown
+constexpr int Inverse = 5;       // 1/x on the standard calculator, inv on the functions one
+constexpr int Equals = 6;        // "=" of the keypad calculators: a result is shown
 constexpr int NextTerm = 7;      // "&&" closed an input
 constexpr int AfterUndo = 8;     // LastKeyCode after an undo / KeyClass after C
 constexpr int AfterCE = 9;       // KeyClass after CE
@@ -22,30 +22,12 @@ constexpr int Pi = 32;
 constexpr int ArcSine = 33, ArcCosine = 34, ArcTangent = 35;
 constexpr int ChangeSign = 37;
 constexpr int MemoryRecall = 38; // LastKeyCode only
-
-// The codes that a calculator's compute key leaves in LastKeyCode and KeyClass after
-// a result; each calculator's row names its own.
-constexpr int LengthResult = 11;        // 1, 2
-constexpr int AreaResult = 12;          // 3-10, 22
-constexpr int VolumeResult = 13;        // 11-16
-constexpr int RafterSectionResult = 14; // 17
-constexpr int RafterSpacingResult = 15; // 18
-constexpr int TileGaugeResult = 16;     // 19
-constexpr int RoofResult = 17;          // 21
-constexpr int StairsResult = 18;        // 31
-constexpr int ConcreteResult = 19;      // 23
-constexpr int SlabsResult = 20;         // 24
-constexpr int PaintResult = 21;         // 25, 26
-constexpr int WallpaperResult = 22;     // 27
-constexpr int PanellingResult = 23;     // 28, 29
-constexpr int ParquetResult = 25;       // 30
-constexpr int ElectricalResult = 26;    // 32-34
-constexpr int ConverterResult = 27;     // 35-38
-constexpr int PolygonResult = 36;       // 20
+// The codes not listed here are left to the calculators' families: each row names the
+// code that its compute key leaves after a result (CalculatorDescription::resultCode),
+// and whether a code means that a result is shown is asked of the registered rows
+// (CalculatorRegistry::IsResultState).
 } // namespace Code
 
-// True when the code means that a result is shown: 6 and every result code above.
-bool IsResultState(int code);
 // True for 0-5 and 28-30: an operator or function key was the last key.
 bool IsOperatorState(int code);
 
@@ -59,18 +41,6 @@ struct KeyState {
     bool RecomputingFlag = false;
     bool VariantChangedFlag = false;
     bool ComboReselectFlag = false;
-};
-
-// Remembered option-button selections, one per group of calculators.
-struct VariantSelections {
-    int RoofOutput = 0;        // 21
-    int ConcreteOutput = 0;    // 23
-    int SlabsOutput = 0;       // 24
-    int Panelling = 0;         // 28 and 29
-    int Parquet = 0;           // 30
-    int Stairs = 0;            // 31
-    int ElectricalResult = 0;  // 32 and 33
-    int ConverterTarget = 0;   // 36, 37 and 38
 };
 
 } // namespace tornavel

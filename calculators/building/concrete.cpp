@@ -3,8 +3,8 @@
 
 #include "calculators/building/building.h"
 
+#include "calculators/building/tables.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 #include "core/units.h"
 
 #include <array>

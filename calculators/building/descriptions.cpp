@@ -1,8 +1,8 @@
 #include "calculators/building/descriptions.h"
 
 #include "calculators/building/building.h"
+#include "calculators/building/tables.h"
 #include "calculators/rows.h"
-#include "core/tables.h"
 
 namespace tornavel {
 
@@ -28,9 +28,9 @@ QStringList ConcreteShortRows(const InputValues&, const QString&) { return Concr
 QStringList SurfaceRows(const InputValues&, const QString&) { return SurfaceTypeNames.items(); }
 QStringList LayingRows(const InputValues&, const QString&) { return LayingPatternNames.items(); }
 
-OptionGroup Options(std::vector<OptionButton> buttons, int VariantSelections::*selection)
+OptionGroup Options(std::vector<OptionButton> buttons, const char* group = nullptr)
 {
-    return OptionGroup{std::move(buttons), selection};
+    return OptionGroup{std::move(buttons), group};
 }
 
 // Their sub-calculations show their units; most offer only the keypad calculators.
@@ -51,7 +51,7 @@ std::vector<CalculatorDescription> BuildRows()
     std::vector<CalculatorDescription> rows;
 
     // 17: span (cm), load class, spacing (cm) -> the section's name.
-    CalculatorDescription section = Row(Identity(17, 21, 1020, 18, 20, true), Code::RafterSectionResult,
+    CalculatorDescription section = Row(Identity(17, 21, 1020, 18, 20, true), building::RafterSectionResultCode,
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Typed(Always(54), true)},
                                         Always(57, S::RafterSection));
@@ -60,7 +60,7 @@ std::vector<CalculatorDescription> BuildRows()
 
     // 18: span (cm), load class, section -> the spacing. The section list holds the
     // inch names when the unit is the inch; its rows here are the centimetre names.
-    CalculatorDescription spacing = Row(Identity(18, 22, 1021, 19, 21), Code::RafterSpacingResult,
+    CalculatorDescription spacing = Row(Identity(18, 22, 1021, 19, 21), building::RafterSpacingResultCode,
                                         {Typed(Always(52), true), Choice(Plain(53), LoadClassRows),
                                          Choice(Always(57, S::RafterSection), SectionRows)},
                                         Always(54));
@@ -70,26 +70,25 @@ std::vector<CalculatorDescription> BuildRows()
     rows.push_back(spacing);
 
     // 19: tile length, overlap -> tile gauge.
-    CalculatorDescription tileGauge = Row(Identity(19, 23, 1022, 20, 22), Code::TileGaugeResult,
+    CalculatorDescription tileGauge = Row(Identity(19, 23, 1022, 20, 22), building::TileGaugeResultCode,
                                           {Typed(Always(58)), Typed(Always(59))}, Always(60));
     tileGauge.keys = ProtocolKeys(TileGaugeCalculator);
     rows.push_back(tileGauge);
 
     // 21: slope length and width, tile width, gauge -> tiles or battens. The result
     // labels ("Tuiles", "Linéaire") follow the option. The tile gauge (19) is offered.
-    CalculatorDescription roof = Row(Identity(21, 24, 1024, 22, 23), Code::RoofResult,
+    CalculatorDescription roof = Row(Identity(21, 24, 1024, 22, 23), building::RoofResultCode,
                                      {Typed(Always(61)), Typed(Always(62)), Typed(Always(64)), Typed(Always(60))},
                                      Label{}, KeypadCalculatorsAnd({19}));
     roof.keys = ProtocolKeys(RoofCalculator);
     roof.options = Options({{"RbtnTuiles", QStringLiteral("Tuiles")},
-                            {"RbtnLiteaux", QStringLiteral("Liteaux")}},
-                           &VariantSelections::RoofOutput);
+                            {"RbtnLiteaux", QStringLiteral("Liteaux")}});
     roof.clearResetsOption = true;
     rows.push_back(roof);
 
     // 23: volume, kind of concrete -> the quantity of one ingredient. The volumes
     // (11-15) are offered.
-    CalculatorDescription concrete = Row(Identity(23, 26, 1026, 27, 28), Code::ConcreteResult,
+    CalculatorDescription concrete = Row(Identity(23, 26, 1026, 27, 28), building::ConcreteResultCode,
                                          {Typed(Always(69, S::Volume)),
                                           Choice(Plain(70), ConcreteRows, ConcreteShortRows)},
                                          Label{}, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
@@ -97,26 +96,24 @@ std::vector<CalculatorDescription> BuildRows()
     concrete.options = Options({{"RbtnCiment", QStringLiteral("Ciment")},
                                 {"RbtnEau", QStringLiteral("Eau")},
                                 {"RbtnSable", QStringLiteral("Sable")},
-                                {"RbtnGravier", QStringLiteral("Gravier")}},
-                               &VariantSelections::ConcreteOutput);
+                                {"RbtnGravier", QStringLiteral("Gravier")}});
     concrete.clearResetsOption = true;
     rows.push_back(concrete);
 
     // 24: surface, slab length and width -> slabs or glue. The areas of circles,
     // sectors, parallelograms and trapezoids (3, 4, 8, 9) are offered.
-    CalculatorDescription slabs = Row(Identity(24, 27, 1027, 28, 29), Code::SlabsResult,
+    CalculatorDescription slabs = Row(Identity(24, 27, 1027, 28, 29), building::SlabsResultCode,
                                       {Typed(Always(37, S::Area)), Typed(Always(75)), Typed(Always(76))},
                                       Plain(77), KeypadCalculatorsAnd({3, 4, 8, 9}));
     slabs.keys = ProtocolKeys(SlabsCalculator);
     slabs.options = Options({{"RbtnDalles", QStringLiteral("Dalles")},
-                             {"RbtnColle", QStringLiteral("Colle")}},
-                            &VariantSelections::SlabsOutput);
+                             {"RbtnColle", QStringLiteral("Colle")}});
     rows.push_back(slabs);
 
     // 25 and 26: paint in litres, for a ceiling (the areas of circles, sectors,
     // ellipses, parallelograms and trapezoids offered: 3-5, 8, 9) or for walls
     // (parallelograms, trapezoids and the house walls: 8-10).
-    CalculatorDescription ceiling = Row(Identity(25, 28, 1028, 30, 30), Code::PaintResult,
+    CalculatorDescription ceiling = Row(Identity(25, 28, 1028, 30, 30), building::PaintResultCode,
                                         {Typed(Always(78, S::Area)), Choice(Plain(79), SurfaceRows),
                                          Typed(Always(80, S::Yield)), Typed(Plain(81))},
                                         Plain(82), KeypadCalculatorsAnd({3, 4, 5, 8, 9}));
@@ -125,7 +122,7 @@ std::vector<CalculatorDescription> BuildRows()
     ceiling.replaySelects = false;
     rows.push_back(ceiling);
 
-    CalculatorDescription walls = Row(Identity(26, 29, 1029, 31, 31), Code::PaintResult,
+    CalculatorDescription walls = Row(Identity(26, 29, 1029, 31, 31), building::PaintResultCode,
                                       {Typed(Always(78, S::Area)), Typed(Always(84, S::Area)),
                                        Choice(Plain(79), SurfaceRows), Typed(Always(80, S::Yield)),
                                        Typed(Plain(81))},
@@ -136,7 +133,7 @@ std::vector<CalculatorDescription> BuildRows()
     rows.push_back(walls);
 
     // 27: rolls of wallpaper.
-    CalculatorDescription wallpaper = Row(Identity(27, 30, 1030, 32, 32), Code::WallpaperResult,
+    CalculatorDescription wallpaper = Row(Identity(27, 30, 1030, 32, 32), building::WallpaperResultCode,
                                           {Typed(Always(85)), Typed(Always(86)), Typed(Always(87)),
                                            Typed(Always(88)), Typed(Always(89))},
                                           Plain(90));
@@ -144,45 +141,43 @@ std::vector<CalculatorDescription> BuildRows()
     rows.push_back(wallpaper);
 
     // 28 and 29: panelling; one selection for both.
-    CalculatorDescription panelling = Row(Identity(28, 149, 1031, 25, 25), Code::PanellingResult,
+    CalculatorDescription panelling = Row(Identity(28, 149, 1031, 25, 25), building::PanellingResultCode,
                                           {Typed(Always(85)), Typed(Always(86)), Typed(Always(91))}, Always(63));
     panelling.keys = ProtocolKeys(WallPanellingCalculator);
     panelling.options = Options({{"RbtnLambris", QStringLiteral("Lambris")},
                                  {"Rbtnlattes", QStringLiteral("Lattes")},
                                  {"RbtnClips", QStringLiteral("Clips")}},
-                                &VariantSelections::Panelling);
+                                "Panelling");
     rows.push_back(panelling);
 
-    CalculatorDescription gable = Row(Identity(29, 176, 1032, 26, 26), Code::PanellingResult,
+    CalculatorDescription gable = Row(Identity(29, 176, 1032, 26, 26), building::PanellingResultCode,
                                       {Typed(Always(85)), Typed(Always(45)), Typed(Always(86)), Typed(Always(91))},
                                       Always(63));
     gable.keys = ProtocolKeys(GablePanellingCalculator);
     gable.options = Options({{"RbtnLambrisP", QStringLiteral("Lambris")},
                              {"RbtnlattesP", QStringLiteral("Lattes")},
                              {"RbtnClipsP", QStringLiteral("Clips")}},
-                            &VariantSelections::Panelling);
+                            "Panelling");
     rows.push_back(gable);
 
     // 30: floor length and width (cm), laying pattern -> parquet or joists.
-    CalculatorDescription parquet = Row(Identity(30, 177, 1033, 29, 27), Code::ParquetResult,
+    CalculatorDescription parquet = Row(Identity(30, 177, 1033, 29, 27), building::ParquetResultCode,
                                         {Typed(Always(93), true), Typed(Always(94), true),
                                          Choice(Plain(101), LayingRows)},
                                         Always(37, S::Area));
     parquet.keys = ProtocolKeys(ParquetCalculator);
     parquet.options = Options({{"RbtnParquet", QStringLiteral("Parquet")},
-                               {"RbtnLambourdes", QStringLiteral("Lambourdes")}},
-                              &VariantSelections::Parquet);
+                               {"RbtnLambourdes", QStringLiteral("Lambourdes")}});
     rows.push_back(parquet);
 
     // 31: floor-to-floor height, tread depth -> riser height, steps or run. The result
     // labels ("Hauteur marches", "Marches", "Reculement") follow the option.
-    CalculatorDescription stairs = Row(Identity(31, 31, 1034, 24, 24), Code::StairsResult,
+    CalculatorDescription stairs = Row(Identity(31, 31, 1034, 24, 24), building::StairsResultCode,
                                        {Typed(Always(96)), Typed(Always(99))}, Label{});
     stairs.keys = ProtocolKeys(StairsCalculator);
     stairs.options = Options({{"RbtnHauteur", QStringLiteral("Hauteur")},
                               {"RbtnNombre", QStringLiteral("Nombre")},
-                              {"RbtnRecul", QStringLiteral("Reculement")}},
-                             &VariantSelections::Stairs);
+                              {"RbtnRecul", QStringLiteral("Reculement")}});
     rows.push_back(stairs);
 
     return rows;

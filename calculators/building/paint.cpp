@@ -1,8 +1,8 @@
 #include "calculators/building/paint.h"
 
+#include "calculators/building/tables.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 #include "core/units.h"
 
 #include <climits>

@@ -1,7 +1,7 @@
 #include "calculators/building/parquet.h"
 
+#include "calculators/building/tables.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,8 +3,8 @@
 
 #include "calculators/building/building.h"
 
+#include "calculators/building/tables.h"
 #include "calculators/protocol/rounding.h"
-#include "core/tables.h"
 #include "core/units.h"
 
 namespace tornavel {

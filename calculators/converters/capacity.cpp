@@ -1,9 +1,9 @@
 #include "calculators/converters/capacity.h"
 #include "calculators/converters/converters.h"
 
+#include "calculators/converters/tables.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 namespace tornavel::converters {
 

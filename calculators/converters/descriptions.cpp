@@ -25,7 +25,7 @@ CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescrip
                           std::vector<int> offers = KeypadCalculatorsAnd())
 {
     CalculatorDescription row = DescriptionOf(id);
-    row.resultCode = Code::ConverterResult;
+    row.resultCode = converters::ResultCode;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.offers = std::move(offers);
@@ -53,7 +53,7 @@ std::vector<CalculatorDescription> BuildRows()
     volume.keys = ProtocolKeys(WeightToVolumeCalculator);
     volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)")},
                                   {"RbtnM3_1", QStringLiteral("m3")}},
-                                 &VariantSelections::ConverterTarget, WeightToVolumeOwnOption};
+                                 "ConverterTarget", WeightToVolumeOwnOption};
     rows.push_back(volume);
 
     // 37: unit, temperature -> the temperature in another unit.
@@ -63,7 +63,7 @@ std::vector<CalculatorDescription> BuildRows()
     temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius")},
                                        {"RbtnKelvin", QStringLiteral("Kelvin")},
                                        {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
-                                      &VariantSelections::ConverterTarget, TemperatureOwnOption};
+                                      "ConverterTarget", TemperatureOwnOption};
     rows.push_back(temperature);
 
     // 38: unit, quantity -> the quantity in another unit.
@@ -74,7 +74,7 @@ std::vector<CalculatorDescription> BuildRows()
                                     {"RbtnSeau", QStringLiteral("Seau")},
                                     {"RbtnBrouette", QStringLiteral("Brouette")},
                                     {"RbtnM3_2", QStringLiteral("m3")}},
-                                   &VariantSelections::ConverterTarget, CapacityOwnOption};
+                                   "ConverterTarget", CapacityOwnOption};
     rows.push_back(capacity);
 
     return rows;

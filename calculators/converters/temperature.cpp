@@ -1,8 +1,8 @@
 #include "calculators/converters/temperature.h"
 #include "calculators/converters/converters.h"
 
+#include "calculators/converters/tables.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 namespace tornavel::converters {
 

@@ -1,7 +1,7 @@
 #include "calculators/electrical/circuit.h"
 #include "calculators/electrical/electrical.h"
 
-#include "core/tables.h"
+#include "calculators/electrical/tables.h"
 
 namespace tornavel::electrical {
 

@@ -1,10 +1,10 @@
 #include "calculators/electrical/conductor.h"
 #include "calculators/electrical/electrical.h"
 
+#include "calculators/electrical/tables.h"
 #include "calculators/protocol/rounding.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 #include <cmath>
 

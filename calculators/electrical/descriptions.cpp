@@ -26,7 +26,7 @@ CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescrip
                           int formulaId, std::vector<int> offers)
 {
     CalculatorDescription row = DescriptionOf(id);
-    row.resultCode = Code::ElectricalResult;
+    row.resultCode = electrical::ResultCode;
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.formulaLabelId = formulaId;
@@ -45,7 +45,7 @@ std::vector<CalculatorDescription> BuildRows()
     power.keys = ProtocolKeys(ResistancePowerCalculator);
     power.options = OptionGroup{{{"RbtnPuissance", QStringLiteral("Puissance")},
                                  {"RbtnResistance", QStringLiteral("Resistance")}},
-                                &VariantSelections::ElectricalResult, ResistancePowerOwnOption};
+                                "ElectricalResult", ResistancePowerOwnOption};
     rows.push_back(power);
 
     // 33: circuit, number of points -> wire section, fuse or breaker. It offers no
@@ -57,7 +57,7 @@ std::vector<CalculatorDescription> BuildRows()
     circuit.options = OptionGroup{{{"RbtnSection", QStringLiteral("Section fil")},
                                    {"RbtnFusible", QStringLiteral("Fusible")},
                                    {"RbtnDisjoncteur", QStringLiteral("Disjoncteur")}},
-                                  &VariantSelections::ElectricalResult, CircuitOwnOption};
+                                  "ElectricalResult", CircuitOwnOption};
     rows.push_back(circuit);
 
     // 34: voltage, current, section, voltage drop, phases -> greatest length in

@@ -2,9 +2,9 @@
 
 #include "calculators/geometry/formulas.h"
 #include "calculators/geometry/geometry.h"
+#include "calculators/geometry/tables.h"
 #include "calculators/rows.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 
 namespace tornavel {
 
@@ -96,48 +96,48 @@ GeometryCalculator Calculator(const CalculatorIdentity& id, int resultCode, Inpu
 
 std::array<GeometryCalculator, 18> BuildCalculators()
 {
-    GeometryCalculator circlePerimeter = Calculator(Identity(1, 7, 1004, 2, 2, true), Code::LengthResult,
+    GeometryCalculator circlePerimeter = Calculator(Identity(1, 7, 1004, 2, 2, true), geometry::LengthResultCode,
                                                     CircleSphere(), LengthResult, CirclePerimeter);
     circlePerimeter.normalizesEntry = true;
 
-    GeometryCalculator ellipsePerimeter = Calculator(Identity(2, 8, 1005, 3, 3), Code::LengthResult, Ellipse(),
+    GeometryCalculator ellipsePerimeter = Calculator(Identity(2, 8, 1005, 3, 3), geometry::LengthResultCode, Ellipse(),
                                                      LengthResult, EllipsePerimeter);
     ellipsePerimeter.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator sector = Calculator(Identity(4, 10, 1007, 5, 5), Code::AreaResult, Sector(), AreaResult,
+    GeometryCalculator sector = Calculator(Identity(4, 10, 1007, 5, 5), geometry::AreaResultCode, Sector(), AreaResult,
                                            SectorArea);
     sector.computeCheck = AngleBelowFullTurn;
 
-    GeometryCalculator ellipseArea = Calculator(Identity(5, 11, 1008, 6, 6), Code::AreaResult, Ellipse(),
+    GeometryCalculator ellipseArea = Calculator(Identity(5, 11, 1008, 6, 6), geometry::AreaResultCode, Ellipse(),
                                                 AreaResult, EllipseArea);
     ellipseArea.computeCheck = MajorAxisIsLonger;
 
-    GeometryCalculator cylinderSurface = Calculator(Identity(6, 12, 1009, 7, 7), Code::AreaResult, Cylinder(),
+    GeometryCalculator cylinderSurface = Calculator(Identity(6, 12, 1009, 7, 7), geometry::AreaResultCode, Cylinder(),
                                                     AreaResult, CylinderLateralArea);
     cylinderSurface.keepsMemory = true;
 
-    GeometryCalculator trapezoid = Calculator(Identity(9, 15, 1012, 10, 10), Code::AreaResult, Trapezoid(),
+    GeometryCalculator trapezoid = Calculator(Identity(9, 15, 1012, 10, 10), geometry::AreaResultCode, Trapezoid(),
                                               AreaResult, TrapezoidArea);
     trapezoid.nextTermCheck = ShortBaseIsShorter;
 
-    GeometryCalculator houseWalls = Calculator(Identity(10, 16, 1013, 16, 18, true), Code::AreaResult,
+    GeometryCalculator houseWalls = Calculator(Identity(10, 16, 1013, 16, 18, true), geometry::AreaResultCode,
                                                HouseWalls(), {Area, UnitSuffix::Area, SuffixShown::Always},
                                                HouseWallsArea);
     houseWalls.computeCheck = SideWallNotAboveGable;
     houseWalls.rereadsLastTerm = true;
 
-    GeometryCalculator houseVolume = Calculator(Identity(16, 147, 1019, 17, 19), Code::VolumeResult,
+    GeometryCalculator houseVolume = Calculator(Identity(16, 147, 1019, 17, 19), geometry::VolumeResultCode,
                                                 HouseVolume(), {Volume, UnitSuffix::Volume, SuffixShown::Always},
                                                 HouseInteriorVolume);
     houseVolume.nextTermCheck = SideHeightNotAboveGable;
     houseVolume.computeCheck = WallThicknessFits;
     houseVolume.rereadsLastTerm = true;
 
-    GeometryCalculator polygon = Calculator(Identity(20, 148, 1023, 21, 11), Code::PolygonResult, Polygon(),
+    GeometryCalculator polygon = Calculator(Identity(20, 148, 1023, 21, 11), geometry::PolygonResultCode, Polygon(),
                                             {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule}, PolygonArea);
 
     // The sphere surface shows units in its sub-calculations.
-    GeometryCalculator sphereSurface = Calculator(Identity(22, 25, 1025, 23, 12), Code::AreaResult, CircleSphere(),
+    GeometryCalculator sphereSurface = Calculator(Identity(22, 25, 1025, 23, 12), geometry::AreaResultCode, CircleSphere(),
                                                   {SurfaceArea, UnitSuffix::Area, SuffixShown::ByRule},
                                                   SphereSurface);
     sphereSurface.description.subCalculationsShowUnits = true;
@@ -145,21 +145,21 @@ std::array<GeometryCalculator, 18> BuildCalculators()
     return {
         circlePerimeter,
         ellipsePerimeter,
-        Calculator(Identity(3, 9, 1006, 4, 4), Code::AreaResult, CircleSphere(), AreaResult, CircleArea),
+        Calculator(Identity(3, 9, 1006, 4, 4), geometry::AreaResultCode, CircleSphere(), AreaResult, CircleArea),
         sector,
         ellipseArea,
         cylinderSurface,
-        Calculator(Identity(7, 13, 1010, 8, 8), Code::AreaResult, Cone(), AreaResult, ConeLateralArea),
-        Calculator(Identity(8, 14, 1011, 9, 9), Code::AreaResult, Parallelogram(), AreaResult, ParallelogramArea),
+        Calculator(Identity(7, 13, 1010, 8, 8), geometry::AreaResultCode, Cone(), AreaResult, ConeLateralArea),
+        Calculator(Identity(8, 14, 1011, 9, 9), geometry::AreaResultCode, Parallelogram(), AreaResult, ParallelogramArea),
         trapezoid,
         houseWalls,
-        Calculator(Identity(11, 17, 1014, 11, 13), Code::VolumeResult, CircleSphere(), VolumeResult, SphereVolume),
-        Calculator(Identity(12, 18, 1015, 12, 14), Code::VolumeResult, Cylinder(), VolumeResult, CylinderVolume),
-        Calculator(Identity(13, 19, 1016, 13, 15), Code::VolumeResult, Pyramid(), VolumeResult,
+        Calculator(Identity(11, 17, 1014, 11, 13), geometry::VolumeResultCode, CircleSphere(), VolumeResult, SphereVolume),
+        Calculator(Identity(12, 18, 1015, 12, 14), geometry::VolumeResultCode, Cylinder(), VolumeResult, CylinderVolume),
+        Calculator(Identity(13, 19, 1016, 13, 15), geometry::VolumeResultCode, Pyramid(), VolumeResult,
                    TriangularPyramidVolume),
-        Calculator(Identity(14, 136, 1017, 14, 16), Code::VolumeResult, Pyramid(), VolumeResult,
+        Calculator(Identity(14, 136, 1017, 14, 16), geometry::VolumeResultCode, Pyramid(), VolumeResult,
                    SquarePyramidVolume),
-        Calculator(Identity(15, 20, 1018, 15, 17), Code::VolumeResult, Cone(), VolumeResult, ConeVolume),
+        Calculator(Identity(15, 20, 1018, 15, 17), geometry::VolumeResultCode, Cone(), VolumeResult, ConeVolume),
         houseVolume,
         polygon,
         sphereSurface,

@@ -11,6 +11,14 @@
 
 namespace tornavel {
 
+namespace geometry {
+// The codes that the compute keys leave in LastKeyCode and KeyClass after a result.
+inline constexpr int LengthResultCode = 11;
+inline constexpr int AreaResultCode = 12;
+inline constexpr int VolumeResultCode = 13;
+inline constexpr int PolygonResultCode = 36;
+} // namespace geometry
+
 // Input values by term index, as the formulas and checks see them.
 using GeometryValues = InputValues;
 

@@ -1,7 +1,7 @@
 #include "calculators/geometry/geometry.h"
 
+#include "calculators/geometry/tables.h"
 #include "core/numbers.h"
-#include "core/tables.h"
 #include "core/ui_services.h"
 
 namespace tornavel {

@@ -32,7 +32,7 @@ void UndoSingleInput(CalculatorContext& context, const GeometryCalculator& calcu
     if (terms.contains(QLatin1Char('('))) {
         terms = FinishedFormulaTerms(terms);
         const int code = context.Keys().LastKeyCode;
-        if (code == Code::LengthResult || code == Code::AreaResult || code == Code::VolumeResult)
+        if (code == geometry::LengthResultCode || code == geometry::AreaResultCode || code == geometry::VolumeResultCode)
             panel.prompt = context.LabelText(calculator.description.inputs[0].prompt);
         context.Keys().LastKeyCode = Code::None;
     } else {

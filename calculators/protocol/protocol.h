@@ -14,8 +14,8 @@
 //      sub-calculations it offers, and its keys: `row.keys = ProtocolKeys(itsProtocol)`;
 //   3. its title and help page texts in the string table (resources/uitext.tsv).
 // The menus, the calculator lists, the help link and the panel follow from the row:
-// nothing in ui/ or core/ changes, save core/state.h for a VariantSelections member
-// for option buttons of its own or a Code for a result code of its own.
+// nothing in ui/ or core/ changes. Its option buttons write a selection of its own, or
+// the one of the group it names (OptionGroup::group); its result code is its family's.
 //
 // The steps, in words (n inputs, k = TermIndex, the input now open):
 //   "&&"  after a result: C. Else, when input k is entered (a number typed, or a row

@@ -103,7 +103,7 @@ bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row)
 
 int VariantOf(const CalculatorContext& context, const CalculatorDescription& description)
 {
-    return description.options.selection ? context.Variants().*(description.options.selection) : 0;
+    return description.options.buttons.empty() ? 0 : context.OptionSelection(description);
 }
 
 std::optional<QString> StoredInputText(const CalculatorContext& context, const ProtocolCalculator& row, int k,
@@ -336,10 +336,10 @@ void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& 
 {
     const CalculatorDescription& d = DescriptionOf(context, row);
     const int count = static_cast<int>(d.options.buttons.size());
-    if (!d.options.selection || index < 0 || index >= count || !OnScreen(context, row))
+    if (index < 0 || index >= count || !OnScreen(context, row))
         return;
     KeyState& keys = context.Keys();
-    int& selection = context.Variants().*(d.options.selection);
+    int& selection = context.OptionSelection(d);
     keys.VariantChangedFlag = selection != index;
     selection = index;
     PanelState& panel = context.TopPanel();

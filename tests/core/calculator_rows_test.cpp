@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 
@@ -20,6 +21,13 @@ using namespace tornavel;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The codes that the keypad's keys leave in LastKeyCode and KeyClass.
+const std::set<int> KeypadCodes{Code::Plus,      Code::Minus,     Code::Times,      Code::Divide,     Code::Root,
+                                Code::Inverse,   Code::Equals,    Code::NextTerm,   Code::AfterUndo,  Code::AfterCE,
+                                Code::Digit,     Code::Sine,      Code::Cosine,     Code::Tangent,    Code::Power,
+                                Code::Pi,        Code::ArcSine,   Code::ArcCosine,  Code::ArcTangent, Code::ChangeSign,
+                                Code::MemoryRecall};
 
 struct CalculatorRows : ::testing::Test {
     StringTable strings;
@@ -95,7 +103,9 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
             EXPECT_FALSE(row.hasNextKey);
             EXPECT_TRUE(row.options.buttons.empty());
         } else {
-            EXPECT_TRUE(IsResultState(row.resultCode) && row.resultCode != Code::Equals) << row.resultCode;
+            EXPECT_TRUE(rows.IsResultState(row.resultCode) && row.resultCode != Code::Equals) << row.resultCode;
+            // A family's code must not be read as one of the keypad's.
+            EXPECT_EQ(KeypadCodes.count(row.resultCode), 0u) << row.resultCode;
             ASSERT_FALSE(row.inputs.empty());
             EXPECT_EQ(row.hasNextKey, row.inputCount() > 1);
             for (const InputDescription& input : row.inputs) {
@@ -127,7 +137,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         for (const OptionButton& button : row.options.buttons)
             buttons.insert(QString::fromLatin1(button.name));
         EXPECT_EQ(buttons.size(), row.options.buttons.size());
-        EXPECT_EQ(row.options.buttons.empty(), row.options.selection == nullptr);
+        EXPECT_EQ(row.options.buttons.empty(), rows.SelectionOf(n) < 0);
 
         // Sub-calculations: the derived relation is the row's list, and the list shown
         // when the calculator opens offers them in the list order.
@@ -273,4 +283,27 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
             flagged.insert(c);
     }
     EXPECT_EQ(flagged, Range(21, 34, {17, 18, 19}));
+}
+
+TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
+{
+    Session& session = EngineAccess::Session(engine);
+    int pairsSharing = 0;
+    for (int a = 0; a < CalculatorCount; ++a) {
+        const OptionGroup& options = rows.Of(a).options;
+        if (options.buttons.empty())
+            continue;
+        for (int b = 0; b < CalculatorCount; ++b) {
+            const OptionGroup& other = rows.Of(b).options;
+            if (b == a || other.buttons.empty())
+                continue;
+            SCOPED_TRACE(::testing::Message() << a << " and " << b);
+            const bool sameGroup = options.group && other.group && std::strcmp(options.group, other.group) == 0;
+            session.ResetOptionSelections();
+            session.OptionSelection(a) = 1;
+            EXPECT_EQ(session.OptionSelection(b), sameGroup ? 1 : 0);
+            pairsSharing += sameGroup ? 1 : 0;
+        }
+    }
+    EXPECT_GT(pairsSharing, 0);
 }

@@ -147,25 +147,25 @@ TEST_F(ClearKeys, ClearShowsTheResultFieldForATypedFirstInput)
 
 TEST_F(ClearKeys, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
 {
-    EngineAccess::Session(engine).Variants().RoofOutput = 1;
+    EngineAccess::Session(engine).OptionSelection(21) = 1;
     Open(21);
     ASSERT_TRUE(Checked(21, "RbtnLiteaux"));
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Variants().RoofOutput, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(21), 0);
     EXPECT_TRUE(Checked(21, "RbtnTuiles"));
     EXPECT_FALSE(Checked(21, "RbtnLiteaux"));
 
-    EngineAccess::Session(engine).Variants().ConcreteOutput = 2;
+    EngineAccess::Session(engine).OptionSelection(23) = 2;
     Open(23);
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Variants().ConcreteOutput, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(23), 0);
     EXPECT_TRUE(Checked(23, "RbtnCiment"));
     EXPECT_FALSE(Checked(23, "RbtnSable"));
 
-    EngineAccess::Session(engine).Variants().SlabsOutput = 1;
+    EngineAccess::Session(engine).OptionSelection(24) = 1;
     Open(24);
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Variants().SlabsOutput, 1);
+    EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(24), 1);
     EXPECT_TRUE(Checked(24, "RbtnColle"));
 }
 

@@ -80,12 +80,13 @@ TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
     }
 }
 
-TEST(StateCodes, ClassifyResultsAndOperators)
+TEST_F(FormulaHelpers, ClassifyResultsAndOperators)
 {
+    const Session& session = EngineAccess::Session(engine);
     for (int code : {6, 11, 17, 23, 25, 26, 27, 36})
-        EXPECT_TRUE(IsResultState(code)) << code;
+        EXPECT_TRUE(session.IsResultState(code)) << code;
     for (int code : {-1, 0, 5, 7, 10, 24, 28, 31, 37, 38})
-        EXPECT_FALSE(IsResultState(code)) << code;
+        EXPECT_FALSE(session.IsResultState(code)) << code;
     for (int code : {0, 1, 2, 3, 4, 5, 28, 29, 30})
         EXPECT_TRUE(IsOperatorState(code)) << code;
     for (int code : {-1, 6, 7, 31, 32, 33, 37})
@@ -97,7 +98,7 @@ TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
     EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(0), Code::None);
     EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(39), Code::None);
     for (int n = 1; n <= 38; ++n) {
-        EXPECT_TRUE(IsResultState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
+        EXPECT_TRUE(EngineAccess::Session(engine).IsResultState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
         EXPECT_FALSE(IsOperatorState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
     }
 }

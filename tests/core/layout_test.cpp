@@ -261,7 +261,7 @@ TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 
 TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
 {
-    EngineAccess::Session(engine).Variants().ConcreteOutput = 2;
+    EngineAccess::Session(engine).OptionSelection(23) = 2;
     EngineAccess::Session(engine).OpenCalculator(23);
     std::vector<bool> checked;
     for (const RadioButtonState& r : Panel(23).radios)
@@ -270,11 +270,11 @@ TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
     EXPECT_EQ(Panel(23).radios[2].name, QStringLiteral("RbtnSable"));
 
     // A selection without a button checks nothing and leaves the others.
-    EngineAccess::Session(engine).Variants().ConcreteOutput = 7;
+    EngineAccess::Session(engine).OptionSelection(23) = 7;
     EngineAccess::Session(engine).OpenCalculator(23);
     EXPECT_TRUE(Panel(23).radios[2].checked);
 
-    EngineAccess::Session(engine).Variants().ConverterTarget = 1;
+    EngineAccess::Session(engine).OptionSelection(37) = 1;
     EngineAccess::Session(engine).OpenCalculator(37);
     EXPECT_TRUE(Panel(37).radios[1].checked);
     EXPECT_FALSE(Panel(37).radios[0].checked);

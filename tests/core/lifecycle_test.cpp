@@ -53,7 +53,7 @@ TEST_F(Lifecycle, OnlyAnUpperCaseOAsksForAResizableWindow)
 TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
 {
     EngineAccess::Session(engine).Panels()[4].formula = QStringLiteral("3&");
-    EngineAccess::Session(engine).Variants().Stairs = 2;
+    EngineAccess::Session(engine).OptionSelection(31) = 2;
     EngineAccess::Session(engine).Keys().LastKeyCode = 12;
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
     EXPECT_EQ(EngineAccess::Session(engine).ProductName(), QStringLiteral("Tornavel"));
@@ -66,7 +66,7 @@ TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[4].formula, QString());
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[4].nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[3].nextHint, QString());
-    EXPECT_EQ(EngineAccess::Session(engine).Variants().Stairs, 0);
+    EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(31), 0);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
     EXPECT_EQ(EngineAccess::Session(engine).Numbers().Separator(), QStringLiteral("."));
     EXPECT_EQ(EngineAccess::Session(engine).AngleUnitSuffixText(), u"(°)"_qs);

@@ -2,6 +2,7 @@
 // the real keys: the worked cases, the departures from the common steps, the shared
 // target selection, the history and the replays.
 
+#include "calculators/converters/descriptions.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
 #include "tests/support/engine_access.h"
 
@@ -146,7 +147,7 @@ TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
     Script("[Seau]&0=");
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9);
     EXPECT_EQ(Entries(), 0);
-    EXPECT_NE(Code(), Code::ConverterResult);
+    EXPECT_NE(Code(), converters::ResultCode);
 }
 
 // The button checked when a calculator opens stands for the shared selection, its own
@@ -168,7 +169,7 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)
             EXPECT_EQ(Panel().radios[i].checked, int(i) == c.checked);
-        EXPECT_EQ(EngineAccess::Session(engine).Variants().ConverterTarget, c.shared);
+        EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(c.number), c.shared);
     }
 }
 
@@ -200,7 +201,7 @@ TEST_F(ConverterKeys, HistoryReplaysComputeAgainAndDamagedEntriesComputeNothing)
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         EXPECT_EQ(Entries(), 1);
         const bool computed = Panel().formula.contains(u'=');
-        EXPECT_EQ(Code() == Code::ConverterResult, computed);
+        EXPECT_EQ(Code() == converters::ResultCode, computed);
         if (!computed) {
             EXPECT_EQ(Panel().result, QStringLiteral("0"));
             EXPECT_TRUE(ui.messages.isEmpty());

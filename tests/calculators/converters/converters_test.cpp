@@ -4,11 +4,11 @@
 
 #include "calculators/converters/capacity.h"
 #include "calculators/converters/materials.h"
+#include "calculators/converters/tables.h"
 #include "calculators/converters/temperature.h"
 #include "calculators/electrical/circuit.h"
 #include "calculators/electrical/resistance.h"
 #include "core/calcerror.h"
-#include "core/tables.h"
 #include "tests/calculators/electrical/fixed_units_support.h"
 
 #include <cmath>

@@ -2,6 +2,7 @@
 // on the real keys: the worked cases, the departures from the common steps, the shared
 // option selection, the history and the sub-calculation 34 -> 33 -> 34.
 
+#include "calculators/electrical/descriptions.h"
 #include "core/numbers.h"
 #include "tests/support/engine_access.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
@@ -44,7 +45,7 @@ TEST_F(ElectricalKeys, ResistancePowerAddsOneHistoryEntryAndLeavesTheKeypadOn)
     Script("230&10=@1");
     EXPECT_EQ(Entries(), 1);
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 23);
-    EXPECT_EQ(Code(), Code::ElectricalResult);
+    EXPECT_EQ(Code(), electrical::ResultCode);
     EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
 }
@@ -112,7 +113,7 @@ TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
     EXPECT_EQ(Panel().result, QStringLiteral("#NV"));
     EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7);
     EXPECT_EQ(Entries(), 1);
-    EXPECT_EQ(Code(), Code::ElectricalResult);
+    EXPECT_EQ(Code(), electrical::ResultCode);
     EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
@@ -217,7 +218,7 @@ TEST_F(ElectricalKeys, HistoryReplaysComputeAgainAndDamagedEntriesComputeNothing
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         EXPECT_EQ(Entries(), 1);  // the replayed entry alone
         const bool computed = Panel().formula.contains(u'=');
-        EXPECT_EQ(Code() == Code::ElectricalResult, computed);
+        EXPECT_EQ(Code() == electrical::ResultCode, computed);
         if (!computed) {
             EXPECT_EQ(Panel().result, QStringLiteral("0"));
         }

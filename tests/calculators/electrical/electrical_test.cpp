@@ -5,8 +5,8 @@
 #include "calculators/electrical/circuit.h"
 #include "calculators/electrical/conductor.h"
 #include "calculators/electrical/resistance.h"
+#include "calculators/electrical/tables.h"
 #include "core/calcerror.h"
-#include "core/tables.h"
 #include "tests/calculators/electrical/fixed_units_support.h"
 
 using namespace tornavel;

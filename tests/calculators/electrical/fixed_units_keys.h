@@ -33,9 +33,8 @@ struct FixedUnitsTest : ProtocolTest {
     // Opens the calculator with the shared option selections at `shared`.
     void OpenWith(int number, int shared)
     {
-        EngineAccess::Session(engine).Variants() = VariantSelections{};
-        EngineAccess::Session(engine).Variants().ElectricalResult = shared;
-        EngineAccess::Session(engine).Variants().ConverterTarget = shared;
+        EngineAccess::Session(engine).ResetOptionSelections();
+        EngineAccess::Session(engine).OptionSelection(number) = shared;
         Open(number);
     }
     void Script(std::string_view script)

@@ -11,6 +11,8 @@
 namespace tornavel::extra {
 
 inline constexpr int Number = 40;
+// The code its compute key leaves after a result: one that no other family uses.
+inline constexpr int ResultCode = 40;
 
 // Two typed inputs, their product.
 inline ProtocolOutcome ComputeProduct(const ProtocolCall& call)
@@ -30,7 +32,7 @@ inline const CalculatorDescription& Row()
     static const CalculatorDescription row = [] {
         CalculatorDescription r = DescriptionOf(Identity(Number, 104, 1041, 40, 40, true));
         r.offers = KeypadCalculatorsAnd();
-        r.resultCode = Code::ConverterResult;
+        r.resultCode = ResultCode;
         r.inputs = {TypedInput({40, UnitSuffix::None, SuffixShown::ByRule}),
                     TypedInput({41, UnitSuffix::None, SuffixShown::ByRule})};
         r.result = {105, UnitSuffix::None, SuffixShown::ByRule};

@@ -35,7 +35,7 @@ struct ProtocolTest : GeometryTest {
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
-        EngineAccess::Session(engine).Variants() = VariantSelections{};
+        EngineAccess::Session(engine).ResetOptionSelections();
         Open(number);
     }
     void Keys(std::string_view script)

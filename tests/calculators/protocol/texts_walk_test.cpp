@@ -1,6 +1,8 @@
 #include "core/engine.h"
 #include "tests/support/engine_access.h"
-#include "core/tables.h"
+#include "calculators/building/tables.h"
+#include "calculators/converters/tables.h"
+#include "calculators/electrical/tables.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
