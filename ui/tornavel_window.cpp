@@ -505,11 +505,13 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w, int n)
                press(KeypadKey::Inverse), Text(LayoutString::InverseHint));
     MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, press(KeypadKey::MemoryStore),
                Text(LayoutString::MemoryStoreHint));
-    w.memory = MakeButton(p, "PMR0", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+    w.memory = MakeButton(p, Numbered("PMR", n).toLatin1().constData(), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
+                          bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
     MakeButton(p, "PCalculatriceEgal", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh,
                [&e, n] { e.PCalculClick(n); });
-    w.ok = MakeButton(p, "POk0", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+    w.ok = MakeButton(p, Numbered("POk", n).toLatin1().constData(), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
+                      [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }
 
@@ -533,10 +535,13 @@ void TFTornavel::BuildMathKeys(PanelWidgets& w, int n)
                press(KeypadKey::Power), Text(LayoutString::PowerHint));
     MakeButton(p, "PCalculatriceInvSigne", Text(LayoutString::ChangeSignKey), 0, 2 * dy, bw, bh,
                press(KeypadKey::ChangeSign), Text(LayoutString::ChangeSignHint));
-    w.memory = MakeButton(p, "PMR39", Text(LayoutString::MemoryRecallKey), dx, 2 * dy, bw, bh, [&e] { e.PMR0Click(); },
+    w.memory = MakeButton(p, Numbered("PMR", n).toLatin1().constData(), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
+                          bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
-    MakeButton(p, "PCalcul39", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh, [&e, n] { e.PCalculClick(n); });
-    w.ok = MakeButton(p, "POk39", Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh, [&e] { e.POk0Click(); },
+    MakeButton(p, Numbered("PCalcul", n).toLatin1().constData(), Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw,
+               bh, [&e, n] { e.PCalculClick(n); });
+    w.ok = MakeButton(p, Numbered("POk", n).toLatin1().constData(), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
+                      [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }
 
