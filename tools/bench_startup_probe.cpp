@@ -1,30 +1,49 @@
 // Start-up probe for tools/bench-startup: starts one window, either a bare Qt window
 // with one label or the Tornavel main window, and prints, once its first frame is
-// painted, the time since main() began and the resident memory of the process; then,
-// once the program has settled, its resident memory again. Settled means two seconds
-// after the start and, for the main window, the update check of its first activation
-// ended, whatever its outcome.
+// painted, the time since the process was started and its resident memory; then, once
+// the program has settled, its resident memory again. Settled means two seconds after
+// the start and, for the main window, the update check of its first activation ended,
+// whatever its outcome.
 //
-//   bench_startup_probe bare|main
+// The same source builds two programs: bench_bare_probe, with TORNAVEL_BENCH_BARE
+// defined, links Qt Widgets alone and does what a bare Qt program does; and
+// bench_startup_probe, linked like Tornavel, starts the main window as ui/main.cpp does.
+// So each pays for the loading of its own program, and nothing of the other's.
+//
+//   bench_bare_probe bare | bench_startup_probe main
 //   -> first-paint-ns=<nanoseconds> rss-kib=<kibibytes>
 //      settled-rss-kib=<kibibytes>
+//
+// The start of the process is the time in TORNAVEL_BENCH_LAUNCH (seconds since the
+// epoch with a fraction, as bash's EPOCHREALTIME, read just before the program is
+// started); without it, the start of main().
 
+#ifndef TORNAVEL_BENCH_BARE
 #include "calculators/install.h"
 #include "core/engine.h"
-#include "core/layout.h"
 #include "core/strings.h"
+#include "platform/font_preload.h"
+#include "platform/paths.h"
+#include "platform/translations.h"
+#include "ui/session_end.h"
 #include "ui/tornavel_window.h"
 #include "ui/widget_ui_services.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#endif
+#include "core/layout.h"
+
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -46,6 +65,22 @@ long long ResidentKiB()
 
 constexpr qint64 kSettledAfterMs = 2000;
 
+// Nanoseconds between the start of the process, as TORNAVEL_BENCH_LAUNCH gives it, and
+// the start of main(); 0 without it.
+qint64 LaunchToMainNs()
+{
+    const QByteArray launch = qgetenv("TORNAVEL_BENCH_LAUNCH").replace(',', '.');
+    const int point = launch.indexOf('.');
+    if (launch.isEmpty() || point < 0)
+        return 0;
+    // Whole seconds and the fraction apart: a double would round away the microseconds.
+    const qint64 seconds = launch.left(point).toLongLong();
+    const qint64 micros = launch.mid(point + 1).leftJustified(6, '0').left(6).toLongLong();
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    return std::max<qint64>(0, nowNs - (seconds * 1000000000 + micros * 1000));
+}
+
+#ifndef TORNAVEL_BENCH_BARE
 // The desktop services of the program, noting when the update check has ended.
 class WatchedUiServices : public tornavel::WidgetUiServices {
 public:
@@ -59,12 +94,14 @@ public:
     }
 };
 
+#endif
+
 // Reports the first paint of one window, after the whole frame is done, then the
 // memory once `settled` holds and kSettledAfterMs have passed since main() began.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget* window, const QElapsedTimer& sinceMain, std::function<bool()> settled)
-        : window_(window), sinceMain_(sinceMain), settled_(std::move(settled))
+    FirstPaint(QWidget* window, const QElapsedTimer& sinceMain, qint64 launchToMainNs, std::function<bool()> settled)
+        : window_(window), sinceMain_(sinceMain), launchToMainNs_(launchToMainNs), settled_(std::move(settled))
     {
         qApp->installEventFilter(this);
     }
@@ -80,7 +117,7 @@ public:
                 this,
                 [this] {
                     std::printf("first-paint-ns=%lld rss-kib=%lld\n",
-                                static_cast<long long>(sinceMain_.nsecsElapsed()), ResidentKiB());
+                                static_cast<long long>(launchToMainNs_ + sinceMain_.nsecsElapsed()), ResidentKiB());
                     std::fflush(stdout);
                     WaitUntilSettled();
                 },
@@ -103,6 +140,7 @@ private:
 
     QWidget* window_;
     const QElapsedTimer& sinceMain_;
+    qint64 launchToMainNs_;
     std::function<bool()> settled_;
     bool seen_ = false;
 };
@@ -113,39 +151,48 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
-    const bool tornavel = argc > 1 && std::strcmp(argv[1], "main") == 0;
-    if (!bare && !tornavel) {
-        std::fprintf(stderr, "usage: %s bare|main\n", argv[0]);
+    // Read at once, before anything else delays it.
+    const qint64 launchToMainNs = LaunchToMainNs();
+#ifdef TORNAVEL_BENCH_BARE
+    if (argc < 2 || std::strcmp(argv[1], "bare") != 0) {
+        std::fprintf(stderr, "usage: %s bare\n", argv[0]);
         return 2;
     }
-
     QApplication app(argc, argv);
+    auto window = std::make_unique<QWidget>();
+    auto* label = new QLabel(QStringLiteral("Tornavel"), window.get());
+    label->move(10, 10);
+    window->resize(tornavel::MainClientWidth, tornavel::MainClientHeight);
+    FirstPaint watch(window.get(), sinceMain, launchToMainNs, [] { return true; });
+#else
+    if (argc < 2 || std::strcmp(argv[1], "main") != 0) {
+        std::fprintf(stderr, "usage: %s main\n", argv[0]);
+        return 2;
+    }
     using namespace tornavel;
-    // The main window keeps its state files out of the current directory.
+    // The steps of ui/main.cpp, but for the state files, kept out of the current
+    // directory, and the services, which note the end of the update check.
+    FontConfigurationPreload fonts;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tornavel"));
+    InstallFrenchTranslations(app);
     QTemporaryDir dir;
     StringTable strings;
+    strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
     WatchedUiServices ui;
     CalculatorCatalogue calculators;
     InstallCalculatorFamilies(calculators);
-    std::unique_ptr<Engine> engine;
-    std::unique_ptr<QWidget> window;
-    if (bare) {
-        window = std::make_unique<QWidget>();
-        auto* label = new QLabel(QStringLiteral("Tornavel"), window.get());
-        label->move(10, 10);
-        window->resize(MainClientWidth, MainClientHeight);
-    } else {
-        engine = std::make_unique<Engine>(calculators, strings, ui, QStringLiteral(","));
-        ui.SetEngine(*engine);
-        // The state files are named relative to the current directory.
-        QDir::setCurrent(dir.path());
-        auto mainWindow = std::make_unique<TFTornavel>(*engine, dir.filePath(QStringLiteral("tornavel.ini")),
-                                                        QStringLiteral(","));
-        ui.SetMainWindow(mainWindow.get());
-        window = std::move(mainWindow);
-    }
-    FirstPaint watch(window.get(), sinceMain, [&] { return bare || ui.checkEnded; });
+    Engine engine(calculators, strings, ui, QStringLiteral(","));
+    ui.SetEngine(engine);
+    // The state files are named relative to the current directory.
+    QDir::setCurrent(dir.path());
+    auto window = std::make_unique<TFTornavel>(engine, dir.filePath(QStringLiteral("tornavel.ini")),
+                                               QStringLiteral(","));
+    ui.SetMainWindow(window.get());
+    SessionEndCloser sessionEnd(window.get());
+    FirstPaint watch(window.get(), sinceMain, launchToMainNs, [&ui] { return ui.checkEnded; });
+    fonts.Wait();
+#endif
     window->show();
     // Never wait for ever: a window that is not painted reports nothing.
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(1); });

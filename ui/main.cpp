@@ -1,6 +1,7 @@
 #include "calculators/install.h"
 #include "core/engine.h"
 #include "ui/tornavel_window.h"
+#include "platform/font_preload.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
 #include "ui/session_end.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[])
 {
     using namespace tornavel;
 
+    // The font configuration loads beside the application object and the main window.
+    FontConfigurationPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
     InstallFrenchTranslations(app);
@@ -60,6 +63,7 @@ int main(int argc, char* argv[])
         // The end of the session closes the window as its close box does, also when it
         // comes during the first activation: the close then waits for the event loop.
         SessionEndCloser sessionEnd(&window, [&ui] { ui.sessionEnding = true; });
+        fonts.Wait();
         window.show();
         return app.exec();
     } catch (const std::exception& error) {
