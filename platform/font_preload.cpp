@@ -1,5 +1,7 @@
 #include "platform/font_preload.h"
 
+#include <system_error>
+
 #if defined(__unix__)
 #include <dlfcn.h>
 #endif
@@ -15,8 +17,13 @@ FontConfigurationPreload::FontConfigurationPreload()
     // fontconfig's initialisation is safe to run beside other threads; loaded once,
     // later calls (Qt's own) return at once.
     using FcInitFunction = int (*)();
-    if (auto* init = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit")))
-        loader_ = std::thread([init] { init(); });
+    // A thread that cannot be started leaves the loading to Qt, as without this.
+    if (auto* init = reinterpret_cast<FcInitFunction>(dlsym(RTLD_DEFAULT, "FcInit"))) {
+        try {
+            loader_ = std::thread([init] { init(); });
+        } catch (const std::system_error&) {
+        }
+    }
 #endif
 }
 
