@@ -7,7 +7,7 @@
 namespace tornavel {
 
 CalculatorListWindow::CalculatorListWindow(Session& engine, int listMode)
-    : ListMode(listMode), engine_(engine), checked_(static_cast<size_t>(engine.CalculatorCount()), false)
+    : ListMode(listMode), engine_(engine), checked_(static_cast<size_t>(engine.Descriptions().Count()), false)
 {
 }
 

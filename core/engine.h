@@ -38,8 +38,6 @@ public:
     QString Str(int id, int bufferSize = 100) const { return strings_.Str(id, bufferSize); }
     UiServices& Ui() { return ui_; }
     const CalculatorRegistry& Descriptions() const { return descriptions; }
-    // The calculator numbers run from 0 to CalculatorCount() - 1.
-    int CalculatorCount() const { return descriptions.Count(); }
     const PanelState& Panel(int number) const { return session_.Panels()[static_cast<size_t>(number)]; }
     const WindowState& Window() const { return session_.Window(); }
     bool HasCalculator() const { return session_.HasCalculator(); }

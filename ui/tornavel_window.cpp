@@ -164,7 +164,7 @@ void FitListPopup(QComboBox* list)
 
 TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QString& decimalSeparator,
                        QWidget* parent)
-    : QWidget(parent), engine_(engine), panels_(static_cast<size_t>(engine.CalculatorCount()))
+    : QWidget(parent), engine_(engine), panels_(static_cast<size_t>(engine.Descriptions().Count()))
 {
     setObjectName(QStringLiteral("FTornavel"));
     // No maximise button.
