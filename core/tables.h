@@ -75,6 +75,18 @@ private:
     std::array<QStringView, N> texts_;
 };
 
+// A row of a list whose entries have a name, a shorter name written into formulas
+// (the name itself when none is given) and a value.
+template <typename T>
+struct NamedRow {
+    QStringView name;
+    QStringView shortName;
+    T value;
+
+    constexpr NamedRow(QStringView n, T v) : name(n), shortName(n), value(v) {}
+    constexpr NamedRow(QStringView n, QStringView s, T v) : name(n), shortName(s), value(v) {}
+};
+
 // Builds one column of a table of rows, so that parallel tables (name, short name,
 // value) can be written row by row.
 template <typename Out, int N, typename Row, typename Field>

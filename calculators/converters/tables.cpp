@@ -4,16 +4,8 @@ namespace tornavel {
 
 namespace {
 
-struct MaterialRow {
-    QStringView name;
-    QStringView shortName;
-    double density; // kg per dm3
-
-    constexpr MaterialRow(QStringView n, double d) : name(n), shortName(n), density(d) {}
-    constexpr MaterialRow(QStringView n, QStringView s, double d) : name(n), shortName(s), density(d) {}
-};
-
-constexpr std::array<MaterialRow, MaterialCount> MaterialRows{{
+// Each material with its density in kg per dm3.
+constexpr std::array<NamedRow<double>, MaterialCount> MaterialRows{{
     // 0
     {u"Acajou d'Afrique", 0.5},
     {u"Acajou d'Amérique", 0.65},
@@ -141,13 +133,13 @@ constexpr std::array<MaterialRow, MaterialCount> MaterialRows{{
 // ---------------------------------------------------------------------------
 
 constinit const TextTable<MaterialCount> MaterialNames{
-    TableColumn<QStringView, MaterialCount>(MaterialRows, [](const MaterialRow& r) { return r.name; })};
+    TableColumn<QStringView, MaterialCount>(MaterialRows, [](const NamedRow<double>& r) { return r.name; })};
 
 constinit const TextTable<MaterialCount> MaterialShortNames{
-    TableColumn<QStringView, MaterialCount>(MaterialRows, [](const MaterialRow& r) { return r.shortName; })};
+    TableColumn<QStringView, MaterialCount>(MaterialRows, [](const NamedRow<double>& r) { return r.shortName; })};
 
 constinit const Table<double, MaterialCount> MaterialDensities{
-    TableColumn<double, MaterialCount>(MaterialRows, [](const MaterialRow& r) { return r.density; })};
+    TableColumn<double, MaterialCount>(MaterialRows, [](const NamedRow<double>& r) { return r.value; })};
 
 // ---------------------------------------------------------------------------
 // Units

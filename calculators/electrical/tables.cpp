@@ -4,16 +4,8 @@ namespace tornavel {
 
 namespace {
 
-struct CircuitRowText {
-    QStringView name;
-    QStringView shortName;
-    std::int32_t maxPoints;
-
-    constexpr CircuitRowText(QStringView n, std::int32_t p) : name(n), shortName(n), maxPoints(p) {}
-    constexpr CircuitRowText(QStringView n, QStringView s, std::int32_t p) : name(n), shortName(s), maxPoints(p) {}
-};
-
-constexpr std::array<CircuitRowText, CircuitCount> CircuitRows{{
+// Each circuit with the most points it may serve.
+constexpr std::array<NamedRow<std::int32_t>, CircuitCount> CircuitRows{{
     {u"Eclairage", 8},
     {u"Prises commandées", 8},
     {u"Volets", 1},
@@ -68,13 +60,13 @@ constexpr int SocketCircuitMaxSmallRow = 5; // points still on the first row
 } // namespace
 
 constinit const TextTable<CircuitCount> CircuitNames{
-    TableColumn<QStringView, CircuitCount>(CircuitRows, [](const CircuitRowText& r) { return r.name; })};
+    TableColumn<QStringView, CircuitCount>(CircuitRows, [](const NamedRow<std::int32_t>& r) { return r.name; })};
 
 constinit const TextTable<CircuitCount> CircuitShortNames{
-    TableColumn<QStringView, CircuitCount>(CircuitRows, [](const CircuitRowText& r) { return r.shortName; })};
+    TableColumn<QStringView, CircuitCount>(CircuitRows, [](const NamedRow<std::int32_t>& r) { return r.shortName; })};
 
 constinit const Table<std::int32_t, CircuitCount> CircuitMaxPoints{
-    TableColumn<std::int32_t, CircuitCount>(CircuitRows, [](const CircuitRowText& r) { return r.maxPoints; })};
+    TableColumn<std::int32_t, CircuitCount>(CircuitRows, [](const NamedRow<std::int32_t>& r) { return r.value; })};
 
 constinit const Table<double, CircuitRowCount> CircuitWireSections{
     TableColumn<double, CircuitRowCount>(CircuitValueRows, [](const CircuitValues& r) { return r.wireSection; })};
