@@ -593,7 +593,16 @@ void TFTornavel::BuildListPanel()
     // Every name is measured (no uniform row size), so the scroll reaches the end of the
     // widest, wherever it stands in the list.
     offered_->setTextElideMode(Qt::ElideNone);
-    offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The sideways scroll bar comes with the frame that follows the first one: Qt paints
+    // its long half-transparent lines by sharing them out among worker threads that it
+    // starts on first use, and the first frame would wait for them.
+    // The list lays its rows out again so that the bar takes the width of the rows
+    // already there.
+    offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AfterFirstPaint([this] {
+        offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        offered_->doItemsLayout();
+    });
     Quiet(offered_);
     connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = offered_->row(item);
@@ -612,7 +621,7 @@ void TFTornavel::BuildListPanel()
 void TFTornavel::LoadPicture()
 {
     // Decoding the background picture takes longer than building the window: it is
-    // decoded beside the rest of the start-up and shown as soon as it is ready.
+    // decoded on a thread of its own and shown as soon as it is ready.
     if (picturePath_.isEmpty() || pictureLoader_)
         return;
     const QString path = picturePath_;
@@ -676,10 +685,12 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         if (!firstPaintSeen_) {
             firstPaintSeen_ = true;
             QTimer::singleShot(0, this, [this] {
+                // The picture's decoding thread starts once the frame is out, so that
+                // it does not share the processor with the first frame.
+                LoadPicture();
                 for (auto& action : std::exchange(afterFirstPaint_, {}))
                     action();
             });
-            LoadPicture();
         }
         return QWidget::eventFilter(watched, event);
     }

@@ -59,6 +59,18 @@ TEST_F(WholeTexts, DropDownListsShowTheirRowsWhole)
     }
 }
 
+// The list of the calculator on screen at start scrolls sideways as well, once the
+// window is on screen, with nothing done to it.
+TEST_F(WholeTexts, SubCalculationListAtStartScrollsSideways)
+{
+    auto* offered = Find<QListWidget>(QStringLiteral("LbCalculettes"));
+    int widest = 0;
+    for (int row = 0; row < offered->count(); ++row)
+        widest = std::max(widest, offered->fontMetrics().horizontalAdvance(offered->item(row)->text()));
+    ASSERT_GT(widest, offered->viewport()->width());
+    EXPECT_TRUE(QTest::qWaitFor([offered] { return offered->horizontalScrollBar()->isVisible(); }));
+}
+
 // Each calculator's sub-calculation list scrolls sideways exactly when a name is wider
 // than the list, far enough to reach the end of the widest, wherever it stands.
 TEST_F(WholeTexts, SubCalculationListScrollsToTheEndOfItsWidestName)
