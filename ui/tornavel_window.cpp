@@ -187,6 +187,9 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     }
 
     picturePath_ = engine_.Strings().FondPicturePath();
+    // The picture's decoding thread starts once the first frame is out, so that it does
+    // not share the processor with that frame.
+    AfterFirstPaint([this] { LoadPicture(); });
 
     // Hints on a white background.
     QPalette hints = QToolTip::palette();
@@ -224,12 +227,12 @@ TFTornavel::~TFTornavel()
 // Construction
 // ---------------------------------------------------------------------------
 
-QPushButton* TFTornavel::MakeButton(QWidget* parent, const char* name, const QString& caption, int x,
+QPushButton* TFTornavel::MakeButton(QWidget* parent, const QString& name, const QString& caption, int x,
                                     int y, int width, int height, std::function<void()> operation,
                                     const QString& hint)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(name);
     button->setGeometry(x, y, width, height);
     Quiet(button);
     if (!hint.isEmpty())
@@ -449,25 +452,21 @@ void TFTornavel::BuildPanel(int n)
     w.operators->setGeometry(kOperatorsLeft, kOperatorsTop, kOperatorsWidth, kOperatorsHeight);
 
     Engine& e = engine_;
-    const QByteArray ok = Numbered("POk", n).toLatin1();
-    const QByteArray mr = Numbered("PMR", n).toLatin1();
 
     if (kind == CalculatorKind::ArithmeticKeypad) {
         BuildStandardKeys(w, n);
     } else if (kind == CalculatorKind::FunctionKeypad) {
         BuildMathKeys(w, n);
     } else {
-        const QByteArray compute = Numbered("PCalcul", n).toLatin1();
-        w.compute = MakeButton(w.operators, compute.constData(), Text(LayoutString::ComputeKey), 0, 0, 72, 28,
+        w.compute = MakeButton(w.operators, Numbered("PCalcul", n), Text(LayoutString::ComputeKey), 0, 0, 72, 28,
                                [&e, n] { e.PCalculClick(n); });
         if (state.hasNextKey) {
-            const QByteArray next = Numbered("PEt", n).toLatin1();
-            w.next = MakeButton(w.operators, next.constData(), Text(LayoutString::NextTermKey), 74, 0, 72, 28,
+            w.next = MakeButton(w.operators, Numbered("PEt", n), Text(LayoutString::NextTermKey), 74, 0, 72, 28,
                                 [&e, n] { e.PEtClick(n); });
         }
-        w.memory = MakeButton(w.operators, mr.constData(), Text(LayoutString::MemoryRecallKey), 0, 30, 72, 28,
+        w.memory = MakeButton(w.operators, Numbered("PMR", n), Text(LayoutString::MemoryRecallKey), 0, 30, 72, 28,
                               [&e] { e.PMR0Click(); }, Text(LayoutString::MemoryRecallHint));
-        w.ok = MakeButton(w.operators, ok.constData(), Text(LayoutString::OkKey), 74, 30, 72, 28,
+        w.ok = MakeButton(w.operators, Numbered("POk", n), Text(LayoutString::OkKey), 74, 30, 72, 28,
                           [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
         // The option buttons, placed so that no caption is cut (PlaceOptionButtons).
         int i = 0;
@@ -505,12 +504,12 @@ void TFTornavel::BuildStandardKeys(PanelWidgets& w, int n)
                press(KeypadKey::Inverse), Text(LayoutString::InverseHint));
     MakeButton(p, "PMS", Text(LayoutString::MemoryStoreKey), 0, 2 * dy, bw, bh, press(KeypadKey::MemoryStore),
                Text(LayoutString::MemoryStoreHint));
-    w.memory = MakeButton(p, Numbered("PMR", n).toLatin1().constData(), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
+    w.memory = MakeButton(p, Numbered("PMR", n), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
                           bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
     MakeButton(p, "PCalculatriceEgal", Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw, bh,
                [&e, n] { e.PCalculClick(n); });
-    w.ok = MakeButton(p, Numbered("POk", n).toLatin1().constData(), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
+    w.ok = MakeButton(p, Numbered("POk", n), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
                       [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }
@@ -535,12 +534,12 @@ void TFTornavel::BuildMathKeys(PanelWidgets& w, int n)
                press(KeypadKey::Power), Text(LayoutString::PowerHint));
     MakeButton(p, "PCalculatriceInvSigne", Text(LayoutString::ChangeSignKey), 0, 2 * dy, bw, bh,
                press(KeypadKey::ChangeSign), Text(LayoutString::ChangeSignHint));
-    w.memory = MakeButton(p, Numbered("PMR", n).toLatin1().constData(), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
+    w.memory = MakeButton(p, Numbered("PMR", n), Text(LayoutString::MemoryRecallKey), dx, 2 * dy,
                           bw, bh, [&e] { e.PMR0Click(); },
                           Text(LayoutString::MemoryRecallHint));
-    MakeButton(p, Numbered("PCalcul", n).toLatin1().constData(), Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw,
+    MakeButton(p, Numbered("PCalcul", n), Text(LayoutString::EqualsKey), 2 * dx, 2 * dy, bw,
                bh, [&e, n] { e.PCalculClick(n); });
-    w.ok = MakeButton(p, Numbered("POk", n).toLatin1().constData(), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
+    w.ok = MakeButton(p, Numbered("POk", n), Text(LayoutString::OkKey), 2 * dx, 3 * dy, bw, bh,
                       [&e] { e.POk0Click(); },
                       Text(LayoutString::OkHint));
 }
@@ -556,9 +555,8 @@ void TFTornavel::BuildKeypad()
     const int digitColumn[10] = {0, 0, 1, 2, 0, 1, 2, 0, 1, 2};
     const int digitRow[10] = {3, 2, 2, 2, 1, 1, 1, 0, 0, 0};
     for (int d = 0; d < 10; ++d) {
-        const QByteArray name = "PCalculatrice" + QByteArray::number(d);
         const int width = d == 0 ? bw + step : bw;
-        MakeButton(keypad_, name.constData(), QString::number(d), digitColumn[d] * step, digitRow[d] * step, width,
+        MakeButton(keypad_, Numbered("PCalculatrice", d), QString::number(d), digitColumn[d] * step, digitRow[d] * step, width,
                    bh, [&e, d] { e.PCalculatriceDigitClick(d); });
     }
     MakeButton(keypad_, "PCalculatriceVirgule", Text(LayoutString::CommaKey), 2 * step, 3 * step, bw, bh,
@@ -685,9 +683,6 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         if (!firstPaintSeen_) {
             firstPaintSeen_ = true;
             QTimer::singleShot(0, this, [this] {
-                // The picture's decoding thread starts once the frame is out, so that
-                // it does not share the processor with the first frame.
-                LoadPicture();
                 for (auto& action : std::exchange(afterFirstPaint_, {}))
                     action();
             });

@@ -102,7 +102,7 @@ private:
     void BuildMathKeys(PanelWidgets& w, int n);
     void BuildKeypad();
     void BuildListPanel();
-    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
+    QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                             int width, int height, std::function<void()> operation,
                             const QString& hint = QString());
     QAction* MakeAction(QMenu* menu, const char* name, const QString& caption,

@@ -8,16 +8,16 @@
 
 namespace tornavel::protocol {
 
-// The description of the calculator on screen: the row that carries the keys running
-// `row` (the engine runs a calculator's keys only while it is on screen); an empty
-// description when none is.
-inline const CalculatorDescription& DescriptionOf(const CalculatorContext& context, const ProtocolCalculator&)
+// The description of the calculator on screen, which is the one whose keys run (the
+// engine runs a calculator's keys only while it is on screen); an empty description
+// when none is.
+inline const CalculatorDescription& OnScreenDescription(const CalculatorContext& context)
 {
     return context.Descriptions().Of(context.HasCalculator() ? context.Top().Number : -1);
 }
 
 // True when a calculator is on screen and its description has inputs.
-bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row);
+bool OnScreen(const CalculatorContext& context);
 
 // The calculator's variant selection; 0 without option buttons.
 int VariantOf(const CalculatorContext& context, const CalculatorDescription& description);

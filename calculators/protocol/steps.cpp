@@ -42,7 +42,7 @@ bool IsRerun(const KeyState& keys, RerunMarker marker)
 std::optional<QString> RewrittenTerms(const CalculatorContext& context, const ProtocolCalculator& row,
                                       const TCalculette& record)
 {
-    const int n = DescriptionOf(context, row).inputCount();
+    const int n = OnScreenDescription(context).inputCount();
     QStringList terms;
     for (int i = 0; i < n; ++i) {
         const std::optional<QString> text = StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)]);
@@ -96,9 +96,9 @@ private:
 
 namespace protocol {
 
-bool OnScreen(const CalculatorContext& context, const ProtocolCalculator& row)
+bool OnScreen(const CalculatorContext& context)
 {
-    return context.HasCalculator() && DescriptionOf(context, row).inputCount() > 0;
+    return context.HasCalculator() && OnScreenDescription(context).inputCount() > 0;
 }
 
 int VariantOf(const CalculatorContext& context, const CalculatorDescription& description)
@@ -109,7 +109,7 @@ int VariantOf(const CalculatorContext& context, const CalculatorDescription& des
 std::optional<QString> StoredInputText(const CalculatorContext& context, const ProtocolCalculator& row, int k,
                                        double stored)
 {
-    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
+    const InputDescription& input = OnScreenDescription(context).inputs[static_cast<size_t>(k)];
     if (!input.list) {
         const int unit = context.UnitScaleCode();
         return context.Numbers().NumberText(input.centimetres ? FromCentimetres(stored, unit) : stored);
@@ -123,7 +123,7 @@ std::optional<QString> StoredInputText(const CalculatorContext& context, const P
 
 void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k, bool byUndo)
 {
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     const InputDescription& input = d.inputs[static_cast<size_t>(k)];
     PanelState& panel = context.TopPanel();
 
@@ -157,7 +157,7 @@ QStringList ProtocolListRows(const CalculatorContext& context, const ProtocolCal
 {
     if (row.unitListRows)
         return row.unitListRows(k, context.UnitScaleCode());
-    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
+    const InputDescription& input = OnScreenDescription(context).inputs[static_cast<size_t>(k)];
     if (!input.rows)
         return {};
     return input.rows(context.Top().Inputs, context.Numbers().Separator());
@@ -165,7 +165,7 @@ QStringList ProtocolListRows(const CalculatorContext& context, const ProtocolCal
 
 QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCalculator& row, int k)
 {
-    const InputDescription& input = DescriptionOf(context, row).inputs[static_cast<size_t>(k)];
+    const InputDescription& input = OnScreenDescription(context).inputs[static_cast<size_t>(k)];
     if (row.unitListRows || !input.shortTexts)
         return ProtocolListRows(context, row, k);
     return input.shortTexts(context.Top().Inputs, context.Numbers().Separator());
@@ -179,9 +179,9 @@ void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& r
 
 void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(context, row))
+    if (!OnScreen(context))
         return;
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     KeyState& keys = context.Keys();
     // On a shown result "&&" starts over, after which nothing is entered.
     if (keys.LastKeyCode == d.resultCode)
@@ -224,9 +224,9 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
 
 void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& row, int listRow)
 {
-    if (!OnScreen(context, row))
+    if (!OnScreen(context))
         return;
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     TCalculette& record = context.Top();
     PanelState& panel = context.TopPanel();
     const int k = record.TermIndex;
@@ -254,9 +254,9 @@ void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& ro
 
 void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(context, row))
+    if (!OnScreen(context))
         return;
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     KeyState& keys = context.Keys();
     TCalculette& record = context.Top();
     PanelState& panel = context.TopPanel();
@@ -334,9 +334,9 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
 
 void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index)
 {
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     const int count = static_cast<int>(d.options.buttons.size());
-    if (index < 0 || index >= count || !OnScreen(context, row))
+    if (index < 0 || index >= count || !OnScreen(context))
         return;
     KeyState& keys = context.Keys();
     int& selection = context.OptionSelection(d);

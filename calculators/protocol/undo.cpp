@@ -36,9 +36,9 @@ QString FinishedFormulaTerms(const QString& formula)
 
 void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
 {
-    if (!OnScreen(context, row))
+    if (!OnScreen(context))
         return;
-    const CalculatorDescription& d = DescriptionOf(context, row);
+    const CalculatorDescription& d = OnScreenDescription(context);
     KeyState& keys = context.Keys();
     TCalculette& record = context.Top();
     PanelState& panel = context.TopPanel();
