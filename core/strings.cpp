@@ -66,36 +66,41 @@ QString StringTable::FondPicturePath() const
 QHash<int, QString> StringTable::Parse(const QByteArray& utf8)
 {
     QHash<int, QString> table;
-    const QString all = QString::fromUtf8(utf8);
-    const auto lines = all.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
+    // Read line by line in the encoded bytes: each text is decoded once, as a whole.
+    qsizetype start = 0;
+    while (start < utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', start);
+        if (end < 0)
+            end = utf8.size();
+        QByteArrayView line(utf8.constData() + start, end - start);
+        start = end + 1;
+        if (line.endsWith('\r'))
             line.chop(1);
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const int tab = line.indexOf(QLatin1Char('\t'));
+        const qsizetype tab = line.indexOf('\t');
         if (tab <= 0)
             continue;
         bool ok = false;
-        const int id = line.left(tab).toInt(&ok);
+        const int id = QLatin1String(line.data(), tab).toString().toInt(&ok);
         if (!ok || id < 0)
             continue;
-        QString text;
-        const QString raw = line.mid(tab + 1);
-        for (int i = 0; i < raw.size(); ++i) {
-            if (raw[i] == QLatin1Char('\\') && i + 1 < raw.size()) {
-                const QChar c = raw[++i];
-                if (c == QLatin1Char('n'))
-                    text += QLatin1Char('\n');
-                else if (c == QLatin1Char('t'))
-                    text += QLatin1Char('\t');
-                else
-                    text += c;
+        const QByteArrayView raw = line.sliced(tab + 1);
+        if (!raw.contains('\\')) {
+            table.insert(id, QString::fromUtf8(raw));
+            continue;
+        }
+        QByteArray text;
+        text.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '\\' && i + 1 < raw.size()) {
+                const char c = raw[++i];
+                text += c == 'n' ? '\n' : c == 't' ? '\t' : c;
             } else {
                 text += raw[i];
             }
         }
-        table.insert(id, text);
+        table.insert(id, QString::fromUtf8(text));
     }
     return table;
 }

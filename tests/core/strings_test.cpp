@@ -35,10 +35,15 @@ TEST(StringTable, CutsATextToItsBufferLessOne)
 TEST(StringTable, ParsesEscapesAndSkipsBadLines)
 {
     const auto table = StringTable::Parse(
-        "# comment\n\n1\ta\\nb\\tc\\\\d\r\nbad line\n-3\tnegative\n2\t  spaced  \nx\ty\n");
-    EXPECT_EQ(table.size(), 2);
+        "# comment\n\n1\ta\\nb\\tc\\\\d\r\nbad line\n-3\tnegative\n2\t  spaced  \nx\ty\n"
+        "3\tcarr\xc3\xa9\\nm\xc3\xa8tre\\\n4\t\xc3\x89lectricit\xc3\xa9");
+    EXPECT_EQ(table.size(), 4);
     EXPECT_EQ(table.value(1), "a\nb\tc\\d");
     EXPECT_EQ(table.value(2), "  spaced  ");
+    // Accented letters beside escapes, a backslash ending a text, a last line without
+    // its line break.
+    EXPECT_EQ(table.value(3), QStringLiteral("carré\nmètre\\"));
+    EXPECT_EQ(table.value(4), QStringLiteral("Électricité"));
 }
 
 TEST(StringTable, AReplacementIsTheOnlySourceExceptTheUpgradeItem)
