@@ -594,10 +594,10 @@ void TFTornavel::BuildListPanel()
     // The sideways scroll bar comes with the frame that follows the first one: Qt paints
     // its long half-transparent lines by sharing them out among worker threads that it
     // starts on first use, and the first frame would wait for them.
-    // Until then nothing scrolls sideways, so the rows' widths do not count yet and all
-    // rows take the first one's size; every row shows whole lines across the list all
-    // the same. The list then measures every name and lays its rows out again, so that
-    // the bar takes the width of the widest.
+    // Until then nothing scrolls sideways, so the rows' widths do not count yet: all rows
+    // take the first one's size, and each still spans the whole width of the list. The
+    // list then measures every name and lays its rows out again, so that the bar takes
+    // the width of the widest.
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     offered_->setUniformItemSizes(true);
     AfterFirstPaint([this] {
