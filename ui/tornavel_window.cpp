@@ -587,17 +587,15 @@ void TFTornavel::BuildListPanel()
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
     offered_->setGeometry(13, 20, 270, 81);
     offered_->setToolTip(Text(LayoutString::SubCalculationHint));
-    // A name longer than the list is not cut short: the list scrolls sideways to it.
-    // Every name is measured (no uniform row size), so the scroll reaches the end of the
-    // widest, wherever it stands in the list.
+    // A name longer than the list is not cut short: the list scrolls sideways to it, and
+    // every name is measured (no uniform row size), so that the scroll reaches the end of
+    // the widest, wherever it stands in the list.
+    // Both come with the frame that follows the first one. Qt paints the scroll bar's
+    // long half-transparent lines by sharing them out among worker threads that it
+    // starts on first use, and the first frame would wait for them; and while nothing
+    // scrolls sideways the rows' widths do not count, so the first frame gives every row
+    // the first one's size (each still spans the whole width of the list).
     offered_->setTextElideMode(Qt::ElideNone);
-    // The sideways scroll bar comes with the frame that follows the first one: Qt paints
-    // its long half-transparent lines by sharing them out among worker threads that it
-    // starts on first use, and the first frame would wait for them.
-    // Until then nothing scrolls sideways, so the rows' widths do not count yet: all rows
-    // take the first one's size, and each still spans the whole width of the list. The
-    // list then measures every name and lays its rows out again, so that the bar takes
-    // the width of the widest.
     offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     offered_->setUniformItemSizes(true);
     AfterFirstPaint([this] {
