@@ -10,7 +10,7 @@ void Session::CalculatriceCEClick()
         return;
     RunUndoRoutine(Top().Number);
     UpdateOperatorButtons(Top());
-    keys.KeyClass = Code::AfterCE;
+    keys.SetKeyClass(Code::AfterCE);
 }
 
 void Session::CalculatriceCClick()
@@ -38,9 +38,9 @@ void Session::CalculatriceCClick()
     record.TermIndex = 0;
     std::fill(record.Inputs.begin(), record.Inputs.begin() + 5, 0.0);
     UpdateOperatorButtons(record);
-    keys.LastKeyCode = Code::None;
-    keys.KeyClass = Code::AfterUndo;
-    keys.PendingMathFunction = -1;
+    keys.SetLastKeyCode(Code::None);
+    keys.SetKeyClass(Code::AfterUndo);
+    keys.SetPendingMathFunction(-1);
 }
 
 } // namespace tornavel

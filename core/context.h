@@ -9,7 +9,7 @@
 #include "core/description.h"
 #include "core/number_rules.h"
 #include "core/panel.h"
-#include "core/state.h"
+#include "core/key_state.h"
 
 #include <QString>
 
@@ -43,7 +43,7 @@ public:
     // brings the stored choice back.
     bool ComboHasSelection(const PanelState& panel) const
     {
-        return Keys().RecomputingFlag || panel.listIndex != -1;
+        return Keys().RecomputingFlag() || panel.listIndex != -1;
     }
 
     // ---- Rules, texts and services ----------------------------------------------------

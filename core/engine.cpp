@@ -4,11 +4,6 @@
 
 namespace tornavel {
 
-bool IsOperatorState(int code)
-{
-    return (code >= 0 && code <= 5) || (code >= 28 && code <= 30);
-}
-
 Session::Session(const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
                  OptionsStore& options_, HistoryBook& history_,
                  HelpLinks& helpLinks, UpdateCheck& updateCheck, QString decimalSeparator)

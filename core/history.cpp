@@ -18,13 +18,13 @@ namespace {
 // guarded computation ends.
 class RecomputingScope {
 public:
-    explicit RecomputingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RecomputingScope() { flag_ = false; }
+    explicit RecomputingScope(KeyState& keys) : keys_(keys) { keys_.SetRecomputingFlag(true); }
+    ~RecomputingScope() { keys_.SetRecomputingFlag(false); }
     RecomputingScope(const RecomputingScope&) = delete;
     RecomputingScope& operator=(const RecomputingScope&) = delete;
 
 private:
-    bool& flag_;
+    KeyState& keys_;
 };
 
 // True when history entry n is there.
@@ -38,12 +38,12 @@ bool HoldsEntry(const History& history, int n)
 void Session::AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
                              int termIndex, int unitScale)
 {
-    if (keys.RecomputingFlag)
+    if (keys.RecomputingFlag())
         return;
     if (!IsCalculatorNumber(number))
         return;
 
-    historyBook_.Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode);
+    historyBook_.Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode());
 }
 
 QString Session::HistoryCaption(const HistoryEntry& entry) const
@@ -119,18 +119,17 @@ void Session::ReplayHistoryEntry(int n)
         panel.listIndex = refill->selection;
     }
     if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
-        keys.LastKeyCode =
-            TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None);
+        keys.SetLastKeyCode(
+            TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None));
 
     if (!row.replayRecomputes) {
         panel.result = numbers_.NumberText(numbers_.LastFormulaTermValue(panel.formula));
-        keys.LastKeyCode = Code::Equals;
-        keys.KeyClass = Code::Equals;
+        keys.SetCodes(Code::Equals);
         return;
     }
 
     const std::function<void(CalculatorContext&)> compute = FindComputeButton(entry.Number);
-    RecomputingScope recomputing(keys.RecomputingFlag);
+    RecomputingScope recomputing(keys);
     UpdateOperatorButtons(Top());
     if (compute)
         compute(context_);

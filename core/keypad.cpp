@@ -44,14 +44,14 @@ bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
 void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
 {
     KeyState& k = e.Keys();
-    if ((k.KeyClass != Code::Digit && (e.IsResultState(k.KeyClass) || e.IsResultState(k.LastKeyCode)))
-        || k.LastKeyCode == Code::AfterUndo)
+    if ((k.KeyClass() != Code::Digit && (e.IsResultState(k.KeyClass()) || e.IsResultState(k.LastKeyCode())))
+        || k.LastKeyCode() == Code::AfterUndo)
         e.CalculatriceCClick();
-    if (takeBackRecalled && k.LastKeyCode == Code::MemoryRecall)
+    if (takeBackRecalled && k.LastKeyCode() == Code::MemoryRecall)
         e.CalculatriceCEClick();
-    if (k.KeyClass == Code::AfterCE && EndsWithDanglingNumber(e, panel))
+    if (k.KeyClass() == Code::AfterCE && EndsWithDanglingNumber(e, panel))
         e.CalculatriceCEClick();
-    if (k.LastKeyCode != Code::None && k.KeyClass != Code::Digit) {
+    if (k.LastKeyCode() != Code::None && k.KeyClass() != Code::Digit) {
         // The first key replaces the number still shown, in the result field and in
         // the formula alike (a root or inverse marker in front of it stays).
         if (e.Numbers().FormulaEndsWithNumber(panel.formula)) {
@@ -60,7 +60,7 @@ void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
                 panel.formula = end.head;
         }
         panel.result.clear();
-        k.LastKeyCode = Code::None;
+        k.SetLastKeyCode(Code::None);
     }
 }
 
@@ -68,7 +68,7 @@ void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
 
 void Session::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys.KeypadEnabled() || !HasCalculator())
         return;
     PrepareEntry(*this, panel, true);
 
@@ -87,7 +87,7 @@ void Session::AppendKeyToEntry(const QString& key, PanelState& panel, bool whole
     }
     panel.formula = end.head + end.term;
     panel.result = end.term;
-    keys.KeyClass = Code::Digit;
+    keys.SetKeyClass(Code::Digit);
 }
 
 void Session::PCalculatriceDigitClick(int digit)
@@ -99,12 +99,12 @@ void Session::PCalculatriceDigitClick(int digit)
 
 void Session::PCalculatriceVirguleClick()
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys.KeypadEnabled() || !HasCalculator())
         return;
     PanelState& panel = TopPanel();
     // While a number is typed the separator joins it (a number recalled by MR
     // included); after any other key a new number "0," begins.
-    if (keys.KeyClass != Code::Digit)
+    if (keys.KeyClass() != Code::Digit)
         PrepareEntry(*this, panel, false);
 
     const QString& s = numbers_.Separator();
@@ -119,22 +119,22 @@ void Session::PCalculatriceVirguleClick()
         panel.result = end.term;
         // A recalled number that the separator joined is now being typed: the next
         // digit continues it instead of taking it back.
-        if (keys.LastKeyCode == Code::MemoryRecall)
-            keys.LastKeyCode = Code::None;
+        if (keys.LastKeyCode() == Code::MemoryRecall)
+            keys.SetLastKeyCode(Code::None);
     }
-    keys.KeyClass = Code::Digit;
+    keys.SetKeyClass(Code::Digit);
 }
 
 void Session::PMR0Click()
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys.KeypadEnabled() || !HasCalculator())
         return;
-    const QString t = numbers_.NumberText(keys.MemoryValue);
-    if (keys.KeyClass == Code::Digit || keys.KeyClass == Code::ChangeSign)
+    const QString t = numbers_.NumberText(keys.MemoryValue());
+    if (keys.KeyClass() == Code::Digit || keys.KeyClass() == Code::ChangeSign)
         CalculatriceCEClick();
     AppendKeyToEntry(t, TopPanel(), true);
-    keys.KeyClass = Code::Digit;
-    keys.LastKeyCode = Code::MemoryRecall;
+    keys.SetKeyClass(Code::Digit);
+    keys.SetLastKeyCode(Code::MemoryRecall);
 }
 
 bool Session::FormKeyPress(QChar key)

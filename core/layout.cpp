@@ -124,7 +124,7 @@ void Session::ShowInput(TCalculette& record, int t, bool refillFirstList)
     // not typed.
     panel.listVisible = input.list;
     panel.resultVisible = !input.list;
-    keys.KeypadEnabled = !input.list;
+    keys.SetKeypadEnabled(!input.list);
     // A first input chosen in a list starts from the full list, nothing selected.
     if (input.list && t == 0 && refillFirstList) {
         panel.listRows = ListRowsOf(record, 0);
@@ -182,14 +182,14 @@ void Session::LayoutCalculator(TCalculette& record, bool valueReturned)
     if (panel.result != QLatin1String("0") || !panel.formula.isEmpty() || valueReturned)
         panel.formula = FoldResultIntoFormula(panel.formula, panel.result, valueReturned);
 
-    keys.LastKeyCode = Code::None;
+    keys.SetLastKeyCode(Code::None);
     window.statusText = CalculatorName(n);
 
     if (panel.formula.isEmpty())
         record.TermIndex = 0;
 
     const CalculatorDescription& row = descriptions.Of(n);
-    keys.KeypadEnabled = true;
+    keys.SetKeypadEnabled(true);
     ShowInput(record, record.TermIndex, true);
 
     if (!row.options.buttons.empty()) {
@@ -216,7 +216,7 @@ void Session::UpdateOperatorButtons(const TCalculette& record)
         panel->computeEnabled = ready;
         panel->nextEnabled = !ready;
     }
-    panel->memoryEnabled = keys.KeypadEnabled;
+    panel->memoryEnabled = keys.KeypadEnabled();
 }
 
 } // namespace tornavel

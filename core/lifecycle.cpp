@@ -93,16 +93,15 @@ void Session::FormCreate(const QString& resizableSetting, const QString& decimal
         for (RadioButtonState& radio : panel.radios)
             radio.checked = false;
     }
-    keys.KeypadEnabled = true;
-    keys.VariantChangedFlag = false;
-    keys.ComboReselectFlag = false;
+    keys.SetKeypadEnabled(true);
+    keys.SetVariantChangedFlag(false);
+    keys.SetComboReselectFlag(false);
 
     calculatorNames_ = ReadCalculatorTitles(strings, descriptions);
     LoadMainCaptions();
 
     AngleUnitSuffix = QStringLiteral("(°)");
-    keys.LastKeyCode = Code::None;
-    keys.KeyClass = Code::None;
+    keys.SetCodes(Code::None);
     numbers_ = NumberRules(decimalSeparator);
 }
 
@@ -139,10 +138,10 @@ void Session::FormActivate()
     firstActivationDone = true;
 
     optionsStore_.Load(optionsStore_.FilePath());
-    keys.MemoryValue = 0.0;
+    keys.SetMemoryValue(0.0);
 
     historyBook_.Load(historyBook_.FilePath());
-    keys.RecomputingFlag = false;
+    keys.SetRecomputingFlag(false);
 
     // A damaged options file cannot name a calculator that does not exist: the default
     // of a first start opens instead.

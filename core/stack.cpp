@@ -27,8 +27,7 @@ void Session::ResetCurrentCalculatorDisplay()
 {
     if (HasCalculator())
         ResetPanelFields(Top().Number);
-    keys.LastKeyCode = Code::None;
-    keys.KeyClass = Code::None;
+    keys.SetCodes(Code::None);
 }
 
 int Session::TargetCalculatorNumber(const TCalculette& record) const
@@ -106,8 +105,7 @@ void Session::POk0Click()
     if (CalculatorStack.size() <= 1)
         return;
     Top().ClearOnDestroy = true;
-    keys.LastKeyCode = Code::None;
-    keys.KeyClass = Code::None;
+    keys.SetCodes(Code::None);
     if (PopCalculator())
         ShowCalculatorWithReturnedValue(Top());
     else
@@ -118,7 +116,7 @@ void Session::LbCalculettesDblClick(int row)
 {
     if (!HasCalculator())
         return;
-    if (IsResultState(keys.KeyClass) || !keys.KeypadEnabled)
+    if (IsResultState(keys.KeyClass()) || !keys.KeypadEnabled())
         return;
     const TCalculette& caller = Top();
     if (row < 0 || row >= static_cast<int>(caller.OfferedCalculators.size()))

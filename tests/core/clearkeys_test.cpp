@@ -36,8 +36,8 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
     Open(2);
     Type("5&3");
     EngineAccess::Session(engine).Top().Inputs = {1, 2, 3, 4, 5, 6};
-    EngineAccess::Session(engine).Keys().MemoryValue = 9.0;
-    EngineAccess::Session(engine).Keys().PendingMathFunction = 31;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(9.0);
+    EngineAccess::Session(engine).Keys().SetPendingMathFunction(31);
     engine.CalculatriceCClick();
 
     EXPECT_EQ(Panel().result, "0");
@@ -46,10 +46,10 @@ TEST_F(ClearKeys, ClearResetsTheCalculatorAndTheCodes)
     EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
     for (size_t i = 0; i < 5; ++i)
         EXPECT_EQ(EngineAccess::Session(engine).Top().Inputs[i], 0.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().PendingMathFunction, -1);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().PendingMathFunction(), -1);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 9.0);
     // The keys follow the term index again.
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
@@ -98,21 +98,21 @@ TEST_F(ClearKeys, ClearRefillsTheListOfAListFirstInput)
     PanelOf(35).listRows = QStringList{QStringLiteral("reste")};
     PanelOf(35).listIndex = 0;
     PanelOf(35).resultVisible = true;
-    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().SetKeypadEnabled(true);
     engine.CalculatriceCClick();
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listRows.size(), 107);
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, "Matériaux");
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
     // The keypad stays without effect until a material is chosen.
     Type("7");
     EXPECT_EQ(Panel().formula, "");
 
     Open(33);
-    EngineAccess::Session(engine).Keys().KeypadEnabled = false;
+    EngineAccess::Session(engine).Keys().SetKeypadEnabled(false);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().listRows.size(), 18);
     EXPECT_TRUE(Panel().listVisible);
@@ -134,11 +134,11 @@ TEST_F(ClearKeys, ClearShowsTheResultFieldForATypedFirstInput)
         Open(n);
         PanelOf(n).listVisible = true;
         PanelOf(n).resultVisible = false;
-        EngineAccess::Session(engine).Keys().KeypadEnabled = false;
+        EngineAccess::Session(engine).Keys().SetKeypadEnabled(false);
         engine.CalculatriceCClick();
         EXPECT_TRUE(Panel().resultVisible) << n;
         EXPECT_FALSE(Panel().listVisible) << n;
-        EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled) << n;
+        EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled()) << n;
     }
     Open(25);
     engine.CalculatriceCClick();
@@ -191,27 +191,27 @@ TEST_F(ClearKeys, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).ResultCodeOf(n)) << n;
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).ResultCodeOf(n)) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterCE);
     }
 
     int undone = 0;
     EngineAccess::Keys(engine, 16).undo = [&](CalculatorContext& c) {
         ++undone;
-        c.Keys().KeyClass = Code::NextTerm;
+        c.Keys().SetKeyClass(Code::NextTerm);
     };
     Open(16);
     engine.CalculatriceCEClick();
     EXPECT_EQ(undone, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);  // whatever the routine did
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterCE);  // whatever the routine did
 
     // A calculator whose routine is not there yet: CE still ends as CE.
     Open(17);
     EngineAccess::Keys(engine, 17).undo = nullptr;
     engine.CalculatriceCEClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterCE);
 }
 
 TEST_F(ClearKeys, ClearEntryUpdatesTheKeys)
@@ -236,9 +236,9 @@ TEST_F(ClearKeys, ClearOnAListFirstInputTurnsTheKeypadOff)
     // After a circuit result the keypad is on; C brings back the circuit list, where
     // digits have nothing to type into.
     Open(33);
-    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().SetKeypadEnabled(true);
     engine.CalculatriceCClick();
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listRows.isEmpty());

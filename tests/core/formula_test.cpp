@@ -108,9 +108,9 @@ TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
     const CalculatorContext& context = EngineAccess::Context(engine);
     PanelState p;
     EXPECT_FALSE(context.ComboHasSelection(p));
-    EngineAccess::Session(engine).Keys().RecomputingFlag = true;
+    EngineAccess::Session(engine).Keys().SetRecomputingFlag(true);
     EXPECT_TRUE(context.ComboHasSelection(p));
-    EngineAccess::Session(engine).Keys().RecomputingFlag = false;
+    EngineAccess::Session(engine).Keys().SetRecomputingFlag(false);
     p.listIndex = 0;
     EXPECT_TRUE(context.ComboHasSelection(p));
 }

@@ -182,12 +182,12 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
 {
-    EngineAccess::Session(engine).Keys().RecomputingFlag = true;
+    EngineAccess::Session(engine).Keys().SetRecomputingFlag(true);
     Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
     EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
 
-    EngineAccess::Session(engine).Keys().RecomputingFlag = false;
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Tangent;
+    EngineAccess::Session(engine).Keys().SetRecomputingFlag(false);
+    EngineAccess::Session(engine).Keys().SetLastKeyCode(Code::Tangent);
     Add(39, QStringLiteral("45"));
     EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 30.0);
 }
@@ -321,7 +321,7 @@ TEST_F(CalculationHistory, MenuOverAnEmptyHistoryHasNoItem)
 
 TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 {
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Power;
+    EngineAccess::Session(engine).Keys().SetLastKeyCode(Code::Power);
     Add(0, QStringLiteral("123456789012345"));
     Add(2, QStringLiteral("12,5&3"), {12.5, 3}, 1);
     Add(39, QStringLiteral("2^3"), {2, 3}, 1);
@@ -372,7 +372,7 @@ TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUn
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
     EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(mm)"));
     EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
@@ -381,21 +381,21 @@ TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, QStringLiteral("2+3=5"));
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Equals);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Equals);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::Equals);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Equals);
 }
 
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
     EngineAccess::Keys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
-        sawFlag = c.Keys().RecomputingFlag;
+        sawFlag = c.Keys().RecomputingFlag();
         throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
     };
     Add(19, QStringLiteral("30&5"), {30, 5}, 1);
     EXPECT_THROW(engine.TraitArticleMCalculs(0), CalcError);
     EXPECT_TRUE(sawFlag);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)

@@ -41,7 +41,7 @@ TEST_F(Keypad, DigitsBuildOneNumberInBothFields)
     ExpectFields("0", "0");
     engine.PCalculatriceDigitClick(5);
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
     engine.PCalculatriceDigitClick(0);
     ExpectFields("50", "50");
 }
@@ -72,7 +72,7 @@ TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).ResultCodeOf(1));
+    ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).ResultCodeOf(1));
     Type(",5");
     ExpectFields("0,5", "0,5");
 }
@@ -84,8 +84,8 @@ TEST_F(Keypad, DigitAfterAnyResultStartsOver)
         Panel().formula = QStringLiteral("Périmètre(4&3)=11,0");
         Panel().result = QStringLiteral("11,0");
         EngineAccess::Session(engine).Top().TermIndex = 1;
-        EngineAccess::Session(engine).Keys().LastKeyCode = code;
-        EngineAccess::Session(engine).Keys().KeyClass = code;
+        EngineAccess::Session(engine).Keys().SetLastKeyCode(code);
+        EngineAccess::Session(engine).Keys().SetKeyClass(code);
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
         EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0) << code;
@@ -110,19 +110,19 @@ TEST_F(Keypad, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
     // appended it to the number before.
     Open(39);
     Type("30");
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Sine;
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Sine;
+    EngineAccess::Session(engine).Keys().SetLastKeyCode(Code::Sine);
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Sine);
     Type("5");
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
 }
 
 TEST_F(Keypad, DisabledKeypadChangesNothing)
 {
     Open(35);
-    ASSERT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    ASSERT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
-    EngineAccess::Session(engine).Keys().MemoryValue = 4.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(4.0);
     const QString result = Panel().result;
     engine.PCalculatriceDigitClick(7);
     engine.PCalculatriceVirguleClick();
@@ -136,12 +136,12 @@ TEST_F(Keypad, MemoryRecall)
     Open(0);
     engine.PMR0Click();
     ExpectFields("0", "0");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::MemoryRecall);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::MemoryRecall);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
     Type("5");
     ExpectFields("5", "5");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.5;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(7.5);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -157,7 +157,7 @@ TEST_F(Keypad, MemoryRecall)
     Type("6");
     ExpectFields("6", "12+6");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = -2.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(-2.0);
     Open(2);
     Type("5&");
     engine.PMR0Click();
@@ -167,7 +167,7 @@ TEST_F(Keypad, MemoryRecall)
 TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
 {
     // Mended: the digit after "7," used to take the recalled 7 back and show "5".
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(7.0);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -176,7 +176,7 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
     Type("=");
     EXPECT_EQ(Panel().result, "19,5");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(0.0);
     Open(2);
     engine.PMR0Click();
     Type(",25");
@@ -184,7 +184,7 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
     // A recalled number that already has its separator stays recalled: a digit
     // replaces it.
-    EngineAccess::Session(engine).Keys().MemoryValue = 2.5;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(2.5);
     Open(0);
     engine.PMR0Click();
     Type(",3");
@@ -220,10 +220,10 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
     Type("12+3");
     EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
     ExpectFields("0", "12+");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterCE);
     EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
     ExpectFields("0", "");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterUndo);
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
@@ -245,13 +245,13 @@ TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     for (const Case& c : cases) {
         Open(c.calculator);
         Type("4");
-        EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+        EngineAccess::Session(engine).Keys().SetMemoryValue(7.0);
         for (const KeypadKey key : c.keys) {
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));
             ExpectFields("4", "4");
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
+            EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
+            EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 7.0);
         }
     }
     Open(39);

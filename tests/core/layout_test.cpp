@@ -81,7 +81,7 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
     // Opened from the concrete calculator, which shows units in its sub-calculations.
     EngineAccess::Session(engine).OpenCalculator(23);
     EngineAccess::Session(engine).TopPanel().formula = EngineAccess::Session(engine).TopPanel().result = QStringLiteral("2");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre (cm)"_qs);
     EXPECT_TRUE(EngineAccess::Session(engine).UnitSuffixShown());
@@ -89,7 +89,7 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
     // Opened from the standard calculator, which does not.
     EngineAccess::Session(engine).OpenCalculator(0);
     EngineAccess::Session(engine).TopPanel().formula = EngineAccess::Session(engine).TopPanel().result = QStringLiteral("2");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre"_qs);
     EXPECT_FALSE(EngineAccess::Session(engine).UnitSuffixShown());
@@ -184,7 +184,7 @@ TEST_F(Layout, TermIndexGoesBackToZeroOnlyWithAnEmptyFormula)
     EXPECT_EQ(Panel(9).prompt, u"Hauteur"_qs);
     Relayout(QString(), QStringLiteral("0"));
     EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
 }
 
 TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
@@ -221,7 +221,7 @@ TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
 TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 {
     EngineAccess::Session(engine).OpenCalculator(33);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_FALSE(Panel(33).memoryEnabled);
     EXPECT_TRUE(Panel(33).listVisible);
     EXPECT_FALSE(Panel(33).resultVisible);
@@ -238,7 +238,7 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 
     // A typed first input shows the result field and hides the list.
     EngineAccess::Session(engine).OpenCalculator(23);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_TRUE(Panel(23).memoryEnabled);
     EXPECT_FALSE(Panel(23).listVisible);
     EXPECT_TRUE(Panel(23).resultVisible);
@@ -254,7 +254,7 @@ TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
     EXPECT_EQ(Panel(20).prompt, u"Nombre de cotés"_qs);
     EXPECT_TRUE(Panel(20).listVisible);
     EXPECT_FALSE(Panel(20).resultVisible);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_EQ(Panel(20).listRows.size(), 2);
     EXPECT_EQ(Panel(20).listIndex, 1);
 }

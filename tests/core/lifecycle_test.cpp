@@ -54,7 +54,7 @@ TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
 {
     EngineAccess::Session(engine).Panels()[4].formula = QStringLiteral("3&");
     EngineAccess::Session(engine).OptionSelection(31) = 2;
-    EngineAccess::Session(engine).Keys().LastKeyCode = 12;
+    EngineAccess::Session(engine).Keys().SetLastKeyCode(12);
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
     EXPECT_EQ(EngineAccess::Session(engine).ProductName(), QStringLiteral("Tornavel"));
     EXPECT_EQ(EngineAccess::Session(engine).ProductVersion(), QStringLiteral("1.1"));
@@ -67,7 +67,7 @@ TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[4].nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
     EXPECT_EQ(EngineAccess::Session(engine).Panels()[3].nextHint, QString());
     EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(31), 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
     EXPECT_EQ(EngineAccess::Session(engine).Numbers().Separator(), QStringLiteral("."));
     EXPECT_EQ(EngineAccess::Session(engine).AngleUnitSuffixText(), u"(°)"_qs);
     EXPECT_EQ(EngineAccess::Session(engine).CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
@@ -97,14 +97,14 @@ TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
 TEST_F(Lifecycle, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
 {
     engine.FormCreate(QStringLiteral("O"));
-    EngineAccess::Session(engine).Keys().MemoryValue = 12.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(12.0);
     engine.FormActivate();
     ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
     EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
     EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 0.0);
     EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
     EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
@@ -114,11 +114,11 @@ TEST_F(Lifecycle, SecondActivationReadsNothingAndPushesNothing)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(5.0);
     EngineAccess::Options(engine).MarkChanged();
     engine.FormActivate();
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 5.0);
     EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
@@ -137,7 +137,7 @@ TEST_F(Lifecycle, CloseDiscardsTheStackWithoutHandingBack)
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
     EngineAccess::Session(engine).TopPanel().formula = QStringLiteral("2*");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Times);
     engine.LbCalculettesDblClick(0);
     ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
     EngineAccess::Session(engine).TopPanel().result = QStringLiteral("9");

@@ -51,7 +51,7 @@ struct PromptWalk : ::testing::Test {
         TCalculette& caller = EngineAccess::Session(engine).Top();
         const auto& offered = caller.OfferedCalculators;
         const auto it = std::find(offered.begin(), offered.end(), 0);
-        if (!EngineAccess::Session(engine).Keys().KeypadEnabled || it == offered.end())
+        if (!EngineAccess::Session(engine).Keys().KeypadEnabled() || it == offered.end())
             return;
         const int n = caller.Number;
         engine.LbCalculettesDblClick(static_cast<int>(it - offered.begin()));
@@ -96,7 +96,7 @@ struct PromptWalk : ::testing::Test {
             return;
         Enter(n, last);
         engine.PCalculClick(n);
-        if (EngineAccess::Session(engine).Keys().LastKeyCode != row.resultCode) {
+        if (EngineAccess::Session(engine).Keys().LastKeyCode() != row.resultCode) {
             Record(last, "asked again after a refusal");
             return;
         }

@@ -32,7 +32,7 @@ struct CalculatorStack : ::testing::Test {
     {
         EngineAccess::Session(engine).TopPanel().formula = formula;
         EngineAccess::Session(engine).TopPanel().result = result;
-        EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+        EngineAccess::Session(engine).Keys().SetKeyClass(Code::Digit);
     }
 
     // Double-clicks the row that offers calculator n in the sub-calculation list.
@@ -43,7 +43,7 @@ struct CalculatorStack : ::testing::Test {
     {
         EngineAccess::Session(engine).TopPanel().formula = formula;
         EngineAccess::Session(engine).TopPanel().result = result;
-        EngineAccess::Session(engine).Keys().LastKeyCode = EngineAccess::Session(engine).Keys().KeyClass = code;
+        EngineAccess::Session(engine).Keys().SetCodes(code);
     }
 };
 
@@ -64,13 +64,13 @@ TEST_F(CalculatorStack, OkOnTheOnlyRecordChangesNothing)
     ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*5"));
     EXPECT_EQ(Panel(0).result, QStringLiteral("5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
 }
 
 TEST_F(CalculatorStack, SubCalculationHandsItsResultBackIntoTheCallersFormula)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = EngineAccess::Session(engine).Keys().LastKeyCode = Code::Times;
+    EngineAccess::Session(engine).Keys().SetCodes(Code::Times);
     OpenSub(3);
     ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
     EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 3);
@@ -87,8 +87,8 @@ TEST_F(CalculatorStack, SubCalculationHandsItsResultBackIntoTheCallersFormula)
     EXPECT_EQ(Panel(0).result, QStringLiteral("78,5398163397448"));
     EXPECT_EQ(Panel(3).formula, QString());
     EXPECT_EQ(Panel(3).result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::None);
 }
 
 TEST_F(CalculatorStack, ReturnedNumberReplacesTheNumberBeingTyped)
@@ -113,7 +113,7 @@ TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
     // Trailing operator followed by the returned 0.
     EngineAccess::Session(engine).OpenCalculator(0);
     Typing(QStringLiteral("7+"), QStringLiteral("7"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Plus);
     OpenSub(1);
     Computed(QStringLiteral("Périmètre(0)=0"), QStringLiteral("0"), 11);
     engine.POk0Click();
@@ -123,7 +123,7 @@ TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
     EngineAccess::Session(engine).OpenCalculator(2);
     Typing(QStringLiteral("3&"), QStringLiteral("3"));
     EngineAccess::Session(engine).Top().TermIndex = 1;
-    EngineAccess::Session(engine).Keys().KeyClass = Code::NextTerm;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::NextTerm);
     OpenSub(0);
     engine.POk0Click();
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&0"));
@@ -133,7 +133,7 @@ TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
 TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Times);
     OpenSub(39);
     Computed(QStringLiteral("Sin(-30)=-0,5"), QStringLiteral("-0,5"), Code::Equals);
     engine.POk0Click();
@@ -146,7 +146,7 @@ TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
 {
     Typing(QStringLiteral("5+"), QStringLiteral("5"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Plus);
     OpenSub(37);
     Computed(QStringLiteral("Température(Celsius&-40)=-40"), QStringLiteral("-40"), 27);
     engine.POk0Click();
@@ -157,7 +157,7 @@ TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
 TEST_F(CalculatorStack, SubCalculationsNest)
 {
     Typing(QStringLiteral("1+"), QStringLiteral("1"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Plus);
     OpenSub(39);
     Typing(QStringLiteral("2"), QStringLiteral("2"));
     OpenSub(3);
@@ -179,11 +179,11 @@ TEST_F(CalculatorStack, DoubleClickRefusedWhileAResultIsShownOrAListInputIsDue)
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 
     Typing(QStringLiteral("2"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeypadEnabled = false;
+    EngineAccess::Session(engine).Keys().SetKeypadEnabled(false);
     engine.LbCalculettesDblClick(0);
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
 
-    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
+    EngineAccess::Session(engine).Keys().SetKeypadEnabled(true);
     engine.LbCalculettesDblClick(-1);
     engine.LbCalculettesDblClick(500);
     EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
@@ -209,7 +209,7 @@ TEST_F(CalculatorStack, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
 TEST_F(CalculatorStack, OpeningFromAMenuClosesTheChainAndResetsEveryPanel)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    EngineAccess::Session(engine).Keys().SetKeyClass(Code::Times);
     OpenSub(39);
     Typing(QStringLiteral("30"), QStringLiteral("30"));
     OpenSub(9);
@@ -238,7 +238,7 @@ TEST_F(CalculatorStack, ReopeningTheCalculatorOnScreenStartsItOver)
     EXPECT_EQ(Panel(9).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(9).formula, QString());
     EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::None);
 }
 
 TEST_F(CalculatorStack, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
@@ -247,7 +247,7 @@ TEST_F(CalculatorStack, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
     owned->FormCreate(QStringLiteral("O"));
     EngineAccess::Session(*owned).PushCalculator(0, -1);
     EngineAccess::Session(*owned).TopPanel().formula = QStringLiteral("2*");
-    EngineAccess::Session(*owned).Keys().KeyClass = Code::Times;
+    EngineAccess::Session(*owned).Keys().SetKeyClass(Code::Times);
     owned->LbCalculettesDblClick(0);
     ASSERT_EQ(EngineAccess::Session(*owned).Stack().size(), 2u);
     EngineAccess::Session(*owned).TopPanel().result = QStringLiteral("7");

@@ -64,7 +64,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
     EXPECT_EQ(EngineAccess::History(*engine).Values().LastHistoryIndex, 0);
-    EXPECT_FALSE(EngineAccess::Session(*engine).Keys().RecomputingFlag);
+    EXPECT_FALSE(EngineAccess::Session(*engine).Keys().RecomputingFlag());
 }
 
 // ---- The windows of the options and favourites menus -----------------------------------

@@ -167,7 +167,7 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
         EXPECT_EQ(prompt->text(), state.prompt) << n;
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul%1").arg(n))->text(), QStringLiteral("f="));
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("POk%1").arg(n))->text(), QStringLiteral("Ok"));
-        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), EngineAccess::Session(*engine).Keys().KeypadEnabled);
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), EngineAccess::Session(*engine).Keys().KeypadEnabled());
         auto* next = window->findChild<QPushButton*>(QStringLiteral("PEt%1").arg(n));
         EXPECT_EQ(next != nullptr, state.hasNextKey) << n;
         if (next) {
@@ -203,7 +203,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
     window->Dispatch([this] {
         EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("2*");
         EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("2");
-        EngineAccess::Session(*engine).Keys().KeyClass = EngineAccess::Session(*engine).Keys().LastKeyCode = Code::Times;
+        EngineAccess::Session(*engine).Keys().SetCodes(Code::Times);
     });
     DoubleClickOffered(3);
     ASSERT_EQ(EngineAccess::Session(*engine).Stack().size(), 2u);
@@ -215,7 +215,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
     window->Dispatch([this] {
         EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("78,5398163397448");
         EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("Surface(10)=78,5398163397448");
-        EngineAccess::Session(*engine).Keys().KeyClass = EngineAccess::Session(*engine).Keys().LastKeyCode = 12;
+        EngineAccess::Session(*engine).Keys().SetCodes(12);
     });
     Click(QStringLiteral("POk3"));
     EXPECT_EQ(EngineAccess::Session(*engine).Stack().size(), 1u);
@@ -404,7 +404,7 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
     Start();
     window->Dispatch([this] {
         EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("2*");
-        EngineAccess::Session(*engine).Keys().KeyClass = Code::Times;
+        EngineAccess::Session(*engine).Keys().SetKeyClass(Code::Times);
     });
     DoubleClickOffered(39);
     ASSERT_EQ(EngineAccess::Session(*engine).Stack().size(), 2u);

@@ -85,10 +85,10 @@ TEST_F(BuildingTest, ConcreteLeavesTheCodesAtItsNextTermAndTheKeypadOffAfterItsR
     Keys("2");
     Next();
     EXPECT_EQ(Code(), Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     Keys("#1=");
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE reopens the list, its choice still selected.
     CE();

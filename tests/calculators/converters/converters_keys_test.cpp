@@ -43,17 +43,17 @@ TEST_F(ConverterKeys, VolumeToWeightListsAndKeypad)
     OpenWith(VolumeToWeight, 0);
     Script("[Acier]&12&[dm3 (litre)]=<");
     EXPECT_EQ(Selected(), QStringLiteral("dm3 (litre)"));
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     Script("[m3]=");
     EXPECT_EQ(Entries(), 2);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE after "&&" on the material reopens the material list with it selected.
     OpenWith(VolumeToWeight, 0);
     Script("[Zinc]&<");
     EXPECT_EQ(Panel().formula, QStringLiteral("Zinc"));
     EXPECT_EQ(Selected(), QStringLiteral("Zinc"));
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
 }
 
 TEST_F(ConverterKeys, WeightToVolumeWorkedCases)
@@ -143,9 +143,9 @@ TEST_F(ConverterKeys, CapacityWorkedCases)
 TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
 {
     OpenWith(Capacity, 1);
-    EngineAccess::Session(engine).Keys().MemoryValue = 9;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(9);
     Script("[Seau]&0=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 9);
     EXPECT_EQ(Entries(), 0);
     EXPECT_NE(Code(), converters::ResultCode);
 }

@@ -56,7 +56,7 @@ TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
     EXPECT_EQ(Panel().formula, strings.Str(104) + QStringLiteral("(3&4)=12"));
     // Its result code counts as a shown result: a digit starts a new calculation.
-    EXPECT_TRUE(session.IsResultState(session.Keys().KeyClass));
+    EXPECT_TRUE(session.IsResultState(session.Keys().KeyClass()));
     Type(QStringLiteral("7"));
     EXPECT_EQ(Panel().formula, QStringLiteral("7"));
     EXPECT_EQ(Panel().prompt, strings.Str(40));

@@ -60,7 +60,7 @@ struct GeometryTest : ::testing::Test {
     // MR with the given value in the memory register.
     void Recall(double value)
     {
-        EngineAccess::Session(engine).Keys().MemoryValue = value;
+        EngineAccess::Session(engine).Keys().SetMemoryValue(value);
         engine.PMR0Click();
     }
     void Next() { engine.PEtClick(Number()); }

@@ -32,9 +32,9 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue), Panel().result);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, 13);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, 13);
+        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue()), Panel().result);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), 13);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), 13);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -219,7 +219,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
     Type(QStringLiteral("3"));
     Next();
     Recall(1E308);
-    EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
+    EngineAccess::Session(engine).Keys().SetMemoryValue(5.0);
     try {
         Compute();
         FAIL() << "no error";
@@ -227,7 +227,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
         EXPECT_EQ(e.message(), QStringLiteral("Débordement en virgule flottante"));
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("3&1E308"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
+    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 5.0);
     EXPECT_EQ(Record().Inputs[1], 1E308);
 
     Open(14);

@@ -55,7 +55,7 @@ struct ProtocolTest : GeometryTest {
             }
         }
     }
-    int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode; }
+    int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode(); }
     int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
 };
 

@@ -58,8 +58,8 @@ TEST_F(InputProtocol, OptionButtonRerunAddsNoHistoryEntryAndLowersItsFlags)
     EXPECT_FALSE(Panel().radios[0].checked);
     EXPECT_TRUE(Panel().radios[1].checked);
     EXPECT_EQ(Entries(), 1);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
+    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag());
 }
 
 TEST_F(InputProtocol, ReplayComputesTheOptionOnAtTheTimeOfTheReplay)
@@ -94,10 +94,10 @@ TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
-        EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
+        EngineAccess::Session(engine).Keys().SetMemoryValue(0.0);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
         EXPECT_NE(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
+        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 0.0);
         EXPECT_EQ(ui.messages.size(), c.refused ? 1 : 0);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
     }

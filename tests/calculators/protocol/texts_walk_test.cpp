@@ -230,11 +230,11 @@ struct TextsWalk : ::testing::Test {
             Expect(t + 1, false, "&& again");
         }
         engine.PCalculClick(n);
-        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a result");
         engine.TraitArticleMCalculs(EngineAccess::History(engine).Values().LastHistoryIndex);
-        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
+        ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a replayed result");
         engine.CalculatriceCClick();
