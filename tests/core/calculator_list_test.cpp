@@ -16,14 +16,14 @@ struct CalculatorList : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    CalculatorList() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    CalculatorList() { engine.FormCreate(QStringLiteral("O")); }
 };
 
 } // namespace
 
 TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 {
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(0);
     EXPECT_EQ(list.CalculatorOfBox(0), 0);
     EXPECT_EQ(list.CalculatorOfBox(1), 39);
     EXPECT_EQ(list.CalculatorOfBox(2), 1);
@@ -40,7 +40,7 @@ TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 {
     EngineAccess::Options(engine).SetDefaultCalculator(39);
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(0);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(1));
     EXPECT_EQ(list.CheckedCount(), 1);
@@ -53,7 +53,7 @@ TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 {
     EngineAccess::Options(engine).SetDefaultCalculator(7);
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(0);
     list.FormActivate();
     list.BoxClick(8, false);
     EXPECT_FALSE(list.BtnOKClick());
@@ -71,7 +71,7 @@ TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 {
     EngineAccess::SetFavourites(engine, {12, -1, 0, -1, -1});
-    CalculatorListWindow list(EngineAccess::Session(engine), 1);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(1);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(13));
     EXPECT_TRUE(list.IsChecked(0));
@@ -92,7 +92,7 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 {
     EngineAccess::SetFavourites(engine, {1, 2, 3, 4, 5});
-    CalculatorListWindow list(EngineAccess::Session(engine), 1);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(1);
     list.FormActivate();
     for (int box = 0; box < 40; ++box)
         list.BoxClick(box, false);
@@ -103,8 +103,8 @@ TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)
 {
     EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
-    CalculatorListWindow(EngineAccess::Session(engine), 0).HelpKeyDown();
-    CalculatorListWindow(EngineAccess::Session(engine), 1).HelpKeyDown();
+    EngineAccess::OptionsMenu(engine).CalculatorList(0).HelpKeyDown();
+    EngineAccess::OptionsMenu(engine).CalculatorList(1).HelpKeyDown();
     EXPECT_EQ(ui.openedUrls,
               (QStringList{QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrice-defaut.html"),
                            QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrices-favorites.html")}));

@@ -33,7 +33,7 @@ struct CalculatorRows : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const CalculatorRegistry& rows = EngineAccess::Session(engine).Descriptions();
+    const CalculatorRegistry& rows = engine.Descriptions();
 
     CalculatorRows() { engine.FormCreate(QStringLiteral("O"), QStringLiteral(",")); }
 
@@ -76,7 +76,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         const QString title = strings.Str(row.titleId);
         EXPECT_FALSE(title.isEmpty());
         titles.insert(title);
-        EXPECT_EQ(EngineAccess::Session(engine).CalculatorName(n), title);
+        EXPECT_EQ(EngineAccess::Screen(engine).CalculatorName(n), title);
 
         // Help page: a page of its own, beside the program.
         const QString page = strings.Str(row.helpPageId);
@@ -92,7 +92,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         separatorsAsked += row.menu.separatorBefore ? 1 : 0;
         EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menu.item);
         EXPECT_EQ(rows.CalculatorOfMenuItem(row.menu.item), n);
-        EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
+        EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
 
         // Kind: a keypad calculator has no inputs and shows its result with "="; an
         // input-protocol one asks for inputs, each with a prompt, and leaves a result
@@ -113,7 +113,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 EXPECT_EQ(input.list, input.rows != nullptr);
             }
         }
-        EXPECT_EQ(EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
+        EXPECT_EQ(EngineAccess::Screen(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
 
         // Keys: every calculator has "f=" and CE; a keypad one its operator or function
         // keys; an input-protocol one "&&" when it shows it, the list when it has one and
@@ -149,15 +149,15 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 << c;
         }
         EXPECT_EQ(rows.SubCalculationsShowUnits(n), row.subCalculationsShowUnits);
-        EngineAccess::Session(engine).OpenCalculator(n);
+        EngineAccess::Stack(engine).OpenCalculator(n);
         std::vector<int> expected;
         for (int c : rows.ListOrder()) {
             if (rows.Offers(n, c))
                 expected.push_back(c);
         }
-        const auto& shown = EngineAccess::Session(engine).Top().OfferedCalculators;
+        const auto& shown = EngineAccess::Stack(engine).Top().OfferedCalculators;
         EXPECT_EQ(std::vector<int>(shown.begin(), shown.end()), expected);
-        EXPECT_EQ(static_cast<size_t>(EngineAccess::Session(engine).Window().offeredRows.size()), expected.size());
+        EXPECT_EQ(static_cast<size_t>(engine.Window().offeredRows.size()), expected.size());
     }
     EXPECT_EQ(titles.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(helpPages.size(), static_cast<size_t>(CalculatorCount));
@@ -200,10 +200,10 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     EXPECT_TRUE(std::all_of(firstOther, order.end(), [this](int c) { return !rows.Of(c).isKeypad(); }));
     EXPECT_TRUE(std::is_sorted(order.begin(), firstOther));
     EXPECT_TRUE(std::is_sorted(firstOther, order.end()));
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseDefault);
     for (int box = 0; box < list.BoxCount(); ++box) {
         EXPECT_EQ(list.CalculatorOfBox(box), order[static_cast<size_t>(box)]) << box;
-        EXPECT_EQ(list.BoxCaption(box), EngineAccess::Session(engine).CalculatorName(order[static_cast<size_t>(box)])) << box;
+        EXPECT_EQ(list.BoxCaption(box), EngineAccess::Screen(engine).CalculatorName(order[static_cast<size_t>(box)])) << box;
     }
 }
 
@@ -214,9 +214,9 @@ TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
-        EngineAccess::Session(engine).OpenCalculator(n);
+        EngineAccess::Stack(engine).OpenCalculator(n);
         ui.openedUrls.clear();
-        EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
+        EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
         ASSERT_EQ(ui.openedUrls.size(), 1);
         EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
         opened.insert(ui.openedUrls[0]);
@@ -253,7 +253,7 @@ TEST_F(CalculatorRows, TitlesAreReadByTheirStringNumbersAndCutToTheBuffer)
 
     // Before the string table is read, every name is empty.
     Engine fresh{AllCalculators(), strings, ui, QStringLiteral(",")};
-    EXPECT_EQ(EngineAccess::Session(fresh).CalculatorName(5), QString());
+    EXPECT_EQ(EngineAccess::Screen(fresh).CalculatorName(5), QString());
 }
 
 TEST_F(CalculatorRows, SubCalculationsOffered)
@@ -287,7 +287,7 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
 
 TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
 {
-    Session& session = EngineAccess::Session(engine);
+    CalculatorContext& context = EngineAccess::Context(engine);
     int pairsSharing = 0;
     for (int a = 0; a < CalculatorCount; ++a) {
         const OptionGroup& options = rows.Of(a).options;
@@ -299,9 +299,9 @@ TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
                 continue;
             SCOPED_TRACE(::testing::Message() << a << " and " << b);
             const bool sameGroup = options.group && other.group && std::strcmp(options.group, other.group) == 0;
-            session.ResetOptionSelections();
-            session.OptionSelection(a) = 1;
-            EXPECT_EQ(session.OptionSelection(b), sameGroup ? 1 : 0);
+            context.OptionSelection(rows.Of(a)) = 1;
+            EXPECT_EQ(context.OptionSelection(rows.Of(b)), sameGroup ? 1 : 0);
+            context.OptionSelection(rows.Of(a)) = 0;
             pairsSharing += sameGroup ? 1 : 0;
         }
     }

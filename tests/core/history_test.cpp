@@ -64,7 +64,7 @@ struct CalculationHistory : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
 
-    CalculationHistory() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    CalculationHistory() { engine.FormCreate(QStringLiteral("O")); }
 
     QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -85,7 +85,7 @@ struct CalculationHistory : ::testing::Test {
 
     void Add(int number, const QString& text, std::array<double, 6> inputs = {}, int term = 0)
     {
-        EngineAccess::Session(engine).AddHistoryEntry(number, text, inputs, term, EngineAccess::Options(engine).Values().UnitScaleCode);
+        EngineAccess::HistoryMenu(engine).AddHistoryEntry(number, text, inputs, term, EngineAccess::Options(engine).Values().UnitScaleCode);
     }
 };
 
@@ -182,12 +182,12 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
 {
-    EngineAccess::Session(engine).Keys().SetRecomputingFlag(true);
+    EngineAccess::Context(engine).Keys().SetRecomputingFlag(true);
     Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
     EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
 
-    EngineAccess::Session(engine).Keys().SetRecomputingFlag(false);
-    EngineAccess::Session(engine).Keys().SetLastKeyCode(Code::Tangent);
+    EngineAccess::Context(engine).Keys().SetRecomputingFlag(false);
+    EngineAccess::Context(engine).Keys().SetLastKeyCode(Code::Tangent);
     Add(39, QStringLiteral("45"));
     EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 30.0);
 }
@@ -250,7 +250,7 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
             Entry(37, QStringLiteral("kept too"), {2, 20}, 1),
         },
         11);
-    const History h = DecodeHistory(bytes, &EngineAccess::Session(engine).Descriptions());
+    const History h = DecodeHistory(bytes, &engine.Descriptions());
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("kept"));
     // Values beyond the term index carry no meaning and are cleared.
@@ -269,7 +269,7 @@ TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
             Entry(39, QStringLiteral("30"), {30, nan, Code::Sine, nan, 0, 0}, 0),
         },
         1);
-    const History h = DecodeHistory(bytes, &EngineAccess::Session(engine).Descriptions());
+    const History h = DecodeHistory(bytes, &engine.Descriptions());
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Inputs, (std::array<double, 6>{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(h.HistoryEntries[1].Inputs, (std::array<double, 6>{30, 0, Code::Sine, 0, 0, 0}));
@@ -316,19 +316,19 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
 TEST_F(CalculationHistory, MenuOverAnEmptyHistoryHasNoItem)
 {
     engine.PopupMCalculsPopup();
-    EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions.isEmpty());
+    EXPECT_TRUE(engine.Window().historyCaptions.isEmpty());
 }
 
 TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 {
-    EngineAccess::Session(engine).Keys().SetLastKeyCode(Code::Power);
+    EngineAccess::Context(engine).Keys().SetLastKeyCode(Code::Power);
     Add(0, QStringLiteral("123456789012345"));
     Add(2, QStringLiteral("12,5&3"), {12.5, 3}, 1);
     Add(39, QStringLiteral("2^3"), {2, 3}, 1);
     Add(35, QStringLiteral("x"), {0, 2, 1}, 2);
     Add(37, QStringLiteral("x"), {2, 20}, 1);
     engine.PopupMCalculsPopup();
-    const QStringList& c = EngineAccess::Session(engine).Window().historyCaptions;
+    const QStringList& c = engine.Window().historyCaptions;
     ASSERT_EQ(c.size(), 5);
     EXPECT_EQ(c[0], QStringLiteral("Standard: 1234567890..."));
     EXPECT_EQ(c[1], QString::fromUtf8("Périmètre d'éllipse: 12,5..."));
@@ -344,8 +344,8 @@ TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEn
     Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
     EngineAccess::Options(engine).SetUnitScale(10);
     engine.PopupMCalculsPopup();
-    ASSERT_EQ(EngineAccess::Session(engine).Window().historyCaptions.size(), 1);
-    EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(EngineAccess::Session(engine).Window().historyCaptions[0]);
+    ASSERT_EQ(engine.Window().historyCaptions.size(), 1);
+    EXPECT_TRUE(engine.Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(engine.Window().historyCaptions[0]);
 }
 
 // ---- Reopening an entry -------------------------------------------------------
@@ -353,91 +353,92 @@ TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEn
 TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
 {
     EngineAccess::Options(engine).SetUnitScale(1);
-    EngineAccess::Session(engine).OpenCalculator(1);
+    EngineAccess::Stack(engine).OpenCalculator(1);
     engine.PCalculatriceDigitClick(1);
     engine.PCalculatriceDigitClick(0);
     engine.PCalculClick(1);
     ASSERT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
-    const QString formula = EngineAccess::Session(engine).Panels()[1].formula;
-    const QString result = EngineAccess::Session(engine).Panels()[1].result;
+    const QString formula = EngineAccess::Screen(engine).Panels()[1].formula;
+    const QString result = EngineAccess::Screen(engine).Panels()[1].result;
 
     EngineAccess::Options(engine).SetUnitScale(10);
-    EngineAccess::Session(engine).OpenCalculator(2);
+    EngineAccess::Stack(engine).OpenCalculator(2);
     engine.TraitArticleMCalculs(0);
 
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].formula, formula);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].result, result);
+    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 1);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[1].formula, formula);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[1].result, result);
     EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
     EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(mm)"));
     EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
+    EXPECT_FALSE(EngineAccess::Keys(engine).RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
 {
     Add(0, QStringLiteral("2+3=5"));
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, QStringLiteral("2+3=5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::Equals);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Equals);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].formula, QStringLiteral("2+3=5"));
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].result, QStringLiteral("5"));
+    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::Equals);
+    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::Equals);
 }
 
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
-    EngineAccess::Keys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
+    EngineAccess::RowKeys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
         sawFlag = c.Keys().RecomputingFlag();
         throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
     };
     Add(19, QStringLiteral("30&5"), {30, 5}, 1);
     EXPECT_THROW(engine.TraitArticleMCalculs(0), CalcError);
     EXPECT_TRUE(sawFlag);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
+    EXPECT_FALSE(EngineAccess::Keys(engine).RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 {
     std::array<double, 6> seen{};
-    EngineAccess::Keys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
+    EngineAccess::RowKeys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
     Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[37].listRows,
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[37].listRows,
               (QStringList{QStringLiteral("Celsius"), QStringLiteral("Kelvin"), QStringLiteral("Fahrenheit")}));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[37].listIndex, 2);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[37].listIndex, 2);
     EXPECT_EQ(seen[0], 2.0);
     EXPECT_EQ(seen[1], 20.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
+    EXPECT_EQ(EngineAccess::Stack(engine).Top().TermIndex, 1);
 
     // A rafter entry whose last input is not a row of the load classes selects none
     // (seen before the calculator's own compute key, which refuses such a section).
-    EngineAccess::Keys(engine, 18).compute = [](CalculatorContext&) {};
+    EngineAccess::RowKeys(engine, 18).compute = [](CalculatorContext&) {};
     Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
     engine.TraitArticleMCalculs(1);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[18].listRows.size(), 3);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[18].listIndex, -1);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[18].listRows.size(), 3);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[18].listIndex, -1);
 
     // Paint: the surface list is refilled without a selection.
-    EngineAccess::Session(engine).Panels()[25].listIndex = 3;
+    EngineAccess::Stack(engine).OpenCalculator(25);
+    EngineAccess::Context(engine).TopPanel().listIndex = 3;
     Add(25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
     engine.TraitArticleMCalculs(2);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[25].listRows.size(), 5);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[25].listIndex, -1);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[25].listRows.size(), 5);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[25].listIndex, -1);
 
     // Circuit: the points of the circuit chosen first.
     Add(33, QStringLiteral("x"), {0, 3}, 1);
     engine.TraitArticleMCalculs(3);
-    EXPECT_FALSE(EngineAccess::Session(engine).Panels()[33].listRows.isEmpty());
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[33].listRows.first(), QStringLiteral("1"));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[33].listIndex, 3);
+    EXPECT_FALSE(EngineAccess::Screen(engine).Panels()[33].listRows.isEmpty());
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[33].listRows.first(), QStringLiteral("1"));
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[33].listIndex, 3);
 }
 
 TEST_F(CalculationHistory, OutOfRangeMenuItemDoesNothing)
 {
-    EngineAccess::Session(engine).OpenCalculator(3);
+    EngineAccess::Stack(engine).OpenCalculator(3);
     engine.TraitArticleMCalculs(0);
     engine.TraitArticleMCalculs(-1);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 3);
+    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 3);
 }

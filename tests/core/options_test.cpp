@@ -30,7 +30,7 @@ struct UserOptions : ::testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Options.dat"));
 
-    UserOptions() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    UserOptions() { engine.FormCreate(QStringLiteral("O")); }
 
     void Write(const QByteArray& bytes)
     {
@@ -104,7 +104,7 @@ TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 
 TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 {
-    EngineAccess::Session(engine).OpenCalculator(0);
+    EngineAccess::Stack(engine).OpenCalculator(0);
     EngineAccess::Options(engine).SetUnitScale(25);
     EngineAccess::Options(engine).SetUnitDisplay(1);
     ui.chosenUnitRow = 2;
@@ -120,7 +120,7 @@ TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 
 TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
 {
-    EngineAccess::Session(engine).OpenCalculator(0);
+    EngineAccess::Stack(engine).OpenCalculator(0);
     engine.UniteMesureClick();
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
     EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
@@ -129,20 +129,20 @@ TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
 
 TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
 {
-    EngineAccess::Session(engine).OpenCalculator(10);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (cm)"));
+    EngineAccess::Stack(engine).OpenCalculator(10);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (cm)"));
     ui.chosenUnitRow = 0;
     engine.UniteMesureClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (mm)"));
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[10].prompt, QStringLiteral("Long. mur pignon (mm)"));
     EXPECT_TRUE(ui.messages.isEmpty());
 
     engine.PCalculatriceDigitClick(4);
     engine.PEtClick(10);
     engine.PCalculatriceDigitClick(3);
-    const QString prompt = EngineAccess::Session(engine).Panels()[10].prompt;
+    const QString prompt = EngineAccess::Screen(engine).Panels()[10].prompt;
     ui.chosenUnitRow = 1;
     engine.UniteMesureClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[10].prompt, prompt);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[10].prompt, prompt);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0], QString::fromUtf8("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"));
     EXPECT_EQ(ui.messageLines[0], 2);
@@ -153,7 +153,7 @@ TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
 
 TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndReopensOnTheLastChoice)
 {
-    EngineAccess::Session(engine).WindowResizable() = true;
+    ASSERT_TRUE(engine.WindowResizable());
     engine.Affichage1Click();
     ui.behaviourChoice = QStringLiteral("N");
     engine.Affichage1Click();
@@ -167,7 +167,7 @@ TEST_F(UserOptions, WindowBehaviourIsWrittenAtEveryUseAndReopensOnTheLastChoice)
     EXPECT_EQ(ui.behaviourWindowShown, (QList<bool>{true, true, false}));
     EXPECT_EQ(ui.settingsWrites[2][2], QStringLiteral("N"));
     // The running window keeps its start behaviour.
-    EXPECT_TRUE(EngineAccess::Session(engine).WindowResizable());
+    EXPECT_TRUE(engine.WindowResizable());
 }
 
 TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
@@ -187,33 +187,33 @@ TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
 {
     EngineAccess::SetFavourites(engine, {-1, -1, 32, -1, -1});
     engine.PopupMFavorisPopup();
-    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions,
+    EXPECT_EQ(engine.Window().favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
-    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{false, false, true, false, false}));
+    EXPECT_EQ(engine.Window().favouriteShown, (std::array<bool, 5>{false, false, true, false, false}));
 }
 
 TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 {
-    // A replacement string table may lack a calculator's title.
-    EngineAccess::Session(engine).CalculatorNames()[7] = QString();
-    EngineAccess::SetFavourites(engine, {7, -1, -1, -1, 40});
-    engine.PopupMFavorisPopup();
-    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
-    EXPECT_EQ(EngineAccess::Session(engine).Window().favouriteCaptions.value(0), QString());
+    // A replacement string table may lack a calculator's title: here none is read.
+    Engine untitled{AllCalculators(), strings, ui, QStringLiteral(",")};
+    EngineAccess::SetFavourites(untitled, {7, -1, -1, -1, 40});
+    untitled.PopupMFavorisPopup();
+    EXPECT_EQ(untitled.Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
+    EXPECT_EQ(untitled.Window().favouriteCaptions.value(0), QString());
 }
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
 {
     EngineAccess::SetFavourites(engine, {-1, 5, -1, -1, -1});
-    EngineAccess::Session(engine).OpenCalculator(0);
+    EngineAccess::Stack(engine).OpenCalculator(0);
     engine.PCalculatriceDigitClick(7);
     engine.FavorisClick(1);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 5);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("0"));
+    ASSERT_EQ(EngineAccess::Stack(engine).Records().size(), 1u);
+    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 5);
+    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].result, QStringLiteral("0"));
     engine.FavorisClick(0);
     engine.FavorisClick(7);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 5);
+    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 5);
 }
 
 TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)

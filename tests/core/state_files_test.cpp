@@ -46,7 +46,7 @@ struct StateSession {
     // A calculation and a change of unit, then the close.
     void WorkAndClose()
     {
-        EngineAccess::Session(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
+        EngineAccess::HistoryMenu(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
         EngineAccess::Options(engine).SetUnitScale(1);
         EngineAccess::Options(engine).MarkChanged();
         engine.FormClose();

@@ -47,7 +47,7 @@ struct Program {
     void Calculate(const QStringList& texts)
     {
         for (const QString& text : texts)
-            EngineAccess::Session(engine).AddHistoryEntry(2, text, {3, 4}, 1, 10);
+            EngineAccess::HistoryMenu(engine).AddHistoryEntry(2, text, {3, 4}, 1, 10);
     }
 };
 

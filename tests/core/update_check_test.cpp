@@ -70,8 +70,8 @@ TEST(UpdateRules, APageAddressCarriesTheProductAsItsQueryValue)
     engine.FormCreate(QStringLiteral("O"));
     EXPECT_EQ(engine.UpdatePageAddress(), WebServerRoot() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
     EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
-    EngineAccess::Session(engine).ProductName() = QStringLiteral("Tornavel pro&co");
-    EXPECT_EQ(engine.UpgradePageAddress(), WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel%20pro%26co1.1"));
+    EXPECT_EQ(UpgradePageAddress(QStringLiteral("Tornavel pro&co1.1")),
+              WebServerRoot() + QStringLiteral("/info/man.php?logiciel=Tornavel%20pro%26co1.1"));
 }
 
 namespace {

@@ -172,7 +172,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         EXPECT_EQ(fresh.questions.size(), c.questions);
         EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
         EXPECT_EQ(fresh.openedUrls, c.opened);
-        EXPECT_EQ(EngineAccess::Session(check).Window().upgradeItemVisible, c.upgradeItem);
+        EXPECT_EQ(check.Window().upgradeItemVisible, c.upgradeItem);
         EXPECT_EQ(fresh.refreshes, 1);
         EXPECT_EQ(ListOnDisk(), c.list);
     }
@@ -217,7 +217,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
         EXPECT_TRUE(fresh.questions.isEmpty());
         EXPECT_EQ(fresh.updatePageWindows, 0);
-        EXPECT_FALSE(EngineAccess::Session(check).Window().upgradeItemVisible);
+        EXPECT_FALSE(check.Window().upgradeItemVisible);
         EXPECT_EQ(ListOnDisk(), oldList);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
     }
@@ -232,11 +232,11 @@ TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
     engine.FormActivate();
     // The activation has returned before any answer; the program goes on working.
     EXPECT_EQ(ui.answers, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(EngineAccess::Stack(engine).Records().size(), 1u);
     ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
     EXPECT_TRUE(eventLoopRan);
     ExpectNothingShown();
-    EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
+    EXPECT_FALSE(engine.Window().upgradeItemVisible);
     EXPECT_EQ(ListOnDisk(), oldList);
 }
 

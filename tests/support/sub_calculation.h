@@ -10,7 +10,7 @@ namespace tornavel {
 // Double-clicks the row of the sub-calculation list that offers calculator n.
 inline void OpenSubCalculation(Engine& engine, int n)
 {
-    const auto& offered = EngineAccess::Session(engine).Top().OfferedCalculators;
+    const auto& offered = EngineAccess::Stack(engine).Top().OfferedCalculators;
     for (size_t row = 0; row < offered.size(); ++row) {
         if (offered[row] == n) {
             engine.LbCalculettesDblClick(static_cast<int>(row));

@@ -98,13 +98,13 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
         QTest::mouseClick(next, Qt::LeftButton);
         window->close();
     });
-    EngineAccess::Session(engine).AstucesTornavelClick();
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
     QString reopened;
     WithModal([&](QWidget* window) {
         reopened = window->findChild<QTextBrowser*>(QStringLiteral("RichEdit"))->toPlainText();
         window->close();
     });
-    EngineAccess::Session(engine).AstucesTornavelClick();
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
     EXPECT_EQ(reopened, texts[2]);
 }
 
@@ -151,7 +151,7 @@ TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
         about = window->windowTitle() + QLatin1Char('|') + window->findChild<QLabel*>(QStringLiteral("LblRens"))->text();
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
     });
-    EngineAccess::Session(engine).AproposdeTornavelClick();
+    engine.HelpMenuClick(HelpItem::AproposdeTornavel);
     EXPECT_EQ(about, engine.Str(127) + QLatin1Char('|') + engine.Str(128));
 
     bool startedFixed = false;

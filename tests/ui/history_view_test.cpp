@@ -49,7 +49,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
 
     Start();
-    EXPECT_EQ(EngineAccess::Session(*engine).Top().Number, 0);
+    EXPECT_EQ(EngineAccess::Stack(*engine).Top().Number, 0);
     auto* menu = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     Click(QStringLiteral("BtnCalculs"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -64,7 +64,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
     EXPECT_EQ(EngineAccess::History(*engine).Values().LastHistoryIndex, 0);
-    EXPECT_FALSE(EngineAccess::Session(*engine).Keys().RecomputingFlag());
+    EXPECT_FALSE(EngineAccess::Keys(*engine).RecomputingFlag());
 }
 
 // ---- The windows of the options and favourites menus -----------------------------------
@@ -76,7 +76,7 @@ struct OptionWindows : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    OptionWindows() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    OptionWindows() { engine.FormCreate(QStringLiteral("O")); }
 };
 
 } // namespace
@@ -84,7 +84,7 @@ struct OptionWindows : ::testing::Test {
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
     EngineAccess::SetFavourites(engine, {0, 39, 1, 2, -1});
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -108,7 +108,7 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
     EngineAccess::Options(engine).SetDefaultCalculator(4);
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseDefault);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -175,7 +175,7 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
               behaviour.RdbtnRedim()->mapTo(&behaviour, QPoint(0, 0)).y());
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

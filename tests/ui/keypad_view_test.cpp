@@ -54,7 +54,7 @@ TEST_F(KeypadWindow, KeyEventsDriveTheKeys)
     QTest::keyClicks(Keyboard(), QStringLiteral("1.5/3="));
     EXPECT_EQ(Result(0), QStringLiteral("0,5"));
     // The keypad keys on a list input do nothing.
-    EngineAccess::Session(*engine).OpenCalculator(35);
+    EngineAccess::Stack(*engine).OpenCalculator(35);
     window->Render();
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PMR35"))->isEnabled());
     QTest::keyClicks(Keyboard(), QStringLiteral("7,"));

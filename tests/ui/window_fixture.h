@@ -129,14 +129,14 @@ struct WindowFixture : ::testing::Test {
     // Chooses a calculator from the calculators menu.
     void Open(int calculator)
     {
-        const int item = EngineAccess::Session(*engine).Descriptions().MenuItemOfCalculator(calculator);
+        const int item = engine->Descriptions().MenuItemOfCalculator(calculator);
         Find<QAction>(QStringLiteral("Calculette%1").arg(item))->trigger();
     }
     // Double-clicks the row of the sub-calculation list that offers a calculator.
     void DoubleClickOffered(int calculator)
     {
         auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-        const QString name = EngineAccess::Session(*engine).CalculatorName(calculator);
+        const QString name = EngineAccess::Screen(*engine).CalculatorName(calculator);
         const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         const QRect rect = list->visualItemRect(items.front());

@@ -85,10 +85,10 @@ TEST_F(BuildingTest, ConcreteLeavesTheCodesAtItsNextTermAndTheKeypadOffAfterItsR
     Keys("2");
     Next();
     EXPECT_EQ(Code(), Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::Digit);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::Digit);
+    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
     Keys("#1=");
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE reopens the list, its choice still selected.
     CE();
@@ -144,8 +144,8 @@ TEST_F(BuildingTest, HistoryCaptionsShowTheFirstInputAsTyped)
         OpenIn(c.number, c.unit);
         Keys(c.keys);
         engine.PopupMCalculsPopup();
-        ASSERT_FALSE(EngineAccess::Session(engine).Window().historyCaptions.isEmpty());
-        const QString caption = EngineAccess::Session(engine).Window().historyCaptions.back();
+        ASSERT_FALSE(engine.Window().historyCaptions.isEmpty());
+        const QString caption = engine.Window().historyCaptions.back();
         EXPECT_TRUE(caption.endsWith(QStringLiteral(": ") + QString::fromUtf8(c.first) + QStringLiteral("...")))
             << caption.toStdString();
     }

@@ -54,7 +54,7 @@ struct FinishingKeys : ProtocolTest {
         ui.messages.clear();
         errors.clear();
         OpenIn(number, c.unit);
-        EngineAccess::Session(engine).Keys().SetMemoryValue(c.memory);
+        EngineAccess::Context(engine).Keys().SetMemoryValue(c.memory);
         Run(c.keys);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         EXPECT_EQ(Panel().result, QString::fromUtf8(c.result));
@@ -137,7 +137,7 @@ TEST_F(FinishingKeys, PaintListShowsTheChoiceThatCeTakesBack)
         Run(c.keys);
         EXPECT_EQ(Panel().listVisible, c.listVisible);
         EXPECT_EQ(Panel().resultVisible, !c.listVisible);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeypadEnabled(), !c.listVisible);
+        EXPECT_EQ(EngineAccess::Keys(engine).KeypadEnabled(), !c.listVisible);
         EXPECT_EQ(Panel().listIndex, c.selected);
     }
 }
@@ -296,9 +296,9 @@ TEST_F(FinishingKeys, MemoryAndHistoryEntries)
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
         EngineAccess::SetHistory(engine, History{});
-        EngineAccess::Session(engine).Keys().SetMemoryValue(7);
+        EngineAccess::Context(engine).Keys().SetMemoryValue(7);
         Run(c.keys);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), c.memory);
+        EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), c.memory);
         EXPECT_EQ(Entries(), c.entries);
     }
 }
@@ -325,9 +325,9 @@ TEST_F(FinishingKeys, LoopsEndAtOnceOnExtremeValues)
             errors.clear();
             OpenIn(c.number);
             engine.VariantClick(c.number, c.variant);
-            EngineAccess::Session(engine).Keys().SetMemoryValue(value);
+            EngineAccess::Context(engine).Keys().SetMemoryValue(value);
             Run(c.keys);
-            const bool shown = Code() == EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode;
+            const bool shown = Code() == engine.Descriptions().Of(c.number).resultCode;
             EXPECT_EQ(shown, (ui.messages + errors).isEmpty());
             if (shown) {
                 EXPECT_TRUE(std::isfinite(TextToNumber(Panel().result, QStringLiteral(","))));
@@ -387,9 +387,9 @@ TEST_F(FinishingKeys, ReplayComputesTheOptionOnNowAndTheStoredChoices)
             EXPECT_EQ(Panel().listIndex, -1);
         }
         engine.PopupMCalculsPopup();
-        EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions.back().endsWith(
+        EXPECT_TRUE(engine.Window().historyCaptions.back().endsWith(
             QStringLiteral(": ") + QString::fromUtf8(c.keys).section(QLatin1Char('&'), 0, 0) + QStringLiteral("...")))
-            << EngineAccess::Session(engine).Window().historyCaptions.back().toStdString();
+            << engine.Window().historyCaptions.back().toStdString();
     }
 }
 
@@ -410,11 +410,11 @@ TEST_F(FinishingKeys, ReplayOfAStoredSurfaceTypeOrPatternOutsideItsTableComputes
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EngineAccess::Session(engine).Keys().SetMemoryValue(7);
+        EngineAccess::Context(engine).Keys().SetMemoryValue(7);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
-        EXPECT_NE(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
+        EXPECT_NE(Code(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 7);
+        EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 7);
     }
 }
 

@@ -54,12 +54,12 @@ TEST_F(RaftersTest, SectionBoundsOfSpanClassAndSpacing)
     EXPECT_NE(Panel().result, QStringLiteral("6/10"));
     EXPECT_EQ(Code(), 14);
     // 285 cm is accepted for the short spans; the memory is left alone.
-    EngineAccess::Session(engine).Keys().SetMemoryValue(7.0);
+    EngineAccess::Context(engine).Keys().SetMemoryValue(7.0);
     Keys("!150&#2&285=");
     EXPECT_EQ(Code(), 14);
     EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 7.0);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 7.0);
+    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
 }
 
 TEST_F(RaftersTest, SameJobInMetresAndCentimetres)
@@ -125,11 +125,11 @@ TEST_F(RaftersTest, SpacingMemoryAndHistory)
 {
     OpenIn(RafterSpacing, Millimetre);
     Keys("3000&#1&#4=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 650.0);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 650.0);
+    EXPECT_TRUE(EngineAccess::Keys(engine).KeypadEnabled());
     // No answer: recorded in the history, the memory kept.
     Keys("!3000&#1&#0=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 650.0);
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 650.0);
     EXPECT_EQ(Entries(), 2);
     EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
 }
@@ -143,7 +143,7 @@ TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Section (cm)"));
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listIndex, 4);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Ecartement(300&250&8/14)=65"));
     EXPECT_EQ(Entries(), 2);

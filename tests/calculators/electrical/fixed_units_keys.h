@@ -33,8 +33,7 @@ struct FixedUnitsTest : ProtocolTest {
     // Opens the calculator with the shared option selections at `shared`.
     void OpenWith(int number, int shared)
     {
-        EngineAccess::Session(engine).ResetOptionSelections();
-        EngineAccess::Session(engine).OptionSelection(number) = shared;
+        EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(number)) = shared;
         Open(number);
     }
     void Script(std::string_view script)

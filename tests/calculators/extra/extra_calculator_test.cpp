@@ -19,11 +19,11 @@ struct ExtraCalculator : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    Session& session = EngineAccess::Session(engine);
+    CalculatorStack& stack = EngineAccess::Stack(engine);
     const CalculatorDescription& row = extra::Row();
 
-    ExtraCalculator() { session.CalculatorNames() = ReadCalculatorTitles(strings, session.Descriptions()); }
-    PanelState& Panel() { return session.TopPanel(); }
+    ExtraCalculator() { engine.FormCreate(QStringLiteral("O")); }
+    const PanelState& Panel() { return EngineAccess::TopPanel(engine); }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -33,30 +33,30 @@ struct ExtraCalculator : ::testing::Test {
 
 TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
 {
-    EXPECT_EQ(session.CalculatorCount(), 41);
-    const std::vector<CalculatorMenuEntry>& menu = session.Descriptions().Menu();
+    EXPECT_EQ(engine.Descriptions().Count(), 41);
+    const std::vector<CalculatorMenuEntry>& menu = engine.Descriptions().Menu();
     ASSERT_GE(menu.size(), 2u);
     EXPECT_EQ(menu[menu.size() - 2].item, -1);  // the separator its row asks for
     EXPECT_EQ(menu.back().name, QStringLiteral("Calculette40"));
     EXPECT_EQ(menu.back().calculator, extra::Number);
-    EXPECT_EQ(session.CalculatorName(extra::Number), strings.Str(row.titleId));
+    EXPECT_EQ(EngineAccess::Screen(engine).CalculatorName(extra::Number), strings.Str(row.titleId));
 
     engine.CalculetteClick(40);
     ASSERT_TRUE(engine.HasCalculator());
-    EXPECT_EQ(session.Top().Number, extra::Number);
+    EXPECT_EQ(stack.Top().Number, extra::Number);
     EXPECT_EQ(Panel().prompt, strings.Str(40));
 }
 
 TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 {
-    session.OpenCalculator(extra::Number);
+    stack.OpenCalculator(extra::Number);
     Type(QStringLiteral("3&"));
     EXPECT_EQ(Panel().prompt, strings.Str(41));
     Type(QStringLiteral("4="));
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
     EXPECT_EQ(Panel().formula, strings.Str(104) + QStringLiteral("(3&4)=12"));
     // Its result code counts as a shown result: a digit starts a new calculation.
-    EXPECT_TRUE(session.IsResultState(session.Keys().KeyClass()));
+    EXPECT_TRUE(engine.Descriptions().IsResultState(EngineAccess::Keys(engine).KeyClass()));
     Type(QStringLiteral("7"));
     EXPECT_EQ(Panel().formula, QStringLiteral("7"));
     EXPECT_EQ(Panel().prompt, strings.Str(40));
@@ -77,16 +77,16 @@ TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 
 TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
 {
-    session.OpenCalculator(extra::Number);
+    stack.OpenCalculator(extra::Number);
     Type(QStringLiteral("3&4="));
     engine.PopupMCalculsPopup();
-    ASSERT_EQ(session.Window().historyCaptions.size(), 1);
-    EXPECT_TRUE(session.Window().historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
-        << qPrintable(session.Window().historyCaptions[0]);
+    ASSERT_EQ(engine.Window().historyCaptions.size(), 1);
+    EXPECT_TRUE(engine.Window().historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
+        << qPrintable(engine.Window().historyCaptions[0]);
 
-    session.OpenCalculator(0);
+    stack.OpenCalculator(0);
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(session.Top().Number, extra::Number);
+    EXPECT_EQ(stack.Top().Number, extra::Number);
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
 
     // The history file keeps its entry for an engine that serves it, and only for one.
@@ -104,16 +104,16 @@ TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
 TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
 {
     engine.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
-    session.OpenCalculator(extra::Number);
-    EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
+    stack.OpenCalculator(extra::Number);
+    EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
 
-    CalculatorListWindow list(session, CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseDefault);
     EXPECT_EQ(list.BoxCount(), 41);
     EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
     // The mathematical functions offer every calculator, this one too.
-    EXPECT_TRUE(session.Descriptions().Offers(39, extra::Number));
+    EXPECT_TRUE(engine.Descriptions().Offers(39, extra::Number));
 }
 
 } // namespace

@@ -34,9 +34,9 @@ TEST_F(Circles, WorkedResults)
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         const QString result = Panel().formula.section(QLatin1Char('='), 1);
         EXPECT_EQ(Panel().result, result);
-        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue()), result);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).ResultCodeOf(c.number));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), EngineAccess::Session(engine).ResultCodeOf(c.number));
+        EXPECT_EQ(EngineAccess::Numbers(engine).NumberText(EngineAccess::Keys(engine).MemoryValue()), result);
+        EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), engine.Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -47,7 +47,7 @@ TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
         for (const char* minor : {"15", "12"}) {
             SCOPED_TRACE(number);
             ui.messages.clear();
-            EngineAccess::Session(engine).Keys().SetMemoryValue(7.0);
+            EngineAccess::Context(engine).Keys().SetMemoryValue(7.0);
             Open(number);
             QString formulaAtMessage;
             ui.onMessage = [&] { formulaAtMessage = Panel().formula; };
@@ -60,8 +60,8 @@ TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
             EXPECT_EQ(Panel().result, QStringLiteral("0"));
             EXPECT_EQ(Panel().prompt, QStringLiteral("Petit axe"));
             EXPECT_EQ(Record().TermIndex, 1);
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 7.0);
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::NextTerm);
+            EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 7.0);
+            EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::NextTerm);
         }
     }
 }
@@ -108,15 +108,15 @@ TEST_F(Circles, ComputeIsRefusedRightAfterNextTermAndOnAShownResult)
     Next();
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("12&"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::NextTerm);
 
     Type(QStringLiteral("5"));
     Compute();
     const QString shown = Panel().formula;
-    EngineAccess::Session(engine).Keys().SetMemoryValue(1.0);
+    EngineAccess::Context(engine).Keys().SetMemoryValue(1.0);
     Compute();
     EXPECT_EQ(Panel().formula, shown);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 1.0);
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 1.0);
 
     Open(22);
     Enter({"10"});
@@ -131,8 +131,8 @@ TEST_F(Circles, SingleInputComputeOnAnEmptyCalculatorOnlySetsTheCodes)
         Compute();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), EngineAccess::Session(engine).ResultCodeOf(number));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), EngineAccess::Session(engine).ResultCodeOf(number));
+        EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), engine.Descriptions().Of(number).resultCode);
+        EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), engine.Descriptions().Of(number).resultCode);
         // The next digit starts over.
         Type(QStringLiteral("4"));
         EXPECT_EQ(Panel().formula, QStringLiteral("4"));
@@ -153,8 +153,8 @@ TEST_F(Circles, NextTermGuards)
     EXPECT_EQ(Record().TermIndex, 1);
     EXPECT_EQ(Panel().formula, QStringLiteral("0&"));
     EXPECT_EQ(Record().Inputs[0], 0.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::NextTerm);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::NextTerm);
+    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::NextTerm);
     EXPECT_FALSE(Panel().nextEnabled);
     EXPECT_TRUE(Panel().computeEnabled);
 
@@ -227,7 +227,7 @@ TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(12&5)=28,8787390980294"));
     EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 25);
     EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 1);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag());
+    EXPECT_FALSE(EngineAccess::Keys(engine).RecomputingFlag());
 }
 
 } // namespace

@@ -41,11 +41,14 @@ struct GeometryTest : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // Opens a calculator from the calculators menu.
-    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
+    void Open(int number) { EngineAccess::Stack(engine).OpenCalculator(number); }
 
-    TCalculette& Record() { return EngineAccess::Session(engine).Top(); }
-    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
-    int Number() { return EngineAccess::Session(engine).Top().Number; }
+    const TCalculette& Record() { return EngineAccess::Stack(engine).Top(); }
+    const PanelState& Panel() { return EngineAccess::TopPanel(engine); }
+    // The calculator on screen as a family's key sees it, for a test that leaves in it
+    // what no key sequence leaves.
+    CalculatorContext& Family() { return EngineAccess::Context(engine); }
+    int Number() { return EngineAccess::Stack(engine).Top().Number; }
 
     // Types a number on the keypad, the comma included.
     void Type(const QString& text)
@@ -60,7 +63,7 @@ struct GeometryTest : ::testing::Test {
     // MR with the given value in the memory register.
     void Recall(double value)
     {
-        EngineAccess::Session(engine).Keys().SetMemoryValue(value);
+        EngineAccess::Context(engine).Keys().SetMemoryValue(value);
         engine.PMR0Click();
     }
     void Next() { engine.PEtClick(Number()); }

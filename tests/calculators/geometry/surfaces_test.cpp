@@ -32,7 +32,7 @@ TEST_F(Surfaces, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), 12);
+        EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), 12);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -44,13 +44,13 @@ TEST_F(Surfaces, CylinderSurfaceLeavesTheMemoryAlone)
     Open(6);
     Enter({"2", "3"});
     EXPECT_EQ(Panel().result, QStringLiteral("18,8495559215388"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 60.0);
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 60.0);
 }
 
 TEST_F(Surfaces, FlatConeIsAnInvalidOperation)
 {
     Open(7);
-    EngineAccess::Session(engine).Keys().SetMemoryValue(3.0);
+    EngineAccess::Context(engine).Keys().SetMemoryValue(3.0);
     Type(QStringLiteral("0"));
     Next();
     Type(QStringLiteral("0"));
@@ -62,8 +62,8 @@ TEST_F(Surfaces, FlatConeIsAnInvalidOperation)
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("0&0"));
     EXPECT_EQ(Panel().result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 3.0);
+    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::None);
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 3.0);
 }
 
 TEST_F(Surfaces, TrapeziumRefusesAShortBaseNotShorterAtNextTerm)
@@ -100,7 +100,7 @@ TEST_F(Surfaces, HouseWallsRefuseASideWallAboveTheGableAtCompute)
     EXPECT_EQ(Panel().formula, QStringLiteral("10&6&8&"));
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur coté (cm)"));
     EXPECT_EQ(Record().Inputs[3], 0.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::NextTerm);
 }
 
 TEST_F(Surfaces, HouseWallsAlwaysShowTheirUnits)

@@ -24,7 +24,7 @@ void ExpectShown(GeometryTest& t, const Shown& s)
     EXPECT_EQ(t.Panel().result, s.result);
     EXPECT_EQ(t.Panel().prompt, s.prompt);
     EXPECT_EQ(t.Record().TermIndex, s.termIndex);
-    EXPECT_EQ(EngineAccess::Session(t.engine).Keys().LastKeyCode(), s.lastKeyCode);
+    EXPECT_EQ(EngineAccess::Keys(t.engine).LastKeyCode(), s.lastKeyCode);
 }
 
 TEST_F(GeometryUndoTest, TrapeziumWalksBackOneStepAtATime)
@@ -36,7 +36,7 @@ TEST_F(GeometryUndoTest, TrapeziumWalksBackOneStepAtATime)
 
     CE();
     ExpectShown(*this, {"12,50&5&3", "0", "Hauteur", 2, Code::None});
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), Code::AfterCE);
+    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterCE);
     EXPECT_TRUE(Panel().computeEnabled);
     Compute();
     EXPECT_EQ(Panel().formula, result);
@@ -101,7 +101,7 @@ TEST_F(GeometryUndoTest, SingleInputCalculators)
         EXPECT_EQ(Panel().formula, QStringLiteral("10"));
         EXPECT_EQ(Panel().result, QStringLiteral("10"));
         EXPECT_EQ(Panel().prompt, QStringLiteral("Diamètre (cm)"));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), Code::AfterUndo);
+        EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::AfterUndo);
         CE();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
@@ -143,7 +143,7 @@ TEST_F(GeometryUndoTest, PolygonSwitchesBetweenListAndResultField)
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listIndex, 0);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
 
     // Takes the count back, then the "&&".
@@ -154,7 +154,7 @@ TEST_F(GeometryUndoTest, PolygonSwitchesBetweenListAndResultField)
     EXPECT_EQ(Panel().formula, QStringLiteral("10"));
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled());
+    EXPECT_TRUE(EngineAccess::Keys(engine).KeypadEnabled());
     EXPECT_TRUE(Panel().memoryEnabled);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Longueur coté (cm)"));
 }
@@ -189,14 +189,14 @@ TEST_F(GeometryUndoTest, EveryRoutineServesItsCalculators)
 TEST_F(GeometryUndoTest, DamagedFinishedFormulaIsReadOnlyInside)
 {
     Open(8);
-    Panel().formula = QStringLiteral("Surface(12&5=60");
-    Record().TermIndex = 1;
-    EngineAccess::Session(engine).RunUndoRoutine(8);
+    Family().TopPanel().formula = QStringLiteral("Surface(12&5=60");
+    Family().Top().TermIndex = 1;
+    EngineAccess::Dispatch(engine).RunUndoRoutine(8);
     EXPECT_EQ(Panel().formula, QStringLiteral("12&5=60"));
 
     Open(3);
-    Panel().formula = QStringLiteral("Surface)=(");
-    EngineAccess::Session(engine).RunUndoRoutine(3);
+    Family().TopPanel().formula = QStringLiteral("Surface)=(");
+    EngineAccess::Dispatch(engine).RunUndoRoutine(3);
     EXPECT_EQ(Panel().formula, QString());
 }
 

@@ -32,9 +32,9 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue()), Panel().result);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode(), 13);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass(), 13);
+        EXPECT_EQ(EngineAccess::Numbers(engine).NumberText(EngineAccess::Keys(engine).MemoryValue()), Panel().result);
+        EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), 13);
+        EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), 13);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -177,7 +177,7 @@ TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
     EngineAccess::Options(engine).SetUnitDisplay(0);
     Open(23);
-    EngineAccess::Session(engine).PushCalculator(12, 23);
+    EngineAccess::Stack(engine).PushCalculator(12, 23);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur (cm)"));
@@ -186,7 +186,7 @@ TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Volume (cm3)"));
 
     Open(35);
-    EngineAccess::Session(engine).PushCalculator(12, 35);
+    EngineAccess::Stack(engine).PushCalculator(12, 35);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur"));
@@ -219,7 +219,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
     Type(QStringLiteral("3"));
     Next();
     Recall(1E308);
-    EngineAccess::Session(engine).Keys().SetMemoryValue(5.0);
+    EngineAccess::Context(engine).Keys().SetMemoryValue(5.0);
     try {
         Compute();
         FAIL() << "no error";
@@ -227,7 +227,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
         EXPECT_EQ(e.message(), QStringLiteral("Débordement en virgule flottante"));
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("3&1E308"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue(), 5.0);
+    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 5.0);
     EXPECT_EQ(Record().Inputs[1], 1E308);
 
     Open(14);

@@ -35,7 +35,7 @@ struct ProtocolTest : GeometryTest {
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
-        EngineAccess::Session(engine).ResetOptionSelections();
+        EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(number)) = 0;
         Open(number);
     }
     void Keys(std::string_view script)
@@ -55,7 +55,7 @@ struct ProtocolTest : GeometryTest {
             }
         }
     }
-    int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode(); }
+    int Code() const { return EngineAccess::Keys(engine).LastKeyCode(); }
     int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
 };
 

@@ -1,11 +1,13 @@
-#include "core/session.h"
+#include "core/history_menu.h"
+
+#include "core/calculator_stack.h"
+#include "core/history_book.h"
+#include "core/history_lists.h"
+#include "core/key_dispatch.h"
+#include "core/options_store.h"
+#include "core/screen.h"
 #include "core/tables.h"
 
-#include "core/history_file.h"
-#include "core/history_lists.h"
-#include "platform/save_file.h"
-
-#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -35,21 +37,29 @@ bool HoldsEntry(const History& history, int n)
 
 } // namespace
 
-void Session::AddHistoryEntry(int number, const QString& text, const std::array<double, MaxInputs>& inputs,
-                             int termIndex, int unitScale)
+HistoryMenu::HistoryMenu(const CalculatorRegistry& descriptions, HistoryBook& book, OptionsStore& options,
+                         Screen& screen, CalculatorStack& stack, KeyState& keys, KeyDispatch& dispatch,
+                         const NumberRules& numbers)
+    : descriptions_(descriptions), book_(book), options_(options), screen_(screen), stack_(stack), keys_(keys),
+      dispatch_(dispatch), numbers_(numbers)
 {
-    if (keys.RecomputingFlag())
-        return;
-    if (!IsCalculatorNumber(number))
-        return;
-
-    historyBook_.Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode());
 }
 
-QString Session::HistoryCaption(const HistoryEntry& entry) const
+void HistoryMenu::AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex,
+                                  int unitScale)
 {
-    const CalculatorDescription& row = descriptions.Of(entry.Number);
-    const QString name = CalculatorName(entry.Number);
+    if (keys_.RecomputingFlag())
+        return;
+    if (!descriptions_.Has(number))
+        return;
+
+    book_.Add(number, text, inputs, termIndex, unitScale, keys_.LastKeyCode());
+}
+
+QString HistoryMenu::HistoryCaption(const HistoryEntry& entry) const
+{
+    const CalculatorDescription& row = descriptions_.Of(entry.Number);
+    const QString name = screen_.CalculatorName(entry.Number);
     QString caption;
     if (row.historyFullTitle) {
         caption = name;  // "Convertisseur ..."
@@ -77,62 +87,62 @@ QString Session::HistoryCaption(const HistoryEntry& entry) const
     return caption + QStringLiteral("...");
 }
 
-void Session::PopupMCalculsPopup()
+void HistoryMenu::PopupMCalculsPopup()
 {
-    window.historyCaptions.clear();
+    const History& history = book_.Values();
+    QStringList captions;
     for (int k = 0; k <= history.LastHistoryIndex && k < HistoryCapacity; ++k)
-        window.historyCaptions << HistoryCaption(history.HistoryEntries[static_cast<size_t>(k)]);
+        captions << HistoryCaption(history.HistoryEntries[static_cast<size_t>(k)]);
+    screen_.SetHistoryCaptions(captions);
 }
 
-void Session::TraitArticleMCalculs(int n)
+void HistoryMenu::TraitArticleMCalculs(int n)
 {
+    const History& history = book_.Values();
     if (!HoldsEntry(history, n))
         return;
     const HistoryEntry& entry = history.HistoryEntries[static_cast<size_t>(n)];
-    if (!FindCalculatorPanel(entry.Number))
+    if (!descriptions_.Has(entry.Number))
         return;
     // The entry's unit comes back without counting as an option change.
-    optionsStore_.SetUnitScale(entry.UnitScale);
-    OpenCalculator(entry.Number);
+    options_.SetUnitScale(entry.UnitScale);
+    stack_.OpenCalculator(entry.Number);
     ReplayHistoryEntry(n);
 }
 
-void Session::ReplayHistoryEntry(int n)
+void HistoryMenu::ReplayHistoryEntry(int n)
 {
-    if (!HoldsEntry(history, n) || !HasCalculator())
+    const History& history = book_.Values();
+    if (!HoldsEntry(history, n) || !stack_.HasCalculator())
         return;
     const HistoryEntry entry = history.HistoryEntries[static_cast<size_t>(n)];
-    if (Top().Number != entry.Number)
+    if (stack_.Top().Number != entry.Number)
         return;
 
-    TCalculette& record = Top();
-    PanelState& panel = TopPanel();
     const int term = std::clamp(entry.TermIndex, 0, MaxInputs - 1);
+    InputValues inputs = stack_.Top().Inputs;
     for (int i = 0; i <= term; ++i)
-        record.Inputs[static_cast<size_t>(i)] = entry.Inputs[static_cast<size_t>(i)];
-    record.TermIndex = term;
-    panel.formula = entry.Text;
+        inputs[static_cast<size_t>(i)] = entry.Inputs[static_cast<size_t>(i)];
+    stack_.SetTopInputs(term, inputs);
+    screen_.SetFormula(entry.Number, entry.Text);
 
-    const CalculatorDescription& row = descriptions.Of(entry.Number);
-    if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(row, entry, numbers_.Separator())) {
-        panel.listRows = refill->rows;
-        panel.listIndex = refill->selection;
-    }
+    const CalculatorDescription& row = descriptions_.Of(entry.Number);
+    if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(row, entry, numbers_.Separator()))
+        screen_.SetList(entry.Number, refill->rows, refill->selection);
     if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
-        keys.SetLastKeyCode(
+        keys_.SetLastKeyCode(
             TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None));
 
     if (!row.replayRecomputes) {
-        panel.result = numbers_.NumberText(numbers_.LastFormulaTermValue(panel.formula));
-        keys.SetCodes(Code::Equals);
+        screen_.SetResult(entry.Number,
+                          numbers_.NumberText(numbers_.LastFormulaTermValue(screen_.Panel(entry.Number).formula)));
+        keys_.SetCodes(Code::Equals);
         return;
     }
 
-    const std::function<void(CalculatorContext&)> compute = FindComputeButton(entry.Number);
-    RecomputingScope recomputing(keys);
-    UpdateOperatorButtons(Top());
-    if (compute)
-        compute(context_);
+    RecomputingScope recomputing(keys_);
+    screen_.UpdateOperatorButtons(stack_.Top());
+    dispatch_.PCalculClick(entry.Number);
 }
 
 } // namespace tornavel
