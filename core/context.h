@@ -15,8 +15,6 @@
 
 namespace tornavel {
 
-class UiServices;
-
 class CalculatorContext {
 public:
     virtual ~CalculatorContext() = default;
@@ -52,8 +50,10 @@ public:
     virtual QString Str(int id) const = 0;
     // What each calculator is (its description row).
     virtual const CalculatorRegistry& Descriptions() const = 0;
-    // Message window, boxes, clipboard, browser.
-    virtual UiServices& Ui() = 0;
+    // The message window under the panel, with a text of `lines` lines.
+    virtual void ShowMessageForm(const QString& text, int lines) = 0;
+    // The error box, for a computation that has no result.
+    virtual void ShowErrorBox(const QString& text, const QString& caption) = 0;
 
     // ---- What the screen shows ----------------------------------------------------------
     // Enables "&&" and "f=" of `record`'s panel as far as its inputs allow.

@@ -189,9 +189,6 @@ struct CalculatorDescription {
     // and selects the stored choice unless told not to.
     int replayListInput = -1;
     bool replaySelects = true;
-    // The history menu shows the whole title ("Convertisseur ...") instead of the
-    // title without "Calculatrice ".
-    bool historyFullTitle = false;
     HistoryDetailFunction historyDetail = nullptr;
     // A history entry keeps the inputs closed so far; a calculator without inputs
     // keeps none, and its slot keeps what it held.

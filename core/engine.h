@@ -125,7 +125,7 @@ private:
     // the engine is built.
     KeyDispatch dispatch_{descriptions, stack_, context_};
     ClearKeys clear_{descriptions, screen_, stack_, keys_, dispatch_};
-    HistoryMenu historyMenu_{descriptions, history_, options_, screen_, stack_, keys_, dispatch_, numbers_};
+    HistoryMenu historyMenu_{descriptions, strings_, history_, options_, screen_, stack_, keys_, dispatch_, numbers_};
     EngineContext context_{descriptions, strings_, ui_, numbers_, options_, keys_, screen_, stack_, clear_,
                            historyMenu_};
     Keypad keypad_{descriptions, screen_, stack_, keys_, clear_, dispatch_, numbers_, ui_, help_};

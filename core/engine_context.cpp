@@ -6,6 +6,7 @@
 #include "core/options_store.h"
 #include "core/screen.h"
 #include "core/strings.h"
+#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -34,7 +35,11 @@ int EngineContext::UnitScaleCode() const { return options_.Values().UnitScaleCod
 const NumberRules& EngineContext::Numbers() const { return numbers_; }
 QString EngineContext::Str(int id) const { return strings_.Str(id); }
 const CalculatorRegistry& EngineContext::Descriptions() const { return descriptions_; }
-UiServices& EngineContext::Ui() { return ui_; }
+void EngineContext::ShowMessageForm(const QString& text, int lines) { ui_.ShowMessageForm(text, lines); }
+void EngineContext::ShowErrorBox(const QString& text, const QString& caption)
+{
+    ui_.MessageBox(text, caption, BoxIcon::Error);
+}
 
 void EngineContext::UpdateOperatorButtons(const TCalculette& record) { screen_.UpdateOperatorButtons(record); }
 QString EngineContext::LabelText(const Label& label) const { return screen_.LabelText(label, stack_.OnScreen()); }

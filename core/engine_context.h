@@ -13,6 +13,7 @@ class HistoryMenu;
 class OptionsStore;
 class Screen;
 class StringTable;
+class UiServices;
 
 class EngineContext final : public CalculatorContext {
 public:
@@ -36,7 +37,8 @@ public:
     const NumberRules& Numbers() const override;
     QString Str(int id) const override;
     const CalculatorRegistry& Descriptions() const override;
-    UiServices& Ui() override;
+    void ShowMessageForm(const QString& text, int lines) override;
+    void ShowErrorBox(const QString& text, const QString& caption) override;
 
     void UpdateOperatorButtons(const TCalculette& record) override;
     QString LabelText(const Label& label) const override;

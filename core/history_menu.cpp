@@ -6,6 +6,7 @@
 #include "core/key_dispatch.h"
 #include "core/options_store.h"
 #include "core/screen.h"
+#include "core/strings.h"
 #include "core/tables.h"
 
 #include <QLocale>
@@ -15,6 +16,9 @@
 namespace tornavel {
 
 namespace {
+
+// Most titles begin so; the history menu leaves it out.
+const QString kCalculatorTitlePrefix = QStringLiteral("Calculatrice ");
 
 // Sets the flag for the lifetime of the guard, and clears it again however the
 // guarded computation ends.
@@ -37,10 +41,10 @@ bool HoldsEntry(const History& history, int n)
 
 } // namespace
 
-HistoryMenu::HistoryMenu(const CalculatorRegistry& descriptions, HistoryBook& book, OptionsStore& options,
-                         Screen& screen, CalculatorStack& stack, KeyState& keys, KeyDispatch& dispatch,
-                         const NumberRules& numbers)
-    : descriptions_(descriptions), book_(book), options_(options), screen_(screen), stack_(stack), keys_(keys),
+HistoryMenu::HistoryMenu(const CalculatorRegistry& descriptions, const StringTable& strings, HistoryBook& book,
+                         OptionsStore& options, Screen& screen, CalculatorStack& stack, KeyState& keys,
+                         KeyDispatch& dispatch, const NumberRules& numbers)
+    : descriptions_(descriptions), strings_(strings), book_(book), options_(options), screen_(screen), stack_(stack), keys_(keys),
       dispatch_(dispatch), numbers_(numbers)
 {
 }
@@ -60,11 +64,12 @@ QString HistoryMenu::HistoryCaption(const HistoryEntry& entry) const
 {
     const CalculatorDescription& row = descriptions_.Of(entry.Number);
     const QString name = screen_.CalculatorName(entry.Number);
-    QString caption;
-    if (row.historyFullTitle) {
-        caption = name;  // "Convertisseur ..."
-    } else {
-        caption = name.mid(13);  // without "Calculatrice "
+    // Whether the title has the prefix is a fact of the program's own title; the prefix's
+    // length is then cut from the title in force, also a replaced one. A title without
+    // it ("Convertisseur ...") is shown whole.
+    QString caption = name;
+    if (strings_.OwnStr(row.titleId).startsWith(kCalculatorTitlePrefix)) {
+        caption = name.mid(kCalculatorTitlePrefix.size());
         if (!caption.isEmpty())
             caption = QLocale::system().toUpper(caption.left(1)) + caption.mid(1);
     }

@@ -14,13 +14,15 @@ class HistoryBook;
 class KeyDispatch;
 class OptionsStore;
 class Screen;
+class StringTable;
 
 // The history menu: what a finished calculation adds to the history book, the menu's
 // captions, and reopening an entry by replaying it.
 class HistoryMenu {
 public:
-    HistoryMenu(const CalculatorRegistry& descriptions, HistoryBook& book, OptionsStore& options, Screen& screen,
-                CalculatorStack& stack, KeyState& keys, KeyDispatch& dispatch, const NumberRules& numbers);
+    HistoryMenu(const CalculatorRegistry& descriptions, const StringTable& strings, HistoryBook& book,
+                OptionsStore& options, Screen& screen, CalculatorStack& stack, KeyState& keys, KeyDispatch& dispatch,
+                const NumberRules& numbers);
     HistoryMenu(const HistoryMenu&) = delete;
     HistoryMenu& operator=(const HistoryMenu&) = delete;
 
@@ -40,6 +42,7 @@ public:
 
 private:
     const CalculatorRegistry& descriptions_;
+    const StringTable& strings_;
     HistoryBook& book_;
     OptionsStore& options_;
     Screen& screen_;

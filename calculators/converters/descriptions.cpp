@@ -29,7 +29,6 @@ CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescrip
     row.inputs = std::move(inputs);
     row.result = Plain(resultId);
     row.offers = std::move(offers);
-    row.historyFullTitle = true;
     return row;
 }
 

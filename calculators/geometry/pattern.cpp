@@ -2,7 +2,6 @@
 
 #include "calculators/geometry/tables.h"
 #include "core/numbers.h"
-#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -31,7 +30,7 @@ bool NumberToClose(const CalculatorContext& context, const PanelState& panel)
 void RefuseInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
     GeometryUndo(context, calculator);
-    context.Ui().ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
+    context.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
 }
 
 // The number of sides of the chosen row, or none when the row is not in the list.

@@ -5,7 +5,6 @@
 #include "core/context.h"
 #include "core/numbers.h"
 #include "core/tables.h"
-#include "core/ui_services.h"
 
 #include <cmath>
 
@@ -67,8 +66,7 @@ void FunctionKey(CalculatorContext& c, int function)
 // ends there.
 void ReportDomainError(CalculatorContext& c, const char* function)
 {
-    c.Ui().MessageBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)),
-                    QStringLiteral("Tornavel"), BoxIcon::Error);
+    c.ShowErrorBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)), QStringLiteral("Tornavel"));
 }
 
 // The trigonometric functions of an angle in degrees, rounded to 12 decimals so that

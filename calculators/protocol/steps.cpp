@@ -4,7 +4,6 @@
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
-#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -174,7 +173,7 @@ QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCa
 void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& row)
 {
     ProtocolUndo(context, row);
-    context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
+    context.ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
 }
 
 void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
@@ -327,7 +326,7 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     }
     context.UpdateOperatorButtons(record);
     if (outcome.kind == ProtocolOutcome::Kind::NoAnswer)
-        context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
+        context.ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
 }
 
 void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index)

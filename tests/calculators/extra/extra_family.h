@@ -36,7 +36,6 @@ inline const CalculatorDescription& Row()
         r.inputs = {TypedInput({40, UnitSuffix::None, SuffixShown::ByRule}),
                     TypedInput({41, UnitSuffix::None, SuffixShown::ByRule})};
         r.result = {105, UnitSuffix::None, SuffixShown::ByRule};
-        r.historyFullTitle = true;  // its title does not start with "Calculatrice "
         r.keys = ProtocolKeys(Product);
         return r;
     }();
