@@ -2,7 +2,7 @@
 // (menu, calculator lists, sub-calculations, unit suffixes, titles, help pages).
 
 #include "core/calculator_list.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
@@ -76,7 +76,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         const QString title = strings.Str(row.titleId);
         EXPECT_FALSE(title.isEmpty());
         titles.insert(title);
-        EXPECT_EQ(EngineAccess::Screen(engine).CalculatorName(n), title);
+        EXPECT_EQ(Parts(engine).screen.CalculatorName(n), title);
 
         // Help page: a page of its own, beside the program.
         const QString page = strings.Str(row.helpPageId);
@@ -113,7 +113,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 EXPECT_EQ(input.list, input.rows != nullptr);
             }
         }
-        EXPECT_EQ(EngineAccess::Screen(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
+        EXPECT_EQ(engine.Panel(n).kind, row.kind);
 
         // Keys: every calculator has "f=" and CE; a keypad one its operator or function
         // keys; an input-protocol one "&&" when it shows it, the list when it has one and
@@ -149,13 +149,13 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 << c;
         }
         EXPECT_EQ(rows.SubCalculationsShowUnits(n), row.subCalculationsShowUnits);
-        EngineAccess::Stack(engine).OpenCalculator(n);
+        Parts(engine).stack.OpenCalculator(n);
         std::vector<int> expected;
         for (int c : rows.ListOrder()) {
             if (rows.Offers(n, c))
                 expected.push_back(c);
         }
-        const auto& shown = EngineAccess::Stack(engine).Top().OfferedCalculators;
+        const auto& shown = Parts(engine).stack.Top().OfferedCalculators;
         EXPECT_EQ(std::vector<int>(shown.begin(), shown.end()), expected);
         EXPECT_EQ(static_cast<size_t>(engine.Window().offeredRows.size()), expected.size());
     }
@@ -200,25 +200,25 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     EXPECT_TRUE(std::all_of(firstOther, order.end(), [this](int c) { return !rows.Of(c).isKeypad(); }));
     EXPECT_TRUE(std::is_sorted(order.begin(), firstOther));
     EXPECT_TRUE(std::is_sorted(firstOther, order.end()));
-    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
     for (int box = 0; box < list.BoxCount(); ++box) {
         EXPECT_EQ(list.CalculatorOfBox(box), order[static_cast<size_t>(box)]) << box;
-        EXPECT_EQ(list.BoxCaption(box), EngineAccess::Screen(engine).CalculatorName(order[static_cast<size_t>(box)])) << box;
+        EXPECT_EQ(list.BoxCaption(box), Parts(engine).screen.CalculatorName(order[static_cast<size_t>(box)])) << box;
     }
 }
 
 // Ctrl+A on a calculator opens its own help page.
 TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
-        EngineAccess::Stack(engine).OpenCalculator(n);
+        Parts(engine).stack.OpenCalculator(n);
         ui.openedUrls.clear();
         EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
         ASSERT_EQ(ui.openedUrls.size(), 1);
-        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
+        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), Parts(engine).help.ProgramDirectory()));
         opened.insert(ui.openedUrls[0]);
     }
     EXPECT_EQ(opened.size(), static_cast<size_t>(CalculatorCount));
@@ -253,7 +253,7 @@ TEST_F(CalculatorRows, TitlesAreReadByTheirStringNumbersAndCutToTheBuffer)
 
     // Before the string table is read, every name is empty.
     Engine fresh{AllCalculators(), strings, ui, QStringLiteral(",")};
-    EXPECT_EQ(EngineAccess::Screen(fresh).CalculatorName(5), QString());
+    EXPECT_EQ(Parts(fresh).screen.CalculatorName(5), QString());
 }
 
 TEST_F(CalculatorRows, SubCalculationsOffered)
@@ -287,7 +287,7 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
 
 TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
 {
-    CalculatorContext& context = EngineAccess::Context(engine);
+    CalculatorContext& context = Parts(engine).family;
     int pairsSharing = 0;
     for (int a = 0; a < CalculatorCount; ++a) {
         const OptionGroup& options = rows.Of(a).options;

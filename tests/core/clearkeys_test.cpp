@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -13,9 +13,9 @@ struct ClearAndUndo : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void Open(int number) { EngineAccess::Stack(engine).OpenCalculator(number); }
-    const PanelState& Panel() { return EngineAccess::TopPanel(engine); }
-    const PanelState& PanelOf(int n) { return EngineAccess::Screen(engine).Panels()[static_cast<size_t>(n)]; }
+    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    const PanelState& PanelOf(int n) { return engine.Panel(n); }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -35,21 +35,21 @@ TEST_F(ClearAndUndo, ClearResetsTheCalculatorAndTheCodes)
 {
     Open(2);
     Type("5&3");
-    EngineAccess::Context(engine).Top().Inputs = {1, 2, 3, 4, 5, 6};
-    EngineAccess::Context(engine).Keys().SetMemoryValue(9.0);
-    EngineAccess::Context(engine).Keys().SetPendingMathFunction(31);
+    Parts(engine).family.Top().Inputs = {1, 2, 3, 4, 5, 6};
+    Parts(engine).family.Keys().SetMemoryValue(9.0);
+    Parts(engine).family.Keys().SetPendingMathFunction(31);
     engine.CalculatriceCClick();
 
     EXPECT_EQ(Panel().result, "0");
     EXPECT_EQ(Panel().formula, "");
     EXPECT_EQ(Panel().prompt, "Grand axe");
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().TermIndex, 0);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
     for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(EngineAccess::Stack(engine).Top().Inputs[i], 0.0);
-    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::None);
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterUndo);
-    EXPECT_EQ(EngineAccess::Keys(engine).PendingMathFunction(), -1);
-    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 9.0);
+        EXPECT_EQ(Parts(engine).stack.Top().Inputs[i], 0.0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.PendingMathFunction(), -1);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 9.0);
     // The keys follow the term index again.
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
@@ -57,36 +57,37 @@ TEST_F(ClearAndUndo, ClearResetsTheCalculatorAndTheCodes)
 
 TEST_F(ClearAndUndo, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 {
-    EngineAccess::Options(engine).SetUnitDisplay(0);
+    Parts(engine).options.SetUnitDisplay(0);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the standard calculator: no unit.
     Open(0);
-    EngineAccess::Stack(engine).PushCalculator(3, 0);
+    Parts(engine).stack.PushCalculator(3, 0);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the slabs calculator, which shows units.
     Open(24);
-    EngineAccess::Stack(engine).PushCalculator(3, 24);
+    Parts(engine).stack.PushCalculator(3, 24);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Options(engine).SetUnitDisplay(1);
+    Parts(engine).options.SetUnitDisplay(1);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    EngineAccess::Options(engine).SetUnitDisplay(0);
-    EngineAccess::SetLengthUnitSuffix(engine, QStringLiteral("(mm)"));
+    // In millimetres a length label and a volume label take different suffixes.
+    Parts(engine).options.SetUnitDisplay(0);
+    Parts(engine).options.SetUnitScale(1);
     Open(10);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Long. mur pignon (mm)");
     Open(23);
     engine.CalculatriceCClick();
-    EXPECT_EQ(Panel().prompt, "Volume beton (cm3)");
+    EXPECT_EQ(Panel().prompt, "Volume beton (mm3)");
     Open(32);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Tension (V)");
@@ -95,24 +96,24 @@ TEST_F(ClearAndUndo, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 TEST_F(ClearAndUndo, ClearRefillsTheListOfAListFirstInput)
 {
     Open(35);
-    EngineAccess::Context(engine).TopPanel().listRows = QStringList{QStringLiteral("reste")};
-    EngineAccess::Context(engine).TopPanel().listIndex = 0;
-    EngineAccess::Context(engine).TopPanel().resultVisible = true;
-    EngineAccess::Context(engine).Keys().SetKeypadEnabled(true);
+    Parts(engine).family.TopPanel().listRows = QStringList{QStringLiteral("reste")};
+    Parts(engine).family.TopPanel().listIndex = 0;
+    Parts(engine).family.TopPanel().resultVisible = true;
+    Parts(engine).family.Keys().SetKeypadEnabled(true);
     engine.CalculatriceCClick();
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listRows.size(), 107);
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, "Matériaux");
-    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
     // The keypad stays without effect until a material is chosen.
     Type("7");
     EXPECT_EQ(Panel().formula, "");
 
     Open(33);
-    EngineAccess::Context(engine).Keys().SetKeypadEnabled(false);
+    Parts(engine).family.Keys().SetKeypadEnabled(false);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().listRows.size(), 18);
     EXPECT_TRUE(Panel().listVisible);
@@ -132,13 +133,13 @@ TEST_F(ClearAndUndo, ClearShowsTheResultFieldForATypedFirstInput)
     // 25, 26 and 34 as well: C never leaves a list under the first prompt.
     for (const int n : {17, 18, 20, 23, 25, 26, 30, 34}) {
         Open(n);
-        EngineAccess::Context(engine).TopPanel().listVisible = true;
-        EngineAccess::Context(engine).TopPanel().resultVisible = false;
-        EngineAccess::Context(engine).Keys().SetKeypadEnabled(false);
+        Parts(engine).family.TopPanel().listVisible = true;
+        Parts(engine).family.TopPanel().resultVisible = false;
+        Parts(engine).family.Keys().SetKeypadEnabled(false);
         engine.CalculatriceCClick();
         EXPECT_TRUE(Panel().resultVisible) << n;
         EXPECT_FALSE(Panel().listVisible) << n;
-        EXPECT_TRUE(EngineAccess::Keys(engine).KeypadEnabled()) << n;
+        EXPECT_TRUE(Parts(engine).keys.KeypadEnabled()) << n;
     }
     Open(25);
     engine.CalculatriceCClick();
@@ -147,25 +148,25 @@ TEST_F(ClearAndUndo, ClearShowsTheResultFieldForATypedFirstInput)
 
 TEST_F(ClearAndUndo, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
 {
-    EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(21)) = 1;
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(21)) = 1;
     Open(21);
     ASSERT_TRUE(Checked(21, "RbtnLiteaux"));
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Screen(engine).OptionSelection(21), 0);
+    EXPECT_EQ(Parts(engine).screen.OptionSelection(21), 0);
     EXPECT_TRUE(Checked(21, "RbtnTuiles"));
     EXPECT_FALSE(Checked(21, "RbtnLiteaux"));
 
-    EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(23)) = 2;
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 2;
     Open(23);
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Screen(engine).OptionSelection(23), 0);
+    EXPECT_EQ(Parts(engine).screen.OptionSelection(23), 0);
     EXPECT_TRUE(Checked(23, "RbtnCiment"));
     EXPECT_FALSE(Checked(23, "RbtnSable"));
 
-    EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(24)) = 1;
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(24)) = 1;
     Open(24);
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Screen(engine).OptionSelection(24), 1);
+    EXPECT_EQ(Parts(engine).screen.OptionSelection(24), 1);
     EXPECT_TRUE(Checked(24, "RbtnColle"));
 }
 
@@ -173,15 +174,15 @@ TEST_F(ClearAndUndo, ClearInASubCalculationTouchesOnlyThatCalculator)
 {
     Open(0);
     Type("12+3");
-    EngineAccess::Stack(engine).PushCalculator(3, 0);
+    Parts(engine).stack.PushCalculator(3, 0);
     Type("8");
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Stack(engine).Records().size(), 2u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 2u);
     EXPECT_EQ(PanelOf(3).formula, "");
     EXPECT_EQ(PanelOf(0).formula, "12+3");
 
     engine.POk0Click();
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 0);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
     EXPECT_EQ(PanelOf(0).result, "0");
 }
 
@@ -191,10 +192,10 @@ TEST_F(ClearAndUndo, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(EngineAccess::Keys(engine).LastKeyCode(), engine.Descriptions().Of(n).resultCode) << n;
+        ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
-        EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterCE);
+        EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
     }
 
     int undone = 0;
@@ -205,13 +206,13 @@ TEST_F(ClearAndUndo, ClearEntryDispatchesByCalculatorNumber)
     Open(16);
     engine.CalculatriceCEClick();
     EXPECT_EQ(undone, 1);
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterCE);  // whatever the routine did
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);  // whatever the routine did
 
     // A calculator whose routine is not there yet: CE still ends as CE.
     Open(17);
     EngineAccess::RowKeys(engine, 17).undo = nullptr;
     engine.CalculatriceCEClick();
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterCE);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
 }
 
 TEST_F(ClearAndUndo, ClearEntryUpdatesTheKeys)
@@ -220,7 +221,7 @@ TEST_F(ClearAndUndo, ClearEntryUpdatesTheKeys)
     Type("5&");
     ASSERT_TRUE(Panel().computeEnabled);
     engine.CalculatriceCEClick();
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().TermIndex, 0);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
 }
@@ -236,9 +237,9 @@ TEST_F(ClearAndUndo, ClearOnAListFirstInputTurnsTheKeypadOff)
     // After a circuit result the keypad is on; C brings back the circuit list, where
     // digits have nothing to type into.
     Open(33);
-    EngineAccess::Context(engine).Keys().SetKeypadEnabled(true);
+    Parts(engine).family.Keys().SetKeypadEnabled(true);
     engine.CalculatriceCClick();
-    EXPECT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listRows.isEmpty());

@@ -1,6 +1,6 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -13,7 +13,7 @@ struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const NumberRules& numbers = EngineAccess::Numbers(engine);
+    const NumberRules& numbers = Parts(engine).numbers;
 };
 } // namespace
 
@@ -105,12 +105,12 @@ TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
 
 TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
 {
-    const CalculatorContext& context = EngineAccess::Context(engine);
+    const CalculatorContext& context = Parts(engine).family;
     PanelState p;
     EXPECT_FALSE(context.ComboHasSelection(p));
-    EngineAccess::Context(engine).Keys().SetRecomputingFlag(true);
+    Parts(engine).family.Keys().SetRecomputingFlag(true);
     EXPECT_TRUE(context.ComboHasSelection(p));
-    EngineAccess::Context(engine).Keys().SetRecomputingFlag(false);
+    Parts(engine).family.Keys().SetRecomputingFlag(false);
     p.listIndex = 0;
     EXPECT_TRUE(context.ComboHasSelection(p));
 }

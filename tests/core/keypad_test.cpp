@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -16,8 +16,8 @@ struct KeypadEntry : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // As the calculators menu opens a calculator: afresh, alone on the stack.
-    void Open(int number) { EngineAccess::Stack(engine).OpenCalculator(number); }
-    const PanelState& Panel() { return EngineAccess::TopPanel(engine); }
+    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
 
     // Types on the keyboard, one character at a time.
     void Type(const QString& keys)
@@ -41,7 +41,7 @@ TEST_F(KeypadEntry, DigitsBuildOneNumberInBothFields)
     ExpectFields("0", "0");
     engine.PCalculatriceDigitClick(5);
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::Digit);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
     engine.PCalculatriceDigitClick(0);
     ExpectFields("50", "50");
 }
@@ -72,7 +72,7 @@ TEST_F(KeypadEntry, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(EngineAccess::Keys(engine).LastKeyCode(), engine.Descriptions().Of(1).resultCode);
+    ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(1).resultCode);
     Type(",5");
     ExpectFields("0,5", "0,5");
 }
@@ -81,14 +81,14 @@ TEST_F(KeypadEntry, DigitAfterAnyResultStartsOver)
 {
     for (const int code : {6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 36}) {
         Open(2);
-        EngineAccess::Context(engine).TopPanel().formula = QStringLiteral("Périmètre(4&3)=11,0");
-        EngineAccess::Context(engine).TopPanel().result = QStringLiteral("11,0");
-        EngineAccess::Context(engine).Top().TermIndex = 1;
-        EngineAccess::Context(engine).Keys().SetLastKeyCode(code);
-        EngineAccess::Context(engine).Keys().SetKeyClass(code);
+        Parts(engine).family.TopPanel().formula = QStringLiteral("Périmètre(4&3)=11,0");
+        Parts(engine).family.TopPanel().result = QStringLiteral("11,0");
+        Parts(engine).family.Top().TermIndex = 1;
+        Parts(engine).family.Keys().SetLastKeyCode(code);
+        Parts(engine).family.Keys().SetKeyClass(code);
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
-        EXPECT_EQ(EngineAccess::Stack(engine).Top().TermIndex, 0) << code;
+        EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0) << code;
     }
 }
 
@@ -101,7 +101,7 @@ TEST_F(KeypadEntry, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
     Open(2);
     Type("5&3");
     ExpectFields("3", "5&3");
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().TermIndex, 1);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
 }
 
 TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
@@ -110,19 +110,19 @@ TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
     // appended it to the number before.
     Open(39);
     Type("30");
-    EngineAccess::Context(engine).Keys().SetLastKeyCode(Code::Sine);
-    EngineAccess::Context(engine).Keys().SetKeyClass(Code::Sine);
+    Parts(engine).family.Keys().SetLastKeyCode(Code::Sine);
+    Parts(engine).family.Keys().SetKeyClass(Code::Sine);
     Type("5");
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
 }
 
 TEST_F(KeypadEntry, DisabledKeypadChangesNothing)
 {
     Open(35);
-    ASSERT_FALSE(EngineAccess::Keys(engine).KeypadEnabled());
+    ASSERT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
-    EngineAccess::Context(engine).Keys().SetMemoryValue(4.0);
+    Parts(engine).family.Keys().SetMemoryValue(4.0);
     const QString result = Panel().result;
     engine.PCalculatriceDigitClick(7);
     engine.PCalculatriceVirguleClick();
@@ -136,12 +136,12 @@ TEST_F(KeypadEntry, MemoryRecall)
     Open(0);
     engine.PMR0Click();
     ExpectFields("0", "0");
-    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::MemoryRecall);
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::Digit);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::MemoryRecall);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
     Type("5");
     ExpectFields("5", "5");
 
-    EngineAccess::Context(engine).Keys().SetMemoryValue(7.5);
+    Parts(engine).family.Keys().SetMemoryValue(7.5);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -157,7 +157,7 @@ TEST_F(KeypadEntry, MemoryRecall)
     Type("6");
     ExpectFields("6", "12+6");
 
-    EngineAccess::Context(engine).Keys().SetMemoryValue(-2.0);
+    Parts(engine).family.Keys().SetMemoryValue(-2.0);
     Open(2);
     Type("5&");
     engine.PMR0Click();
@@ -167,7 +167,7 @@ TEST_F(KeypadEntry, MemoryRecall)
 TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 {
     // Mended: the digit after "7," used to take the recalled 7 back and show "5".
-    EngineAccess::Context(engine).Keys().SetMemoryValue(7.0);
+    Parts(engine).family.Keys().SetMemoryValue(7.0);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -176,7 +176,7 @@ TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
     Type("=");
     EXPECT_EQ(Panel().result, "19,5");
 
-    EngineAccess::Context(engine).Keys().SetMemoryValue(0.0);
+    Parts(engine).family.Keys().SetMemoryValue(0.0);
     Open(2);
     engine.PMR0Click();
     Type(",25");
@@ -184,7 +184,7 @@ TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
     // A recalled number that already has its separator stays recalled: a digit
     // replaces it.
-    EngineAccess::Context(engine).Keys().SetMemoryValue(2.5);
+    Parts(engine).family.Keys().SetMemoryValue(2.5);
     Open(0);
     engine.PMR0Click();
     Type(",3");
@@ -220,10 +220,10 @@ TEST_F(KeypadEntry, KeyboardDispatchesByCalculator)
     Type("12+3");
     EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
     ExpectFields("0", "12+");
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterCE);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
     EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
     ExpectFields("0", "");
-    EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
@@ -245,13 +245,13 @@ TEST_F(KeypadEntry, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     for (const Case& c : cases) {
         Open(c.calculator);
         Type("4");
-        EngineAccess::Context(engine).Keys().SetMemoryValue(7.0);
+        Parts(engine).family.Keys().SetMemoryValue(7.0);
         for (const KeypadKey key : c.keys) {
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));
             ExpectFields("4", "4");
-            EXPECT_EQ(EngineAccess::Keys(engine).KeyClass(), Code::Digit);
-            EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 7.0);
+            EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+            EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
         }
     }
     Open(39);
@@ -274,11 +274,11 @@ TEST_F(KeypadEntry, CtrlCCopiesTheResultField)
 
 TEST_F(KeypadEntry, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =
-        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), EngineAccess::Help(engine).ProgramDirectory());
+        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), Parts(engine).help.ProgramDirectory());
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls.back(), address);
     EXPECT_TRUE(ui.boxes.isEmpty());
@@ -288,7 +288,7 @@ TEST_F(KeypadEntry, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     Open(39);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address39 = HelpLinks::HelpPageUrl(
-        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), EngineAccess::Help(engine).ProgramDirectory());
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), Parts(engine).help.ProgramDirectory());
     EXPECT_EQ(ui.openedUrls.back(), address39);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");
@@ -308,7 +308,7 @@ TEST_F(KeypadEntry, KeysWithoutACalculatorDoNothing)
     engine.PMR0Click();
     engine.CalculatriceCEClick();
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].formula, "");
+    EXPECT_EQ(engine.Panel(0).formula, "");
 }
 
 } // namespace

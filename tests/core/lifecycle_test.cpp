@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -22,13 +22,13 @@ struct StartAndClose : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-        EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+        Parts(engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+        Parts(engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
     }
 
     void WriteOptions(qint32 unit, quint8 display, qint32 defaultCalculator)
     {
-        QFile file(EngineAccess::Options(engine).FilePath());
+        QFile file(Parts(engine).options.FilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         QDataStream out(&file);
         out.setByteOrder(QDataStream::LittleEndian);
@@ -53,28 +53,28 @@ TEST_F(StartAndClose, OnlyAnUpperCaseOAsksForAResizableWindow)
 TEST_F(StartAndClose, CreationPreparesCaptionsHintsAndCodes)
 {
     // Calculator 4 left "3&" in its formula, then closed.
-    EngineAccess::Stack(engine).OpenCalculator(4);
-    EngineAccess::Context(engine).TopPanel().formula = QStringLiteral("3&");
-    EngineAccess::Stack(engine).PopCalculator();
-    EngineAccess::Context(engine).OptionSelection(engine.Descriptions().Of(31)) = 2;
-    EngineAccess::Context(engine).Keys().SetLastKeyCode(12);
+    Parts(engine).stack.OpenCalculator(4);
+    Parts(engine).family.TopPanel().formula = QStringLiteral("3&");
+    Parts(engine).stack.PopCalculator();
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(31)) = 2;
+    Parts(engine).family.Keys().SetLastKeyCode(12);
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
-    EXPECT_EQ(EngineAccess::Lifecycle(engine).ProductName(), QStringLiteral("Tornavel"));
-    EXPECT_EQ(EngineAccess::Lifecycle(engine).ProductVersion(), QStringLiteral("1.1"));
+    EXPECT_EQ(Parts(engine).lifecycle.ProductName(), QStringLiteral("Tornavel"));
+    EXPECT_EQ(Parts(engine).lifecycle.ProductVersion(), QStringLiteral("1.1"));
     EXPECT_EQ(engine.Window().caption, QStringLiteral("Tornavel"));
     EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
     EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("AideTornavel")), u"Aide Tornavel"_qs);
     EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("SelCalculetteFavorites")),
               u"Sélection calculatrices favorites"_qs);
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[4].formula, QString());
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[4].nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[3].nextHint, QString());
-    EXPECT_EQ(EngineAccess::Screen(engine).OptionSelection(31), 0);
-    EXPECT_EQ(EngineAccess::Keys(engine).LastKeyCode(), Code::None);
-    EXPECT_EQ(EngineAccess::Numbers(engine).Separator(), QStringLiteral("."));
-    EXPECT_EQ(EngineAccess::Screen(engine).UnitSuffixText(UnitSuffix::Angle), u"(°)"_qs);
-    EXPECT_EQ(EngineAccess::Screen(engine).CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
-    EXPECT_TRUE(EngineAccess::Stack(engine).Records().empty());
+    EXPECT_EQ(engine.Panel(4).formula, QString());
+    EXPECT_EQ(engine.Panel(4).nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
+    EXPECT_EQ(engine.Panel(3).nextHint, QString());
+    EXPECT_EQ(Parts(engine).screen.OptionSelection(31), 0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).numbers.Separator(), QStringLiteral("."));
+    EXPECT_EQ(Parts(engine).screen.UnitSuffixText(UnitSuffix::Angle), u"(°)"_qs);
+    EXPECT_EQ(Parts(engine).screen.CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
+    EXPECT_TRUE(Parts(engine).stack.Records().empty());
 }
 
 TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
@@ -83,10 +83,10 @@ TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
-    EngineAccess::Options(other).SetFilePath(EngineAccess::Options(engine).FilePath());
-    EngineAccess::History(other).SetFilePath(EngineAccess::History(engine).FilePath());
+    Parts(other).options.SetFilePath(Parts(engine).options.FilePath());
+    Parts(other).history.SetFilePath(Parts(engine).history.FilePath());
     other.FormCreate(QStringLiteral("O"));
-    EXPECT_EQ(EngineAccess::Lifecycle(other).ProductName(), QStringLiteral("TornavelReplacement"));
+    EXPECT_EQ(Parts(other).lifecycle.ProductName(), QStringLiteral("TornavelReplacement"));
     EXPECT_EQ(other.Window().caption, QStringLiteral("TornavelReplacement"));
     // The upgrade item keeps the program's own caption.
     EXPECT_EQ(other.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
@@ -100,14 +100,14 @@ TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
 TEST_F(StartAndClose, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
 {
     engine.FormCreate(QStringLiteral("O"));
-    EngineAccess::Context(engine).Keys().SetMemoryValue(12.0);
+    Parts(engine).family.Keys().SetMemoryValue(12.0);
     engine.FormActivate();
-    ASSERT_EQ(EngineAccess::Stack(engine).Records().size(), 1u);
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 0);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
-    EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 0.0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
+    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
+    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_FALSE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.0);
     EXPECT_EQ(engine.Window().visiblePanel, 0);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
     EXPECT_FALSE(engine.Window().upgradeItemVisible);
@@ -117,12 +117,12 @@ TEST_F(StartAndClose, SecondActivationReadsNothingAndPushesNothing)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    EngineAccess::Context(engine).Keys().SetMemoryValue(5.0);
-    EngineAccess::Options(engine).MarkChanged();
+    Parts(engine).family.Keys().SetMemoryValue(5.0);
+    Parts(engine).options.MarkChanged();
     engine.FormActivate();
-    EXPECT_EQ(EngineAccess::Stack(engine).Records().size(), 1u);
-    EXPECT_EQ(EngineAccess::Keys(engine).MemoryValue(), 5.0);
-    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
+    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
@@ -131,20 +131,20 @@ TEST_F(StartAndClose, DefaultCalculatorOutsideTheCalculatorsOpensTheStandardOne)
     WriteOptions(10, 0, 57);
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    ASSERT_EQ(EngineAccess::Stack(engine).Records().size(), 1u);
-    EXPECT_EQ(EngineAccess::Stack(engine).Top().Number, 0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
 }
 
 TEST_F(StartAndClose, CloseDiscardsTheStackWithoutHandingBack)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    EngineAccess::Context(engine).TopPanel().formula = QStringLiteral("2*");
-    EngineAccess::Context(engine).Keys().SetKeyClass(Code::Times);
+    Parts(engine).family.TopPanel().formula = QStringLiteral("2*");
+    Parts(engine).family.Keys().SetKeyClass(Code::Times);
     engine.LbCalculettesDblClick(0);
-    ASSERT_EQ(EngineAccess::Stack(engine).Records().size(), 2u);
-    EngineAccess::Context(engine).TopPanel().result = QStringLiteral("9");
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
+    Parts(engine).family.TopPanel().result = QStringLiteral("9");
     engine.FormClose();
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Screen(engine).Panels()[0].formula, QStringLiteral("2*"));
+    EXPECT_EQ(engine.Panel(0).result, QStringLiteral("0"));
+    EXPECT_EQ(engine.Panel(0).formula, QStringLiteral("2*"));
 }

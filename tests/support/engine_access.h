@@ -7,7 +7,6 @@
 #include "core/engine.h"
 
 #include <deque>
-#include <array>
 
 namespace tornavel {
 
@@ -31,19 +30,6 @@ struct EngineAccess {
     static const OptionsStore& Options(const Engine& engine) { return engine.options_; }
     static HistoryBook& History(Engine& engine) { return engine.history_; }
     static const HistoryBook& History(const Engine& engine) { return engine.history_; }
-    // A length suffix apart from the unit's other suffixes, to tell which one a label takes.
-    static void SetLengthUnitSuffix(Engine& engine, const QString& suffix)
-    {
-        engine.options_.options.LengthUnitSuffix = suffix;
-    }
-    // Replaces the whole history, for a test that starts from given entries.
-    static void SetHistory(Engine& engine, const tornavel::History& history) { engine.history_.history = history; }
-    // The five favourite slots at once.
-    static void SetFavourites(Engine& engine, const std::array<int, FavouriteSlotCount>& favourites)
-    {
-        for (int slot = 0; slot < FavouriteSlotCount; ++slot)
-            engine.options_.SetFavourite(slot, favourites[static_cast<size_t>(slot)]);
-    }
     // The help pages and web pages.
     static HelpLinks& Help(Engine& engine) { return engine.help_; }
     // The rows, for a test that registers a family again.

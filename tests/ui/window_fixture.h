@@ -4,7 +4,7 @@
 // directory, driven through its real buttons, keys, menus and lists.
 
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/menus.h"
 #include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
@@ -61,10 +61,10 @@ struct WindowFixture : ::testing::Test {
         window.reset();
         engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
-            EngineAccess::Options(*engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-            EngineAccess::History(*engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+            Parts(*engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+            Parts(*engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         }
-        EngineAccess::Help(*engine).SetProgramDirectory(dir.path() + QLatin1Char('/'));
+        Parts(*engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
         if constexpr (requires { ui.SetMainWindow(window.get()); }) {
             ui.SetMainWindow(window.get());
@@ -136,7 +136,7 @@ struct WindowFixture : ::testing::Test {
     void DoubleClickOffered(int calculator)
     {
         auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-        const QString name = EngineAccess::Screen(*engine).CalculatorName(calculator);
+        const QString name = Parts(*engine).screen.CalculatorName(calculator);
         const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         const QRect rect = list->visualItemRect(items.front());

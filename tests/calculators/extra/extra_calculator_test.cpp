@@ -3,7 +3,7 @@
 #include "core/menus.h"
 #include "tests/calculators/extra/extra_family.h"
 #include "tests/support/catalogue.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 
 #include <QTemporaryDir>
@@ -19,11 +19,11 @@ struct ExtraCalculator : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    CalculatorStack& stack = EngineAccess::Stack(engine);
+    CalculatorStack& stack = Parts(engine).stack;
     const CalculatorDescription& row = extra::Row();
 
     ExtraCalculator() { engine.FormCreate(QStringLiteral("O")); }
-    const PanelState& Panel() { return EngineAccess::TopPanel(engine); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -39,7 +39,7 @@ TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
     EXPECT_EQ(menu[menu.size() - 2].item, -1);  // the separator its row asks for
     EXPECT_EQ(menu.back().name, QStringLiteral("Calculette40"));
     EXPECT_EQ(menu.back().calculator, extra::Number);
-    EXPECT_EQ(EngineAccess::Screen(engine).CalculatorName(extra::Number), strings.Str(row.titleId));
+    EXPECT_EQ(Parts(engine).screen.CalculatorName(extra::Number), strings.Str(row.titleId));
 
     engine.CalculetteClick(40);
     ASSERT_TRUE(engine.HasCalculator());
@@ -56,7 +56,7 @@ TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
     EXPECT_EQ(Panel().formula, strings.Str(104) + QStringLiteral("(3&4)=12"));
     // Its result code counts as a shown result: a digit starts a new calculation.
-    EXPECT_TRUE(engine.Descriptions().IsResultState(EngineAccess::Keys(engine).KeyClass()));
+    EXPECT_TRUE(engine.Descriptions().IsResultState(Parts(engine).keys.KeyClass()));
     Type(QStringLiteral("7"));
     EXPECT_EQ(Panel().formula, QStringLiteral("7"));
     EXPECT_EQ(Panel().prompt, strings.Str(40));
@@ -92,13 +92,13 @@ TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
     // The history file keeps its entry for an engine that serves it, and only for one.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
+    ASSERT_TRUE(Parts(engine).history.Save(path));
     Engine next{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(EngineAccess::History(next).Load(path));
-    EXPECT_EQ(EngineAccess::History(next).Values().LastHistoryIndex, 0);
+    ASSERT_TRUE(Parts(next).history.Load(path));
+    EXPECT_EQ(Parts(next).history.Values().LastHistoryIndex, 0);
     Engine program{AllCalculators(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(EngineAccess::History(program).Load(path));
-    EXPECT_EQ(EngineAccess::History(program).Values().LastHistoryIndex, -1);
+    ASSERT_TRUE(Parts(program).history.Load(path));
+    EXPECT_EQ(Parts(program).history.Values().LastHistoryIndex, -1);
 }
 
 TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
@@ -107,9 +107,9 @@ TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
     stack.OpenCalculator(extra::Number);
     EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
     ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
+    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), Parts(engine).help.ProgramDirectory()));
 
-    CalculatorListWindow list = EngineAccess::OptionsMenu(engine).CalculatorList(CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
     EXPECT_EQ(list.BoxCount(), 41);
     EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
     // The mathematical functions offer every calculator, this one too.
