@@ -51,9 +51,12 @@ namespace tornavel {
 // the program.
 class ProtocolCall {
 public:
-    ProtocolCall(const CalculatorContext& context, const CalculatorDescription& row, const InputValues& inputs,
-                 int variant)
-        : row(row), inputs(inputs), unitScaleCode(context.UnitScaleCode()), variant(variant), context_(context) {}
+    ProtocolCall(const CalculatorContext& context, const CalculatorDescription& calculatorRow,
+                 const InputValues& storedInputs, int variantSelection)
+        : row(calculatorRow), inputs(storedInputs), unitScaleCode(context.UnitScaleCode()),
+          variant(variantSelection), context_(context)
+    {
+    }
 
     const CalculatorDescription& row;
     const InputValues& inputs;
