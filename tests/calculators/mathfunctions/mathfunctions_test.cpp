@@ -16,11 +16,7 @@ struct MathFunctions : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    MathFunctions()
-    {
-        InstallMathFunctionsCalculator(EngineAccess::Rows(engine));
-        EngineAccess::Session(engine).OpenCalculator(39);
-    }
+    MathFunctions() { EngineAccess::Session(engine).OpenCalculator(39); }
 
     // Presses keys separated by blanks: numbers are typed digit by digit (with ","),
     // the others are the calculator's keys.
