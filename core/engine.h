@@ -43,8 +43,11 @@ public:
     bool HasCalculator() const { return session_.HasCalculator(); }
     bool WindowResizable() const { return session_.WindowResizable(); }
     // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory. Set by the program's start-up.
+    // "Aide" subdirectory unless a help directory is set. Set by the program's start-up.
     void SetProgramDirectory(const QString& directory) { help_.SetProgramDirectory(directory); }
+    // Directory whose "Aide" subdirectory holds the help pages and tips, when the install
+    // put them away from the program. Set by the program's start-up.
+    void SetHelpDirectory(const QString& directory) { help_.SetHelpDirectory(directory); }
     QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
     QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
     // The rules of a tips window, on the engine's help pages.

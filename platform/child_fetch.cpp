@@ -69,7 +69,7 @@ void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeout
 
 QString FetchHelperPath()
 {
-    return ProgramDirectory() + QStringLiteral("tornavel-fetch");
+    return HelperProgramPath(ProgramDirectory(), QStringLiteral("tornavel-fetch"));
 }
 
 ChildHttpClient::ChildHttpClient(QString helperPath) : helperPath_(std::move(helperPath)) {}

@@ -9,7 +9,8 @@
 
 namespace tornavel {
 
-// The helper program beside this one that makes one request and ends (tornavel-fetch).
+// The helper program that makes one request and ends (tornavel-fetch): beside this one,
+// or where the install puts it (see HelperProgramPath).
 QString FetchHelperPath();
 
 // An HTTP client whose every request is made by a short-lived child process, the

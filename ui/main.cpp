@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
         ui.SetEngine(engine);
         engine.SetProgramDirectory(ProgramDirectory());
-        TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
+        engine.SetHelpDirectory(HelpDirectory());
+        TFTornavel window(engine, SettingsReadPath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         // The end of the session closes the window as its close box does, also when it
         // comes during the first activation: the close then waits for the event loop.
