@@ -4,6 +4,7 @@
 #include "platform/font_preload.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
+#include "platform/qt_messages.h"
 #include "ui/session_end.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
 
     // The font configuration loads beside the application object and the main window.
     FontConfigurationPreload fonts;
+    InstallQtMessageFilter();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
     InstallFrenchTranslations(app);
