@@ -263,6 +263,8 @@ private:
     // "N"), empty before the first write.
     QString WindowBehaviourWritten;
     bool firstActivationDone = false;
+    // The current folder at the first activation, where the state files are.
+    QString startFolder_;
     NumberRules numbers_;
     // What the calculators' keys receive.
     EngineContext context_{*this};

@@ -5,6 +5,7 @@
 #include "platform/locale.h"
 #include "platform/paths.h"
 #include "platform/qt_messages.h"
+#include "platform/save_at_exit.h"
 #include "ui/session_end.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
@@ -66,6 +67,11 @@ int main(int argc, char* argv[])
         // The end of the session closes the window as its close box does, also when it
         // comes during the first activation: the close then waits for the event loop.
         SessionEndCloser sessionEnd(&window, [&ui] { ui.sessionEnding = true; });
+        // When the display goes away, Qt ends the program with exit() and the window never closes.
+        SaveAtExit displayLost([&ui, &engine] {
+            ui.sessionEnding = true;
+            engine.FormClose();
+        });
         fonts.Wait();
         window.show();
         return app.exec();

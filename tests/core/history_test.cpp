@@ -308,7 +308,8 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
     EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
     ASSERT_TRUE(EngineAccess::History(engine).Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("CLS.dat")});
+    // No temporary is left beside it; the lock file, by which programs take turns, stays.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"CLS.dat", "CLS.dat.lock"}));
 }
 
 // ---- The history menu ---------------------------------------------------------
