@@ -138,6 +138,11 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         bool upgradeItem;
     };
     const QString url = QStringLiteral("https://tornavel.example/dl");
+    // A newer version's list, lengthened to `size` bytes by a comment line after it.
+    const auto padded = [](qint64 size) {
+        const QByteArray list = List("Tornavel1.2", "6/3/2024 9:05:00");
+        return list + ';' + QByteArray(size - list.size() - 3, 'x') + "\r\n";
+    };
     const Case cases[] = {
         {"newer build, Yes", List("Tornavel1.1", "05/03/2024 14:31"), true, 1, 0, {url}, false},
         {"newer build, No", List("Tornavel1.1", "2024-03-06T08:00:00"), false, 1, 0, {}, false},
@@ -146,6 +151,8 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         {"older version listed, same date", List("Tornavel1.2", "05/03/2024 14:30"), true, 0, 0, {}, true},
         {"date in another format", List("Tornavel1.2", "March 6, 2024"), true, 0, 0, {}, true},
         {"no section", "[Autre1.0]\r\nDerVersion=Autre2.0\r\n", true, 0, 0, {}, false},
+        {"list as long as a list is read", padded(kMaxVersionListBytes), true, 0, 1, {}, true},
+        {"list too long to be read", padded(kMaxVersionListBytes + 1), true, 0, 0, {}, false},
         // Values too long to be a version, a date or a whole address: the list is unreadable.
         {"version of five million characters", List(QByteArray(5'000'000, 'T').constData(), "6/3/2024 9:05:00"), true,
          0, 0, {}, false},
