@@ -7,9 +7,13 @@
 
 namespace tornavel {
 
-// Registers every family's calculators in `catalogue`: what the program's start-up
-// builds the engine from.
+// Registers every family's calculators in `catalogue`, in the menu's order: what the
+// program's start-up builds the engine from.
 void InstallCalculatorFamilies(CalculatorCatalogue& catalogue);
+
+// The calculators menu, top to bottom: calculator numbers and MenuSeparator. The one
+// place that orders the menu: a new calculator goes in here where it shows.
+std::vector<int> CalculatorsMenuOrder();
 
 // The standard calculator (0): "=", its undo routine and its operator keys.
 void InstallStandardCalculator(CalculatorRegistry& rows);

@@ -1,6 +1,8 @@
 #pragma once
 
-// Helpers with which the families write the heads of their calculators' rows.
+// The helpers with which every family writes its calculators' rows (designated
+// initialisers of CalculatorDescription, core/description.h). Each name means one thing
+// in every family.
 
 #include "core/description.h"
 
@@ -9,12 +11,35 @@
 
 namespace tornavel {
 
-// A calculator's number, the string numbers of its title and help page, and its menu
-// item: K of CalculetteK, its place in the menu, a separator above it.
-inline CalculatorIdentity Identity(int number, int titleId, int helpPageId, int menuItem, int menuPosition,
-                                   bool separatorBefore = false)
+// A prompt or label without a unit suffix (its unit, if any, is in its text).
+constexpr Label Plain(int stringId)
 {
-    return {number, titleId, helpPageId, {menuItem, menuPosition, separatorBefore}};
+    return {.stringId = stringId};
+}
+// A prompt or label followed by its unit suffix when units are shown: always, or as a
+// sub-calculation of a calculator that shows them.
+constexpr Label SuffixByRule(int stringId, UnitSuffix suffix)
+{
+    return {.stringId = stringId, .suffix = suffix, .shown = SuffixShown::ByRule};
+}
+// A prompt or label always followed by its unit suffix.
+constexpr Label SuffixAlways(int stringId, UnitSuffix suffix)
+{
+    return {.stringId = stringId, .suffix = suffix, .shown = SuffixShown::Always};
+}
+
+// A typed input; one whose value the formula takes in centimetres; one chosen in the list.
+inline InputDescription Typed(Label prompt)
+{
+    return {.prompt = prompt};
+}
+inline InputDescription TypedInCentimetres(Label prompt)
+{
+    return {.prompt = prompt, .centimetres = true};
+}
+inline InputDescription Choice(Label prompt, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
+{
+    return {.prompt = prompt, .list = true, .rows = rows, .shortTexts = shortTexts};
 }
 
 // The two keypad calculators, standard (0) and mathematical functions (39), which

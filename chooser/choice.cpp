@@ -1,6 +1,6 @@
 #include "chooser/choice.h"
 
-#include "platform/inifile.h"
+#include "platform/settings.h"
 
 #include <QDir>
 
@@ -57,8 +57,8 @@ QString WriteFailureText(const QString& settingsPath)
 
 bool WriteWindowBehaviour(const QString& settingsPath, const QString& choice)
 {
-    return IniFile(settingsPath)
-        .WriteString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"), choice);
+    return WriteSetting(settingsPath, QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"),
+                        choice);
 }
 
 int CentredOrigin(int screenSize, int windowSize)

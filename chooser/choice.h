@@ -34,7 +34,7 @@ QString NoChoiceCaption();
 QString WriteFailureText(const QString& settingsPath);
 
 // Writes `choice` as "Redimensionnable" in section "Comportement fenetre" of the
-// settings file, creating the file or the section when missing and keeping every
+// settings file, creating its folder, the file or the section when missing and keeping every
 // other line as it was. The file is replaced atomically: false, with the old file
 // left whole, when it cannot be written.
 bool WriteWindowBehaviour(const QString& settingsPath, const QString& choice);

@@ -2,8 +2,10 @@
 
 #include "chooser/choice.h"
 #include "core/strings.h"
+#include "ui/option_groups.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -57,9 +59,11 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
     btnOk_ = new QPushButton(QStringLiteral("OK"), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(175, 246, 106, 25);
+    btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFSelComTornavel::BtnOkClick);
 
     nonRedim_->setChecked(true);
+    TabStopOnCheckedOption({redim_, nonRedim_});
 
     FitTexts();
 
@@ -95,6 +99,17 @@ void TFSelComTornavel::FitTexts()
     // Laid out at its final width: a text first wrapped in the narrower memo would
     // keep a scroll bar that is no longer needed.
     memo_->setPlainText(unwrapped.toPlainText());
+}
+
+void TFSelComTornavel::keyPressEvent(QKeyEvent* event)
+{
+    // Return and Enter press the default button from wherever the focus is: the window
+    // is no dialog, which would do it by itself.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && btnOk_->isEnabled()) {
+        btnOk_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFSelComTornavel::BtnOkClick()

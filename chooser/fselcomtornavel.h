@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,8 +15,9 @@ class StringTable;
 
 // Verolan's one window: it explains the choice, offers a resizable or a fixed main
 // window for Tornavel and writes the answer into tornavel.ini when OK is pressed.
-// The title bar has no close box: OK is the way to leave. A window closed by other
-// means writes nothing.
+// The title bar has no close box: OK is the way to leave, also with Return from
+// anywhere in the window (OK is its default button). A window closed by other means
+// writes nothing.
 class TFSelComTornavel : public QWidget {
     Q_OBJECT
 
@@ -30,6 +32,9 @@ public:
     QRadioButton* RdbtnRedim() const { return redim_; }
     QRadioButton* RdbtnNonRedim() const { return nonRedim_; }
     QPushButton* BtnOk() const { return btnOk_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FitTexts();

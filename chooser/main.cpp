@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     try {
         StringTable strings;
         strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
-        TFSelComTornavel window(strings, SettingsFilePath());
+        TFSelComTornavel window(strings, SettingsWritePath());
         window.show();
         return app.exec();
     } catch (const std::exception& error) {

@@ -11,8 +11,8 @@ namespace tornavel {
 
 class CalculatorCatalogue {
 public:
-    // A family registers a row, which must outlive the catalogue and every engine built
-    // from it.
+    // The families register their rows here, which the catalogue and every engine
+    // built from it keep.
     CalculatorRegistry& Rows() { return rows_; }
     const CalculatorRegistry& Rows() const { return rows_; }
 

@@ -2,17 +2,65 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace tornavel {
 
-void CalculatorRegistry::Register(const CalculatorDescription& row)
+namespace {
+
+[[noreturn]] void Refuse(const std::string& what)
 {
-    if (row.number < 0)
-        return;
-    if (row.number >= Count())
-        rows_.resize(static_cast<size_t>(row.number) + 1, nullptr);
-    rows_[static_cast<size_t>(row.number)] = &row;
+    throw std::logic_error("calculator rows: " + what);
+}
+
+bool IsKeypadCode(int code)
+{
+    return std::find(std::begin(Code::KeypadCodes), std::end(Code::KeypadCodes), code) != std::end(Code::KeypadCodes);
+}
+
+} // namespace
+
+void CalculatorRegistry::Register(std::vector<CalculatorDescription> family)
+{
+    std::vector<int> numbers;
+    for (const CalculatorDescription& row : family) {
+        const std::string number = std::to_string(row.number);
+        if (row.number < 0)
+            Refuse("a row without a number");
+        if (Has(row.number) || std::count(numbers.begin(), numbers.end(), row.number) > 0)
+            Refuse("calculator " + number + " is already registered");
+        numbers.push_back(row.number);
+        if (row.resultCode == Code::None)
+            continue;
+        if (IsKeypadCode(row.resultCode))
+            Refuse("calculator " + number + ": result code " + std::to_string(row.resultCode) + " is the keypad's");
+        if (std::binary_search(resultCodes_.begin(), resultCodes_.end(), row.resultCode))
+            Refuse("calculator " + number + ": result code " + std::to_string(row.resultCode)
+                   + " is another family's");
+    }
+    for (CalculatorDescription& row : family) {
+        const auto at = static_cast<size_t>(row.number);
+        if (at >= rows_.size())
+            rows_.resize(at + 1);
+        rows_[at] = std::make_shared<const CalculatorDescription>(std::move(row));
+    }
+    Derive();
+}
+
+void CalculatorRegistry::Replace(std::shared_ptr<const CalculatorDescription> row)
+{
+    if (!row || !Has(row->number))
+        Refuse("no row to replace");
+    rows_[static_cast<size_t>(row->number)] = std::move(row);
+    Derive();
+}
+
+void CalculatorRegistry::SetMenuOrder(std::vector<int> order)
+{
+    menuOrder_ = std::move(order);
     Derive();
 }
 
@@ -32,9 +80,9 @@ bool CalculatorRegistry::Has(int number) const
 void CalculatorRegistry::Derive()
 {
     std::vector<const CalculatorDescription*> rows;
-    for (const CalculatorDescription* row : rows_) {
+    for (const auto& row : rows_) {
         if (row)
-            rows.push_back(row);
+            rows.push_back(row.get());
     }
 
     // The option selections, by number: the rows of a group share the first one's.
@@ -75,17 +123,22 @@ void CalculatorRegistry::Derive()
     std::sort(resultCodes_.begin(), resultCodes_.end());
     resultCodes_.erase(std::unique(resultCodes_.begin(), resultCodes_.end()), resultCodes_.end());
 
-    // The menu, by menu position; a row without one has no item.
-    std::erase_if(rows, [](const CalculatorDescription* row) { return row->menu.position < 0; });
-    std::stable_sort(rows.begin(), rows.end(), [](const CalculatorDescription* a, const CalculatorDescription* b) {
-        return a->menu.position < b->menu.position;
-    });
+    // The menu, in its order; a separator only before an item.
     menu_.clear();
     int separators = 0;
-    for (const CalculatorDescription* row : rows) {
-        if (row->menu.separatorBefore)
+    bool separatorDue = false;
+    for (int line : menuOrder_) {
+        if (line == MenuSeparator) {
+            separatorDue = true;
+            continue;
+        }
+        if (!Has(line) || Of(line).menuItem < 0)
+            continue;
+        if (separatorDue && !menu_.empty())
             menu_.push_back({QStringLiteral("N%1").arg(++separators), -1, -1});
-        menu_.push_back({QStringLiteral("Calculette%1").arg(row->menu.item), row->menu.item, row->number});
+        separatorDue = false;
+        const int item = Of(line).menuItem;
+        menu_.push_back({QStringLiteral("Calculette%1").arg(item), item, line});
     }
 }
 

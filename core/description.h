@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace tornavel {
@@ -45,7 +46,7 @@ using ListRowsFunction = QStringList (*)(const InputValues& closed, const QStrin
 
 // One input of a calculator, in input order.
 struct InputDescription {
-    Label prompt;
+    Label prompt{};
     bool list = false;                  // chosen in ListBoxN instead of typed
     ListRowsFunction rows = nullptr;    // list input: the rows shown
     ListRowsFunction shortTexts = nullptr; // list input: the formula terms; nullptr: the rows
@@ -57,35 +58,17 @@ struct InputDescription {
 // input.
 using HistoryDetailFunction = QString (*)(const InputValues& inputs, const QString& terms);
 
-// A typed input and a list input, for writing the rows.
-inline InputDescription TypedInput(Label prompt, bool centimetres = false)
-{
-    InputDescription input;
-    input.prompt = prompt;
-    input.centimetres = centimetres;
-    return input;
-}
-inline InputDescription ListInput(Label prompt, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
-{
-    InputDescription input;
-    input.prompt = prompt;
-    input.list = true;
-    input.rows = rows;
-    input.shortTexts = shortTexts;
-    return input;
-}
-
 // One option button (RbtnCiment ...) with its caption.
 struct OptionButton {
     const char* name = nullptr;         // objectName
-    QString caption;
+    QString caption{};
 };
 
 // The option buttons of a calculator and the selection they write, which the session
 // keeps. Calculators that offer the same choice share one selection by naming the same
 // group; ownOption then maps it onto each one's buttons.
 struct OptionGroup {
-    std::vector<OptionButton> buttons;
+    std::vector<OptionButton> buttons{};
     // The name of the shared selection; nullptr: a selection of the calculator's own.
     // A calculator without buttons has no selection.
     const char* group = nullptr;
@@ -134,30 +117,14 @@ class CalculatorContext;
 // The keys of one calculator, which its family writes into its row. The engine runs a
 // calculator's keys only while that calculator is on screen; an empty key does nothing.
 struct CalculatorKeys {
-    std::function<void(CalculatorContext&)> compute;            // PCalculNClick ("f=")
-    std::function<void(CalculatorContext&)> nextTerm;           // PEtNClick ("&&")
-    std::function<void(CalculatorContext&)> undo;               // the calculator's CE routine
-    std::function<void(CalculatorContext&, int)> listChoice;    // ListBoxNClick with the chosen row
-    std::function<void(CalculatorContext&, int)> variantChoice; // an option button, by its index
+    std::function<void(CalculatorContext&)> compute{};            // PCalculNClick ("f=")
+    std::function<void(CalculatorContext&)> nextTerm{};           // PEtNClick ("&&")
+    std::function<void(CalculatorContext&)> undo{};               // the calculator's CE routine
+    std::function<void(CalculatorContext&, int)> listChoice{};    // ListBoxNClick with the chosen row
+    std::function<void(CalculatorContext&, int)> variantChoice{}; // an option button, by its index
     // An operator or function key of a keypad calculator; false for a key that the
     // calculator does not have.
-    std::function<bool(CalculatorContext&, KeypadKey)> keypadKey;
-};
-
-// The item of a calculator in the calculators menu.
-struct MenuPlace {
-    int item = -1;                 // K of CalculetteK, the name the item goes by
-    int position = -1;             // its place among the calculator items, 0 at the top
-    bool separatorBefore = false;  // a separator line above it
-};
-
-// Who a calculator is: its number, its title, its help page and its menu item, as a
-// family writes them at the head of a row (see DescriptionOf).
-struct CalculatorIdentity {
-    int number = -1;
-    int titleId = -1;
-    int helpPageId = -1;
-    MenuPlace menu;
+    std::function<bool(CalculatorContext&, KeypadKey)> keypadKey{};
 };
 
 struct CalculatorDescription {
@@ -165,20 +132,22 @@ struct CalculatorDescription {
     CalculatorKind kind = CalculatorKind::InputProtocol;
     int titleId = -1;                   // string number of its title
     int helpPageId = -1;                // string number of its help page (Ctrl+A)
-    MenuPlace menu;
+    // K of CalculetteK, the name of the item that opens it in the calculators menu; the
+    // menu's order is the registry's (CalculatorRegistry::SetMenuOrder).
+    int menuItem = -1;
     // The calculators its sub-calculation list offers (shown in the order of the
     // calculator lists), and whether those sub-calculations show the unit suffixes
     // that are otherwise shown only when the user asks for units always.
-    std::vector<int> offers;
+    std::vector<int> offers{};
     bool offersEveryCalculator = false;  // every calculator of the catalogue, itself included
     bool subCalculationsShowUnits = false;
 
     int resultCode = Code::None;        // left in LastKeyCode/KeyClass by a result
-    std::vector<InputDescription> inputs; // empty for the keypad calculators
-    Label result;                       // label shown with the result
-    OptionGroup options;
+    std::vector<InputDescription> inputs{}; // empty for the keypad calculators
+    Label result{};                     // label shown with the result
+    OptionGroup options{};
     bool hasNextKey = true;             // PEtN (absent on the one-input calculators)
-    QString computeHint;                // hint of PCalculN
+    QString computeHint{};              // hint of PCalculN
 
     // The label of the result inside the formula ("Peinture(...)=") when it differs
     // from the one shown beside the result ("Peinture (litres)"); -1: the same.
@@ -202,7 +171,7 @@ struct CalculatorDescription {
     bool replayRecomputes = true;
 
     // Its keys: "f=", "&&", CE, the list, the option buttons, the keypad's operators.
-    CalculatorKeys keys;
+    CalculatorKeys keys{};
 
     bool isKeypad() const { return kind != CalculatorKind::InputProtocol; }
 
@@ -225,17 +194,6 @@ struct CalculatorDescription {
     int nextTermThreshold() const { return inputCount() < 2 ? -1 : inputCount() - 1; }
 };
 
-// A row that starts from a calculator's identity.
-inline CalculatorDescription DescriptionOf(const CalculatorIdentity& id)
-{
-    CalculatorDescription row;
-    row.number = id.number;
-    row.titleId = id.titleId;
-    row.helpPageId = id.helpPageId;
-    row.menu = id.menu;
-    return row;
-}
-
 // An item or a separator of the calculators menu, in display order.
 struct CalculatorMenuEntry {
     QString name;        // objectName: CalculetteK for an item, N1, N2 ... for a separator
@@ -243,21 +201,38 @@ struct CalculatorMenuEntry {
     int calculator = -1; // calculator opened by the item, -1 for a separator
 };
 
-// The rows of the calculators, registered by their families at start-up. A number no
-// family registered reads an empty row.
+// A line of the calculators menu's order (CalculatorRegistry::SetMenuOrder): a
+// calculator number, or a separator.
+inline constexpr int MenuSeparator = -1;
+
+// The rows of the calculators, registered by their families at start-up, which it
+// keeps (copies of a registry share them). A number no family registered reads an
+// empty row.
 // What the menus and lists show of the calculators is derived here from the rows, as
 // they are registered; nothing else lists calculators by number.
 class CalculatorRegistry {
 public:
-    void Register(const CalculatorDescription& row);
+    // Registers the rows of one family. Rows of one family may share a result code; a
+    // number already registered, a result code that another family registered or that
+    // the keypad's keys leave (Code::KeypadCodes), or a row without a number, is a
+    // programming error: std::logic_error, naming it, and nothing of the family is
+    // registered.
+    void Register(std::vector<CalculatorDescription> family);
+    // Serves `row` in place of the row registered under its number, for a test that
+    // stands in for a calculator's keys.
+    void Replace(std::shared_ptr<const CalculatorDescription> row);
+    // The menu's order, top to bottom: calculator numbers and MenuSeparator. A
+    // number not registered is left out; a separator shows only before an item.
+    void SetMenuOrder(std::vector<int> order);
+
     const CalculatorDescription& Of(int number) const;
     bool Has(int number) const;
     // One more than the highest number registered: the calculator numbers run from 0
     // to Count() - 1.
     int Count() const { return static_cast<int>(rows_.size()); }
 
-    // The calculators menu: an item per row in the order of their menu positions, a
-    // separator before each row that asks for one.
+    // The calculators menu: an item per calculator of the menu's order that has a
+    // menu item, and its separators, named N1, N2 ... from the top.
     const std::vector<CalculatorMenuEntry>& Menu() const { return menu_; }
     // The calculator of menu item K, and the item K of a calculator; -1 for none.
     int CalculatorOfMenuItem(int item) const;
@@ -290,7 +265,8 @@ public:
 private:
     void Derive();
 
-    std::vector<const CalculatorDescription*> rows_;
+    std::vector<std::shared_ptr<const CalculatorDescription>> rows_; // by number
+    std::vector<int> menuOrder_;
     std::vector<CalculatorMenuEntry> menu_;
     std::vector<int> listOrder_;
     std::vector<int> resultCodes_; // sorted, each once

@@ -44,9 +44,15 @@ public:
     const WindowState& Window() const { return screen_.Window(); }
     bool HasCalculator() const { return stack_.HasCalculator(); }
     bool WindowResizable() const { return lifecycle_.WindowResizable(); }
-    // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory. Set by the program's start-up.
-    void SetProgramDirectory(const QString& directory) { help_.SetProgramDirectory(directory); }
+    // Directories of the program and of the help pages, each ending with a separator:
+    // the help pages and tips are in the "Aide" subdirectory of the help directory, that
+    // of the program when none is given (an install may put them away from the program).
+    // Set by the program's start-up.
+    void SetDirectories(const QString& program, const QString& help = QString())
+    {
+        help_.SetProgramDirectory(program);
+        help_.SetHelpDirectory(help);
+    }
     QString UpdatePageAddress() const { return tornavel::UpdatePageAddress(lifecycle_.Product()); }
     QString UpgradePageAddress() const { return tornavel::UpgradePageAddress(lifecycle_.Product()); }
     // The rules of a tips window, on the engine's help pages.

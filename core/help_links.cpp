@@ -59,7 +59,7 @@ QString HelpLinks::HelpPageUrl(const QString& page, const QString& directory)
 
 void HelpLinks::OpenHelpPage(int stringId)
 {
-    const QString address = HelpPageUrl(Str(stringId), programDirectory_);
+    const QString address = HelpPageUrl(Str(stringId), HelpDirectory());
     if (ui.OpenUrl(address))
         return;
     ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The help pages beside the program and the pages on the maker's web server.
+// The help pages installed with the program and the pages on the maker's web server.
 
 #include "core/strings.h"
 #include "core/ui_services.h"
@@ -27,10 +27,14 @@ public:
     HelpLinks(const HelpLinks&) = delete;
     HelpLinks& operator=(const HelpLinks&) = delete;
 
-    // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory.
+    // Directory of the program, ending with a separator: the version list is kept there,
+    // and the help pages are in its "Aide" subdirectory unless a help directory is set.
     void SetProgramDirectory(const QString& directory) { programDirectory_ = directory; }
     const QString& ProgramDirectory() const { return programDirectory_; }
+    // Directory, ending with a separator, whose "Aide" subdirectory holds the help pages
+    // and tips, where the install put them away from the program.
+    void SetHelpDirectory(const QString& directory) { helpDirectory_ = directory; }
+    const QString& HelpDirectory() const { return helpDirectory_.isEmpty() ? programDirectory_ : helpDirectory_; }
     // The file address of a help page (a path relative to `directory`, such as
     // "Aide/aide-tornavel.html").
     static QString HelpPageUrl(const QString& page, const QString& directory);
@@ -49,6 +53,7 @@ private:
     const StringTable& strings;
     UiServices& ui;
     QString programDirectory_;
+    QString helpDirectory_;
 };
 
 } // namespace tornavel

@@ -33,7 +33,9 @@ public:
     bool Load(const QString& path);
     // Reads the history file again and writes what it holds now followed by this run's
     // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
-    // run's history. The history then is what was written, or tried.
+    // run's history. The history then is what was written, or tried. Other programs
+    // saving into the same folder wait their turn (a lock file named after the history
+    // file with ".lock" added), or are waited for a short while at most.
     bool Save(const QString& path, QString* reason = nullptr);
 
 private:

@@ -1,6 +1,7 @@
 #include "core/history_file.h"
 
 #include "core/history_book.h"
+#include "platform/file_lock.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/options.h"
@@ -16,6 +17,11 @@
 namespace tornavel {
 
 namespace {
+
+// How long a close waits for another program on the same folder to finish writing the
+// history file. A merge takes milliseconds; a holder that keeps the lock this long is
+// stuck, and the close goes on without it rather than hold the logout up.
+constexpr int kHistoryLockWaitMs = 2000;
 
 HistoryEntry DecodeRecord(const char* p)
 {
@@ -212,6 +218,9 @@ bool HistoryBook::Load(const QString& path)
 
 bool HistoryBook::Save(const QString& path, QString* reason)
 {
+    // Programs closing together on one folder take turns from the read to the replace:
+    // none then writes over the entries another has just added.
+    const FileLock turn(path + QStringLiteral(".lock"), kHistoryLockWaitMs);
     // A file that could not be read, at the start or now, keeps what it holds.
     QByteArray bytes;
     const FileReadStatus now = history.FileUnreadable ? FileReadStatus::Unreadable

@@ -13,7 +13,6 @@
 #include "platform/save_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tornavel {
 
@@ -62,10 +61,16 @@ bool FileHolds(const QString& path, const QByteArray& bytes)
     return ReadRegularFile(path, bytes.size() + 1, present) == FileReadStatus::Read && present == bytes;
 }
 
-void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, const QString& reason)
+// Names the file by its whole path. A file named relative to the current folder is
+// named in the folder as it was at the start when that folder was deleted meanwhile
+// (it has no path any more).
+void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, const QString& startFolder,
+                     const QString& reason)
 {
+    const QString current = QDir::currentPath();
+    const QDir folder(current.isEmpty() ? startFolder : current);
+    const QString file = QDir::toNativeSeparators(folder.absoluteFilePath(path));
     // The colon stays on the line of the file name.
-    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     const QStringList lines = WrapMessage(QStringLiteral("Impossible d'enregistrer ") + what + QStringLiteral(" dans ")
                                           + file + QStringLiteral("\u00A0: ") + reason);
     ui.ShowMessageForm(lines.join(u'\n'), static_cast<int>(lines.size()));
@@ -112,6 +117,7 @@ void Lifecycle::FormActivate()
     optionsStore_.Load(optionsStore_.FilePath());
     keys.SetMemoryValue(0.0);
 
+    startFolder_ = QDir::currentPath();
     historyBook_.Load(historyBook_.FilePath());
     keys.SetRecomputingFlag(false);
 
@@ -140,10 +146,11 @@ void Lifecycle::FormClose()
     QString reason;
     if (options.OptionsChanged && !optionsStore_.Save(optionsStore_.FilePath(), &reason)
         && !FileHolds(optionsStore_.FilePath(), EncodeOptions(options)))
-        ShowSaveFailure(ui, QStringLiteral("les options"), optionsStore_.FilePath(), reason);
+        ShowSaveFailure(ui, QStringLiteral("les options"), optionsStore_.FilePath(), startFolder_, reason);
     if (!historyBook_.Save(historyBook_.FilePath(), &reason) && history.LastHistoryIndex >= 0
         && !FileHolds(historyBook_.FilePath(), EncodeHistory(history)))
-        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyBook_.FilePath(), reason);
+        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyBook_.FilePath(), startFolder_,
+                        reason);
     // The calculator records are plain data: discarding them hands nothing back.
 }
 

@@ -57,6 +57,8 @@ private:
     QString productVersion_;
     bool windowResizable_ = true;
     bool firstActivationDone = false;
+    // The current folder at the first activation, where the state files are.
+    QString startFolder_;
 };
 
 } // namespace tornavel

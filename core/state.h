@@ -22,6 +22,11 @@ constexpr int Pi = 32;
 constexpr int ArcSine = 33, ArcCosine = 34, ArcTangent = 35;
 constexpr int ChangeSign = 37;
 constexpr int MemoryRecall = 38; // LastKeyCode only
+// Every code above: what a family's result code must not be.
+inline constexpr int KeypadCodes[] = {Plus,    Minus,   Times,      Divide,     Root,      Inverse, Equals,
+                                      NextTerm, AfterUndo, AfterCE, Digit,      Sine,      Cosine,  Tangent,
+                                      Power,   Pi,      ArcSine,    ArcCosine,  ArcTangent, ChangeSign,
+                                      MemoryRecall};
 // The codes not listed here are left to the calculators' families: each row names the
 // code that its compute key leaves after a result (CalculatorDescription::resultCode),
 // and whether a code means that a result is shown is asked of the registered rows

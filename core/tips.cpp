@@ -87,13 +87,13 @@ void TipsWindow::BtnAideClick()
     if (page == kWebVideos)
         desktop_.OpenUrl(links_.WebPageAddress(346));
     else
-        desktop_.OpenUrl(HelpLinks::HelpPageUrl(QString::fromLatin1(page), links_.ProgramDirectory()));
+        desktop_.OpenUrl(HelpLinks::HelpPageUrl(QString::fromLatin1(page), links_.HelpDirectory()));
 }
 
 QString TipsWindow::DocumentPath(int tip) const
 {
     const QString name = QStringLiteral("Aide/Astuce_%1.rtf").arg(tip);
-    for (const QString& candidate : {links_.ProgramDirectory() + name, QDir::current().filePath(name)}) {
+    for (const QString& candidate : {links_.HelpDirectory() + name, QDir::current().filePath(name)}) {
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

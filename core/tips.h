@@ -34,7 +34,7 @@ public:
     // (see TextBounder), so that the window lays it out at once.
     RtfDocument Document() const;
 
-    // The file of tip `tip`: "Aide/Astuce_<tip>.rtf" beside the program first, then in
+    // The file of tip `tip`: "Aide/Astuce_<tip>.rtf" in the help directory first, then in
     // the current directory; empty when neither exists.
     QString DocumentPath(int tip) const;
 

@@ -65,11 +65,34 @@ void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeout
     child->start(QIODevice::ReadOnly);
 }
 
+// The answer of a helper's "get" from its output and whether it exited with status 0:
+// ok only for both, status 200 and the whole body.
+HttpReply ReadGetOutput(bool exitedWell, const QByteArray& output)
+{
+    // "<status> <body length>\n<body>"
+    HttpReply reply;
+    const qsizetype end = output.indexOf('\n');
+    if (end < 0)
+        return reply;
+    const QList<QByteArray> fields = output.left(end).split(' ');
+    bool validStatus = false;
+    bool validLength = false;
+    const int status = fields.value(0).toInt(&validStatus);
+    const qsizetype length = fields.value(1).toLongLong(&validLength);
+    if (fields.size() != 2 || !validStatus || !validLength)
+        return reply;
+    reply.status = status;
+    reply.body = output.mid(end + 1);
+    // A helper that failed, or whose output came cut or padded, gives no page.
+    reply.ok = exitedWell && reply.status == 200 && reply.body.size() == length;
+    return reply;
+}
+
 } // namespace
 
 QString FetchHelperPath()
 {
-    return ProgramDirectory() + QStringLiteral("tornavel-fetch");
+    return HelperProgramPath(ProgramDirectory(), QStringLiteral("tornavel-fetch"));
 }
 
 ChildHttpClient::ChildHttpClient(QString helperPath) : helperPath_(std::move(helperPath)) {}
@@ -83,17 +106,7 @@ void HttpGet(ChildHttpClient& client, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done)
 {
     RunChild(client, {QStringLiteral("get"), QString::number(timeoutMs), address}, timeoutMs,
-             [done](bool ok, const QByteArray& output) {
-                 // "<status>\n<body>"
-                 HttpReply reply;
-                 const qsizetype end = output.indexOf('\n');
-                 if (end >= 0) {
-                     reply.status = output.left(end).toInt();
-                     reply.body = output.mid(end + 1);
-                     reply.ok = ok && reply.status == 200;
-                 }
-                 done(reply);
-             });
+             [done](bool ok, const QByteArray& output) { done(ReadGetOutput(ok, output)); });
 }
 
 void HttpDownloadToFile(ChildHttpClient& client, const QString& address, const QString& localPath,

@@ -9,7 +9,8 @@
 
 namespace tornavel {
 
-// The helper program beside this one that makes one request and ends (tornavel-fetch).
+// The helper program that makes one request and ends (tornavel-fetch): beside this one,
+// or where the install puts it (see HelperProgramPath).
 QString FetchHelperPath();
 
 // An HTTP client whose every request is made by a short-lived child process, the
@@ -29,10 +30,11 @@ private:
     QString helperPath_;
 };
 
-// HttpGet and HttpDownloadToFile of http_fetch.h, the request made by a child of
-// `client`; the same rules hold (time-out, the file replaced only by a complete answer
-// with status 200, `done` called from the event loop). A helper that cannot be started
-// is a failure.
+// HttpFetch and HttpDownloadToFile of http_fetch.h, the request made by a child of
+// `client` and its end told to `done` from the event loop; the same rules hold (time-out,
+// the file replaced only by an answer with status 200 that ended as the protocol says).
+// Only a helper that exited with status 0 succeeded: one that cannot be started, that
+// crashed, was killed or failed is a failure, whatever it wrote.
 void HttpGet(ChildHttpClient& client, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done);
 void HttpDownloadToFile(ChildHttpClient& client, const QString& address, const QString& localPath,

@@ -2,16 +2,15 @@
 // never loads the network or TLS libraries (see platform/child_fetch.h).
 //
 //   tornavel-fetch get TIMEOUT_MS ADDRESS
-//       writes "<status>\n<body>" to the output; status 0 when the answer is status
-//       200 with its whole body, 1 otherwise
+//       writes "<status> <body length>\n<body>" to the output; status 0 when the answer
+//       is status 200 and ended as the protocol says, 1 otherwise
 //   tornavel-fetch download TIMEOUT_MS ADDRESS PATH
-//       replaces PATH atomically with the answer when it is status 200 with its whole
-//       body; status 0 when PATH was replaced, 1 otherwise (PATH then stays as it was)
+//       replaces PATH atomically with the body of such an answer; status 0 when PATH was
+//       replaced, 1 otherwise (PATH then stays as it was)
 
 #include "platform/http_fetch.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,25 +29,19 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QNetworkAccessManager network;
     int status = 1;
     if (mode == QLatin1String("get")) {
-        HttpGet(network, arguments[3], timeoutMs, [&status](const HttpReply& reply) {
-            std::printf("%d\n", reply.status);
-            std::fwrite(reply.body.constData(), 1, size_t(reply.body.size()), stdout);
-            status = reply.ok ? 0 : 1;
-            QCoreApplication::quit();
-        });
+        const HttpReply reply = HttpFetch(arguments[3], timeoutMs);
+        const size_t length = size_t(reply.body.size());
+        const bool written = std::printf("%d %zu\n", reply.status, length) > 0
+                             && std::fwrite(reply.body.constData(), 1, length, stdout) == length;
+        status = reply.ok && written ? 0 : 1;
     } else {
-        HttpDownloadToFile(network, arguments[3], arguments[4], timeoutMs, [&status](bool replaced) {
-            status = replaced ? 0 : 1;
-            QCoreApplication::quit();
-        });
+        status = HttpDownloadToFile(arguments[3], arguments[4], timeoutMs) ? 0 : 1;
     }
-    app.exec();
     // Leaves at once: a name look-up still running in a pool thread would hold up an
     // ordinary exit.
-    if (std::fflush(stdout) != 0)
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = 1;
     std::_Exit(status);
 }

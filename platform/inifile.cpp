@@ -97,11 +97,16 @@ Location Find(const QList<Line>& lines, const QString& section, const QString& k
 const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // The lines of the file, without the byte-order mark it may start with (`mark` says
-// whether it did).
-FileReadStatus ReadLines(const QString& path, QList<Line>& lines, bool* mark = nullptr)
+// whether it did). A file longer than `maxBytes` (when not negative) is not read past
+// that and counts as unreadable.
+FileReadStatus ReadLines(const QString& path, qint64 maxBytes, QList<Line>& lines, bool* mark = nullptr)
 {
     QByteArray bytes;
-    const FileReadStatus status = ReadRegularFile(path, -1, bytes);
+    FileReadStatus status = ReadRegularFile(path, maxBytes < 0 ? -1 : maxBytes + 1, bytes);
+    if (maxBytes >= 0 && bytes.size() > maxBytes) {
+        status = FileReadStatus::Unreadable;
+        bytes.clear();
+    }
     const bool hasMark = bytes.startsWith(kByteOrderMark);
     if (mark)
         *mark = hasMark;
@@ -116,13 +121,13 @@ bool HasLineBreak(const QString& text)
 
 } // namespace
 
-IniFile::IniFile(const QString& path) : path_(path) {}
+IniFile::IniFile(const QString& path, qint64 maxBytes) : path_(path), maxBytes_(maxBytes) {}
 
 QString IniFile::ReadString(const QString& section, const QString& key,
                             const QString& defaultValue) const
 {
     QList<Line> lines;
-    if (ReadLines(path_, lines) != FileReadStatus::Read)
+    if (ReadLines(path_, maxBytes_, lines) != FileReadStatus::Read)
         return defaultValue.left(kMaxValueLength);
     const Location at = Find(lines, section, key);
     if (at.key < 0)
@@ -153,7 +158,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     // any, stays.
     QList<Line> lines;
     bool mark = false;
-    if (ReadLines(path_, lines, &mark) == FileReadStatus::Unreadable)
+    if (ReadLines(path_, maxBytes_, lines, &mark) == FileReadStatus::Unreadable)
         return false;
 
     // New lines follow the file's own line endings; a new file gets the

@@ -20,7 +20,9 @@ public:
     // read each value into a fixed buffer.
     static constexpr qsizetype kMaxValueLength = 2047;
 
-    explicit IniFile(const QString& path);
+    // A file longer than `maxBytes` (when not negative) is read no further and counts
+    // as one that cannot be read.
+    explicit IniFile(const QString& path, qint64 maxBytes = -1);
 
     const QString& path() const { return path_; }
 
@@ -39,6 +41,7 @@ public:
 
 private:
     QString path_;
+    qint64 maxBytes_;
 };
 
 } // namespace tornavel

@@ -93,6 +93,16 @@ void RemoveStaleTemporaries(const QString& path)
     }
 }
 
+// True when the folder of `path` is not there: missing, or the current folder deleted
+// while the program ran (it still answers to "." but no name leads to it any more).
+bool FolderIsGone(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(QFileInfo(path).path()).constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR;
+    return S_ISDIR(st.st_mode) && st.st_nlink == 0;
+}
+
 // Writes, flushes, syncs and commits, and cancels at the first failure.
 bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason)
 {
@@ -173,8 +183,11 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* r
         return Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(reason, ReasonOf(errno, file.error()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        // Creating a file in a deleted folder is refused with a misleading "not permitted".
+        const int error = FolderIsGone(path) ? ENOENT : errno;
+        return Fail(reason, ReasonOf(error, file.error()));
+    }
     if (!WriteAndCommit(file, bytes, reason))
         return false;
     RemoveStaleTemporaries(path);

@@ -2,6 +2,9 @@
 
 #include "platform/inifile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace tornavel {
 
 QString ReadWindowBehaviour(const QString& settingsPath)
@@ -9,6 +12,12 @@ QString ReadWindowBehaviour(const QString& settingsPath)
     return IniFile(settingsPath)
         .ReadString(QStringLiteral("Comportement fenetre"), QStringLiteral("Redimensionnable"),
                     QStringLiteral("O"));
+}
+
+bool WriteSetting(const QString& settingsPath, const QString& section, const QString& key, const QString& value)
+{
+    QDir().mkpath(QFileInfo(settingsPath).absolutePath());
+    return IniFile(settingsPath).WriteString(section, key, value);
 }
 
 } // namespace tornavel

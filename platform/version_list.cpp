@@ -9,7 +9,7 @@ namespace tornavel {
 
 VersionListEntry ReadVersionListSection(const QString& listPath, const QString& section)
 {
-    const IniFile list(listPath);
+    const IniFile list(listPath, kMaxVersionListBytes);
     // No key can hold a line break, so this default tells an absent key from an empty one.
     const QString absent = QStringLiteral("\n");
     VersionListEntry entry;

@@ -27,6 +27,11 @@ struct VersionListEntry {
 // as unreadable (an entry without its section), never handed on.
 inline constexpr qsizetype kMaxVersionListValueLength = 100;
 
+// The longest version list that is read: room for some fifteen hundred sections of the
+// usual length (about 150 bytes each). A longer file is damaged or no list, and is read
+// as unreadable rather than whole.
+inline constexpr qint64 kMaxVersionListBytes = 256 * 1024;
+
 VersionListEntry ReadVersionListSection(const QString& listPath, const QString& section);
 
 // DateMaj as the server writes it: day/month/year then hour:minute with optional

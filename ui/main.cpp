@@ -4,6 +4,8 @@
 #include "platform/font_preload.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
+#include "platform/qt_messages.h"
+#include "platform/save_at_exit.h"
 #include "ui/session_end.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
@@ -42,6 +44,7 @@ int main(int argc, char* argv[])
 
     // The font configuration loads beside the application object and the main window.
     FontConfigurationPreload fonts;
+    InstallQtMessageFilter();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
     InstallFrenchTranslations(app);
@@ -57,12 +60,17 @@ int main(int argc, char* argv[])
         InstallCalculatorFamilies(calculators);
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
         ui.SetEngine(engine);
-        engine.SetProgramDirectory(ProgramDirectory());
-        TFTornavel window(engine, SettingsFilePath(), ReadDecimalSeparator());
+        engine.SetDirectories(ProgramDirectory(), HelpDirectory());
+        TFTornavel window(engine, SettingsReadPath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         // The end of the session closes the window as its close box does, also when it
         // comes during the first activation: the close then waits for the event loop.
         SessionEndCloser sessionEnd(&window, [&ui] { ui.sessionEnding = true; });
+        // When the display goes away, Qt ends the program with exit() and the window never closes.
+        SaveAtExit displayLost([&ui, &engine] {
+            ui.sessionEnding = true;
+            engine.FormClose();
+        });
         fonts.Wait();
         window.show();
         return app.exec();

@@ -53,8 +53,13 @@ SessionEndCloser::~SessionEndCloser()
 {
     if (!notifier_)
         return;
+    // Once asked to stop, the program is ending with everything saved: the rest of a
+    // burst of requests is ignored rather than cut the end short with the signal's status.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
     for (size_t k = 0; k < kSignals.size(); ++k)
-        ::sigaction(kSignals[k], &gPrevious[k], nullptr);
+        ::sigaction(kSignals[k], closing_ ? &ignore : &gPrevious[k], nullptr);
     delete notifier_;
     ::close(gSignalPipe[0]);
     ::close(gSignalPipe[1]);

@@ -19,7 +19,8 @@ class SessionEndCloser : public QObject {
 public:
     // `beforeClose` runs once, just before the window is closed.
     explicit SessionEndCloser(QWidget* window, std::function<void()> beforeClose = {});
-    // Restores the earlier signal handling.
+    // Restores the earlier signal handling; after a close that a signal asked for, the
+    // signals are ignored from then on.
     ~SessionEndCloser() override;
 
 private:

@@ -6,9 +6,12 @@
 #include "core/menus.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/field_menus.h"
+#include "ui/option_groups.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QButtonGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -202,6 +205,13 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     BuildMenuBar();
     BuildKeypad();
     BuildListPanel();
+    // Tab from the keyboard's home goes along the menu bar, then to the option buttons
+    // of the calculator on screen (see BuildPanel), and back home.
+    QWidget* previous = listPanel_;
+    for (QPushButton* button : menuButtons_) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -286,7 +296,9 @@ void TFTornavel::BuildMenuBar()
         auto* button = new QPushButton(Text(b.caption), menuBar_);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(b.left, 3, b.width, 22);
-        Quiet(button);
+        // Reached with Tab, opened with Space; a click leaves the keyboard where it is.
+        button->setFocusPolicy(Qt::TabFocus);
+        menuButtons_.push_back(button);
         const auto menu = b.menu;
         connect(button, &QPushButton::clicked, this, [this, menu, button] {
             BuildMenus();
@@ -416,6 +428,7 @@ void TFTornavel::BuildPanel(int n)
     w.result->setReadOnly(true);
     w.result->setAlignment(Qt::AlignRight);
     Quiet(w.result);
+    OfferMenuWithoutShortcuts(w.result);
 
     if (state.hasList) {
         w.list = new QComboBox(w.panel);
@@ -446,6 +459,7 @@ void TFTornavel::BuildPanel(int n)
         w.formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     Quiet(w.formula);
+    OfferMenuWithoutShortcuts(w.formula);
 
     w.operators = new QWidget(w.panel);
     w.operators->setObjectName(Numbered("POperateurs", n));
@@ -469,16 +483,31 @@ void TFTornavel::BuildPanel(int n)
         w.ok = MakeButton(w.operators, Numbered("POk", n), Text(LayoutString::OkKey), 74, 30, 72, 28,
                           [&e] { e.POk0Click(); }, Text(LayoutString::OkHint));
         // The option buttons, placed so that no caption is cut (PlaceOptionButtons).
+        // Reached with Tab on the checked one, the others with the arrow keys.
+        w.options = new QButtonGroup(w.operators);
         int i = 0;
         for (const RadioButtonState& radio : state.radios) {
             auto* button = new QRadioButton(radio.caption, w.operators);
             button->setObjectName(radio.name);
-            button->setAutoExclusive(false);
-            Quiet(button);
-            connect(button, &QRadioButton::clicked, this,
-                    [this, n, i] { Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator); });
+            button->setFocusPolicy(Qt::TabFocus);
+            w.options->addButton(button, i);
+            // A click on the button already checked (Space on it, above all) is no choice
+            // and does nothing, as with the desktop's own option buttons.
+            connect(button, &QRadioButton::clicked, this, [this, n, i] {
+                const std::vector<RadioButtonState>& shown = engine_.Panel(n).radios;
+                if (static_cast<size_t>(i) < shown.size() && shown[static_cast<size_t>(i)].checked)
+                    return;
+                Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator);
+            });
             w.radios.push_back(button);
             ++i;
+        }
+        TabStopOnCheckedOption(w.options->buttons());
+        // In the Tab order right after the menu bar.
+        QWidget* previous = menuButtons_.back();
+        for (QRadioButton* button : w.radios) {
+            setTabOrder(previous, button);
+            previous = button;
         }
         PlaceOptionButtons(w.radios);
     }
@@ -646,6 +675,14 @@ void TFTornavel::LoadPicture()
 
 TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation, Needs needs)
 {
+    const Outcome outcome = Run(operation, needs);
+    if (listPanel_)
+        listPanel_->setFocus();
+    return outcome;
+}
+
+TFTornavel::Outcome TFTornavel::Run(const std::function<void()>& operation, Needs needs)
+{
     Outcome outcome = Outcome::Done;
     if (needs == Needs::Calculator && !engine_.HasCalculator()) {
         // Nothing to act on: the calculator keys would reach for the top of an empty stack.
@@ -666,8 +703,6 @@ TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation,
         }
     }
     Render();
-    if (listPanel_)
-        listPanel_->setFocus();
     return outcome;
 }
 
@@ -696,7 +731,7 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
     const QChar character = KeyCharacter(key);
     bool handled = false;
-    const Outcome outcome = Dispatch(
+    const Outcome outcome = Run(
         [&] {
             handled = engine_.FormKeyDown(key->key(), ctrl);
             if (!character.isNull())
@@ -707,15 +742,23 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
     // would travel on to the parent widgets, each of which passes it through this
     // filter again: the key would run, and its error show, once per widget.
     handled = handled || outcome == Outcome::Failed;
-    if (!handled && IsListKey(key)) {
+    if (handled) {
+        // The key was the calculator's, wherever the focus was (a button of the menu bar
+        // or an option button): the keyboard goes back home.
+        listPanel_->setFocus();
+        return true;
+    }
+    // Another key goes on to the focused widget: Tab and Space on the buttons.
+    if (IsListKey(key) && !qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
         // The arrow keys choose in the list shown in place of the result field; F4 and
-        // Alt+Down open it, and Enter in the open list chooses the row.
+        // Alt+Down open it, and Enter in the open list chooses the row. On a button they
+        // move the focus, and go no further when it cannot move.
         const int n = engine_.Window().visiblePanel;
         QComboBox* list = n >= 0 && n < static_cast<int>(panels_.size()) ? panels_[static_cast<size_t>(n)].list : nullptr;
         if (list && list != watched && list->isVisible())
             return QCoreApplication::sendEvent(list, event);
     }
-    return handled;
+    return false;
 }
 
 void TFTornavel::AfterFirstPaint(std::function<void()> action)
@@ -850,11 +893,16 @@ void TFTornavel::RenderPanel(int n)
     }
     if (w.memory)
         w.memory->setEnabled(s.memoryEnabled);
-    for (size_t i = 0; i < w.radios.size() && i < s.radios.size(); ++i) {
-        QRadioButton* radio = w.radios[i];
-        if (radio->text() != s.radios[i].caption)
-            radio->setText(s.radios[i].caption);
-        radio->setChecked(s.radios[i].checked);
+    if (w.options) {
+        // The engine may leave every button unchecked, which an exclusive group refuses.
+        w.options->setExclusive(false);
+        for (size_t i = 0; i < w.radios.size() && i < s.radios.size(); ++i) {
+            QRadioButton* radio = w.radios[i];
+            if (radio->text() != s.radios[i].caption)
+                radio->setText(s.radios[i].caption);
+            radio->setChecked(s.radios[i].checked);
+        }
+        w.options->setExclusive(true);
     }
 
     w.panel->setVisible(s.visible);

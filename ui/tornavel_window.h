@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAction;
+class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -91,6 +92,8 @@ private:
         QPushButton* ok = nullptr;
         QPushButton* memory = nullptr;
         std::vector<QRadioButton*> radios;
+        // The option buttons as one group: the arrow keys move among them.
+        QButtonGroup* options = nullptr;
         // How far the result field and the list moved right for a long prompt.
         int fieldShift = 0;
     };
@@ -108,6 +111,8 @@ private:
     QAction* MakeAction(QMenu* menu, const char* name, const QString& caption,
                         std::function<void()> operation);
     void PopUp(QMenu* menu, QWidget* button);
+    // Dispatch without moving the keyboard.
+    Outcome Run(const std::function<void()>& operation, Needs needs);
     void RenderPanel(int number);
     void FitPrompt(PanelWidgets& w);
     void RenderMenus();
@@ -124,6 +129,7 @@ private:
     std::vector<std::function<void()>> afterFirstPaint_;
 
     QWidget* menuBar_ = nullptr;
+    std::vector<QPushButton*> menuButtons_;
     QMenu* calculatorsMenu_ = nullptr;
     QMenu* historyMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;

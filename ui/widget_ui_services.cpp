@@ -10,7 +10,7 @@
 #include "ui/dialogs/page_windows.h"
 #include "ui/dialogs/window_style.h"
 #include "platform/child_fetch.h"
-#include "platform/inifile.h"
+#include "platform/settings.h"
 #include "platform/paths.h"
 #include "platform/version_list.h"
 #include "ui/tornavel_window.h"
@@ -233,12 +233,12 @@ QString WidgetUiServices::ShowWindowBehaviourWindow(bool resizable)
 
 bool WidgetUiServices::WriteSettingsString(const QString& section, const QString& key, const QString& value)
 {
-    return IniFile(SettingsFilePath()).WriteString(section, key, value);
+    return WriteSetting(SettingsWritePath(), section, key, value);
 }
 
 QString WidgetUiServices::SettingsFileName()
 {
-    return SettingsFilePath();
+    return SettingsWritePath();
 }
 
 } // namespace tornavel

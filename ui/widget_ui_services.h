@@ -55,7 +55,7 @@ public:
     // ---- Windows of the options and favourites menus --------------------------
     // Unit of measure (FOptions), calculator list (FLCalculettes) and window behaviour
     // (FOptionAffichage), each shown modally beside the main window; the settings file
-    // tornavel.ini at SettingsFilePath().
+    // tornavel.ini at SettingsWritePath().
     void ShowUnitWindow(int& unitRow, int& displayRow) override;
     void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) override;
     QString ShowWindowBehaviourWindow(bool resizable) override;

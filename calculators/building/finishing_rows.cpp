@@ -10,6 +10,7 @@
 #include "calculators/building/panelling.h"
 #include "calculators/building/parquet.h"
 #include "calculators/building/stairs.h"
+#include "calculators/building/texts.h"
 #include "calculators/building/wallpaper.h"
 
 namespace tornavel {
@@ -128,8 +129,7 @@ const ProtocolCalculator ParquetCalculator{
 // name its unit.
 QString StairsUndoPrompt(const ProtocolCall& call, int k)
 {
-    enum : int { HeightLabel = 96 };
-    return k == 0 ? call.Text(HeightLabel) : QString();
+    return k == 0 ? call.Text(text::FloorToFloor) : QString();
 }
 
 const ProtocolCalculator StairsCalculator{

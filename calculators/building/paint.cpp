@@ -1,6 +1,7 @@
 #include "calculators/building/paint.h"
 
 #include "calculators/building/tables.h"
+#include "calculators/building/texts.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/units.h"
@@ -10,9 +11,6 @@
 
 namespace tornavel::building {
 namespace {
-
-constexpr int PaintLitresLabel = 82;   // "Peinture (litres)", shown with the result
-constexpr int PaintFormulaLabel = 83;  // "Peinture", before the terms
 
 // Square metres in one area unit of the unit scale code: the areas and the yield are
 // multiplied by it; the metre (whose factor is one) and any other code take none. It
@@ -64,8 +62,8 @@ Outcome PaintLitres(double surface, double openings, double surfaceType, double 
         const long double litres = CheckedDivide(s - o, r) * *n * *coating;
         FinishingResult result;
         result.value = ToDouble(litres);
-        result.labelId = PaintLitresLabel;
-        result.formulaLabelId = PaintFormulaLabel;
+        result.labelId = text::PaintLitres;
+        result.formulaLabelId = text::Paint;
         return result;
     } catch (const CalcError&) {
         return std::nullopt; // the whole step is guarded: a failure is an input error

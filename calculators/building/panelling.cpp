@@ -1,12 +1,10 @@
 #include "calculators/building/panelling.h"
+#include "calculators/building/texts.h"
 
 #include "core/numbers.h"
 
 namespace tornavel::building {
 namespace {
-
-constexpr int LinearLabel = 63; // "Linéaire"
-constexpr int ClipsLabel = 135; // "Clips"
 
 constexpr double BoardAllowanceCm = 6.0;   // added to the height of every board
 constexpr double FirstBattenCm = 4.0;      // taken off the height before the battens
@@ -49,9 +47,9 @@ FinishingResult Shown(double value, int output, const std::vector<double>& lengt
     FinishingResult result;
     result.value = value;
     if (output == PanellingClips) {
-        result.labelId = ClipsLabel;
+        result.labelId = text::Clips;
     } else {
-        result.labelId = LinearLabel;
+        result.labelId = text::Linear;
         result.suffix = UnitSuffix::Length;
     }
     for (double cm : lengthsCm)

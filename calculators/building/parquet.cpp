@@ -1,6 +1,7 @@
 #include "calculators/building/parquet.h"
 
 #include "calculators/building/tables.h"
+#include "calculators/building/texts.h"
 #include "core/numbers.h"
 
 #include <algorithm>
@@ -8,9 +9,6 @@
 
 namespace tornavel::building {
 namespace {
-
-constexpr int SurfaceLabel = 37; // "Surface"
-constexpr int LinearLabel = 63;  // "Linéaire"
 
 constexpr double MinimumSideCm = 100.0;
 constexpr long double WasteFactors[LayingPatternCount] = {1.04L, 1.1L}; // by laying pattern
@@ -53,7 +51,7 @@ Outcome Parquet(const InputValues& in, int unitScaleCode, int output)
     case ParquetSurface:
         // The area in the square of the user's unit.
         result.value = ToDouble(static_cast<Ext>(L) * W * WasteFactors[*pattern] / (static_cast<Ext>(f) * f));
-        result.labelId = SurfaceLabel;
+        result.labelId = text::Surface;
         result.suffix = UnitSuffix::Area;
         break;
     case ParquetJoists: {
@@ -68,7 +66,7 @@ Outcome Parquet(const InputValues& in, int unitScaleCode, int output)
             s -= JoistSpacingCm;
         }
         result.value = ToDouble(static_cast<Ext>(n) * a / f);
-        result.labelId = LinearLabel;
+        result.labelId = text::Linear;
         result.suffix = UnitSuffix::Length;
         break;
     }

@@ -4,6 +4,7 @@
 #include "calculators/building/building.h"
 
 #include "calculators/building/tables.h"
+#include "calculators/building/texts.h"
 #include "calculators/protocol/rounding.h"
 #include "core/units.h"
 
@@ -11,19 +12,10 @@ namespace tornavel {
 
 namespace {
 
-enum : int { SpacingLabel = 54, SectionAfterUndoLabel = 55, SpacingFormulaLabel = 56, SectionLabel = 57 };
-
 constexpr double kShortestSpan = 50.0;    // cm
 constexpr double kLongestSpan = 400.0;    // cm
 constexpr double kSmallestSpacing = 6.0;  // cm, excluded
 constexpr double kLargestSpacing = 285.0; // cm
-
-// "Section (cm)", or in inches "Section (in)".
-QString SectionWithUnit(const ProtocolCall& call)
-{
-    const QString unit = call.inInches() ? call.Suffix(UnitSuffix::Length) : QStringLiteral("(cm)");
-    return call.Text(SectionLabel) + QLatin1Char(' ') + unit;
-}
 
 // The span (input 0) must lie between 50 and 400 cm.
 bool AcceptsSpan(const ProtocolCall&, int k, double value)
@@ -31,7 +23,8 @@ bool AcceptsSpan(const ProtocolCall&, int k, double value)
     return k != 0 || (value >= kShortestSpan && value <= kLongestSpan);
 }
 
-// The first section, in table order, that allows the spacing for the span and load.
+// The first section, in table order, that allows the spacing for the span and load,
+// under its row's label: "Section (cm)", or in inches "Section (in)".
 ProtocolOutcome ComputeSection(const ProtocolCall& call)
 {
     const double spacing = call.inputs[2];
@@ -48,7 +41,7 @@ ProtocolOutcome ComputeSection(const ProtocolCall& call)
             return ProtocolOutcome::Refuse();
         // A section not offered (-1) never fits: the spacing is above 6 cm.
         if (spacing <= *allowed)
-            return ProtocolOutcome::Named(*names.at(section), call.Text(SectionLabel), SectionWithUnit(call));
+            return ProtocolOutcome::Named(*names.at(section), call.FormulaLabel(), call.ShownLabel());
     }
     return ProtocolOutcome::Refuse();
 }
@@ -57,8 +50,8 @@ ProtocolOutcome ComputeSection(const ProtocolCall& call)
 // "#NV" where the table offers the section for no such combination.
 ProtocolOutcome ComputeSpacing(const ProtocolCall& call)
 {
-    const QString label = call.Text(SpacingFormulaLabel);
-    const QString shown = call.TextWithSuffix(SpacingLabel, UnitSuffix::Length);
+    const QString label = call.FormulaLabel();
+    const QString shown = call.ShownLabel();
     const std::optional<int> spanClass = RafterSpanClass(call.inputs[0]);
     const std::optional<int> load = TruncatedIndex(call.inputs[1]);
     const std::optional<int> section = TruncatedIndex(call.inputs[2]);
@@ -76,7 +69,7 @@ ProtocolOutcome ComputeSpacing(const ProtocolCall& call)
 // section with the one text "Section (cm)" in every unit.
 QString SpacingUndoPrompt(const ProtocolCall& call, int k)
 {
-    return k == 2 ? call.Text(SectionAfterUndoLabel) : QString();
+    return k == 2 ? call.Text(building::text::SectionInCm) : QString();
 }
 
 // The load classes, then the sections named in the user's unit (in inches in inches,

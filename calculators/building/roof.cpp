@@ -2,6 +2,7 @@
 // stays in the user's unit; only the number of units in a metre depends on it.
 
 #include "calculators/building/building.h"
+#include "calculators/building/texts.h"
 
 #include "calculators/protocol/rounding.h"
 #include "core/units.h"
@@ -10,7 +11,6 @@ namespace tornavel {
 
 namespace {
 
-enum : int { BattensLabel = 63 };
 enum Output : int { Tiles = 0, Battens = 1 };
 
 // The tile width (input 2) must be narrower than the slope both ways.
@@ -33,8 +33,8 @@ ProtocolOutcome ComputeRoof(const ProtocolCall& call)
     if (call.variant == Battens) {
         // A row of battens every gauge, and one more; each row as long as the slope is wide.
         const double rows = CeilShown(CheckedQuotient(length, gauge)) + 1.0;
-        return ProtocolOutcome::Number(rows * width, call.Text(BattensLabel),
-                                       call.TextWithSuffix(BattensLabel, UnitSuffix::Length));
+        return ProtocolOutcome::Number(rows * width, call.Text(building::text::Linear),
+                                       call.TextWithSuffix(building::text::Linear, UnitSuffix::Length));
     }
     // The tile count needs a slope of at least one metre both ways.
     if (length < k || width < k)

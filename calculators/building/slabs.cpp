@@ -2,6 +2,7 @@
 // surface. The values stay as typed, in the user's unit.
 
 #include "calculators/building/building.h"
+#include "calculators/building/texts.h"
 
 #include "calculators/protocol/rounding.h"
 #include "core/units.h"
@@ -10,7 +11,6 @@ namespace tornavel {
 
 namespace {
 
-enum : int { SlabsLabel = 77, GlueLabel = 97 };
 enum Output : int { Slabs = 0, Glue = 1 };
 
 constexpr double kGluePerSquareMetre = 2.0; // kg
@@ -29,13 +29,13 @@ ProtocolOutcome ComputeSlabs(const ProtocolCall& call)
     if (!(surface > width))
         return ProtocolOutcome::Refuse();
     if (call.variant == Glue) {
-        const QString label = call.Text(GlueLabel);
+        const QString label = call.Text(building::text::Glue);
         return ProtocolOutcome::Number(surface / UnitOfMeasureOf(call.unitScaleCode).perSquareMetre * kGluePerSquareMetre,
                                        label, label + QStringLiteral(" (kg)"));
     }
     // A slab side of zero raises the division-by-zero error.
-    const QString label = call.Text(SlabsLabel);
-    return ProtocolOutcome::Number(CeilShown(CheckedQuotient(surface, length * width)), label, label);
+    return ProtocolOutcome::Number(CeilShown(CheckedQuotient(surface, length * width)), call.FormulaLabel(),
+                                   call.ShownLabel());
 }
 
 } // namespace

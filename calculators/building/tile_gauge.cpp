@@ -2,12 +2,11 @@
 // overlap, in the user's unit.
 
 #include "calculators/building/building.h"
+#include "calculators/building/texts.h"
 
 namespace tornavel {
 
 namespace {
-
-enum : int { TileGaugeLabel = 60 };
 
 // Half of what the overlap leaves of the tile; the overlap must be shorter than the
 // tile.
@@ -17,8 +16,8 @@ ProtocolOutcome ComputeTileGauge(const ProtocolCall& call)
     const double overlap = call.inputs[1];
     if (!(tile > overlap))
         return ProtocolOutcome::Refuse();
-    return ProtocolOutcome::Number((tile - overlap) * 0.5, call.Text(TileGaugeLabel),
-                                   call.TextWithSuffix(TileGaugeLabel, UnitSuffix::Length));
+    return ProtocolOutcome::Number((tile - overlap) * 0.5, call.FormulaLabel(),
+                                   call.ShownLabel());
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "calculators/building/wallpaper.h"
+#include "calculators/building/texts.h"
 
 #include "core/numbers.h"
 
 namespace tornavel::building {
 namespace {
 
-constexpr int RollsLabel = 90;            // "Rouleaux"
 constexpr double StripAllowanceCm = 6.0;  // added to the wall height for every strip
 constexpr double SupplementLimitCm = 150.0;
 
@@ -40,7 +40,7 @@ Outcome Wallpaper(const InputValues& in, int unitScaleCode)
 
     FinishingResult result;
     result.value = CeilShown(CheckedQuotient(strips, stripsPerRoll));
-    result.labelId = RollsLabel;
+    result.labelId = text::Rolls;
     return result;
 }
 

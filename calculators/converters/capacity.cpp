@@ -2,14 +2,13 @@
 #include "calculators/converters/converters.h"
 
 #include "calculators/converters/tables.h"
+#include "calculators/converters/texts.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
 
 namespace tornavel::converters {
 
 namespace {
-
-constexpr int VolumeLabel = 48; // "Volume", also shown, with the unit mark
 
 // The mark shown after the label, by target unit.
 constexpr const char16_t* UnitMarks[CapacityOptionCount] = {u" (dm3)", u" (seau)", u" (brouette)", u" (m3)"};
@@ -32,7 +31,7 @@ fixedunits::Result ComputeCapacity(const InputValues& inputs, int sharedSelectio
     const int to = CapacityOwnOption(sharedSelection);
     try {
         const long double ratio = CheckedDivide(*CapacityLitres.at(*from), *CapacityLitres.at(to));
-        return fixedunits::Result::Number(ToDouble(ratio * quantity), VolumeLabel, VolumeLabel,
+        return fixedunits::Result::Number(ToDouble(ratio * quantity), text::Volume, text::Volume,
                                           QString::fromUtf16(UnitMarks[to]));
     } catch (const CalcError&) {
         return fixedunits::Result::Refused();

@@ -4,6 +4,7 @@
 #include "calculators/converters/converters.h"
 #include "calculators/converters/materials.h"
 #include "calculators/converters/temperature.h"
+#include "calculators/converters/texts.h"
 #include "calculators/rows.h"
 
 namespace tornavel {
@@ -12,69 +13,79 @@ namespace {
 
 using namespace converters;
 
-// The prompts of the converters carry no unit suffix.
-Label Plain(int id) { return {id, UnitSuffix::None, SuffixShown::ByRule}; }
-
-InputDescription Typed(int id) { return TypedInput(Plain(id)); }
-InputDescription Choice(int id, ListRowsFunction rows, ListRowsFunction shortTexts = nullptr)
-{
-    return ListInput(Plain(id), rows, shortTexts);
-}
-
-CalculatorDescription Row(const CalculatorIdentity& id, std::vector<InputDescription> inputs, int resultId,
-                          std::vector<int> offers = KeypadCalculatorsAnd())
-{
-    CalculatorDescription row = DescriptionOf(id);
-    row.resultCode = converters::ResultCode;
-    row.inputs = std::move(inputs);
-    row.result = Plain(resultId);
-    row.offers = std::move(offers);
-    return row;
-}
-
+// The prompts and labels of the converters carry no unit suffix.
 std::vector<CalculatorDescription> BuildRows()
 {
     std::vector<CalculatorDescription> rows;
 
-    // 35: material, volume, volume unit -> weight in kilograms. The volumes (11-15)
-    // are offered.
-    CalculatorDescription weight = Row(Identity(35, 180, 1038, 36, 36, true),
-                                       {Choice(119, MaterialRows, MaterialShortTexts), Typed(48),
-                                        Choice(120, VolumeUnitRows, VolumeUnitShortTexts)},
-                                       121, KeypadCalculatorsAnd({11, 12, 13, 14, 15}));
-    weight.keys = ProtocolKeys(VolumeToWeightCalculator);
-    weight.formulaLabelId = 122;
-    rows.push_back(weight);
+    // Material, volume, volume unit -> weight in kilograms. The volumes (11-15) are
+    // offered.
+    rows.push_back({
+        .number = 35,
+        .titleId = 180,
+        .helpPageId = 1038,
+        .menuItem = 36,
+        .offers = KeypadCalculatorsAnd({11, 12, 13, 14, 15}),
+        .resultCode = ResultCode,
+        .inputs = {Choice(Plain(text::Material), MaterialRows, MaterialShortTexts), Typed(Plain(text::Volume)),
+                   Choice(Plain(text::Unit), VolumeUnitRows, VolumeUnitShortTexts)},
+        .result = Plain(text::WeightShown),
+        .formulaLabelId = text::Weight,
+        .keys = ProtocolKeys(VolumeToWeightCalculator),
+    });
 
-    // 36: material, weight -> volume in dm3 or m3; one selection for 36 to 38.
-    CalculatorDescription volume = Row(Identity(36, 181, 1039, 37, 37),
-                                       {Choice(119, MaterialRows, MaterialShortTexts), Typed(121)}, 48);
-    volume.keys = ProtocolKeys(WeightToVolumeCalculator);
-    volume.options = OptionGroup{{{"RbtnDm3_1", QStringLiteral("dm3 (litre)")},
-                                  {"RbtnM3_1", QStringLiteral("m3")}},
-                                 "ConverterTarget", WeightToVolumeOwnOption};
-    rows.push_back(volume);
+    // Material, weight -> volume in dm3 or m3; one selection for 36 to 38.
+    rows.push_back({
+        .number = 36,
+        .titleId = 181,
+        .helpPageId = 1039,
+        .menuItem = 37,
+        .offers = KeypadCalculatorsAnd(),
+        .resultCode = ResultCode,
+        .inputs = {Choice(Plain(text::Material), MaterialRows, MaterialShortTexts), Typed(Plain(text::WeightShown))},
+        .result = Plain(text::Volume),
+        .options = {.buttons = {{"RbtnDm3_1", QStringLiteral("dm3 (litre)")}, {"RbtnM3_1", QStringLiteral("m3")}},
+                    .group = "ConverterTarget",
+                    .ownOption = WeightToVolumeOwnOption},
+        .keys = ProtocolKeys(WeightToVolumeCalculator),
+    });
 
-    // 37: unit, temperature -> the temperature in another unit.
-    CalculatorDescription temperature = Row(Identity(37, 182, 1040, 38, 38),
-                                            {Choice(123, TemperatureUnitRows), Typed(124)}, 124);
-    temperature.keys = ProtocolKeys(TemperatureCalculator);
-    temperature.options = OptionGroup{{{"RbtnCelsius", QStringLiteral("Celsius")},
-                                       {"RbtnKelvin", QStringLiteral("Kelvin")},
-                                       {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
-                                      "ConverterTarget", TemperatureOwnOption};
-    rows.push_back(temperature);
+    // Unit, temperature -> the temperature in another unit.
+    rows.push_back({
+        .number = 37,
+        .titleId = 182,
+        .helpPageId = 1040,
+        .menuItem = 38,
+        .offers = KeypadCalculatorsAnd(),
+        .resultCode = ResultCode,
+        .inputs = {Choice(Plain(text::TemperatureUnit), TemperatureUnitRows), Typed(Plain(text::Temperature))},
+        .result = Plain(text::Temperature),
+        .options = {.buttons = {{"RbtnCelsius", QStringLiteral("Celsius")},
+                                {"RbtnKelvin", QStringLiteral("Kelvin")},
+                                {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
+                    .group = "ConverterTarget",
+                    .ownOption = TemperatureOwnOption},
+        .keys = ProtocolKeys(TemperatureCalculator),
+    });
 
-    // 38: unit, quantity -> the quantity in another unit.
-    CalculatorDescription capacity = Row(Identity(38, 183, 1041, 39, 39),
-                                         {Choice(120, CapacityUnitRows, CapacityUnitShortTexts), Typed(48)}, 48);
-    capacity.keys = ProtocolKeys(CapacityCalculator);
-    capacity.options = OptionGroup{{{"RbtnDm3_2", QStringLiteral("dm3 (litre)")},
-                                    {"RbtnSeau", QStringLiteral("Seau")},
-                                    {"RbtnBrouette", QStringLiteral("Brouette")},
-                                    {"RbtnM3_2", QStringLiteral("m3")}},
-                                   "ConverterTarget", CapacityOwnOption};
-    rows.push_back(capacity);
+    // Unit, quantity -> the quantity in another unit.
+    rows.push_back({
+        .number = 38,
+        .titleId = 183,
+        .helpPageId = 1041,
+        .menuItem = 39,
+        .offers = KeypadCalculatorsAnd(),
+        .resultCode = ResultCode,
+        .inputs = {Choice(Plain(text::Unit), CapacityUnitRows, CapacityUnitShortTexts), Typed(Plain(text::Volume))},
+        .result = Plain(text::Volume),
+        .options = {.buttons = {{"RbtnDm3_2", QStringLiteral("dm3 (litre)")},
+                                {"RbtnSeau", QStringLiteral("Seau")},
+                                {"RbtnBrouette", QStringLiteral("Brouette")},
+                                {"RbtnM3_2", QStringLiteral("m3")}},
+                    .group = "ConverterTarget",
+                    .ownOption = CapacityOwnOption},
+        .keys = ProtocolKeys(CapacityCalculator),
+    });
 
     return rows;
 }
@@ -83,9 +94,7 @@ std::vector<CalculatorDescription> BuildRows()
 
 void InstallConverterDescriptions(CalculatorRegistry& registry)
 {
-    static const std::vector<CalculatorDescription> rows = BuildRows();
-    for (const CalculatorDescription& row : rows)
-        registry.Register(row);
+    registry.Register(BuildRows());
 }
 
 } // namespace tornavel

@@ -2,15 +2,12 @@
 #include "calculators/converters/converters.h"
 
 #include "calculators/converters/tables.h"
+#include "calculators/converters/texts.h"
 #include "core/numbers.h"
 
 namespace tornavel::converters {
 
 namespace {
-
-constexpr int WeightLabel = 122;      // "Poids"
-constexpr int WeightShownLabel = 121; // "Poids (kg)"
-constexpr int VolumeLabel = 48;       // "Volume", also shown, with the unit mark
 
 // Cubic decimetres per volume unit, by unit row (cm3, dm3, m3).
 constexpr double VolumeUnitFactors[VolumeUnitCount] = {0.001, 1.0, 1000.0};
@@ -44,7 +41,7 @@ fixedunits::Result ComputeVolumeToWeight(const InputValues& inputs, int)
         return fixedunits::Result::None();
     const long double density = *MaterialDensities.at(*material);
     const long double weight = (density * VolumeUnitFactors[*unit]) * inputs[VolumeInput];
-    return fixedunits::Result::Number(ToDouble(weight), WeightLabel, WeightShownLabel);
+    return fixedunits::Result::Number(ToDouble(weight), text::Weight, text::WeightShown);
 }
 
 int WeightToVolumeOwnOption(int sharedSelection)
@@ -61,7 +58,7 @@ fixedunits::Result ComputeWeightToVolume(const InputValues& inputs, int sharedSe
     // Every density is above 0; the checked division guards the table all the same.
     const long double volume =
         CheckedDivide(inputs[WeightInput], *MaterialDensities.at(*material)) * unit.factor;
-    return fixedunits::Result::Number(ToDouble(volume), VolumeLabel, VolumeLabel,
+    return fixedunits::Result::Number(ToDouble(volume), text::Volume, text::Volume,
                                       QString::fromUtf16(unit.mark));
 }
 

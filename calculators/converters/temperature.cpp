@@ -2,13 +2,12 @@
 #include "calculators/converters/converters.h"
 
 #include "calculators/converters/tables.h"
+#include "calculators/converters/texts.h"
 #include "core/numbers.h"
 
 namespace tornavel::converters {
 
 namespace {
-
-constexpr int TemperatureLabel = 124; // "Température", also shown, with the unit mark
 
 // The mark shown after the label, by target unit.
 constexpr const char16_t* UnitMarks[TemperatureOptionCount] = {u" (°C)", u" (°K)", u" (°F)"};
@@ -60,7 +59,7 @@ fixedunits::Result ComputeTemperature(const InputValues& inputs, int sharedSelec
         return fixedunits::Result::None();
     const int to = TemperatureOwnOption(sharedSelection);
     const long double converted = *ConvertTemperature(inputs[TemperatureInput], *from, to);
-    return fixedunits::Result::Number(ToDouble(converted), TemperatureLabel, TemperatureLabel,
+    return fixedunits::Result::Number(ToDouble(converted), text::Temperature, text::Temperature,
                                       QString::fromUtf16(UnitMarks[to]));
 }
 

@@ -2,6 +2,7 @@
 #include "calculators/electrical/electrical.h"
 
 #include "calculators/electrical/tables.h"
+#include "calculators/electrical/texts.h"
 
 namespace tornavel::electrical {
 
@@ -13,9 +14,9 @@ struct OptionLabels {
     int shown;
 };
 constexpr OptionLabels Labels[CircuitOptionCount] = {
-    {57, 108},  // "Section", "Section fil (mm2)"
-    {113, 114}, // "Fusible", "Fusible (A)"
-    {115, 116}, // "Disjoncteur", "Disjoncteur (A)"
+    {text::Section, text::WireSection},
+    {text::Fuse, text::FuseShown},
+    {text::Breaker, text::BreakerShown},
 };
 
 struct CircuitChoice {

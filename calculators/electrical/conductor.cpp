@@ -2,6 +2,7 @@
 #include "calculators/electrical/electrical.h"
 
 #include "calculators/electrical/tables.h"
+#include "calculators/electrical/texts.h"
 #include "calculators/protocol/rounding.h"
 #include "core/calcerror.h"
 #include "core/numbers.h"
@@ -11,9 +12,6 @@
 namespace tornavel::electrical {
 
 namespace {
-
-constexpr int LengthLabel = 118;      // "Longueur"
-constexpr int LengthShownLabel = 117; // "Longueur max (m)"
 
 constexpr int SinglePhase = 0;
 // Resistivity factor of copper, and the same times 1.73 for three phases.
@@ -45,7 +43,7 @@ fixedunits::Result ComputeConductorLength(const InputValues& inputs, int)
             *phase == SinglePhase ? (SinglePhaseFactor * i) * 2.0L : ThreePhaseFactor * i;
         const double length = ToDouble(CheckedDivide(numerator, denominator));
         const long double hundredths = std::floor(RoundToShownDigits(ToDouble(length * 100.0L)));
-        return fixedunits::Result::Number(ToDouble(hundredths * Hundredth), LengthLabel, LengthShownLabel);
+        return fixedunits::Result::Number(ToDouble(hundredths * Hundredth), text::Length, text::LengthShown);
     } catch (const CalcError&) {
         return fixedunits::Result::Refused();
     }

@@ -1,19 +1,10 @@
 #include "calculators/electrical/resistance.h"
 #include "calculators/electrical/electrical.h"
+#include "calculators/electrical/texts.h"
 
 #include "core/numbers.h"
 
 namespace tornavel::electrical {
-
-namespace {
-
-// String numbers of the result labels: in the formula and shown.
-constexpr int PowerLabel = 104;          // "Puissance"
-constexpr int PowerShownLabel = 105;     // "Puissance (W)"
-constexpr int ResistanceLabel = 106;     // "Resistance"
-constexpr int ResistanceShownLabel = 107; // "Resistance (ohm)"
-
-} // namespace
 
 int ResistancePowerOwnOption(int sharedSelection)
 {
@@ -27,10 +18,10 @@ fixedunits::Result ComputeResistancePower(const InputValues& inputs, int sharedS
     const double i = inputs[CurrentInput];
     if (ResistancePowerOwnOption(sharedSelection) == ResistanceOption) {
         const double r = ToDouble(CheckedDivide(u, i));
-        return fixedunits::Result::Number(r, ResistanceLabel, ResistanceShownLabel);
+        return fixedunits::Result::Number(r, text::Resistance, text::ResistanceShown);
     }
     const double p = ToDouble(static_cast<long double>(u) * i);
-    return fixedunits::Result::Number(p, PowerLabel, PowerShownLabel);
+    return fixedunits::Result::Number(p, text::Power, text::PowerShown);
 }
 
 // No input is refused (0 and negative values are taken); a resistance with a current of

@@ -5,7 +5,7 @@
 // extended precision, rounds to a double where its comment says so, and returns the
 // result rounded to a double; an invalid operation or an overflow raises CalcError.
 
-#include "calculators/geometry/descriptors.h"
+#include "calculators/geometry/descriptions.h"
 #include "core/numbers.h"
 
 namespace tornavel::geometry {

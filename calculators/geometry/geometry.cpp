@@ -18,8 +18,10 @@ CalculatorKeys GeometryKeys(const GeometryCalculator& calculator)
 
 void InstallGeometryCalculators(CalculatorRegistry& rows)
 {
+    std::vector<CalculatorDescription> family;
     for (const GeometryCalculator& g : GeometryCalculators())
-        rows.Register(g.description);
+        family.push_back(g.description);
+    rows.Register(std::move(family));
 }
 
 } // namespace tornavel

@@ -5,7 +5,7 @@
 // handler names (PCalcul4Click, UndoSectorInput ...) are fields of each calculator's
 // row.
 
-#include "calculators/geometry/descriptors.h"
+#include "calculators/geometry/descriptions.h"
 #include "core/context.h"
 
 namespace tornavel {

@@ -1,5 +1,4 @@
 #include "calculators/install.h"
-#include "calculators/rows.h"
 
 #include "core/calcerror.h"
 #include "core/context.h"
@@ -404,19 +403,18 @@ void InstallMathFunctionsCalculator(CalculatorRegistry& rows)
 {
     // A keypad calculator that offers every calculator, itself included. The history
     // keeps its function in the third input and names an entry by it.
-    static const CalculatorDescription row = [] {
-        CalculatorDescription r = DescriptionOf(Identity(kNumber, 184, 1042, 1, 1));
-        r.kind = CalculatorKind::FunctionKeypad;
-        r.offersEveryCalculator = true;
-        r.hasNextKey = false;
-        r.historyKeyCodeInput = kFunctionInput;
-        r.historyDetail = FunctionName;
-        r.keys.compute = PCalcul39Click;
-        r.keys.undo = UndoMathFunctionInput;
-        r.keys.keypadKey = MathFunctionsKeypadKey;
-        return r;
-    }();
-    rows.Register(row);
+    rows.Register({{
+        .number = kNumber,
+        .kind = CalculatorKind::FunctionKeypad,
+        .titleId = 184,
+        .helpPageId = 1042,
+        .menuItem = 1,
+        .offersEveryCalculator = true,
+        .hasNextKey = false,
+        .historyDetail = FunctionName,
+        .historyKeyCodeInput = kFunctionInput,
+        .keys = {.compute = PCalcul39Click, .undo = UndoMathFunctionInput, .keypadKey = MathFunctionsKeypadKey},
+    }});
 }
 
 } // namespace tornavel

@@ -12,7 +12,8 @@
 //   2. its description row (family descriptions.cpp, registered in the catalogue):
 //      its inputs, its title and help page strings, its menu item, the
 //      sub-calculations it offers, and its keys: `row.keys = ProtocolKeys(itsProtocol)`;
-//   3. its title and help page texts in the string table (resources/uitext.tsv).
+//   3. its number in the menu's order (CalculatorsMenuOrder, calculators/install.cpp);
+//   4. its title and help page texts in the string table (resources/uitext.tsv).
 // The menus, the calculator lists, the help link and the panel follow from the row:
 // nothing in ui/ or core/ changes. Its option buttons write a selection of its own, or
 // the one of the group it names (OptionGroup::group); its result code is its family's.
@@ -45,13 +46,19 @@
 
 namespace tornavel {
 
-// What a hook sees: the stored inputs (lengths stored in centimetres already
-// converted), the unit, the variant selection, and the texts of the program.
+// What a hook sees: the calculator's row, the stored inputs (lengths stored in
+// centimetres already converted), the unit, the variant selection, and the texts of
+// the program.
 class ProtocolCall {
 public:
-    ProtocolCall(const CalculatorContext& context, const InputValues& inputs, int variant)
-        : inputs(inputs), unitScaleCode(context.UnitScaleCode()), variant(variant), context_(context) {}
+    ProtocolCall(const CalculatorContext& context, const CalculatorDescription& calculatorRow,
+                 const InputValues& storedInputs, int variantSelection)
+        : row(calculatorRow), inputs(storedInputs), unitScaleCode(context.UnitScaleCode()),
+          variant(variantSelection), context_(context)
+    {
+    }
 
+    const CalculatorDescription& row;
     const InputValues& inputs;
     const int unitScaleCode;   // 1 mm, 10 cm, 25 inch, 1000 m
     const int variant;         // the option button that is on; 0 without option buttons
@@ -63,6 +70,17 @@ public:
     QString Suffix(UnitSuffix suffix) const { return context_.UnitSuffixText(suffix); }
     // Text `id`, a blank and the suffix.
     QString TextWithSuffix(int id, UnitSuffix suffix) const { return Text(id) + QLatin1Char(' ') + Suffix(suffix); }
+    // The row's result label as the formula writes it (its formula label when it has
+    // one), and as shown beside the result, followed by its unit suffix if it has one.
+    QString FormulaLabel() const
+    {
+        return Text(row.formulaLabelId >= 0 ? row.formulaLabelId : row.result.stringId);
+    }
+    QString ShownLabel() const
+    {
+        const Label& label = row.result;
+        return label.suffix == UnitSuffix::None ? Text(label.stringId) : TextWithSuffix(label.stringId, label.suffix);
+    }
     // A number as the screen shows it (15 significant digits, the user's separator).
     QString Number(double value) const { return context_.Numbers().NumberText(value); }
 

@@ -128,7 +128,7 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
 
     QString prompt;
     if (byUndo && row.undoPrompt)
-        prompt = row.undoPrompt(ProtocolCall(context, context.Top().Inputs, VariantOf(context, d)), k);
+        prompt = row.undoPrompt(ProtocolCall(context, d, context.Top().Inputs, VariantOf(context, d)), k);
     if (prompt.isEmpty())
         prompt = context.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
                                           input.prompt.shown == SuffixShown::Always);
@@ -197,7 +197,7 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
         return;
 
     const double value = EnteredInput(context, input, panel);
-    if (row.acceptsInput && !row.acceptsInput(ProtocolCall(context, record.Inputs, VariantOf(context, d)), k, value)) {
+    if (row.acceptsInput && !row.acceptsInput(ProtocolCall(context, d, record.Inputs, VariantOf(context, d)), k, value)) {
         ProtocolRefuseInput(context, row);
         return;
     }
@@ -287,7 +287,7 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
         panel.listVisible = false;
     }
 
-    const ProtocolOutcome outcome = RunFormula(row, ProtocolCall(context, record.Inputs, VariantOf(context, d)));
+    const ProtocolOutcome outcome = RunFormula(row, ProtocolCall(context, d, record.Inputs, VariantOf(context, d)));
     if (outcome.kind == ProtocolOutcome::Kind::Refused) {
         if (row.refusal != ComputeRefusal::Never)
             ProtocolRefuseInput(context, row);

@@ -1,5 +1,4 @@
 #include "calculators/install.h"
-#include "calculators/rows.h"
 
 #include "core/calcerror.h"
 #include "core/context.h"
@@ -369,23 +368,26 @@ void InstallStandardCalculator(CalculatorRegistry& rows)
     // every other calculator but the rafter section (17), whose result is a name. Its
     // history entries keep no inputs: the formula holds the whole calculation and its
     // result, which a replay shows again.
-    static const CalculatorDescription row = [] {
-        CalculatorDescription r = DescriptionOf(Identity(0, 6, 1003, 0, 0));
-        r.kind = CalculatorKind::ArithmeticKeypad;
-        r.offers = {39};
-        for (int n = 1; n < 39; ++n) {
-            if (n != 17)
-                r.offers.push_back(n);
-        }
-        r.hasNextKey = false;
-        r.historyKeepsInputs = false;
-        r.replayRecomputes = false;
-        r.keys.compute = PCalculatriceEgalClick;
-        r.keys.undo = [](CalculatorContext& c) { UndoStandardTerm(c, false); };
-        r.keys.keypadKey = StandardKeypadKey;
-        return r;
-    }();
-    rows.Register(row);
+    std::vector<int> offers{39};
+    for (int n = 1; n < 39; ++n) {
+        if (n != 17)
+            offers.push_back(n);
+    }
+    CalculatorDescription row{
+        .number = 0,
+        .kind = CalculatorKind::ArithmeticKeypad,
+        .titleId = 6,
+        .helpPageId = 1003,
+        .menuItem = 0,
+        .offers = std::move(offers),
+        .hasNextKey = false,
+        .historyKeepsInputs = false,
+        .replayRecomputes = false,
+        .keys = {.compute = PCalculatriceEgalClick,
+                 .undo = [](CalculatorContext& c) { UndoStandardTerm(c, false); },
+                 .keypadKey = StandardKeypadKey},
+    };
+    rows.Register({std::move(row)});
 }
 
 } // namespace tornavel

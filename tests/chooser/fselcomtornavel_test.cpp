@@ -125,5 +125,27 @@ TEST_F(Verolan, NothingIsWrittenWithoutASuccessfulOk)
     EXPECT_FALSE(QFile::exists(ini));
 }
 
+// The window opens in its text; Tab stops at the checked option (where Space keeps it)
+// and OK; Return presses OK from every stop.
+TEST_F(Verolan, ReturnPressesOkFromEveryStopOfTab)
+{
+    const char* stops[] = {"MemoMsg", "RdbtnNonRedim", "BtnOk"};
+    for (int tabs = 0; tabs < 3; ++tabs) {
+        const char* focused = stops[tabs];
+        QFile::remove(ini);
+        Open(ini);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        for (int tab = 0; tab < tabs; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(focused));
+        if (qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible()) << focused;
+        EXPECT_EQ(ReadWindowBehaviour(ini), QStringLiteral("N")) << focused;
+    }
+}
+
 } // namespace
 } // namespace tornavel

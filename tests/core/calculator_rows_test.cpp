@@ -64,8 +64,6 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     std::set<QString> titles;
     std::set<QString> helpPages;
     std::set<int> menuItems;
-    std::set<int> menuPositions;
-    int separatorsAsked = 0;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
         ASSERT_TRUE(rows.Has(n));
@@ -85,14 +83,11 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         helpPages.insert(page);
 
         // Menu item.
-        EXPECT_GE(row.menu.item, 0);
-        EXPECT_GE(row.menu.position, 0);
-        menuItems.insert(row.menu.item);
-        menuPositions.insert(row.menu.position);
-        separatorsAsked += row.menu.separatorBefore ? 1 : 0;
-        EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menu.item);
-        EXPECT_EQ(rows.CalculatorOfMenuItem(row.menu.item), n);
-        EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menu.item)), title);
+        EXPECT_GE(row.menuItem, 0);
+        menuItems.insert(row.menuItem);
+        EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menuItem);
+        EXPECT_EQ(rows.CalculatorOfMenuItem(row.menuItem), n);
+        EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menuItem)), title);
 
         // Kind: a keypad calculator has no inputs and shows its result with "="; an
         // input-protocol one asks for inputs, each with a prompt, and leaves a result
@@ -162,13 +157,11 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     EXPECT_EQ(titles.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(helpPages.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(menuItems, Range(0, CalculatorCount - 1));
-    EXPECT_EQ(menuPositions, Range(0, CalculatorCount - 1));
 
-    // The menu: the forty items by position, a separator before each row that asks for
-    // one, named N1, N2 ... in order; never first, never two in a row.
+    // The menu: the forty items in the menu's order, each once, and its separators,
+    // named N1, N2 ... in order; never first, never two in a row.
     const std::vector<CalculatorMenuEntry>& menu = rows.Menu();
-    ASSERT_EQ(menu.size(), static_cast<size_t>(CalculatorCount + separatorsAsked));
-    int lastPosition = -1;
+    std::vector<int> lines;
     int separators = 0;
     for (size_t i = 0; i < menu.size(); ++i) {
         SCOPED_TRACE(i);
@@ -178,17 +171,16 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
             EXPECT_EQ(entry.calculator, -1);
             ASSERT_LT(i + 1, menu.size());
             EXPECT_GE(menu[i + 1].item, 0);
-            EXPECT_TRUE(rows.Of(menu[i + 1].calculator).menu.separatorBefore);
+            lines.push_back(MenuSeparator);
             continue;
         }
-        const MenuPlace& place = rows.Of(entry.calculator).menu;
         EXPECT_EQ(entry.name, QStringLiteral("Calculette%1").arg(entry.item));
-        EXPECT_EQ(entry.item, place.item);
-        EXPECT_GT(place.position, lastPosition);
-        lastPosition = place.position;
-        EXPECT_EQ(place.separatorBefore, i > 0 && menu[i - 1].item < 0);
+        EXPECT_EQ(entry.item, rows.Of(entry.calculator).menuItem);
+        lines.push_back(entry.calculator);
     }
-    EXPECT_EQ(separators, separatorsAsked);
+    EXPECT_EQ(lines, CalculatorsMenuOrder());
+    EXPECT_EQ(std::set<int>(lines.begin(), lines.end()), Range(0, CalculatorCount - 1, {MenuSeparator}));
+    EXPECT_EQ(lines.size(), static_cast<size_t>(CalculatorCount + separators));
     EXPECT_GE(menu.front().item, 0);
 
     // The calculator lists: every calculator once, the keypad ones first, each group by

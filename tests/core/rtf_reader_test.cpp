@@ -46,8 +46,9 @@ TEST(RtfReader, FormatsOfTheSubsetWeWrite)
         EXPECT_EQ(run.underline, k == 'u');
         EXPECT_EQ(run.halfPoints, k == 's' ? 28 : 0);
         EXPECT_EQ(run.hasColour, k == 'c');
-        if (k == 'c')
+        if (k == 'c') {
             EXPECT_EQ(run.rgb, 0x003399u);
+        }
     }
 }
 

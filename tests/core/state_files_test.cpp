@@ -91,6 +91,31 @@ TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
     EXPECT_EQ(session.Message(1), SaveFailure("l'historique des calculs", session.history, full));
 }
 
+// The folder the program was started in, deleted while it ran: the message names both
+// files by their whole path and says why.
+TEST(StateFiles, ACurrentFolderDeletedMeanwhileIsNamedAndSaidToBeGone)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("calculs"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    struct BackToTheStart {
+        const QString start = QDir::currentPath();
+        ~BackToTheStart() { QDir::setCurrent(start); }
+    } back;
+    ASSERT_TRUE(QDir::setCurrent(folder));
+    StateSession session(QStringLiteral("."));
+    Parts(session.engine).options.SetFilePath(QStringLiteral("Options.dat"));
+    Parts(session.engine).history.SetFilePath(QStringLiteral("CLS.dat"));
+    session.engine.FormActivate();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    session.WorkAndClose();
+
+    ASSERT_EQ(session.ui.messages.size(), 2);
+    const QString gone = QStringLiteral("le dossier n'existe pas");
+    EXPECT_EQ(session.Message(0), SaveFailure("les options", folder + QStringLiteral("/Options.dat"), gone));
+    EXPECT_EQ(session.Message(1), SaveFailure("l'historique des calculs", folder + QStringLiteral("/CLS.dat"), gone));
+}
+
 TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 {
     for (const bool options : {true, false}) {

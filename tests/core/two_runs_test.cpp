@@ -8,7 +8,9 @@
 #include "tests/support/file_system.h"
 #include "tests/support/catalogue.h"
 
+#include <latch>
 #include <optional>
+#include <thread>
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -107,4 +109,24 @@ TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
     const QByteArray held = EncodeHistory(Parts(run.engine).history.Values());
     run.engine.FormClose();
     EXPECT_EQ(Contents(dir.filePath(QStringLiteral("CLS.dat"))), held);
+}
+
+// Two runs closing at the same moment, again and again on one file: neither writes over
+// what the other has just added, and nothing is written twice.
+TEST(TwoRuns, RunsClosingTogetherKeepEveryCalculation)
+{
+    QTemporaryDir dir;
+    for (int round = 0; round < 60; ++round) {
+        Program first(dir.path()), second(dir.path());
+        const QString mine = QStringLiteral("a%1").arg(round), theirs = QStringLiteral("b%1").arg(round);
+        first.Calculate({mine});
+        second.Calculate({theirs});
+        std::latch start(2);
+        std::thread other([&] { start.arrive_and_wait(), second.engine.FormClose(); });
+        start.arrive_and_wait(), first.engine.FormClose();
+        other.join();
+        const QStringList after = Texts(DecodeHistory(Contents(dir.filePath(QStringLiteral("CLS.dat")))));
+        EXPECT_EQ(after.size(), std::min(2 * round + 2, HistoryCapacity)) << round;
+        EXPECT_EQ(after.count(mine) + after.count(theirs), 2) << after.join(u' ').toStdString();
+    }
 }

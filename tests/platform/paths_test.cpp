@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "platform/locale.h"
 #include "platform/paths.h"
+#include "platform/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,24 +33,44 @@ TEST(DesktopUrl, HelpPageInADirectoryWithEscapedCharactersIsThatFile)
               "https://tornavel.example/Pages_fr/a.html?x=1#y");
 }
 
-TEST(SettingsFilePath, UsesAWritableProgramDirectory)
+// The build tree keeps the help pages and the helper beside the program: found there
+// first, also when an installed tree sits beside (the install test checks the other case).
+TEST(InstalledFiles, AreFoundBesideTheProgramFirst)
 {
-    QTemporaryDir program;
-    QTemporaryDir config;
-    EXPECT_EQ(SettingsFilePath(program.path() + "/", config.path()), program.path() + "/tornavel.ini");
-    EXPECT_EQ(SettingsFilePath(program.path(), config.path()), program.path() + "/tornavel.ini");
-    EXPECT_FALSE(QFileInfo::exists(config.filePath("tornavel")));
+    QTemporaryDir root;
+    const QString build = root.filePath("build/");
+    for (const QString& dir : {build + "Aide", build + "tornavel-fetch", root.filePath("share/tornavel/Aide"),
+                               root.filePath("lib/tornavel/tornavel-fetch")})
+        ASSERT_TRUE(QDir().mkpath(dir));
+    EXPECT_EQ(HelpDirectory(build), build);
+    EXPECT_EQ(HelperProgramPath(build, "tornavel-fetch"), build + "tornavel-fetch");
 }
 
-TEST(SettingsFilePath, FallsBackToTheConfigurationDirectoryAndCreatesIt)
+// The program folder cannot be written (here it is missing, as the super-user can write
+// any folder that exists): the default beside the program is read until the user has a
+// file of his own, which the first write makes, folder included.
+TEST(SettingsPaths, AreBesideAWritableProgramElseTheUsersFileOnceWritten)
 {
-    QTemporaryDir config;
-    const QString missingProgram = config.filePath("absent/bin/");
-    EXPECT_EQ(SettingsFilePath(missingProgram, config.path()),
-              config.path() + "/tornavel/tornavel.ini");
-    EXPECT_TRUE(QFileInfo(config.filePath("tornavel")).isDir());
+    QTemporaryDir root;
+    const QString config = root.filePath("config");
+    const QString user = root.filePath("config/tornavel/tornavel.ini");
+    const QString missing = root.filePath("missing/");
+    const QString writable = root.path() + "/";
+    EXPECT_EQ(SettingsWritePath(missing, config), user);
+    EXPECT_EQ(SettingsReadPath(missing, config), missing + "tornavel.ini");
+    EXPECT_FALSE(QFileInfo::exists(config));  // finding the paths makes nothing
+    ASSERT_TRUE(QDir().mkpath(user));         // something in the file's place that is no file
+    EXPECT_EQ(SettingsReadPath(missing, config), missing + "tornavel.ini");
+    ASSERT_TRUE(QDir().rmdir(user));
+    ASSERT_TRUE(WriteSetting(SettingsWritePath(missing, config), "Comportement fenetre", "Redimensionnable", "N"));
+    EXPECT_EQ(SettingsReadPath(missing, config), user);
+    EXPECT_EQ(ReadWindowBehaviour(user), "N");
+
+    // A writable program folder is read and written, whatever the user has.
+    EXPECT_EQ(SettingsWritePath(writable, config), writable + "tornavel.ini");
+    EXPECT_EQ(SettingsReadPath(root.path(), config), writable + "tornavel.ini");
     // Never a file at the root when there is no configuration directory.
-    EXPECT_EQ(SettingsFilePath(missingProgram, ""), missingProgram + "tornavel.ini");
+    EXPECT_EQ(SettingsWritePath(missing, ""), missing + "tornavel.ini");
 }
 
 TEST(DecimalSeparator, FollowsTheLocaleAndFallsBackToComma)

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include <unistd.h>
 
@@ -138,6 +139,11 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         bool upgradeItem;
     };
     const QString url = QStringLiteral("https://tornavel.example/dl");
+    // A newer version's list, lengthened to `size` bytes by a comment line after it.
+    const auto padded = [](qint64 size) {
+        const QByteArray list = List("Tornavel1.2", "6/3/2024 9:05:00");
+        return list + ';' + QByteArray(size - list.size() - 3, 'x') + "\r\n";
+    };
     const Case cases[] = {
         {"newer build, Yes", List("Tornavel1.1", "05/03/2024 14:31"), true, 1, 0, {url}, false},
         {"newer build, No", List("Tornavel1.1", "2024-03-06T08:00:00"), false, 1, 0, {}, false},
@@ -146,6 +152,8 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         {"older version listed, same date", List("Tornavel1.2", "05/03/2024 14:30"), true, 0, 0, {}, true},
         {"date in another format", List("Tornavel1.2", "March 6, 2024"), true, 0, 0, {}, true},
         {"no section", "[Autre1.0]\r\nDerVersion=Autre2.0\r\n", true, 0, 0, {}, false},
+        {"list as long as a list is read", padded(kMaxVersionListBytes), true, 0, 1, {}, true},
+        {"list too long to be read", padded(kMaxVersionListBytes + 1), true, 0, 0, {}, false},
         // Values too long to be a version, a date or a whole address: the list is unreadable.
         {"version of five million characters", List(QByteArray(5'000'000, 'T').constData(), "6/3/2024 9:05:00"), true,
          0, 0, {}, false},
@@ -310,4 +318,91 @@ TEST_F(UpdateCheckOverNetwork, ChildEndsWithAParentThatIsKilled)
     parent.kill();
     ASSERT_TRUE(parent.waitForFinished());
     EXPECT_TRUE(WaitFor([child] { return Ended(child); }));
+}
+
+// The helper counts an answer only when it ended as the protocol says, for the version
+// list it saves and for the pages it hands back alike.
+TEST_F(UpdateCheckOverNetwork, AnAnswerCountsOnlyWhenItEndedAsTheProtocolSays)
+{
+    using Kind = LocalHttpServer::Kind;
+    const QByteArray list = List("Tornavel1.2", "01/01/2030 10:00");
+    const auto chunk = [](const QByteArray& data) { return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n"; };
+    const QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    const QByteArray byClose = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n";
+    const QByteArray sized = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(list.size()) + "\r\n\r\n" + list;
+    server.Set("/moved/list", {Kind::RawThenClose, 200, sized});
+    struct Case {
+        const char* name;
+        Kind kind;
+        QByteArray answer;
+        bool counts;
+        qsizetype received; // bytes of the list that come before the answer ends or breaks
+    };
+    const qsizetype all = list.size();
+    const Case cases[] = {
+        {"all of Content-Length", Kind::RawThenClose, sized, true, all},
+        {"chunked to the zero chunk", Kind::RawThenClose, chunked + chunk(list.left(5)) + chunk(list.mid(5)) + "0\r\n\r\n", true, all},
+        {"delimited by a clean close", Kind::RawThenClose, byClose + list, true, all},
+        {"redirected", Kind::RawThenClose, "HTTP/1.1 302 Found\r\nLocation: /moved/list\r\nContent-Length: 0\r\n\r\n", true, all},
+        {"invalid chunk size after a valid chunk", Kind::RawThenClose,
+         chunked + chunk(list.left(5)) + "zz\r\n" + chunk(list.mid(5)) + "0\r\n\r\n", false, 5},
+        {"chunk size of 2^64 - 1", Kind::RawThenClose, chunked + "ffffffffffffffff\r\n" + list + "\r\n0\r\n\r\n", false, 0},
+        {"closed before the zero chunk", Kind::RawThenClose, chunked + chunk(list), false, all},
+        {"delimited by a reset", Kind::RawThenReset, byClose + list.left(all / 2), false, all / 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Set(kListPath, {c.kind, 200, c.answer});
+        const QString address = server.Root() + QString::fromLatin1(kListPath);
+        QFile old(ListFile());
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write(oldList) == oldList.size());
+        old.close();
+        std::optional<bool> replaced;
+        HttpDownloadToFile(*ui.network, address, ListFile(), 5000, [&replaced](bool ok) { replaced = ok; });
+        ASSERT_TRUE(WaitFor([&] { return replaced.has_value(); }));
+        EXPECT_EQ(*replaced, c.counts);
+        EXPECT_EQ(ListOnDisk(), c.counts ? list : oldList);
+        std::optional<HttpReply> page;
+        HttpGet(*ui.network, address, 5000, [&page](const HttpReply& reply) { page = reply; });
+        ASSERT_TRUE(WaitFor([&] { return page.has_value(); }));
+        EXPECT_EQ(page->ok, c.counts);
+        EXPECT_EQ(page->status, 200);
+        // What came before a break did come: the answer is refused for how it ended.
+        EXPECT_EQ(page->body, list.left(c.received));
+    }
+}
+
+// Only a helper that exited with status 0 after writing its whole answer gives a page.
+TEST(ChildHttpClient, AHelperThatFailedNeverCountsAsASuccess)
+{
+    EnsureApplication();
+    struct Case {
+        const char* name;
+        const char* script;
+        bool counts;
+    };
+    const Case cases[] = {
+        {"whole answer", "printf '200 5\\nhello'", true},
+        {"status 1 after a whole answer", "printf '200 5\\nhello'; exit 1", false},
+        {"killed after a whole answer", "printf '200 5\\nhello'; kill -KILL $$", false},
+        {"answer shorter than announced", "printf '200 9\\nhello'", false},
+        {"answer longer than announced", "printf '200 3\\nhello'", false},
+        {"no length", "printf '200\\nhello'", false},
+        {"nothing written", "exit 0", false},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString helper = dir.filePath(QStringLiteral("helper-%1").arg(&c - cases));
+        QFile script(helper);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        ChildHttpClient client(helper);
+        std::optional<HttpReply> page;
+        HttpGet(client, QStringLiteral("http://127.0.0.1:1/"), 5000, [&page](const HttpReply& reply) { page = reply; });
+        ASSERT_TRUE(WaitFor([&] { return page.has_value(); }));
+        EXPECT_EQ(page->ok, c.counts);
+    }
 }

@@ -7,6 +7,7 @@
 #include "core/engine.h"
 
 #include <deque>
+#include <memory>
 
 namespace tornavel {
 
@@ -36,18 +37,18 @@ struct EngineAccess {
     static CalculatorRegistry& Rows(Engine& engine) { return engine.descriptions; }
     // The keys of calculator `number`, for a test that replaces some of them: from the
     // first call on, this engine serves a copy of the row, whose keys these are. The
-    // copies live as long as the tests, like the rows they copy.
+    // copies live as long as the tests.
     static CalculatorKeys& RowKeys(Engine& engine, int number)
     {
-        static std::deque<CalculatorDescription> copies;
+        static std::deque<std::shared_ptr<CalculatorDescription>> copies;
         const CalculatorDescription& served = engine.descriptions.Of(number);
-        for (CalculatorDescription& copy : copies) {
-            if (&copy == &served)
-                return copy.keys;
+        for (const auto& copy : copies) {
+            if (copy.get() == &served)
+                return copy->keys;
         }
-        copies.push_back(served);
-        engine.descriptions.Register(copies.back());
-        return copies.back().keys;
+        copies.push_back(std::make_shared<CalculatorDescription>(served));
+        engine.descriptions.Replace(copies.back());
+        return copies.back()->keys;
     }
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // A small HTTP server on 127.0.0.1 for the network tests, with answers set per path:
-// a normal answer, a transfer cut short, or silence.
+// a normal answer, a transfer cut short, silence, or bytes of the test's own that end
+// with a clean close or a reset.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,8 @@
 #include <QTcpSocket>
 
 #include <functional>
+
+#include <sys/socket.h>
 
 namespace tornavel::testing {
 
@@ -38,11 +41,11 @@ inline bool WaitFor(const std::function<bool()>& done, int limitMs = 10000)
 
 class LocalHttpServer {
 public:
-    enum class Kind { Normal, Cut, Silent };
+    enum class Kind { Normal, Cut, Silent, RawThenClose, RawThenReset };
     struct Answer {
         Kind kind = Kind::Normal;
         int status = 200;
-        QByteArray body;
+        QByteArray body; // the whole answer, status line and header fields too, for the raw kinds
     };
 
     LocalHttpServer()
@@ -75,6 +78,20 @@ private:
         const Answer answer = answers_.value(path, Answer{Kind::Normal, 404, "<html>introuvable</html>"});
         if (answer.kind == Kind::Silent)
             return;
+        if (answer.kind == Kind::RawThenClose || answer.kind == Kind::RawThenReset) {
+            socket->write(answer.body);
+            while (socket->bytesToWrite() > 0 && socket->waitForBytesWritten(1000)) {
+            }
+            if (answer.kind == Kind::RawThenClose) {
+                socket->disconnectFromHost();
+                return;
+            }
+            // With a linger of zero the close resets the connection.
+            const linger reset{1, 0};
+            ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            socket->abort();
+            return;
+        }
         const qsizetype announced = answer.body.size() + (answer.kind == Kind::Cut ? 1000 : 0);
         socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nContent-Length: "
                       + QByteArray::number(announced) + "\r\nConnection: close\r\n\r\n" + answer.body);

@@ -106,9 +106,11 @@ TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
     // A missing widget fails the one test that reaches for it.
     EXPECT_THROW(Find(QStringLiteral("NoSuchWidget")), tornavel::testing::MissingWidget);
     EXPECT_EQ(Find<QPushButton>(QStringLiteral("btnAide"))->text(), QStringLiteral("?"));
-    // Only PanelListe takes the keyboard focus.
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
+    // Of the push buttons, only those of the menu bar take the keyboard focus, from Tab.
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const bool menuBar = button->parentWidget()->objectName() == QStringLiteral("PMenu");
+        EXPECT_EQ(button->focusPolicy(), menuBar ? Qt::TabFocus : Qt::NoFocus) << button->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)

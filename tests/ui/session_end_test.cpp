@@ -34,6 +34,27 @@ TEST_F(SessionEnd, SigtermSavesTheCalculationJustMade)
     EXPECT_EQ(saved.HistoryEntries[0].Text, Parts(*engine).history.Values().HistoryEntries[0].Text);
 }
 
+// The rest of a burst of requests, coming once the close is done, is ignored: it would
+// end the test program.
+TEST_F(SessionEnd, RequestsAfterTheCloseAreIgnored)
+{
+    Start();
+    constexpr int kRequests[] = {SIGTERM, SIGINT, SIGHUP};
+    struct sigaction before[3] {};
+    for (int k = 0; k < 3; ++k)
+        ::sigaction(kRequests[k], nullptr, &before[k]);
+    {
+        SessionEndCloser closer(window.get());
+        ::kill(::getpid(), SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
+    }
+    for (int k = 0; k < 3; ++k)
+        ::kill(::getpid(), kRequests[k]);
+    QTest::qWait(0);
+    for (int k = 0; k < 3; ++k)
+        ::sigaction(kRequests[k], &before[k], nullptr);
+}
+
 // The session ends while the default-calculator window is open with no box on, which
 // its OK refuses with a box: nothing is asked, the default stays, the window closes.
 using SessionEndOnTheDesktop = tornavel::testing::WindowFixture<WidgetUiServices>;

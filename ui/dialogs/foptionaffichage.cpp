@@ -3,6 +3,7 @@
 #include "core/engine.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/option_groups.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +42,7 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
     nonRedim_ = new QRadioButton(OwnLayoutText(engine.Strings(), text::FixedWindowButton), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
     nonRedim_->setGeometry(4, 158 + below, 270, 17);
+    TabStopOnCheckedOption({redim_, nonRedim_});
 
     btnOk_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));

@@ -4,6 +4,7 @@
 #include "core/units.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/option_groups.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -27,6 +28,7 @@ QButtonGroup* AddRows(QGroupBox* group, int count)
         row->setGeometry(8, 18 + 24 * i, group->width() - 16, 20);
         buttons->addButton(row, i);
     }
+    TabStopOnCheckedOption(buttons->buttons());
     return buttons;
 }
 

@@ -34,11 +34,21 @@ struct ExtraCalculator : ::testing::Test {
 TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
 {
     EXPECT_EQ(engine.Descriptions().Count(), 41);
-    const std::vector<CalculatorMenuEntry>& menu = engine.Descriptions().Menu();
-    ASSERT_GE(menu.size(), 2u);
-    EXPECT_EQ(menu[menu.size() - 2].item, -1);  // the separator its row asks for
-    EXPECT_EQ(menu.back().name, QStringLiteral("Calculette40"));
-    EXPECT_EQ(menu.back().calculator, extra::Number);
+    // The program's menu with its item inserted after the one it follows.
+    std::vector<CalculatorMenuEntry> menu = engine.Descriptions().Menu();
+    const auto follows = [](int calculator) {
+        return [calculator](const CalculatorMenuEntry& entry) { return entry.calculator == calculator; };
+    };
+    const auto own = std::find_if(menu.begin(), menu.end(), follows(extra::Number));
+    ASSERT_NE(own, menu.end());
+    ASSERT_NE(own, menu.begin());
+    EXPECT_EQ(own->name, QStringLiteral("Calculette40"));
+    EXPECT_EQ(std::prev(own)->calculator, extra::FollowsInMenu);
+    menu.erase(own);
+    const std::vector<CalculatorMenuEntry>& program = AllCalculators().Rows().Menu();
+    ASSERT_EQ(menu.size(), program.size());
+    for (size_t i = 0; i < menu.size(); ++i)
+        EXPECT_EQ(menu[i].name, program[i].name) << i;
     EXPECT_EQ(Parts(engine).screen.CalculatorName(extra::Number), strings.Str(row.titleId));
 
     engine.CalculetteClick(40);
@@ -103,7 +113,7 @@ TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
 
 TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
 {
-    engine.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    engine.SetDirectories(QStringLiteral("/opt/tornavel/"));
     stack.OpenCalculator(extra::Number);
     EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
     ASSERT_EQ(ui.openedUrls.size(), 1);

@@ -8,16 +8,20 @@
 #include "calculators/rows.h"
 #include "core/catalogue.h"
 
+#include <algorithm>
+
 namespace tornavel::extra {
 
 inline constexpr int Number = 40;
 // The code its compute key leaves after a result: one that no other family uses.
 inline constexpr int ResultCode = 40;
+// The calculator whose menu item its own follows.
+inline constexpr int FollowsInMenu = 19;
 
-// Two typed inputs, their product.
+// Two typed inputs, their product, under its row's labels.
 inline ProtocolOutcome ComputeProduct(const ProtocolCall& call)
 {
-    return ProtocolOutcome::Number(call.inputs[0] * call.inputs[1], call.Text(104), call.Text(105));
+    return ProtocolOutcome::Number(call.inputs[0] * call.inputs[1], call.FormulaLabel(), call.ShownLabel());
 }
 
 // How it departs from the common steps: not at all, save its formula.
@@ -25,26 +29,29 @@ inline const ProtocolCalculator Product{
     .compute = ComputeProduct,
 };
 
+// Title "Puissance", help page of the capacity converter; its inputs prompt "Hauteur"
+// and "Base", its result "Puissance (W)" written "Puissance" in the formula.
 inline const CalculatorDescription& Row()
 {
-    // Title "Puissance", help page of the capacity converter, the last menu item after
-    // a separator; its inputs prompt "Hauteur" and "Base".
-    static const CalculatorDescription row = [] {
-        CalculatorDescription r = DescriptionOf(Identity(Number, 104, 1041, 40, 40, true));
-        r.offers = KeypadCalculatorsAnd();
-        r.resultCode = ResultCode;
-        r.inputs = {TypedInput({40, UnitSuffix::None, SuffixShown::ByRule}),
-                    TypedInput({41, UnitSuffix::None, SuffixShown::ByRule})};
-        r.result = {105, UnitSuffix::None, SuffixShown::ByRule};
-        r.keys = ProtocolKeys(Product);
-        return r;
-    }();
+    static const CalculatorDescription row{
+        .number = Number, .titleId = 104, .helpPageId = 1041, .menuItem = 40,
+        .offers = KeypadCalculatorsAnd(),
+        .resultCode = ResultCode,
+        .inputs = {Typed(Plain(40)), Typed(Plain(41))},
+        .result = Plain(105),
+        .formulaLabelId = 104,
+        .keys = ProtocolKeys(Product),
+    };
     return row;
 }
 
+// Its row, and its menu item in the middle of the menu.
 inline void InstallExtraFamily(CalculatorCatalogue& catalogue)
 {
-    catalogue.Rows().Register(Row());
+    catalogue.Rows().Register({Row()});
+    std::vector<int> menu = CalculatorsMenuOrder();
+    menu.insert(std::find(menu.begin(), menu.end(), FollowsInMenu) + 1, Number);
+    catalogue.Rows().SetMenuOrder(std::move(menu));
 }
 
 // The program's calculators and this one.

@@ -16,11 +16,7 @@ struct MathFunctions : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    MathFunctions()
-    {
-        InstallMathFunctionsCalculator(EngineAccess::Rows(engine));
-        Parts(engine).stack.OpenCalculator(39);
-    }
+    MathFunctions() { Parts(engine).stack.OpenCalculator(39); }
 
     // Presses keys separated by blanks: numbers are typed digit by digit (with ","),
     // the others are the calculator's keys.

@@ -2,7 +2,7 @@
 
 // The geometry calculators (1-16, 20 and 22) as data: each one's row (what it asks
 // for, its prompts, its result label and code), how it checks its inputs and which
-// formula it computes. One engine (pattern.cpp, undo.cpp) runs every calculator from
+// formula it computes. One engine (steps.cpp, undo.cpp) runs every calculator from
 // these descriptors.
 
 #include "core/description.h"
@@ -36,7 +36,7 @@ using GeometryComputeCheck = bool (*)(const GeometryValues& inputs, int unitScal
 struct GeometryCalculator {
     // What the calculator is: number, title, help page, menu item, inputs and
     // prompts, result label and code, and its keys (GeometryKeys).
-    CalculatorDescription description;
+    CalculatorDescription description{};
     GeometryFormula formula = nullptr;
     GeometryNextTermCheck nextTermCheck = nullptr;
     GeometryComputeCheck computeCheck = nullptr;

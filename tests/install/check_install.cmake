@@ -1,0 +1,34 @@
+# Installs the build into a fresh folder (its name has a blank, as a user's folder may),
+# checks what it holds and the desktop entry, then runs the probe (PROBE) beside the
+# installed programs from another folder. Given BUILD_DIR and PROBE.
+set(prefix "${BUILD_DIR}/installed tree")
+set(elsewhere "${BUILD_DIR}/installed tree elsewhere")
+file(REMOVE_RECURSE "${prefix}" "${elsewhere}")
+file(MAKE_DIRECTORY "${elsewhere}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+foreach(file bin/verolan lib/tornavel/tornavel-fetch share/icons/hicolor/48x48/apps/tornavel.png
+             share/icons/hicolor/256x256/apps/tornavel.png)
+    if(NOT EXISTS "${prefix}/${file}")
+        message(SEND_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+file(READ "${prefix}/share/applications/tornavel.desktop" entry)
+foreach(line "Exec=\"${prefix}/bin/tornavel\"" "Icon=tornavel" "Categories=Utility;Calculator;")
+    string(FIND "${entry}" "\n${line}\n" at)
+    if(at LESS 0)
+        message(SEND_ERROR "tornavel.desktop lacks ${line}:\n${entry}")
+    endif()
+endforeach()
+
+file(COPY "${PROBE}" DESTINATION "${prefix}/bin")
+get_filename_component(probe "${PROBE}" NAME)
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen "${prefix}/bin/${probe}"
+                WORKING_DIRECTORY "${elsewhere}" RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(SEND_ERROR "the installed programs:\n${output}")
+endif()

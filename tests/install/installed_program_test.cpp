@@ -1,0 +1,79 @@
+// Run by check_install.cmake, copied beside the installed programs (PREFIX/bin) and
+// started from another folder: what the programs find where the install put things.
+
+#include "core/engine.h"
+#include "platform/child_fetch.h"
+#include "platform/paths.h"
+#include "tests/support/catalogue.h"
+#include "tests/support/engine_parts.h"
+#include "tests/support/fake_ui.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace tornavel;
+
+namespace {
+
+TEST(InstalledProgram, FindsItsHelperHelpPagesAndTips)
+{
+    const QString prefix = QDir::cleanPath(ProgramDirectory() + "..") + "/";
+    EXPECT_EQ(HelpDirectory().toStdString(), (prefix + "share/tornavel/").toStdString());
+    EXPECT_EQ(FetchHelperPath().toStdString(), (prefix + "lib/tornavel/tornavel-fetch").toStdString());
+
+    // The engine set up as the program's start-up does; Ctrl+A on every calculator.
+    StringTable strings;
+    FakeUi ui;
+    Engine engine(AllCalculators(), strings, ui, ",");
+    engine.SetDirectories(ProgramDirectory(), HelpDirectory());
+    engine.FormCreate("O", ",");
+    for (int n = 0; n < CalculatorCount; ++n) {
+        Parts(engine).stack.OpenCalculator(n);
+        engine.FormKeyDown(Keypad::KeyA, true);
+    }
+    ASSERT_EQ(ui.openedUrls.size(), CalculatorCount);
+    for (const QString& page : ui.openedUrls)
+        EXPECT_TRUE(QFileInfo(DesktopUrl(page).toLocalFile()).isFile()) << page.toStdString();
+    const TipsWindow tips = engine.Tips();
+    for (int tip = 1; tip <= TipsWindow::TipCount; ++tip)
+        EXPECT_TRUE(tips.DocumentPath(tip).startsWith(HelpDirectory())) << tip;
+}
+
+// The installed Tornavel starts, and ends at the end of the session with its history kept
+// in the current folder.
+TEST(InstalledProgram, StartsFromAnotherFolderAndKeepsItsStateThere)
+{
+    QTemporaryDir folder;
+    QProcess tornavel;
+    tornavel.setWorkingDirectory(folder.path());
+    tornavel.start(ProgramDirectory() + "tornavel", {});
+    ASSERT_TRUE(tornavel.waitForStarted());
+    const auto catchesSigterm = [&] {  // once its window is up
+        QFile status(QStringLiteral("/proc/%1/status").arg(tornavel.processId()));
+        const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+        const qsizetype at = text.indexOf("SigCgt:");
+        return at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(catchesSigterm, 20000));
+    ::kill(static_cast<pid_t>(tornavel.processId()), SIGTERM);
+    ASSERT_TRUE(tornavel.waitForFinished(20000));
+    EXPECT_EQ(tornavel.exitCode(), 0) << tornavel.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath("CLS.dat")).isFile());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,147 @@
+// The windows from the keyboard alone, each key pressed on the widget that has the focus.
+
+#include "tests/ui/window_fixture.h"
+#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/foptions.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+using namespace tornavel;
+
+namespace {
+
+QString Focused()
+{
+    const QWidget* widget = QApplication::focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+void Press(Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// Where Tab stops, from the focus round to it again.
+QStringList TabCycle()
+{
+    const QString start = Focused();
+    QStringList stops;
+    do {
+        Press(Qt::Key_Tab);
+        stops << Focused();
+    } while (stops.back() != start && stops.size() < 20);
+    return stops;
+}
+
+using KeyboardWindow = tornavel::testing::WindowFixture<>;
+
+} // namespace
+
+TEST_F(KeyboardWindow, SpaceOpensTheMenusOfTheMenuBarAndTheKeysKeepTheirMeaning)
+{
+    Start();
+    QTest::keyClicks(Keyboard(), QStringLiteral("6*7"));
+    EXPECT_EQ(TabCycle(), (QStringList{u"btnCalculettes"_qs, u"BtnCalculs"_qs, u"btnOptions"_qs, u"btnFavoris"_qs,
+                                       u"btnAide"_qs, u"PanelListe"_qs}));
+    // Return on a focused button computes, as everywhere in the window.
+    Press(Qt::Key_Tab, 2);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Result(0), QStringLiteral("42"));
+    const char* menus[] = {"PopupMCalculettes", "PopupMCalculs", "PopupMOptions", "PopupMFavoris", "PopupMAide"};
+    for (int b = 0; b < 5; ++b) {
+        Press(Qt::Key_Tab, b + 1);
+        Press(Qt::Key_Space);
+        auto* menu = Find<QMenu>(QString::fromLatin1(menus[b]));
+        EXPECT_TRUE(menu->isVisible()) << menus[b];
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_EQ(Focused(), QStringLiteral("PanelListe"));
+    }
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Space);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(Find<QMenu>(QStringLiteral("PopupMCalculettes")), key);
+    const int opened = engine->Window().visiblePanel;
+    EXPECT_NE(opened, 0);
+    Press(Qt::Key_7);
+    EXPECT_EQ(Result(opened), QStringLiteral("7"));
+}
+
+// Tab enters the option buttons on the checked one, where Space changes nothing and the
+// arrows choose another; the stop follows the check that C gives back to the first.
+TEST_F(KeyboardWindow, OptionButtonsOfACalculatorFromTheKeyboard)
+{
+    Start();
+    Open(21);
+    QTest::keyClicks(Keyboard(), QStringLiteral("500&400&20&35="));
+    EXPECT_EQ(TabCycle().filter(QStringLiteral("Rbtn")), QStringList{QStringLiteral("RbtnTuiles")});
+    Press(Qt::Key_Tab, 6);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Focused(), QStringLiteral("RbtnTuiles"));
+    EXPECT_EQ(Formula(21), QStringLiteral("Tuiles(500&400&20&35)=320"));
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Formula(21), u"Linéaire(500&400&20&35)=6400"_qs);
+    EXPECT_EQ(Focused(), QStringLiteral("RbtnLiteaux"));
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(TabCycle().filter(QStringLiteral("Rbtn")), QStringList{QStringLiteral("RbtnTuiles")});
+}
+
+// The fields' menus keep Qt's items (select all selects all) but show no shortcut: the
+// window's keys do something else (Ctrl+A opens the help page).
+TEST_F(KeyboardWindow, FieldMenusShowNoShortcut)
+{
+    Start();
+    QTest::keyClicks(Keyboard(), QStringLiteral("12+30"));
+    auto* result = Find<QLineEdit>(QStringLiteral("EdtCalculetteRes0"));
+    auto* formula = Find<QPlainTextEdit>(QStringLiteral("EdtFormule0"));
+    for (QWidget* receiver : {static_cast<QWidget*>(result), formula->viewport()}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), receiver->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(receiver, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* item : menu->actions()) {
+            EXPECT_FALSE(item->text().contains(QLatin1Char('\t'))) << item->text().toStdString();
+            if (item->isEnabled())
+                item->trigger();
+        }
+        menu->close();
+    }
+    EXPECT_EQ(result->selectedText(), QStringLiteral("30"));
+    EXPECT_EQ(formula->textCursor().selectedText(), QStringLiteral("12+30"));
+}
+
+// The option windows open on the checked button of each group, Tab goes through the
+// checked buttons and OK, Space keeps the choice and Return presses OK.
+TEST(OptionWindowKeys, OpenOnTheCheckedButtonsAndReturnPressesOk)
+{
+    StringTable strings;
+    FakeUi ui;
+    Engine engine(AllCalculators(), strings, ui, QStringLiteral(","));
+    const auto check = [](QDialog& window, const QStringList& stops, const std::function<QString()>& choice) {
+        const QString before = choice();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_EQ(Focused(), stops.back());
+        EXPECT_EQ(TabCycle(), stops);
+        Press(Qt::Key_Space);
+        Press(Qt::Key_Return);
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+        EXPECT_EQ(choice(), before);
+    };
+    for (const int unit : {1, 2}) { // centimetres, metres
+        TFOptions window(engine);
+        window.SetUnitRow(unit);
+        window.SetDisplayRow(1);
+        check(window, {u"RgAffUnite_1"_qs, u"BtnOk"_qs, QStringLiteral("RgUnites_%1").arg(unit)},
+              [&] { return QStringLiteral("%1 %2").arg(window.UnitRow()).arg(window.DisplayRow()); });
+    }
+    for (const bool resizable : {true, false}) {
+        TFOptionAffichage window(engine);
+        window.CheckButton(resizable);
+        check(window, {u"BtnOk"_qs, resizable ? u"RdbtnRedim"_qs : u"RdbtnNonRedim"_qs},
+              [&] { return window.BehaviourChoice(); });
+    }
+}
