@@ -31,7 +31,7 @@ struct ProtocolTest : GeometryTest {
     {
         Parts(engine).options.SetUnitScale(unit);
     }
-    // Opens the calculator in a unit, with every option button back to its first.
+    // Opens the calculator in a unit, with its option buttons back to the first.
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
