@@ -64,7 +64,7 @@ struct OptionButton {
     QString caption{};
 };
 
-// The option buttons of a calculator and the selection they write, which the session
+// The option buttons of a calculator and the selection they write, which the screen
 // keeps. Calculators that offer the same choice share one selection by naming the same
 // group; ownOption then maps it onto each one's buttons.
 struct OptionGroup {

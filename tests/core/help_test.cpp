@@ -96,3 +96,13 @@ TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
     GTEST_SKIP() << "no replacement resource in this build";
 #endif
 }
+
+TEST_F(HelpMenu, WindowItemsShowTheirWindowsAndOpenNoPage)
+{
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
+    engine.HelpMenuClick(HelpItem::AproposdeTornavel);
+    engine.HelpMenuClick(HelpItem::MiseANiveau);
+    EXPECT_EQ(ui.windowsShown, (QStringList{QStringLiteral("tips"), QStringLiteral("about"), QStringLiteral("upgrade")}));
+    EXPECT_TRUE(ui.openedUrls.isEmpty());
+    EXPECT_TRUE(ui.boxes.isEmpty());
+}
