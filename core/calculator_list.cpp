@@ -1,19 +1,27 @@
 #include "core/calculator_list.h"
 
-#include "core/session.h"
+#include "core/help_links.h"
+#include "core/keypad.h"
+#include "core/options_store.h"
+#include "core/screen.h"
+#include "core/strings.h"
+#include "core/ui_services.h"
 
 #include <algorithm>
 
 namespace tornavel {
 
-CalculatorListWindow::CalculatorListWindow(Session& engine, int listMode)
-    : ListMode(listMode), engine_(engine), checked_(static_cast<size_t>(engine.Descriptions().Count()), false)
+CalculatorListWindow::CalculatorListWindow(const CalculatorRegistry& descriptions, const StringTable& strings,
+                                           UiServices& ui, const Screen& screen, OptionsStore& options,
+                                           HelpLinks& help, int listMode)
+    : ListMode(listMode), descriptions_(descriptions), strings_(strings), ui_(ui), screen_(screen),
+      options_(options), help_(help), checked_(static_cast<size_t>(descriptions.Count()), false)
 {
 }
 
 int CalculatorListWindow::CalculatorOfBox(int box) const
 {
-    const std::vector<int>& order = engine_.Descriptions().ListOrder();
+    const std::vector<int>& order = descriptions_.ListOrder();
     if (box < 0 || box >= BoxCount() || box >= static_cast<int>(order.size()))
         return -1;
     return order[static_cast<size_t>(box)];
@@ -21,7 +29,7 @@ int CalculatorListWindow::CalculatorOfBox(int box) const
 
 int CalculatorListWindow::BoxOfCalculator(int number) const
 {
-    const std::vector<int>& order = engine_.Descriptions().ListOrder();
+    const std::vector<int>& order = descriptions_.ListOrder();
     const auto found = std::find(order.begin(), order.end(), number);
     const int box = static_cast<int>(found - order.begin());
     return found != order.end() && box < BoxCount() ? box : -1;
@@ -29,7 +37,7 @@ int CalculatorListWindow::BoxOfCalculator(int number) const
 
 QString CalculatorListWindow::BoxCaption(int box) const
 {
-    return engine_.CalculatorName(CalculatorOfBox(box));
+    return screen_.CalculatorName(CalculatorOfBox(box));
 }
 
 bool CalculatorListWindow::IsChecked(int box) const
@@ -51,9 +59,9 @@ void CalculatorListWindow::FormActivate()
             checked_[static_cast<size_t>(box)] = true;
     };
     if (ListMode == ChooseDefault) {
-        check(engine_.Store().Values().DefaultCalculator);
+        check(options_.Values().DefaultCalculator);
     } else {
-        for (int favourite : engine_.Store().Values().Favourites)
+        for (int favourite : options_.Values().Favourites)
             check(favourite);
     }
 }
@@ -74,31 +82,30 @@ bool CalculatorListWindow::BtnOKClick()
     if (ListMode == ChooseDefault) {
         for (int box = 0; box < BoxCount(); ++box) {
             if (checked_[static_cast<size_t>(box)]) {
-                engine_.Store().SetDefaultCalculator(CalculatorOfBox(box));
+                options_.SetDefaultCalculator(CalculatorOfBox(box));
                 return true;
             }
         }
-        engine_.Ui().MessageBox(engine_.Str(131), engine_.Str(125), BoxIcon::Exclamation);
+        ui_.MessageBox(strings_.Str(131), strings_.Str(125), BoxIcon::Exclamation);
         return false;
     }
-    OptionsStore& options = engine_.Store();
-    options.ClearFavourites();
+    options_.ClearFavourites();
     int slot = 0;
     for (int box = 0; box < BoxCount() && slot < FavouriteSlotCount; ++box) {
         if (checked_[static_cast<size_t>(box)])
-            options.SetFavourite(slot++, CalculatorOfBox(box));
+            options_.SetFavourite(slot++, CalculatorOfBox(box));
     }
     return true;
 }
 
 void CalculatorListWindow::HelpKeyDown()
 {
-    engine_.Help().OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
+    help_.OpenHelpPage(ListMode == ChooseDefault ? 1053 : 1054);
 }
 
 bool CalculatorListWindow::FormKeyDown(int keyCode, bool ctrl)
 {
-    if (!ctrl || keyCode != Session::KeyA)
+    if (!ctrl || keyCode != Keypad::KeyA)
         return false;
     HelpKeyDown();
     return true;

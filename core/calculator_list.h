@@ -7,7 +7,12 @@
 
 namespace tornavel {
 
-class Session;
+class CalculatorRegistry;
+class HelpLinks;
+class OptionsStore;
+class Screen;
+class StringTable;
+class UiServices;
 
 // The rules of the calculator-list window FLCalculettes: a check box per
 // calculator in the order of the calculator lists (CalculatorRegistry::ListOrder),
@@ -19,9 +24,11 @@ public:
     static constexpr int ChooseDefault = 0;
     static constexpr int ChooseFavourites = 1;
 
-    CalculatorListWindow(Session& engine, int listMode);
+    CalculatorListWindow(const CalculatorRegistry& descriptions, const StringTable& strings, UiServices& ui,
+                         const Screen& screen, OptionsStore& options, HelpLinks& help, int listMode);
 
-    Session& engine() const { return engine_; }
+    // The texts of the window.
+    const StringTable& Strings() const { return strings_; }
     // One box per calculator.
     int BoxCount() const { return static_cast<int>(checked_.size()); }
 
@@ -46,12 +53,17 @@ public:
     bool BtnOKClick();
     // Ctrl+A: opens the help page of the mode.
     void HelpKeyDown();
-    // A key pressed in the window (see Engine::FormKeyDown for the codes); true when it
+    // A key pressed in the window (see Keypad::FormKeyDown for the codes); true when it
     // was handled.
     bool FormKeyDown(int keyCode, bool ctrl);
 
 private:
-    Session& engine_;
+    const CalculatorRegistry& descriptions_;
+    const StringTable& strings_;
+    UiServices& ui_;
+    const Screen& screen_;
+    OptionsStore& options_;
+    HelpLinks& help_;
     std::vector<bool> checked_;
 };
 

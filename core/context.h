@@ -9,13 +9,11 @@
 #include "core/description.h"
 #include "core/number_rules.h"
 #include "core/panel.h"
-#include "core/state.h"
+#include "core/key_state.h"
 
 #include <QString>
 
 namespace tornavel {
-
-class UiServices;
 
 class CalculatorContext {
 public:
@@ -43,7 +41,7 @@ public:
     // brings the stored choice back.
     bool ComboHasSelection(const PanelState& panel) const
     {
-        return Keys().RecomputingFlag || panel.listIndex != -1;
+        return Keys().RecomputingFlag() || panel.listIndex != -1;
     }
 
     // ---- Rules, texts and services ----------------------------------------------------
@@ -52,8 +50,10 @@ public:
     virtual QString Str(int id) const = 0;
     // What each calculator is (its description row).
     virtual const CalculatorRegistry& Descriptions() const = 0;
-    // Message window, boxes, clipboard, browser.
-    virtual UiServices& Ui() = 0;
+    // The message window under the panel, with a text of `lines` lines.
+    virtual void ShowMessageForm(const QString& text, int lines) = 0;
+    // The error box, for a computation that has no result.
+    virtual void ShowErrorBox(const QString& text, const QString& caption) = 0;
 
     // ---- What the screen shows ----------------------------------------------------------
     // Enables "&&" and "f=" of `record`'s panel as far as its inputs allow.

@@ -64,7 +64,7 @@ struct OptionButton {
     QString caption{};
 };
 
-// The option buttons of a calculator and the selection they write, which the session
+// The option buttons of a calculator and the selection they write, which the screen
 // keeps. Calculators that offer the same choice share one selection by naming the same
 // group; ownOption then maps it onto each one's buttons.
 struct OptionGroup {
@@ -158,9 +158,6 @@ struct CalculatorDescription {
     // and selects the stored choice unless told not to.
     int replayListInput = -1;
     bool replaySelects = true;
-    // The history menu shows the whole title ("Convertisseur ...") instead of the
-    // title without "Calculatrice ".
-    bool historyFullTitle = false;
     HistoryDetailFunction historyDetail = nullptr;
     // A history entry keeps the inputs closed so far; a calculator without inputs
     // keeps none, and its slot keeps what it held.

@@ -1,32 +1,34 @@
 #pragma once
 
+#include "core/calculator_stack.h"
 #include "core/catalogue.h"
+#include "core/clear_keys.h"
 #include "core/description.h"
-#include "core/session.h"
+#include "core/engine_context.h"
+#include "core/help_links.h"
+#include "core/history_book.h"
+#include "core/history_menu.h"
+#include "core/key_dispatch.h"
+#include "core/key_state.h"
+#include "core/keypad.h"
+#include "core/lifecycle.h"
+#include "core/number_rules.h"
+#include "core/options_menu.h"
+#include "core/options_store.h"
+#include "core/screen.h"
+#include "core/strings.h"
 #include "core/tips.h"
+#include "core/ui_services.h"
+#include "core/update_check.h"
 
 #include <QString>
 
 namespace tornavel {
 
-class Engine;
-
-
-// The items of the help menu, each named after its menu item (AideTornavelClick ..).
-enum class HelpItem {
-    AideTornavel,
-    Collaboration,
-    AstucesTornavel,
-    VideosdedmonstrationdeTornavel,
-    PagePresentationTornavel,
-    SiteInternetAuteur,
-    AproposdeTornavel,
-    MiseANiveau,
-};
-
 // The main engine as the view sees it: the operations its clicks and keys call, named
 // after their handlers, and read access to what it renders. The state and the rules
-// are in the session of open calculators; the engine forwards to it.
+// are in the parts below, each the owner of its state; the engine builds them, wires
+// each to the parts it needs, and forwards to them.
 class Engine {
 public:
     // The engine serves the calculators of `catalogue`, whose rows and keys it copies.
@@ -38,18 +40,21 @@ public:
     QString Str(int id, int bufferSize = 100) const { return strings_.Str(id, bufferSize); }
     UiServices& Ui() { return ui_; }
     const CalculatorRegistry& Descriptions() const { return descriptions; }
-    const PanelState& Panel(int number) const { return session_.Panels()[static_cast<size_t>(number)]; }
-    const WindowState& Window() const { return session_.Window(); }
-    bool HasCalculator() const { return session_.HasCalculator(); }
-    bool WindowResizable() const { return session_.WindowResizable(); }
-    // Directory of the program, ending with a separator: the help pages are in its
-    // "Aide" subdirectory unless a help directory is set. Set by the program's start-up.
-    void SetProgramDirectory(const QString& directory) { help_.SetProgramDirectory(directory); }
-    // Directory whose "Aide" subdirectory holds the help pages and tips, when the install
-    // put them away from the program. Set by the program's start-up.
-    void SetHelpDirectory(const QString& directory) { help_.SetHelpDirectory(directory); }
-    QString UpdatePageAddress() const { return session_.UpdatePageAddress(); }
-    QString UpgradePageAddress() const { return session_.UpgradePageAddress(); }
+    const PanelState& Panel(int number) const { return screen_.Panel(number); }
+    const WindowState& Window() const { return screen_.Window(); }
+    bool HasCalculator() const { return stack_.HasCalculator(); }
+    bool WindowResizable() const { return lifecycle_.WindowResizable(); }
+    // Directories of the program and of the help pages, each ending with a separator:
+    // the help pages and tips are in the "Aide" subdirectory of the help directory, that
+    // of the program when none is given (an install may put them away from the program).
+    // Set by the program's start-up.
+    void SetDirectories(const QString& program, const QString& help = QString())
+    {
+        help_.SetProgramDirectory(program);
+        help_.SetHelpDirectory(help);
+    }
+    QString UpdatePageAddress() const { return tornavel::UpdatePageAddress(lifecycle_.Product()); }
+    QString UpgradePageAddress() const { return tornavel::UpgradePageAddress(lifecycle_.Product()); }
     // The rules of a tips window, on the engine's help pages.
     TipsWindow Tips() { return TipsWindow(help_, ui_); }
 
@@ -58,47 +63,47 @@ public:
     void FormCreate(const QString& resizableSetting, const QString& decimalSeparator = QString())
     {
         if (decimalSeparator.isEmpty())
-            session_.FormCreate(resizableSetting);
+            lifecycle_.FormCreate(resizableSetting);
         else
-            session_.FormCreate(resizableSetting, decimalSeparator);
+            lifecycle_.FormCreate(resizableSetting, decimalSeparator);
     }
-    void FormActivate() { session_.FormActivate(); }
-    void FormClose() { session_.FormClose(); }
-    bool FormKeyPress(QChar key) { return session_.FormKeyPress(key); }
-    bool FormKeyDown(int keyCode, bool ctrl) { return session_.FormKeyDown(keyCode, ctrl); }
+    void FormActivate() { lifecycle_.FormActivate(); }
+    void FormClose() { lifecycle_.FormClose(); }
+    bool FormKeyPress(QChar key) { return keypad_.FormKeyPress(key); }
+    bool FormKeyDown(int keyCode, bool ctrl) { return keypad_.FormKeyDown(keyCode, ctrl); }
 
     // ---- Calculators menu and list -----------------------------------------------
-    void CalculetteClick(int item) { session_.CalculetteClick(item); }
-    void POk0Click() { session_.POk0Click(); }
-    void LbCalculettesDblClick(int row) { session_.LbCalculettesDblClick(row); }
+    void CalculetteClick(int item) { stack_.CalculetteClick(item); }
+    void POk0Click() { stack_.POk0Click(); }
+    void LbCalculettesDblClick(int row) { stack_.LbCalculettesDblClick(row); }
 
     // ---- Keys of the calculator on screen ------------------------------------------
-    void PCalculatriceDigitClick(int digit) { session_.PCalculatriceDigitClick(digit); }
-    void PCalculatriceVirguleClick() { session_.PCalculatriceVirguleClick(); }
-    void PMR0Click() { session_.PMR0Click(); }
-    bool KeypadKeyClick(KeypadKey key) { return session_.KeypadKeyClick(key); }
-    void CalculatriceCEClick() { session_.CalculatriceCEClick(); }
-    void CalculatriceCClick() { session_.CalculatriceCClick(); }
-    void PCalculClick(int number) { session_.PCalculClick(number); }
-    void PEtClick(int number) { session_.PEtClick(number); }
-    void ListBoxClick(int number, int row) { session_.ListBoxClick(number, row); }
-    void VariantClick(int number, int index) { session_.VariantClick(number, index); }
+    void PCalculatriceDigitClick(int digit) { keypad_.PCalculatriceDigitClick(digit); }
+    void PCalculatriceVirguleClick() { keypad_.PCalculatriceVirguleClick(); }
+    void PMR0Click() { keypad_.PMR0Click(); }
+    bool KeypadKeyClick(KeypadKey key) { return dispatch_.KeypadKeyClick(key); }
+    void CalculatriceCEClick() { clear_.CalculatriceCEClick(); }
+    void CalculatriceCClick() { clear_.CalculatriceCClick(); }
+    void PCalculClick(int number) { dispatch_.PCalculClick(number); }
+    void PEtClick(int number) { dispatch_.PEtClick(number); }
+    void ListBoxClick(int number, int row) { dispatch_.ListBoxClick(number, row); }
+    void VariantClick(int number, int index) { dispatch_.VariantClick(number, index); }
 
     // ---- History menu ----------------------------------------------------------------
-    void PopupMCalculsPopup() { session_.PopupMCalculsPopup(); }
-    void TraitArticleMCalculs(int n) { session_.TraitArticleMCalculs(n); }
+    void PopupMCalculsPopup() { historyMenu_.PopupMCalculsPopup(); }
+    void TraitArticleMCalculs(int n) { historyMenu_.TraitArticleMCalculs(n); }
 
     // ---- Options and favourites menus --------------------------------------------------
-    void UniteMesureClick() { session_.UniteMesureClick(); }
-    bool UnitWindowKeyDown(int keyCode, bool ctrl) { return session_.UnitWindowKeyDown(keyCode, ctrl); }
-    void Affichage1Click() { session_.Affichage1Click(); }
-    void PopupMFavorisPopup() { session_.PopupMFavorisPopup(); }
-    void SelCalculetteDefautClick() { session_.SelCalculetteDefautClick(); }
-    void SelCalculetteFavoritesClick() { session_.SelCalculetteFavoritesClick(); }
-    void FavorisClick(int slot) { session_.FavorisClick(slot); }   // Favoris0Click .. Favoris4Click
+    void UniteMesureClick() { optionsMenu_.UniteMesureClick(); }
+    bool UnitWindowKeyDown(int keyCode, bool ctrl) { return optionsMenu_.UnitWindowKeyDown(keyCode, ctrl); }
+    void Affichage1Click() { optionsMenu_.Affichage1Click(); }
+    void PopupMFavorisPopup() { optionsMenu_.PopupMFavorisPopup(); }
+    void SelCalculetteDefautClick() { optionsMenu_.SelCalculetteDefautClick(); }
+    void SelCalculetteFavoritesClick() { optionsMenu_.SelCalculetteFavoritesClick(); }
+    void FavorisClick(int slot) { optionsMenu_.FavorisClick(slot); }   // Favoris0Click .. Favoris4Click
 
     // ---- Help menu -------------------------------------------------------------------------
-    void HelpMenuClick(HelpItem item);
+    void HelpMenuClick(HelpItem item) { help_.HelpMenuClick(item); }
 
 private:
     Engine(const Engine&) = delete;
@@ -115,8 +120,23 @@ private:
     HistoryBook history_{descriptions};
     HelpLinks help_{strings_, ui_};
     UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(); },
-                        [this](bool shown) { session_.Window().upgradeItemVisible = shown; }};
-    Session session_;
+                        [this](bool shown) { screen_.ShowUpgradeItem(shown); }};
+    // The number rules in the user's decimal separator; start-up sets it.
+    NumberRules numbers_;
+    KeyState keys_;
+    Screen screen_{descriptions, strings_, options_, keys_, numbers_};
+    CalculatorStack stack_{descriptions, screen_, keys_};
+    // The calculators' keys receive the context, through which they reach C and the
+    // history: the dispatch is given the context built just below, used only once
+    // the engine is built.
+    KeyDispatch dispatch_{descriptions, stack_, context_};
+    ClearKeys clear_{descriptions, screen_, stack_, keys_, dispatch_};
+    HistoryMenu historyMenu_{descriptions, strings_, history_, options_, screen_, stack_, keys_, dispatch_, numbers_};
+    EngineContext context_{descriptions, strings_, ui_, numbers_, options_, keys_, screen_, stack_, clear_,
+                           historyMenu_};
+    Keypad keypad_{descriptions, screen_, stack_, keys_, clear_, dispatch_, numbers_, ui_, help_};
+    Lifecycle lifecycle_{strings_, ui_, descriptions, screen_, stack_, keys_, options_, history_, update_, numbers_};
+    OptionsMenu optionsMenu_{descriptions, strings_, ui_, options_, screen_, stack_, help_, lifecycle_};
 };
 
 } // namespace tornavel

@@ -1,41 +1,59 @@
 #include "core/engine_context.h"
 
-#include "core/session.h"
+#include "core/calculator_stack.h"
+#include "core/clear_keys.h"
+#include "core/history_menu.h"
+#include "core/options_store.h"
+#include "core/screen.h"
+#include "core/strings.h"
+#include "core/ui_services.h"
 
 namespace tornavel {
 
-bool EngineContext::HasCalculator() const { return engine_.HasCalculator(); }
-TCalculette& EngineContext::Top() { return engine_.Top(); }
-const TCalculette& EngineContext::Top() const { return engine_.Stack().back(); }
-PanelState& EngineContext::TopPanel() { return engine_.TopPanel(); }
+EngineContext::EngineContext(const CalculatorRegistry& descriptions, const StringTable& strings, UiServices& ui,
+                             const NumberRules& numbers, const OptionsStore& options, KeyState& keys,
+                             Screen& screen, CalculatorStack& stack, ClearKeys& clear, HistoryMenu& history)
+    : descriptions_(descriptions), strings_(strings), ui_(ui), numbers_(numbers), options_(options), keys_(keys),
+      screen_(screen), stack_(stack), clear_(clear), history_(history)
+{
+}
 
-KeyState& EngineContext::Keys() { return engine_.Keys(); }
-const KeyState& EngineContext::Keys() const { return engine_.Keys(); }
-int& EngineContext::OptionSelection(const CalculatorDescription& row) { return engine_.OptionSelection(row.number); }
+bool EngineContext::HasCalculator() const { return stack_.HasCalculator(); }
+TCalculette& EngineContext::Top() { return stack_.TopRecord(); }
+const TCalculette& EngineContext::Top() const { return stack_.Top(); }
+PanelState& EngineContext::TopPanel() { return screen_.WritablePanel(stack_.Top().Number); }
+
+KeyState& EngineContext::Keys() { return keys_; }
+const KeyState& EngineContext::Keys() const { return keys_; }
+int& EngineContext::OptionSelection(const CalculatorDescription& row) { return screen_.WritableSelection(row.number); }
 int EngineContext::OptionSelection(const CalculatorDescription& row) const
 {
-    return engine_.OptionSelection(row.number);
+    return screen_.OptionSelection(row.number);
 }
-int EngineContext::UnitScaleCode() const { return engine_.Store().Values().UnitScaleCode; }
+int EngineContext::UnitScaleCode() const { return options_.Values().UnitScaleCode; }
 
-const NumberRules& EngineContext::Numbers() const { return engine_.Numbers(); }
-QString EngineContext::Str(int id) const { return engine_.Str(id); }
-const CalculatorRegistry& EngineContext::Descriptions() const { return engine_.Descriptions(); }
-UiServices& EngineContext::Ui() { return engine_.Ui(); }
+const NumberRules& EngineContext::Numbers() const { return numbers_; }
+QString EngineContext::Str(int id) const { return strings_.Str(id); }
+const CalculatorRegistry& EngineContext::Descriptions() const { return descriptions_; }
+void EngineContext::ShowMessageForm(const QString& text, int lines) { ui_.ShowMessageForm(text, lines); }
+void EngineContext::ShowErrorBox(const QString& text, const QString& caption)
+{
+    ui_.MessageBox(text, caption, BoxIcon::Error);
+}
 
-void EngineContext::UpdateOperatorButtons(const TCalculette& record) { engine_.UpdateOperatorButtons(record); }
-QString EngineContext::LabelText(const Label& label) const { return engine_.LabelText(label); }
+void EngineContext::UpdateOperatorButtons(const TCalculette& record) { screen_.UpdateOperatorButtons(record); }
+QString EngineContext::LabelText(const Label& label) const { return screen_.LabelText(label, stack_.OnScreen()); }
 QString EngineContext::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const
 {
-    return engine_.PromptWithSuffix(promptId, suffix, always);
+    return screen_.PromptWithSuffix(promptId, suffix, always, stack_.OnScreen());
 }
-QString EngineContext::UnitSuffixText(UnitSuffix suffix) const { return engine_.UnitSuffixText(suffix); }
+QString EngineContext::UnitSuffixText(UnitSuffix suffix) const { return screen_.UnitSuffixText(suffix); }
 
-void EngineContext::ClearCalculator() { engine_.CalculatriceCClick(); }
+void EngineContext::ClearCalculator() { clear_.CalculatriceCClick(); }
 
 void EngineContext::AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex)
 {
-    engine_.AddHistoryEntry(number, text, inputs, termIndex, engine_.Store().Values().UnitScaleCode);
+    history_.AddHistoryEntry(number, text, inputs, termIndex, options_.Values().UnitScaleCode);
 }
 
 } // namespace tornavel

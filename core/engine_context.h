@@ -1,17 +1,25 @@
 #pragma once
 
-// The engine seen as a calculator context: the one place that forwards what a family's
-// keys ask for to the engine's state and operations.
+// The calculator context that the engine gives the families' keys: the one place that
+// forwards what a key asks for to the parts that own it.
 
 #include "core/context.h"
 
 namespace tornavel {
 
-class Session;
+class CalculatorStack;
+class ClearKeys;
+class HistoryMenu;
+class OptionsStore;
+class Screen;
+class StringTable;
+class UiServices;
 
 class EngineContext final : public CalculatorContext {
 public:
-    explicit EngineContext(Session& engine) : engine_(engine) {}
+    EngineContext(const CalculatorRegistry& descriptions, const StringTable& strings, UiServices& ui,
+                  const NumberRules& numbers, const OptionsStore& options, KeyState& keys, Screen& screen,
+                  CalculatorStack& stack, ClearKeys& clear, HistoryMenu& history);
     EngineContext(const EngineContext&) = delete;
     EngineContext& operator=(const EngineContext&) = delete;
 
@@ -29,7 +37,8 @@ public:
     const NumberRules& Numbers() const override;
     QString Str(int id) const override;
     const CalculatorRegistry& Descriptions() const override;
-    UiServices& Ui() override;
+    void ShowMessageForm(const QString& text, int lines) override;
+    void ShowErrorBox(const QString& text, const QString& caption) override;
 
     void UpdateOperatorButtons(const TCalculette& record) override;
     QString LabelText(const Label& label) const override;
@@ -40,7 +49,16 @@ public:
     void AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex) override;
 
 private:
-    Session& engine_;
+    const CalculatorRegistry& descriptions_;
+    const StringTable& strings_;
+    UiServices& ui_;
+    const NumberRules& numbers_;
+    const OptionsStore& options_;
+    KeyState& keys_;
+    Screen& screen_;
+    CalculatorStack& stack_;
+    ClearKeys& clear_;
+    HistoryMenu& history_;
 };
 
 } // namespace tornavel

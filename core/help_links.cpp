@@ -16,7 +16,41 @@ constexpr int kWholeText = std::numeric_limits<int>::max();
 // A replaced text may be of any length: a box shows no more of an address than this.
 constexpr qsizetype kMaxShownAddressLength = 2048;
 
+// What each item of the help menu opens.
+enum class HelpTarget { HelpPage, WebPage, TipsWindow, AboutWindow, UpgradePageWindow };
+struct HelpMenuRow {
+    HelpItem item;
+    HelpTarget target;
+    int stringId;  // the page's string number, for a page
+};
+constexpr HelpMenuRow kHelpMenu[] = {
+    {HelpItem::AideTornavel, HelpTarget::HelpPage, 1000},
+    {HelpItem::Collaboration, HelpTarget::HelpPage, 1043},
+    {HelpItem::AstucesTornavel, HelpTarget::TipsWindow, -1},
+    {HelpItem::VideosdedmonstrationdeTornavel, HelpTarget::WebPage, 346},
+    {HelpItem::PagePresentationTornavel, HelpTarget::WebPage, 172},
+    {HelpItem::SiteInternetAuteur, HelpTarget::WebPage, 171},
+    {HelpItem::AproposdeTornavel, HelpTarget::AboutWindow, -1},
+    {HelpItem::MiseANiveau, HelpTarget::UpgradePageWindow, -1},
+};
+
 } // namespace
+
+void HelpLinks::HelpMenuClick(HelpItem item)
+{
+    for (const HelpMenuRow& row : kHelpMenu) {
+        if (row.item != item)
+            continue;
+        switch (row.target) {
+        case HelpTarget::HelpPage: OpenHelpPage(row.stringId); break;
+        case HelpTarget::WebPage: OpenWebPage(row.stringId); break;
+        case HelpTarget::TipsWindow: ui.ShowTipsWindow(); break;
+        case HelpTarget::AboutWindow: ui.ShowAboutWindow(); break;
+        case HelpTarget::UpgradePageWindow: ui.ShowUpgradePageWindow(); break;
+        }
+        return;
+    }
+}
 
 QString HelpLinks::HelpPageUrl(const QString& page, const QString& directory)
 {

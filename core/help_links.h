@@ -9,6 +9,18 @@
 
 namespace tornavel {
 
+// The items of the help menu, each named after its menu item (AideTornavelClick ..).
+enum class HelpItem {
+    AideTornavel,
+    Collaboration,
+    AstucesTornavel,
+    VideosdedmonstrationdeTornavel,
+    PagePresentationTornavel,
+    SiteInternetAuteur,
+    AproposdeTornavel,
+    MiseANiveau,
+};
+
 class HelpLinks {
 public:
     HelpLinks(const StringTable& strings, UiServices& ui) : strings(strings), ui(ui) {}
@@ -32,6 +44,8 @@ public:
     void OpenWebPage(int stringId);
     // Web address of the page of a string number, on the maker's web server.
     QString WebPageAddress(int stringId) const;
+    // An item of the help menu: its help page, its web page or its window.
+    void HelpMenuClick(HelpItem item);
 
 private:
     QString Str(int id, int bufferSize = 100) const { return strings.Str(id, bufferSize); }

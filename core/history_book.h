@@ -39,8 +39,6 @@ public:
     bool Save(const QString& path, QString* reason = nullptr);
 
 private:
-    friend struct EngineAccess;  // tests only
-
     const CalculatorRegistry& descriptions;
     History history;
     QString filePath_ = QStringLiteral("CLS.dat");

@@ -1,6 +1,12 @@
-#include "core/session.h"
+#include "core/keypad.h"
 
+#include "core/calculator_stack.h"
+#include "core/clear_keys.h"
+#include "core/help_links.h"
+#include "core/key_dispatch.h"
 #include "core/numbers.h"
+#include "core/screen.h"
+#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -12,17 +18,32 @@ struct FormulaEnd {
     QString term;
 };
 
-FormulaEnd SplitLastTerm(const Session& e, const QString& formula)
+FormulaEnd SplitLastTerm(const NumberRules& numbers, const QString& formula)
 {
-    const int start = e.Numbers().LastTermStart(formula);
+    const int start = numbers.LastTermStart(formula);
     return {formula.left(start), formula.mid(start)};
+}
+
+} // namespace
+
+Keypad::Keypad(const CalculatorRegistry& descriptions, Screen& screen, const CalculatorStack& stack, KeyState& keys,
+               ClearKeys& clear, KeyDispatch& dispatch, const NumberRules& numbers, UiServices& ui, HelpLinks& help)
+    : descriptions_(descriptions), screen_(screen), stack_(stack), keys_(keys), clear_(clear), dispatch_(dispatch),
+      numbers_(numbers), ui_(ui), help_(help)
+{
+}
+
+int Keypad::OnScreen() const
+{
+    return stack_.Top().Number;
 }
 
 // After CE, a number left at the end of the formula that the result field does not
 // show (it shows "0") is dangling: the next digit takes it back first. A number that
 // CE gave back to the result field is not: digits continue it.
-bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
+bool Keypad::EndsWithDanglingNumber() const
 {
+    const PanelState& panel = screen_.Panel(OnScreen());
     const QString& f = panel.formula;
     if (!f.isEmpty()) {
         switch (f.back().unicode()) {
@@ -31,7 +52,7 @@ bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
         default:
             break;
         }
-        if (e.Numbers().FormulaEndsWithNumber(f) && panel.result == SplitLastTerm(e, f).term)
+        if (numbers_.FormulaEndsWithNumber(f) && panel.result == SplitLastTerm(numbers_, f).term)
             return false;
     }
     return true;
@@ -41,38 +62,39 @@ bool EndsWithDanglingNumber(const Session& e, const PanelState& panel)
 // shown result, take back a dangling number, and after any other key (operator, "&&",
 // a marker, a function key) start a new number. The formula and the result field then
 // agree on the number being typed.
-void PrepareEntry(Session& e, PanelState& panel, bool takeBackRecalled)
+void Keypad::PrepareEntry(bool takeBackRecalled)
 {
-    KeyState& k = e.Keys();
-    if ((k.KeyClass != Code::Digit && (e.IsResultState(k.KeyClass) || e.IsResultState(k.LastKeyCode)))
-        || k.LastKeyCode == Code::AfterUndo)
-        e.CalculatriceCClick();
-    if (takeBackRecalled && k.LastKeyCode == Code::MemoryRecall)
-        e.CalculatriceCEClick();
-    if (k.KeyClass == Code::AfterCE && EndsWithDanglingNumber(e, panel))
-        e.CalculatriceCEClick();
-    if (k.LastKeyCode != Code::None && k.KeyClass != Code::Digit) {
+    if ((keys_.KeyClass() != Code::Digit
+         && (descriptions_.IsResultState(keys_.KeyClass()) || descriptions_.IsResultState(keys_.LastKeyCode())))
+        || keys_.LastKeyCode() == Code::AfterUndo)
+        clear_.CalculatriceCClick();
+    if (takeBackRecalled && keys_.LastKeyCode() == Code::MemoryRecall)
+        clear_.CalculatriceCEClick();
+    if (keys_.KeyClass() == Code::AfterCE && EndsWithDanglingNumber())
+        clear_.CalculatriceCEClick();
+    if (keys_.LastKeyCode() != Code::None && keys_.KeyClass() != Code::Digit) {
         // The first key replaces the number still shown, in the result field and in
         // the formula alike (a root or inverse marker in front of it stays).
-        if (e.Numbers().FormulaEndsWithNumber(panel.formula)) {
-            const FormulaEnd end = SplitLastTerm(e, panel.formula);
-            if (IsNumberText(end.term, e.Numbers().Separator()))
-                panel.formula = end.head;
+        const int n = OnScreen();
+        const QString formula = screen_.Panel(n).formula;
+        if (numbers_.FormulaEndsWithNumber(formula)) {
+            const FormulaEnd end = SplitLastTerm(numbers_, formula);
+            if (IsNumberText(end.term, numbers_.Separator()))
+                screen_.SetFormula(n, end.head);
         }
-        panel.result.clear();
-        k.LastKeyCode = Code::None;
+        screen_.SetResult(n, QString());
+        keys_.SetLastKeyCode(Code::None);
     }
 }
 
-} // namespace
-
-void Session::AppendKeyToEntry(const QString& key, PanelState& panel, bool wholeNumber)
+void Keypad::AppendKeyToEntry(const QString& key, bool wholeNumber)
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys_.KeypadEnabled() || !stack_.HasCalculator())
         return;
-    PrepareEntry(*this, panel, true);
+    PrepareEntry(true);
 
-    FormulaEnd end = SplitLastTerm(*this, panel.formula);
+    const int n = OnScreen();
+    FormulaEnd end = SplitLastTerm(numbers_, screen_.Panel(n).formula);
     if (wholeNumber) {
         end.term = key;
     } else {
@@ -85,88 +107,88 @@ void Session::AppendKeyToEntry(const QString& key, PanelState& panel, bool whole
             digits += key;
         end.term = negative ? QLatin1Char('-') + digits : digits;
     }
-    panel.formula = end.head + end.term;
-    panel.result = end.term;
-    keys.KeyClass = Code::Digit;
+    screen_.SetFormula(n, end.head + end.term);
+    screen_.SetResult(n, end.term);
+    keys_.SetKeyClass(Code::Digit);
 }
 
-void Session::PCalculatriceDigitClick(int digit)
+void Keypad::PCalculatriceDigitClick(int digit)
 {
-    if (digit < 0 || digit > 9 || !HasCalculator())
+    if (digit < 0 || digit > 9 || !stack_.HasCalculator())
         return;
-    AppendKeyToEntry(QString(QChar(u'0' + digit)), TopPanel());
+    AppendKeyToEntry(QString(QChar(u'0' + digit)), false);
 }
 
-void Session::PCalculatriceVirguleClick()
+void Keypad::PCalculatriceVirguleClick()
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys_.KeypadEnabled() || !stack_.HasCalculator())
         return;
-    PanelState& panel = TopPanel();
     // While a number is typed the separator joins it (a number recalled by MR
     // included); after any other key a new number "0," begins.
-    if (keys.KeyClass != Code::Digit)
-        PrepareEntry(*this, panel, false);
+    if (keys_.KeyClass() != Code::Digit)
+        PrepareEntry(false);
 
+    const int n = OnScreen();
     const QString& s = numbers_.Separator();
-    FormulaEnd end = SplitLastTerm(*this, panel.formula);
+    FormulaEnd end = SplitLastTerm(numbers_, screen_.Panel(n).formula);
     const bool hasSeparator = !s.isEmpty() && end.term.contains(s);
     const bool hasExponent = end.term.contains(QLatin1Char('E')) || end.term.contains(QLatin1Char('e'));
     if (!hasSeparator && !hasExponent) {
         if (end.term.isEmpty() || end.term == QLatin1String("-"))
             end.term += QLatin1Char('0');
         end.term += s;
-        panel.formula = end.head + end.term;
-        panel.result = end.term;
+        screen_.SetFormula(n, end.head + end.term);
+        screen_.SetResult(n, end.term);
         // A recalled number that the separator joined is now being typed: the next
         // digit continues it instead of taking it back.
-        if (keys.LastKeyCode == Code::MemoryRecall)
-            keys.LastKeyCode = Code::None;
+        if (keys_.LastKeyCode() == Code::MemoryRecall)
+            keys_.SetLastKeyCode(Code::None);
     }
-    keys.KeyClass = Code::Digit;
+    keys_.SetKeyClass(Code::Digit);
 }
 
-void Session::PMR0Click()
+void Keypad::PMR0Click()
 {
-    if (!keys.KeypadEnabled || !HasCalculator())
+    if (!keys_.KeypadEnabled() || !stack_.HasCalculator())
         return;
-    const QString t = numbers_.NumberText(keys.MemoryValue);
-    if (keys.KeyClass == Code::Digit || keys.KeyClass == Code::ChangeSign)
-        CalculatriceCEClick();
-    AppendKeyToEntry(t, TopPanel(), true);
-    keys.KeyClass = Code::Digit;
-    keys.LastKeyCode = Code::MemoryRecall;
+    const QString t = numbers_.NumberText(keys_.MemoryValue());
+    if (keys_.KeyClass() == Code::Digit || keys_.KeyClass() == Code::ChangeSign)
+        clear_.CalculatriceCEClick();
+    AppendKeyToEntry(t, true);
+    keys_.SetKeyClass(Code::Digit);
+    keys_.SetLastKeyCode(Code::MemoryRecall);
 }
 
-bool Session::FormKeyPress(QChar key)
+bool Keypad::FormKeyPress(QChar key)
 {
-    if (!HasCalculator())
+    if (!stack_.HasCalculator())
         return false;
-    const int n = Top().Number;
+    const int n = OnScreen();
     switch (key.unicode()) {
     case 8:
-        CalculatriceCEClick();
+        clear_.CalculatriceCEClick();
         return true;
     case 13:
     case '=':
-        PCalculClick(n);
+        dispatch_.PCalculClick(n);
         return true;
     case 27:
-        CalculatriceCClick();
+        clear_.CalculatriceCClick();
         return true;
     case '&':
-        if (!descriptions.Of(n).hasNextKey)
+        if (!descriptions_.Of(n).hasNextKey)
             return false;
-        PEtClick(n);
+        dispatch_.PEtClick(n);
         return true;
     // The operator keys of the calculator on screen that has them.
     case '+':
-        return KeypadKeyClick(KeypadKey::Plus);
+        return dispatch_.KeypadKeyClick(KeypadKey::Plus);
     case '-':
-        return KeypadKeyClick(KeypadKey::Minus);
+        return dispatch_.KeypadKeyClick(KeypadKey::Minus);
     case '*':
-        return KeypadKeyClick(KeypadKey::Times);
+        return dispatch_.KeypadKeyClick(KeypadKey::Times);
     case '/':
-        return KeypadKeyClick(KeypadKey::Divide);
+        return dispatch_.KeypadKeyClick(KeypadKey::Divide);
     case ',':
     case '.':
         PCalculatriceVirguleClick();
@@ -180,17 +202,17 @@ bool Session::FormKeyPress(QChar key)
     }
 }
 
-bool Session::FormKeyDown(int keyCode, bool ctrl)
+bool Keypad::FormKeyDown(int keyCode, bool ctrl)
 {
-    if (!ctrl || !HasCalculator())
+    if (!ctrl || !stack_.HasCalculator())
         return false;
     bool handled = false;
     if (keyCode == KeyC) {
-        ui.SetClipboardText(TopPanel().result);
+        ui_.SetClipboardText(screen_.Panel(OnScreen()).result);
         handled = true;
     }
     if (keyCode == KeyA) {
-        helpLinks_.OpenHelpPage(descriptions.Of(Top().Number).helpPageId);
+        help_.OpenHelpPage(descriptions_.Of(OnScreen()).helpPageId);
         handled = true;
     }
     return handled;

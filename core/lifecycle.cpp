@@ -1,7 +1,14 @@
-#include "core/session.h"
+#include "core/lifecycle.h"
+
+#include "core/calculator_stack.h"
+#include "core/history_book.h"
+#include "core/options_store.h"
+#include "core/screen.h"
+#include "core/strings.h"
+#include "core/ui_services.h"
+#include "core/update_check.h"
 
 #include "core/history_file.h"
-#include "core/menus.h"
 #include "core/options_file.h"
 #include "platform/save_file.h"
 
@@ -71,72 +78,36 @@ void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, c
 
 } // namespace
 
-void Session::FormCreate(const QString& resizableSetting)
+Lifecycle::Lifecycle(const StringTable& strings_, UiServices& ui_, const CalculatorRegistry& descriptions_,
+                     Screen& screen, CalculatorStack& stack, KeyState& keys_, OptionsStore& optionsStore,
+                     HistoryBook& historyBook, UpdateCheck& updateCheck, NumberRules& numbers)
+    : strings(strings_), ui(ui_), descriptions(descriptions_), screen_(screen), stack_(stack), keys(keys_),
+      optionsStore_(optionsStore), historyBook_(historyBook), updateCheck_(updateCheck), numbers_(numbers)
+{
+}
+
+void Lifecycle::FormCreate(const QString& resizableSetting)
 {
     FormCreate(resizableSetting, numbers_.Separator());
 }
 
-void Session::FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
+void Lifecycle::FormCreate(const QString& resizableSetting, const QString& decimalSeparator)
 {
     // Only the exact text "O" asks for a resizable window.
     windowResizable_ = resizableSetting == QLatin1String("O");
 
-    productName_ = Str(0, 20);
-    productVersion_ = Str(133, 20);
-    window.caption = productName_;
-    // The upgrade item always reads the program's own text.
-    window.menuCaptions.insert(QStringLiteral("MiseANiveau"), strings.OwnStr(348));
+    productName_ = strings.Str(0, 20);
+    productVersion_ = strings.Str(133, 20);
+    screen_.FormCreate(productName_);
 
-    const QString nextHint = Str(134);
-    for (PanelState& panel : panels) {
-        panel.nextHint = panel.hasNextKey ? nextHint : QString();
-        panel.formula.clear();
-    }
-
-    ResetOptionSelections();
-    for (PanelState& panel : panels) {
-        for (RadioButtonState& radio : panel.radios)
-            radio.checked = false;
-    }
-    keys.KeypadEnabled = true;
-    keys.VariantChangedFlag = false;
-    keys.ComboReselectFlag = false;
-
-    calculatorNames_ = ReadCalculatorTitles(strings, descriptions);
-    LoadMainCaptions();
-
-    AngleUnitSuffix = QStringLiteral("(°)");
-    keys.LastKeyCode = Code::None;
-    keys.KeyClass = Code::None;
+    keys.SetKeypadEnabled(true);
+    keys.SetVariantChangedFlag(false);
+    keys.SetComboReselectFlag(false);
+    keys.Forget();
     numbers_ = NumberRules(decimalSeparator);
 }
 
-void Session::LoadMainCaptions()
-{
-    struct Caption {
-        const char* item;
-        int id;
-    };
-    static constexpr Caption kCaptions[] = {
-        {"AideTornavel", 185},
-        {"Collaboration", 186},
-        {"AstucesTornavel", 187},
-        {"PagePresentationTornavel", 188},
-        {"SiteInternetAuteur", 189},
-        {"AproposdeTornavel", 190},
-        {"UniteMesure", 120},
-        {"SelCalculetteDefaut", 191},
-        {"SelCalculetteFavorites", 192},
-    };
-    for (const Caption& c : kCaptions)
-        window.menuCaptions.insert(QString::fromLatin1(c.item), Str(c.id));
-    for (const CalculatorMenuEntry& entry : descriptions.Menu()) {
-        if (entry.item >= 0)
-            window.menuCaptions.insert(entry.name, Str(descriptions.Of(entry.calculator).titleId));
-    }
-}
-
-void Session::FormActivate()
+void Lifecycle::FormActivate()
 {
     // Later activations (a modal window closed, the window restored) do nothing.
     if (firstActivationDone)
@@ -144,24 +115,25 @@ void Session::FormActivate()
     firstActivationDone = true;
 
     optionsStore_.Load(optionsStore_.FilePath());
-    keys.MemoryValue = 0.0;
+    keys.SetMemoryValue(0.0);
 
     startFolder_ = QDir::currentPath();
     historyBook_.Load(historyBook_.FilePath());
-    keys.RecomputingFlag = false;
+    keys.SetRecomputingFlag(false);
 
     // A damaged options file cannot name a calculator that does not exist: the default
     // of a first start opens instead.
-    PushCalculator(IsCalculatorNumber(options.DefaultCalculator) ? options.DefaultCalculator
-                                                                 : Options{}.DefaultCalculator,
-                   -1);
+    const Options& options = optionsStore_.Values();
+    stack_.PushCalculator(descriptions.Has(options.DefaultCalculator) ? options.DefaultCalculator
+                                                                      : Options{}.DefaultCalculator,
+                          -1);
 
     // The upgrade item appears, if at all, when the version list has answered.
-    window.upgradeItemVisible = false;
-    updateCheck_.CheckForUpdate(productName_ + productVersion_);
+    screen_.ShowUpgradeItem(false);
+    updateCheck_.CheckForUpdate(Product());
 }
 
-void Session::FormClose()
+void Lifecycle::FormClose()
 {
     // Before the first activation nothing was read: saving now would replace the
     // user's files with the start values.
@@ -169,6 +141,8 @@ void Session::FormClose()
         return;
     // A save that fails is told at once, unless the file already holds what would be
     // lost: the session's option changes, its history.
+    const Options& options = optionsStore_.Values();
+    const History& history = historyBook_.Values();
     QString reason;
     if (options.OptionsChanged && !optionsStore_.Save(optionsStore_.FilePath(), &reason)
         && !FileHolds(optionsStore_.FilePath(), EncodeOptions(options)))

@@ -41,8 +41,6 @@ public:
     bool Save(const QString& path, QString* reason = nullptr) const;
 
 private:
-    friend struct EngineAccess;  // tests only
-
     // Fills the unit suffixes from the unit of measure.
     void UpdateUnitLabels();
 

@@ -36,16 +36,4 @@ inline constexpr int KeypadCodes[] = {Plus,    Minus,   Times,      Divide,     
 // True for 0-5 and 28-30: an operator or function key was the last key.
 bool IsOperatorState(int code);
 
-// The state codes and flags that every key reads and writes.
-struct KeyState {
-    int LastKeyCode = Code::None;
-    int KeyClass = Code::None;
-    int PendingMathFunction = -1;
-    double MemoryValue = 0.0;
-    bool KeypadEnabled = true;
-    bool RecomputingFlag = false;
-    bool VariantChangedFlag = false;
-    bool ComboReselectFlag = false;
-};
-
 } // namespace tornavel

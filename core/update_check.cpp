@@ -1,7 +1,6 @@
 #include "core/update_check.h"
 
 #include "core/help_links.h"
-#include "core/session.h"
 #include "core/strings.h"
 #include "core/ui_services.h"
 
@@ -112,14 +111,14 @@ void UpdateCheck::OpenUpdatePage(const QString& address)
     ui.MessageBox(Str(344, 200), Str(143, 200), BoxIcon::Exclamation);
 }
 
-QString Session::UpdatePageAddress() const
+QString UpdatePageAddress(const QString& product)
 {
-    return ProductPageAddress(QStringLiteral("/info/maj.php"), productName_ + productVersion_);
+    return ProductPageAddress(QStringLiteral("/info/maj.php"), product);
 }
 
-QString Session::UpgradePageAddress() const
+QString UpgradePageAddress(const QString& product)
 {
-    return ProductPageAddress(QStringLiteral("/info/man.php"), productName_ + productVersion_);
+    return ProductPageAddress(QStringLiteral("/info/man.php"), product);
 }
 
 } // namespace tornavel

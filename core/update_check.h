@@ -30,6 +30,9 @@ QString WebServerRoot();
 // A page of the web server with the product as the value of "logiciel":
 // server + path + "?logiciel=" + product, the value encoded as a URL needs it.
 QString ProductPageAddress(const QString& path, const QString& product);
+// The pages of TFMiseAjour and TFMiseANiveau for `product` (name and version).
+QString UpdatePageAddress(const QString& product);
+QString UpgradePageAddress(const QString& product);
 
 // The update check of this run.
 struct UpdateCheckState {

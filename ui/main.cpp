@@ -60,8 +60,7 @@ int main(int argc, char* argv[])
         InstallCalculatorFamilies(calculators);
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
         ui.SetEngine(engine);
-        engine.SetProgramDirectory(ProgramDirectory());
-        engine.SetHelpDirectory(HelpDirectory());
+        engine.SetDirectories(ProgramDirectory(), HelpDirectory());
         TFTornavel window(engine, SettingsReadPath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);
         // The end of the session closes the window as its close box does, also when it

@@ -13,8 +13,7 @@ namespace {
 
 using namespace converters;
 
-// The prompts and labels of the converters carry no unit suffix. Their history menu
-// shows the whole title.
+// The prompts and labels of the converters carry no unit suffix.
 std::vector<CalculatorDescription> BuildRows()
 {
     std::vector<CalculatorDescription> rows;
@@ -32,7 +31,6 @@ std::vector<CalculatorDescription> BuildRows()
                    Choice(Plain(text::Unit), VolumeUnitRows, VolumeUnitShortTexts)},
         .result = Plain(text::WeightShown),
         .formulaLabelId = text::Weight,
-        .historyFullTitle = true,
         .keys = ProtocolKeys(VolumeToWeightCalculator),
     });
 
@@ -49,7 +47,6 @@ std::vector<CalculatorDescription> BuildRows()
         .options = {.buttons = {{"RbtnDm3_1", QStringLiteral("dm3 (litre)")}, {"RbtnM3_1", QStringLiteral("m3")}},
                     .group = "ConverterTarget",
                     .ownOption = WeightToVolumeOwnOption},
-        .historyFullTitle = true,
         .keys = ProtocolKeys(WeightToVolumeCalculator),
     });
 
@@ -68,7 +65,6 @@ std::vector<CalculatorDescription> BuildRows()
                                 {"RbtnFahrenheit", QStringLiteral("Fahrenheit")}},
                     .group = "ConverterTarget",
                     .ownOption = TemperatureOwnOption},
-        .historyFullTitle = true,
         .keys = ProtocolKeys(TemperatureCalculator),
     });
 
@@ -88,7 +84,6 @@ std::vector<CalculatorDescription> BuildRows()
                                 {"RbtnM3_2", QStringLiteral("m3")}},
                     .group = "ConverterTarget",
                     .ownOption = CapacityOwnOption},
-        .historyFullTitle = true,
         .keys = ProtocolKeys(CapacityCalculator),
     });
 

@@ -2,7 +2,6 @@
 
 #include "calculators/geometry/tables.h"
 #include "core/numbers.h"
-#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -31,7 +30,7 @@ bool NumberToClose(const CalculatorContext& context, const PanelState& panel)
 void RefuseInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
     GeometryUndo(context, calculator);
-    context.Ui().ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
+    context.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
 }
 
 // The number of sides of the chosen row, or none when the row is not in the list.
@@ -55,7 +54,7 @@ void ShowResult(CalculatorContext& context, const GeometryCalculator& calculator
     PanelState& panel = context.TopPanel();
     panel.result = context.Numbers().NumberText(result);
     if (!calculator.keepsMemory)
-        context.Keys().MemoryValue = result;
+        context.Keys().SetMemoryValue(result);
     context.AddHistoryEntry(calculator.number(), terms, record.Inputs, record.TermIndex);
     panel.formula = context.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms
                     + QStringLiteral(")=") + panel.result;
@@ -66,7 +65,7 @@ void ComputeSingleInput(CalculatorContext& context, const GeometryCalculator& ca
 {
     const int code = calculator.description.resultCode;
     PanelState& panel = context.TopPanel();
-    if (context.Numbers().EntryPresent(panel) && context.Keys().LastKeyCode != code) {
+    if (context.Numbers().EntryPresent(panel) && context.Keys().LastKeyCode() != code) {
         if (calculator.normalizesEntry)
             context.Numbers().NormalizeEnteredNumber(panel);
         // The formula holds only the typed number: it is the input.
@@ -76,8 +75,7 @@ void ComputeSingleInput(CalculatorContext& context, const GeometryCalculator& ca
         ShowResult(context, calculator, terms, calculator.formula(values));
     }
     // Also when nothing was computed: the next digit then starts over.
-    context.Keys().LastKeyCode = code;
-    context.Keys().KeyClass = code;
+    context.Keys().SetCodes(code);
 }
 
 } // namespace
@@ -87,7 +85,7 @@ void GeometryNextTerm(CalculatorContext& context, const GeometryCalculator& calc
     if (!IsOnScreen(context, calculator) || calculator.inputCount() < 2)
         return;
     // On a shown result "&&" acts as C, after which there is nothing to close.
-    if (context.Keys().LastKeyCode == calculator.description.resultCode)
+    if (context.Keys().LastKeyCode() == calculator.description.resultCode)
         context.ClearCalculator();
 
     TCalculette& record = context.Top();
@@ -101,8 +99,7 @@ void GeometryNextTerm(CalculatorContext& context, const GeometryCalculator& calc
         return;
     }
 
-    context.Keys().LastKeyCode = Code::NextTerm;
-    context.Keys().KeyClass = Code::NextTerm;
+    context.Keys().SetCodes(Code::NextTerm);
     record.Inputs[static_cast<size_t>(k)] = context.Numbers().EnteredValue(panel);
     // The formula keeps the term as typed; the result field keeps showing it until
     // the next digit replaces it.
@@ -132,16 +129,16 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
     TCalculette& record = context.Top();
     PanelState& panel = context.TopPanel();
     const bool termThere = lastFromList ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
-    if (!termThere || context.Keys().LastKeyCode == code || record.TermIndex != last
+    if (!termThere || context.Keys().LastKeyCode() == code || record.TermIndex != last
         || panel.formula.endsWith(QLatin1Char('&')))
         return;
 
     // During a replay the restored inputs are used as they are, except where the
     // calculator re-reads its last term from the restored formula.
     double lastValue = record.Inputs[static_cast<size_t>(last)];
-    const bool readTerm = !context.Keys().RecomputingFlag || calculator.rereadsLastTerm;
+    const bool readTerm = !context.Keys().RecomputingFlag() || calculator.rereadsLastTerm;
     if (lastFromList) {
-        if (!context.Keys().RecomputingFlag)
+        if (!context.Keys().RecomputingFlag())
             lastValue = panel.listIndex;
         record.Inputs[static_cast<size_t>(last)] = lastValue;
     } else if (readTerm) {
@@ -173,8 +170,7 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
         panel.listVisible = false;
         panel.resultVisible = true;
     }
-    context.Keys().LastKeyCode = code;
-    context.Keys().KeyClass = code;
+    context.Keys().SetCodes(code);
 }
 
 void GeometryListChoice(CalculatorContext& context, const GeometryCalculator& calculator, int row)

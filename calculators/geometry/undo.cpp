@@ -26,21 +26,21 @@ void UndoSingleInput(CalculatorContext& context, const GeometryCalculator& calcu
     PanelState& panel = context.TopPanel();
     QString terms = panel.formula;
     if (terms.isEmpty()) {
-        context.Keys().LastKeyCode = Code::AfterUndo;
+        context.Keys().SetLastKeyCode(Code::AfterUndo);
         return;
     }
     if (terms.contains(QLatin1Char('('))) {
         terms = FinishedFormulaTerms(terms);
-        const int code = context.Keys().LastKeyCode;
+        const int code = context.Keys().LastKeyCode();
         if (code == geometry::LengthResultCode || code == geometry::AreaResultCode || code == geometry::VolumeResultCode)
             panel.prompt = context.LabelText(calculator.description.inputs[0].prompt);
-        context.Keys().LastKeyCode = Code::None;
+        context.Keys().SetLastKeyCode(Code::None);
     } else {
         terms.clear();
     }
     panel.result = terms.isEmpty() ? kZero : terms;
     panel.formula = terms;
-    context.Keys().LastKeyCode = Code::AfterUndo;
+    context.Keys().SetLastKeyCode(Code::AfterUndo);
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void ShowGeometryPrompt(CalculatorContext& context, const GeometryCalculator& ca
     // gets them so that the count can be chosen.
     if (fromList && panel.listRows.isEmpty() && input.rows)
         panel.listRows = input.rows(context.Top().Inputs, context.Numbers().Separator());
-    context.Keys().KeypadEnabled = !fromList;
+    context.Keys().SetKeypadEnabled(!fromList);
 }
 
 void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculator)
@@ -81,13 +81,13 @@ void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculat
     if (terms.contains(QLatin1Char('='))) {
         // A result is shown: back to typing the last input, its text restored.
         terms = FinishedFormulaTerms(terms);
-        context.Keys().LastKeyCode = Code::None;
+        context.Keys().SetLastKeyCode(Code::None);
         reopened = inputCount - 1;
     } else if (terms.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is reopened as typed.
         record.TermIndex = std::max(record.TermIndex - 1, 0);
         terms.chop(1);
-        context.Keys().LastKeyCode = Code::None;
+        context.Keys().SetLastKeyCode(Code::None);
         reopened = record.TermIndex;
     } else {
         // A number is being typed: it is dropped and the closed inputs are rewritten.
@@ -96,14 +96,14 @@ void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculat
         for (int i = 0; i < t; ++i)
             terms += context.Numbers().NumberText(record.Inputs[static_cast<size_t>(i)]) + QLatin1Char('&');
         if (t >= 1)
-            context.Keys().LastKeyCode = Code::NextTerm;
+            context.Keys().SetLastKeyCode(Code::NextTerm);
         reopened = t;
     }
     ShowGeometryPrompt(context, calculator, reopened);
     panel.result = kZero;
     panel.formula = terms;
     if (!terms.contains(QLatin1Char('&')))
-        context.Keys().LastKeyCode = Code::AfterUndo;
+        context.Keys().SetLastKeyCode(Code::AfterUndo);
 }
 
 } // namespace tornavel

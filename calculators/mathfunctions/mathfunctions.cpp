@@ -4,7 +4,6 @@
 #include "core/context.h"
 #include "core/numbers.h"
 #include "core/tables.h"
-#include "core/ui_services.h"
 
 #include <cmath>
 
@@ -23,7 +22,7 @@ bool OnScreen(const CalculatorContext& c)
 // After a result, the function, inv, x^y and sign keys start a new calculation.
 void ResultFirst(CalculatorContext& c)
 {
-    if (c.Keys().LastKeyCode == Code::Equals)
+    if (c.Keys().LastKeyCode() == Code::Equals)
         c.ClearCalculator();
 }
 
@@ -33,12 +32,12 @@ void FunctionKey(CalculatorContext& c, int function)
         return;
     ResultFirst(c);
     KeyState& keys = c.Keys();
-    if (keys.LastKeyCode >= Code::Sine && keys.LastKeyCode <= Code::Pi)
+    if (keys.LastKeyCode() >= Code::Sine && keys.LastKeyCode() <= Code::Pi)
         return;
     const PanelState& panel = c.TopPanel();
     if (!c.Numbers().EntryPresent(panel))
         return;
-    if (keys.LastKeyCode == Code::Inverse) {
+    if (keys.LastKeyCode() == Code::Inverse) {
         // The inverse functions take the whole formula; sine and cosine only in [-1, 1].
         bool usable = IsNumberText(panel.formula, c.Numbers().Separator());
         if (usable) {
@@ -53,21 +52,20 @@ void FunctionKey(CalculatorContext& c, int function)
             c.ClearCalculator();
             return;
         }
-        keys.LastKeyCode = function + 5;
-        keys.PendingMathFunction = function + 5;
+        keys.SetLastKeyCode(function + 5);
+        keys.SetPendingMathFunction(function + 5);
     } else {
-        keys.LastKeyCode = function;
-        keys.PendingMathFunction = function;
+        keys.SetLastKeyCode(function);
+        keys.SetPendingMathFunction(function);
     }
-    keys.KeyClass = function;
+    keys.SetKeyClass(function);
 }
 
 // A mathematical function without a result for its argument is reported, and the key
 // ends there.
 void ReportDomainError(CalculatorContext& c, const char* function)
 {
-    c.Ui().MessageBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)),
-                    QStringLiteral("Tornavel"), BoxIcon::Error);
+    c.ShowErrorBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)), QStringLiteral("Tornavel"));
 }
 
 // The trigonometric functions of an angle in degrees, rounded to 12 decimals so that
@@ -130,10 +128,9 @@ void PCalculatriceInvClick(CalculatorContext& c)
         return;
     ResultFirst(c);
     // Right after inv or a function key a second one is ignored.
-    if (IsOperatorState(keys.KeyClass))
+    if (IsOperatorState(keys.KeyClass()))
         return;
-    keys.LastKeyCode = Code::Inverse;
-    keys.KeyClass = Code::Inverse;
+    keys.SetCodes(Code::Inverse);
 }
 
 void PCalculatricePiClick(CalculatorContext& c)
@@ -143,15 +140,14 @@ void PCalculatricePiClick(CalculatorContext& c)
     if (!OnScreen(c))
         return;
     PanelState& panel = c.TopPanel();
-    if (keys.LastKeyCode != Code::Pi) {
+    if (keys.LastKeyCode() != Code::Pi) {
         panel.formula.clear();
         panel.result = QStringLiteral("0");
-        keys.LastKeyCode = Code::None;
+        keys.SetLastKeyCode(Code::None);
         c.Top().TermIndex = 0;
     }
-    keys.LastKeyCode = Code::Pi;
-    keys.KeyClass = Code::Pi;
-    keys.PendingMathFunction = Code::Pi;
+    keys.SetCodes(Code::Pi);
+    keys.SetPendingMathFunction(Code::Pi);
     // Pi always stands alone in the formula: a second press does not repeat it.
     panel.result = numbers.NumberText(Pi);
     panel.formula = numbers.NumberText(Pi);
@@ -168,9 +164,8 @@ void PCalculatricePuisClick(CalculatorContext& c)
     TCalculette& record = c.Top();
     if (!numbers.EntryPresent(panel) || record.TermIndex >= 1 || record.TermIndex < 0)
         return;
-    keys.LastKeyCode = Code::Power;
-    keys.KeyClass = Code::Power;
-    keys.PendingMathFunction = Code::Power;
+    keys.SetCodes(Code::Power);
+    keys.SetPendingMathFunction(Code::Power);
     record.Inputs[static_cast<size_t>(record.TermIndex)] = numbers.EnteredValue(panel);
     if (!panel.formula.endsWith(QLatin1Char('^')))
         panel.formula += QLatin1Char('^');
@@ -236,8 +231,7 @@ void PCalculatriceInvSigneClick(CalculatorContext& c)
         panel.result.remove(0, 1);
     else if (panel.result != QLatin1String("0"))
         panel.result.prepend(minus);
-    keys.LastKeyCode = Code::ChangeSign;
-    keys.KeyClass = Code::ChangeSign;
+    keys.SetCodes(Code::ChangeSign);
 }
 
 void PCalcul39Click(CalculatorContext& c)
@@ -252,9 +246,9 @@ void PCalcul39Click(CalculatorContext& c)
     if (panel.formula.endsWith(QLatin1Char('^')))
         UndoMathFunctionInput(c);
     if (panel.formula.contains(QLatin1Char('^')))
-        keys.LastKeyCode = Code::Power;
+        keys.SetLastKeyCode(Code::Power);
 
-    const int code = keys.LastKeyCode;
+    const int code = keys.LastKeyCode();
     if (!numbers.EntryPresent(panel))
         return;
     // Only a chosen function, pi, a complete x^y or a sign change has a result; "="
@@ -319,11 +313,10 @@ void PCalcul39Click(CalculatorContext& c)
     // The result must read back as a number before anything is recorded.
     const double memory = ToDouble(numbers.TextNumber(resultText));
     c.AddHistoryEntry(kNumber, xText, record.Inputs, record.TermIndex);
-    keys.MemoryValue = memory;
+    keys.SetMemoryValue(memory);
     panel.result = resultText;
     panel.formula = prefix + resultText;
-    keys.LastKeyCode = Code::Equals;
-    keys.KeyClass = Code::Equals;
+    keys.SetCodes(Code::Equals);
 }
 
 void UndoMathFunctionInput(CalculatorContext& c)
@@ -337,7 +330,7 @@ void UndoMathFunctionInput(CalculatorContext& c)
     const QString old = panel.formula;
     QString t = old;
 
-    switch (keys.PendingMathFunction) {
+    switch (keys.PendingMathFunction()) {
     case Code::Sine: case Code::Cosine: case Code::Tangent:
     case Code::ArcSine: case Code::ArcCosine: case Code::ArcTangent:
         if (t.isEmpty())
@@ -350,7 +343,7 @@ void UndoMathFunctionInput(CalculatorContext& c)
             t = panel.result;
         } else {
             t.clear();
-            keys.PendingMathFunction = Code::None;
+            keys.SetPendingMathFunction(Code::None);
         }
         break;
     case Code::Power: {
@@ -363,10 +356,10 @@ void UndoMathFunctionInput(CalculatorContext& c)
             t = t.left(i - 1);  // 2^ gives 2; one character gives ""
         } else if (at == QLatin1Char('=')) {
             t = t.left(i - 1);  // 2^3=8 gives 2^3
-            keys.LastKeyCode = Code::Power;
+            keys.SetLastKeyCode(Code::Power);
         } else if (at == QLatin1Char('^')) {
             t = t.left(i);      // 2^3 gives 2^
-            keys.LastKeyCode = Code::Power;
+            keys.SetLastKeyCode(Code::Power);
         } else {
             t.clear();
         }
@@ -377,7 +370,7 @@ void UndoMathFunctionInput(CalculatorContext& c)
     }
     case Code::Pi:
         t.clear();
-        keys.PendingMathFunction = Code::None;
+        keys.SetPendingMathFunction(Code::None);
         break;
     default:
         break;
@@ -386,7 +379,7 @@ void UndoMathFunctionInput(CalculatorContext& c)
     panel.result = QStringLiteral("0");
     panel.formula = t;
     if (!t.contains(QLatin1Char('^')))
-        keys.LastKeyCode = Code::AfterUndo;
+        keys.SetLastKeyCode(Code::AfterUndo);
 }
 
 // The function keys of the keypad.

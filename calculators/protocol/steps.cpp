@@ -4,7 +4,6 @@
 #include "core/calcerror.h"
 #include "core/numbers.h"
 #include "core/tables.h"
-#include "core/ui_services.h"
 
 namespace tornavel {
 
@@ -30,8 +29,8 @@ double EnteredInput(const CalculatorContext& context, const InputDescription& in
 bool IsRerun(const KeyState& keys, RerunMarker marker)
 {
     switch (marker) {
-    case RerunMarker::Recomputing: return keys.RecomputingFlag;
-    case RerunMarker::VariantChanged: return keys.VariantChangedFlag;
+    case RerunMarker::Recomputing: return keys.RecomputingFlag();
+    case RerunMarker::VariantChanged: return keys.VariantChangedFlag();
     case RerunMarker::None: break;
     }
     return false;
@@ -79,11 +78,11 @@ ProtocolOutcome RunFormula(const ProtocolCalculator& row, const ProtocolCall& ca
 // however it ends.
 class OptionRerun {
 public:
-    explicit OptionRerun(KeyState& keys) : keys_(keys) { keys_.RecomputingFlag = true; }
+    explicit OptionRerun(KeyState& keys) : keys_(keys) { keys_.SetRecomputingFlag(true); }
     ~OptionRerun()
     {
-        keys_.RecomputingFlag = false;
-        keys_.VariantChangedFlag = false;
+        keys_.SetRecomputingFlag(false);
+        keys_.SetVariantChangedFlag(false);
     }
     OptionRerun(const OptionRerun&) = delete;
     OptionRerun& operator=(const OptionRerun&) = delete;
@@ -148,7 +147,7 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
     }
     panel.listVisible = input.list;
     panel.resultVisible = !input.list;
-    context.Keys().KeypadEnabled = !input.list;
+    context.Keys().SetKeypadEnabled(!input.list);
 }
 
 } // namespace protocol
@@ -174,7 +173,7 @@ QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCa
 void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& row)
 {
     ProtocolUndo(context, row);
-    context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
+    context.ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
 }
 
 void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
@@ -184,7 +183,7 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
     const CalculatorDescription& d = OnScreenDescription(context);
     KeyState& keys = context.Keys();
     // On a shown result "&&" starts over, after which nothing is entered.
-    if (keys.LastKeyCode == d.resultCode)
+    if (keys.LastKeyCode() == d.resultCode)
         context.ClearCalculator();
 
     TCalculette& record = context.Top();
@@ -203,8 +202,7 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
         return;
     }
     if (row.nextTermSetsCodes) {
-        keys.LastKeyCode = Code::NextTerm;
-        keys.KeyClass = Code::NextTerm;
+        keys.SetCodes(Code::NextTerm);
     }
     record.Inputs[static_cast<size_t>(k)] = value;
     panel.formula += QLatin1Char('&');
@@ -241,9 +239,9 @@ void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& ro
     if (!panel.formula.isEmpty() && !panel.formula.endsWith(QLatin1Char('&'))) {
         KeyState& keys = context.Keys();
         if (row.listStepFlagsReselect)
-            keys.ComboReselectFlag = true;
+            keys.SetComboReselectFlag(true);
         ProtocolUndo(context, row);
-        keys.ComboReselectFlag = false;
+        keys.SetComboReselectFlag(false);
     }
     if (panel.listIndex < 0)
         panel.listIndex = listRow;
@@ -264,9 +262,9 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     const InputDescription& lastInput = d.inputs[static_cast<size_t>(last)];
 
     const bool entered = lastInput.list ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
-    const bool optionRerun = !d.options.buttons.empty() && keys.VariantChangedFlag;
+    const bool optionRerun = !d.options.buttons.empty() && keys.VariantChangedFlag();
     if (!optionRerun
-        && (!entered || keys.LastKeyCode == d.resultCode || record.TermIndex != last
+        && (!entered || keys.LastKeyCode() == d.resultCode || record.TermIndex != last
             || panel.formula.endsWith(QLatin1Char('&'))))
         return;
 
@@ -304,7 +302,7 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     case ProtocolOutcome::Kind::Number:
         resultText = outcome.shownText.isEmpty() ? context.Numbers().NumberText(outcome.value) : outcome.shownText;
         if (outcome.writesMemory)
-            keys.MemoryValue = outcome.value;
+            keys.SetMemoryValue(outcome.value);
         break;
     case ProtocolOutcome::Kind::Text:
         resultText = outcome.text;
@@ -317,19 +315,18 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     context.AddHistoryEntry(d.number, terms, record.Inputs, record.TermIndex);
     panel.formula = outcome.formulaLabel + QLatin1Char('(') + terms + QStringLiteral(")=") + resultText;
     panel.prompt = outcome.shownLabel;
-    keys.LastKeyCode = d.resultCode;
-    keys.KeyClass = d.resultCode;
+    keys.SetCodes(d.resultCode);
     if (row.clearsVariantChanged)
-        keys.VariantChangedFlag = false;
+        keys.SetVariantChangedFlag(false);
     if (row.keypadAfter != KeypadAfter::Unchanged)
-        keys.KeypadEnabled = row.keypadAfter == KeypadAfter::On;
+        keys.SetKeypadEnabled(row.keypadAfter == KeypadAfter::On);
     if (row.listAtCompute == ListAtCompute::HiddenAfter) {
         panel.resultVisible = true;
         panel.listVisible = false;
     }
     context.UpdateOperatorButtons(record);
     if (outcome.kind == ProtocolOutcome::Kind::NoAnswer)
-        context.Ui().ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
+        context.ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
 }
 
 void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index)
@@ -340,14 +337,14 @@ void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& 
         return;
     KeyState& keys = context.Keys();
     int& selection = context.OptionSelection(d);
-    keys.VariantChangedFlag = selection != index;
+    keys.SetVariantChangedFlag(selection != index);
     selection = index;
     PanelState& panel = context.TopPanel();
     for (size_t i = 0; i < panel.radios.size(); ++i)
         panel.radios[i].checked = static_cast<int>(i) == index;
 
     const OptionRerun rerun(keys);
-    if (keys.LastKeyCode == d.resultCode)
+    if (keys.LastKeyCode() == d.resultCode)
         ProtocolCompute(context, row);
 }
 

@@ -51,13 +51,13 @@ void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
     if (formula.contains(QLatin1Char('='))) {
         // A result is shown: the last input is open again, the terms in the formula.
         formula = FinishedFormulaTerms(formula);
-        keys.LastKeyCode = Code::None;
+        keys.SetLastKeyCode(Code::None);
         open = n - 1;
     } else if (formula.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is open again, shown in the formula.
         record.TermIndex = std::max(record.TermIndex - 1, 0);
         formula.chop(1);
-        keys.LastKeyCode = Code::None;
+        keys.SetLastKeyCode(Code::None);
         open = record.TermIndex;
     } else {
         // The value being entered is dropped; the closed inputs are written again from
@@ -68,14 +68,14 @@ void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
             formula += StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)]).value_or(QString())
                        + QLatin1Char('&');
         if (open > 0)
-            keys.LastKeyCode = Code::NextTerm;
+            keys.SetLastKeyCode(Code::NextTerm);
     }
 
     ShowInput(context, row, open, true);
     if (d.inputs[static_cast<size_t>(open)].list) {
         if (reopened) {
             // The choice written at the end of the formula is selected again.
-            if (row.undoReselectsChoice && !keys.ComboReselectFlag && !formula.endsWith(QLatin1Char('&'))) {
+            if (row.undoReselectsChoice && !keys.ComboReselectFlag() && !formula.endsWith(QLatin1Char('&'))) {
                 const std::optional<int> stored = TruncatedIndex(record.Inputs[static_cast<size_t>(open)]);
                 panel.listIndex = stored && *stored >= 0 && *stored < panel.listRows.size() ? *stored : -1;
             }
@@ -86,7 +86,7 @@ void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
     panel.result = QStringLiteral("0");
     panel.formula = formula;
     if (!formula.contains(QLatin1Char('&')))
-        keys.LastKeyCode = Code::AfterUndo;
+        keys.SetLastKeyCode(Code::AfterUndo);
 }
 
 } // namespace tornavel

@@ -207,15 +207,14 @@ void OperatorKey(CalculatorContext& c, QChar op, int code)
     if (!c.HasCalculator())
         return;
     KeyState& keys = c.Keys();
-    if (keys.LastKeyCode == Code::Equals)
+    if (keys.LastKeyCode() == Code::Equals)
         c.ClearCalculator();
     PanelState& panel = c.TopPanel();
     // A second operator in a row, or one right after root or 1/x, is ignored; an
     // operator always follows a number.
-    if (IsOperatorState(keys.KeyClass) || !c.Numbers().FormulaEndsWithNumber(panel.formula))
+    if (IsOperatorState(keys.KeyClass()) || !c.Numbers().FormulaEndsWithNumber(panel.formula))
         return;
-    keys.LastKeyCode = code;
-    keys.KeyClass = code;
+    keys.SetCodes(code);
     c.Numbers().NormalizeEnteredNumber(panel);
     panel.formula += op;
 }
@@ -229,7 +228,7 @@ void MarkerKey(CalculatorContext& c, const QString& marker, int code)
         return;
     KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
-    if (keys.LastKeyCode == Code::Equals)
+    if (keys.LastKeyCode() == Code::Equals)
         c.ClearCalculator();
     PanelState& panel = c.TopPanel();
     if (!numbers.FormulaEndsWithNumber(panel.formula))
@@ -244,8 +243,7 @@ void MarkerKey(CalculatorContext& c, const QString& marker, int code)
     if (TermHasMarker(t, p, numbers.Separator()))
         return;
     t.insert(p, marker);
-    keys.LastKeyCode = code;
-    keys.KeyClass = code;
+    keys.SetCodes(code);
     panel.formula = t;
 }
 
@@ -261,7 +259,7 @@ void PMSClick(CalculatorContext& c)
 {
     if (!c.HasCalculator())
         return;
-    c.Keys().MemoryValue = ToDouble(c.Numbers().TextNumber(c.TopPanel().result));
+    c.Keys().SetMemoryValue(ToDouble(c.Numbers().TextNumber(c.TopPanel().result)));
 }
 
 // CE, and "=" taking back a trailing operator (flag).
@@ -277,12 +275,12 @@ void UndoStandardTerm(CalculatorContext& c, bool flag)
     // that digits continue it.
     bool numberShownAgain = false;
 
-    if (keys.LastKeyCode == Code::Root && !flag) {
+    if (keys.LastKeyCode() == Code::Root && !flag) {
         const int r = t.lastIndexOf(QLatin1Char('R'));
         if (r >= 0)
             t.remove(r, 1);
         numberShownAgain = true;
-    } else if (keys.LastKeyCode == Code::Inverse && !flag) {
+    } else if (keys.LastKeyCode() == Code::Inverse && !flag) {
         const int slash = t.lastIndexOf(QLatin1Char('/'));
         if (slash >= 1 && t[slash - 1] == QLatin1Char('1'))
             t.remove(slash - 1, 2);
@@ -296,19 +294,19 @@ void UndoStandardTerm(CalculatorContext& c, bool flag)
             numberShownAgain = !flag;
         } else if (t[i] == QLatin1Char('=')) {
             t.truncate(i);  // the result goes, the formula comes back
-            keys.LastKeyCode = Code::None;
+            keys.SetLastKeyCode(Code::None);
         } else {
             t.truncate(i + 1);  // the last number goes, its operator stays
-            keys.LastKeyCode = Code::None;
+            keys.SetLastKeyCode(Code::None);
         }
     } else {
-        keys.LastKeyCode = Code::AfterUndo;
+        keys.SetLastKeyCode(Code::AfterUndo);
         return;
     }
 
     panel.formula = t;
     if (numberShownAgain) {
-        keys.LastKeyCode = Code::None;
+        keys.SetLastKeyCode(Code::None);
         if (numbers.FormulaEndsWithNumber(t)) {
             panel.result = t.mid(numbers.LastTermStart(t));
             return;
@@ -316,7 +314,7 @@ void UndoStandardTerm(CalculatorContext& c, bool flag)
     }
     panel.result = QStringLiteral("0");
     if (!HoldsStandardOperator(t))
-        keys.LastKeyCode = Code::AfterUndo;
+        keys.SetLastKeyCode(Code::AfterUndo);
 }
 
 // "=": the formula is computed, its result shown and recorded.
@@ -327,11 +325,11 @@ void PCalculatriceEgalClick(CalculatorContext& c)
     KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     PanelState& panel = c.TopPanel();
-    if (!numbers.EntryPresent(panel) || keys.LastKeyCode == Code::Equals) {
+    if (!numbers.EntryPresent(panel) || keys.LastKeyCode() == Code::Equals) {
         // Nothing to compute: a shown result stays shown, anything else stays as typed
         // (marking a result here would make the next digit wipe the formula).
-        if (keys.LastKeyCode == Code::Equals)
-            keys.KeyClass = Code::Equals;
+        if (keys.LastKeyCode() == Code::Equals)
+            keys.SetKeyClass(Code::Equals);
         return;
     }
     if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
@@ -343,9 +341,8 @@ void PCalculatriceEgalClick(CalculatorContext& c)
     const QString h = panel.formula + QLatin1Char('=') + r;
     c.AddHistoryEntry(0, h, c.Top().Inputs, c.Top().TermIndex);
     panel.formula = h;
-    keys.MemoryValue = ToDouble(numbers.TextNumber(r));
-    keys.LastKeyCode = Code::Equals;
-    keys.KeyClass = Code::Equals;
+    keys.SetMemoryValue(ToDouble(numbers.TextNumber(r)));
+    keys.SetCodes(Code::Equals);
 }
 
 // The operator keys and MS of the keypad.

@@ -1,5 +1,5 @@
 #include "core/calculator_list.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
@@ -16,14 +16,14 @@ struct CalculatorList : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    CalculatorList() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    CalculatorList() { engine.FormCreate(QStringLiteral("O")); }
 };
 
 } // namespace
 
 TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 {
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(0);
     EXPECT_EQ(list.CalculatorOfBox(0), 0);
     EXPECT_EQ(list.CalculatorOfBox(1), 39);
     EXPECT_EQ(list.CalculatorOfBox(2), 1);
@@ -39,8 +39,8 @@ TEST_F(CalculatorList, BoxesListTheStandardThenTheMathematicalThenTheRest)
 
 TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 {
-    EngineAccess::Options(engine).SetDefaultCalculator(39);
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    Parts(engine).options.SetDefaultCalculator(39);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(0);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(1));
     EXPECT_EQ(list.CheckedCount(), 1);
@@ -52,12 +52,12 @@ TEST_F(CalculatorList, DefaultModeChecksTheDefaultAndAllowsOneBox)
 
 TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 {
-    EngineAccess::Options(engine).SetDefaultCalculator(7);
-    CalculatorListWindow list(EngineAccess::Session(engine), 0);
+    Parts(engine).options.SetDefaultCalculator(7);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(0);
     list.FormActivate();
     list.BoxClick(8, false);
     EXPECT_FALSE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 7);
+    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 7);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].text, QString::fromUtf8("Vous devez sélectionner une Calculatrice par défaut !"));
     EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Sélection de la calculatrice par défaut"));
@@ -65,13 +65,13 @@ TEST_F(CalculatorList, DefaultModeRefusesOkWithoutABox)
 
     list.BoxClick(3, true);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Options(engine).Values().DefaultCalculator, 2);
+    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 2);
 }
 
 TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 {
-    EngineAccess::SetFavourites(engine, {12, -1, 0, -1, -1});
-    CalculatorListWindow list(EngineAccess::Session(engine), 1);
+    SetFavourites(engine, {12, -1, 0, -1, -1});
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(1);
     list.FormActivate();
     EXPECT_TRUE(list.IsChecked(13));
     EXPECT_TRUE(list.IsChecked(0));
@@ -81,7 +81,7 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
     list.BoxClick(1, true);
     list.BoxClick(5, true);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{0, 39, 4, -1, -1}));
+    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 4, -1, -1}));
 
     for (int box : {10, 11})
         EXPECT_TRUE(list.BoxClick(box, true));
@@ -91,20 +91,20 @@ TEST_F(CalculatorList, FavouritesModeAllowsFiveBoxesAndFillsTheSlotsInListOrder)
 
 TEST_F(CalculatorList, FavouritesModeAcceptsNoBoxAndEmptiesTheSlots)
 {
-    EngineAccess::SetFavourites(engine, {1, 2, 3, 4, 5});
-    CalculatorListWindow list(EngineAccess::Session(engine), 1);
+    SetFavourites(engine, {1, 2, 3, 4, 5});
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(1);
     list.FormActivate();
     for (int box = 0; box < 40; ++box)
         list.BoxClick(box, false);
     EXPECT_TRUE(list.BtnOKClick());
-    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
 }
 
 TEST_F(CalculatorList, HelpKeyOpensThePageOfTheMode)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
-    CalculatorListWindow(EngineAccess::Session(engine), 0).HelpKeyDown();
-    CalculatorListWindow(EngineAccess::Session(engine), 1).HelpKeyDown();
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).optionsMenu.CalculatorList(0).HelpKeyDown();
+    Parts(engine).optionsMenu.CalculatorList(1).HelpKeyDown();
     EXPECT_EQ(ui.openedUrls,
               (QStringList{QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrice-defaut.html"),
                            QStringLiteral("file:///opt/tornavel/Aide/selection-calculatrices-favorites.html")}));

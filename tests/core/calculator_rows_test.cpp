@@ -2,7 +2,7 @@
 // (menu, calculator lists, sub-calculations, unit suffixes, titles, help pages).
 
 #include "core/calculator_list.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
@@ -33,7 +33,7 @@ struct CalculatorRows : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const CalculatorRegistry& rows = EngineAccess::Session(engine).Descriptions();
+    const CalculatorRegistry& rows = engine.Descriptions();
 
     CalculatorRows() { engine.FormCreate(QStringLiteral("O"), QStringLiteral(",")); }
 
@@ -74,7 +74,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         const QString title = strings.Str(row.titleId);
         EXPECT_FALSE(title.isEmpty());
         titles.insert(title);
-        EXPECT_EQ(EngineAccess::Session(engine).CalculatorName(n), title);
+        EXPECT_EQ(Parts(engine).screen.CalculatorName(n), title);
 
         // Help page: a page of its own, beside the program.
         const QString page = strings.Str(row.helpPageId);
@@ -87,7 +87,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
         menuItems.insert(row.menuItem);
         EXPECT_EQ(rows.MenuItemOfCalculator(n), row.menuItem);
         EXPECT_EQ(rows.CalculatorOfMenuItem(row.menuItem), n);
-        EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menuItem)), title);
+        EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("Calculette%1").arg(row.menuItem)), title);
 
         // Kind: a keypad calculator has no inputs and shows its result with "="; an
         // input-protocol one asks for inputs, each with a prompt, and leaves a result
@@ -108,7 +108,7 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 EXPECT_EQ(input.list, input.rows != nullptr);
             }
         }
-        EXPECT_EQ(EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)].kind, row.kind);
+        EXPECT_EQ(engine.Panel(n).kind, row.kind);
 
         // Keys: every calculator has "f=" and CE; a keypad one its operator or function
         // keys; an input-protocol one "&&" when it shows it, the list when it has one and
@@ -144,15 +144,15 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
                 << c;
         }
         EXPECT_EQ(rows.SubCalculationsShowUnits(n), row.subCalculationsShowUnits);
-        EngineAccess::Session(engine).OpenCalculator(n);
+        Parts(engine).stack.OpenCalculator(n);
         std::vector<int> expected;
         for (int c : rows.ListOrder()) {
             if (rows.Offers(n, c))
                 expected.push_back(c);
         }
-        const auto& shown = EngineAccess::Session(engine).Top().OfferedCalculators;
+        const auto& shown = Parts(engine).stack.Top().OfferedCalculators;
         EXPECT_EQ(std::vector<int>(shown.begin(), shown.end()), expected);
-        EXPECT_EQ(static_cast<size_t>(EngineAccess::Session(engine).Window().offeredRows.size()), expected.size());
+        EXPECT_EQ(static_cast<size_t>(engine.Window().offeredRows.size()), expected.size());
     }
     EXPECT_EQ(titles.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(helpPages.size(), static_cast<size_t>(CalculatorCount));
@@ -192,25 +192,25 @@ TEST_F(CalculatorRows, EveryRowIsCompleteAndEveryDerivedTableFollowsTheRows)
     EXPECT_TRUE(std::all_of(firstOther, order.end(), [this](int c) { return !rows.Of(c).isKeypad(); }));
     EXPECT_TRUE(std::is_sorted(order.begin(), firstOther));
     EXPECT_TRUE(std::is_sorted(firstOther, order.end()));
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
     for (int box = 0; box < list.BoxCount(); ++box) {
         EXPECT_EQ(list.CalculatorOfBox(box), order[static_cast<size_t>(box)]) << box;
-        EXPECT_EQ(list.BoxCaption(box), EngineAccess::Session(engine).CalculatorName(order[static_cast<size_t>(box)])) << box;
+        EXPECT_EQ(list.BoxCaption(box), Parts(engine).screen.CalculatorName(order[static_cast<size_t>(box)])) << box;
     }
 }
 
 // Ctrl+A on a calculator opens its own help page.
 TEST_F(CalculatorRows, HelpKeyOpensThePageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     std::set<QString> opened;
     for (int n = 0; n < CalculatorCount; ++n) {
         SCOPED_TRACE(n);
-        EngineAccess::Session(engine).OpenCalculator(n);
+        Parts(engine).stack.OpenCalculator(n);
         ui.openedUrls.clear();
-        EXPECT_TRUE(engine.FormKeyDown(Session::KeyA, true));
+        EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
         ASSERT_EQ(ui.openedUrls.size(), 1);
-        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), EngineAccess::Help(engine).ProgramDirectory()));
+        EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(rows.Of(n).helpPageId), Parts(engine).help.ProgramDirectory()));
         opened.insert(ui.openedUrls[0]);
     }
     EXPECT_EQ(opened.size(), static_cast<size_t>(CalculatorCount));
@@ -245,7 +245,7 @@ TEST_F(CalculatorRows, TitlesAreReadByTheirStringNumbersAndCutToTheBuffer)
 
     // Before the string table is read, every name is empty.
     Engine fresh{AllCalculators(), strings, ui, QStringLiteral(",")};
-    EXPECT_EQ(EngineAccess::Session(fresh).CalculatorName(5), QString());
+    EXPECT_EQ(Parts(fresh).screen.CalculatorName(5), QString());
 }
 
 TEST_F(CalculatorRows, SubCalculationsOffered)
@@ -279,7 +279,7 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
 
 TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
 {
-    Session& session = EngineAccess::Session(engine);
+    CalculatorContext& context = Parts(engine).family;
     int pairsSharing = 0;
     for (int a = 0; a < CalculatorCount; ++a) {
         const OptionGroup& options = rows.Of(a).options;
@@ -291,9 +291,9 @@ TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
                 continue;
             SCOPED_TRACE(::testing::Message() << a << " and " << b);
             const bool sameGroup = options.group && other.group && std::strcmp(options.group, other.group) == 0;
-            session.ResetOptionSelections();
-            session.OptionSelection(a) = 1;
-            EXPECT_EQ(session.OptionSelection(b), sameGroup ? 1 : 0);
+            context.OptionSelection(rows.Of(a)) = 1;
+            EXPECT_EQ(context.OptionSelection(rows.Of(b)), sameGroup ? 1 : 0);
+            context.OptionSelection(rows.Of(a)) = 0;
             pairsSharing += sameGroup ? 1 : 0;
         }
     }

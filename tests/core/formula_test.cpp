@@ -1,6 +1,6 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -13,7 +13,7 @@ struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const NumberRules& numbers = EngineAccess::Session(engine).Numbers();
+    const NumberRules& numbers = Parts(engine).numbers;
 };
 } // namespace
 
@@ -82,11 +82,11 @@ TEST_F(FormulaHelpers, NormalizeEnteredNumberTidiesBothFields)
 
 TEST_F(FormulaHelpers, ClassifyResultsAndOperators)
 {
-    const Session& session = EngineAccess::Session(engine);
+    const CalculatorRegistry& rows = engine.Descriptions();
     for (int code : {6, 11, 17, 23, 25, 26, 27, 36})
-        EXPECT_TRUE(session.IsResultState(code)) << code;
+        EXPECT_TRUE(rows.IsResultState(code)) << code;
     for (int code : {-1, 0, 5, 7, 10, 24, 28, 31, 37, 38})
-        EXPECT_FALSE(session.IsResultState(code)) << code;
+        EXPECT_FALSE(rows.IsResultState(code)) << code;
     for (int code : {0, 1, 2, 3, 4, 5, 28, 29, 30})
         EXPECT_TRUE(IsOperatorState(code)) << code;
     for (int code : {-1, 6, 7, 31, 32, 33, 37})
@@ -95,32 +95,22 @@ TEST_F(FormulaHelpers, ClassifyResultsAndOperators)
 
 TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
 {
-    EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(0), Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).ResultCodeOf(39), Code::None);
+    EXPECT_EQ(engine.Descriptions().Of(0).resultCode, Code::None);
+    EXPECT_EQ(engine.Descriptions().Of(39).resultCode, Code::None);
     for (int n = 1; n <= 38; ++n) {
-        EXPECT_TRUE(EngineAccess::Session(engine).IsResultState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
-        EXPECT_FALSE(IsOperatorState(EngineAccess::Session(engine).ResultCodeOf(n))) << n;
+        EXPECT_TRUE(engine.Descriptions().IsResultState(engine.Descriptions().Of(n).resultCode)) << n;
+        EXPECT_FALSE(IsOperatorState(engine.Descriptions().Of(n).resultCode)) << n;
     }
 }
 
 TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
 {
-    const CalculatorContext& context = EngineAccess::Context(engine);
+    const CalculatorContext& context = Parts(engine).family;
     PanelState p;
     EXPECT_FALSE(context.ComboHasSelection(p));
-    EngineAccess::Session(engine).Keys().RecomputingFlag = true;
+    Parts(engine).family.Keys().SetRecomputingFlag(true);
     EXPECT_TRUE(context.ComboHasSelection(p));
-    EngineAccess::Session(engine).Keys().RecomputingFlag = false;
+    Parts(engine).family.Keys().SetRecomputingFlag(false);
     p.listIndex = 0;
     EXPECT_TRUE(context.ComboHasSelection(p));
-}
-
-TEST_F(FormulaHelpers, LookupsByNumberRefuseUnknownCalculators)
-{
-    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(40), nullptr);
-    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(-1), nullptr);
-    ASSERT_NE(EngineAccess::Session(engine).FindCalculatorPanel(23), nullptr);
-    EXPECT_EQ(EngineAccess::Session(engine).FindCalculatorPanel(23)->number, 23);
-    EXPECT_FALSE(EngineAccess::Session(engine).FindComputeButton(40));
-    EXPECT_TRUE(EngineAccess::Session(engine).FindComputeButton(0));
 }

@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "platform/bounded_text.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -34,9 +34,9 @@ TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
 
 TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
-    EngineAccess::Session(engine).AideTornavelClick();
-    EngineAccess::Session(engine).CollaborationClick();
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    engine.HelpMenuClick(HelpItem::AideTornavel);
+    engine.HelpMenuClick(HelpItem::Collaboration);
     EXPECT_EQ(ui.openedUrls,
               (QStringList{QStringLiteral("file:///opt/tornavel/Aide/aide-tornavel.html"),
                            QStringLiteral("file:///opt/tornavel/Aide/collaboration-entre-calculatrices.html")}));
@@ -45,9 +45,9 @@ TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 
 TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     ui.openSucceeds = false;
-    EngineAccess::Session(engine).AideTornavelClick();
+    engine.HelpMenuClick(HelpItem::AideTornavel);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, QString::fromUtf8("Erreur dans l'ouverture du fichier !"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Exclamation);
@@ -60,9 +60,9 @@ TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 
 TEST_F(HelpMenu, WebItemsOpenPagesOfTheConfiguredServer)
 {
-    EngineAccess::Session(engine).SiteInternetAuteurClick();
-    EngineAccess::Session(engine).VideosdedmonstrationdeTornavelClick();
-    EngineAccess::Session(engine).PagePresentationTornavelClick();
+    engine.HelpMenuClick(HelpItem::SiteInternetAuteur);
+    engine.HelpMenuClick(HelpItem::VideosdedmonstrationdeTornavel);
+    engine.HelpMenuClick(HelpItem::PagePresentationTornavel);
     ASSERT_EQ(ui.openedUrls.size(), 3);
     EXPECT_EQ(ui.openedUrls[0], Server() + QStringLiteral("/"));
     EXPECT_EQ(ui.openedUrls[1], Server() + QStringLiteral("/Pages_fr/videos-demonstrations-tornavel.html"));
@@ -72,7 +72,7 @@ TEST_F(HelpMenu, WebItemsOpenPagesOfTheConfiguredServer)
 TEST_F(HelpMenu, WebPageFailureNamesTheAddressToType)
 {
     ui.openSucceeds = false;
-    EngineAccess::Session(engine).SiteInternetAuteurClick();
+    engine.HelpMenuClick(HelpItem::SiteInternetAuteur);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromUtf8("Pour accéder à cette page web")));
     EXPECT_TRUE(ui.boxes[0].text.endsWith(QStringLiteral(":\n") + Server() + QStringLiteral("/")));
@@ -86,7 +86,7 @@ TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
     ui.openSucceeds = false;
-    EngineAccess::Session(other).PagePresentationTornavelClick();
+    other.HelpMenuClick(HelpItem::PagePresentationTornavel);
     ASSERT_EQ(ui.openedUrls, QStringList{QString(3000, QLatin1Char('a'))});
     ASSERT_EQ(ui.boxes.size(), 1);
     QString shown = ui.boxes[0].text.section(QLatin1Char('\n'), -1);
@@ -95,4 +95,14 @@ TEST_F(HelpMenu, AReplacedWebAddressOfAnyLengthIsShownBoundedInTheFailureBox)
 #else
     GTEST_SKIP() << "no replacement resource in this build";
 #endif
+}
+
+TEST_F(HelpMenu, WindowItemsShowTheirWindowsAndOpenNoPage)
+{
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
+    engine.HelpMenuClick(HelpItem::AproposdeTornavel);
+    engine.HelpMenuClick(HelpItem::MiseANiveau);
+    EXPECT_EQ(ui.windowsShown, (QStringList{QStringLiteral("tips"), QStringLiteral("about"), QStringLiteral("upgrade")}));
+    EXPECT_TRUE(ui.openedUrls.isEmpty());
+    EXPECT_TRUE(ui.boxes.isEmpty());
 }

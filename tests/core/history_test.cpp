@@ -1,5 +1,5 @@
 #include "core/calcerror.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/engine.h"
 #include "core/history_file.h"
 #include "core/menus.h"
@@ -64,7 +64,7 @@ struct CalculationHistory : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
 
-    CalculationHistory() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    CalculationHistory() { engine.FormCreate(QStringLiteral("O")); }
 
     QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -85,7 +85,7 @@ struct CalculationHistory : ::testing::Test {
 
     void Add(int number, const QString& text, std::array<double, 6> inputs = {}, int term = 0)
     {
-        EngineAccess::Session(engine).AddHistoryEntry(number, text, inputs, term, EngineAccess::Options(engine).Values().UnitScaleCode);
+        Parts(engine).historyMenu.AddHistoryEntry(number, text, inputs, term, Parts(engine).options.Values().UnitScaleCode);
     }
 };
 
@@ -121,7 +121,7 @@ TEST_F(CalculationHistory, EntryIsWrittenFieldByFieldLittleEndian)
 TEST_F(CalculationHistory, EmptyHistoryIsWrittenAsFourFFBytes)
 {
     const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
+    ASSERT_TRUE(Parts(engine).history.Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
 }
 
@@ -130,15 +130,15 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
     for (int k = 0; k < 20; ++k)
         Add(2 + k % 10, QStringLiteral("%1&7").arg(k), {double(k), 7, 0, 0, 0, 0}, 1);
     const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
+    ASSERT_TRUE(Parts(engine).history.Save(path));
     EXPECT_EQ(ReadFile(path).size(), 3364);
 
     Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(EngineAccess::History(next).Load(path));
-    ASSERT_EQ(EngineAccess::History(next).Values().LastHistoryIndex, 19);
+    ASSERT_TRUE(Parts(next).history.Load(path));
+    ASSERT_EQ(Parts(next).history.Values().LastHistoryIndex, 19);
     for (int k = 0; k < 20; ++k) {
-        const HistoryEntry& a = EngineAccess::History(engine).Values().HistoryEntries[static_cast<size_t>(k)];
-        const HistoryEntry& b = EngineAccess::History(next).Values().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& a = Parts(engine).history.Values().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& b = Parts(next).history.Values().HistoryEntries[static_cast<size_t>(k)];
         EXPECT_EQ(a.Number, b.Number);
         EXPECT_EQ(a.Text, b.Text);
         EXPECT_EQ(a.Inputs, b.Inputs);
@@ -150,8 +150,8 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
 TEST_F(CalculationHistory, TextIsCutTo107CharactersAndStaysTerminated)
 {
     Add(0, QString(200, QLatin1Char('7')));
-    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Text.size(), 107);
-    const QByteArray bytes = EncodeHistory(EngineAccess::History(engine).Values());
+    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Text.size(), 107);
+    const QByteArray bytes = EncodeHistory(Parts(engine).history.Values());
     EXPECT_EQ(bytes.at(4 + 4 + 107), '\0');
 
     // A file whose text fills all 108 bytes is read as 107 characters.
@@ -168,8 +168,8 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
         Add(2, QStringLiteral("e%1").arg(k), {double(k), 100.0 + k, 0, 0, 0, 0}, 1);
     // The new one is of the standard calculator, which stores no inputs.
     Add(0, QStringLiteral("1+1=2"));
-    const auto& e = EngineAccess::History(engine).Values().HistoryEntries;
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 19);
+    const auto& e = Parts(engine).history.Values().HistoryEntries;
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, 19);
     EXPECT_EQ(e[0].Text, QStringLiteral("e1"));
     EXPECT_EQ(e[0].Inputs[0], 1.0);
     EXPECT_EQ(e[0].Inputs[1], 101.0);
@@ -177,19 +177,19 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
     EXPECT_EQ(e[19].Number, 0);
     EXPECT_EQ(e[19].Text, QStringLiteral("1+1=2"));
     // Twenty-one added, of which the twenty still there count as this run's.
-    EXPECT_EQ(EngineAccess::History(engine).Values().NewEntryCount, HistoryCapacity);
+    EXPECT_EQ(Parts(engine).history.Values().NewEntryCount, HistoryCapacity);
 }
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
 {
-    EngineAccess::Session(engine).Keys().RecomputingFlag = true;
+    Parts(engine).family.Keys().SetRecomputingFlag(true);
     Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
 
-    EngineAccess::Session(engine).Keys().RecomputingFlag = false;
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Tangent;
+    Parts(engine).family.Keys().SetRecomputingFlag(false);
+    Parts(engine).family.Keys().SetLastKeyCode(Code::Tangent);
     Add(39, QStringLiteral("45"));
-    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[0].Inputs[2], 30.0);
+    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Inputs[2], 30.0);
 }
 
 // ---- Damaged and hostile files ------------------------------------------------
@@ -250,7 +250,7 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
             Entry(37, QStringLiteral("kept too"), {2, 20}, 1),
         },
         11);
-    const History h = DecodeHistory(bytes, &EngineAccess::Session(engine).Descriptions());
+    const History h = DecodeHistory(bytes, &engine.Descriptions());
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Text, QStringLiteral("kept"));
     // Values beyond the term index carry no meaning and are cleared.
@@ -269,7 +269,7 @@ TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
             Entry(39, QStringLiteral("30"), {30, nan, Code::Sine, nan, 0, 0}, 0),
         },
         1);
-    const History h = DecodeHistory(bytes, &EngineAccess::Session(engine).Descriptions());
+    const History h = DecodeHistory(bytes, &engine.Descriptions());
     ASSERT_EQ(h.LastHistoryIndex, 1);
     EXPECT_EQ(h.HistoryEntries[0].Inputs, (std::array<double, 6>{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(h.HistoryEntries[1].Inputs, (std::array<double, 6>{30, 0, Code::Sine, 0, 0, 0}));
@@ -283,9 +283,9 @@ TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
 TEST_F(CalculationHistory, MissingFileGivesAnEmptyHistoryThatIsWrittenAtClose)
 {
     const QString path = PathOf("CLS.dat");
-    EXPECT_FALSE(EngineAccess::History(engine).Load(path));
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
-    EXPECT_TRUE(EngineAccess::History(engine).Save(path));
+    EXPECT_FALSE(Parts(engine).history.Load(path));
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
+    EXPECT_TRUE(Parts(engine).history.Save(path));
     EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -294,9 +294,9 @@ TEST_F(CalculationHistory, FileThatExistsButCannotBeReadIsNotReplaced)
     // A directory in place of the file: it exists, but opening it for reading fails.
     const QString path = PathOf("CLS.dat");
     ASSERT_TRUE(QDir().mkpath(path));
-    EXPECT_FALSE(EngineAccess::History(engine).Load(path));
+    EXPECT_FALSE(Parts(engine).history.Load(path));
     Add(2, QStringLiteral("3&4"), {3, 4}, 1);
-    EXPECT_FALSE(EngineAccess::History(engine).Save(path));
+    EXPECT_FALSE(Parts(engine).history.Save(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -304,9 +304,9 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
 {
     const QString path = PathOf("CLS.dat");
     WriteFile(path, QByteArray(5000, 'x'));
-    ASSERT_TRUE(EngineAccess::History(engine).Load(path));  // read, nothing usable in it
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
-    ASSERT_TRUE(EngineAccess::History(engine).Save(path));
+    ASSERT_TRUE(Parts(engine).history.Load(path));  // read, nothing usable in it
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
+    ASSERT_TRUE(Parts(engine).history.Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
     // No temporary is left beside it; the lock file, by which programs take turns, stays.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"CLS.dat", "CLS.dat.lock"}));
@@ -317,19 +317,19 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
 TEST_F(CalculationHistory, MenuOverAnEmptyHistoryHasNoItem)
 {
     engine.PopupMCalculsPopup();
-    EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions.isEmpty());
+    EXPECT_TRUE(engine.Window().historyCaptions.isEmpty());
 }
 
 TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 {
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Power;
+    Parts(engine).family.Keys().SetLastKeyCode(Code::Power);
     Add(0, QStringLiteral("123456789012345"));
     Add(2, QStringLiteral("12,5&3"), {12.5, 3}, 1);
     Add(39, QStringLiteral("2^3"), {2, 3}, 1);
     Add(35, QStringLiteral("x"), {0, 2, 1}, 2);
     Add(37, QStringLiteral("x"), {2, 20}, 1);
     engine.PopupMCalculsPopup();
-    const QStringList& c = EngineAccess::Session(engine).Window().historyCaptions;
+    const QStringList& c = engine.Window().historyCaptions;
     ASSERT_EQ(c.size(), 5);
     EXPECT_EQ(c[0], QStringLiteral("Standard: 1234567890..."));
     EXPECT_EQ(c[1], QString::fromUtf8("Périmètre d'éllipse: 12,5..."));
@@ -341,104 +341,105 @@ TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEntry)
 {
     // 100 inches typed, stored in centimetres.
-    EngineAccess::Options(engine).SetUnitScale(25);
+    Parts(engine).options.SetUnitScale(25);
     Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
-    EngineAccess::Options(engine).SetUnitScale(10);
+    Parts(engine).options.SetUnitScale(10);
     engine.PopupMCalculsPopup();
-    ASSERT_EQ(EngineAccess::Session(engine).Window().historyCaptions.size(), 1);
-    EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(EngineAccess::Session(engine).Window().historyCaptions[0]);
+    ASSERT_EQ(engine.Window().historyCaptions.size(), 1);
+    EXPECT_TRUE(engine.Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(engine.Window().historyCaptions[0]);
 }
 
 // ---- Reopening an entry -------------------------------------------------------
 
 TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
 {
-    EngineAccess::Options(engine).SetUnitScale(1);
-    EngineAccess::Session(engine).OpenCalculator(1);
+    Parts(engine).options.SetUnitScale(1);
+    Parts(engine).stack.OpenCalculator(1);
     engine.PCalculatriceDigitClick(1);
     engine.PCalculatriceDigitClick(0);
     engine.PCalculClick(1);
-    ASSERT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
-    const QString formula = EngineAccess::Session(engine).Panels()[1].formula;
-    const QString result = EngineAccess::Session(engine).Panels()[1].result;
+    ASSERT_EQ(Parts(engine).history.Values().LastHistoryIndex, 0);
+    const QString formula = engine.Panel(1).formula;
+    const QString result = engine.Panel(1).result;
 
-    EngineAccess::Options(engine).SetUnitScale(10);
-    EngineAccess::Session(engine).OpenCalculator(2);
+    Parts(engine).options.SetUnitScale(10);
+    Parts(engine).stack.OpenCalculator(2);
     engine.TraitArticleMCalculs(0);
 
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 1);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].formula, formula);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[1].result, result);
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, 0);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 1);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(mm)"));
-    EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 1);
+    EXPECT_EQ(engine.Panel(1).formula, formula);
+    EXPECT_EQ(engine.Panel(1).result, result);
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, 0);
+    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 1);
+    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(mm)"));
+    EXPECT_FALSE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
 {
     Add(0, QStringLiteral("2+3=5"));
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, QStringLiteral("2+3=5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Equals);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Equals);
+    EXPECT_EQ(engine.Panel(0).formula, QStringLiteral("2+3=5"));
+    EXPECT_EQ(engine.Panel(0).result, QStringLiteral("5"));
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Equals);
 }
 
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
-    EngineAccess::Keys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
-        sawFlag = c.Keys().RecomputingFlag;
+    EngineAccess::RowKeys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
+        sawFlag = c.Keys().RecomputingFlag();
         throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
     };
     Add(19, QStringLiteral("30&5"), {30, 5}, 1);
     EXPECT_THROW(engine.TraitArticleMCalculs(0), CalcError);
     EXPECT_TRUE(sawFlag);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
+    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 {
     std::array<double, 6> seen{};
-    EngineAccess::Keys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
+    EngineAccess::RowKeys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
     Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[37].listRows,
+    EXPECT_EQ(engine.Panel(37).listRows,
               (QStringList{QStringLiteral("Celsius"), QStringLiteral("Kelvin"), QStringLiteral("Fahrenheit")}));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[37].listIndex, 2);
+    EXPECT_EQ(engine.Panel(37).listIndex, 2);
     EXPECT_EQ(seen[0], 2.0);
     EXPECT_EQ(seen[1], 20.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
 
     // A rafter entry whose last input is not a row of the load classes selects none
     // (seen before the calculator's own compute key, which refuses such a section).
-    EngineAccess::Keys(engine, 18).compute = [](CalculatorContext&) {};
+    EngineAccess::RowKeys(engine, 18).compute = [](CalculatorContext&) {};
     Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
     engine.TraitArticleMCalculs(1);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[18].listRows.size(), 3);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[18].listIndex, -1);
+    EXPECT_EQ(engine.Panel(18).listRows.size(), 3);
+    EXPECT_EQ(engine.Panel(18).listIndex, -1);
 
     // Paint: the surface list is refilled without a selection.
-    EngineAccess::Session(engine).Panels()[25].listIndex = 3;
+    Parts(engine).stack.OpenCalculator(25);
+    Parts(engine).family.TopPanel().listIndex = 3;
     Add(25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
     engine.TraitArticleMCalculs(2);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[25].listRows.size(), 5);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[25].listIndex, -1);
+    EXPECT_EQ(engine.Panel(25).listRows.size(), 5);
+    EXPECT_EQ(engine.Panel(25).listIndex, -1);
 
     // Circuit: the points of the circuit chosen first.
     Add(33, QStringLiteral("x"), {0, 3}, 1);
     engine.TraitArticleMCalculs(3);
-    EXPECT_FALSE(EngineAccess::Session(engine).Panels()[33].listRows.isEmpty());
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[33].listRows.first(), QStringLiteral("1"));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[33].listIndex, 3);
+    EXPECT_FALSE(engine.Panel(33).listRows.isEmpty());
+    EXPECT_EQ(engine.Panel(33).listRows.first(), QStringLiteral("1"));
+    EXPECT_EQ(engine.Panel(33).listIndex, 3);
 }
 
 TEST_F(CalculationHistory, OutOfRangeMenuItemDoesNothing)
 {
-    EngineAccess::Session(engine).OpenCalculator(3);
+    Parts(engine).stack.OpenCalculator(3);
     engine.TraitArticleMCalculs(0);
     engine.TraitArticleMCalculs(-1);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 3);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 3);
 }

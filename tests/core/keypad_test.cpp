@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -10,14 +10,14 @@
 namespace tornavel {
 namespace {
 
-struct Keypad : ::testing::Test {
+struct KeypadEntry : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // As the calculators menu opens a calculator: afresh, alone on the stack.
-    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
-    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
+    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
 
     // Types on the keyboard, one character at a time.
     void Type(const QString& keys)
@@ -32,7 +32,7 @@ struct Keypad : ::testing::Test {
     }
 };
 
-TEST_F(Keypad, DigitsBuildOneNumberInBothFields)
+TEST_F(KeypadEntry, DigitsBuildOneNumberInBothFields)
 {
     Open(0);
     engine.PCalculatriceDigitClick(0);
@@ -41,12 +41,12 @@ TEST_F(Keypad, DigitsBuildOneNumberInBothFields)
     ExpectFields("0", "0");
     engine.PCalculatriceDigitClick(5);
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
     engine.PCalculatriceDigitClick(0);
     ExpectFields("50", "50");
 }
 
-TEST_F(Keypad, CommaJoinsTheNumberOnce)
+TEST_F(KeypadEntry, CommaJoinsTheNumberOnce)
 {
     Open(0);
     engine.PCalculatriceVirguleClick();
@@ -63,7 +63,7 @@ TEST_F(Keypad, CommaJoinsTheNumberOnce)
     ExpectFields("0,", "12+0,");
 }
 
-TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
+TEST_F(KeypadEntry, CommaOnAShownResultStartsANewNumber)
 {
     Open(0);
     Type("2+3=,5");
@@ -72,27 +72,27 @@ TEST_F(Keypad, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, EngineAccess::Session(engine).ResultCodeOf(1));
+    ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(1).resultCode);
     Type(",5");
     ExpectFields("0,5", "0,5");
 }
 
-TEST_F(Keypad, DigitAfterAnyResultStartsOver)
+TEST_F(KeypadEntry, DigitAfterAnyResultStartsOver)
 {
     for (const int code : {6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 36}) {
         Open(2);
-        Panel().formula = QStringLiteral("Périmètre(4&3)=11,0");
-        Panel().result = QStringLiteral("11,0");
-        EngineAccess::Session(engine).Top().TermIndex = 1;
-        EngineAccess::Session(engine).Keys().LastKeyCode = code;
-        EngineAccess::Session(engine).Keys().KeyClass = code;
+        Parts(engine).family.TopPanel().formula = QStringLiteral("Périmètre(4&3)=11,0");
+        Parts(engine).family.TopPanel().result = QStringLiteral("11,0");
+        Parts(engine).family.Top().TermIndex = 1;
+        Parts(engine).family.Keys().SetLastKeyCode(code);
+        Parts(engine).family.Keys().SetKeyClass(code);
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
-        EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0) << code;
+        EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0) << code;
     }
 }
 
-TEST_F(Keypad, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
+TEST_F(KeypadEntry, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
 {
     Open(0);
     Type("12+3");
@@ -101,28 +101,28 @@ TEST_F(Keypad, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
     Open(2);
     Type("5&3");
     ExpectFields("3", "5&3");
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
 }
 
-TEST_F(Keypad, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
+TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
 {
     // Mended: a digit after a function key used to show alone while the formula
     // appended it to the number before.
     Open(39);
     Type("30");
-    EngineAccess::Session(engine).Keys().LastKeyCode = Code::Sine;
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Sine;
+    Parts(engine).family.Keys().SetLastKeyCode(Code::Sine);
+    Parts(engine).family.Keys().SetKeyClass(Code::Sine);
     Type("5");
     ExpectFields("5", "5");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
 }
 
-TEST_F(Keypad, DisabledKeypadChangesNothing)
+TEST_F(KeypadEntry, DisabledKeypadChangesNothing)
 {
     Open(35);
-    ASSERT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    ASSERT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
-    EngineAccess::Session(engine).Keys().MemoryValue = 4.0;
+    Parts(engine).family.Keys().SetMemoryValue(4.0);
     const QString result = Panel().result;
     engine.PCalculatriceDigitClick(7);
     engine.PCalculatriceVirguleClick();
@@ -131,17 +131,17 @@ TEST_F(Keypad, DisabledKeypadChangesNothing)
     ExpectFields(result, "");
 }
 
-TEST_F(Keypad, MemoryRecall)
+TEST_F(KeypadEntry, MemoryRecall)
 {
     Open(0);
     engine.PMR0Click();
     ExpectFields("0", "0");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::MemoryRecall);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::MemoryRecall);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
     Type("5");
     ExpectFields("5", "5");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.5;
+    Parts(engine).family.Keys().SetMemoryValue(7.5);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -157,17 +157,17 @@ TEST_F(Keypad, MemoryRecall)
     Type("6");
     ExpectFields("6", "12+6");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = -2.0;
+    Parts(engine).family.Keys().SetMemoryValue(-2.0);
     Open(2);
     Type("5&");
     engine.PMR0Click();
     ExpectFields("-2", "5&-2");
 }
 
-TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
+TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 {
     // Mended: the digit after "7," used to take the recalled 7 back and show "5".
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+    Parts(engine).family.Keys().SetMemoryValue(7.0);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -176,7 +176,7 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
     Type("=");
     EXPECT_EQ(Panel().result, "19,5");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
+    Parts(engine).family.Keys().SetMemoryValue(0.0);
     Open(2);
     engine.PMR0Click();
     Type(",25");
@@ -184,19 +184,19 @@ TEST_F(Keypad, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
     // A recalled number that already has its separator stays recalled: a digit
     // replaces it.
-    EngineAccess::Session(engine).Keys().MemoryValue = 2.5;
+    Parts(engine).family.Keys().SetMemoryValue(2.5);
     Open(0);
     engine.PMR0Click();
     Type(",3");
     ExpectFields("3", "3");
 }
 
-TEST_F(Keypad, KeyboardDispatchesByCalculator)
+TEST_F(KeypadEntry, KeyboardDispatchesByCalculator)
 {
     int computes = 0;
     int nextTerms = 0;
-    EngineAccess::Keys(engine, 27).compute = [&](CalculatorContext&) { ++computes; };
-    EngineAccess::Keys(engine, 30).nextTerm = [&](CalculatorContext&) { ++nextTerms; };
+    EngineAccess::RowKeys(engine, 27).compute = [&](CalculatorContext&) { ++computes; };
+    EngineAccess::RowKeys(engine, 30).nextTerm = [&](CalculatorContext&) { ++nextTerms; };
 
     Open(27);
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
@@ -220,16 +220,16 @@ TEST_F(Keypad, KeyboardDispatchesByCalculator)
     Type("12+3");
     EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
     ExpectFields("0", "12+");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
     EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
     ExpectFields("0", "");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
 }
 
-TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
+TEST_F(KeypadEntry, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
 {
     EXPECT_FALSE(engine.KeypadKeyClick(KeypadKey::Plus));  // nothing on screen
     const KeypadKey standardKeys[] = {KeypadKey::Plus, KeypadKey::Minus, KeypadKey::Times, KeypadKey::Divide,
@@ -245,13 +245,13 @@ TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     for (const Case& c : cases) {
         Open(c.calculator);
         Type("4");
-        EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+        Parts(engine).family.Keys().SetMemoryValue(7.0);
         for (const KeypadKey key : c.keys) {
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));
             ExpectFields("4", "4");
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-            EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
+            EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+            EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
         }
     }
     Open(39);
@@ -259,7 +259,7 @@ TEST_F(Keypad, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     EXPECT_TRUE(engine.KeypadKeyClick(KeypadKey::Sine));
 }
 
-TEST_F(Keypad, CtrlCCopiesTheResultField)
+TEST_F(KeypadEntry, CtrlCCopiesTheResultField)
 {
     Open(0);
     Type("6*7=");
@@ -272,13 +272,13 @@ TEST_F(Keypad, CtrlCCopiesTheResultField)
     EXPECT_EQ(ui.clipboard, "");
 }
 
-TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
+TEST_F(KeypadEntry, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    EngineAccess::Help(engine).SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =
-        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), EngineAccess::Help(engine).ProgramDirectory());
+        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), Parts(engine).help.ProgramDirectory());
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls.back(), address);
     EXPECT_TRUE(ui.boxes.isEmpty());
@@ -288,7 +288,7 @@ TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     Open(39);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address39 = HelpLinks::HelpPageUrl(
-        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), EngineAccess::Help(engine).ProgramDirectory());
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), Parts(engine).help.ProgramDirectory());
     EXPECT_EQ(ui.openedUrls.back(), address39);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");
@@ -300,7 +300,7 @@ TEST_F(Keypad, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
                   + address39);
 }
 
-TEST_F(Keypad, KeysWithoutACalculatorDoNothing)
+TEST_F(KeypadEntry, KeysWithoutACalculatorDoNothing)
 {
     EXPECT_FALSE(engine.FormKeyPress(QLatin1Char('5')));
     EXPECT_FALSE(engine.FormKeyDown(67, true));
@@ -308,7 +308,7 @@ TEST_F(Keypad, KeysWithoutACalculatorDoNothing)
     engine.PMR0Click();
     engine.CalculatriceCEClick();
     engine.CalculatriceCClick();
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, "");
+    EXPECT_EQ(engine.Panel(0).formula, "");
 }
 
 } // namespace

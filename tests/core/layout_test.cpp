@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/layout.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
@@ -21,22 +21,22 @@ struct Layout : ::testing::Test {
     void SetUp() override
     {
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
-        EngineAccess::Session(engine).PushCalculator(0, -1);
+        Parts(engine).stack.PushCalculator(0, -1);
     }
 
-    PanelState& Panel(int n) { return EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)]; }
+    const PanelState& Panel(int n) { return engine.Panel(n); }
 
     void OpenSub(int n) { OpenSubCalculation(engine, n); }
 
     // Lays out calculator n again with the given fields, as after Ok.
     void Relayout(const QString& formula, const QString& result, bool returned = false)
     {
-        EngineAccess::Session(engine).TopPanel().formula = formula;
-        EngineAccess::Session(engine).TopPanel().result = result;
+        Parts(engine).family.TopPanel().formula = formula;
+        Parts(engine).family.TopPanel().result = result;
         if (returned)
-            EngineAccess::Session(engine).ShowCalculatorWithReturnedValue(EngineAccess::Session(engine).Top());
+            Parts(engine).stack.ShowCalculator(true);
         else
-            EngineAccess::Session(engine).ShowCalculator(EngineAccess::Session(engine).Top());
+            Parts(engine).stack.ShowCalculator();
     }
 };
 
@@ -44,7 +44,7 @@ struct Layout : ::testing::Test {
 
 TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
 {
-    EngineAccess::Options(engine).SetUnitDisplay(1);
+    Parts(engine).options.SetUnitDisplay(1);
     const std::map<int, QString> expected = {
         {1, u"Diamètre (cm)"_qs}, {2, u"Grand axe (cm)"_qs}, {3, u"Diamètre (cm)"_qs},
         {4, u"Rayon (cm)"_qs}, {5, u"Grand axe (cm)"_qs}, {6, u"Diamètre (cm)"_qs},
@@ -61,86 +61,86 @@ TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
         {37, u"Unité température"_qs}, {38, u"Unité de mesure"_qs},
     };
     for (const auto& [n, prompt] : expected) {
-        EngineAccess::Session(engine).OpenCalculator(n);
+        Parts(engine).stack.OpenCalculator(n);
         EXPECT_EQ(Panel(n).prompt, prompt) << n;
-        EXPECT_EQ(EngineAccess::Session(engine).Window().statusText, EngineAccess::Session(engine).CalculatorName(n)) << n;
+        EXPECT_EQ(engine.Window().statusText, Parts(engine).screen.CalculatorName(n)) << n;
         EXPECT_TRUE(Panel(n).visible);
-        EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, n);
+        EXPECT_EQ(engine.Window().visiblePanel, n);
     }
 }
 
 TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 {
-    EngineAccess::Session(engine).OpenCalculator(1);
+    Parts(engine).stack.OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre"_qs);
-    EngineAccess::Options(engine).SetUnitDisplay(1);
-    EngineAccess::Session(engine).OpenCalculator(1);
+    Parts(engine).options.SetUnitDisplay(1);
+    Parts(engine).stack.OpenCalculator(1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre (cm)"_qs);
-    EngineAccess::Options(engine).SetUnitDisplay(0);
+    Parts(engine).options.SetUnitDisplay(0);
 
     // Opened from the concrete calculator, which shows units in its sub-calculations.
-    EngineAccess::Session(engine).OpenCalculator(23);
-    EngineAccess::Session(engine).TopPanel().formula = EngineAccess::Session(engine).TopPanel().result = QStringLiteral("2");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+    Parts(engine).stack.OpenCalculator(23);
+    Parts(engine).family.TopPanel().formula = Parts(engine).family.TopPanel().result = QStringLiteral("2");
+    Parts(engine).family.Keys().SetKeyClass(Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre (cm)"_qs);
-    EXPECT_TRUE(EngineAccess::Session(engine).UnitSuffixShown());
+    EXPECT_TRUE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
 
     // Opened from the standard calculator, which does not.
-    EngineAccess::Session(engine).OpenCalculator(0);
-    EngineAccess::Session(engine).TopPanel().formula = EngineAccess::Session(engine).TopPanel().result = QStringLiteral("2");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+    Parts(engine).stack.OpenCalculator(0);
+    Parts(engine).family.TopPanel().formula = Parts(engine).family.TopPanel().result = QStringLiteral("2");
+    Parts(engine).family.Keys().SetKeyClass(Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre"_qs);
-    EXPECT_FALSE(EngineAccess::Session(engine).UnitSuffixShown());
+    EXPECT_FALSE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
 
     // The house walls always show their unit.
-    EngineAccess::Session(engine).OpenCalculator(10);
+    Parts(engine).stack.OpenCalculator(10);
     EXPECT_EQ(Panel(10).prompt, u"Long. mur pignon (cm)"_qs);
 }
 
 TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 {
-    EngineAccess::Options(engine).SetUnitDisplay(1);
-    EngineAccess::Session(engine).OpenCalculator(4);
-    EngineAccess::Session(engine).Top().TermIndex = 1;
+    Parts(engine).options.SetUnitDisplay(1);
+    Parts(engine).stack.OpenCalculator(4);
+    Parts(engine).family.Top().TermIndex = 1;
     Relayout(QStringLiteral("5&"), QStringLiteral("5"));
     EXPECT_EQ(Panel(4).prompt, u"Angle (°)"_qs);
 
-    EngineAccess::Session(engine).OpenCalculator(25);
-    EngineAccess::Session(engine).Top().TermIndex = 3;
+    Parts(engine).stack.OpenCalculator(25);
+    Parts(engine).family.Top().TermIndex = 3;
     Relayout(QStringLiteral("5&1&3&"), QStringLiteral("3"));
     EXPECT_EQ(Panel(25).prompt, u"Nombre couches"_qs);
 }
 
 TEST_F(Layout, OfferedListsFollowTheMatrixInTheOrderZeroThirtyNineThenOneUp)
 {
-    const auto& standard = EngineAccess::Session(engine).Top().OfferedCalculators;
+    const auto& standard = Parts(engine).stack.Top().OfferedCalculators;
     ASSERT_EQ(standard.size(), 38u);
     EXPECT_EQ(standard.front(), 39);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().offeredRows.front(), u"Calculatrice fonctions mathématiques"_qs);
+    EXPECT_EQ(engine.Window().offeredRows.front(), u"Calculatrice fonctions mathématiques"_qs);
     EXPECT_EQ(standard[1], 1);
     EXPECT_EQ(std::count(standard.begin(), standard.end(), 17), 0);
     EXPECT_EQ(std::count(standard.begin(), standard.end(), 0), 0);
     EXPECT_EQ(standard.back(), 38);
 
-    EngineAccess::Session(engine).OpenCalculator(39);
-    const auto& math = EngineAccess::Session(engine).Top().OfferedCalculators;
+    Parts(engine).stack.OpenCalculator(39);
+    const auto& math = Parts(engine).stack.Top().OfferedCalculators;
     ASSERT_EQ(math.size(), 40u);
     EXPECT_EQ(math[0], 0);
     EXPECT_EQ(math[1], 39);
     EXPECT_EQ(math[2], 1);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().offeredRows.front(), u"Calculatrice standard"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().offeredRows.size(), 40);
+    EXPECT_EQ(engine.Window().offeredRows.front(), u"Calculatrice standard"_qs);
+    EXPECT_EQ(engine.Window().offeredRows.size(), 40);
 
-    EngineAccess::Session(engine).OpenCalculator(33);
-    EXPECT_TRUE(EngineAccess::Session(engine).Top().OfferedCalculators.empty());
-    EXPECT_TRUE(EngineAccess::Session(engine).Window().offeredRows.isEmpty());
+    Parts(engine).stack.OpenCalculator(33);
+    EXPECT_TRUE(Parts(engine).stack.Top().OfferedCalculators.empty());
+    EXPECT_TRUE(engine.Window().offeredRows.isEmpty());
 }
 
 TEST_F(Layout, FoldPutsTheResultInPlaceOfTheNumberBeingTyped)
 {
-    EngineAccess::Session(engine).OpenCalculator(2);
+    Parts(engine).stack.OpenCalculator(2);
     Relayout(QStringLiteral("3&4"), QStringLiteral("12,5"));
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&12,5"));
     Relayout(QStringLiteral("3&"), QStringLiteral("12,5"));
@@ -160,7 +160,7 @@ TEST_F(Layout, FoldPutsTheResultInPlaceOfTheNumberBeingTyped)
 
 TEST_F(Layout, ZeroOrEmptyResultLeavesTheFormulaUnlessItWasReturned)
 {
-    EngineAccess::Session(engine).OpenCalculator(2);
+    Parts(engine).stack.OpenCalculator(2);
     Relayout(QStringLiteral("3&4"), QString());
     EXPECT_EQ(Panel(2).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&4"));
@@ -177,14 +177,14 @@ TEST_F(Layout, ZeroOrEmptyResultLeavesTheFormulaUnlessItWasReturned)
 
 TEST_F(Layout, TermIndexGoesBackToZeroOnlyWithAnEmptyFormula)
 {
-    EngineAccess::Session(engine).OpenCalculator(9);
-    EngineAccess::Session(engine).Top().TermIndex = 2;
+    Parts(engine).stack.OpenCalculator(9);
+    Parts(engine).family.Top().TermIndex = 2;
     Relayout(QStringLiteral("3&4&"), QStringLiteral("4"));
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 2);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 2);
     EXPECT_EQ(Panel(9).prompt, u"Hauteur"_qs);
     Relayout(QString(), QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
 }
 
 TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
@@ -197,31 +197,32 @@ TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
     };
     for (int n = 0; n < CalculatorCount; ++n) {
         const auto it = thresholds.find(n);
-        EXPECT_EQ(EngineAccess::Session(engine).Descriptions().Of(n).nextTermThreshold(), it == thresholds.end() ? -1 : it->second) << n;
+        EXPECT_EQ(engine.Descriptions().Of(n).nextTermThreshold(), it == thresholds.end() ? -1 : it->second) << n;
         if (it == thresholds.end())
             continue;
         TCalculette record(n, -1);
         record.TermIndex = it->second - 1;
-        EngineAccess::Session(engine).UpdateOperatorButtons(record);
+        Parts(engine).family.UpdateOperatorButtons(record);
         EXPECT_FALSE(Panel(n).computeEnabled) << n;
         EXPECT_TRUE(Panel(n).nextEnabled) << n;
         record.TermIndex = it->second;
-        EngineAccess::Session(engine).UpdateOperatorButtons(record);
+        Parts(engine).family.UpdateOperatorButtons(record);
         EXPECT_TRUE(Panel(n).computeEnabled) << n;
         EXPECT_FALSE(Panel(n).nextEnabled) << n;
     }
     // Keys of the calculators that are not gated keep their state.
     for (int n : {0, 1, 3, 11, 22, 39}) {
-        Panel(n).computeEnabled = false;
-        EngineAccess::Session(engine).UpdateOperatorButtons(TCalculette(n, -1));
+        Parts(engine).stack.OpenCalculator(n);
+        Parts(engine).family.TopPanel().computeEnabled = false;
+        Parts(engine).family.UpdateOperatorButtons(TCalculette(n, -1));
         EXPECT_FALSE(Panel(n).computeEnabled) << n;
     }
 }
 
 TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 {
-    EngineAccess::Session(engine).OpenCalculator(33);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    Parts(engine).stack.OpenCalculator(33);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel(33).memoryEnabled);
     EXPECT_TRUE(Panel(33).listVisible);
     EXPECT_FALSE(Panel(33).resultVisible);
@@ -229,16 +230,16 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
     EXPECT_EQ(Panel(33).listLeft, 123);
     EXPECT_EQ(Panel(33).listTop, 8);
 
-    EngineAccess::Session(engine).OpenCalculator(35);
+    Parts(engine).stack.OpenCalculator(35);
     EXPECT_EQ(Panel(35).listRows.size(), 107);
-    EngineAccess::Session(engine).OpenCalculator(37);
+    Parts(engine).stack.OpenCalculator(37);
     EXPECT_EQ(Panel(37).listRows, QStringList({u"Celsius"_qs, u"Kelvin"_qs, u"Fahrenheit"_qs}));
-    EngineAccess::Session(engine).OpenCalculator(38);
+    Parts(engine).stack.OpenCalculator(38);
     EXPECT_EQ(Panel(38).listRows.size(), 4);
 
     // A typed first input shows the result field and hides the list.
-    EngineAccess::Session(engine).OpenCalculator(23);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    Parts(engine).stack.OpenCalculator(23);
+    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel(23).memoryEnabled);
     EXPECT_FALSE(Panel(23).listVisible);
     EXPECT_TRUE(Panel(23).resultVisible);
@@ -246,23 +247,23 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 
 TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 {
-    EngineAccess::Session(engine).OpenCalculator(20);
-    Panel(20).listRows = QStringList({QStringLiteral("5"), QStringLiteral("6")});
-    Panel(20).listIndex = 1;
-    EngineAccess::Session(engine).Top().TermIndex = 1;
+    Parts(engine).stack.OpenCalculator(20);
+    Parts(engine).family.TopPanel().listRows = QStringList({QStringLiteral("5"), QStringLiteral("6")});
+    Parts(engine).family.TopPanel().listIndex = 1;
+    Parts(engine).family.Top().TermIndex = 1;
     Relayout(QStringLiteral("4&"), QStringLiteral("4"));
     EXPECT_EQ(Panel(20).prompt, u"Nombre de cotés"_qs);
     EXPECT_TRUE(Panel(20).listVisible);
     EXPECT_FALSE(Panel(20).resultVisible);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_EQ(Panel(20).listRows.size(), 2);
     EXPECT_EQ(Panel(20).listIndex, 1);
 }
 
 TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
 {
-    EngineAccess::Session(engine).OptionSelection(23) = 2;
-    EngineAccess::Session(engine).OpenCalculator(23);
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 2;
+    Parts(engine).stack.OpenCalculator(23);
     std::vector<bool> checked;
     for (const RadioButtonState& r : Panel(23).radios)
         checked.push_back(r.checked);
@@ -270,12 +271,12 @@ TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
     EXPECT_EQ(Panel(23).radios[2].name, QStringLiteral("RbtnSable"));
 
     // A selection without a button checks nothing and leaves the others.
-    EngineAccess::Session(engine).OptionSelection(23) = 7;
-    EngineAccess::Session(engine).OpenCalculator(23);
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 7;
+    Parts(engine).stack.OpenCalculator(23);
     EXPECT_TRUE(Panel(23).radios[2].checked);
 
-    EngineAccess::Session(engine).OptionSelection(37) = 1;
-    EngineAccess::Session(engine).OpenCalculator(37);
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(37)) = 1;
+    Parts(engine).stack.OpenCalculator(37);
     EXPECT_TRUE(Panel(37).radios[1].checked);
     EXPECT_FALSE(Panel(37).radios[0].checked);
 }

@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -13,7 +13,7 @@ using namespace tornavel;
 
 namespace {
 
-struct Lifecycle : ::testing::Test {
+struct StartAndClose : ::testing::Test {
     QTemporaryDir dir;
     StringTable strings;
     FakeUi ui;
@@ -22,13 +22,13 @@ struct Lifecycle : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-        EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+        Parts(engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+        Parts(engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
     }
 
     void WriteOptions(qint32 unit, quint8 display, qint32 defaultCalculator)
     {
-        QFile file(EngineAccess::Options(engine).FilePath());
+        QFile file(Parts(engine).options.FilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         QDataStream out(&file);
         out.setByteOrder(QDataStream::LittleEndian);
@@ -40,53 +40,56 @@ struct Lifecycle : ::testing::Test {
 
 } // namespace
 
-TEST_F(Lifecycle, OnlyAnUpperCaseOAsksForAResizableWindow)
+TEST_F(StartAndClose, OnlyAnUpperCaseOAsksForAResizableWindow)
 {
     engine.FormCreate(QStringLiteral("O"));
-    EXPECT_TRUE(EngineAccess::Session(engine).WindowResizable());
+    EXPECT_TRUE(engine.WindowResizable());
     for (const char* value : {"o", "N", "", "OUI", " O"}) {
         engine.FormCreate(QString::fromLatin1(value));
-        EXPECT_FALSE(EngineAccess::Session(engine).WindowResizable()) << value;
+        EXPECT_FALSE(engine.WindowResizable()) << value;
     }
 }
 
-TEST_F(Lifecycle, CreationPreparesCaptionsHintsAndCodes)
+TEST_F(StartAndClose, CreationPreparesCaptionsHintsAndCodes)
 {
-    EngineAccess::Session(engine).Panels()[4].formula = QStringLiteral("3&");
-    EngineAccess::Session(engine).OptionSelection(31) = 2;
-    EngineAccess::Session(engine).Keys().LastKeyCode = 12;
+    // Calculator 4 left "3&" in its formula, then closed.
+    Parts(engine).stack.OpenCalculator(4);
+    Parts(engine).family.TopPanel().formula = QStringLiteral("3&");
+    Parts(engine).stack.PopCalculator();
+    Parts(engine).family.OptionSelection(engine.Descriptions().Of(31)) = 2;
+    Parts(engine).family.Keys().SetLastKeyCode(12);
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
-    EXPECT_EQ(EngineAccess::Session(engine).ProductName(), QStringLiteral("Tornavel"));
-    EXPECT_EQ(EngineAccess::Session(engine).ProductVersion(), QStringLiteral("1.1"));
-    EXPECT_EQ(EngineAccess::Session(engine).Window().caption, QStringLiteral("Tornavel"));
-    EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("AideTornavel")), u"Aide Tornavel"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(QStringLiteral("SelCalculetteFavorites")),
+    EXPECT_EQ(Parts(engine).lifecycle.ProductName(), QStringLiteral("Tornavel"));
+    EXPECT_EQ(Parts(engine).lifecycle.ProductVersion(), QStringLiteral("1.1"));
+    EXPECT_EQ(engine.Window().caption, QStringLiteral("Tornavel"));
+    EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
+    EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("AideTornavel")), u"Aide Tornavel"_qs);
+    EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("SelCalculetteFavorites")),
               u"Sélection calculatrices favorites"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[4].formula, QString());
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[4].nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[3].nextHint, QString());
-    EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(31), 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Numbers().Separator(), QStringLiteral("."));
-    EXPECT_EQ(EngineAccess::Session(engine).AngleUnitSuffixText(), u"(°)"_qs);
-    EXPECT_EQ(EngineAccess::Session(engine).CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
-    EXPECT_TRUE(EngineAccess::Session(engine).Stack().empty());
+    EXPECT_EQ(engine.Panel(4).formula, QString());
+    EXPECT_EQ(engine.Panel(4).nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
+    EXPECT_EQ(engine.Panel(3).nextHint, QString());
+    EXPECT_EQ(Parts(engine).screen.OptionSelection(31), 0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).numbers.Separator(), QStringLiteral("."));
+    EXPECT_EQ(Parts(engine).screen.UnitSuffixText(UnitSuffix::Angle), u"(°)"_qs);
+    EXPECT_EQ(Parts(engine).screen.CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
+    EXPECT_TRUE(Parts(engine).stack.Records().empty());
 }
 
-TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
+TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
 {
 #ifdef TEST_REPLACEMENT_RCC
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
-    EngineAccess::Options(other).SetFilePath(EngineAccess::Options(engine).FilePath());
-    EngineAccess::History(other).SetFilePath(EngineAccess::History(engine).FilePath());
+    Parts(other).options.SetFilePath(Parts(engine).options.FilePath());
+    Parts(other).history.SetFilePath(Parts(engine).history.FilePath());
     other.FormCreate(QStringLiteral("O"));
-    EXPECT_EQ(EngineAccess::Session(other).ProductName(), QStringLiteral("TornavelReplacement"));
-    EXPECT_EQ(EngineAccess::Session(other).Window().caption, QStringLiteral("TornavelReplacement"));
+    EXPECT_EQ(Parts(other).lifecycle.ProductName(), QStringLiteral("TornavelReplacement"));
+    EXPECT_EQ(other.Window().caption, QStringLiteral("TornavelReplacement"));
     // The upgrade item keeps the program's own caption.
-    EXPECT_EQ(EngineAccess::Session(other).Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
+    EXPECT_EQ(other.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
     other.FormActivate();
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 #else
@@ -94,54 +97,54 @@ TEST_F(Lifecycle, LongProductNameIsCutToNineteenCharacters)
 #endif
 }
 
-TEST_F(Lifecycle, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
+TEST_F(StartAndClose, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
 {
     engine.FormCreate(QStringLiteral("O"));
-    EngineAccess::Session(engine).Keys().MemoryValue = 12.0;
+    Parts(engine).family.Keys().SetMemoryValue(12.0);
     engine.FormActivate();
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().UnitScaleCode, 10);
-    EXPECT_EQ(EngineAccess::Options(engine).Values().LengthUnitSuffix, QStringLiteral("(cm)"));
-    EXPECT_FALSE(EngineAccess::Options(engine).Values().OptionsChanged);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
+    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
+    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_FALSE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.0);
+    EXPECT_EQ(engine.Window().visiblePanel, 0);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
-    EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
+    EXPECT_FALSE(engine.Window().upgradeItemVisible);
 }
 
-TEST_F(Lifecycle, SecondActivationReadsNothingAndPushesNothing)
+TEST_F(StartAndClose, SecondActivationReadsNothingAndPushesNothing)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
-    EngineAccess::Options(engine).MarkChanged();
+    Parts(engine).family.Keys().SetMemoryValue(5.0);
+    Parts(engine).options.MarkChanged();
     engine.FormActivate();
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
-    EXPECT_TRUE(EngineAccess::Options(engine).Values().OptionsChanged);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
+    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
-TEST_F(Lifecycle, DefaultCalculatorOutsideTheCalculatorsOpensTheStandardOne)
+TEST_F(StartAndClose, DefaultCalculatorOutsideTheCalculatorsOpensTheStandardOne)
 {
     WriteOptions(10, 0, 57);
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
 }
 
-TEST_F(Lifecycle, CloseDiscardsTheStackWithoutHandingBack)
+TEST_F(StartAndClose, CloseDiscardsTheStackWithoutHandingBack)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    EngineAccess::Session(engine).TopPanel().formula = QStringLiteral("2*");
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    Parts(engine).family.TopPanel().formula = QStringLiteral("2*");
+    Parts(engine).family.Keys().SetKeyClass(Code::Times);
     engine.LbCalculettesDblClick(0);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
-    EngineAccess::Session(engine).TopPanel().result = QStringLiteral("9");
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
+    Parts(engine).family.TopPanel().result = QStringLiteral("9");
     engine.FormClose();
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Panels()[0].formula, QStringLiteral("2*"));
+    EXPECT_EQ(engine.Panel(0).result, QStringLiteral("0"));
+    EXPECT_EQ(engine.Panel(0).formula, QStringLiteral("2*"));
 }

@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -16,7 +16,7 @@ struct CalculatorsMenu : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const std::vector<CalculatorMenuEntry>& entries = EngineAccess::Session(engine).Descriptions().Menu();
+    const std::vector<CalculatorMenuEntry>& entries = engine.Descriptions().Menu();
 };
 
 } // namespace
@@ -48,12 +48,12 @@ TEST_F(CalculatorsMenu, ItemNumbersMapToCalculatorNumbers)
     const int expected[40] = {0, 39, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 10, 16, 17, 18,
                               19, 20, 21, 22, 31, 28, 29, 23, 24, 30, 25, 26, 27, 32, 33, 34, 35, 36, 37, 38};
     for (int k = 0; k < 40; ++k) {
-        EXPECT_EQ(EngineAccess::Session(engine).Descriptions().CalculatorOfMenuItem(k), expected[k]) << k;
-        EXPECT_EQ(EngineAccess::Session(engine).Descriptions().MenuItemOfCalculator(expected[k]), k) << k;
+        EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(k), expected[k]) << k;
+        EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(expected[k]), k) << k;
     }
-    EXPECT_EQ(EngineAccess::Session(engine).Descriptions().CalculatorOfMenuItem(40), -1);
-    EXPECT_EQ(EngineAccess::Session(engine).Descriptions().CalculatorOfMenuItem(-1), -1);
-    EXPECT_EQ(EngineAccess::Session(engine).Descriptions().MenuItemOfCalculator(40), -1);
+    EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(40), -1);
+    EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(-1), -1);
+    EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(40), -1);
 }
 
 TEST_F(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
@@ -61,16 +61,16 @@ TEST_F(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
     engine.FormCreate(QStringLiteral("O"));
 
     const CalculatorMenuEntry& stairs = entries[27];
-    EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(stairs.name), u"Calculatrice escalier"_qs);
+    EXPECT_EQ(engine.Window().menuCaptions.value(stairs.name), u"Calculatrice escalier"_qs);
     engine.CalculetteClick(stairs.item);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 31);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 31);
 
     const CalculatorMenuEntry& resistance = entries[36];
-    EXPECT_EQ(EngineAccess::Session(engine).Window().menuCaptions.value(resistance.name), u"Calculatrice résistance/puissance"_qs);
+    EXPECT_EQ(engine.Window().menuCaptions.value(resistance.name), u"Calculatrice résistance/puissance"_qs);
     engine.CalculetteClick(resistance.item);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 32);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 32);
 }
 
 TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
@@ -79,9 +79,9 @@ TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
     for (const CalculatorMenuEntry& e : entries) {
         if (e.item < 0)
             continue;
-        const QString caption = EngineAccess::Session(engine).Window().menuCaptions.value(e.name);
+        const QString caption = engine.Window().menuCaptions.value(e.name);
         EXPECT_FALSE(caption.isEmpty()) << e.name.toStdString();
-        EXPECT_EQ(caption, EngineAccess::Session(engine).CalculatorName(e.calculator)) << e.name.toStdString();
+        EXPECT_EQ(caption, Parts(engine).screen.CalculatorName(e.calculator)) << e.name.toStdString();
     }
 }
 

@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
 #include "tests/support/catalogue.h"
@@ -12,27 +12,27 @@ using namespace tornavel;
 
 namespace {
 
-struct CalculatorStack : ::testing::Test {
+struct StackOfCalculators : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     void SetUp() override
     {
-        EngineAccess::Options(engine).SetFilePath(QStringLiteral("/nonexistent/Options.dat"));
-        EngineAccess::History(engine).SetFilePath(QStringLiteral("/nonexistent/CLS.dat"));
+        Parts(engine).options.SetFilePath(QStringLiteral("/nonexistent/Options.dat"));
+        Parts(engine).history.SetFilePath(QStringLiteral("/nonexistent/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
         engine.FormActivate();
     }
 
-    PanelState& Panel(int n) { return EngineAccess::Session(engine).Panels()[static_cast<size_t>(n)]; }
+    const PanelState& Panel(int n) { return engine.Panel(n); }
 
     // Types a number into the calculator on screen the way the keypad leaves it.
     void Typing(const QString& formula, const QString& result)
     {
-        EngineAccess::Session(engine).TopPanel().formula = formula;
-        EngineAccess::Session(engine).TopPanel().result = result;
-        EngineAccess::Session(engine).Keys().KeyClass = Code::Digit;
+        Parts(engine).family.TopPanel().formula = formula;
+        Parts(engine).family.TopPanel().result = result;
+        Parts(engine).family.Keys().SetKeyClass(Code::Digit);
     }
 
     // Double-clicks the row that offers calculator n in the sub-calculation list.
@@ -41,57 +41,57 @@ struct CalculatorStack : ::testing::Test {
     // What a calculator leaves in its fields after computing.
     void Computed(const QString& formula, const QString& result, int code)
     {
-        EngineAccess::Session(engine).TopPanel().formula = formula;
-        EngineAccess::Session(engine).TopPanel().result = result;
-        EngineAccess::Session(engine).Keys().LastKeyCode = EngineAccess::Session(engine).Keys().KeyClass = code;
+        Parts(engine).family.TopPanel().formula = formula;
+        Parts(engine).family.TopPanel().result = result;
+        Parts(engine).family.Keys().SetCodes(code);
     }
 };
 
 } // namespace
 
-TEST_F(CalculatorStack, StartsWithTheDefaultCalculatorAlone)
+TEST_F(StackOfCalculators, StartsWithTheDefaultCalculatorAlone)
 {
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, -1);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
+    EXPECT_EQ(Parts(engine).stack.Top().Target, -1);
+    EXPECT_EQ(engine.Window().visiblePanel, 0);
 }
 
-TEST_F(CalculatorStack, OkOnTheOnlyRecordChangesNothing)
+TEST_F(StackOfCalculators, OkOnTheOnlyRecordChangesNothing)
 {
     Typing(QStringLiteral("2*5"), QStringLiteral("5"));
     engine.POk0Click();
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*5"));
     EXPECT_EQ(Panel(0).result, QStringLiteral("5"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
 }
 
-TEST_F(CalculatorStack, SubCalculationHandsItsResultBackIntoTheCallersFormula)
+TEST_F(StackOfCalculators, SubCalculationHandsItsResultBackIntoTheCallersFormula)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = EngineAccess::Session(engine).Keys().LastKeyCode = Code::Times;
+    Parts(engine).family.Keys().SetCodes(Code::Times);
     OpenSub(3);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 3);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 3);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 3);
+    EXPECT_EQ(Parts(engine).stack.Top().Target, 0);
+    EXPECT_EQ(engine.Window().visiblePanel, 3);
     // At the push the caller receives the new calculator's text.
     EXPECT_EQ(Panel(0).result, QStringLiteral("0"));
 
     Computed(QStringLiteral("Surface(10)=78,5398163397448"), QStringLiteral("78,5398163397448"), 12);
     engine.POk0Click();
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 0);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(engine.Window().visiblePanel, 0);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*78,5398163397448"));
     EXPECT_EQ(Panel(0).result, QStringLiteral("78,5398163397448"));
     EXPECT_EQ(Panel(3).formula, QString());
     EXPECT_EQ(Panel(3).result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::None);
 }
 
-TEST_F(CalculatorStack, ReturnedNumberReplacesTheNumberBeingTyped)
+TEST_F(StackOfCalculators, ReturnedNumberReplacesTheNumberBeingTyped)
 {
     Typing(QStringLiteral("2*5"), QStringLiteral("5"));
     OpenSub(1);
@@ -100,7 +100,7 @@ TEST_F(CalculatorStack, ReturnedNumberReplacesTheNumberBeingTyped)
     EXPECT_EQ(Panel(0).formula, QStringLiteral("2*12,5663706143592"));
 }
 
-TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
+TEST_F(StackOfCalculators, ReturnedZeroIsAValueNotNothing)
 {
     // Typed number replaced by the returned 0.
     Typing(QStringLiteral("2*5"), QStringLiteral("5"));
@@ -111,29 +111,29 @@ TEST_F(CalculatorStack, ReturnedZeroIsAValueNotNothing)
     EXPECT_EQ(Panel(0).result, QStringLiteral("0"));
 
     // Trailing operator followed by the returned 0.
-    EngineAccess::Session(engine).OpenCalculator(0);
+    Parts(engine).stack.OpenCalculator(0);
     Typing(QStringLiteral("7+"), QStringLiteral("7"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
     OpenSub(1);
     Computed(QStringLiteral("Périmètre(0)=0"), QStringLiteral("0"), 11);
     engine.POk0Click();
     EXPECT_EQ(Panel(0).formula, QStringLiteral("7+0"));
 
     // A geometry caller waiting for its second input.
-    EngineAccess::Session(engine).OpenCalculator(2);
+    Parts(engine).stack.OpenCalculator(2);
     Typing(QStringLiteral("3&"), QStringLiteral("3"));
-    EngineAccess::Session(engine).Top().TermIndex = 1;
-    EngineAccess::Session(engine).Keys().KeyClass = Code::NextTerm;
+    Parts(engine).family.Top().TermIndex = 1;
+    Parts(engine).family.Keys().SetKeyClass(Code::NextTerm);
     OpenSub(0);
     engine.POk0Click();
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&0"));
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 1);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
 }
 
-TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
+TEST_F(StackOfCalculators, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    Parts(engine).family.Keys().SetKeyClass(Code::Times);
     OpenSub(39);
     Computed(QStringLiteral("Sin(-30)=-0,5"), QStringLiteral("-0,5"), Code::Equals);
     engine.POk0Click();
@@ -143,10 +143,10 @@ TEST_F(CalculatorStack, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
     EXPECT_EQ(Panel(39).formula, QString());
 }
 
-TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
+TEST_F(StackOfCalculators, NegativeResultOfOtherCalculatorsIsHandedBack)
 {
     Typing(QStringLiteral("5+"), QStringLiteral("5"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
     OpenSub(37);
     Computed(QStringLiteral("Température(Celsius&-40)=-40"), QStringLiteral("-40"), 27);
     engine.POk0Click();
@@ -154,42 +154,42 @@ TEST_F(CalculatorStack, NegativeResultOfOtherCalculatorsIsHandedBack)
     EXPECT_EQ(Panel(0).formula, QStringLiteral("5+-40"));
 }
 
-TEST_F(CalculatorStack, SubCalculationsNest)
+TEST_F(StackOfCalculators, SubCalculationsNest)
 {
     Typing(QStringLiteral("1+"), QStringLiteral("1"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Plus;
+    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
     OpenSub(39);
     Typing(QStringLiteral("2"), QStringLiteral("2"));
     OpenSub(3);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 3u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, 39);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 3u);
+    EXPECT_EQ(Parts(engine).stack.Top().Target, 39);
     Computed(QStringLiteral("Surface(2)=3,14159265358979"), QStringLiteral("3,14159265358979"), 12);
     engine.POk0Click();
     EXPECT_EQ(Panel(39).formula, QStringLiteral("3,14159265358979"));
-    EXPECT_EQ(EngineAccess::Session(engine).Window().visiblePanel, 39);
+    EXPECT_EQ(engine.Window().visiblePanel, 39);
     engine.POk0Click();
     EXPECT_EQ(Panel(0).formula, QStringLiteral("1+3,14159265358979"));
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 }
 
-TEST_F(CalculatorStack, DoubleClickRefusedWhileAResultIsShownOrAListInputIsDue)
+TEST_F(StackOfCalculators, DoubleClickRefusedWhileAResultIsShownOrAListInputIsDue)
 {
     Computed(QStringLiteral("2+3=5"), QStringLiteral("5"), Code::Equals);
     engine.LbCalculettesDblClick(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 
     Typing(QStringLiteral("2"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeypadEnabled = false;
+    Parts(engine).family.Keys().SetKeypadEnabled(false);
     engine.LbCalculettesDblClick(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 
-    EngineAccess::Session(engine).Keys().KeypadEnabled = true;
+    Parts(engine).family.Keys().SetKeypadEnabled(true);
     engine.LbCalculettesDblClick(-1);
     engine.LbCalculettesDblClick(500);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 }
 
-TEST_F(CalculatorStack, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
+TEST_F(StackOfCalculators, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
 {
     Typing(QStringLiteral("4"), QStringLiteral("4"));
     OpenSub(39);
@@ -197,73 +197,73 @@ TEST_F(CalculatorStack, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
     // The mathematical-functions calculator offers every calculator, itself and the
     // standard calculator below it included: neither opens.
     OpenSub(39);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 2u);
     OpenSub(0);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 2u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 2u);
     EXPECT_EQ(Panel(0).formula, QStringLiteral("4"));
     EXPECT_EQ(Panel(39).formula, QStringLiteral("9"));
     OpenSub(5);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 3u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 3u);
 }
 
-TEST_F(CalculatorStack, OpeningFromAMenuClosesTheChainAndResetsEveryPanel)
+TEST_F(StackOfCalculators, OpeningFromAMenuClosesTheChainAndResetsEveryPanel)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    EngineAccess::Session(engine).Keys().KeyClass = Code::Times;
+    Parts(engine).family.Keys().SetKeyClass(Code::Times);
     OpenSub(39);
     Typing(QStringLiteral("30"), QStringLiteral("30"));
     OpenSub(9);
     Typing(QStringLiteral("3&4"), QStringLiteral("4"));
-    EngineAccess::Session(engine).Top().TermIndex = 1;
+    Parts(engine).family.Top().TermIndex = 1;
 
-    EngineAccess::Session(engine).OpenCalculator(12);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 12);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Target, -1);
+    Parts(engine).stack.OpenCalculator(12);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 12);
+    EXPECT_EQ(Parts(engine).stack.Top().Target, -1);
     for (int n : {0, 39, 9}) {
         EXPECT_EQ(Panel(n).result, QStringLiteral("0")) << n;
         EXPECT_EQ(Panel(n).formula, QString()) << n;
     }
     // The standard calculator opens clean the next time.
-    EngineAccess::Session(engine).OpenCalculator(0);
+    Parts(engine).stack.OpenCalculator(0);
     EXPECT_EQ(Panel(0).formula, QString());
 }
 
-TEST_F(CalculatorStack, ReopeningTheCalculatorOnScreenStartsItOver)
+TEST_F(StackOfCalculators, ReopeningTheCalculatorOnScreenStartsItOver)
 {
-    EngineAccess::Session(engine).OpenCalculator(9);
+    Parts(engine).stack.OpenCalculator(9);
     Typing(QStringLiteral("3&4&5"), QStringLiteral("5"));
-    EngineAccess::Session(engine).Top().TermIndex = 2;
-    EngineAccess::Session(engine).OpenCalculator(9);
+    Parts(engine).family.Top().TermIndex = 2;
+    Parts(engine).stack.OpenCalculator(9);
     EXPECT_EQ(Panel(9).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(9).formula, QString());
-    EXPECT_EQ(EngineAccess::Session(engine).Top().TermIndex, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::None);
+    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::None);
 }
 
-TEST_F(CalculatorStack, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
+TEST_F(StackOfCalculators, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
 {
     auto owned = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
     owned->FormCreate(QStringLiteral("O"));
-    EngineAccess::Session(*owned).PushCalculator(0, -1);
-    EngineAccess::Session(*owned).TopPanel().formula = QStringLiteral("2*");
-    EngineAccess::Session(*owned).Keys().KeyClass = Code::Times;
+    Parts(*owned).stack.PushCalculator(0, -1);
+    Parts(*owned).family.TopPanel().formula = QStringLiteral("2*");
+    Parts(*owned).family.Keys().SetKeyClass(Code::Times);
     owned->LbCalculettesDblClick(0);
-    ASSERT_EQ(EngineAccess::Session(*owned).Stack().size(), 2u);
-    EngineAccess::Session(*owned).TopPanel().result = QStringLiteral("7");
+    ASSERT_EQ(Parts(*owned).stack.Records().size(), 2u);
+    Parts(*owned).family.TopPanel().result = QStringLiteral("7");
     owned->FormClose();
-    EXPECT_EQ(EngineAccess::Session(*owned).Panels()[0].result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(*owned).Panels()[0].formula, QStringLiteral("2*"));
+    EXPECT_EQ(owned->Panel(0).result, QStringLiteral("0"));
+    EXPECT_EQ(owned->Panel(0).formula, QStringLiteral("2*"));
     owned.reset(); // plain data: nothing to hand back, nothing to touch
 }
 
-TEST_F(CalculatorStack, PushIgnoresNumbersOutsideTheCalculators)
+TEST_F(StackOfCalculators, PushIgnoresNumbersOutsideTheCalculators)
 {
-    EngineAccess::Session(engine).PushCalculator(40, -1);
-    EngineAccess::Session(engine).PushCalculator(-1, -1);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    Parts(engine).stack.PushCalculator(40, -1);
+    Parts(engine).stack.PushCalculator(-1, -1);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
     // Opening an unknown calculator keeps the one on screen.
-    EngineAccess::Session(engine).OpenCalculator(99);
-    ASSERT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
-    EXPECT_EQ(EngineAccess::Session(engine).Top().Number, 0);
+    Parts(engine).stack.OpenCalculator(99);
+    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
 }

@@ -2,7 +2,7 @@
 // else than a file in their place, a file that cannot be read.
 
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/history_file.h"
 #include "core/options_file.h"
 #include "platform/inifile.h"
@@ -34,21 +34,21 @@ struct StateSession {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const QString& options = EngineAccess::Options(engine).FilePath();
-    const QString& history = EngineAccess::History(engine).FilePath();
+    const QString& options = Parts(engine).options.FilePath();
+    const QString& history = Parts(engine).history.FilePath();
 
     explicit StateSession(const QString& directory)
     {
-        EngineAccess::Options(engine).SetFilePath(directory + QStringLiteral("/Options.dat"));
-        EngineAccess::History(engine).SetFilePath(directory + QStringLiteral("/CLS.dat"));
+        Parts(engine).options.SetFilePath(directory + QStringLiteral("/Options.dat"));
+        Parts(engine).history.SetFilePath(directory + QStringLiteral("/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"));
     }
     // A calculation and a change of unit, then the close.
     void WorkAndClose()
     {
-        EngineAccess::Session(engine).AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
-        EngineAccess::Options(engine).SetUnitScale(1);
-        EngineAccess::Options(engine).MarkChanged();
+        Parts(engine).historyMenu.AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
+        Parts(engine).options.SetUnitScale(1);
+        Parts(engine).options.MarkChanged();
         engine.FormClose();
     }
     // Message k, checked to fit the message window, without the blanks of its layout.
@@ -104,8 +104,8 @@ TEST(StateFiles, ACurrentFolderDeletedMeanwhileIsNamedAndSaidToBeGone)
     } back;
     ASSERT_TRUE(QDir::setCurrent(folder));
     StateSession session(QStringLiteral("."));
-    EngineAccess::Options(session.engine).SetFilePath(QStringLiteral("Options.dat"));
-    EngineAccess::History(session.engine).SetFilePath(QStringLiteral("CLS.dat"));
+    Parts(session.engine).options.SetFilePath(QStringLiteral("Options.dat"));
+    Parts(session.engine).history.SetFilePath(QStringLiteral("CLS.dat"));
     session.engine.FormActivate();
     ASSERT_TRUE(QDir(folder).removeRecursively());
     session.WorkAndClose();
@@ -164,7 +164,7 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
         ASSERT_EQ(::seteuid(65534), 0);
     }
     session.engine.FormActivate();
-    EXPECT_EQ(EngineAccess::Options(session.engine).Values().UnitScaleCode, 10);
+    EXPECT_EQ(Parts(session.engine).options.Values().UnitScaleCode, 10);
     session.WorkAndClose();
     EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
     QFile::setPermissions(session.options, QFileDevice::ReadOwner);
@@ -176,7 +176,7 @@ TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
     QTemporaryDir dir;
     StateSession session(dir.path());
     Write(session.history, kHistory);
-    EngineAccess::Options(session.engine).MarkChanged();
+    Parts(session.engine).options.MarkChanged();
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));

@@ -2,7 +2,7 @@
 // closes first.
 
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/history_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
@@ -41,15 +41,15 @@ struct Program {
 
     explicit Program(const QString& directory)
     {
-        EngineAccess::Options(engine).SetFilePath(directory + QStringLiteral("/Options.dat"));
-        EngineAccess::History(engine).SetFilePath(directory + QStringLiteral("/CLS.dat"));
+        Parts(engine).options.SetFilePath(directory + QStringLiteral("/Options.dat"));
+        Parts(engine).history.SetFilePath(directory + QStringLiteral("/CLS.dat"));
         engine.FormCreate(QStringLiteral("O"));
         engine.FormActivate();
     }
     void Calculate(const QStringList& texts)
     {
         for (const QString& text : texts)
-            EngineAccess::Session(engine).AddHistoryEntry(2, text, {3, 4}, 1, 10);
+            Parts(engine).historyMenu.AddHistoryEntry(2, text, {3, 4}, 1, 10);
     }
 };
 
@@ -106,7 +106,7 @@ TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
     Write(dir.filePath(QStringLiteral("CLS.dat")), EncodeHistory(History{{}, 19}));
     Program run(dir.path());
     run.Calculate({"11+1", "22+2"});
-    const QByteArray held = EncodeHistory(EngineAccess::History(run.engine).Values());
+    const QByteArray held = EncodeHistory(Parts(run.engine).history.Values());
     run.engine.FormClose();
     EXPECT_EQ(Contents(dir.filePath(QStringLiteral("CLS.dat"))), held);
 }

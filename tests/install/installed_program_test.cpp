@@ -5,7 +5,7 @@
 #include "platform/child_fetch.h"
 #include "platform/paths.h"
 #include "tests/support/catalogue.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 
 #include <QCoreApplication>
@@ -33,12 +33,11 @@ TEST(InstalledProgram, FindsItsHelperHelpPagesAndTips)
     StringTable strings;
     FakeUi ui;
     Engine engine(AllCalculators(), strings, ui, ",");
-    engine.SetProgramDirectory(ProgramDirectory());
-    engine.SetHelpDirectory(HelpDirectory());
+    engine.SetDirectories(ProgramDirectory(), HelpDirectory());
     engine.FormCreate("O", ",");
     for (int n = 0; n < CalculatorCount; ++n) {
-        EngineAccess::Session(engine).OpenCalculator(n);
-        engine.FormKeyDown(Session::KeyA, true);
+        Parts(engine).stack.OpenCalculator(n);
+        engine.FormKeyDown(Keypad::KeyA, true);
     }
     ASSERT_EQ(ui.openedUrls.size(), CalculatorCount);
     for (const QString& page : ui.openedUrls)

@@ -3,7 +3,7 @@
 
 #include "core/engine.h"
 #include "platform/child_fetch.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/catalogue.h"
@@ -95,9 +95,9 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        EngineAccess::Help(engine).SetProgramDirectory(dir.path() + QLatin1Char('/'));
-        EngineAccess::Options(engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-        EngineAccess::History(engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+        Parts(engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
+        Parts(engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+        Parts(engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -170,9 +170,9 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        EngineAccess::Help(check).SetProgramDirectory(EngineAccess::Help(engine).ProgramDirectory());
-        EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
-        EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
+        Parts(check).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
+        Parts(check).options.SetFilePath(Parts(engine).options.FilePath());
+        Parts(check).history.SetFilePath(Parts(engine).history.FilePath());
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -180,7 +180,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         EXPECT_EQ(fresh.questions.size(), c.questions);
         EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
         EXPECT_EQ(fresh.openedUrls, c.opened);
-        EXPECT_EQ(EngineAccess::Session(check).Window().upgradeItemVisible, c.upgradeItem);
+        EXPECT_EQ(check.Window().upgradeItemVisible, c.upgradeItem);
         EXPECT_EQ(fresh.refreshes, 1);
         EXPECT_EQ(ListOnDisk(), c.list);
     }
@@ -217,15 +217,15 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         if (QLatin1String(c.name) == QLatin1String("no helper program"))
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        EngineAccess::Help(check).SetProgramDirectory(EngineAccess::Help(engine).ProgramDirectory());
-        EngineAccess::Options(check).SetFilePath(EngineAccess::Options(engine).FilePath());
-        EngineAccess::History(check).SetFilePath(EngineAccess::History(engine).FilePath());
+        Parts(check).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
+        Parts(check).options.SetFilePath(Parts(engine).options.FilePath());
+        Parts(check).history.SetFilePath(Parts(engine).history.FilePath());
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
         EXPECT_TRUE(fresh.questions.isEmpty());
         EXPECT_EQ(fresh.updatePageWindows, 0);
-        EXPECT_FALSE(EngineAccess::Session(check).Window().upgradeItemVisible);
+        EXPECT_FALSE(check.Window().upgradeItemVisible);
         EXPECT_EQ(ListOnDisk(), oldList);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Liste_logiciels.ini")});
     }
@@ -240,11 +240,11 @@ TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
     engine.FormActivate();
     // The activation has returned before any answer; the program goes on working.
     EXPECT_EQ(ui.answers, 0);
-    EXPECT_EQ(EngineAccess::Session(engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
     ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
     EXPECT_TRUE(eventLoopRan);
     ExpectNothingShown();
-    EXPECT_FALSE(EngineAccess::Session(engine).Window().upgradeItemVisible);
+    EXPECT_FALSE(engine.Window().upgradeItemVisible);
     EXPECT_EQ(ListOnDisk(), oldList);
 }
 

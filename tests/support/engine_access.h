@@ -1,46 +1,44 @@
 #pragma once
 
-// Test-only access to the parts of the engine that the view never reaches.
+// Test-only access to the parts of the engine that the view never reaches: const views
+// of what they own, the operations of the parts that no menu or key of the view calls
+// directly, and the families' context for a test that stands in for a calculator's key.
 
 #include "core/engine.h"
 
 #include <deque>
-#include <array>
+#include <memory>
 
 namespace tornavel {
 
 struct EngineAccess {
-    // The session of open calculators: its state and rules.
-    static tornavel::Session& Session(Engine& engine) { return engine.session_; }
-    static const tornavel::Session& Session(const Engine& engine) { return engine.session_; }
+    static const KeyState& Keys(const Engine& engine) { return engine.keys_; }
+    static const tornavel::Screen& Screen(const Engine& engine) { return engine.screen_; }
+    static tornavel::CalculatorStack& Stack(Engine& engine) { return engine.stack_; }
+    static const tornavel::CalculatorStack& Stack(const Engine& engine) { return engine.stack_; }
+    // The panel of the calculator on screen; only while one is open.
+    static const PanelState& TopPanel(const Engine& engine) { return engine.screen_.Panel(engine.stack_.Top().Number); }
+    static const NumberRules& Numbers(const Engine& engine) { return engine.numbers_; }
+    static const tornavel::Lifecycle& Lifecycle(const Engine& engine) { return engine.lifecycle_; }
+    static tornavel::HistoryMenu& HistoryMenu(Engine& engine) { return engine.historyMenu_; }
+    static tornavel::OptionsMenu& OptionsMenu(Engine& engine) { return engine.optionsMenu_; }
+    static KeyDispatch& Dispatch(Engine& engine) { return engine.dispatch_; }
+    // What the calculators' keys receive: the calculator on screen, its panel and the
+    // key state, writable as a family's key writes them.
+    static CalculatorContext& Context(Engine& engine) { return engine.context_; }
     // The options store and the history book.
     static OptionsStore& Options(Engine& engine) { return engine.options_; }
     static const OptionsStore& Options(const Engine& engine) { return engine.options_; }
     static HistoryBook& History(Engine& engine) { return engine.history_; }
     static const HistoryBook& History(const Engine& engine) { return engine.history_; }
-    // A length suffix apart from the unit's other suffixes, to tell which one a label takes.
-    static void SetLengthUnitSuffix(Engine& engine, const QString& suffix)
-    {
-        engine.options_.options.LengthUnitSuffix = suffix;
-    }
-    // Replaces the whole history, for a test that starts from given entries.
-    static void SetHistory(Engine& engine, const tornavel::History& history) { engine.history_.history = history; }
-    // The five favourite slots at once.
-    static void SetFavourites(Engine& engine, const std::array<int, FavouriteSlotCount>& favourites)
-    {
-        for (int slot = 0; slot < FavouriteSlotCount; ++slot)
-            engine.options_.SetFavourite(slot, favourites[static_cast<size_t>(slot)]);
-    }
     // The help pages and web pages.
     static HelpLinks& Help(Engine& engine) { return engine.help_; }
-    // What the calculators' keys receive.
-    static CalculatorContext& Context(Engine& engine) { return engine.session_.Context(); }
     // The rows, for a test that registers a family again.
     static CalculatorRegistry& Rows(Engine& engine) { return engine.descriptions; }
     // The keys of calculator `number`, for a test that replaces some of them: from the
     // first call on, this engine serves a copy of the row, whose keys these are. The
     // copies live as long as the tests.
-    static CalculatorKeys& Keys(Engine& engine, int number)
+    static CalculatorKeys& RowKeys(Engine& engine, int number)
     {
         static std::deque<std::shared_ptr<CalculatorDescription>> copies;
         const CalculatorDescription& served = engine.descriptions.Of(number);

@@ -1,7 +1,7 @@
 // The windows of the help menu and the window-behaviour window, shown for real.
 
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 #include "ui/dialogs/fapropos.h"
@@ -55,7 +55,7 @@ struct HelpWindows : ::testing::Test {
     void SetUp() override
     {
         ui.SetEngine(engine);
-        EngineAccess::Help(engine).SetProgramDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        Parts(engine).help.SetProgramDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
         engine.FormCreate(QStringLiteral("O"));
     }
 };
@@ -65,7 +65,7 @@ struct HelpWindows : ::testing::Test {
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(AllCalculators(), strings, fake);
-    EngineAccess::Help(recording).SetProgramDirectory(EngineAccess::Help(engine).ProgramDirectory());
+    Parts(recording).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
     TFAstuces tips(recording);
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
@@ -98,13 +98,13 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
         QTest::mouseClick(next, Qt::LeftButton);
         window->close();
     });
-    EngineAccess::Session(engine).AstucesTornavelClick();
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
     QString reopened;
     WithModal([&](QWidget* window) {
         reopened = window->findChild<QTextBrowser*>(QStringLiteral("RichEdit"))->toPlainText();
         window->close();
     });
-    EngineAccess::Session(engine).AstucesTornavelClick();
+    engine.HelpMenuClick(HelpItem::AstucesTornavel);
     EXPECT_EQ(reopened, texts[2]);
 }
 
@@ -113,7 +113,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     QTemporaryDir empty;
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    EngineAccess::Help(engine).SetProgramDirectory(empty.path() + QLatin1Char('/'));
+    Parts(engine).help.SetProgramDirectory(empty.path() + QLatin1Char('/'));
     TFAstuces tips(engine);
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
@@ -132,7 +132,7 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
     file.close();
-    EngineAccess::Help(engine).SetProgramDirectory(program.path() + QLatin1Char('/'));
+    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
     TFAstuces tips(engine);
     tips.show();
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
@@ -151,7 +151,7 @@ TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
         about = window->windowTitle() + QLatin1Char('|') + window->findChild<QLabel*>(QStringLiteral("LblRens"))->text();
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BtnOk")), Qt::LeftButton);
     });
-    EngineAccess::Session(engine).AproposdeTornavelClick();
+    engine.HelpMenuClick(HelpItem::AproposdeTornavel);
     EXPECT_EQ(about, engine.Str(127) + QLatin1Char('|') + engine.Str(128));
 
     bool startedFixed = false;

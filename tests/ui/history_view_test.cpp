@@ -1,5 +1,5 @@
 #include "core/calculator_list.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "ui/dialogs/foptionaffichage.h"
 #include "ui/dialogs/foptions.h"
 #include "ui/dialogs/lcalculettes.h"
@@ -49,7 +49,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
 
     Start();
-    EXPECT_EQ(EngineAccess::Session(*engine).Top().Number, 0);
+    EXPECT_EQ(Parts(*engine).stack.Top().Number, 0);
     auto* menu = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     Click(QStringLiteral("BtnCalculs"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -63,8 +63,8 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Formula(3), formula);
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
-    EXPECT_EQ(EngineAccess::History(*engine).Values().LastHistoryIndex, 0);
-    EXPECT_FALSE(EngineAccess::Session(*engine).Keys().RecomputingFlag);
+    EXPECT_EQ(Parts(*engine).history.Values().LastHistoryIndex, 0);
+    EXPECT_FALSE(Parts(*engine).keys.RecomputingFlag());
 }
 
 // ---- The windows of the options and favourites menus -----------------------------------
@@ -76,15 +76,15 @@ struct OptionWindows : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    OptionWindows() { EngineAccess::Session(engine).CalculatorNames() = ReadCalculatorTitles(strings, EngineAccess::Session(engine).Descriptions()); }
+    OptionWindows() { engine.FormCreate(QStringLiteral("O")); }
 };
 
 } // namespace
 
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
-    EngineAccess::SetFavourites(engine, {0, 39, 1, 2, -1});
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
+    SetFavourites(engine, {0, 39, 1, 2, -1});
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -102,13 +102,13 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     // Escape presses OK.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(EngineAccess::Options(engine).Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
-    EngineAccess::Options(engine).SetDefaultCalculator(4);
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseDefault);
+    Parts(engine).options.SetDefaultCalculator(4);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -175,7 +175,7 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
               behaviour.RdbtnRedim()->mapTo(&behaviour, QPoint(0, 0)).y());
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
-    CalculatorListWindow list(EngineAccess::Session(engine), CalculatorListWindow::ChooseFavourites);
+    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
     TFLCalculettes window(list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

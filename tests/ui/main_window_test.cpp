@@ -1,5 +1,5 @@
 #include "core/calcerror.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "ui/dialogs/messages.h"
 #include "ui/widget_ui_services.h"
 #include "tests/ui/window_fixture.h"
@@ -152,13 +152,13 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
     Start();
     for (int n = 0; n < 40; ++n) {
         Open(n);
-        const PanelState& state = EngineAccess::Session(*engine).Panels()[static_cast<size_t>(n)];
+        const PanelState& state = engine->Panel(n);
         // Each calculator opened so far has its panel, and only this one shows.
         const QStringList built = BuiltPanels(window.get());
         EXPECT_EQ(built.size(), n + 1);
         for (const QString& name : built)
             EXPECT_EQ(Find(name)->isVisible(), name == QStringLiteral("PCalculette%1").arg(n)) << n;
-        EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), EngineAccess::Session(*engine).CalculatorName(n));
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), Parts(*engine).screen.CalculatorName(n));
         EXPECT_EQ(Result(n), QStringLiteral("0"));
         if (n == 0 || n == 39) {
             EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("LblResultat%1").arg(n)), nullptr);
@@ -169,7 +169,7 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
         EXPECT_EQ(prompt->text(), state.prompt) << n;
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul%1").arg(n))->text(), QStringLiteral("f="));
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("POk%1").arg(n))->text(), QStringLiteral("Ok"));
-        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), EngineAccess::Session(*engine).Keys().KeypadEnabled);
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), Parts(*engine).keys.KeypadEnabled());
         auto* next = window->findChild<QPushButton*>(QStringLiteral("PEt%1").arg(n));
         EXPECT_EQ(next != nullptr, state.hasNextKey) << n;
         if (next) {
@@ -203,24 +203,24 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
     Start();
     // The standard calculator holds 2* when the circle area is opened from its list.
     window->Dispatch([this] {
-        EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("2*");
-        EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("2");
-        EngineAccess::Session(*engine).Keys().KeyClass = EngineAccess::Session(*engine).Keys().LastKeyCode = Code::Times;
+        Parts(*engine).family.TopPanel().formula = QStringLiteral("2*");
+        Parts(*engine).family.TopPanel().result = QStringLiteral("2");
+        Parts(*engine).family.Keys().SetCodes(Code::Times);
     });
     DoubleClickOffered(3);
-    ASSERT_EQ(EngineAccess::Session(*engine).Stack().size(), 2u);
+    ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette3"))->isVisible());
     EXPECT_FALSE(Find(QStringLiteral("PCalculette0"))->isVisible());
     EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), QStringLiteral("Calculatrice surface de cercle"));
 
     // What the circle-area calculator shows after computing a diameter of 10.
     window->Dispatch([this] {
-        EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("78,5398163397448");
-        EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("Surface(10)=78,5398163397448");
-        EngineAccess::Session(*engine).Keys().KeyClass = EngineAccess::Session(*engine).Keys().LastKeyCode = 12;
+        Parts(*engine).family.TopPanel().result = QStringLiteral("78,5398163397448");
+        Parts(*engine).family.TopPanel().formula = QStringLiteral("Surface(10)=78,5398163397448");
+        Parts(*engine).family.Keys().SetCodes(12);
     });
     Click(QStringLiteral("POk3"));
-    EXPECT_EQ(EngineAccess::Session(*engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(*engine).stack.Records().size(), 1u);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
     EXPECT_EQ(Formula(0), QStringLiteral("2*78,5398163397448"));
     EXPECT_EQ(Result(0), QStringLiteral("78,5398163397448"));
@@ -232,12 +232,12 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
 {
     Start();
-    EngineAccess::Keys(*engine, 5).compute = [](CalculatorContext&) {
+    EngineAccess::RowKeys(*engine, 5).compute = [](CalculatorContext&) {
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
     Open(5);
-    EngineAccess::Session(*engine).Top().TermIndex = 1;
-    window->Dispatch([this] { EngineAccess::Session(*engine).UpdateOperatorButtons(EngineAccess::Session(*engine).Top()); });
+    Parts(*engine).family.Top().TermIndex = 1;
+    window->Dispatch([this] { Parts(*engine).family.UpdateOperatorButtons(Parts(*engine).stack.Top()); });
     Click(QStringLiteral("PCalcul5"));
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].text, u"Division par zéro en virgule flottante."_qs);
@@ -266,14 +266,14 @@ TEST_F(MainWindow, ActivatingAgainPushesNothing)
     window->hide();
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(EngineAccess::Session(*engine).Stack().size(), 1u);
+    EXPECT_EQ(Parts(*engine).stack.Records().size(), 1u);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
 TEST_F(MainWindow, WindowBehaviourComesFromTheSettingsFile)
 {
     Build(); // no settings file: resizable
-    EXPECT_TRUE(EngineAccess::Session(*engine).WindowResizable());
+    EXPECT_TRUE(engine->WindowResizable());
     EXPECT_NE(window->minimumSize(), window->maximumSize());
     // Made smaller than its content, the window scrolls.
     Show();
@@ -286,13 +286,13 @@ TEST_F(MainWindow, WindowBehaviourComesFromTheSettingsFile)
 
     window.reset();
     Build("[Comportement fenetre]\r\nRedimensionnable=o\r\n");
-    EXPECT_FALSE(EngineAccess::Session(*engine).WindowResizable());
+    EXPECT_FALSE(engine->WindowResizable());
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->findChild<QScrollArea*>(), nullptr);
 
     window.reset();
     Build("[Comportement fenetre]\r\nRedimensionnable=O\r\n");
-    EXPECT_TRUE(EngineAccess::Session(*engine).WindowResizable());
+    EXPECT_TRUE(engine->WindowResizable());
 }
 
 TEST(MessageWindow, SizedByItsLineCountAndClosedWithEnter)
@@ -353,18 +353,18 @@ TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
 TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
 {
     Start();
-    EngineAccess::Session(*engine).AddHistoryEntry(0, QStringLiteral("2+3"), {}, 0, 10);
-    EngineAccess::Session(*engine).AddHistoryEntry(0, QStringLiteral("4*5"), {}, 0, 10);
+    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("2+3"), {}, 0, 10);
+    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("4*5"), {}, 0, 10);
     auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("BtnCalculs")), Qt::LeftButton);
     ASSERT_TRUE(history->isVisible());
     EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul0"))->isVisible());
     EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul1"))->isVisible());
     EXPECT_FALSE(Find<QAction>(QStringLiteral("Calcul2"))->isVisible());
-    EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), EngineAccess::Session(*engine).Window().historyCaptions.value(1));
+    EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), engine->Window().historyCaptions.value(1));
     history->hide();
 
-    EngineAccess::SetFavourites(*engine, {-1, -1, 5, -1, -1});
+    SetFavourites(*engine, {-1, -1, 5, -1, -1});
     auto* favourites = Find<QMenu>(QStringLiteral("PopupMFavoris"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("btnFavoris")), Qt::LeftButton);
     ASSERT_TRUE(favourites->isVisible());
@@ -385,7 +385,7 @@ TEST_F(MainWindow, AnEmptyHistoryMenuStaysClosedAndOpensOnceACalculationIsDone)
     auto* button = Find<QPushButton>(QStringLiteral("BtnCalculs"));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(history->isVisible());
-    EngineAccess::Session(*engine).AddHistoryEntry(0, QStringLiteral("2+3=5"), {}, 0, 10);
+    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("2+3=5"), {}, 0, 10);
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(history->isVisible());
     EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul0"))->isVisible());
@@ -405,16 +405,16 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
 {
     Start();
     window->Dispatch([this] {
-        EngineAccess::Session(*engine).TopPanel().formula = QStringLiteral("2*");
-        EngineAccess::Session(*engine).Keys().KeyClass = Code::Times;
+        Parts(*engine).family.TopPanel().formula = QStringLiteral("2*");
+        Parts(*engine).family.Keys().SetKeyClass(Code::Times);
     });
     DoubleClickOffered(39);
-    ASSERT_EQ(EngineAccess::Session(*engine).Stack().size(), 2u);
-    window->Dispatch([this] { EngineAccess::Session(*engine).TopPanel().result = QStringLiteral("9"); });
+    ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
+    window->Dispatch([this] { Parts(*engine).family.TopPanel().result = QStringLiteral("9"); });
     window->close();
-    EXPECT_TRUE(QFile::exists(EngineAccess::History(*engine).FilePath()));
-    EXPECT_EQ(EngineAccess::Session(*engine).Panels()[0].result, QStringLiteral("0"));
-    EXPECT_EQ(EngineAccess::Session(*engine).Panels()[0].formula, QStringLiteral("2*"));
+    EXPECT_TRUE(QFile::exists(Parts(*engine).history.FilePath()));
+    EXPECT_EQ(engine->Panel(0).result, QStringLiteral("0"));
+    EXPECT_EQ(engine->Panel(0).formula, QStringLiteral("2*"));
     // The window goes first, then the engine with its records: nothing is touched.
     window.reset();
     engine.reset();
@@ -426,7 +426,7 @@ TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
 {
     Start();
     int computed = 0;
-    EngineAccess::Keys(*engine, 7).compute = [&computed](CalculatorContext&) {
+    EngineAccess::RowKeys(*engine, 7).compute = [&computed](CalculatorContext&) {
         ++computed;
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
@@ -459,9 +459,9 @@ TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
     Start();
     Open(9);
     int ran = 0;
-    EngineAccess::Keys(*engine, 9).compute = [&ran](CalculatorContext&) { ++ran; };
-    EngineAccess::Keys(*engine, 9).nextTerm = [&ran](CalculatorContext&) { ++ran; };
-    EngineAccess::Session(*engine).Stack().clear();
+    EngineAccess::RowKeys(*engine, 9).compute = [&ran](CalculatorContext&) { ++ran; };
+    EngineAccess::RowKeys(*engine, 9).nextTerm = [&ran](CalculatorContext&) { ++ran; };
+    Parts(*engine).stack.ClearCalculatorStack();
     for (const char* name : {"PCalcul9", "PEt9", "PMR9", "POk9", "PCalculatrice7", "PCalculatriceVirgule",
                              "CalculatriceCE", "CalculatriceC"})
         Click(QString::fromLatin1(name));
@@ -470,7 +470,7 @@ TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
     QTest::keyClick(Keyboard(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(ran, 0);
     EXPECT_TRUE(ui.boxes.isEmpty());
-    EXPECT_TRUE(EngineAccess::Session(*engine).Stack().empty());
+    EXPECT_TRUE(Parts(*engine).stack.Records().empty());
     // A calculator chosen in the menu brings the keys back.
     Open(9);
     Click(QStringLiteral("PEt9"));
@@ -509,7 +509,7 @@ TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
     ui.chosenUnitRow = 0;     // millimetres
     ui.chosenDisplayRow = 1;  // units always shown
     Find<QAction>(QStringLiteral("UniteMesure"))->trigger();
-    ASSERT_EQ(EngineAccess::Options(*engine).Values().UnitScaleCode, 1);
+    ASSERT_EQ(Parts(*engine).options.Values().UnitScaleCode, 1);
     for (int n = 1; n < 39; ++n) {
         Open(n);
         auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));

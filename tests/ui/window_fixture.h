@@ -4,7 +4,7 @@
 // directory, driven through its real buttons, keys, menus and lists.
 
 #include "core/engine.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/menus.h"
 #include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
@@ -61,10 +61,10 @@ struct WindowFixture : ::testing::Test {
         window.reset();
         engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
         if (stateFilesInTemporaryDirectory) {
-            EngineAccess::Options(*engine).SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-            EngineAccess::History(*engine).SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+            Parts(*engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
+            Parts(*engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
         }
-        EngineAccess::Help(*engine).SetProgramDirectory(dir.path() + QLatin1Char('/'));
+        Parts(*engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
         if constexpr (requires { ui.SetMainWindow(window.get()); }) {
             ui.SetMainWindow(window.get());
@@ -129,14 +129,14 @@ struct WindowFixture : ::testing::Test {
     // Chooses a calculator from the calculators menu.
     void Open(int calculator)
     {
-        const int item = EngineAccess::Session(*engine).Descriptions().MenuItemOfCalculator(calculator);
+        const int item = engine->Descriptions().MenuItemOfCalculator(calculator);
         Find<QAction>(QStringLiteral("Calculette%1").arg(item))->trigger();
     }
     // Double-clicks the row of the sub-calculation list that offers a calculator.
     void DoubleClickOffered(int calculator)
     {
         auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-        const QString name = EngineAccess::Session(*engine).CalculatorName(calculator);
+        const QString name = Parts(*engine).screen.CalculatorName(calculator);
         const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         const QRect rect = list->visualItemRect(items.front());

@@ -1,7 +1,6 @@
 #include "ui/dialogs/lcalculettes.h"
 
 #include "core/calculator_list.h"
-#include "core/session.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
@@ -37,7 +36,7 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     boxHolder_->setFixedSize(260, 20 * list_.BoxCount());
     scrollBox_->setWidget(boxHolder_);
 
-    btnOk_ = new QPushButton(LayoutText(list_.engine().Strings(), LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(list_.Strings(), LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOK"));
     btnOk_->setGeometry(110, 363, 80, 25);
     btnOk_->setDefault(true);
@@ -45,7 +44,7 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
 
     FitBoxes();
     // The list's engine owns the texts and the background picture.
-    SetSecondaryWindowBackground(this, list_.engine().Strings(), "FondListeCalc");
+    SetSecondaryWindowBackground(this, list_.Strings(), "FondListeCalc");
 }
 
 QCheckBox* TFLCalculettes::Box(int box) const

@@ -1,7 +1,7 @@
 // The tile gauge (19), roof (21), concrete (23) and slabs (24) calculators on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -85,10 +85,10 @@ TEST_F(BuildingTest, ConcreteLeavesTheCodesAtItsNextTermAndTheKeypadOffAfterItsR
     Keys("2");
     Next();
     EXPECT_EQ(Code(), Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     Keys("#1=");
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE reopens the list, its choice still selected.
     CE();
@@ -144,8 +144,8 @@ TEST_F(BuildingTest, HistoryCaptionsShowTheFirstInputAsTyped)
         OpenIn(c.number, c.unit);
         Keys(c.keys);
         engine.PopupMCalculsPopup();
-        ASSERT_FALSE(EngineAccess::Session(engine).Window().historyCaptions.isEmpty());
-        const QString caption = EngineAccess::Session(engine).Window().historyCaptions.back();
+        ASSERT_FALSE(engine.Window().historyCaptions.isEmpty());
+        const QString caption = engine.Window().historyCaptions.back();
         EXPECT_TRUE(caption.endsWith(QStringLiteral(": ") + QString::fromUtf8(c.first) + QStringLiteral("...")))
             << caption.toStdString();
     }

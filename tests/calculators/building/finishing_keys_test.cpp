@@ -2,7 +2,7 @@
 // option buttons, history and the loops that must end on any value.
 
 #include "core/calcerror.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/numbers.h"
 #include "tests/calculators/protocol/protocol_fixture.h"
 
@@ -54,7 +54,7 @@ struct FinishingKeys : ProtocolTest {
         ui.messages.clear();
         errors.clear();
         OpenIn(number, c.unit);
-        EngineAccess::Session(engine).Keys().MemoryValue = c.memory;
+        Parts(engine).family.Keys().SetMemoryValue(c.memory);
         Run(c.keys);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         EXPECT_EQ(Panel().result, QString::fromUtf8(c.result));
@@ -137,7 +137,7 @@ TEST_F(FinishingKeys, PaintListShowsTheChoiceThatCeTakesBack)
         Run(c.keys);
         EXPECT_EQ(Panel().listVisible, c.listVisible);
         EXPECT_EQ(Panel().resultVisible, !c.listVisible);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeypadEnabled, !c.listVisible);
+        EXPECT_EQ(Parts(engine).keys.KeypadEnabled(), !c.listVisible);
         EXPECT_EQ(Panel().listIndex, c.selected);
     }
 }
@@ -295,10 +295,10 @@ TEST_F(FinishingKeys, MemoryAndHistoryEntries)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
-        EngineAccess::SetHistory(engine, History{});
-        EngineAccess::Session(engine).Keys().MemoryValue = 7;
+        ReplaceHistory(engine, History{});
+        Parts(engine).family.Keys().SetMemoryValue(7);
         Run(c.keys);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, c.memory);
+        EXPECT_EQ(Parts(engine).keys.MemoryValue(), c.memory);
         EXPECT_EQ(Entries(), c.entries);
     }
 }
@@ -325,9 +325,9 @@ TEST_F(FinishingKeys, LoopsEndAtOnceOnExtremeValues)
             errors.clear();
             OpenIn(c.number);
             engine.VariantClick(c.number, c.variant);
-            EngineAccess::Session(engine).Keys().MemoryValue = value;
+            Parts(engine).family.Keys().SetMemoryValue(value);
             Run(c.keys);
-            const bool shown = Code() == EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode;
+            const bool shown = Code() == engine.Descriptions().Of(c.number).resultCode;
             EXPECT_EQ(shown, (ui.messages + errors).isEmpty());
             if (shown) {
                 EXPECT_TRUE(std::isfinite(TextToNumber(Panel().result, QStringLiteral(","))));
@@ -373,7 +373,7 @@ TEST_F(FinishingKeys, ReplayComputesTheOptionOnNowAndTheStoredChoices)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
-        EngineAccess::SetHistory(engine, History{});
+        ReplaceHistory(engine, History{});
         Run(c.keys);
         Run("!");
         engine.VariantClick(c.number, c.option);
@@ -387,9 +387,9 @@ TEST_F(FinishingKeys, ReplayComputesTheOptionOnNowAndTheStoredChoices)
             EXPECT_EQ(Panel().listIndex, -1);
         }
         engine.PopupMCalculsPopup();
-        EXPECT_TRUE(EngineAccess::Session(engine).Window().historyCaptions.back().endsWith(
+        EXPECT_TRUE(engine.Window().historyCaptions.back().endsWith(
             QStringLiteral(": ") + QString::fromUtf8(c.keys).section(QLatin1Char('&'), 0, 0) + QStringLiteral("...")))
-            << EngineAccess::Session(engine).Window().historyCaptions.back().toStdString();
+            << engine.Window().historyCaptions.back().toStdString();
     }
 }
 
@@ -410,11 +410,11 @@ TEST_F(FinishingKeys, ReplayOfAStoredSurfaceTypeOrPatternOutsideItsTableComputes
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EngineAccess::Session(engine).Keys().MemoryValue = 7;
+        Parts(engine).family.Keys().SetMemoryValue(7);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
-        EXPECT_NE(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
+        EXPECT_NE(Code(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7);
+        EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7);
     }
 }
 

@@ -1,7 +1,7 @@
 // The rafter section (17) and rafter spacing (18) calculators on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -54,12 +54,12 @@ TEST_F(RaftersTest, SectionBoundsOfSpanClassAndSpacing)
     EXPECT_NE(Panel().result, QStringLiteral("6/10"));
     EXPECT_EQ(Code(), 14);
     // 285 cm is accepted for the short spans; the memory is left alone.
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+    Parts(engine).family.Keys().SetMemoryValue(7.0);
     Keys("!150&#2&285=");
     EXPECT_EQ(Code(), 14);
     EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
 }
 
 TEST_F(RaftersTest, SameJobInMetresAndCentimetres)
@@ -125,13 +125,13 @@ TEST_F(RaftersTest, SpacingMemoryAndHistory)
 {
     OpenIn(RafterSpacing, Millimetre);
     Keys("3000&#1&#4=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 650.0);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 650.0);
+    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
     // No answer: recorded in the history, the memory kept.
     Keys("!3000&#1&#0=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 650.0);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 650.0);
     EXPECT_EQ(Entries(), 2);
-    EXPECT_EQ(EngineAccess::History(engine).Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
+    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
 }
 
 TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)
@@ -143,7 +143,7 @@ TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Section (cm)"));
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listIndex, 4);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Ecartement(300&250&8/14)=65"));
     EXPECT_EQ(Entries(), 2);

@@ -4,7 +4,7 @@
 
 #include "calculators/converters/descriptions.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -43,17 +43,17 @@ TEST_F(ConverterKeys, VolumeToWeightListsAndKeypad)
     OpenWith(VolumeToWeight, 0);
     Script("[Acier]&12&[dm3 (litre)]=<");
     EXPECT_EQ(Selected(), QStringLiteral("dm3 (litre)"));
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     Script("[m3]=");
     EXPECT_EQ(Entries(), 2);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE after "&&" on the material reopens the material list with it selected.
     OpenWith(VolumeToWeight, 0);
     Script("[Zinc]&<");
     EXPECT_EQ(Panel().formula, QStringLiteral("Zinc"));
     EXPECT_EQ(Selected(), QStringLiteral("Zinc"));
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
 }
 
 TEST_F(ConverterKeys, WeightToVolumeWorkedCases)
@@ -143,9 +143,9 @@ TEST_F(ConverterKeys, CapacityWorkedCases)
 TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
 {
     OpenWith(Capacity, 1);
-    EngineAccess::Session(engine).Keys().MemoryValue = 9;
+    Parts(engine).family.Keys().SetMemoryValue(9);
     Script("[Seau]&0=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 9);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 9);
     EXPECT_EQ(Entries(), 0);
     EXPECT_NE(Code(), converters::ResultCode);
 }
@@ -163,13 +163,13 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
         SCOPED_TRACE(::testing::Message() << c.number << " shared " << c.shared);
         OpenWith(c.number, c.shared);
         // Another calculator of the group left one of its buttons checked before.
-        for (RadioButtonState& radio : Panel().radios)
+        for (RadioButtonState& radio : Family().TopPanel().radios)
             radio.checked = true;
         OpenWith(c.number, c.shared);
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)
             EXPECT_EQ(Panel().radios[i].checked, int(i) == c.checked);
-        EXPECT_EQ(EngineAccess::Session(engine).OptionSelection(c.number), c.shared);
+        EXPECT_EQ(Parts(engine).screen.OptionSelection(c.number), c.shared);
     }
 }
 
@@ -220,7 +220,7 @@ TEST_F(ConverterKeys, HistoryCaptionsNameTheConverterAndItsChoice)
     OpenWith(Capacity, 0);
     Script("[Brouette]&2=");
     engine.PopupMCalculsPopup();
-    const QStringList& captions = EngineAccess::Session(engine).Window().historyCaptions;
+    const QStringList& captions = engine.Window().historyCaptions;
     ASSERT_EQ(captions.size(), 4);
     const char* const choices[] = {"Laine de bois", "Pin des landes (germé)", "Fahrenheit", "Brouette"};
     for (int k = 0; k < 4; ++k) {

@@ -4,7 +4,7 @@
 
 #include "calculators/electrical/descriptions.h"
 #include "core/numbers.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
 
 using namespace tornavel;
@@ -44,10 +44,10 @@ TEST_F(ElectricalKeys, ResistancePowerAddsOneHistoryEntryAndLeavesTheKeypadOn)
     OpenWith(ResistancePower, 0);
     Script("230&10=@1");
     EXPECT_EQ(Entries(), 1);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 23);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 23);
     EXPECT_EQ(Code(), electrical::ResultCode);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
+    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Parts(engine).keys.VariantChangedFlag());
 }
 
 TEST_F(ElectricalKeys, ResistanceWithoutCurrentShowsTheFrenchErrorAndChangesNothing)
@@ -101,9 +101,9 @@ TEST_F(ElectricalKeys, CircuitWorkedCases)
 TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
 {
     OpenWith(Circuit, 1);
-    EngineAccess::Session(engine).Keys().MemoryValue = 7;
+    Parts(engine).family.Keys().SetMemoryValue(7);
     Script("[VMC (ventil. méca. contrôlée)]");
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     const int codeBefore = Code();
     Next();
     // "&&" leaves the codes as they were; a circuit of one point offers "1" alone.
@@ -111,10 +111,10 @@ TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
     EXPECT_EQ(Panel().listRows, QStringList{QStringLiteral("1")});
     Script("[1]=");
     EXPECT_EQ(Panel().result, QStringLiteral("#NV"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7);
     EXPECT_EQ(Entries(), 1);
     EXPECT_EQ(Code(), electrical::ResultCode);
-    EXPECT_TRUE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
 }
@@ -177,7 +177,7 @@ TEST_F(ElectricalKeys, ConductorLengthTakesNegativeValuesAndRefusesAnOverflow)
     Recall(-230);
     Script("&16&2,5&3&[Monophasé]=");
     EXPECT_EQ(Panel().result, QStringLiteral("-30,81"));  // rounded towards minus infinity
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().KeypadEnabled);
+    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
 
     OpenWith(ConductorLength, 0);
@@ -234,7 +234,7 @@ TEST_F(ElectricalKeys, HistoryCaptionsNameTheCircuitAndTheVoltage)
     OpenWith(ConductorLength, 0);
     Script("400&16&2,5&3&[Triphasé]=");
     engine.PopupMCalculsPopup();
-    const QStringList& captions = EngineAccess::Session(engine).Window().historyCaptions;
+    const QStringList& captions = engine.Window().historyCaptions;
     ASSERT_EQ(captions.size(), 3);
     EXPECT_TRUE(captions[0].endsWith(QStringLiteral(": 230..."))) << captions[0].toStdString();
     EXPECT_TRUE(captions[1].endsWith(QStringLiteral(": Circuit four..."))) << captions[1].toStdString();

@@ -4,7 +4,7 @@
 // script of the protocol tests, where "[text]" chooses the list row shown as "text".
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 namespace tornavel::testing {
 
@@ -33,8 +33,7 @@ struct FixedUnitsTest : ProtocolTest {
     // Opens the calculator with the shared option selections at `shared`.
     void OpenWith(int number, int shared)
     {
-        EngineAccess::Session(engine).ResetOptionSelections();
-        EngineAccess::Session(engine).OptionSelection(number) = shared;
+        Parts(engine).family.OptionSelection(engine.Descriptions().Of(number)) = shared;
         Open(number);
     }
     void Script(std::string_view script)
@@ -86,7 +85,7 @@ struct FixedUnitsTest : ProtocolTest {
         History history;
         history.HistoryEntries[0] = entry;
         history.LastHistoryIndex = 0;
-        EngineAccess::SetHistory(engine, history);
+        ReplaceHistory(engine, history);
         engine.TraitArticleMCalculs(0);
     }
     int CheckedButton()

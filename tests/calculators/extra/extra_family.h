@@ -40,7 +40,6 @@ inline const CalculatorDescription& Row()
         .inputs = {Typed(Plain(40)), Typed(Plain(41))},
         .result = Plain(105),
         .formulaLabelId = 104,
-        .historyFullTitle = true, // its title does not start with "Calculatrice "
         .keys = ProtocolKeys(Product),
     };
     return row;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/geometry/geometry.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
@@ -41,11 +41,14 @@ struct GeometryTest : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // Opens a calculator from the calculators menu.
-    void Open(int number) { EngineAccess::Session(engine).OpenCalculator(number); }
+    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
 
-    TCalculette& Record() { return EngineAccess::Session(engine).Top(); }
-    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
-    int Number() { return EngineAccess::Session(engine).Top().Number; }
+    const TCalculette& Record() { return Parts(engine).stack.Top(); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    // The calculator on screen as a family's key sees it, for a test that leaves in it
+    // what no key sequence leaves.
+    CalculatorContext& Family() { return Parts(engine).family; }
+    int Number() { return Parts(engine).stack.Top().Number; }
 
     // Types a number on the keypad, the comma included.
     void Type(const QString& text)
@@ -60,7 +63,7 @@ struct GeometryTest : ::testing::Test {
     // MR with the given value in the memory register.
     void Recall(double value)
     {
-        EngineAccess::Session(engine).Keys().MemoryValue = value;
+        Parts(engine).family.Keys().SetMemoryValue(value);
         engine.PMR0Click();
     }
     void Next() { engine.PEtClick(Number()); }
@@ -95,7 +98,7 @@ struct GeometryTest : ::testing::Test {
         History history;
         history.HistoryEntries[0] = entry;
         history.LastHistoryIndex = 0;
-        EngineAccess::SetHistory(engine, history);
+        ReplaceHistory(engine, history);
         engine.TraitArticleMCalculs(0);
     }
 };

@@ -1,7 +1,7 @@
 // Volume calculators (11-16).
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -32,9 +32,9 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(EngineAccess::Session(engine).Numbers().NumberText(EngineAccess::Session(engine).Keys().MemoryValue), Panel().result);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, 13);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, 13);
+        EXPECT_EQ(Parts(engine).numbers.NumberText(Parts(engine).keys.MemoryValue()), Panel().result);
+        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), 13);
+        EXPECT_EQ(Parts(engine).keys.KeyClass(), 13);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -55,7 +55,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.thickness);
         ui.messages.clear();
-        EngineAccess::Options(engine).SetUnitScale(c.unit);
+        Parts(engine).options.SetUnitScale(c.unit);
         Open(16);
         Enter({"5000", "600", "4000", "300", c.thickness});
         if (c.accepted) {
@@ -64,7 +64,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
         } else {
             EXPECT_EQ(ui.messages, QStringList{InputError});
             EXPECT_EQ(Panel().formula, QStringLiteral("5000&600&4000&300&"));
-            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + EngineAccess::Options(engine).Values().LengthUnitSuffix);
+            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + Parts(engine).options.Values().LengthUnitSuffix);
             EXPECT_EQ(Record().TermIndex, 4);
         }
     }
@@ -175,9 +175,9 @@ TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 
 TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
-    EngineAccess::Options(engine).SetUnitDisplay(0);
+    Parts(engine).options.SetUnitDisplay(0);
     Open(23);
-    EngineAccess::Session(engine).PushCalculator(12, 23);
+    Parts(engine).stack.PushCalculator(12, 23);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur (cm)"));
@@ -186,7 +186,7 @@ TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Volume (cm3)"));
 
     Open(35);
-    EngineAccess::Session(engine).PushCalculator(12, 35);
+    Parts(engine).stack.PushCalculator(12, 35);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur"));
@@ -219,7 +219,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
     Type(QStringLiteral("3"));
     Next();
     Recall(1E308);
-    EngineAccess::Session(engine).Keys().MemoryValue = 5.0;
+    Parts(engine).family.Keys().SetMemoryValue(5.0);
     try {
         Compute();
         FAIL() << "no error";
@@ -227,7 +227,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
         EXPECT_EQ(e.message(), QStringLiteral("Débordement en virgule flottante"));
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("3&1E308"));
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
     EXPECT_EQ(Record().Inputs[1], 1E308);
 
     Open(14);

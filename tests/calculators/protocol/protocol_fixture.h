@@ -5,7 +5,7 @@
 // "@k" option button k, "<" CE, "!" C, "m" MR.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 #include <string_view>
 
@@ -29,13 +29,13 @@ inline const QString NoAnswer = QStringLiteral("Aucun résultat valide pour ces 
 struct ProtocolTest : GeometryTest {
     void SetUnit(int unit)
     {
-        EngineAccess::Options(engine).SetUnitScale(unit);
+        Parts(engine).options.SetUnitScale(unit);
     }
-    // Opens the calculator in a unit, with every option button back to its first.
+    // Opens the calculator in a unit, with its option buttons back to the first.
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
-        EngineAccess::Session(engine).ResetOptionSelections();
+        Parts(engine).family.OptionSelection(engine.Descriptions().Of(number)) = 0;
         Open(number);
     }
     void Keys(std::string_view script)
@@ -55,8 +55,8 @@ struct ProtocolTest : GeometryTest {
             }
         }
     }
-    int Code() const { return EngineAccess::Session(engine).Keys().LastKeyCode; }
-    int Entries() const { return EngineAccess::History(engine).Values().LastHistoryIndex + 1; }
+    int Code() { return Parts(engine).keys.LastKeyCode(); }
+    int Entries() { return Parts(engine).history.Values().LastHistoryIndex + 1; }
 };
 
 // One worked case: keys typed in a unit, and what the panel then shows. A message of

@@ -1,7 +1,7 @@
 // The steps shared by the calculators of the input protocol, on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,12 +34,12 @@ TEST_F(InputProtocol, LastInputReadBackKeepsItsSignAndExponent)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.number << " " << c.lastInput);
         OpenIn(c.number);
-        EngineAccess::SetHistory(engine, History{});
+        ReplaceHistory(engine, History{});
         Keys(c.closedInputs);
         Recall(c.lastInput);
         Compute();
         const QString first = Panel().formula;
-        EXPECT_EQ(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(Code(), engine.Descriptions().Of(c.number).resultCode);
         CE();
         Compute();
         EXPECT_EQ(Panel().formula, first);
@@ -58,8 +58,8 @@ TEST_F(InputProtocol, OptionButtonRerunAddsNoHistoryEntryAndLowersItsFlags)
     EXPECT_FALSE(Panel().radios[0].checked);
     EXPECT_TRUE(Panel().radios[1].checked);
     EXPECT_EQ(Entries(), 1);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().RecomputingFlag);
-    EXPECT_FALSE(EngineAccess::Session(engine).Keys().VariantChangedFlag);
+    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
+    EXPECT_FALSE(Parts(engine).keys.VariantChangedFlag());
 }
 
 TEST_F(InputProtocol, ReplayComputesTheOptionOnAtTheTimeOfTheReplay)
@@ -94,10 +94,10 @@ TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
-        EngineAccess::Session(engine).Keys().MemoryValue = 0.0;
+        Parts(engine).family.Keys().SetMemoryValue(0.0);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
-        EXPECT_NE(Code(), EngineAccess::Session(engine).Descriptions().Of(c.number).resultCode);
-        EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 0.0);
+        EXPECT_NE(Code(), engine.Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.0);
         EXPECT_EQ(ui.messages.size(), c.refused ? 1 : 0);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));
     }
@@ -143,7 +143,7 @@ TEST_F(InputProtocol, KeysOfACalculatorNotOnScreenDoNothing)
     engine.VariantClick(Roof, 1);
     EXPECT_EQ(Number(), 0);
     EXPECT_EQ(Panel().formula, QStringLiteral("7"));
-    const PanelState& waiting = EngineAccess::Session(engine).Panels()[static_cast<size_t>(Roof)];
+    const PanelState& waiting = engine.Panel(Roof);
     EXPECT_EQ(waiting.formula, waitingFormula);
     EXPECT_TRUE(waiting.radios[0].checked);
     EXPECT_FALSE(waiting.radios[1].checked);

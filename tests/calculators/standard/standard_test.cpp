@@ -1,5 +1,5 @@
 #include "core/calcerror.h"
-#include "tests/support/engine_access.h"
+#include "tests/support/engine_parts.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -16,9 +16,9 @@ struct StandardCalculator : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void SetUp() override { EngineAccess::Session(engine).PushCalculator(0, -1); }
+    void SetUp() override { Parts(engine).stack.PushCalculator(0, -1); }
 
-    PanelState& Panel() { return EngineAccess::Session(engine).TopPanel(); }
+    const PanelState& Panel() { return Parts(engine).TopPanel(); }
     QString Result() { return Panel().result; }
     QString Formula() { return Panel().formula; }
 
@@ -109,7 +109,7 @@ TEST_F(StandardCalculator, MarkerOnANumberThatAlreadyHasOneOrOnAnOperatorIsRefus
     // A marker on an empty calculator does nothing.
     Press("cr");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
 }
 
 TEST_F(StandardCalculator, DigitAfterAMarkerReplacesTheMarkedNumberInBothFields)
@@ -152,13 +152,13 @@ TEST_F(StandardCalculator, TrailingOperatorIsDroppedByEquals)
 
 TEST_F(StandardCalculator, DivisionByZeroKeepsTheFormulaAndTheCodes)
 {
-    EngineAccess::Session(engine).Keys().MemoryValue = 7.0;
+    Parts(engine).family.Keys().SetMemoryValue(7.0);
     EXPECT_EQ(ErrorOf("c5/0="), "Division par zéro en virgule flottante");
     EXPECT_EQ(Formula(), "5/0");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 7.0);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::None);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Digit);
-    EXPECT_EQ(EngineAccess::History(engine).Values().LastHistoryIndex, -1);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
 
     // The trailing operator that "=" dropped stays dropped.
     EXPECT_EQ(ErrorOf("c5/0+2*="), "Division par zéro en virgule flottante");
@@ -172,7 +172,7 @@ TEST_F(StandardCalculator, ArithmeticFaultsRaiseTheirMessages)
 
     EXPECT_EQ(ErrorOf("c5*0i="), "Division par zéro en virgule flottante");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 1e300;
+    Parts(engine).family.Keys().SetMemoryValue(1e300);
     EXPECT_EQ(ErrorOf("cm*m="), "Débordement en virgule flottante");
     EXPECT_EQ(Formula(), "1E300*1E300");
 }
@@ -185,19 +185,19 @@ TEST_F(StandardCalculator, SignedAndExponentNumbersReadAsNumbers)
     EXPECT_EQ(ResultOf("2/100000/100000="), "2E-10");
 
     // Mended: a negative value recalled after an operator is an operand, not an error.
-    EngineAccess::Session(engine).Keys().MemoryValue = -4.0;
+    Parts(engine).family.Keys().SetMemoryValue(-4.0);
     EXPECT_EQ(ResultOf("3+m="), "-1");
     EXPECT_EQ(Formula(), "3+-4=-1");
-    EngineAccess::Session(engine).Keys().MemoryValue = -4.0;
+    Parts(engine).family.Keys().SetMemoryValue(-4.0);
     EXPECT_EQ(ResultOf("3-m*2="), "11");
-    EngineAccess::Session(engine).Keys().MemoryValue = -4.0;
+    Parts(engine).family.Keys().SetMemoryValue(-4.0);
     EXPECT_EQ(ResultOf("m*2="), "-8");
     // A root marker goes after the sign, as for a negative first number.
-    EngineAccess::Session(engine).Keys().MemoryValue = -9.0;
+    Parts(engine).family.Keys().SetMemoryValue(-9.0);
     EXPECT_EQ(ResultOf("1-mr="), "4");
     EXPECT_EQ(Formula(), "1--R9=4");
 
-    EngineAccess::Session(engine).Keys().MemoryValue = 2.5e-5;
+    Parts(engine).family.Keys().SetMemoryValue(2.5e-5);
     EXPECT_EQ(ResultOf("4*m="), "0,0001");
 }
 
@@ -207,9 +207,9 @@ TEST_F(StandardCalculator, EqualsTwiceShowsTheResultOnce)
     Press("=");
     EXPECT_EQ(Formula(), "2+3=5");
     EXPECT_EQ(Result(), "5");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Equals);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::Equals);
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Equals);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
 }
 
 TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
@@ -221,7 +221,7 @@ TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
     ASSERT_EQ(Result(), "0");
     Press("=");
     EXPECT_EQ(Formula(), "12+");
-    EXPECT_NE(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Equals);
+    EXPECT_NE(Parts(engine).keys.LastKeyCode(), Code::Equals);
     Press("3");
     EXPECT_EQ(Formula(), "12+3");
     Press("=");
@@ -229,7 +229,7 @@ TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
 
     Press("c=");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
 }
 
 TEST_F(StandardCalculator, OperatorKeys)
@@ -237,7 +237,7 @@ TEST_F(StandardCalculator, OperatorKeys)
     Press("12+-*");
     EXPECT_EQ(Formula(), "12+");  // a second operator in a row is ignored
     EXPECT_EQ(Result(), "12");    // the result field keeps the number until a digit
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::Plus);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Plus);
 
     Press("c9r+");
     EXPECT_EQ(Formula(), "R9");  // right after root
@@ -264,14 +264,14 @@ TEST_F(StandardCalculator, ClearEntryWalksBack)
     Press("<");
     EXPECT_EQ(Formula(), "12+5");
     EXPECT_EQ(Result(), "0");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().KeyClass, Code::AfterCE);
+    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
     Press("<");
     EXPECT_EQ(Formula(), "12+");
     Press("<");
     EXPECT_EQ(Formula(), "12");
     Press("<");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().LastKeyCode, Code::AfterUndo);
+    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::AfterUndo);
     Press("<");
     EXPECT_EQ(Formula(), "");
     EXPECT_EQ(Result(), "0");
@@ -280,7 +280,7 @@ TEST_F(StandardCalculator, ClearEntryWalksBack)
     // operator.
     Press("c2-5=<");
     EXPECT_EQ(Formula(), "2-5");
-    EngineAccess::Session(engine).Keys().MemoryValue = -3.0;
+    Parts(engine).family.Keys().SetMemoryValue(-3.0);
     Press("c4*m<");
     EXPECT_EQ(Formula(), "4*");
 }
@@ -335,9 +335,9 @@ TEST_F(StandardCalculator, ClearEntryOfAMarkerGivesTheNumberBack)
 TEST_F(StandardCalculator, MemoryStoreAndRecall)
 {
     Press("2+3=");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 5.0);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
     Press("c42s");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 42.0);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 42.0);
     EXPECT_EQ(Formula(), "42");  // MS changes nothing else
     Press("+m");
     EXPECT_EQ(Formula(), "42+42");
@@ -349,16 +349,16 @@ TEST_F(StandardCalculator, MemoryStoreAndRecall)
     Press("m");
     EXPECT_EQ(Formula(), "84");
 
-    Panel().result = QStringLiteral("abc");
+    Parts(engine).family.TopPanel().result = QStringLiteral("abc");
     EXPECT_EQ(ErrorOf("s"), "'abc' n'est pas une valeur en virgule flottante correcte");
-    EXPECT_EQ(EngineAccess::Session(engine).Keys().MemoryValue, 84.0);
+    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 84.0);
 }
 
 TEST_F(StandardCalculator, EqualsAddsTheFormulaToTheHistory)
 {
     Press("12+3=");
     bool found = false;
-    for (const HistoryEntry& entry : EngineAccess::History(engine).Values().HistoryEntries)
+    for (const HistoryEntry& entry : Parts(engine).history.Values().HistoryEntries)
         found = found || (entry.Number == 0 && entry.Text == "12+3=15");
     EXPECT_TRUE(found);
 }
