@@ -1,8 +1,8 @@
 #include "core/calculator_list.h"
 #include "tests/support/engine_access.h"
-#include "ui/dialogs/foptionaffichage.h"
-#include "ui/dialogs/foptions.h"
-#include "ui/dialogs/lcalculettes.h"
+#include "ui/dialogs/window_behaviour_window.h"
+#include "ui/dialogs/unit_window.h"
+#include "ui/dialogs/calculator_list_window.h"
 #include "tests/ui/window_fixture.h"
 #include "tests/support/catalogue.h"
 

@@ -1,8 +1,8 @@
 // The windows from the keyboard alone, each key pressed on the widget that has the focus.
 
 #include "tests/ui/window_fixture.h"
-#include "ui/dialogs/foptionaffichage.h"
-#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/window_behaviour_window.h"
+#include "ui/dialogs/unit_window.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/unit_window.h"
 
 #include "core/engine.h"
 #include "core/units.h"

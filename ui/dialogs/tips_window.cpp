@@ -1,4 +1,4 @@
-#include "ui/dialogs/fastuces.h"
+#include "ui/dialogs/tips_window.h"
 
 #include "core/engine.h"
 #include "core/view_texts.h"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/lcalculettes.h"
+#include "ui/dialogs/calculator_list_window.h"
 
 #include "core/calculator_list.h"
 #include "core/session.h"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fapropos.h"
+#include "ui/dialogs/about_window.h"
 
 #include "core/engine.h"
 #include "core/view_texts.h"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/window_behaviour_window.h"
 
 #include "core/engine.h"
 #include "core/view_texts.h"
