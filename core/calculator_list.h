@@ -21,7 +21,6 @@ public:
 
     CalculatorListWindow(Session& engine, int listMode);
 
-    Session& engine() const { return engine_; }
     // One box per calculator.
     int BoxCount() const { return static_cast<int>(checked_.size()); }
 

@@ -114,7 +114,7 @@ private:
     OptionsStore options_{descriptions};
     HistoryBook history_{descriptions};
     HelpLinks help_{strings_, ui_};
-    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(); },
+    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(UpdatePageAddress()); },
                         [this](bool shown) { session_.Window().upgradeItemVisible = shown; }};
     Session session_;
 };

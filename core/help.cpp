@@ -1,4 +1,5 @@
 #include "core/session.h"
+#include "core/tips.h"
 
 namespace tornavel {
 
@@ -8,8 +9,8 @@ void Session::VideosdedmonstrationdeTornavelClick() { helpLinks_.OpenWebPage(346
 void Session::PagePresentationTornavelClick() { helpLinks_.OpenWebPage(172); }
 void Session::SiteInternetAuteurClick() { helpLinks_.OpenWebPage(171); }
 
-void Session::AstucesTornavelClick() { ui.ShowTipsWindow(); }
+void Session::AstucesTornavelClick() { ui.ShowTipsWindow(TipsWindow(helpLinks_, ui)); }
 void Session::AproposdeTornavelClick() { ui.ShowAboutWindow(); }
-void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(); }
+void Session::MiseANiveauClick() { ui.ShowUpgradePageWindow(UpgradePageAddress()); }
 
 } // namespace tornavel

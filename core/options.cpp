@@ -14,7 +14,8 @@ void Session::UniteMesureClick()
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
     int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
-    ui.ShowUnitWindow(unitRow, displayRow);
+    ui.ShowUnitWindow(unitRow, displayRow,
+                      [this](int keyCode, bool ctrl) { return UnitWindowKeyDown(keyCode, ctrl); });
 
     if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow))
         optionsStore_.SetUnitScale(chosen->code);
