@@ -2,7 +2,7 @@
 // into the settings file that Tornavel reads at its next start.
 
 #include "chooser/choice.h"
-#include "chooser/fselcomtornavel.h"
+#include "chooser/chooser_window.h"
 #include "core/strings.h"
 #include "platform/paths.h"
 #include "platform/translations.h"

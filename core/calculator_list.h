@@ -27,8 +27,6 @@ public:
     CalculatorListWindow(const CalculatorRegistry& descriptions, const StringTable& strings, UiServices& ui,
                          const Screen& screen, OptionsStore& options, HelpLinks& help, int listMode);
 
-    // The texts of the window.
-    const StringTable& Strings() const { return strings_; }
     // One box per calculator.
     int BoxCount() const { return static_cast<int>(checked_.size()); }
 

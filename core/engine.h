@@ -118,8 +118,8 @@ private:
     CalculatorRegistry descriptions;
     OptionsStore options_{descriptions};
     HistoryBook history_{descriptions};
-    HelpLinks help_{strings_, ui_};
-    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(); },
+    HelpLinks help_{strings_, ui_, [this] { return UpgradePageAddress(); }};
+    UpdateCheck update_{strings_, ui_, help_, [this] { ui_.ShowUpdatePageWindow(UpdatePageAddress()); },
                         [this](bool shown) { screen_.ShowUpgradeItem(shown); }};
     // The number rules in the user's decimal separator; start-up sets it.
     NumberRules numbers_;

@@ -1,5 +1,6 @@
 #include "core/help_links.h"
 
+#include "core/tips.h"
 #include "core/update_check.h"
 #include "platform/bounded_text.h"
 
@@ -44,9 +45,9 @@ void HelpLinks::HelpMenuClick(HelpItem item)
         switch (row.target) {
         case HelpTarget::HelpPage: OpenHelpPage(row.stringId); break;
         case HelpTarget::WebPage: OpenWebPage(row.stringId); break;
-        case HelpTarget::TipsWindow: ui.ShowTipsWindow(); break;
-        case HelpTarget::AboutWindow: ui.ShowAboutWindow(); break;
-        case HelpTarget::UpgradePageWindow: ui.ShowUpgradePageWindow(); break;
+        case HelpTarget::TipsWindow: ui_.ShowTipsWindow(TipsWindow(*this, ui_)); break;
+        case HelpTarget::AboutWindow: ui_.ShowAboutWindow(); break;
+        case HelpTarget::UpgradePageWindow: ui_.ShowUpgradePageWindow(upgradePageAddress_()); break;
         }
         return;
     }
@@ -60,18 +61,18 @@ QString HelpLinks::HelpPageUrl(const QString& page, const QString& directory)
 void HelpLinks::OpenHelpPage(int stringId)
 {
     const QString address = HelpPageUrl(Str(stringId), HelpDirectory());
-    if (ui.OpenUrl(address))
+    if (ui_.OpenUrl(address))
         return;
-    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);
+    ui_.MessageBox(Str(173) + QLatin1Char('\n') + Str(138, 300) + address, Str(129), BoxIcon::Exclamation);
 }
 
 void HelpLinks::OpenWebPage(int stringId)
 {
     const QString address = WebPageAddress(stringId);
-    if (ui.OpenUrl(address))
+    if (ui_.OpenUrl(address))
         return;
-    ui.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + BoundedText(address, kMaxShownAddressLength), Str(129),
-                  BoxIcon::Exclamation);
+    ui_.MessageBox(Str(173) + QLatin1Char('\n') + Str(137, 300) + BoundedText(address, kMaxShownAddressLength), Str(129),
+                   BoxIcon::Exclamation);
 }
 
 QString HelpLinks::WebPageAddress(int stringId) const

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tornavel {
 
 // The items of the help menu, each named after its menu item (AideTornavelClick ..).
@@ -23,7 +25,12 @@ enum class HelpItem {
 
 class HelpLinks {
 public:
-    HelpLinks(const StringTable& strings, UiServices& ui) : strings(strings), ui(ui) {}
+    // `upgradePageAddress` gives the address of the upgrade page of the product that
+    // start-up has read, when the help menu asks for it.
+    HelpLinks(const StringTable& strings, UiServices& ui, std::function<QString()> upgradePageAddress)
+        : strings_(strings), ui_(ui), upgradePageAddress_(std::move(upgradePageAddress))
+    {
+    }
     HelpLinks(const HelpLinks&) = delete;
     HelpLinks& operator=(const HelpLinks&) = delete;
 
@@ -48,10 +55,11 @@ public:
     void HelpMenuClick(HelpItem item);
 
 private:
-    QString Str(int id, int bufferSize = 100) const { return strings.Str(id, bufferSize); }
+    QString Str(int id, int bufferSize = 100) const { return strings_.Str(id, bufferSize); }
 
-    const StringTable& strings;
-    UiServices& ui;
+    const StringTable& strings_;
+    UiServices& ui_;
+    std::function<QString()> upgradePageAddress_;
     QString programDirectory_;
     QString helpDirectory_;
 };

@@ -25,7 +25,8 @@ void OptionsMenu::UniteMesureClick()
     const UnitOfMeasure* current = FindUnitOfMeasure(options.UnitScaleCode);
     int unitRow = current ? current->windowRow : -1;
     int displayRow = options.UnitDisplayOption != 0 ? 1 : 0;
-    ui_.ShowUnitWindow(unitRow, displayRow);
+    ui_.ShowUnitWindow(unitRow, displayRow,
+                       [this](int keyCode, bool ctrl) { return UnitWindowKeyDown(keyCode, ctrl); });
 
     if (const UnitOfMeasure* chosen = UnitOfWindowRow(unitRow))
         options_.SetUnitScale(chosen->code);

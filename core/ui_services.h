@@ -1,32 +1,41 @@
 #pragma once
 
 // The engine's outward interface: the desktop services and the windows that the menus
-// open, which read their texts from the engine and act through it. The view that built
-// the engine implements it (with real widgets) and knows that engine; tests replace it.
+// open. Each call hands the window what it shows and the operations it calls; the
+// texts come from the string table that the implementation is built with. The view
+// implements it with real widgets; tests replace it.
 
 #include "platform/services.h"
+
+#include <functional>
 
 namespace tornavel {
 
 class CalculatorListWindow;
+class TipsWindow;
+
+// A key pressed in a window (see Engine::FormKeyDown for the codes); true when it was
+// handled.
+using WindowKeyHandler = std::function<bool(int keyCode, bool ctrl)>;
 
 class UiServices : public DesktopServices {
 public:
     // ---- Windows of the help menu ----------------------------------------------
-    // The update-page window TFMiseAjour, centred on the screen.
-    virtual void ShowUpdatePageWindow() {}
-    // The upgrade-page window TFMiseANiveau, the tips window TFAstuces and the about
-    // window TFApropos, each shown modally where the help menu places it.
-    virtual void ShowUpgradePageWindow() {}
-    virtual void ShowTipsWindow() {}
+    // The update-page window TFMiseAjour on the page at `address`, centred on the screen.
+    virtual void ShowUpdatePageWindow(const QString& /*address*/) {}
+    // The upgrade-page window TFMiseANiveau on the page at `address`, the tips window
+    // TFAstuces and the about window TFApropos, each shown modally where the help menu
+    // places it. The tips window is built on `tips` at its first showing and keeps its
+    // own tip from then on.
+    virtual void ShowUpgradePageWindow(const QString& /*address*/) {}
+    virtual void ShowTipsWindow(const TipsWindow& /*tips*/) {}
     virtual void ShowAboutWindow() {}
 
     // ---- Windows of the options and favourites menus ----------------------------
-    // The windows read their texts from the engine and open their help pages through it.
     // The unit-of-measure window with its rows preselected (-1: none); hands back the
     // rows chosen (-1: none). Unit rows: 0 mm, 1 cm, 2 m, 3 inch; display rows: 0 when
-    // needed, 1 always.
-    virtual void ShowUnitWindow(int& unitRow, int& displayRow) = 0;
+    // needed, 1 always. Its keys go to `keyDown` first.
+    virtual void ShowUnitWindow(int& unitRow, int& displayRow, const WindowKeyHandler& keyDown) = 0;
     // The calculator-list window showing `list` under `caption`; returns once its OK
     // button has closed it (the list has then written the options).
     virtual void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) = 0;
@@ -43,7 +52,7 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return false; }
     void SetClipboardText(const QString&) override {}
     bool OpenUrl(const QString&) override { return false; }
-    void ShowUnitWindow(int&, int&) override {}
+    void ShowUnitWindow(int&, int&, const WindowKeyHandler&) override {}
     void ShowCalculatorListWindow(CalculatorListWindow&, const QString&) override {}
     QString ShowWindowBehaviourWindow(bool resizable) override
     {

@@ -84,6 +84,7 @@ qint64 LaunchToMainNs()
 // The desktop services of the program, noting when the update check has ended.
 class WatchedUiServices : public tornavel::WidgetUiServices {
 public:
+    using WidgetUiServices::WidgetUiServices;
     bool checkEnded = false;
     void DownloadFile(const QString& address, const QString& localPath, std::function<void(bool)> done) override
     {
@@ -179,11 +180,10 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     StringTable strings;
     strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
-    WatchedUiServices ui;
+    WatchedUiServices ui(strings);
     CalculatorCatalogue calculators;
     InstallCalculatorFamilies(calculators);
     Engine engine(calculators, strings, ui, QStringLiteral(","));
-    ui.SetEngine(engine);
     // The state files are named relative to the current directory.
     QDir::setCurrent(dir.path());
     auto window = std::make_unique<TFTornavel>(engine, dir.filePath(QStringLiteral("tornavel.ini")),

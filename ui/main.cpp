@@ -22,6 +22,7 @@ namespace {
 // the logout up: it goes to the error output instead.
 class ProgramUiServices : public tornavel::WidgetUiServices {
 public:
+    using WidgetUiServices::WidgetUiServices;
     bool sessionEnding = false;
 
     void ShowMessageForm(const QString& text, int lines) override
@@ -52,14 +53,13 @@ int main(int argc, char* argv[])
     try {
         StringTable strings;
         strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));
-        ProgramUiServices ui;
+        ProgramUiServices ui(strings);
         // The engine outlives the window; its calculator records are plain data, so
         // discarding them at exit touches no widget.
         // The engine serves the calculators that the families register.
         CalculatorCatalogue calculators;
         InstallCalculatorFamilies(calculators);
         Engine engine(calculators, strings, ui, ReadDecimalSeparator());
-        ui.SetEngine(engine);
         engine.SetDirectories(ProgramDirectory(), HelpDirectory());
         TFTornavel window(engine, SettingsReadPath(), ReadDecimalSeparator());
         ui.SetMainWindow(&window);

@@ -4,6 +4,7 @@
 #include "core/options.h"
 #include "core/state.h"
 #include "core/view_texts.h"
+#include "ui/panel_widgets.h"
 #include "platform/settings.h"
 
 #include <QImage>
@@ -16,15 +17,10 @@
 #include <vector>
 
 class QAction;
-class QButtonGroup;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
 class QThread;
 
@@ -35,6 +31,8 @@ class Engine;
 // The main window. It builds a panel per calculator of the engine, the keypad, the menu bar and
 // the sub-calculation list, forwards every click and key to the engine and then shows
 // what the engine's panel and window state say. It holds no rules of its own.
+// The window and its dispatch are in tornavel_window.cpp, building the panels in
+// panel_builder.cpp, the menus in window_menus.cpp, rendering in panel_render.cpp.
 class TFTornavel : public QWidget {
     Q_OBJECT
 
@@ -79,25 +77,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct PanelWidgets {
-        QWidget* panel = nullptr;
-        QWidget* fond = nullptr;
-        QLabel* prompt = nullptr;
-        QLineEdit* result = nullptr;
-        QComboBox* list = nullptr;
-        QPlainTextEdit* formula = nullptr;
-        QWidget* operators = nullptr;
-        QPushButton* compute = nullptr;
-        QPushButton* next = nullptr;
-        QPushButton* ok = nullptr;
-        QPushButton* memory = nullptr;
-        std::vector<QRadioButton*> radios;
-        // The option buttons as one group: the arrow keys move among them.
-        QButtonGroup* options = nullptr;
-        // How far the result field and the list moved right for a long prompt.
-        int fieldShift = 0;
-    };
-
     QString Text(LayoutString id) const;
     void BuildMenuBar();
     void BuildPanel(int number);
@@ -114,7 +93,6 @@ private:
     // Dispatch without moving the keyboard.
     Outcome Run(const std::function<void()>& operation, Needs needs);
     void RenderPanel(int number);
-    void FitPrompt(PanelWidgets& w);
     void RenderMenus();
     void LoadPicture();
 

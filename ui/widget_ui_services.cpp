@@ -1,13 +1,14 @@
 #include "ui/widget_ui_services.h"
 
 #include "core/calculator_list.h"
-#include "ui/dialogs/fapropos.h"
-#include "ui/dialogs/fastuces.h"
-#include "ui/dialogs/foptionaffichage.h"
-#include "ui/dialogs/foptions.h"
-#include "ui/dialogs/lcalculettes.h"
+#include "core/tips.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/dialogs/calculator_list_window.h"
 #include "ui/dialogs/messages.h"
 #include "ui/dialogs/page_windows.h"
+#include "ui/dialogs/tips_window.h"
+#include "ui/dialogs/unit_window.h"
+#include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/window_style.h"
 #include "platform/child_fetch.h"
 #include "platform/settings.h"
@@ -40,7 +41,7 @@ void WhenNoModalWindow(QObject* context, std::function<void()> action)
 
 } // namespace
 
-WidgetUiServices::WidgetUiServices() = default;
+WidgetUiServices::WidgetUiServices(const StringTable& strings) : strings_(strings) {}
 
 WidgetUiServices::~WidgetUiServices()
 {
@@ -146,12 +147,10 @@ void WidgetUiServices::Refresh()
         window->Render();
 }
 
-void WidgetUiServices::ShowUpdatePageWindow()
+void WidgetUiServices::ShowUpdatePageWindow(const QString& address)
 {
-    if (!engine_)
-        return;
     // Created for this showing only, without owner, in the middle of the screen.
-    TFMiseAjour window(*engine_, Network());
+    TFMiseAjour window(strings_, Network(), [this](const QString& page) { OpenUrl(page); }, address);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         window.move(area.left() + area.width() / 2 - window.width() / 2,
@@ -160,12 +159,12 @@ void WidgetUiServices::ShowUpdatePageWindow()
     window.exec();
 }
 
-void WidgetUiServices::ShowUpgradePageWindow()
+void WidgetUiServices::ShowUpgradePageWindow(const QString& address)
 {
-    if (!engine_)
-        return;
-    if (!upgrade_)
-        upgrade_ = new TFMiseANiveau(*engine_, Network(), mainWindow_);
+    if (!upgrade_) {
+        upgrade_ = new TFMiseANiveau(strings_, Network(), [this](const QString& page) { OpenUrl(page); }, address,
+                                     mainWindow_);
+    }
     if (mainWindow_) {
         // Top at the main window's top, centred on its client area.
         const QRect frame = mainWindow_->frameGeometry();
@@ -174,34 +173,28 @@ void WidgetUiServices::ShowUpgradePageWindow()
     upgrade_->exec();
 }
 
-void WidgetUiServices::ShowTipsWindow()
+void WidgetUiServices::ShowTipsWindow(const TipsWindow& tips)
 {
-    if (!engine_)
-        return;
     if (!tips_)
-        tips_ = new TFAstuces(*engine_, mainWindow_);
+        tips_ = new TFAstuces(strings_, tips, mainWindow_);
     PlaceBesideMainWindow(tips_, mainWindow_);
     tips_->exec();
 }
 
 void WidgetUiServices::ShowAboutWindow()
 {
-    if (!engine_)
-        return;
     if (!about_)
-        about_ = new TFApropos(*engine_, mainWindow_);
+        about_ = new TFApropos(strings_, mainWindow_);
     PlaceBesideMainWindow(about_, mainWindow_);
     about_->exec();
 }
 
 // ---- Windows of the options and favourites menus ------------------------------------
 
-void WidgetUiServices::ShowUnitWindow(int& unitRow, int& displayRow)
+void WidgetUiServices::ShowUnitWindow(int& unitRow, int& displayRow, const WindowKeyHandler& keyDown)
 {
-    if (!engine_)
-        return;
     ShowStateBeforeModal();
-    TFOptions window(*engine_, mainWindow_);
+    TFOptions window(strings_, keyDown, mainWindow_);
     window.SetUnitRow(unitRow);
     window.SetDisplayRow(displayRow);
     PlaceBesideMainWindow(&window, mainWindow_);
@@ -213,7 +206,7 @@ void WidgetUiServices::ShowUnitWindow(int& unitRow, int& displayRow)
 void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption)
 {
     ShowStateBeforeModal();
-    TFLCalculettes window(list, mainWindow_);
+    TFLCalculettes window(strings_, list, mainWindow_);
     window.setWindowTitle(caption);
     PlaceBesideMainWindow(&window, mainWindow_);
     window.exec();
@@ -221,10 +214,8 @@ void WidgetUiServices::ShowCalculatorListWindow(CalculatorListWindow& list, cons
 
 QString WidgetUiServices::ShowWindowBehaviourWindow(bool resizable)
 {
-    if (!engine_)
-        return resizable ? QStringLiteral("O") : QStringLiteral("N");
     ShowStateBeforeModal();
-    TFOptionAffichage window(*engine_, mainWindow_);
+    TFOptionAffichage window(strings_, mainWindow_);
     window.CheckButton(resizable);
     PlaceBesideMainWindow(&window, mainWindow_);
     window.exec();

@@ -8,25 +8,23 @@
 namespace tornavel {
 
 class ChildHttpClient;
-class Engine;
+class StringTable;
 class TFApropos;
 class TFAstuces;
 class TFMessages;
 class TFMiseANiveau;
 
 // The desktop services with real widgets: the message window, message boxes, the
-// clipboard and the browser.
+// clipboard and the browser, and the windows of the menus, which show the texts of
+// `strings` and what each call hands them.
 class WidgetUiServices : public UiServices {
 public:
-    WidgetUiServices();
+    explicit WidgetUiServices(const StringTable& strings);
     ~WidgetUiServices() override;
 
     // The main window, beside which modal windows are placed. When it is the Tornavel
     // window, it shows the engine's state before each modal window opens.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
-    // The engine built on these services, whose texts and help pages the windows of its
-    // menus show; until it is given, those windows are not shown.
-    void SetEngine(Engine& engine) { engine_ = &engine; }
 
     void ShowMessageForm(const QString& text, int lines) override;
     void MessageBox(const QString& text, const QString& caption, BoxIcon icon) override;
@@ -41,9 +39,9 @@ public:
     QDateTime ProgramFileDate() override;
     // Renders the main window.
     void Refresh() override;
-    void ShowUpdatePageWindow() override;
-    void ShowUpgradePageWindow() override;
-    void ShowTipsWindow() override;
+    void ShowUpdatePageWindow(const QString& address) override;
+    void ShowUpgradePageWindow(const QString& address) override;
+    void ShowTipsWindow(const TipsWindow& tips) override;
     void ShowAboutWindow() override;
     // The HTTP client of the downloads and of the page windows: each request runs in a
     // child process, which ends with this object.
@@ -56,7 +54,7 @@ public:
     // Unit of measure (FOptions), calculator list (FLCalculettes) and window behaviour
     // (FOptionAffichage), each shown modally beside the main window; the settings file
     // tornavel.ini at SettingsWritePath().
-    void ShowUnitWindow(int& unitRow, int& displayRow) override;
+    void ShowUnitWindow(int& unitRow, int& displayRow, const WindowKeyHandler& keyDown) override;
     void ShowCalculatorListWindow(CalculatorListWindow& list, const QString& caption) override;
     QString ShowWindowBehaviourWindow(bool resizable) override;
     bool WriteSettingsString(const QString& section, const QString& key, const QString& value) override;
@@ -68,7 +66,7 @@ private:
     void ShowStateBeforeModal();
 
     QPointer<QWidget> mainWindow_;
-    Engine* engine_ = nullptr;
+    const StringTable& strings_;
     // A child of the main window: when that window goes first, it takes the message
     // window with it and the pointer reads null.
     QPointer<TFMessages> messages_;

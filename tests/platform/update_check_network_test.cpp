@@ -179,6 +179,8 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
         EXPECT_EQ(fresh.questions.size(), c.questions);
         EXPECT_EQ(fresh.updatePageWindows, c.pageWindows);
+        // The update-page window shows the engine's update page.
+        EXPECT_EQ(fresh.pageAddresses, QStringList(c.pageWindows, check.UpdatePageAddress()));
         EXPECT_EQ(fresh.openedUrls, c.opened);
         EXPECT_EQ(check.Window().upgradeItemVisible, c.upgradeItem);
         EXPECT_EQ(fresh.refreshes, 1);

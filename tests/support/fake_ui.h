@@ -59,10 +59,19 @@ public:
     int refreshes = 0;
     void Refresh() override { ++refreshes; }
     int updatePageWindows = 0;
-    void ShowUpdatePageWindow() override { ++updatePageWindows; }
+    QStringList pageAddresses;  // of the update and upgrade page windows, in order
+    void ShowUpdatePageWindow(const QString& address) override
+    {
+        ++updatePageWindows;
+        pageAddresses << address;
+    }
     QStringList windowsShown;   // "upgrade", "tips", "about"
-    void ShowUpgradePageWindow() override { windowsShown << QStringLiteral("upgrade"); }
-    void ShowTipsWindow() override { windowsShown << QStringLiteral("tips"); }
+    void ShowUpgradePageWindow(const QString& address) override
+    {
+        windowsShown << QStringLiteral("upgrade");
+        pageAddresses << address;
+    }
+    void ShowTipsWindow(const TipsWindow&) override { windowsShown << QStringLiteral("tips"); }
     void ShowAboutWindow() override { windowsShown << QStringLiteral("about"); }
 
     // Unit-of-measure window: the rows it was shown with; the user's choice (-2 keeps
@@ -70,7 +79,7 @@ public:
     QList<QPair<int, int>> unitWindowRows;
     int chosenUnitRow = -2;
     int chosenDisplayRow = -2;
-    void ShowUnitWindow(int& unitRow, int& displayRow) override
+    void ShowUnitWindow(int& unitRow, int& displayRow, const WindowKeyHandler&) override
     {
         unitWindowRows.push_back({unitRow, displayRow});
         if (chosenUnitRow != -2)

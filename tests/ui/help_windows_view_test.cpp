@@ -4,9 +4,9 @@
 #include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
-#include "ui/dialogs/fapropos.h"
-#include "ui/dialogs/fastuces.h"
-#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/about_window.h"
+#include "ui/dialogs/tips_window.h"
+#include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/page_windows.h"
 #include "platform/bounded_text.h"
 #include "platform/child_fetch.h"
@@ -49,12 +49,13 @@ void WithModal(std::function<void(QWidget*)> user)
 struct HelpWindows : ::testing::Test {
     StringTable strings;
     FakeUi fake;
-    WidgetUiServices ui;
+    WidgetUiServices ui{strings};
     Engine engine{AllCalculators(), strings, ui};
+    // Links in the page windows go to the desktop's browser.
+    WebPageOpener browser = [this](const QString& address) { ui.OpenUrl(address); };
 
     void SetUp() override
     {
-        ui.SetEngine(engine);
         Parts(engine).help.SetProgramDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
         engine.FormCreate(QStringLiteral("O"));
     }
@@ -66,7 +67,7 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(AllCalculators(), strings, fake);
     Parts(recording).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
-    TFAstuces tips(recording);
+    TFAstuces tips(strings, recording.Tips());
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
     for (int click = 0; click < 11; ++click) {
@@ -114,7 +115,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
     Parts(engine).help.SetProgramDirectory(empty.path() + QLatin1Char('/'));
-    TFAstuces tips(engine);
+    TFAstuces tips(strings, engine.Tips());
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
     EXPECT_EQ(tips.RichEdit()->toPlainText(),
@@ -133,7 +134,7 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
     file.close();
     Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
-    TFAstuces tips(engine);
+    TFAstuces tips(strings, engine.Tips());
     tips.show();
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     const QString shown = tips.RichEdit()->toPlainText();
@@ -174,7 +175,7 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
                                                       "<html><meta charset=\"utf-8\"><p>Passez à la version 2</p></html>"});
     ChildHttpClient network;
     const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
-    TFPageWindow page(engine, network, layout, server.Root() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
+    TFPageWindow page(strings, network, browser, layout, server.Root() + QStringLiteral("/info/man.php?logiciel=Tornavel1.1"));
     for (int showing = 1; showing <= 2; ++showing) {
         page.show();
         ASSERT_TRUE(WaitFor([&] { return page.Browser()->toPlainText().contains(QStringLiteral("Passez à la version 2")); }));
@@ -182,7 +183,7 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
         QTest::mouseClick(page.BtnFermer(), Qt::LeftButton);
         EXPECT_FALSE(page.isVisible());
     }
-    TFPageWindow missing(engine, network, layout, server.Root() + QStringLiteral("/introuvable"));
+    TFPageWindow missing(strings, network, browser, layout, server.Root() + QStringLiteral("/introuvable"));
     missing.show();
     ASSERT_TRUE(WaitFor([&] { return missing.Browser()->toPlainText().startsWith(QStringLiteral("Impossible d'afficher")); }));
     EXPECT_TRUE(missing.Browser()->toPlainText().contains(QStringLiteral("/introuvable")));
@@ -190,7 +191,7 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
     // A page of one unbroken line of several megabytes: its beginning shows, and the window closes.
     server.Set("/info/maj.php?logiciel=Tornavel1.1",
                {LocalHttpServer::Kind::Normal, 200, "<p>Version 2</p><p>" + QByteArray(5'000'000, 'x') + "</p>"});
-    TFPageWindow hostile(engine, network, layout, server.Root() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
+    TFPageWindow hostile(strings, network, browser, layout, server.Root() + QStringLiteral("/info/maj.php?logiciel=Tornavel1.1"));
     hostile.show();
     ASSERT_TRUE(WaitFor([&] { return hostile.Browser()->toPlainText().startsWith(QStringLiteral("Version 2\nxxx")); }));
     EXPECT_LE(hostile.Browser()->toPlainText().remove(kBreakPoint).size(), kMaxShownPageLength);
@@ -198,9 +199,13 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
     QTest::keyClick(&hostile, Qt::Key_Escape);
     EXPECT_FALSE(hostile.isVisible());
 
-    TFMiseANiveau upgrade(engine, network);
+    // The help menu's upgrade item shows the engine's upgrade page.
+    Engine recording(AllCalculators(), strings, fake);
+    recording.HelpMenuClick(HelpItem::MiseANiveau);
+    ASSERT_EQ(fake.pageAddresses, QStringList{recording.UpgradePageAddress()});
+    TFMiseANiveau upgrade(strings, network, browser, fake.pageAddresses.front());
     EXPECT_EQ(upgrade.windowTitle(), QStringLiteral("Mettre à niveau Tornavel"));
-    EXPECT_EQ(upgrade.Address(), engine.UpgradePageAddress());
+    EXPECT_EQ(upgrade.Address(), recording.UpgradePageAddress());
 }
 
 TEST_F(HelpWindows, StandardButtonsAndFieldMenusSpeakFrench)

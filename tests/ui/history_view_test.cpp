@@ -1,8 +1,8 @@
 #include "core/calculator_list.h"
 #include "tests/support/engine_parts.h"
-#include "ui/dialogs/foptionaffichage.h"
-#include "ui/dialogs/foptions.h"
-#include "ui/dialogs/lcalculettes.h"
+#include "ui/dialogs/calculator_list_window.h"
+#include "ui/dialogs/unit_window.h"
+#include "ui/dialogs/window_behaviour_window.h"
 #include "tests/ui/window_fixture.h"
 #include "tests/support/catalogue.h"
 
@@ -77,6 +77,11 @@ struct OptionWindows : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     OptionWindows() { engine.FormCreate(QStringLiteral("O")); }
+    // The keys of the unit window, as the engine hands them to it.
+    WindowKeyHandler UnitKeys()
+    {
+        return [this](int keyCode, bool ctrl) { return engine.UnitWindowKeyDown(keyCode, ctrl); };
+    }
 };
 
 } // namespace
@@ -85,7 +90,7 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
     SetFavourites(engine, {0, 39, 1, 2, -1});
     CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
-    TFLCalculettes window(list);
+    TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCheckBox* first = window.Box(0);
@@ -109,7 +114,7 @@ TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
     Parts(engine).options.SetDefaultCalculator(4);
     CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
-    TFLCalculettes window(list);
+    TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCheckBox* box = window.Box(list.BoxOfCalculator(4));
@@ -125,7 +130,7 @@ TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 
 TEST_F(OptionWindows, UnitWindowHoldsTheRowsAndOpensItsHelpPage)
 {
-    TFOptions window(engine);
+    TFOptions window(strings, UnitKeys());
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Unité de mesure"));
     window.SetUnitRow(3);
     window.SetDisplayRow(-1);
@@ -153,7 +158,7 @@ TEST_F(OptionWindows, UnitWindowHoldsTheRowsAndOpensItsHelpPage)
 
 TEST_F(OptionWindows, WindowBehaviourWindowHoldsTheChoiceOfItsButtons)
 {
-    TFOptionAffichage window(engine);
+    TFOptionAffichage window(strings);
     window.CheckButton(true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -167,7 +172,7 @@ TEST_F(OptionWindows, WindowBehaviourWindowHoldsTheChoiceOfItsButtons)
 // beside what follows it.
 TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
 {
-    TFOptionAffichage behaviour(engine);
+    TFOptionAffichage behaviour(strings);
     const QLabel* explanation = behaviour.findChild<QLabel*>(QStringLiteral("Label"));
     ASSERT_NE(explanation, nullptr);
     EXPECT_GE(explanation->height(), explanation->heightForWidth(explanation->width()));
@@ -176,7 +181,7 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
     CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
-    TFLCalculettes window(list);
+    TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* scroller = window.findChild<QScrollArea*>();

@@ -1,8 +1,8 @@
 // The windows from the keyboard alone, each key pressed on the widget that has the focus.
 
 #include "tests/ui/window_fixture.h"
-#include "ui/dialogs/foptionaffichage.h"
-#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/window_behaviour_window.h"
+#include "ui/dialogs/unit_window.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -132,14 +132,14 @@ TEST(OptionWindowKeys, OpenOnTheCheckedButtonsAndReturnPressesOk)
         EXPECT_EQ(choice(), before);
     };
     for (const int unit : {1, 2}) { // centimetres, metres
-        TFOptions window(engine);
+        TFOptions window(strings, [&engine](int keyCode, bool ctrl) { return engine.UnitWindowKeyDown(keyCode, ctrl); });
         window.SetUnitRow(unit);
         window.SetDisplayRow(1);
         check(window, {u"RgAffUnite_1"_qs, u"BtnOk"_qs, QStringLiteral("RgUnites_%1").arg(unit)},
               [&] { return QStringLiteral("%1 %2").arg(window.UnitRow()).arg(window.DisplayRow()); });
     }
     for (const bool resizable : {true, false}) {
-        TFOptionAffichage window(engine);
+        TFOptionAffichage window(strings);
         window.CheckButton(resizable);
         check(window, {u"BtnOk"_qs, resizable ? u"RdbtnRedim"_qs : u"RdbtnNonRedim"_qs},
               [&] { return window.BehaviourChoice(); });

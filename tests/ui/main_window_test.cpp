@@ -339,7 +339,8 @@ TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
 {
     // At exit the main window is destroyed before the desktop services: the message
     // window, its child, goes with it and the services must not free it again.
-    auto ui = std::make_unique<WidgetUiServices>();
+    StringTable strings;
+    auto ui = std::make_unique<WidgetUiServices>(strings);
     auto main = std::make_unique<QWidget>();
     ui->SetMainWindow(main.get());
     QPointer<TFMessages> messages = ui->Messages();

@@ -25,6 +25,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <type_traits>
 
 namespace tornavel::testing {
 
@@ -34,11 +35,21 @@ struct MissingWidget : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Desktop services on the test's string table where they show windows of their own.
+template <typename Ui>
+Ui MakeUiServices(const StringTable& strings)
+{
+    if constexpr (std::is_constructible_v<Ui, const StringTable&>)
+        return Ui(strings);
+    else
+        return Ui();
+}
+
 template <typename Ui = FakeUi>
 struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
     StringTable strings;
-    Ui ui;
+    Ui ui = MakeUiServices<Ui>(strings);
     // The calculators the engine serves.
     const CalculatorCatalogue* catalogue = &AllCalculators();
     std::unique_ptr<Engine> engine;
@@ -66,10 +77,8 @@ struct WindowFixture : ::testing::Test {
         }
         Parts(*engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
-        if constexpr (requires { ui.SetMainWindow(window.get()); }) {
+        if constexpr (requires { ui.SetMainWindow(window.get()); })
             ui.SetMainWindow(window.get());
-            ui.SetEngine(*engine);
-        }
     }
 
     // Shows the window and lets what waits for its first paint run.

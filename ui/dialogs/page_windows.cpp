@@ -1,6 +1,7 @@
 #include "ui/dialogs/page_windows.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
+#include "core/update_check.h"
 #include "core/view_texts.h"
 #include "platform/bounded_text.h"
 #include "platform/child_fetch.h"
@@ -27,15 +28,15 @@ constexpr TFPageWindow::Layout kUpgradeLayout{"FMiseANiveau", 348, 542, 402, 524
 
 } // namespace
 
-TFPageWindow::TFPageWindow(Engine& engine, ChildHttpClient& network, const Layout& layout,
-                           QString address, QWidget* parent)
+TFPageWindow::TFPageWindow(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage,
+                           const Layout& layout, QString address, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      engine_(engine), network_(network), address_(std::move(address))
+      strings_(strings), network_(network), openWebPage_(std::move(openWebPage)), address_(std::move(address))
 {
     setObjectName(QString::fromLatin1(layout.name));
     setModal(true);
     setFixedSize(layout.clientWidth, layout.clientHeight);
-    setWindowTitle(engine.Str(layout.captionId));
+    setWindowTitle(strings.Str(layout.captionId));
 
     browser_ = new PageBrowser(this);
     browser_->setObjectName(QStringLiteral("CppWebBrowser"));
@@ -44,23 +45,23 @@ TFPageWindow::TFPageWindow(Engine& engine, ChildHttpClient& network, const Layou
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         const QString target = QUrl(address_).resolved(link).toString(QUrl::FullyEncoded);
         if (IsWebAddress(target))
-            engine_.Ui().OpenUrl(target);
+            openWebPage_(target);
     });
 
-    fermer_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::CloseButton), this);
+    fermer_ = new QPushButton(LayoutText(strings, LayoutString::CloseButton), this);
     fermer_->setObjectName(QStringLiteral("BtnFermer"));
     fermer_->setGeometry(layout.closeLeft, layout.closeTop, 113, 25);
     connect(fermer_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
+    SetSecondaryWindowBackground(this, strings, "Image1");
 }
 
 QString TFPageWindow::ErrorPage(const QString& address) const
 {
     return QStringLiteral("<h3>%1</h3><p>%2<br>%3</p><p>%4</p>")
-        .arg(LayoutText(engine_.Strings(), LayoutString::PageErrorTitle).toHtmlEscaped(),
-             LayoutText(engine_.Strings(), LayoutString::PageErrorText).toHtmlEscaped(), address.toHtmlEscaped(),
-             LayoutText(engine_.Strings(), LayoutString::PageErrorAdvice).toHtmlEscaped());
+        .arg(LayoutText(strings_, LayoutString::PageErrorTitle).toHtmlEscaped(),
+             LayoutText(strings_, LayoutString::PageErrorText).toHtmlEscaped(), address.toHtmlEscaped(),
+             LayoutText(strings_, LayoutString::PageErrorAdvice).toHtmlEscaped());
 }
 
 void TFPageWindow::showEvent(QShowEvent* event)
@@ -72,7 +73,7 @@ void TFPageWindow::showEvent(QShowEvent* event)
 void TFPageWindow::Load()
 {
     ++loads_;
-    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(engine_.Strings(), LayoutString::PageLoading).toHtmlEscaped()));
+    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(strings_, LayoutString::PageLoading).toHtmlEscaped()));
     const int load = loads_;
     QPointer<TFPageWindow> self(this);
     HttpGet(network_, address_, kHttpTimeoutMs, [self, load](const HttpReply& reply) {
@@ -87,13 +88,15 @@ void TFPageWindow::ShowReply(const HttpReply& reply)
     browser_->setHtml(reply.ok ? PageHtmlForView(reply.body) : ErrorPage(address_));
 }
 
-TFMiseAjour::TFMiseAjour(Engine& engine, ChildHttpClient& network, QWidget* parent)
-    : TFPageWindow(engine, network, kUpdateLayout, engine.UpdatePageAddress(), parent)
+TFMiseAjour::TFMiseAjour(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage,
+                         QString address, QWidget* parent)
+    : TFPageWindow(strings, network, std::move(openWebPage), kUpdateLayout, std::move(address), parent)
 {
 }
 
-TFMiseANiveau::TFMiseANiveau(Engine& engine, ChildHttpClient& network, QWidget* parent)
-    : TFPageWindow(engine, network, kUpgradeLayout, engine.UpgradePageAddress(), parent)
+TFMiseANiveau::TFMiseANiveau(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage,
+                             QString address, QWidget* parent)
+    : TFPageWindow(strings, network, std::move(openWebPage), kUpgradeLayout, std::move(address), parent)
 {
 }
 

@@ -2,14 +2,19 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QPushButton;
 class QTextBrowser;
 
 namespace tornavel {
 
 class ChildHttpClient;
-class Engine;
 struct HttpReply;
+class StringTable;
+
+// Opens a web page in the desktop's browser.
+using WebPageOpener = std::function<void(const QString& address)>;
 
 // A window that shows one page of the maker's web server: the page is fetched again
 // at each showing and shown as HTML; when it cannot be loaded a French error page
@@ -26,8 +31,10 @@ public:
         int closeLeft, closeTop;
     };
 
-    TFPageWindow(Engine& engine, ChildHttpClient& network, const Layout& layout, QString address,
-                 QWidget* parent = nullptr);
+    // Shows the page at `address`, fetched through `network`; a link to a web page goes
+    // to `openWebPage`.
+    TFPageWindow(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage,
+                 const Layout& layout, QString address, QWidget* parent = nullptr);
 
     const QString& Address() const { return address_; }
     QTextBrowser* Browser() const { return browser_; }
@@ -45,8 +52,9 @@ private:
     void Load();
     void ShowReply(const HttpReply& reply);
 
-    Engine& engine_;
+    const StringTable& strings_;
     ChildHttpClient& network_;
+    WebPageOpener openWebPage_;
     QString address_;
     QTextBrowser* browser_ = nullptr;
     QPushButton* fermer_ = nullptr;
@@ -57,14 +65,16 @@ private:
 class TFMiseAjour : public TFPageWindow {
     Q_OBJECT
 public:
-    TFMiseAjour(Engine& engine, ChildHttpClient& network, QWidget* parent = nullptr);
+    TFMiseAjour(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage, QString address,
+                QWidget* parent = nullptr);
 };
 
 // The upgrade-page window FMiseANiveau, shown by the help menu's upgrade item.
 class TFMiseANiveau : public TFPageWindow {
     Q_OBJECT
 public:
-    TFMiseANiveau(Engine& engine, ChildHttpClient& network, QWidget* parent = nullptr);
+    TFMiseANiveau(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage, QString address,
+                  QWidget* parent = nullptr);
 };
 
 } // namespace tornavel

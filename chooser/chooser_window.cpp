@@ -1,4 +1,4 @@
-#include "chooser/fselcomtornavel.h"
+#include "chooser/chooser_window.h"
 
 #include "chooser/choice.h"
 #include "core/strings.h"

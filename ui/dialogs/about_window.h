@@ -7,14 +7,14 @@ class QPushButton;
 
 namespace tornavel {
 
-class Engine;
+class StringTable;
 
 // The about window FApropos: the product name, version and credit in LblRens, "OK".
 class TFApropos : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFApropos(Engine& engine, QWidget* parent = nullptr);
+    explicit TFApropos(const StringTable& strings, QWidget* parent = nullptr);
 
     QLabel* LblRens() const { return lblRens_; }
     QPushButton* BtnOk() const { return btnOk_; }

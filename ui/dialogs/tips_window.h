@@ -10,7 +10,7 @@ class QTextBrowser;
 
 namespace tornavel {
 
-class Engine;
+class StringTable;
 
 // Shows a read tip document in a text field: its paragraphs, alignments and formats,
 // over the default font "MS Sans Serif" 10.
@@ -22,7 +22,8 @@ class TFAstuces : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFAstuces(Engine& engine, QWidget* parent = nullptr);
+    // The window shows the tips of `model` with the texts of `strings`.
+    TFAstuces(const StringTable& strings, TipsWindow model, QWidget* parent = nullptr);
 
     const TipsWindow& Model() const { return model_; }
     QTextBrowser* RichEdit() const { return richEdit_; }

@@ -1,6 +1,6 @@
-#include "ui/dialogs/foptionaffichage.h"
+#include "ui/dialogs/window_behaviour_window.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 #include "ui/option_groups.h"
@@ -14,17 +14,17 @@
 
 namespace tornavel {
 
-TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
+TFOptionAffichage::TFOptionAffichage(const StringTable& strings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FOptionAffichage"));
     setModal(true);
-    setWindowTitle(engine.Str(text::BehaviourWindowCaption));
+    setWindowTitle(strings.Str(text::BehaviourWindowCaption));
 
     auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("GroupBox1"));
 
-    label_ = new QLabel(engine.Str(text::BehaviourExplanation, text::BehaviourExplanationBuffer), group);
+    label_ = new QLabel(strings.Str(text::BehaviourExplanation, text::BehaviourExplanationBuffer), group);
     label_->setObjectName(QStringLiteral("Label"));
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -36,21 +36,21 @@ TFOptionAffichage::TFOptionAffichage(Engine& engine, QWidget* parent)
     group->setGeometry(10, 5, 284, 180 + below);
     setFixedSize(304, 235 + below);
 
-    redim_ = new QRadioButton(OwnLayoutText(engine.Strings(), text::ResizableWindowButton), group);
+    redim_ = new QRadioButton(OwnLayoutText(strings, text::ResizableWindowButton), group);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));
     redim_->setGeometry(4, 139 + below, 270, 17);
-    nonRedim_ = new QRadioButton(OwnLayoutText(engine.Strings(), text::FixedWindowButton), group);
+    nonRedim_ = new QRadioButton(OwnLayoutText(strings, text::FixedWindowButton), group);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
     nonRedim_->setGeometry(4, 158 + below, 270, 17);
     TabStopOnCheckedOption({redim_, nonRedim_});
 
-    btnOk_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(112, 197 + below, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
+    SetSecondaryWindowBackground(this, strings, "Image1");
 }
 
 void TFOptionAffichage::CheckButton(bool resizable)

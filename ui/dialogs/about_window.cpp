@@ -1,6 +1,6 @@
-#include "ui/dialogs/fapropos.h"
+#include "ui/dialogs/about_window.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
@@ -11,13 +11,13 @@
 
 namespace tornavel {
 
-TFApropos::TFApropos(Engine& engine, QWidget* parent)
+TFApropos::TFApropos(const StringTable& strings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FApropos"));
     setModal(true);
     setFixedSize(274, 124);
-    setWindowTitle(engine.Str(127));
+    setWindowTitle(strings.Str(127));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -25,7 +25,7 @@ TFApropos::TFApropos(Engine& engine, QWidget* parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
 
-    lblRens_ = new QLabel(engine.Str(128), panel);
+    lblRens_ = new QLabel(strings.Str(128), panel);
     lblRens_->setObjectName(QStringLiteral("LblRens"));
     lblRens_->setGeometry(9, 9, 205, 56);
     lblRens_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -35,13 +35,13 @@ TFApropos::TFApropos(Engine& engine, QWidget* parent)
     logo->setGeometry(219, 3, 32, 32);
     logo->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    btnOk_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 86, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
+    SetSecondaryWindowBackground(this, strings, "Image1");
 }
 
 } // namespace tornavel

@@ -8,7 +8,7 @@ class QRadioButton;
 
 namespace tornavel {
 
-class Engine;
+class StringTable;
 
 // The window-behaviour window FOptionAffichage: whether the main window is resizable.
 // Its choice is "O" when RdbtnRedim is checked, "N" when RdbtnNonRedim is; the caller
@@ -17,7 +17,7 @@ class TFOptionAffichage : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFOptionAffichage(Engine& engine, QWidget* parent = nullptr);
+    explicit TFOptionAffichage(const StringTable& strings, QWidget* parent = nullptr);
 
     // Checks RdbtnRedim or RdbtnNonRedim.
     void CheckButton(bool resizable);

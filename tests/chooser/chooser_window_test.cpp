@@ -1,7 +1,7 @@
 // Verolan's real window on a settings file in a temporary directory: its buttons are
 // clicked, its boxes read and answered, and the file read back as Tornavel reads it.
 
-#include "chooser/fselcomtornavel.h"
+#include "chooser/chooser_window.h"
 #include "core/strings.h"
 #include "platform/settings.h"
 

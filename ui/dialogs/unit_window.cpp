@@ -1,6 +1,6 @@
-#include "ui/dialogs/foptions.h"
+#include "ui/dialogs/unit_window.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
 #include "core/units.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include <iterator>
+#include <utility>
 
 namespace tornavel {
 
@@ -43,8 +44,9 @@ void SelectRow(QButtonGroup* buttons, int row)
 
 } // namespace
 
-TFOptions::TFOptions(Engine& engine, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), engine_(engine)
+TFOptions::TFOptions(const StringTable& strings, WindowKeyHandler keyDown, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), strings_(strings),
+      keyDown_(std::move(keyDown))
 {
     setObjectName(QStringLiteral("FOptions"));
     setModal(true);
@@ -60,25 +62,25 @@ TFOptions::TFOptions(Engine& engine, QWidget* parent)
     rgAffUnite_->setGeometry(10, 134, 254, 73);
     displayButtons_ = AddRows(rgAffUnite_, static_cast<int>(std::size(text::UnitDisplayRows)));
 
-    btnOk_ = new QPushButton(LayoutText(engine_.Strings(), LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(strings_, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
     btnOk_->setGeometry(97, 218, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    SetSecondaryWindowBackground(this, engine_.Strings(), "FondOptions");
+    SetSecondaryWindowBackground(this, strings_, "FondOptions");
     LoadCaptions();
 }
 
 void TFOptions::LoadCaptions()
 {
-    setWindowTitle(engine_.Str(text::UnitWindowCaption));
-    rgUnites_->setTitle(engine_.Str(text::UnitGroupTitle));
+    setWindowTitle(strings_.Str(text::UnitWindowCaption));
+    rgUnites_->setTitle(strings_.Str(text::UnitGroupTitle));
     for (const UnitOfMeasure& unit : UnitsOfMeasure())
-        unitButtons_->button(unit.windowRow)->setText(engine_.Str(unit.windowCaptionId));
-    rgAffUnite_->setTitle(engine_.Str(text::UnitDisplayGroupTitle));
+        unitButtons_->button(unit.windowRow)->setText(strings_.Str(unit.windowCaptionId));
+    rgAffUnite_->setTitle(strings_.Str(text::UnitDisplayGroupTitle));
     for (int i = 0; i < static_cast<int>(std::size(text::UnitDisplayRows)); ++i)
-        displayButtons_->button(i)->setText(engine_.Str(text::UnitDisplayRows[i]));
+        displayButtons_->button(i)->setText(strings_.Str(text::UnitDisplayRows[i]));
 }
 
 void TFOptions::SetUnitRow(int row) { SelectRow(unitButtons_, row); }
@@ -88,7 +90,7 @@ int TFOptions::DisplayRow() const { return displayButtons_->checkedId(); }
 
 void TFOptions::keyPressEvent(QKeyEvent* event)
 {
-    if (engine_.UnitWindowKeyDown(event->key(), event->modifiers().testFlag(Qt::ControlModifier)))
+    if (keyDown_ && keyDown_(event->key(), event->modifiers().testFlag(Qt::ControlModifier)))
         return;
     QDialog::keyPressEvent(event);
 }

@@ -11,6 +11,8 @@ class QScrollArea;
 
 namespace tornavel {
 
+class StringTable;
+
 // The calculator-list window FLCalculettes: a check box per calculator in a scrolling
 // box, and OK, its only way out (Escape presses it too). It shows the rules of a
 // CalculatorListWindow and forwards the clicks and Ctrl+A to it.
@@ -18,7 +20,7 @@ class TFLCalculettes : public QDialog {
     Q_OBJECT
 
 public:
-    TFLCalculettes(CalculatorListWindow& list, QWidget* parent = nullptr);
+    TFLCalculettes(const StringTable& strings, CalculatorListWindow& list, QWidget* parent = nullptr);
 
     // Rebuilds the boxes from the list's current choice (done at each showing).
     void FormActivate();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ui_services.h"
+
 #include <QDialog>
 
 class QButtonGroup;
@@ -8,7 +10,7 @@ class QPushButton;
 
 namespace tornavel {
 
-class Engine;
+class StringTable;
 
 // The unit-of-measure window FOptions: the unit (RgUnites: millimetre, centimetre,
 // metre, inch) and when it is shown (RgAffUnite: when needed, always). It only holds
@@ -18,7 +20,8 @@ class TFOptions : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFOptions(Engine& engine, QWidget* parent = nullptr);
+    // Keys go to `keyDown` first (Ctrl+A opens the help page).
+    TFOptions(const StringTable& strings, WindowKeyHandler keyDown, QWidget* parent = nullptr);
 
     // Captions and row texts from the string table.
     void LoadCaptions();
@@ -37,7 +40,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Engine& engine_;
+    const StringTable& strings_;
+    WindowKeyHandler keyDown_;
     QGroupBox* rgUnites_ = nullptr;
     QGroupBox* rgAffUnite_ = nullptr;
     QButtonGroup* unitButtons_ = nullptr;

@@ -1,6 +1,6 @@
-#include "ui/dialogs/fastuces.h"
+#include "ui/dialogs/tips_window.h"
 
-#include "core/engine.h"
+#include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
@@ -10,6 +10,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <utility>
 
 namespace tornavel {
 
@@ -58,14 +60,14 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
     edit->moveCursor(QTextCursor::Start);
 }
 
-TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
+TFAstuces::TFAstuces(const StringTable& strings, TipsWindow model, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      model_(engine.Tips())
+      model_(std::move(model))
 {
     setObjectName(QStringLiteral("FAstuces"));
     setModal(true);
     setFixedSize(332, 400);
-    setWindowTitle(engine.Str(193));
+    setWindowTitle(strings.Str(193));
 
     richEdit_ = new QTextBrowser(this);
     richEdit_->setObjectName(QStringLiteral("RichEdit"));
@@ -74,13 +76,13 @@ TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     richEdit_->setOpenLinks(false);
     richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    pred_ = new QPushButton(engine.Str(194), this);
+    pred_ = new QPushButton(strings.Str(194), this);
     pred_->setObjectName(QStringLiteral("BtnPred"));
     pred_->setGeometry(10, 362, 106, 25);
-    aide_ = new QPushButton(LayoutText(engine.Strings(), LayoutString::TipsHelpButton), this);
+    aide_ = new QPushButton(LayoutText(strings, LayoutString::TipsHelpButton), this);
     aide_->setObjectName(QStringLiteral("BtnAide"));
     aide_->setGeometry(153, 362, 25, 25);
-    suivant_ = new QPushButton(engine.Str(195), this);
+    suivant_ = new QPushButton(strings.Str(195), this);
     suivant_->setObjectName(QStringLiteral("BtnSuivant"));
     suivant_->setGeometry(215, 362, 106, 25);
     for (QPushButton* button : {pred_, aide_, suivant_})
@@ -96,7 +98,7 @@ TFAstuces::TFAstuces(Engine& engine, QWidget* parent)
     });
     connect(aide_, &QPushButton::clicked, this, [this] { model_.BtnAideClick(); });
 
-    SetSecondaryWindowBackground(this, engine.Strings(), "Image1");
+    SetSecondaryWindowBackground(this, strings, "Image1");
     ShowTip();
 }
 

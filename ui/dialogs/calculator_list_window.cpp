@@ -1,6 +1,7 @@
-#include "ui/dialogs/lcalculettes.h"
+#include "ui/dialogs/calculator_list_window.h"
 
 #include "core/calculator_list.h"
+#include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
 
@@ -18,7 +19,7 @@ namespace {
 constexpr int kBoxWidth = 250;
 } // namespace
 
-TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
+TFLCalculettes::TFLCalculettes(const StringTable& strings, CalculatorListWindow& list, QWidget* parent)
     // No system menu, minimise or maximise box: OK is the way out.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), list_(list),
       boxes_(static_cast<size_t>(list.BoxCount()), nullptr)
@@ -36,15 +37,14 @@ TFLCalculettes::TFLCalculettes(CalculatorListWindow& list, QWidget* parent)
     boxHolder_->setFixedSize(260, 20 * list_.BoxCount());
     scrollBox_->setWidget(boxHolder_);
 
-    btnOk_ = new QPushButton(LayoutText(list_.Strings(), LayoutString::DialogOkButton), this);
+    btnOk_ = new QPushButton(LayoutText(strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOK"));
     btnOk_->setGeometry(110, 363, 80, 25);
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFLCalculettes::BtnOKClick);
 
     FitBoxes();
-    // The list's engine owns the texts and the background picture.
-    SetSecondaryWindowBackground(this, list_.Strings(), "FondListeCalc");
+    SetSecondaryWindowBackground(this, strings, "FondListeCalc");
 }
 
 QCheckBox* TFLCalculettes::Box(int box) const
