@@ -44,6 +44,8 @@ protected:
 private:
     void Load();
     void ShowReply(const HttpReply& reply);
+    // Shows `html` (a bounded page, or one of the window's own) in place of what is shown.
+    void Show(const QString& html);
 
     Engine& engine_;
     ChildHttpClient& network_;
