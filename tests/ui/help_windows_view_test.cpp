@@ -150,6 +150,35 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     EXPECT_FALSE(tips.isVisible());
 }
 
+TEST_F(HelpWindows, TipOfThirtyThousandShortRunsIsLaidOutOnceAndCloses)
+{
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Aide")));
+    QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}" + QByteArray("{\\b a}{\\i b}{\\ul c}{\\cf1 d}").repeated(30000) + "}");
+    file.close();
+    EngineAccess::Help(engine).SetProgramDirectory(program.path() + QLatin1Char('/'));
+    TFAstuces tips(engine);
+    tips.show();
+    QTextDocument* document = tips.RichEdit()->document();
+    int changes = 0;
+    QObject::connect(document, &QTextDocument::contentsChange, [&] { ++changes; });
+    QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+    // The tip is laid out once, not again at each run put in; and it has few runs.
+    EXPECT_LE(changes, 3);
+    int runs = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            ++runs;
+    }
+    EXPECT_GT(runs, 100);
+    EXPECT_LE(runs, TipsWindow::kMaxRuns);
+    EXPECT_TRUE(tips.RichEdit()->toPlainText().startsWith(QStringLiteral("abcdabcd")));
+    QTest::keyClick(&tips, Qt::Key_Escape);
+    EXPECT_FALSE(tips.isVisible());
+}
+
 TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
 {
     QString about;
