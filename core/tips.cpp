@@ -37,20 +37,23 @@ constexpr qint64 kMaxDocumentBytes = 1024 * 1024;
 // Nor is more than this many characters of it shown: a tip is some hundreds.
 constexpr qsizetype kMaxTipLength = 16 * 1024;
 
-// The beginning of a document, bounded so that the tips window lays it out at once.
+// The beginning of a document, bounded so that the tips window lays it out at once: in
+// characters, and in runs, each of which the view shapes and formats on its own.
 RtfDocument Bounded(const RtfDocument& document)
 {
     TextBounder bounder(kMaxTipLength);
+    qsizetype runsLeft = TipsWindow::kMaxRuns;
     RtfDocument shown;
     for (const RtfParagraph& paragraph : document.paragraphs) {
         if (!shown.paragraphs.isEmpty())
             bounder.EndLine();
-        if (bounder.Full())
+        if (bounder.Full() || runsLeft == 0)
             break;
         RtfParagraph& kept = shown.paragraphs.emplace_back(RtfParagraph{paragraph.align, {}});
         for (const RtfRun& run : paragraph.runs) {
-            if (bounder.Full())
+            if (bounder.Full() || runsLeft == 0)
                 break;
+            --runsLeft;
             RtfRun& part = kept.runs.emplace_back(run);
             part.text = bounder.Add(run.text);
         }

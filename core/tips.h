@@ -30,8 +30,10 @@ public:
     void BtnAideClick();
 
     // The document of the tip on screen, or the two lines that say it is missing. Only
-    // its beginning is given, with break points in runs of letters too long for a line
-    // (see TextBounder), so that the window lays it out at once.
+    // its beginning is given, at most kMaxRuns runs of formatted text, with break points
+    // in runs of letters too long for a line (see TextBounder), so that the window lays
+    // it out at once.
+    static constexpr qsizetype kMaxRuns = 1024;
     RtfDocument Document() const;
 
     // The file of tip `tip`: "Aide/Astuce_<tip>.rtf" in the help directory first, then in

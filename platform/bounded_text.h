@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -41,16 +40,5 @@ private:
 };
 
 QString BoundedText(QStringView text, qsizetype maxLength);
-
-// The same for an HTML page: the source is cut to `maxLength` characters, and only its
-// text is given break points; tags, their attributes, comments, character references and
-// the contents of style and script elements are left whole.
-QString BoundedHtml(QStringView html, qsizetype maxLength);
-
-// The beginning of a downloaded HTML page a window shows: decoded by the charset it
-// declares (UTF-8 when it declares none), then bounded (see BoundedHtml) to this many
-// characters of source, so that a text view lays it out at once.
-inline constexpr qsizetype kMaxShownPageLength = 64 * 1024;
-QString PageHtmlForView(const QByteArray& body);
 
 } // namespace tornavel

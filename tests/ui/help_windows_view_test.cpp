@@ -3,18 +3,21 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/file_system.h"
 #include "tests/support/local_http_server.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/tips_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/page_windows.h"
 #include "platform/bounded_text.h"
+#include "platform/page_html.h"
 #include "platform/child_fetch.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
 #include "tests/support/catalogue.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -27,6 +30,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -145,6 +151,35 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     EXPECT_FALSE(tips.isVisible());
 }
 
+TEST_F(HelpWindows, TipOfThirtyThousandShortRunsIsLaidOutOnceAndCloses)
+{
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Aide")));
+    QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}" + QByteArray("{\\b a}{\\i b}{\\ul c}{\\cf1 d}").repeated(30000) + "}");
+    file.close();
+    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+    TFAstuces tips(strings, engine.Tips());
+    tips.show();
+    QTextDocument* document = tips.RichEdit()->document();
+    int changes = 0;
+    QObject::connect(document, &QTextDocument::contentsChange, [&] { ++changes; });
+    QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+    // The tip is laid out once, not again at each run put in; and it has few runs.
+    EXPECT_LE(changes, 3);
+    int runs = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            ++runs;
+    }
+    EXPECT_GT(runs, 100);
+    EXPECT_LE(runs, TipsWindow::kMaxRuns);
+    EXPECT_TRUE(tips.RichEdit()->toPlainText().startsWith(QStringLiteral("abcdabcd")));
+    QTest::keyClick(&tips, Qt::Key_Escape);
+    EXPECT_FALSE(tips.isVisible());
+}
+
 TEST_F(HelpWindows, AboutAndWindowBehaviourWindowsShowTheirTextsAndClose)
 {
     QString about;
@@ -206,6 +241,86 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
     TFMiseANiveau upgrade(strings, network, browser, fake.pageAddresses.front());
     EXPECT_EQ(upgrade.windowTitle(), QStringLiteral("Mettre à niveau Tornavel"));
     EXPECT_EQ(upgrade.Address(), recording.UpgradePageAddress());
+}
+
+namespace {
+
+// The work a text view does on a document: the levels of frames (each level of tables
+// lays out the ones inside it again), the cells of its grids, its pictures (each may
+// float) and the items of its longest list.
+struct LayoutWork {
+    int depth = 0, cells = 0, images = 0, listItems = 0;
+
+    explicit LayoutWork(QTextDocument& document)
+    {
+        depth = Depth(document.rootFrame());
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            if (block.textList())
+                listItems = std::max(listItems, block.textList()->count());
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+                images += it.fragment().charFormat().isImageFormat();
+        }
+    }
+    int Depth(QTextFrame* frame)
+    {
+        if (const QTextTable* table = qobject_cast<QTextTable*>(frame))
+            cells += table->rows() * table->columns();
+        int inner = 0;
+        for (QTextFrame* child : frame->childFrames())
+            inner = std::max(inner, Depth(child));
+        return inner + 1;
+    }
+};
+
+} // namespace
+
+TEST_F(HelpWindows, HostilePagesAreLaidOutWithinBoundsAndClose)
+{
+    const auto times = [](const char* piece, int n) { return QByteArray(piece).repeated(n); };
+    const QByteArray huge = "2147483647";
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("image.png"));
+    ASSERT_EQ(MakeSpecial(fifo, 0), S_IFIFO);
+    const QList<QByteArray> pages = {
+        times("<table><tr><td>", 22) + "fin",
+        "<table cellpadding=" + huge + "><tr><td>fin</td></tr></table>",
+        times("<table><tr><td>", 4300) + "fin",
+        // Sizes of the same kind, through other attributes and style sheets.
+        "<style>td{padding:" + huge + "px;border:" + huge + "px solid} p{margin:" + huge + "px}</style><table cellspacing="
+            + huge + " border=" + huge + " width=" + huge + "><tr><td colspan=" + huge + " rowspan=" + huge
+            + "><p style=\"font-size:16777215px;line-height:" + huge + "px;text-indent:" + huge + "px;-qt-block-indent:"
+            + huge + "\">x<img width=" + huge + " height=" + huge + "></table><ul style=\"-qt-list-indent:" + huge
+            + "\"><li>fin</ul>",
+        // Counts of the same kind.
+        "<ol>" + times("<li>x", 2000) + "</ol>" + times("<img style=\"float:left\">", 600) + "<table><tr>"
+            + times("<td>", 1000) + times("<tr><td>", 1000) + "</table>" + times("<ul><li>", 1000) + "fin",
+        // Nothing a page names is read: this file never ends, and a FIFO waits for a writer.
+        "<img src=\"file:///dev/zero\" width=20 height=20><img src=\"" + QFile::encodeName(fifo) + "\">fin",
+    };
+    const HangGuard guard;
+    LocalHttpServer server;
+    ChildHttpClient network;
+    const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
+    for (const QByteArray& body : pages) {
+        SCOPED_TRACE(body.left(60).toStdString());
+        server.Set("/info/maj.php", {LocalHttpServer::Kind::Normal, 200, body});
+        TFPageWindow page(strings, network, browser, layout, server.Root() + QStringLiteral("/info/maj.php"));
+        page.show();
+        ASSERT_TRUE(WaitFor([&] { return page.Browser()->toPlainText().contains(QStringLiteral("fin")); }));
+        QTextDocument& document = *page.Browser()->document();
+        const LayoutWork work(document);
+        EXPECT_LE(work.depth, 1 + PageLimits::kTableDepth);
+        EXPECT_LE(work.cells, PageLimits::kTableCells);
+        EXPECT_LE(work.images, PageLimits::kImages);
+        EXPECT_LE(work.listItems, PageLimits::kListItems);
+        // Every size was brought within what a window shows, so the page has a size.
+        const QSizeF size = document.documentLayout()->documentSize();
+        EXPECT_GT(size.height(), 0);
+        EXPECT_LT(size.width(), 10'000);
+        EXPECT_LT(size.height(), 1'000'000);
+        QTest::keyClick(&page, Qt::Key_Escape);
+        EXPECT_FALSE(page.isVisible());
+    }
 }
 
 TEST_F(HelpWindows, StandardButtonsAndFieldMenusSpeakFrench)

@@ -3,8 +3,9 @@
 #include "core/strings.h"
 #include "core/update_check.h"
 #include "core/view_texts.h"
-#include "platform/bounded_text.h"
 #include "platform/child_fetch.h"
+#include "platform/page_html.h"
+#include "ui/dialogs/page_document.h"
 #include "ui/dialogs/window_style.h"
 
 #include <QLabel>
@@ -15,13 +16,6 @@
 namespace tornavel {
 
 namespace {
-
-// Shows fetched pages only: nothing named by a page is read from the disk or the network.
-class PageBrowser : public QTextBrowser {
-public:
-    using QTextBrowser::QTextBrowser;
-    QVariant loadResource(int, const QUrl&) override { return QVariant(); }
-};
 
 constexpr TFPageWindow::Layout kUpdateLayout{"FMiseAjour", 343, 624, 472, 608, 417, 255, 440};
 constexpr TFPageWindow::Layout kUpgradeLayout{"FMiseANiveau", 348, 542, 402, 524, 345, 214, 365};
@@ -38,7 +32,7 @@ TFPageWindow::TFPageWindow(const StringTable& strings, ChildHttpClient& network,
     setFixedSize(layout.clientWidth, layout.clientHeight);
     setWindowTitle(strings.Str(layout.captionId));
 
-    browser_ = new PageBrowser(this);
+    browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("CppWebBrowser"));
     browser_->setGeometry(8, 8, layout.browserWidth, layout.browserHeight);
     browser_->setOpenLinks(false);
@@ -73,7 +67,7 @@ void TFPageWindow::showEvent(QShowEvent* event)
 void TFPageWindow::Load()
 {
     ++loads_;
-    browser_->setHtml(QStringLiteral("<p>%1</p>").arg(LayoutText(strings_, LayoutString::PageLoading).toHtmlEscaped()));
+    Show(QStringLiteral("<p>%1</p>").arg(LayoutText(strings_, LayoutString::PageLoading).toHtmlEscaped()));
     const int load = loads_;
     QPointer<TFPageWindow> self(this);
     HttpGet(network_, address_, kHttpTimeoutMs, [self, load](const HttpReply& reply) {
@@ -85,7 +79,17 @@ void TFPageWindow::Load()
 
 void TFPageWindow::ShowReply(const HttpReply& reply)
 {
-    browser_->setHtml(reply.ok ? PageHtmlForView(reply.body) : ErrorPage(address_));
+    Show(reply.ok ? PageHtmlForView(reply.body) : ErrorPage(address_));
+}
+
+void TFPageWindow::Show(const QString& html)
+{
+    // The page is read and bounded before the view lays it out, once. The view deletes
+    // the document it made itself; those made here are deleted here.
+    const QPointer<QTextDocument> shown = browser_->document();
+    browser_->setDocument(new PageDocument(html, browser_->font(), browser_));
+    if (shown && shown->parent() == browser_)
+        delete shown;
 }
 
 TFMiseAjour::TFMiseAjour(const StringTable& strings, ChildHttpClient& network, WebPageOpener openWebPage,

@@ -51,6 +51,8 @@ protected:
 private:
     void Load();
     void ShowReply(const HttpReply& reply);
+    // Shows `html` (a bounded page, or one of the window's own) in place of what is shown.
+    void Show(const QString& html);
 
     const StringTable& strings_;
     ChildHttpClient& network_;

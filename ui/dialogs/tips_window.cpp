@@ -35,7 +35,9 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
     QTextDocument* text = edit->document();
     text->clear();
     text->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+    // One edit: the view lays the tip out once, not again at each run inserted.
     QTextCursor cursor(text);
+    cursor.beginEditBlock();
     bool first = true;
     for (const RtfParagraph& paragraph : document.paragraphs) {
         QTextBlockFormat block;
@@ -57,6 +59,7 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
             cursor.insertText(run.text, format);
         }
     }
+    cursor.endEditBlock();
     edit->moveCursor(QTextCursor::Start);
 }
 
