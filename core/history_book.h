@@ -11,11 +11,11 @@ namespace tornavel {
 
 class HistoryBook {
 public:
-    explicit HistoryBook(const CalculatorRegistry& descriptions) : descriptions(descriptions) {}
+    explicit HistoryBook(const CalculatorRegistry& descriptions) : descriptions_(descriptions) {}
     HistoryBook(const HistoryBook&) = delete;
     HistoryBook& operator=(const HistoryBook&) = delete;
 
-    const History& Values() const { return history; }
+    const History& Values() const { return history_; }
     // Name of the file, in the current directory unless set otherwise.
     const QString& FilePath() const { return filePath_; }
     void SetFilePath(const QString& path) { filePath_ = path; }
@@ -39,8 +39,8 @@ public:
     bool Save(const QString& path, QString* reason = nullptr);
 
 private:
-    const CalculatorRegistry& descriptions;
-    History history;
+    const CalculatorRegistry& descriptions_;
+    History history_;
     QString filePath_ = QStringLiteral("CLS.dat");
 };
 

@@ -170,12 +170,12 @@ History MergeHistoryAtClose(const History& onDisk, const History& session)
 void HistoryBook::Add(int number, const QString& text, const std::array<double, MaxInputs>& inputs, int termIndex,
                       int unitScale, int keyCode)
 {
-    if (!descriptions.Has(number))
+    if (!descriptions_.Has(number))
         return;
-    auto& entries = history.HistoryEntries;
+    auto& entries = history_.HistoryEntries;
     int slot;
-    if (history.LastHistoryIndex < HistoryCapacity - 1) {
-        slot = ++history.LastHistoryIndex;
+    if (history_.LastHistoryIndex < HistoryCapacity - 1) {
+        slot = ++history_.LastHistoryIndex;
     } else {
         // Full: the oldest entry drops off and the others move down one place.
         std::move(entries.begin() + 1, entries.end(), entries.begin());
@@ -186,7 +186,7 @@ void HistoryBook::Add(int number, const QString& text, const std::array<double, 
     const int term = std::clamp(termIndex, 0, MaxInputs - 1);
     entry.Number = number;
     entry.Text = text.left(HistoryTextMaxLength);
-    const CalculatorDescription& row = descriptions.Of(number);
+    const CalculatorDescription& row = descriptions_.Of(number);
     if (row.historyKeepsInputs) {
         for (int i = 0; i <= term; ++i)
             entry.Inputs[static_cast<size_t>(i)] = inputs[static_cast<size_t>(i)];
@@ -196,23 +196,23 @@ void HistoryBook::Add(int number, const QString& text, const std::array<double, 
         entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)] = keyCode;
     entry.TermIndex = term;
     entry.UnitScale = unitScale;
-    history.NewEntryCount = std::min(history.NewEntryCount + 1, HistoryCapacity);
+    history_.NewEntryCount = std::min(history_.NewEntryCount + 1, HistoryCapacity);
 }
 
 bool HistoryBook::Load(const QString& path)
 {
-    history = History{};
+    history_ = History{};
     QByteArray bytes;
     switch (ReadRegularFile(path, kMaxHistoryFileBytes, bytes)) {
     case FileReadStatus::Missing:
         return false;
     case FileReadStatus::Unreadable:
-        history.FileUnreadable = true;
+        history_.FileUnreadable = true;
         return false;
     case FileReadStatus::Read:
         break;
     }
-    history = DecodeHistory(bytes, &descriptions);
+    history_ = DecodeHistory(bytes, &descriptions_);
     return true;
 }
 
@@ -223,7 +223,7 @@ bool HistoryBook::Save(const QString& path, QString* reason)
     const FileLock turn(path + QStringLiteral(".lock"), kHistoryLockWaitMs);
     // A file that could not be read, at the start or now, keeps what it holds.
     QByteArray bytes;
-    const FileReadStatus now = history.FileUnreadable ? FileReadStatus::Unreadable
+    const FileReadStatus now = history_.FileUnreadable ? FileReadStatus::Unreadable
                                                       : ReadRegularFile(path, kMaxHistoryFileBytes, bytes);
     if (now == FileReadStatus::Unreadable) {
         if (reason)
@@ -232,11 +232,11 @@ bool HistoryBook::Save(const QString& path, QString* reason)
     }
     // Another Tornavel on the same folder may have closed since this one started.
     if (now == FileReadStatus::Read)
-        history = MergeHistoryAtClose(
-            DecodeHistory(bytes, &descriptions), history);
-    if (!SaveFileAtomically(path, EncodeHistory(history), reason))
+        history_ = MergeHistoryAtClose(
+            DecodeHistory(bytes, &descriptions_), history_);
+    if (!SaveFileAtomically(path, EncodeHistory(history_), reason))
         return false;
-    history.NewEntryCount = 0;
+    history_.NewEntryCount = 0;
     return true;
 }
 

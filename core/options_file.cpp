@@ -58,32 +58,32 @@ void DecodeOptions(const QByteArray& bytes, Options& options, const CalculatorRe
 
 void OptionsStore::UpdateUnitLabels()
 {
-    const UnitOfMeasure* unit = FindUnitOfMeasure(options.UnitScaleCode);
+    const UnitOfMeasure* unit = FindUnitOfMeasure(options_.UnitScaleCode);
     if (!unit)
         return;
-    options.LengthUnitSuffix = unit->lengthSuffix.toString();
-    options.AreaUnitSuffix = unit->areaSuffix.toString();
-    options.VolumeUnitSuffix = unit->volumeSuffix.toString();
-    options.YieldUnitSuffix = unit->yieldSuffix.toString();
+    options_.LengthUnitSuffix = unit->lengthSuffix.toString();
+    options_.AreaUnitSuffix = unit->areaSuffix.toString();
+    options_.VolumeUnitSuffix = unit->volumeSuffix.toString();
+    options_.YieldUnitSuffix = unit->yieldSuffix.toString();
 }
 
 void OptionsStore::SetUnitScale(int code)
 {
     if (IsUnitScaleCode(code))
-        options.UnitScaleCode = code;
+        options_.UnitScaleCode = code;
     UpdateUnitLabels();
 }
 
 void OptionsStore::SetUnitDisplay(int option)
 {
     if (option == 0 || option == 1)
-        options.UnitDisplayOption = option;
+        options_.UnitDisplayOption = option;
 }
 
 void OptionsStore::SetFavourite(int slot, int number)
 {
     if (slot >= 0 && slot < FavouriteSlotCount)
-        options.Favourites[static_cast<size_t>(slot)] = number;
+        options_.Favourites[static_cast<size_t>(slot)] = number;
 }
 
 bool OptionsStore::Load(const QString& path)
@@ -91,9 +91,9 @@ bool OptionsStore::Load(const QString& path)
     QByteArray bytes;
     const FileReadStatus status = ReadRegularFile(path, OptionsFileSize, bytes);
     // A file that cannot be read gives the start values.
-    DecodeOptions(bytes, options, descriptions);
-    options.OptionsChanged = false;
-    options.FileUnreadable = status == FileReadStatus::Unreadable;
+    DecodeOptions(bytes, options_, descriptions_);
+    options_.OptionsChanged = false;
+    options_.FileUnreadable = status == FileReadStatus::Unreadable;
     UpdateUnitLabels();
     return status == FileReadStatus::Read;
 }
@@ -101,12 +101,12 @@ bool OptionsStore::Load(const QString& path)
 bool OptionsStore::Save(const QString& path, QString* reason) const
 {
     // A file that could not be read (a write-only one, say) keeps what it holds.
-    if (options.FileUnreadable) {
+    if (options_.FileUnreadable) {
         if (reason)
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    return SaveFileAtomically(path, EncodeOptions(options), reason);
+    return SaveFileAtomically(path, EncodeOptions(options_), reason);
 }
 
 } // namespace tornavel

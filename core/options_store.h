@@ -13,9 +13,9 @@ class OptionsStore {
 public:
     // The default calculator and the favourites read from the file must be calculators
     // of `descriptions`.
-    explicit OptionsStore(const CalculatorRegistry& descriptions) : descriptions(descriptions) {}
+    explicit OptionsStore(const CalculatorRegistry& descriptions) : descriptions_(descriptions) {}
 
-    const Options& Values() const { return options; }
+    const Options& Values() const { return options_; }
     // Name of the file, in the current directory unless set otherwise.
     const QString& FilePath() const { return filePath_; }
     void SetFilePath(const QString& path) { filePath_ = path; }
@@ -26,14 +26,14 @@ public:
     // 0: unit suffixes shown when needed, 1: always; anything else changes nothing.
     void SetUnitDisplay(int option);
     // The calculator opened at start-up.
-    void SetDefaultCalculator(int number) { options.DefaultCalculator = number; }
+    void SetDefaultCalculator(int number) { options_.DefaultCalculator = number; }
     // Favourite slot `slot` (0-4) holds calculator `number`, -1 for an empty slot; a
     // slot outside the five is ignored.
     void SetFavourite(int slot, int number);
     // Every favourite slot empty.
-    void ClearFavourites() { options.Favourites.fill(-1); }
+    void ClearFavourites() { options_.Favourites.fill(-1); }
     // The options changed during this run: they are saved at close.
-    void MarkChanged() { options.OptionsChanged = true; }
+    void MarkChanged() { options_.OptionsChanged = true; }
     // false when the file could not be read or written; the values then keep their
     // defaults. A file that is there but could not be read (not a regular file, no
     // permission) is not replaced; a failed save says why in `reason`, in French.
@@ -44,8 +44,8 @@ private:
     // Fills the unit suffixes from the unit of measure.
     void UpdateUnitLabels();
 
-    const CalculatorRegistry& descriptions;
-    Options options;
+    const CalculatorRegistry& descriptions_;
+    Options options_;
     QString filePath_ = QStringLiteral("Options.dat");
 };
 
