@@ -71,6 +71,16 @@ void TFTornavel::BuildMenus()
     if (calculatorsMenu_)
         return;
     Engine& e = engine_;
+    // The history and favourite items: named `prefix` and their place, hidden until the
+    // engine gives them a caption.
+    const auto NumberedItems = [this](QMenu* menu, const char* prefix, auto& items, auto click) {
+        for (int k = 0; k < static_cast<int>(items.size()); ++k) {
+            const QByteArray name = prefix + QByteArray::number(k);
+            QAction* item = MakeAction(menu, name.constData(), QString(), [click, k] { click(k); });
+            item->setVisible(false);
+            items[static_cast<size_t>(k)] = item;
+        }
+    };
 
     calculatorsMenu_ = new QMenu(this);
     calculatorsMenu_->setObjectName(QStringLiteral("PopupMCalculettes"));
@@ -87,12 +97,7 @@ void TFTornavel::BuildMenus()
 
     historyMenu_ = new QMenu(this);
     historyMenu_->setObjectName(QStringLiteral("PopupMCalculs"));
-    for (int k = 0; k < HistoryCapacity; ++k) {
-        const QByteArray name = "Calcul" + QByteArray::number(k);
-        historyItems_[static_cast<size_t>(k)] =
-            MakeAction(historyMenu_, name.constData(), QString(), [&e, k] { e.TraitArticleMCalculs(k); });
-        historyItems_[static_cast<size_t>(k)]->setVisible(false);
-    }
+    NumberedItems(historyMenu_, "Calcul", historyItems_, [&e](int k) { e.TraitArticleMCalculs(k); });
     connect(historyMenu_, &QMenu::aboutToShow, this,
             [this] { Dispatch([this] { engine_.PopupMCalculsPopup(); }); });
 
@@ -108,12 +113,7 @@ void TFTornavel::BuildMenus()
     MakeAction(favouritesMenu_, "SelCalculetteFavorites", QString(),
                [&e] { e.SelCalculetteFavoritesClick(); });
     favouritesMenu_->addSeparator();
-    for (int k = 0; k < FavouriteSlotCount; ++k) {
-        const QByteArray name = "Favoris" + QByteArray::number(k);
-        favouriteItems_[static_cast<size_t>(k)] =
-            MakeAction(favouritesMenu_, name.constData(), QString(), [&e, k] { e.FavorisClick(k); });
-        favouriteItems_[static_cast<size_t>(k)]->setVisible(false);
-    }
+    NumberedItems(favouritesMenu_, "Favoris", favouriteItems_, [&e](int k) { e.FavorisClick(k); });
     connect(favouritesMenu_, &QMenu::aboutToShow, this,
             [this] { Dispatch([this] { engine_.PopupMFavorisPopup(); }); });
 
