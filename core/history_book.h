@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tornavel {
 
 class HistoryBook {
@@ -34,14 +36,21 @@ public:
     // Reads the history file again and writes what it holds now followed by this run's
     // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
     // run's history. The history then is what was written, or tried. Other programs
-    // saving into the same folder wait their turn (a lock file named after the history
-    // file with ".lock" added), or are waited for a short while at most.
+    // saving into the same folder wait their turn (a lock on the folder), or are waited
+    // for a short while at most. Whether the lock was had or not, the file replaces the
+    // one read only if that one is still there, else it is read and merged again; a save
+    // made without the lock checks afterwards that its entries stayed.
     bool Save(const QString& path, QString* reason = nullptr);
+
+    // Runs between the read of each save and its replace. For tests that make a save
+    // stall at that point.
+    void SetPauseBeforeReplace(std::function<void()> pause) { pauseBeforeReplace_ = std::move(pause); }
 
 private:
     const CalculatorRegistry& descriptions_;
     History history_;
     QString filePath_ = QStringLiteral("CLS.dat");
+    std::function<void()> pauseBeforeReplace_;
 };
 
 } // namespace tornavel

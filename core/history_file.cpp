@@ -1,7 +1,7 @@
 #include "core/history_file.h"
 
 #include "core/history_book.h"
-#include "platform/file_lock.h"
+#include "platform/folder_lock.h"
 #include "platform/save_file.h"
 #include "platform/little_endian.h"
 #include "core/options.h"
@@ -14,6 +14,9 @@
 #include <cstring>
 #include <deque>
 
+#include <QFileInfo>
+#include <QThread>
+
 namespace tornavel {
 
 namespace {
@@ -22,6 +25,32 @@ namespace {
 // history file. A merge takes milliseconds; a holder that keeps the lock this long is
 // stuck, and the close goes on without it rather than hold the logout up.
 constexpr int kHistoryLockWaitMs = 2000;
+
+// A save made without the lock reads the file again this long after replacing it: a
+// program that checked the file just before that replace and replaced it just after
+// has done so by then, and what it left out is merged again.
+constexpr unsigned long kUnguardedSettleMs = 100;
+
+// Every round that starts again does so because another program replaced the file
+// meanwhile; past this many, the last round replaces it without looking.
+constexpr int kMaxSaveRounds = 10;
+
+// True when `now` begins with the newest entries of `written` (all of them, or the
+// newest ones when later saves pushed the oldest out), as every save that read
+// `written` leaves it. A save that read an older file leaves what it read instead.
+bool KeepsTheTailOf(const History& now, const History& written)
+{
+    const QByteArray a = EncodeHistory(written);
+    const QByteArray b = EncodeHistory(now);
+    const int n = written.LastHistoryIndex + 1;
+    const int m = now.LastHistoryIndex + 1;
+    for (int j = std::max(0, n - m); j < n; ++j) {
+        const qsizetype length = qsizetype(HistoryRecordSize) * (n - j);
+        if (std::memcmp(a.constData() + 4 + qsizetype(HistoryRecordSize) * j, b.constData() + 4, size_t(length)) == 0)
+            return true;
+    }
+    return false;
+}
 
 HistoryEntry DecodeRecord(const char* p)
 {
@@ -218,24 +247,54 @@ bool HistoryBook::Load(const QString& path)
 
 bool HistoryBook::Save(const QString& path, QString* reason)
 {
-    // Programs closing together on one folder take turns from the read to the replace:
-    // none then writes over the entries another has just added.
-    const FileLock turn(path + QStringLiteral(".lock"), kHistoryLockWaitMs);
-    // A file that could not be read, at the start or now, keeps what it holds.
-    QByteArray bytes;
-    const FileReadStatus now = history_.FileUnreadable ? FileReadStatus::Unreadable
-                                                      : ReadRegularFile(path, kMaxHistoryFileBytes, bytes);
-    if (now == FileReadStatus::Unreadable) {
+    // A file that could not be read at the start keeps what it holds.
+    if (history_.FileUnreadable) {
         if (reason)
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    // Another Tornavel on the same folder may have closed since this one started.
-    if (now == FileReadStatus::Read)
-        history_ = MergeHistoryAtClose(
-            DecodeHistory(bytes, &descriptions_), history_);
-    if (!SaveFileAtomically(path, EncodeHistory(history_), reason))
-        return false;
+    // Programs closing together on one folder take turns from the read to the replace:
+    // none then writes over the entries another has just added.
+    const FolderLock turn(QFileInfo(path).path(), kHistoryLockWaitMs);
+    for (int round = 1;; ++round) {
+        // Another Tornavel on the same folder may have closed since this one started.
+        QByteArray bytes;
+        FileVersion read;
+        const FileReadStatus now = ReadRegularFile(path, kMaxHistoryFileBytes, bytes, &read);
+        if (now == FileReadStatus::Unreadable) {
+            if (reason)
+                *reason = UnreadableFileKeptReason();
+            return false;
+        }
+        if (now == FileReadStatus::Read)
+            history_ = MergeHistoryAtClose(DecodeHistory(bytes, &descriptions_), history_);
+        const QByteArray written = EncodeHistory(history_);
+        if (pauseBeforeReplace_)
+            pauseBeforeReplace_();
+        // Without the lock, or with a holder that stalled past the wait and goes on
+        // later, another program may replace the file between this read and this
+        // replace: the replace is then not made, and the round starts again from the
+        // file as it is now.
+        const bool lastRound = round == kMaxSaveRounds;
+        const ReplaceOutcome outcome = lastRound
+            ? (SaveFileAtomically(path, written, reason) ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed)
+            : ReplaceFileIfUnchanged(path, written, read, reason);
+        if (outcome == ReplaceOutcome::Failed)
+            return false;
+        if (outcome == ReplaceOutcome::Changed)
+            continue;
+        if (turn.Held() || history_.NewEntryCount == 0 || lastRound)
+            break;
+        // Unguarded, the check and the replace are two steps, and another program's
+        // replace may fall between them. It has happened if the file no longer begins
+        // with what was written; this run's entries are then added again.
+        QThread::msleep(kUnguardedSettleMs);
+        const FileReadStatus after = ReadRegularFile(path, kMaxHistoryFileBytes, bytes);
+        if (after == FileReadStatus::Unreadable
+            || (after == FileReadStatus::Read
+                && KeepsTheTailOf(DecodeHistory(bytes, &descriptions_), DecodeHistory(written, &descriptions_))))
+            break;
+    }
     history_.NewEntryCount = 0;
     return true;
 }

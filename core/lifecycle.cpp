@@ -61,19 +61,17 @@ bool FileHolds(const QString& path, const QByteArray& bytes)
     return ReadRegularFile(path, bytes.size() + 1, present) == FileReadStatus::Read && present == bytes;
 }
 
-// Names the file by its whole path. A file named relative to the current folder is
-// named in the folder as it was at the start when that folder was deleted meanwhile
-// (it has no path any more).
-void ShowSaveFailure(UiServices& ui, const QString& what, const QString& path, const QString& startFolder,
-                     const QString& reason)
+// The message of a file that could not be saved, naming the file by its whole path. A
+// file named relative to the current folder is named in the folder as it was at the
+// start when that folder was deleted meanwhile (it has no path any more).
+QString SaveFailure(const QString& what, const QString& path, const QString& startFolder, const QString& reason)
 {
     const QString current = QDir::currentPath();
     const QDir folder(current.isEmpty() ? startFolder : current);
     const QString file = QDir::toNativeSeparators(folder.absoluteFilePath(path));
     // The colon stays on the line of the file name.
-    const QStringList lines = WrapMessage(QStringLiteral("Impossible d'enregistrer ") + what + QStringLiteral(" dans ")
-                                          + file + QStringLiteral("\u00A0: ") + reason);
-    ui.ShowMessageForm(lines.join(u'\n'), static_cast<int>(lines.size()));
+    return QStringLiteral("Impossible d'enregistrer ") + what + QStringLiteral(" dans ") + file
+        + QStringLiteral("\u00A0: ") + reason;
 }
 
 } // namespace
@@ -139,19 +137,34 @@ void Lifecycle::FormClose()
     // user's files with the start values.
     if (!firstActivationDone)
         return;
-    // A save that fails is told at once, unless the file already holds what would be
-    // lost: the session's option changes, its history.
+    if (!closing_) {
+        closing_ = true;
+        SaveAtClose();
+    }
+    // Both files are saved before either message waits for the user.
+    while (!untoldFailures_.isEmpty()) {
+        const QString text = untoldFailures_.takeFirst();
+        const QStringList lines = WrapMessage(text);
+        ui.ShowSaveFailure(text, lines.join(u'\n'), static_cast<int>(lines.size()));
+    }
+    closing_ = false;
+    // The calculator records are plain data: discarding them hands nothing back.
+}
+
+void Lifecycle::SaveAtClose()
+{
+    // A save that fails is told, unless the file already holds what would be lost: the
+    // session's option changes, its history.
     const Options& options = optionsStore_.Values();
     const History& history = historyBook_.Values();
     QString reason;
     if (options.OptionsChanged && !optionsStore_.Save(optionsStore_.FilePath(), &reason)
         && !FileHolds(optionsStore_.FilePath(), EncodeOptions(options)))
-        ShowSaveFailure(ui, QStringLiteral("les options"), optionsStore_.FilePath(), startFolder_, reason);
+        untoldFailures_ << SaveFailure(QStringLiteral("les options"), optionsStore_.FilePath(), startFolder_, reason);
     if (!historyBook_.Save(historyBook_.FilePath(), &reason) && history.LastHistoryIndex >= 0
         && !FileHolds(historyBook_.FilePath(), EncodeHistory(history)))
-        ShowSaveFailure(ui, QStringLiteral("l'historique des calculs"), historyBook_.FilePath(), startFolder_,
-                        reason);
-    // The calculator records are plain data: discarding them hands nothing back.
+        untoldFailures_ << SaveFailure(QStringLiteral("l'historique des calculs"), historyBook_.FilePath(),
+                                       startFolder_, reason);
 }
 
 } // namespace tornavel

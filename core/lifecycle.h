@@ -4,6 +4,7 @@
 #include "core/number_rules.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tornavel {
 
@@ -32,6 +33,10 @@ public:
     void FormCreate(const QString& resizableSetting, const QString& decimalSeparator);
     // Runs its steps at the first call only.
     void FormActivate();
+    // Saves the options and the history, then tells what could not be saved. A close
+    // that comes while one is under way (exit() reached from the message window of the
+    // first, when the display goes away) saves nothing again and only tells what the
+    // first has not told yet.
     void FormClose();
 
     const QString& ProductName() const { return productName_; }
@@ -59,6 +64,11 @@ private:
     bool firstActivationDone = false;
     // The current folder at the first activation, where the state files are.
     QString startFolder_;
+    bool closing_ = false;
+    // The messages of the saves of the close under way that are still to be shown.
+    QStringList untoldFailures_;
+
+    void SaveAtClose();
 };
 
 } // namespace tornavel

@@ -42,6 +42,15 @@ public:
     // The window-behaviour window with the resizable or the fixed button checked;
     // returns its choice, "O" (resizable) or "N" (fixed).
     virtual QString ShowWindowBehaviourWindow(bool resizable) = 0;
+
+    // ---- Close ----------------------------------------------------------------------
+    // A file that could not be saved at close: `text` is the message in one line,
+    // `wrapped` the same laid out in `lines` lines for the message window, which shows it.
+    virtual void ShowSaveFailure(const QString& text, const QString& wrapped, int lines)
+    {
+        (void)text;
+        ShowMessageForm(wrapped, lines);
+    }
 };
 
 // Does nothing and says every browser call failed; a base for test doubles.

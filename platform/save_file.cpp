@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -103,15 +104,18 @@ bool FolderIsGone(const QString& path)
     return S_ISDIR(st.st_mode) && st.st_nlink == 0;
 }
 
-// Writes, flushes, syncs and commits, and cancels at the first failure.
-bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason)
+// Writes, flushes, syncs and commits, and cancels at the first failure. With `version`,
+// the commit waits on the check that the path still names the file read.
+ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QString& path,
+                              const FileVersion* version, QString* reason)
 {
     // QSaveFile::write() only fills a buffer, and commit() reports success even when
     // the flush of that buffer failed: each step is checked here instead.
     const auto cancel = [&](int error) {
         const QFileDevice::FileError kind = file.error();
         file.cancelWriting();
-        return Fail(reason, ReasonOf(error, kind));
+        Fail(reason, ReasonOf(error, kind));
+        return ReplaceOutcome::Failed;
     };
     errno = 0;
     if (file.write(bytes) != bytes.size())
@@ -123,17 +127,57 @@ bool WriteAndCommit(QSaveFile& file, const QByteArray& bytes, QString* reason)
     const int handle = file.handle();
     if (handle >= 0 && ::fsync(handle) != 0 && errno != EINVAL && errno != ENOTSUP)
         return cancel(errno);
+    // Checked last, so that the time between the check and the rename is as short as it
+    // can be: the sync that commit() runs again finds nothing left to write.
+    if (version && !version->StillAt(path)) {
+        file.cancelWriting();
+        return ReplaceOutcome::Changed;
+    }
     errno = 0;
-    if (!file.commit())
-        return Fail(reason, ReasonOf(errno, file.error()));
-    return true;
+    if (!file.commit()) {
+        Fail(reason, ReasonOf(errno, file.error()));
+        return ReplaceOutcome::Failed;
+    }
+    return ReplaceOutcome::Replaced;
+}
+
+long long Nanoseconds(const timespec& time)
+{
+    return static_cast<long long>(time.tv_sec) * 1000000000LL + time.tv_nsec;
+}
+
+ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason)
+{
+    if (!MayBeReplaced(QFile::encodeName(path))) {
+        Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
+        return ReplaceOutcome::Failed;
+    }
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        // Creating a file in a deleted folder is refused with a misleading "not permitted".
+        const int error = FolderIsGone(path) ? ENOENT : errno;
+        Fail(reason, ReasonOf(error, file.error()));
+        return ReplaceOutcome::Failed;
+    }
+    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason);
+    if (outcome == ReplaceOutcome::Replaced)
+        RemoveStaleTemporaries(path);
+    return outcome;
 }
 
 } // namespace
 
 FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes)
 {
+    return ReadRegularFile(path, maxBytes, bytes, nullptr);
+}
+
+FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, FileVersion* version)
+{
     bytes.clear();
+    if (version)
+        *version = FileVersion();
     if (path.isEmpty())
         return FileReadStatus::Missing;
     const QByteArray native = QFile::encodeName(path);
@@ -166,9 +210,19 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
         else
             bytes.append(buffer, got);
     }
-    ::close(fd);
     if (status != FileReadStatus::Read)
         bytes.clear();
+    if (status == FileReadStatus::Read && version) {
+        version->fd_ = fd;
+        version->present_ = true;
+        version->device_ = st.st_dev;
+        version->inode_ = st.st_ino;
+        version->size_ = st.st_size;
+        version->modified_ = Nanoseconds(st.st_mtim);
+        version->changed_ = Nanoseconds(st.st_ctim);
+    } else {
+        ::close(fd);
+    }
     return status;
 }
 
@@ -179,19 +233,51 @@ QString UnreadableFileKeptReason()
 
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    if (!MayBeReplaced(QFile::encodeName(path)))
-        return Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        // Creating a file in a deleted folder is refused with a misleading "not permitted".
-        const int error = FolderIsGone(path) ? ENOENT : errno;
-        return Fail(reason, ReasonOf(error, file.error()));
+    return Replace(path, bytes, nullptr, reason) == ReplaceOutcome::Replaced;
+}
+
+ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
+                                      QString* reason)
+{
+    return Replace(path, bytes, &version, reason);
+}
+
+FileVersion::~FileVersion()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileVersion::FileVersion(FileVersion&& other) noexcept
+{
+    *this = std::move(other);
+}
+
+FileVersion& FileVersion::operator=(FileVersion&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        present_ = std::exchange(other.present_, false);
+        device_ = other.device_;
+        inode_ = other.inode_;
+        size_ = other.size_;
+        modified_ = other.modified_;
+        changed_ = other.changed_;
     }
-    if (!WriteAndCommit(file, bytes, reason))
-        return false;
-    RemoveStaleTemporaries(path);
-    return true;
+    return *this;
+}
+
+bool FileVersion::StillAt(const QString& path) const
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (!present_)
+        return ::lstat(native.constData(), &st) != 0 && errno == ENOENT;
+    // Followed through a link, as the read and the replace follow it.
+    return ::stat(native.constData(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_
+        && st.st_size == size_ && Nanoseconds(st.st_mtim) == modified_ && Nanoseconds(st.st_ctim) == changed_;
 }
 
 } // namespace tornavel

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -33,8 +34,35 @@ public:
         }
         QString line = text;
         line.replace(u'\n', u' ');
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        Print(line);
     }
+
+    // Told on one line as it was written, not as the message window lays it out: a path
+    // is cut at its slashes there.
+    void ShowSaveFailure(const QString& text, const QString& wrapped, int lines) override
+    {
+        if (sessionEnding) {
+            Print(text);
+            return;
+        }
+        shownFailure_ = text;
+        WidgetUiServices::ShowSaveFailure(text, wrapped, lines);
+        shownFailure_.clear();
+    }
+
+    // The display went away: a save failure that its message window was showing may not
+    // have been read, and is told on the error output.
+    void DisplayLost()
+    {
+        sessionEnding = true;
+        if (!shownFailure_.isEmpty())
+            Print(std::exchange(shownFailure_, QString()));
+    }
+
+private:
+    QString shownFailure_;
+
+    static void Print(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
 };
 
 } // namespace
@@ -67,8 +95,10 @@ int main(int argc, char* argv[])
         // comes during the first activation: the close then waits for the event loop.
         SessionEndCloser sessionEnd(&window, [&ui] { ui.sessionEnding = true; });
         // When the display goes away, Qt ends the program with exit() and the window never closes.
+        // A close under way (its failure message open) is not saved again: only what it
+        // has not told yet is told.
         SaveAtExit displayLost([&ui, &engine] {
-            ui.sessionEnding = true;
+            ui.DisplayLost();
             engine.FormClose();
         });
         fonts.Wait();

@@ -308,8 +308,8 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
     EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
     ASSERT_TRUE(Parts(engine).history.Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
-    // No temporary is left beside it; the lock file, by which programs take turns, stays.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"CLS.dat", "CLS.dat.lock"}));
+    // Nothing is left beside it: no temporary, no lock file.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"CLS.dat"}));
 }
 
 // ---- The history menu ---------------------------------------------------------

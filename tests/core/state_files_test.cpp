@@ -116,6 +116,31 @@ TEST(StateFiles, ACurrentFolderDeletedMeanwhileIsNamedAndSaidToBeGone)
     EXPECT_EQ(session.Message(1), SaveFailure("l'historique des calculs", folder + QStringLiteral("/CLS.dat"), gone));
 }
 
+// The display going away while the first message is open ends the program from inside
+// that message, and exit() runs the close again: it saves nothing again and tells only
+// what is not told yet. Each failure is told once, on one line that keeps the path whole.
+TEST(StateFiles, ACloseReachedFromItsOwnMessageTellsEachFailureOnce)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("a folder with a long name/calculs"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    StateSession session(folder);
+    session.engine.FormActivate();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    session.ui.whileFailureShown = [&session] {
+        session.ui.whileFailureShown = nullptr;
+        session.engine.FormClose();
+    };
+    session.WorkAndClose();
+
+    const QString gone = QStringLiteral("\u00A0: le dossier n'existe pas");
+    EXPECT_EQ(session.ui.saveFailures,
+              QStringList({QStringLiteral("Impossible d'enregistrer les options dans ") + session.options + gone,
+                           QStringLiteral("Impossible d'enregistrer l'historique des calculs dans ") + session.history
+                               + gone}));
+    EXPECT_EQ(session.ui.messages.size(), 2);
+}
+
 TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 {
     for (const bool options : {true, false}) {

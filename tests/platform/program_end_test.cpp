@@ -1,10 +1,10 @@
 // What a program leaves when it ends: a lock that its end releases, and a save that
 // exit() runs.
 
-#include "platform/file_lock.h"
+#include "platform/folder_lock.h"
 #include "platform/save_at_exit.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,18 +18,18 @@
 
 using namespace tornavel;
 
-// A living holder keeps the others out; killed, it leaves its lock file behind, which
-// keeps no one out.
-TEST(FileLock, OnlyALivingHolderKeepsTheOthersOut)
+// A living holder keeps the others out; killed, it keeps no one out, and leaves nothing
+// in the folder.
+TEST(FolderLock, OnlyALivingHolderKeepsTheOthersOut)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CLS.dat.lock"));
+    const QString path = dir.path();
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t holder = ::fork();
     ASSERT_GE(holder, 0);
     if (holder == 0) {
-        const FileLock lock(path, 0);
+        const FolderLock lock(path, 0);
         [[maybe_unused]] const ssize_t written = ::write(ready[1], lock.Held() ? "y" : "n", 1);
         ::alarm(30);
         for (;;)
@@ -38,11 +38,11 @@ TEST(FileLock, OnlyALivingHolderKeepsTheOthersOut)
     char held = 0;
     ASSERT_EQ(::read(ready[0], &held, 1), 1);
     EXPECT_EQ(held, 'y');
-    EXPECT_FALSE(FileLock(path, 20).Held());
+    EXPECT_FALSE(FolderLock(path, 20).Held());
     ::kill(holder, SIGKILL);
     ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
-    ASSERT_TRUE(QFileInfo(path).isFile());
-    EXPECT_TRUE(FileLock(path, 0).Held());
+    EXPECT_TRUE(FolderLock(path, 0).Held());
+    EXPECT_TRUE(QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
 }
 
 // A child process arms a save, disarms it or not, and calls exit(1): the armed save

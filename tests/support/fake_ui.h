@@ -34,6 +34,15 @@ public:
         messages << text;
         messageLines << lines;
     }
+    QStringList saveFailures;                // ShowSaveFailure texts, in one line
+    std::function<void()> whileFailureShown; // runs while each is shown
+    void ShowSaveFailure(const QString& text, const QString& wrapped, int lines) override
+    {
+        saveFailures << text;
+        UiServices::ShowSaveFailure(text, wrapped, lines);
+        if (whileFailureShown)
+            whileFailureShown();
+    }
     void MessageBox(const QString& text, const QString& caption, BoxIcon icon) override
     {
         boxes.push_back({text, caption, icon});

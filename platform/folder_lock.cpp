@@ -1,4 +1,4 @@
-#include "platform/file_lock.h"
+#include "platform/folder_lock.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -9,30 +9,11 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tornavel {
 
 namespace {
-
-// Opens the lock file, creating it when missing. Never through a link, never anything
-// but a regular file, never blocking on a FIFO; read-only when the file belongs to
-// someone who did not let others write it (a lock needs no write access).
-int OpenLockFile(const QString& path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    constexpr int kFlags = O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    int fd = ::open(native.constData(), O_RDWR | kFlags, 0666);
-    if (fd < 0 && errno == EACCES)
-        fd = ::open(native.constData(), O_RDONLY | kFlags, 0666);
-    struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
-        fd = -1;
-    }
-    return fd;
-}
 
 void Pause(int milliseconds)
 {
@@ -43,9 +24,11 @@ void Pause(int milliseconds)
 
 } // namespace
 
-FileLock::FileLock(const QString& lockPath, int waitMilliseconds)
+FolderLock::FolderLock(const QString& folder, int waitMilliseconds)
 {
-    fd_ = OpenLockFile(lockPath);
+    // Read access is all a lock needs; O_DIRECTORY refuses anything but a folder.
+    fd_ = ::open(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
+                 O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0)
         return;
     // Tried without blocking, again after short pauses: a blocking flock could only be
@@ -57,6 +40,7 @@ FileLock::FileLock(const QString& lockPath, int waitMilliseconds)
             held_ = true;
             return;
         }
+        // Any other error is a file system that does not lock folders: waiting is vain.
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
             return;
         Pause(static_cast<int>(std::min<qint64>(pauseMs, std::max<qint64>(deadline.remainingTime(), 1))));
@@ -64,9 +48,9 @@ FileLock::FileLock(const QString& lockPath, int waitMilliseconds)
     }
 }
 
-FileLock::~FileLock()
+FolderLock::~FolderLock()
 {
-    // Closing the last descriptor of the open file releases its lock.
+    // Closing the last descriptor of the open folder releases its lock.
     if (fd_ >= 0)
         ::close(fd_);
 }
