@@ -395,7 +395,9 @@ QString PageHtmlForView(const QByteArray& body)
     QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
-    const QString page = decoder.decode(body);
+    // No charset takes more than four bytes a character: what lies past the characters
+    // shown is not decoded.
+    const QString page = decoder.decode(QByteArrayView(body).first(std::min<qsizetype>(body.size(), 4 * kMaxShownPageLength)));
     return BoundedHtml(page, kMaxShownPageLength);
 }
 

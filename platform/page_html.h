@@ -40,7 +40,7 @@ QString BoundedHtml(QStringView html, qsizetype maxLength);
 
 // The beginning of a downloaded HTML page a window shows: decoded by the charset it
 // declares (UTF-8 when it declares none), then bounded (see BoundedHtml) to this many
-// characters of source.
+// characters of source. Only the beginning of the body is decoded.
 inline constexpr qsizetype kMaxShownPageLength = 64 * 1024;
 QString PageHtmlForView(const QByteArray& body);
 

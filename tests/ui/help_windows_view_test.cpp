@@ -322,12 +322,12 @@ TEST_F(HelpWindows, HostilePagesAreLaidOutWithinBoundsAndClose)
         // Nothing a page names is read: this file never ends, and a FIFO waits for a writer.
         "<img src=\"file:///dev/zero\" width=20 height=20><img src=\"" + QFile::encodeName(fifo) + "\">fin",
     };
-    const HangGuard guard;
     LocalHttpServer server;
     ChildHttpClient network;
     const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
     for (const QByteArray& body : pages) {
         SCOPED_TRACE(body.left(60).toStdString());
+        const HangGuard guard;
         server.Set("/info/maj.php", {LocalHttpServer::Kind::Normal, 200, body});
         TFPageWindow page(strings, network, browser, layout, server.Root() + QStringLiteral("/info/maj.php"));
         page.show();

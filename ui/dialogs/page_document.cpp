@@ -213,12 +213,15 @@ void FramesOverBound(QTextFrame* frame, int depth, int& kept, std::vector<QTextF
 }
 
 // `text` as read from a selection, its frame bounds and paragraph ends as line feeds,
-// one where several follow one another.
+// one where several follow one another; the places of pictures, which do not come with
+// their text, left out.
 QString Paragraphs(const QString& text)
 {
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
+        if (c == QChar::ObjectReplacementCharacter)
+            continue;
         const bool end = c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xFDD0)
                          || c == QChar(0xFDD1) || c == u'\n';
         if (!end)
