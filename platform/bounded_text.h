@@ -15,6 +15,26 @@ namespace tornavel {
 inline constexpr qsizetype kMaxUnbrokenRun = 80;
 inline constexpr QChar kBreakPoint = QChar(0x200B);
 
+// Combining marks (accents, and the joiners that glue characters together) make one
+// cluster with the character before them, which Qt shapes in a time that grows with the
+// square of the cluster's length: one letter under some thousands of accents holds a
+// window up for seconds, break points or not. So past kMaxMarkRun marks in a row (the
+// characters a joiner glues counted with them) the others are dropped; no writing needs
+// as many on one letter.
+inline constexpr qsizetype kMaxMarkRun = 30;
+bool IsCombiningMark(char32_t c);
+
+// Follows the characters of a text one by one and says which ones to keep.
+class MarkRun {
+public:
+    bool Keep(char32_t c);
+    void Reset() { *this = MarkRun(); }
+
+private:
+    qsizetype marks_ = 0; // in a row, at the end of what was kept
+    bool joined_ = false; // the last character kept was a zero-width joiner
+};
+
 // Bounds a text handed to a view in pieces (the runs of a formatted document): a run of
 // letters goes on from one piece to the next.
 class TextBounder {
@@ -22,13 +42,15 @@ public:
     // At most `maxLength` characters of the text are kept, break points not counted.
     explicit TextBounder(qsizetype maxLength) : left_(maxLength) {}
 
-    // The next piece, cut where the length is reached and with its break points.
+    // The next piece, cut where the length is reached, with its break points and its runs
+    // of marks cut.
     QString Add(QStringView piece);
     // A new paragraph starts: no run goes on across it, and its end counts as one
     // character of the length.
     void EndLine()
     {
         run_ = 0;
+        marks_.Reset();
         if (left_ > 0)
             --left_;
     }
@@ -37,6 +59,7 @@ public:
 private:
     qsizetype left_;
     qsizetype run_ = 0;
+    MarkRun marks_;
 };
 
 QString BoundedText(QStringView text, qsizetype maxLength);

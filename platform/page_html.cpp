@@ -140,9 +140,7 @@ private:
             if (top.kept) {
                 out_ += QLatin1String("</") + top.name + u'>';
                 nodes_ += top.depth;
-                if (top.name == u"table")
-                    --tableDepth_;
-                else if (IsList(top.name))
+                if (IsList(top.name))
                     --listDepth_;
             }
             open_.pop_back();
@@ -186,11 +184,20 @@ private:
         out_ += u'>';
     }
 
+    // The levels an element needs below the depth limit: a table or a row is written only
+    // with room for a cell in it, as the view drops text that stands outside any cell.
+    static int Room(QStringView name)
+    {
+        if (name == u"tr")
+            return 2;
+        return IsOneOf(name, {u"table", u"thead", u"tbody", u"tfoot"}) ? 3 : 1;
+    }
+
     // Writes the tag as a child of the open element `parent`, closing all those open
     // above it first, when the limits allow it.
     bool Write(const HtmlTag& tag, int parent, int table = -1)
     {
-        if (DepthAt(parent) >= PageLimits::kDepth || elements_ >= PageLimits::kElements)
+        if (DepthAt(parent) + Room(tag.name) > PageLimits::kDepth || elements_ >= PageLimits::kElements)
             return false;
         PopTo(parent + 1);
         ++elements_;
@@ -200,9 +207,7 @@ private:
             return true;
         }
         open_.push_back(Open{tag.name, true, Depth() + 1, table});
-        if (tag.name == u"table")
-            ++tableDepth_;
-        else if (IsList(tag.name))
+        if (IsList(tag.name))
             ++listDepth_;
         return true;
     }
@@ -236,10 +241,8 @@ private:
             const int table = Nearest({u"table"});
             written = table >= 0 && open_[table].kept && Write(tag, table, open_[table].table);
         } else if (name == u"table") {
-            if (tableDepth_ < PageLimits::kTableDepth && tables_.size() < PageLimits::kTables) {
-                tables_.emplace_back();
-                written = Write(tag, top, static_cast<int>(tables_.size()) - 1);
-            }
+            tables_.emplace_back();
+            written = Write(tag, top, static_cast<int>(tables_.size()) - 1);
         } else if (IsList(name)) {
             written = listDepth_ < PageLimits::kListDepth && Write(tag, top);
         } else if (name == u"li") {
@@ -365,7 +368,6 @@ private:
     TextBounder text_{std::numeric_limits<qsizetype>::max()};
     std::vector<Open> open_;
     std::vector<Grid> tables_;
-    int tableDepth_ = 0;
     int listDepth_ = 0;
     int elements_ = 0;
     int images_ = 0;
@@ -393,7 +395,9 @@ QString PageHtmlForView(const QByteArray& body)
     QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
-    const QString page = decoder.decode(body);
+    // No charset takes more than four bytes a character: what lies past the characters
+    // shown is not decoded.
+    const QString page = decoder.decode(QByteArrayView(body).first(std::min<qsizetype>(body.size(), 4 * kMaxShownPageLength)));
     return BoundedHtml(page, kMaxShownPageLength);
 }
 

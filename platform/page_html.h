@@ -7,18 +7,18 @@
 namespace tornavel {
 
 // A web page is laid out by Qt's text view, whose work grows with the page's structure,
-// not only with its length: each level of tables within tables lays the inner ones out
-// again (two dozen levels take minutes, some thousands overflow the stack), a list is
-// sorted again at each of its items, and a grid of table cells is built whole from its
-// largest row. So before a view reads a downloaded page, its structure is bounded here:
-// what passes these limits is dropped (the tag only: its text stays, in the element
-// around it), and an ordinary page passes unchanged in what it shows.
+// not only with its length. What Qt's HTML reader builds, or its layout places one at a
+// time, in proportion to the structure is bounded here, before Qt reads the page: elements open within one another
+// (some thousands overflow the stack), lists (a list is sorted again at each of its
+// items), the grids of table cells (built whole from their largest row), pictures (each
+// may float, and floats are placed one by one) and style sheets. What passes these
+// limits is dropped (the tag only: its text stays, in the element around it), and an
+// ordinary page passes unchanged in what it shows. Tables are bounded once Qt has read
+// the page (see PageDocument): its reader does not nest them as the text seems to say.
 struct PageLimits {
     static constexpr int kDepth = 32;         // elements open within one another
-    static constexpr int kTableDepth = 3;     // tables within tables
     static constexpr int kListDepth = 6;      // lists within lists
     static constexpr int kElements = 4096;    // tags of the whole page (line breaks apart)
-    static constexpr int kTables = 64;        // each may float, and floats are placed one by one
     static constexpr int kImages = 128;
     static constexpr int kListItems = 256;    // items of one list
     static constexpr int kTableColumns = 64;  // columns of one table, spans counted
@@ -40,7 +40,7 @@ QString BoundedHtml(QStringView html, qsizetype maxLength);
 
 // The beginning of a downloaded HTML page a window shows: decoded by the charset it
 // declares (UTF-8 when it declares none), then bounded (see BoundedHtml) to this many
-// characters of source.
+// characters of source. Only the beginning of the body is decoded.
 inline constexpr qsizetype kMaxShownPageLength = 64 * 1024;
 QString PageHtmlForView(const QByteArray& body);
 

@@ -8,6 +8,7 @@
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/tips_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
+#include "ui/dialogs/page_document.h"
 #include "ui/dialogs/page_windows.h"
 #include "platform/bounded_text.h"
 #include "platform/page_html.h"
@@ -131,24 +132,31 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     EXPECT_FALSE(tips.BtnAide()->isEnabled());
 }
 
-TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
+TEST_F(HelpWindows, TipFilesOfEndlessWordsOrAccentsShowTheirBeginningAndClose)
 {
     QTemporaryDir program;
     ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Aide")));
-    QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
-    file.close();
     Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
-    TFAstuces tips(strings, engine.Tips());
-    tips.show();
-    QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
-    const QString shown = tips.RichEdit()->toPlainText();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Astuce\nCliquez sur la touche.\nxxx")));
-    EXPECT_LE(shown.size(), 17 * 1024);
-    EXPECT_FALSE(shown.contains(QString(kMaxUnbrokenRun + 1, QLatin1Char('x'))));
-    QTest::keyClick(&tips, Qt::Key_Escape);
-    EXPECT_FALSE(tips.isVisible());
+    // A megabyte of letters in one word; one letter under 65,000 accents.
+    for (const QByteArray& text : {QByteArray(2 << 20, 'x'), "a" + QByteArray("\\u769?").repeated(65000) + "b"}) {
+        QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + text + "}");
+        file.close();
+        TFAstuces tips(strings, engine.Tips());
+        tips.show();
+        QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
+        const QString shown = tips.RichEdit()->toPlainText();
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("Astuce\nCliquez sur la touche.\n") + QChar::fromLatin1(text[0])));
+        EXPECT_LE(shown.size(), 17 * 1024);
+        EXPECT_FALSE(shown.contains(QString(kMaxUnbrokenRun + 1, QLatin1Char('x'))));
+        EXPECT_FALSE(shown.contains(QString(kMaxMarkRun + 1, QChar(0x0301))));
+        if (text.endsWith('b')) {
+            EXPECT_TRUE(shown.endsWith(QString(kMaxMarkRun, QChar(0x0301)) + u'b'));
+        }
+        QTest::keyClick(&tips, Qt::Key_Escape);
+        EXPECT_FALSE(tips.isVisible());
+    }
 }
 
 TEST_F(HelpWindows, TipOfThirtyThousandShortRunsIsLaidOutOnceAndCloses)
@@ -246,10 +254,11 @@ TEST_F(HelpWindows, PageWindowsShowTheServedPageAFreshLoadEachTimeOrTheErrorPage
 namespace {
 
 // The work a text view does on a document: the levels of frames (each level of tables
-// lays out the ones inside it again), the cells of its grids, its pictures (each may
-// float) and the items of its longest list.
+// lays out the ones inside it again) and their count, the cells of its grids, its
+// pictures (each may float), the items of its longest list and its longest run of
+// combining marks (each run is shaped whole).
 struct LayoutWork {
-    int depth = 0, cells = 0, images = 0, listItems = 0;
+    int depth = 0, frames = 0, cells = 0, images = 0, listItems = 0, marks = 0;
 
     explicit LayoutWork(QTextDocument& document)
     {
@@ -260,14 +269,19 @@ struct LayoutWork {
             for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
                 images += it.fragment().charFormat().isImageFormat();
         }
+        int run = 0;
+        for (const QChar c : document.toPlainText())
+            marks = std::max(marks, run = IsCombiningMark(c.unicode()) ? run + 1 : 0);
     }
     int Depth(QTextFrame* frame)
     {
         if (const QTextTable* table = qobject_cast<QTextTable*>(frame))
             cells += table->rows() * table->columns();
         int inner = 0;
-        for (QTextFrame* child : frame->childFrames())
+        for (QTextFrame* child : frame->childFrames()) {
+            ++frames;
             inner = std::max(inner, Depth(child));
+        }
         return inner + 1;
     }
 };
@@ -281,8 +295,19 @@ TEST_F(HelpWindows, HostilePagesAreLaidOutWithinBoundsAndClose)
     QTemporaryDir folder;
     const QString fifo = folder.filePath(QStringLiteral("image.png"));
     ASSERT_EQ(MakeSpecial(fifo, 0), S_IFIFO);
+    const QByteArray accents = QString(65000, QChar(0x0301)).toUtf8();
+    const QByteArray threeTables = times("<table><tr><td>", 3);
     const QList<QByteArray> pages = {
         times("<table><tr><td>", 22) + "fin",
+        // Qt puts each table that stands directly in a table, a row, a caption or a
+        // section inside the one before: thirty such tables are thirty levels deep.
+        "<table>" + times("<table><tr><td>x</table>", 30) + "fin",
+        "<table><tr><td>x</td></tr>" + times("<table><tr><td>x</table>", 30) + "fin",
+        "<table><caption>" + times("<table><tr><td>x</table>", 30) + "fin",
+        "<table><tbody>" + times("<table><tr><td>x</table>", 30) + "fin",
+        // A letter under 65,000 accents, written as characters or as references.
+        threeTables + "fin a" + accents,
+        threeTables + "fin a" + times("&#769;", 10000),
         "<table cellpadding=" + huge + "><tr><td>fin</td></tr></table>",
         times("<table><tr><td>", 4300) + "fin",
         // Sizes of the same kind, through other attributes and style sheets.
@@ -297,19 +322,25 @@ TEST_F(HelpWindows, HostilePagesAreLaidOutWithinBoundsAndClose)
         // Nothing a page names is read: this file never ends, and a FIFO waits for a writer.
         "<img src=\"file:///dev/zero\" width=20 height=20><img src=\"" + QFile::encodeName(fifo) + "\">fin",
     };
-    const HangGuard guard;
     LocalHttpServer server;
     ChildHttpClient network;
     const TFPageWindow::Layout layout{"Page", 348, 542, 402, 524, 345, 214, 365};
     for (const QByteArray& body : pages) {
         SCOPED_TRACE(body.left(60).toStdString());
+        const HangGuard guard;
         server.Set("/info/maj.php", {LocalHttpServer::Kind::Normal, 200, body});
         TFPageWindow page(strings, network, browser, layout, server.Root() + QStringLiteral("/info/maj.php"));
         page.show();
         ASSERT_TRUE(WaitFor([&] { return page.Browser()->toPlainText().contains(QStringLiteral("fin")); }));
         QTextDocument& document = *page.Browser()->document();
         const LayoutWork work(document);
-        EXPECT_LE(work.depth, 1 + PageLimits::kTableDepth);
+        EXPECT_LE(work.depth, 1 + PageDocument::kFrameDepth);
+        EXPECT_LE(work.frames, PageDocument::kFrames);
+        EXPECT_LE(work.marks, kMaxMarkRun);
+        // Tables over the bound leave their text.
+        if (body.contains("<td>x</table>")) {
+            EXPECT_EQ(document.toPlainText().count(QLatin1Char('x')), body.count("<td>x"));
+        }
         EXPECT_LE(work.cells, PageLimits::kTableCells);
         EXPECT_LE(work.images, PageLimits::kImages);
         EXPECT_LE(work.listItems, PageLimits::kListItems);

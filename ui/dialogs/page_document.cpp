@@ -1,5 +1,7 @@
 #include "ui/dialogs/page_document.h"
 
+#include "platform/bounded_text.h"
+
 #include <QPen>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,6 +10,7 @@
 #include <QTextList>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -132,7 +135,7 @@ bool BoundFormat(QTextFormat& format)
     return changed;
 }
 
-void BoundFrames(QTextFrame* frame)
+void BoundFrameFormats(QTextFrame* frame)
 {
     if (QTextTable* table = qobject_cast<QTextTable*>(frame)) {
         QTextTableFormat format = table->format();
@@ -152,7 +155,7 @@ void BoundFrames(QTextFrame* frame)
             frame->setFrameFormat(format);
     }
     for (QTextFrame* child : frame->childFrames())
-        BoundFrames(child);
+        BoundFrameFormats(child);
 }
 
 void BoundFormats(QTextDocument& document)
@@ -190,7 +193,121 @@ void BoundFormats(QTextDocument& document)
             cursor.setCharFormat(run.format);
         }
     }
-    BoundFrames(document.rootFrame());
+    BoundFrameFormats(document.rootFrame());
+    cursor.endEditBlock();
+}
+
+// The frames below `frame` that the page may not keep, in the order of the page: the
+// outermost of those deeper than kFrameDepth or past the first kFrames (the frames
+// within them go with them). `kept` counts the frames kept so far.
+void FramesOverBound(QTextFrame* frame, int depth, int& kept, std::vector<QTextFrame*>& over)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        if (depth >= PageDocument::kFrameDepth || kept >= PageDocument::kFrames) {
+            over.push_back(child);
+            continue;
+        }
+        ++kept;
+        FramesOverBound(child, depth + 1, kept, over);
+    }
+}
+
+// `text` as read from a selection, its frame bounds and paragraph ends as line feeds,
+// one where several follow one another; the places of pictures, which do not come with
+// their text, left out.
+QString Paragraphs(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == QChar::ObjectReplacementCharacter)
+            continue;
+        const bool end = c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xFDD0)
+                         || c == QChar(0xFDD1) || c == u'\n';
+        if (!end)
+            out += c;
+        else if (!out.isEmpty() && !out.endsWith(u'\n'))
+            out += u'\n';
+    }
+    if (out.endsWith(u'\n'))
+        out.chop(1);
+    return out;
+}
+
+// Replaces the frames of `document` that are over its bound by their text. Should
+// Qt's editing leave it over the bound all the same, the page shows as plain text.
+void BoundFrames(QTextDocument& document)
+{
+    int kept = 0;
+    std::vector<QTextFrame*> over;
+    FramesOverBound(document.rootFrame(), 0, kept, over);
+    if (over.empty())
+        return;
+    // From the end of the page, so that the positions of the frames before stay true.
+    std::sort(over.begin(), over.end(),
+              [](const QTextFrame* a, const QTextFrame* b) { return a->firstPosition() > b->firstPosition(); });
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (QTextFrame* frame : over) {
+        cursor.setPosition(frame->firstPosition() - 1);
+        cursor.setPosition(frame->lastPosition() + 1, QTextCursor::KeepAnchor);
+        const QStringList lines = Paragraphs(cursor.selectedText()).split(u'\n');
+        cursor.removeSelectedText();
+        // The text makes paragraphs of its own, neither joined to those around it nor
+        // taking their formats (a list, a heading); those keep theirs.
+        const bool atStart = cursor.atBlockStart();
+        if (!cursor.atBlockEnd()) {
+            // The end of a paragraph cut in two is no new item of its list.
+            QTextBlockFormat rest = cursor.blockFormat();
+            if (!atStart)
+                rest.clearProperty(QTextFormat::ObjectIndex);
+            cursor.insertBlock(rest, cursor.charFormat());
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+        }
+        if (atStart)
+            cursor.setBlockFormat(QTextBlockFormat());
+        else
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            if (k > 0)
+                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.insertText(lines[k], QTextCharFormat());
+        }
+    }
+    cursor.endEditBlock();
+    kept = 0;
+    over.clear();
+    FramesOverBound(document.rootFrame(), 0, kept, over);
+    if (!over.empty())
+        document.setPlainText(Paragraphs(document.toPlainText()));
+}
+
+// Cuts the runs of combining marks longer than kMaxMarkRun in every paragraph.
+void CutMarkRuns(QTextDocument& document)
+{
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        std::vector<std::pair<int, int>> dropped; // from, to
+        MarkRun marks;
+        for (int i = 0; i < text.size();) {
+            const int width = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+            const char32_t c = width == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+            if (!marks.Keep(c)) {
+                if (!dropped.empty() && dropped.back().second == i)
+                    dropped.back().second = i + width;
+                else
+                    dropped.emplace_back(i, i + width);
+            }
+            i += width;
+        }
+        for (auto run = dropped.rbegin(); run != dropped.rend(); ++run) {
+            cursor.setPosition(block.position() + run->first);
+            cursor.setPosition(block.position() + run->second, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+    }
     cursor.endEditBlock();
 }
 
@@ -201,6 +318,8 @@ PageDocument::PageDocument(const QString& html, const QFont& font, QObject* pare
     setUndoRedoEnabled(false);
     setDefaultFont(font);
     setHtml(html);
+    BoundFrames(*this);
+    CutMarkRuns(*this);
     BoundFormats(*this);
 }
 
