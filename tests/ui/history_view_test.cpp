@@ -6,6 +6,7 @@
 #include "tests/ui/window_fixture.h"
 #include "tests/support/catalogue.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
@@ -108,6 +109,40 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+}
+
+// Both lists open with the focus on the checked box, or the first box, where the arrows
+// move on and Space checks a favourite.
+TEST_F(OptionWindows, CalculatorListsOpenWithTheFocusOnTheCheckedBox)
+{
+    Parts(engine).options.SetDefaultCalculator(30);
+    struct Case {
+        int purpose;
+        std::array<int, 5> favourites;
+        int focusedCalculator;
+    };
+    const Case cases[] = {
+        {CalculatorListWindow::ChooseDefault, {-1, -1, -1, -1, -1}, 30},
+        {CalculatorListWindow::ChooseFavourites, {-1, -1, -1, -1, -1}, -1},
+        {CalculatorListWindow::ChooseFavourites, {-1, 25, -1, -1, -1}, 25},
+    };
+    for (const Case& c : cases) {
+        SetFavourites(engine, c.favourites);
+        CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(c.purpose);
+        TFLCalculettes window(strings, list);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const int box = c.focusedCalculator < 0 ? 0 : list.BoxOfCalculator(c.focusedCalculator);
+        EXPECT_EQ(QApplication::focusWidget(), window.Box(box)) << c.focusedCalculator;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(QApplication::focusWidget(), window.Box(box + 1)) << c.focusedCalculator;
+        if (c.purpose == CalculatorListWindow::ChooseDefault)
+            continue;
+        const bool checked = window.Box(box + 1)->isChecked();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_NE(window.Box(box + 1)->isChecked(), checked) << c.focusedCalculator;
+    }
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
