@@ -120,12 +120,6 @@ TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
     ASSERT_TRUE(TabTo(u"PCalculatriceEgal"_qs));
     Press(Qt::Key_Return);
     EXPECT_EQ(Result(0), QStringLiteral("154"));
-    ASSERT_TRUE(TabTo(u"PMS"_qs));
-    Press(Qt::Key_Space);
-    Press(Qt::Key_Escape);
-    ASSERT_TRUE(TabTo(u"PMR0"_qs));
-    Press(Qt::Key_Space);
-    EXPECT_EQ(Result(0), QStringLiteral("154"));
     Press(Qt::Key_Escape);
 
     QTest::keyClick(Keyboard(), Qt::Key_Tab, Qt::ShiftModifier);
