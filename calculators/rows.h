@@ -28,6 +28,13 @@ constexpr Label SuffixAlways(int stringId, UnitSuffix suffix)
     return {.stringId = stringId, .suffix = suffix, .shown = SuffixShown::Always};
 }
 
+// A prompt whose suffix follows the rule when the calculator is laid out, and shows
+// always after C and the calculator's own steps.
+constexpr Label SuffixByRuleAtLayout(int stringId, UnitSuffix suffix)
+{
+    return {.stringId = stringId, .suffix = suffix, .shown = SuffixShown::ByRuleAtLayout};
+}
+
 // A typed input; one whose value the formula takes in centimetres; one chosen in the list.
 inline InputDescription Typed(Label prompt)
 {

@@ -6,6 +6,7 @@
 #include "core/strings.h"
 #include "platform/paths.h"
 #include "platform/translations.h"
+#include "ui/focus_frames.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(verolan::ProgramTitle());
     // Qt's own words (standard buttons, the text fields' context menus) in French too.
     InstallFrenchTranslations(app);
+    ShowFocusFrames(app);
 
     try {
         StringTable strings;

@@ -31,6 +31,9 @@ using InputValues = std::array<double, MaxInputs>;
 enum class SuffixShown {
     ByRule, // when units are shown (always, or as a sub-calculation of a calculator that shows them)
     Always,
+    // By rule when the calculator is laid out (opened, or back from a sub-calculation),
+    // always after C and the calculator's own steps.
+    ByRuleAtLayout,
 };
 
 // A prompt or a result label: its string number and its unit suffix.

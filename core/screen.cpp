@@ -147,11 +147,12 @@ QString Screen::PromptWithSuffix(int promptId, UnitSuffix suffix, bool always, c
     return WithUnitSuffix(promptId, suffix, always || UnitSuffixShown(record));
 }
 
-QString Screen::LabelText(const Label& label, const TCalculette* record) const
+QString Screen::LabelText(const Label& label, const TCalculette* record, bool atLayout) const
 {
     if (label.stringId < 0)
         return QString();
-    return PromptWithSuffix(label.stringId, label.suffix, label.shown == SuffixShown::Always, record);
+    const bool always = label.shown == SuffixShown::Always || (label.shown == SuffixShown::ByRuleAtLayout && !atLayout);
+    return PromptWithSuffix(label.stringId, label.suffix, always, record);
 }
 
 // ---------------------------------------------------------------------------
@@ -167,7 +168,7 @@ QStringList Screen::ListRowsOf(const TCalculette& record, int input) const
     return in.rows ? in.rows(record.Inputs, numbers_.Separator()) : QStringList();
 }
 
-void Screen::ShowInput(const TCalculette& record, int t, bool refillFirstList)
+void Screen::ShowInput(const TCalculette& record, int t, bool refillFirstList, bool atLayout)
 {
     PanelState& panel = panels_[static_cast<size_t>(record.Number)];
     const CalculatorDescription& row = descriptions_.Of(record.Number);
@@ -175,7 +176,7 @@ void Screen::ShowInput(const TCalculette& record, int t, bool refillFirstList)
         return;
     t = std::clamp(t, 0, row.inputCount() - 1);
     const InputDescription& input = row.inputs[static_cast<size_t>(t)];
-    panel.prompt = LabelText(input.prompt, &record);
+    panel.prompt = LabelText(input.prompt, &record, atLayout);
     // A list input is chosen in the list, which takes the place of the result field,
     // not typed.
     panel.listVisible = input.list;
@@ -238,7 +239,7 @@ void Screen::LayoutCalculator(TCalculette& record, bool valueReturned)
 
     const CalculatorDescription& row = descriptions_.Of(n);
     keys_.SetKeypadEnabled(true);
-    ShowInput(record, record.TermIndex, true);
+    ShowInput(record, record.TermIndex, true, true);
 
     if (!row.options.buttons.empty()) {
         int selection = OptionSelection(n);

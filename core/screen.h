@@ -50,7 +50,8 @@ public:
     void LayoutCalculator(TCalculette& record, bool valueReturned);
     // Shows input t of `record` as its row describes it: the prompt, the result field
     // or the list, the keypad. A first input chosen in a list is refilled when asked.
-    void ShowInput(const TCalculette& record, int t, bool refillFirstList);
+    // `atLayout`: the calculator is being laid out, not cleared by C.
+    void ShowInput(const TCalculette& record, int t, bool refillFirstList, bool atLayout = false);
     // Enables "&&", "f=" and MR of `record`'s panel as far as its inputs allow.
     void UpdateOperatorButtons(const TCalculette& record);
 
@@ -65,8 +66,8 @@ public:
     // Text `promptId` followed by its unit suffix, always or when `record` shows them.
     QString PromptWithSuffix(int promptId, UnitSuffix suffix, bool always, const TCalculette* record) const;
     // A prompt or result label of a row as shown on `record`'s panel; empty for a row
-    // without one.
-    QString LabelText(const Label& label, const TCalculette* record) const;
+    // without one; `atLayout` while the calculator is being laid out.
+    QString LabelText(const Label& label, const TCalculette* record, bool atLayout = false) const;
 
     // ---- Fields of a panel -------------------------------------------------------------
     void SetResult(int number, const QString& text);

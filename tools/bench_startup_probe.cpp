@@ -25,6 +25,8 @@
 #include "platform/font_preload.h"
 #include "platform/paths.h"
 #include "platform/translations.h"
+#include "ui/focus_frames.h"
+#include "ui/program_icon.h"
 #include "ui/session_end.h"
 #include "ui/tornavel_window.h"
 #include "ui/widget_ui_services.h"
@@ -177,6 +179,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
     InstallFrenchTranslations(app);
+    SetProgramIcon();
+    ShowFocusFrames(app);
     QTemporaryDir dir;
     StringTable strings;
     strings.LoadReplacement(ProgramDirectory() + QStringLiteral("uitext.rcc"));

@@ -12,4 +12,11 @@ endforeach()
 string(REPLACE "%" "%%" program "${program}")
 string(REPLACE "\\" "\\\\" program "${program}")
 set(TORNAVEL_DESKTOP_EXEC "\"${program}\"")
+# A launcher that checks the program exists before it undoes "%%" (GLib's, in GNOME and
+# others) finds no "…%%…/bin/tornavel" and refuses the entry: a program path holding "%"
+# is then given to env, which the launcher finds, and which receives the path undone.
+string(FIND "${program}" "%" percent)
+if(percent GREATER_EQUAL 0)
+    set(TORNAVEL_DESKTOP_EXEC "env ${TORNAVEL_DESKTOP_EXEC}")
+endif()
 configure_file("${TORNAVEL_DESKTOP_TEMPLATE}" "${TORNAVEL_DESKTOP_OUTPUT}" @ONLY)

@@ -6,6 +6,8 @@
 #include "platform/paths.h"
 #include "platform/qt_messages.h"
 #include "platform/save_at_exit.h"
+#include "ui/focus_frames.h"
+#include "ui/program_icon.h"
 #include "ui/session_end.h"
 #include "platform/translations.h"
 #include "ui/widget_ui_services.h"
@@ -77,6 +79,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavel"));
     InstallFrenchTranslations(app);
+    SetProgramIcon();
+    ShowFocusFrames(app);
 
     try {
         StringTable strings;

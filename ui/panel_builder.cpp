@@ -89,13 +89,36 @@ QPushButton* TFTornavel::MakeButton(QWidget* parent, const QString& name, const 
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(x, y, width, height);
-    Quiet(button);
+    // Tab reaches it; a click leaves the focus where it is.
+    button->setFocusPolicy(Qt::TabFocus);
     if (!hint.isEmpty())
         button->setToolTip(hint);
     // Every button made here is a key of the keypad or of a calculator panel.
     connect(button, &QPushButton::clicked, this,
-            [this, op = std::move(operation)] { Dispatch(op, Needs::Calculator); });
+            [this, button, op = std::move(operation)] { Press(button, op, Needs::Calculator); });
     return button;
+}
+
+QWidget* TFTornavel::ChainInReadingOrder(QWidget* after, QWidget* container)
+{
+    QList<QAbstractButton*> keys;
+    for (QAbstractButton* key : container->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        if (key->focusPolicy() & Qt::TabFocus && !qobject_cast<QRadioButton*>(key))
+            keys.append(key);
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const QAbstractButton* a, const QAbstractButton* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (QAbstractButton* key : keys) {
+        setTabOrder(after, key);
+        after = key;
+    }
+    return after;
+}
+
+void TFTornavel::OpenOffered(int row)
+{
+    Press(offered_, [this, row] { engine_.LbCalculettesDblClick(row); }, Needs::Calculator);
 }
 
 void TFTornavel::BuildPanel(int n)
@@ -195,11 +218,11 @@ void TFTornavel::BuildPanel(int n)
             w.options->addButton(button, i);
             // A click on the button already checked (Space on it, above all) is no choice
             // and does nothing, as with the desktop's own option buttons.
-            connect(button, &QRadioButton::clicked, this, [this, n, i] {
+            connect(button, &QRadioButton::clicked, this, [this, button, n, i] {
                 const std::vector<RadioButtonState>& shown = engine_.Panel(n).radios;
                 if (static_cast<size_t>(i) < shown.size() && shown[static_cast<size_t>(i)].checked)
                     return;
-                Dispatch([this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator);
+                Press(button, [this, n, i] { engine_.VariantClick(n, i); }, Needs::Calculator);
             });
             w.radios.push_back(button);
             ++i;
@@ -213,6 +236,8 @@ void TFTornavel::BuildPanel(int n)
         }
         PlaceOptionButtons(w.radios);
     }
+    // Its keys in the Tab order after the keypad's.
+    ChainInReadingOrder(lastKeypadKey_, w.operators);
     // The keypad lies over the panels.
     keypad_->raise();
     RenderPanel(n);
@@ -334,11 +359,11 @@ void TFTornavel::BuildListPanel()
         offered_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         offered_->doItemsLayout();
     });
-    Quiet(offered_);
-    connect(offered_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        const int row = offered_->row(item);
-        Dispatch([this, row] { engine_.LbCalculettesDblClick(row); }, Needs::Calculator);
-    });
+    // Tab reaches it, where the arrows choose and Space opens (see eventFilter); a click
+    // leaves the focus where it is.
+    offered_->setFocusPolicy(Qt::TabFocus);
+    connect(offered_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { OpenOffered(offered_->row(item)); });
 
     status_ = new QLabel(client_);
     status_->setObjectName(QStringLiteral("StatusBar"));

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -97,12 +98,15 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     BuildKeypad();
     BuildListPanel();
     // Tab from the keyboard's home goes along the menu bar, then to the option buttons
-    // of the calculator on screen (see BuildPanel), and back home.
+    // of the calculator on screen (see BuildPanel), the keypad, the keys of the calculator
+    // on screen (see BuildPanel), the "Sous calcul" list, and back home.
     QWidget* previous = listPanel_;
     for (QPushButton* button : menuButtons_) {
         setTabOrder(previous, button);
         previous = button;
     }
+    lastKeypadKey_ = ChainInReadingOrder(previous, keypad_);
+    setTabOrder(lastKeypadKey_, offered_);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -161,6 +165,16 @@ TFTornavel::Outcome TFTornavel::Dispatch(const std::function<void()>& operation,
     if (listPanel_)
         listPanel_->setFocus();
     return outcome;
+}
+
+void TFTornavel::Press(QWidget* source, const std::function<void()>& operation, Needs needs)
+{
+    const bool fromKeyboard = source->hasFocus();
+    Run(operation, needs);
+    if (fromKeyboard && source->isVisible() && source->isEnabled() && (source->focusPolicy() & Qt::TabFocus))
+        return;
+    if (listPanel_)
+        listPanel_->setFocus();
 }
 
 TFTornavel::Outcome TFTornavel::Run(const std::function<void()>& operation, Needs needs)
@@ -230,8 +244,18 @@ bool TFTornavel::eventFilter(QObject* watched, QEvent* event)
         listPanel_->setFocus();
         return true;
     }
-    // Another key goes on to the focused widget: Tab and Space on the buttons.
-    if (IsListKey(key) && !qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+    // Another key goes on to the focused widget: Tab and Space on the buttons, the arrows
+    // in the "Sous calcul" list, where Space opens the chosen calculator as a double-click.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == offered_) {
+        if (watched == offered_ && key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            if (QListWidgetItem* item = offered_->currentItem())
+                OpenOffered(offered_->row(item));
+            return true;
+        }
+        return false;
+    }
+    if (IsListKey(key) && !qobject_cast<QAbstractButton*>(focused)) {
         // The arrow keys choose in the list shown in place of the result field; F4 and
         // Alt+Down open it, and Enter in the open list chooses the row. On a button they
         // move the focus, and go no further when it cannot move.

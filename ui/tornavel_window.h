@@ -92,6 +92,16 @@ private:
     void PopUp(QMenu* menu, QWidget* button);
     // Dispatch without moving the keyboard.
     Outcome Run(const std::function<void()>& operation, Needs needs);
+    // Dispatch for a key or list of the window: one pressed from the keyboard (it had the
+    // focus: Tab reaches the keys, a click does not give them the focus) keeps the focus
+    // while it can still take it, so that Tab goes on from there.
+    void Press(QWidget* source, const std::function<void()>& operation, Needs needs);
+    // Puts the keys that can take the focus among `container`'s children in the Tab order
+    // after `after`, row by row and left to right as they stand; returns the last one
+    // (`after` when there is none).
+    QWidget* ChainInReadingOrder(QWidget* after, QWidget* container);
+    // Opens row `row` of the "Sous calcul" list as a sub-calculation.
+    void OpenOffered(int row);
     void RenderPanel(int number);
     void RenderMenus();
     void LoadPicture();
@@ -120,6 +130,7 @@ private:
 
     std::vector<PanelWidgets> panels_;  // one per calculator of the engine
     QWidget* keypad_ = nullptr;
+    QWidget* lastKeypadKey_ = nullptr;  // in the Tab order, before the keys of the panel
     QWidget* listPanel_ = nullptr;
     QListWidget* offered_ = nullptr;
     QLabel* status_ = nullptr;

@@ -65,7 +65,8 @@ InputSet HouseVolume()
 }
 InputSet Polygon()
 {
-    return {LengthAlways(SideLength), Choice(Plain(SideCount), PolygonSideRows)};
+    // Its side's unit shows by rule when the calculator opens, always after C.
+    return {Typed(SuffixByRuleAtLayout(SideLength, UnitSuffix::Length)), Choice(Plain(SideCount), PolygonSideRows)};
 }
 
 using namespace geometry;

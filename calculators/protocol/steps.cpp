@@ -131,7 +131,7 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
         prompt = row.undoPrompt(ProtocolCall(context, d, context.Top().Inputs, VariantOf(context, d)), k);
     if (prompt.isEmpty())
         prompt = context.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
-                                          input.prompt.shown == SuffixShown::Always);
+                                          input.prompt.shown != SuffixShown::ByRule);
     panel.prompt = prompt;
 
     if (input.list) {

@@ -97,6 +97,12 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
     // The house walls always show their unit.
     Parts(engine).stack.OpenCalculator(10);
     EXPECT_EQ(Panel(10).prompt, u"Long. mur pignon (cm)"_qs);
+
+    // The polygon's side shows it by the rule when the calculator opens, always after C.
+    Parts(engine).stack.OpenCalculator(20);
+    EXPECT_EQ(Panel(20).prompt, u"Longueur coté"_qs);
+    engine.CalculatriceCClick();
+    EXPECT_EQ(Panel(20).prompt, u"Longueur coté (cm)"_qs);
 }
 
 TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)

@@ -118,7 +118,15 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             Parts(engine).options.SetUnitDisplay(display);
             seen.clear();
             Walk(n);
-            for (const auto& [input, steps] : seen) {
+            for (auto [input, steps] : seen) {
+                // A prompt with a rule of its own when the calculator is laid out.
+                if (input < Row(n).inputCount()
+                    && Row(n).inputs[static_cast<size_t>(input)].prompt.shown == SuffixShown::ByRuleAtLayout) {
+                    steps.erase("open");
+                    steps.erase("back from a sub-calculation");
+                }
+                if (steps.empty())
+                    continue;
                 const auto& [firstStep, firstPrompt] = *steps.begin();
                 for (const auto& [step, prompt] : steps)
                     EXPECT_EQ(prompt.toStdString(), firstPrompt.toStdString())

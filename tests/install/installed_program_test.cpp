@@ -11,12 +11,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 using namespace tornavel;
@@ -67,6 +69,28 @@ TEST(InstalledProgram, StartsFromAnotherFolderAndKeepsItsStateThere)
     ASSERT_TRUE(tornavel.waitForFinished(20000));
     EXPECT_EQ(tornavel.exitCode(), 0) << tornavel.readAllStandardError().toStdString();
     EXPECT_TRUE(QFileInfo(folder.filePath("CLS.dat")).isFile());
+}
+
+// The icon of the desktop's menu and task bar shows a picture, not a plain square.
+TEST(InstalledProgram, IconDrawsAPicture)
+{
+    const QString icons = QDir::cleanPath(ProgramDirectory() + "..") + "/share/icons/hicolor/";
+    EXPECT_TRUE(QFileInfo(icons + "scalable/apps/tornavel.svg").isFile());
+    for (const int size : {16, 48}) {
+        const QImage icon(icons + QStringLiteral("%1x%1/apps/tornavel.png").arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        // Dark strokes on light keys, not a pale gradient.
+        int darkest = 255, lightest = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    darkest = std::min(darkest, qGray(icon.pixel(x, y)));
+                    lightest = std::max(lightest, qGray(icon.pixel(x, y)));
+                }
+            }
+        }
+        EXPECT_GE(lightest - darkest, 128) << size;
+    }
 }
 
 } // namespace

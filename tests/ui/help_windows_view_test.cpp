@@ -98,6 +98,18 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
         QTest::mouseClick(tips.BtnPred(), Qt::LeftButton);
     EXPECT_EQ(tips.RichEdit()->toPlainText(), texts[0]);
     EXPECT_FALSE(tips.BtnPred()->isEnabled());
+    // Return presses the focused button.
+    tips.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tips));
+    tips.BtnSuivant()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tips.BtnSuivant(), Qt::Key_Return);
+    QTest::keyClick(tips.BtnSuivant(), Qt::Key_Return);
+    EXPECT_EQ(tips.RichEdit()->toPlainText(), texts[2]);
+    tips.BtnPred()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tips.BtnPred(), Qt::Key_Return);
+    EXPECT_EQ(tips.RichEdit()->toPlainText(), texts[1]);
+    EXPECT_TRUE(tips.isVisible());
+    QTest::mouseClick(tips.BtnPred(), Qt::LeftButton);
 
     // Through the help menu: closed on tip 3, it opens again on tip 3.
     WithModal([](QWidget* window) {

@@ -6,6 +6,7 @@
 #include "tests/ui/window_fixture.h"
 #include "tests/support/catalogue.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
@@ -108,6 +109,25 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+}
+
+// Both lists open with the focus on the checked box, or the first box, where the arrows
+// move on.
+TEST_F(OptionWindows, CalculatorListsOpenWithTheFocusOnTheCheckedBox)
+{
+    Parts(engine).options.SetDefaultCalculator(30);
+    SetFavourites(engine, {-1, -1, -1, -1, -1});
+    for (const int purpose : {CalculatorListWindow::ChooseDefault, CalculatorListWindow::ChooseFavourites}) {
+        CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(purpose);
+        TFLCalculettes window(strings, list);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const int box = purpose == CalculatorListWindow::ChooseDefault ? list.BoxOfCalculator(30) : 0;
+        EXPECT_EQ(QApplication::focusWidget(), window.Box(box)) << purpose;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(QApplication::focusWidget(), window.Box(box + 1)) << purpose;
+    }
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)

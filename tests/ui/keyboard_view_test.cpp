@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 
 using namespace tornavel;
 
@@ -32,9 +34,19 @@ QStringList TabCycle()
     do {
         Press(Qt::Key_Tab);
         stops << Focused();
-    } while (stops.back() != start && stops.size() < 20);
+    } while (stops.back() != start && stops.size() < 80);
     return stops;
 }
+
+// Tabs on until the focus is on `name` (false when a whole round does not reach it).
+bool TabTo(const QString& name)
+{
+    for (int i = 0; i < 80 && Focused() != name; ++i)
+        Press(Qt::Key_Tab);
+    return Focused() == name;
+}
+
+const QStringList kMenuBar{u"btnCalculettes"_qs, u"BtnCalculs"_qs, u"btnOptions"_qs, u"btnFavoris"_qs, u"btnAide"_qs};
 
 using KeyboardWindow = tornavel::testing::WindowFixture<>;
 
@@ -44,8 +56,7 @@ TEST_F(KeyboardWindow, SpaceOpensTheMenusOfTheMenuBarAndTheKeysKeepTheirMeaning)
 {
     Start();
     QTest::keyClicks(Keyboard(), QStringLiteral("6*7"));
-    EXPECT_EQ(TabCycle(), (QStringList{u"btnCalculettes"_qs, u"BtnCalculs"_qs, u"btnOptions"_qs, u"btnFavoris"_qs,
-                                       u"btnAide"_qs, u"PanelListe"_qs}));
+    EXPECT_EQ(TabCycle().mid(0, 5), kMenuBar);
     // Return on a focused button computes, as everywhere in the window.
     Press(Qt::Key_Tab, 2);
     Press(Qt::Key_Return);
@@ -67,6 +78,66 @@ TEST_F(KeyboardWindow, SpaceOpensTheMenusOfTheMenuBarAndTheKeysKeepTheirMeaning)
     EXPECT_NE(opened, 0);
     Press(Qt::Key_7);
     EXPECT_EQ(Result(opened), QStringLiteral("7"));
+}
+
+// After the menu bar and the option buttons, Tab stops on every key that can be pressed,
+// the keypad's first, each once, then on the "Sous calcul" list and back home.
+TEST_F(KeyboardWindow, TabReachesEveryKeyOnScreenAndTheSubCalculationList)
+{
+    Start();
+    for (const int calculator : {0, 39, 23, 32}) {
+        Open(calculator);
+        const QStringList stops = TabCycle();
+        ASSERT_GE(stops.size(), 8) << calculator;
+        EXPECT_EQ(stops.mid(0, 5), kMenuBar) << calculator;
+        EXPECT_EQ(stops.mid(stops.size() - 2), (QStringList{u"LbCalculettes"_qs, u"PanelListe"_qs})) << calculator;
+        QStringList keys = stops.mid(5, stops.size() - 7).filter(QRegularExpression(QStringLiteral("^(?!Rbtn)")));
+        EXPECT_EQ(keys.front(), QStringLiteral("PCalculatrice7")) << calculator;
+        QStringList pressable;
+        for (const QPushButton* key : window->findChildren<QPushButton*>()) {
+            if (key->isVisible() && key->isEnabled() && !kMenuBar.contains(key->objectName()))
+                pressable << key->objectName();
+        }
+        keys.sort();
+        pressable.sort();
+        EXPECT_EQ(keys, pressable) << calculator;
+    }
+}
+
+// Space presses the focused key, which keeps the focus; the other keys keep their meaning.
+// A sub-calculation from the keyboard alone: Shift+Tab reaches the list, the arrows choose,
+// Space opens, Return computes and Space on "Ok" hands the result back.
+TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
+{
+    Start();
+    ASSERT_TRUE(TabTo(u"PCalculatrice7"_qs));
+    Press(Qt::Key_Space, 2);
+    EXPECT_EQ(Focused(), QStringLiteral("PCalculatrice7"));
+    ASSERT_TRUE(TabTo(u"PCalculatriceMult"_qs));
+    Press(Qt::Key_Space);
+    Press(Qt::Key_2);
+    EXPECT_EQ(Focused(), QStringLiteral("PanelListe"));
+    ASSERT_TRUE(TabTo(u"PCalculatriceEgal"_qs));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Result(0), QStringLiteral("154"));
+    Press(Qt::Key_Escape);
+
+    QTest::keyClick(Keyboard(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(Focused(), QStringLiteral("LbCalculettes"));
+    auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
+    const QString circle = Parts(*engine).screen.CalculatorName(1);
+    for (int i = 0; i < list->count() && list->currentItem()->text() != circle; ++i)
+        Press(Qt::Key_Down);
+    Press(Qt::Key_Space);
+    ASSERT_EQ(engine->Window().visiblePanel, 1);
+    Press(Qt::Key_2);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Result(1), QStringLiteral("6,28318530717959"));
+    ASSERT_TRUE(TabTo(u"POk1"_qs));
+    Press(Qt::Key_Space);
+    EXPECT_EQ(engine->Window().visiblePanel, 0);
+    EXPECT_EQ(Result(0), QStringLiteral("6,28318530717959"));
+    EXPECT_EQ(Focused(), QStringLiteral("PanelListe"));
 }
 
 // Tab enters the option buttons on the checked one, where Space changes nothing and the

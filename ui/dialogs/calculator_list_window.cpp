@@ -33,6 +33,8 @@ TFLCalculettes::TFLCalculettes(const StringTable& strings, CalculatorListWindow&
     scrollBox_->setGeometry(10, 10, 280, 341);
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The keyboard goes to the boxes, not to the area that scrolls them (see FormActivate).
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     boxHolder_ = new QWidget;
     boxHolder_->setFixedSize(260, 20 * list_.BoxCount());
     scrollBox_->setWidget(boxHolder_);
@@ -66,6 +68,12 @@ void TFLCalculettes::FormActivate()
         connect(box, &QCheckBox::clicked, this, [this, b] { BoxClick(b); });
         box->show();
         boxes_[static_cast<size_t>(b)] = box;
+    }
+    // The focus on the first checked box, else the first, where the arrows move on.
+    const auto checked = std::find_if(boxes_.begin(), boxes_.end(), [](const QCheckBox* box) { return box && box->isChecked(); });
+    if (QCheckBox* first = checked != boxes_.end() ? *checked : (boxes_.empty() ? nullptr : boxes_.front())) {
+        first->setFocus(Qt::OtherFocusReason);
+        scrollBox_->ensureWidgetVisible(first);
     }
 }
 

@@ -88,8 +88,10 @@ TFAstuces::TFAstuces(const StringTable& strings, TipsWindow model, QWidget* pare
     suivant_ = new QPushButton(strings.Str(195), this);
     suivant_->setObjectName(QStringLiteral("BtnSuivant"));
     suivant_->setGeometry(215, 362, 106, 25);
+    // Return presses the focused button, as in the other windows (each is a default
+    // button while it has the focus).
     for (QPushButton* button : {pred_, aide_, suivant_})
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
 
     connect(pred_, &QPushButton::clicked, this, [this] {
         model_.BtnPredClick();
