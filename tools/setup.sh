@@ -15,7 +15,7 @@ done
 [ -n "${1:-}" ] || { echo "usage: tools/setup.sh [--target NAME]... BUILD_DIR [cmake arguments]" >&2; exit 2; }
 build_dir="$1"; shift
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libcurl4-openssl-dev libgtest-dev googletest)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libcurl4-openssl-dev openssl libgtest-dev googletest)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
