@@ -347,7 +347,7 @@ TEST_F(UpdateCheckOverNetwork, AnAnswerCountsOnlyWhenItsTransferIsComplete)
         {"chunked with extensions and trailers", Kind::RawThenClose,
          chunked + "5;a=b\r\n" + list.left(5) + "\r\n" + chunk(list.mid(5)) + "0\r\nX-Fin: 1\r\n\r\n", true, all},
         {"delimited by a clean close", Kind::RawThenClose, byClose + list, true, all},
-        {"redirected", Kind::RawThenClose, "HTTP/1.1 302 Found\r\nLocation: /moved/list\r\nContent-Length: 0\r\n\r\n", true, all},
+        {"redirected", Kind::RawThenClose, "HTTP/1.1 302 Found\r\nLocation: /moved/list\r\nContent-Length: 0\r\nConnection: close\r\n\r\n", true, all},
         {"invalid chunk size after a valid chunk", Kind::RawThenClose,
          chunked + chunk(list.left(5)) + "zz\r\n" + chunk(list.mid(5)) + "0\r\n\r\n", false, 5},
         {"chunk size of 2^64 - 1", Kind::RawThenClose, chunked + "ffffffffffffffff\r\n" + list + "\r\n0\r\n\r\n", false, 0},
