@@ -69,6 +69,7 @@ struct FetchHelper : ::testing::Test {
         HttpDownloadToFile(client, address, ListFile(), timeoutMs, [&replaced](bool ok) { replaced = ok; });
         // A guard against a hang only: every case ends well before it.
         EXPECT_TRUE(WaitFor([&] { return replaced.has_value(); }, 30000));
+        AbandonRequests(client); // no late answer may reach `replaced`
         QFile file(ListFile());
         onDisk = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         return replaced.value_or(false);
