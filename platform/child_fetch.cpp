@@ -20,10 +20,14 @@ namespace {
 // How long past its request's time-out a child may take to start and to save.
 constexpr int kChildGraceMs = 1000;
 
+// What a "download" may write to its output: nothing but a stray message.
+constexpr qsizetype kMaxDownloadOutputBytes = 4096;
+
 // Runs the helper with `arguments` and calls `finished` from the event loop once the
-// child has ended: true when it exited with status 0, with what it wrote. A child that
-// could not start, crashed or outlasted `timeoutMs` is a failure.
-void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeoutMs,
+// child has ended: true when it exited with status 0, with what it wrote (at most
+// `outputLimit` bytes). A child that could not start, crashed, outlasted `timeoutMs` or
+// wrote more than `outputLimit` is a failure.
+void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeoutMs, qsizetype outputLimit,
               std::function<void(bool, const QByteArray&)> finished)
 {
     auto* child = new QProcess(&client);
@@ -40,15 +44,27 @@ void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeout
             ::_exit(1);
     });
 
+    // The output is taken as it comes, so that QProcess never holds more than one read
+    // of the pipe, and a helper that floods it is ended at the limit.
+    auto output = std::make_shared<HelperOutput>(outputLimit);
+    auto drain = [child, output] {
+        char buffer[65536];
+        for (qint64 got; (got = child->read(buffer, sizeof buffer)) > 0;) {
+            if (!output->Take(QByteArrayView(buffer, got)) && child->state() != QProcess::NotRunning)
+                child->kill();
+        }
+    };
+    QObject::connect(child, &QProcess::readyReadStandardOutput, child, drain);
+
     auto reported = std::make_shared<bool>(false);
-    auto report = [child, reported, finished](bool ok) {
+    auto report = [child, reported, output, drain, finished](bool ok) {
         if (std::exchange(*reported, true))
             return;
         // From the event loop, also for a helper that fails to start inside start().
-        QTimer::singleShot(0, child, [child, ok, finished] {
-            const QByteArray output = child->readAllStandardOutput();
+        QTimer::singleShot(0, child, [child, ok, output, drain, finished] {
+            drain();
             child->deleteLater();
-            finished(ok, output);
+            finished(ok && !output->Overflowed(), output->Bytes());
         });
     };
     QObject::connect(child, &QProcess::finished, child, [report](int code, QProcess::ExitStatus status) {
@@ -65,11 +81,20 @@ void RunChild(ChildHttpClient& client, const QStringList& arguments, int timeout
     child->start(QIODevice::ReadOnly);
 }
 
-// The answer of a helper's "get" from its output and whether it exited with status 0:
-// ok only for both, status 200 and the whole body.
-HttpReply ReadGetOutput(bool exitedWell, const QByteArray& output)
+} // namespace
+
+bool HelperOutput::Take(QByteArrayView bytes)
 {
-    // "<status> <body length>\n<body>"
+    if (overflowed_ || bytes.size() > limit_ - bytes_.size()) {
+        overflowed_ = true;
+        return false;
+    }
+    bytes_.append(bytes);
+    return true;
+}
+
+HttpReply ReplyFromHelperOutput(bool exitedWell, const QByteArray& output)
+{
     HttpReply reply;
     const qsizetype end = output.indexOf('\n');
     if (end < 0)
@@ -84,11 +109,9 @@ HttpReply ReadGetOutput(bool exitedWell, const QByteArray& output)
     reply.status = status;
     reply.body = output.mid(end + 1);
     // A helper that failed, or whose output came cut or padded, gives no page.
-    reply.ok = exitedWell && reply.status == 200 && reply.body.size() == length;
+    reply.ok = exitedWell && IsSuccessStatus(reply.status) && reply.body.size() == length;
     return reply;
 }
-
-} // namespace
 
 QString FetchHelperPath()
 {
@@ -105,15 +128,15 @@ ChildHttpClient::~ChildHttpClient()
 void HttpGet(ChildHttpClient& client, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done)
 {
-    RunChild(client, {QStringLiteral("get"), QString::number(timeoutMs), address}, timeoutMs,
-             [done](bool ok, const QByteArray& output) { done(ReadGetOutput(ok, output)); });
+    RunChild(client, {QStringLiteral("get"), QString::number(timeoutMs), address}, timeoutMs, kMaxGetOutputBytes,
+             [done](bool ok, const QByteArray& output) { done(ReplyFromHelperOutput(ok, output)); });
 }
 
 void HttpDownloadToFile(ChildHttpClient& client, const QString& address, const QString& localPath,
                         int timeoutMs, std::function<void(bool)> done)
 {
     RunChild(client, {QStringLiteral("download"), QString::number(timeoutMs), address, localPath}, timeoutMs,
-             [done](bool ok, const QByteArray&) { done(ok); });
+             kMaxDownloadOutputBytes, [done](bool ok, const QByteArray&) { done(ok); });
 }
 
 void AbandonRequests(ChildHttpClient& client)

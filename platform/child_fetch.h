@@ -2,6 +2,7 @@
 
 #include "platform/http_fetch.h"
 
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
@@ -32,14 +33,39 @@ private:
 
 // HttpFetch and HttpDownloadToFile of http_fetch.h, the request made by a child of
 // `client` and its end told to `done` from the event loop; the same rules hold (time-out,
-// the file replaced only by an answer with status 200 that ended as the protocol says).
-// Only a helper that exited with status 0 succeeded: one that cannot be started, that
-// crashed, was killed or failed is a failure, whatever it wrote.
+// the file replaced only by a 2xx answer whose transfer is complete). Only a helper that
+// exited with status 0 succeeded: one that cannot be started, that crashed, was killed or
+// failed is a failure, whatever it wrote. No more of a helper's output is read than its
+// answer can hold: a helper that writes more is ended and its request fails.
 void HttpGet(ChildHttpClient& client, const QString& address, int timeoutMs,
              std::function<void(const HttpReply&)> done);
 void HttpDownloadToFile(ChildHttpClient& client, const QString& address, const QString& localPath,
                         int timeoutMs, std::function<void(bool)> done);
 // Ends every child of `client` still running: none of their `done` calls will come.
 void AbandonRequests(ChildHttpClient& client);
+
+// What is kept of a helper's output: its first `limit` bytes. A helper that writes more
+// is not one (a damaged install, a program in its place) and is ended.
+class HelperOutput {
+public:
+    explicit HelperOutput(qsizetype limit) : limit_(limit) {}
+    // Keeps `bytes` if they fit; false, keeping nothing more, once the output is past
+    // the limit.
+    bool Take(QByteArrayView bytes);
+    bool Overflowed() const { return overflowed_; }
+    const QByteArray& Bytes() const { return bytes_; }
+
+private:
+    qsizetype limit_;
+    QByteArray bytes_;
+    bool overflowed_ = false;
+};
+
+// The most a helper's "get" writes: its first line and the largest body, with room to spare.
+inline constexpr qsizetype kMaxGetOutputBytes = kMaxHttpBodyBytes + 64;
+
+// The answer of a helper's "get" ("<status> <body length>\n<body>") from its output and
+// whether it exited with status 0: ok only for both, a 2xx status and the whole body.
+HttpReply ReplyFromHelperOutput(bool exitedWell, const QByteArray& output);
 
 } // namespace tornavel

@@ -1,289 +1,78 @@
 #include "platform/http_fetch.h"
 
-#include "platform/http_response.h"
 #include "platform/save_file.h"
 
 #include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QHostAddress>
-#include <QHostInfo>
-#include <QSslSocket>
-#include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <memory>
+#include <curl/curl.h>
 
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <algorithm>
+#include <memory>
 
 namespace tornavel {
 
 namespace {
 
-// A version list or a page is small; anything far larger is not one.
-constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 constexpr int kMaxRedirects = 10;
+// A transfer slower than this over this many seconds is given up before its time-out.
+constexpr long kLowSpeedBytesPerSecond = 32;
+constexpr long kLowSpeedSeconds = 5;
 
-bool IsFetchable(const QUrl& url)
+enum class Scheme { Other, Http, Https };
+
+Scheme SchemeOf(const QUrl& url)
 {
+    if (!url.isValid() || url.host().isEmpty())
+        return Scheme::Other;
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-           && !url.host().isEmpty();
+    if (scheme == QLatin1String("https"))
+        return Scheme::Https;
+    return scheme == QLatin1String("http") ? Scheme::Http : Scheme::Other;
 }
 
-bool IsHttps(const QUrl& url)
+// The body of the answer being received; refused past kMaxHttpBodyBytes, which
+// CURLOPT_MAXFILESIZE only checks against an announced length.
+size_t TakeBody(char* data, size_t size, size_t count, void* user)
 {
-    return url.scheme().toLower() == QLatin1String("https");
+    auto* body = static_cast<QByteArray*>(user);
+    const size_t bytes = size * count;
+    if (bytes > size_t(kMaxHttpBodyBytes - body->size()))
+        return 0; // anything but `bytes` ends the transfer with an error
+    body->append(data, qsizetype(bytes));
+    return bytes;
 }
 
-bool IsRedirect(int status)
-{
-    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-int RemainingMs(const QDeadlineTimer& deadline)
-{
-    // At most the request's time-out, which is an int.
-    return int(std::max<qint64>(deadline.remainingTime(), 0));
-}
-
-// Waits until `fd` is ready for `events` (or in error); false once the deadline has passed.
-bool Wait(int fd, short events, const QDeadlineTimer& deadline)
-{
-    for (;;) {
-        pollfd entry{fd, events, 0};
-        const int ready = ::poll(&entry, 1, RemainingMs(deadline));
-        if (ready > 0)
-            return true;
-        if (ready == 0 || errno != EINTR)
-            return false;
-    }
-}
-
-// The addresses of `host`; none when the look-up fails or outlasts the deadline.
-QList<QHostAddress> LookUp(const QString& host, const QDeadlineTimer& deadline)
-{
-    QHostAddress literal;
-    if (literal.setAddress(host))
-        return {literal};
-    QEventLoop loop;
-    QList<QHostAddress> found;
-    bool answered = false;
-    const int id = QHostInfo::lookupHost(host, &loop, [&](const QHostInfo& info) {
-        found = info.addresses();
-        answered = true;
-        loop.quit();
-    });
-    QTimer::singleShot(RemainingMs(deadline), &loop, &QEventLoop::quit);
-    if (!answered)
-        loop.exec();
-    if (!answered)
-        QHostInfo::abortHostLookup(id);
-    return found;
-}
-
-// A TCP connection to the server of `url`, tried address after address; -1 when none
-// answers before the deadline.
-int ConnectTo(const QUrl& url, const QDeadlineTimer& deadline)
-{
-    const quint16 port = quint16(url.port(IsHttps(url) ? 443 : 80));
-    for (const QHostAddress& address : LookUp(url.host(QUrl::FullyEncoded), deadline)) {
-        sockaddr_storage storage{};
-        socklen_t length = 0;
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-            auto* in = reinterpret_cast<sockaddr_in*>(&storage);
-            in->sin_family = AF_INET;
-            in->sin_port = htons(port);
-            in->sin_addr.s_addr = htonl(address.toIPv4Address());
-            length = sizeof *in;
-        } else if (address.protocol() == QAbstractSocket::IPv6Protocol) {
-            auto* in6 = reinterpret_cast<sockaddr_in6*>(&storage);
-            in6->sin6_family = AF_INET6;
-            in6->sin6_port = htons(port);
-            const Q_IPV6ADDR bytes = address.toIPv6Address();
-            std::memcpy(&in6->sin6_addr, bytes.c, sizeof bytes.c);
-            length = sizeof *in6;
-        } else {
-            continue;
-        }
-        const int fd = ::socket(storage.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            continue;
-        int error = 0;
-        socklen_t errorLength = sizeof error;
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&storage), length) == 0
-            || (errno == EINPROGRESS && Wait(fd, POLLOUT, deadline)
-                && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &errorLength) == 0 && error == 0))
-            return fd;
-        ::close(fd);
-        if (deadline.hasExpired())
-            break;
-    }
-    return -1;
-}
-
-// One connection to a server, plain or under TLS, that tells an answer closed cleanly
-// by the server from one cut short. The plain connection is read here rather than by a
-// Qt socket, which reads a reset connection as an ordinary end.
-class Connection {
-public:
-    enum class Got { Data, Closed, Broken };
-
-    Connection() = default;
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    ~Connection()
-    {
-        tls_.reset(); // closes its socket
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-
-    bool Open(const QUrl& url, const QDeadlineTimer& deadline)
-    {
-        const int fd = ConnectTo(url, deadline);
-        if (fd < 0)
-            return false;
-        if (!IsHttps(url)) {
-            fd_ = fd;
-            return true;
-        }
-        tls_ = std::make_unique<QSslSocket>();
-        if (!QSslSocket::supportsSsl() || !tls_->setSocketDescriptor(fd)) {
-            tls_.reset();
-            ::close(fd);
-            return false;
-        }
-        // The close of a TLS session (its close_notify) is the only clean end under TLS;
-        // Qt tells it from the end of the connection below only by this text, and any
-        // other end counts as broken.
-        QObject::connect(tls_.get(), &QSslSocket::errorOccurred, tls_.get(),
-                         [this](QAbstractSocket::SocketError error) {
-                             if (error == QAbstractSocket::RemoteHostClosedError
-                                 && tls_->errorString() == QLatin1String("The TLS/SSL connection has been closed"))
-                                 tlsClosed_ = true;
-                         });
-        tls_->setPeerVerifyName(url.host());
-        tls_->startClientEncryption();
-        return tls_->waitForEncrypted(RemainingMs(deadline));
-    }
-
-    bool Send(const QByteArray& bytes, const QDeadlineTimer& deadline)
-    {
-        if (tls_) {
-            if (tls_->write(bytes) != bytes.size())
-                return false;
-            while (tls_->bytesToWrite() > 0) {
-                if (!tls_->waitForBytesWritten(RemainingMs(deadline)))
-                    return false;
-            }
-            return true;
-        }
-        for (qsizetype at = 0; at < bytes.size();) {
-            const ssize_t sent = ::send(fd_, bytes.constData() + at, size_t(bytes.size() - at), MSG_NOSIGNAL);
-            if (sent > 0)
-                at += sent;
-            else if (!(sent < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK)
-                                                       && Wait(fd_, POLLOUT, deadline)))))
-                return false;
-        }
-        return true;
-    }
-
-    // The next bytes, or how the connection ended: Broken also when the deadline passed.
-    Got Receive(QByteArray& bytes, const QDeadlineTimer& deadline)
-    {
-        return tls_ ? ReceiveTls(bytes, deadline) : ReceivePlain(bytes, deadline);
-    }
-
-private:
-    Got ReceivePlain(QByteArray& bytes, const QDeadlineTimer& deadline)
-    {
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ::recv(fd_, buffer, sizeof buffer, 0);
-            if (got > 0) {
-                bytes = QByteArray(buffer, got);
-                return Got::Data;
-            }
-            if (got == 0)
-                return Got::Closed;
-            if (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && Wait(fd_, POLLIN, deadline)))
-                continue;
-            return Got::Broken; // a reset, another error, or the deadline
-        }
-    }
-
-    Got ReceiveTls(QByteArray& bytes, const QDeadlineTimer& deadline)
-    {
-        for (;;) {
-            if (tls_->bytesAvailable() > 0) {
-                bytes = tls_->readAll();
-                return Got::Data;
-            }
-            if (tlsClosed_)
-                return Got::Closed;
-            if (tls_->state() != QAbstractSocket::ConnectedState)
-                return Got::Broken;
-            if (!tls_->waitForReadyRead(RemainingMs(deadline)) && tls_->bytesAvailable() == 0 && !tlsClosed_
-                && tls_->state() == QAbstractSocket::ConnectedState)
-                return Got::Broken; // the deadline, or an error that left the socket open
-        }
-    }
-
-    int fd_ = -1;
-    std::unique_ptr<QSslSocket> tls_;
-    bool tlsClosed_ = false;
+struct EasyDeleter {
+    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
 
-QByteArray Request(const QUrl& url)
+// One handle set up for every request; the address and the time left are set per hop.
+std::unique_ptr<CURL, EasyDeleter> NewTransfer(QByteArray& body)
 {
-    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
-    if (target.isEmpty())
-        target = "/";
-    if (url.hasQuery())
-        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    if (url.port() >= 0)
-        host += ':' + QByteArray::number(url.port());
-    // The same agent as ever, and no content coding: the body is kept as sent.
-    return "GET " + target + " HTTP/1.1\r\nHost: " + host
-           + "\r\nUser-Agent: Mozilla/5.0\r\nAccept-Encoding: identity\r\nConnection: close\r\n\r\n";
-}
-
-// One request and its answer, read until it ends, breaks or (for a redirect) has its
-// header fields.
-HttpResponseReader Exchange(const QUrl& url, const QDeadlineTimer& deadline)
-{
-    HttpResponseReader reader(kMaxBodyBytes);
-    Connection connection;
-    if (!connection.Open(url, deadline) || !connection.Send(Request(url), deadline)) {
-        reader.End(false);
-        return reader;
-    }
-    QByteArray bytes;
-    while (reader.state() == HttpResponseReader::State::Reading
-           && !(reader.HeadersRead() && IsRedirect(reader.Status()))) {
-        switch (connection.Receive(bytes, deadline)) {
-        case Connection::Got::Data:
-            reader.Feed(bytes);
-            break;
-        case Connection::Got::Closed:
-            reader.End(true);
-            break;
-        case Connection::Got::Broken:
-            reader.End(false);
-            break;
-        }
-    }
-    return reader;
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    if (!initialised)
+        return nullptr;
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    if (!easy)
+        return nullptr;
+    CURL* e = easy.get();
+    bool set = curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK
+               // Redirects are followed here, hop by hop, to refuse one from https to http.
+               && curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_USERAGENT, "Mozilla/5.0") == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(kMaxHttpBodyBytes)) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytesPerSecond) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, kLowSpeedSeconds) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &TakeBody) == CURLE_OK
+               && curl_easy_setopt(e, CURLOPT_WRITEDATA, &body) == CURLE_OK;
+    // libcurl on OpenSSL reads its own bundle path, not the variable OpenSSL programs
+    // honour; it is passed on so that a certificate the user trusts that way is trusted.
+    const QByteArray bundle = qgetenv("SSL_CERT_FILE");
+    if (!bundle.isEmpty())
+        set = set && curl_easy_setopt(e, CURLOPT_CAINFO, bundle.constData()) == CURLE_OK;
+    return set ? std::move(easy) : nullptr;
 }
 
 } // namespace
@@ -292,23 +81,37 @@ HttpReply HttpFetch(const QString& address, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     QUrl url(address);
-    for (int redirects = 0; IsFetchable(url); ++redirects) {
-        const HttpResponseReader reader = Exchange(url, deadline);
-        if (reader.HeadersRead() && IsRedirect(reader.Status()) && !reader.Location().isEmpty()
-            && redirects < kMaxRedirects) {
-            const QUrl next = url.resolved(QUrl::fromEncoded(reader.Location()));
-            if (!IsHttps(url) || IsHttps(next)) {
+    QByteArray body;
+    const auto easy = NewTransfer(body);
+    if (!easy || SchemeOf(url) == Scheme::Other)
+        return HttpReply{};
+    for (int redirects = 0;; ++redirects) {
+        body.clear();
+        const long remainingMs = long(std::max<qint64>(deadline.remainingTime(), 1));
+        const QByteArray encoded = url.toEncoded();
+        if (curl_easy_setopt(easy.get(), CURLOPT_URL, encoded.constData()) != CURLE_OK
+            || curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, remainingMs) != CURLE_OK)
+            return HttpReply{};
+        const CURLcode ended = curl_easy_perform(easy.get());
+        long status = 0;
+        curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status);
+        const char* location = nullptr;
+        if (ended == CURLE_OK && curl_easy_getinfo(easy.get(), CURLINFO_REDIRECT_URL, &location) == CURLE_OK
+            && location && redirects < kMaxRedirects) {
+            const QUrl next = QUrl::fromEncoded(location);
+            const Scheme from = SchemeOf(url);
+            const Scheme to = SchemeOf(next);
+            if (to != Scheme::Other && !(from == Scheme::Https && to == Scheme::Http)) {
                 url = next;
                 continue;
             }
         }
         HttpReply reply;
-        reply.status = reader.Status();
-        reply.body = reader.Body();
-        reply.ok = reader.state() == HttpResponseReader::State::Complete && reply.status == 200;
+        reply.status = int(status);
+        reply.body = body;
+        reply.ok = ended == CURLE_OK && IsSuccessStatus(reply.status);
         return reply;
     }
-    return HttpReply{};
 }
 
 bool HttpDownloadToFile(const QString& address, const QString& localPath, int timeoutMs)

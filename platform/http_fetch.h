@@ -12,18 +12,28 @@ namespace tornavel {
 // How long one request may take, from its start to its last byte, before it is given up.
 inline constexpr int kHttpTimeoutMs = 10000;
 
+// A version list or a page is small; a body larger than this is refused, however it is
+// framed.
+inline constexpr qint64 kMaxHttpBodyBytes = 8 * 1024 * 1024;
+
 // The end of one request.
 struct HttpReply {
-    bool ok = false;    // status 200 and an answer that ended as the protocol says
+    bool ok = false;    // a 2xx status and a transfer that libcurl says is complete
     int status = 0;     // the HTTP status; 0 when no answer came
     QByteArray body;    // what was received (also of a failed request)
 };
 
-// Fetches an http or https address with GET over HTTP/1.1, following a few redirects
-// (never from https to http), and returns once the answer has ended, broken or taken
-// `timeoutMs` in all. Any other address fails at once. The body counts only when its
-// answer ended as HttpResponseReader says: a connection cut short is a failure, whatever
-// came before it.
+// Whether `status` is one of success (2xx): only such an answer counts.
+constexpr bool IsSuccessStatus(int status)
+{
+    return status >= 200 && status < 300;
+}
+
+// Fetches an http or https address with GET (libcurl), following at most ten redirects
+// to http or https addresses, never from https to http, and returns once the transfer
+// has ended, failed or taken `timeoutMs` in all. Any other address fails at once.
+// Certificates are checked against the system's bundle, or the file SSL_CERT_FILE names;
+// the proxy is the one of the environment (http_proxy, https_proxy, no_proxy).
 HttpReply HttpFetch(const QString& address, int timeoutMs);
 
 // Fetches like HttpFetch and, only when the answer is ok, replaces `localPath` with its

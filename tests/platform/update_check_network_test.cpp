@@ -322,9 +322,9 @@ TEST_F(UpdateCheckOverNetwork, ChildEndsWithAParentThatIsKilled)
     EXPECT_TRUE(WaitFor([child] { return Ended(child); }));
 }
 
-// The helper counts an answer only when it ended as the protocol says, for the version
-// list it saves and for the pages it hands back alike.
-TEST_F(UpdateCheckOverNetwork, AnAnswerCountsOnlyWhenItEndedAsTheProtocolSays)
+// The helper counts an answer only when its transfer is complete, for the version list
+// it saves and for the pages it hands back alike.
+TEST_F(UpdateCheckOverNetwork, AnAnswerCountsOnlyWhenItsTransferIsComplete)
 {
     using Kind = LocalHttpServer::Kind;
     const QByteArray list = List("Tornavel1.2", "01/01/2030 10:00");
@@ -344,12 +344,19 @@ TEST_F(UpdateCheckOverNetwork, AnAnswerCountsOnlyWhenItEndedAsTheProtocolSays)
     const Case cases[] = {
         {"all of Content-Length", Kind::RawThenClose, sized, true, all},
         {"chunked to the zero chunk", Kind::RawThenClose, chunked + chunk(list.left(5)) + chunk(list.mid(5)) + "0\r\n\r\n", true, all},
+        {"chunked with extensions and trailers", Kind::RawThenClose,
+         chunked + "5;a=b\r\n" + list.left(5) + "\r\n" + chunk(list.mid(5)) + "0\r\nX-Fin: 1\r\n\r\n", true, all},
         {"delimited by a clean close", Kind::RawThenClose, byClose + list, true, all},
-        {"redirected", Kind::RawThenClose, "HTTP/1.1 302 Found\r\nLocation: /moved/list\r\nContent-Length: 0\r\n\r\n", true, all},
+        {"redirected", Kind::RawThenClose, "HTTP/1.1 302 Found\r\nLocation: /moved/list\r\nContent-Length: 0\r\nConnection: close\r\n\r\n", true, all},
         {"invalid chunk size after a valid chunk", Kind::RawThenClose,
          chunked + chunk(list.left(5)) + "zz\r\n" + chunk(list.mid(5)) + "0\r\n\r\n", false, 5},
         {"chunk size of 2^64 - 1", Kind::RawThenClose, chunked + "ffffffffffffffff\r\n" + list + "\r\n0\r\n\r\n", false, 0},
         {"closed before the zero chunk", Kind::RawThenClose, chunked + chunk(list), false, all},
+        {"closed before Content-Length", Kind::RawThenClose, sized.left(sized.size() - 3), false, all - 3},
+        {"length past any integer", Kind::RawThenClose,
+         "HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999999\r\n\r\n" + list, false, 0},
+        {"length past the largest body", Kind::RawThenClose,
+         "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\n" + list, false, 0},
         {"delimited by a reset", Kind::RawThenReset, byClose + list.left(all / 2), false, all / 2},
     };
     for (const Case& c : cases) {
@@ -391,6 +398,8 @@ TEST(ChildHttpClient, AHelperThatFailedNeverCountsAsASuccess)
         {"answer longer than announced", "printf '200 3\\nhello'", false},
         {"no length", "printf '200\\nhello'", false},
         {"nothing written", "exit 0", false},
+        // A program in the helper's place that floods its output is ended at the bound.
+        {"endless answer", "printf '200 5\\n'; exec cat /dev/zero", false},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -403,8 +412,23 @@ TEST(ChildHttpClient, AHelperThatFailedNeverCountsAsASuccess)
         script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         ChildHttpClient client(helper);
         std::optional<HttpReply> page;
-        HttpGet(client, QStringLiteral("http://127.0.0.1:1/"), 5000, [&page](const HttpReply& reply) { page = reply; });
-        ASSERT_TRUE(WaitFor([&] { return page.has_value(); }));
+        // A time-out longer than the wait: only the output's bound can end a flood in time.
+        HttpGet(client, QStringLiteral("http://127.0.0.1:1/"), 60000, [&page](const HttpReply& reply) { page = reply; });
+        ASSERT_TRUE(WaitFor([&] { return page.has_value(); }, 30000));
         EXPECT_EQ(page->ok, c.counts);
+        EXPECT_LE(page->body.size(), kMaxGetOutputBytes);
     }
+    SCOPED_TRACE("endless output of a download");
+    const QString helper = dir.filePath(QStringLiteral("zeros"));
+    QFile script(helper);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec cat /dev/zero\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    ChildHttpClient client(helper);
+    std::optional<bool> replaced;
+    HttpDownloadToFile(client, QStringLiteral("http://127.0.0.1:1/"), dir.filePath(QStringLiteral("list")), 60000,
+                       [&replaced](bool ok) { replaced = ok; });
+    ASSERT_TRUE(WaitFor([&] { return replaced.has_value(); }, 30000));
+    EXPECT_FALSE(*replaced);
 }
