@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <cstdio>
 
 // A broken promise is a finding: one line saying which, then a trap that libFuzzer and
@@ -42,6 +43,23 @@ inline QString ScratchFile(const QString& name, const QByteArray& bytes)
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
     FUZZ_CHECK(written, "the scratch file could not be written");
     return path;
+}
+
+// An input starting with 0xFF stands for a long one: byte 1 says how many times 128 bytes
+// the rest is repeated to fill, so that short seeds reach the bounds of long documents (up
+// to 32 KiB: past the bounds of a tip, and still quick under the sanitizers).
+inline QByteArray Expanded(const uint8_t* data, size_t size)
+{
+    QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (size < 3 || data[0] != 0xFF)
+        return input;
+    const QByteArray unit = input.mid(2);
+    const qsizetype wanted = qsizetype(data[1]) * 128;
+    QByteArray grown;
+    grown.reserve(wanted + unit.size());
+    while (grown.size() < wanted)
+        grown += unit;
+    return grown;
 }
 
 } // namespace tornavel::fuzz
