@@ -1,5 +1,8 @@
 #include "core/strings.h"
 
+#include "platform/resource_file.h"
+#include "platform/save_file.h"
+
 #include <QFile>
 #include <QResource>
 
@@ -23,8 +26,18 @@ StringTable::StringTable()
 bool StringTable::LoadReplacement(const QString& rccPath)
 {
     const QString root = QStringLiteral("/uitext-replacement");
-    if (!QFile::exists(rccPath) || !QResource::registerResource(rccPath, root))
+    // Registered from the bytes that were checked, not from the file, which could change.
+    QByteArray bytes;
+    if (ReadRegularFile(rccPath, kMaxReplacementBytes + 1, bytes) != FileReadStatus::Read
+        || bytes.size() > kMaxReplacementBytes || !IsSoundResourceData(bytes))
         return false;
+    auto data = std::shared_ptr<const QByteArray>(new QByteArray(std::move(bytes)), [root](const QByteArray* d) {
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(d->constData()), root);
+        delete d;
+    });
+    if (!QResource::registerResource(reinterpret_cast<const uchar*>(data->constData()), root))
+        return false;
+    replacementData_ = std::move(data);
     replacement_ = Parse(ReadAll(QStringLiteral(":") + root + QStringLiteral("/uitext.tsv")));
     replacementLoaded_ = true;
     replacementRoot_ = root;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 namespace tornavel {
 
@@ -11,11 +14,15 @@ namespace tornavel {
 // an empty text, and so does a number missing from the program's own table.
 class StringTable {
 public:
+    static constexpr qint64 kMaxReplacementBytes = 64 * 1024 * 1024;
+
     // The program's own table only.
     StringTable();
 
     // Loads the replacement resource file; returns false (and keeps the program's
-    // own table) when it is missing or not loadable.
+    // own table) when it is missing, not loadable, larger than kMaxReplacementBytes or
+    // damaged (see IsSoundResourceData). What was read stays registered as long as this
+    // table or a copy of it lives.
     bool LoadReplacement(const QString& rccPath);
     bool HasReplacement() const { return replacementLoaded_; }
 
@@ -40,6 +47,8 @@ private:
     QHash<int, QString> replacement_;
     bool replacementLoaded_ = false;
     QString replacementRoot_;
+    // The bytes of the replacement, registered with QResource until the last copy goes.
+    std::shared_ptr<const QByteArray> replacementData_;
 };
 
 } // namespace tornavel

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace tornavel;
@@ -62,6 +64,58 @@ TEST(StringTable, AReplacementIsTheOnlySourceExceptTheUpgradeItem)
     EXPECT_EQ(t.OwnStr(348), "Mettre à niveau Tornavel");
     EXPECT_EQ(t.FondPicturePath(), ":/uitext-replacement/FOND.png");
     EXPECT_TRUE(QFile::exists(t.FondPicturePath()));
+}
+
+// A damaged resource file is refused before Qt walks it: Qt trusts every offset in it.
+TEST(StringTable, RefusesADamagedReplacementAndKeepsItsOwnTexts)
+{
+    QFile sound(QStringLiteral(TEST_REPLACEMENT_RCC));
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
+    const QByteArray good = sound.readAll();
+    const quint32 size = static_cast<quint32>(good.size());
+    const quint32 tree = qFromBigEndian<quint32>(good.constData() + 8);
+    struct Patch {
+        const char* what;
+        quint32 at;
+        quint32 value;
+    };
+    const Patch patches[] = {
+        {"tree offset at the end, a node cut short", 8, size - 10},
+        {"data offset past the end", 12, size - 2},
+        {"names offset past the end", 16, size - 2},
+        {"root with more children than nodes", tree + 6, 0x7FFFFFFF},
+        {"root that is its own child", tree + 10, 0},
+        {"root that is a file", tree + 4, 0},
+    };
+    QTemporaryDir dir;
+    for (const Patch& patch : patches) {
+        QByteArray bad = good;
+        qToBigEndian<quint32>(patch.value, bad.data() + patch.at);
+        QFile file(dir.filePath(QStringLiteral("uitext.rcc")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bad);
+        file.close();
+        StringTable t;
+        EXPECT_FALSE(t.LoadReplacement(file.fileName())) << patch.what;
+        EXPECT_FALSE(t.HasReplacement()) << patch.what;
+        EXPECT_EQ(t.Str(0), "Tornavel") << patch.what;
+    }
+}
+
+TEST(StringTable, AReplacementStaysWhileACopyOfItsTableLives)
+{
+    const QString picture = QStringLiteral(":/uitext-replacement/FOND.png");
+    {
+        StringTable copy;
+        {
+            StringTable t;
+            ASSERT_TRUE(t.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
+            copy = t;
+        }
+        EXPECT_TRUE(QFile::exists(picture));
+        EXPECT_EQ(copy.Str(134), "Autre texte");
+    }
+    EXPECT_FALSE(QFile::exists(picture));
 }
 
 // Every string number that the code reads must be in the program's own table.
