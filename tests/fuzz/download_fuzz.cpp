@@ -7,6 +7,7 @@
 // size); the rest is what the helper writes.
 
 #include "platform/child_fetch.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "platform/inifile.h"
 #include "platform/version_list.h"
 
@@ -22,14 +23,6 @@ using namespace tornavel;
 
 namespace {
 
-void Require(bool promise, const char* what)
-{
-    if (!promise) {
-        std::fprintf(stderr, "download_fuzz: broken promise: %s\n", what);
-        __builtin_trap();
-    }
-}
-
 QTemporaryDir* Folder()
 {
     static QTemporaryDir* folder = new QTemporaryDir; // lives until the process ends
@@ -42,21 +35,21 @@ void ReadAsHelperOutput(QByteArrayView output, qsizetype limit, qsizetype piece,
     bool refused = false;
     for (qsizetype at = 0; at < output.size(); at += piece) {
         const bool kept = taken.Take(output.sliced(at, std::min(piece, output.size() - at)));
-        Require(!(refused && kept), "bytes kept after the output was refused");
+        FUZZ_CHECK(!(refused && kept), "bytes kept after the output was refused");
         refused = refused || !kept;
-        Require(taken.Bytes().size() <= limit, "more kept than the bound");
+        FUZZ_CHECK(taken.Bytes().size() <= limit, "more kept than the bound");
     }
-    Require(taken.Overflowed() == (output.size() > limit), "the bound refused a fitting output or let one pass");
-    Require(output.startsWith(taken.Bytes()), "what was kept is not what came first");
+    FUZZ_CHECK(taken.Overflowed() == (output.size() > limit), "the bound refused a fitting output or let one pass");
+    FUZZ_CHECK(output.startsWith(taken.Bytes()), "what was kept is not what came first");
 
     const HttpReply reply = ReplyFromHelperOutput(exitedWell, taken.Bytes());
-    Require(reply.body.size() <= taken.Bytes().size(), "a reply longer than the output");
+    FUZZ_CHECK(reply.body.size() <= taken.Bytes().size(), "a reply longer than the output");
     if (reply.ok) {
-        Require(exitedWell && IsSuccessStatus(reply.status), "a reply taken from a failed helper or status");
-        Require(taken.Bytes().endsWith(reply.body)
+        FUZZ_CHECK(exitedWell && IsSuccessStatus(reply.status), "a reply taken from a failed helper or status");
+        FUZZ_CHECK(taken.Bytes().endsWith(reply.body)
                     && taken.Bytes().at(taken.Bytes().size() - reply.body.size() - 1) == '\n',
                 "a reply whose body is not the output after its first line");
-        Require(taken.Bytes().left(taken.Bytes().indexOf('\n')).endsWith(" " + QByteArray::number(reply.body.size())),
+        FUZZ_CHECK(taken.Bytes().left(taken.Bytes().indexOf('\n')).endsWith(" " + QByteArray::number(reply.body.size())),
                 "a reply whose body is not as long as announced");
     }
 }
@@ -68,22 +61,22 @@ void ReadAsVersionList(QByteArray list, bool padPastTheBound)
     const QString path = Folder()->filePath(QStringLiteral("Liste_logiciels.ini"));
     // Written plainly: the atomic save's sync to disk would make every run slow.
     QFile file(path);
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(list) == list.size(),
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(list) == list.size(),
             "the list could not be written");
     file.close();
     const VersionListEntry entry = ReadVersionListSection(path, QStringLiteral("Tornavel1.1"));
     if (!entry.sectionFound) {
-        Require(entry.DerVersion.isEmpty() && entry.DateMaj.isEmpty() && entry.UrlMaj.isEmpty()
+        FUZZ_CHECK(entry.DerVersion.isEmpty() && entry.DateMaj.isEmpty() && entry.UrlMaj.isEmpty()
                     && entry.NomPInstall.isEmpty(),
                 "values of a section that was not found");
         return;
     }
-    Require(!padPastTheBound, "a list past its largest size was read");
-    Require(entry.DerVersion.size() <= kMaxVersionListValueLength && entry.DateMaj.size() <= kMaxVersionListValueLength
+    FUZZ_CHECK(!padPastTheBound, "a list past its largest size was read");
+    FUZZ_CHECK(entry.DerVersion.size() <= kMaxVersionListValueLength && entry.DateMaj.size() <= kMaxVersionListValueLength
                 && entry.UrlMaj.size() < IniFile::kMaxValueLength,
             "a value past its bound handed on");
     if (const auto date = ParseUpdateDate(entry.DateMaj))
-        Require(date->isValid(), "an invalid date read as one");
+        FUZZ_CHECK(date->isValid(), "an invalid date read as one");
 }
 
 } // namespace
@@ -101,6 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const HttpReply whole = ReplyFromHelperOutput(true, output.toByteArray());
     ReadAsVersionList(whole.ok ? whole.body : output.toByteArray(), data[1] == 0xFF);
     if (const auto date = ParseUpdateDate(QString::fromUtf8(output.first(std::min<qsizetype>(output.size(), 256)))))
-        Require(date->isValid(), "an invalid date read as one");
+        FUZZ_CHECK(date->isValid(), "an invalid date read as one");
     return 0;
 }

@@ -2,6 +2,7 @@
 // by Qt and bounded (offscreen).
 
 #include "platform/bounded_text.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "platform/page_html.h"
 #include "ui/dialogs/page_document.h"
 
@@ -17,14 +18,6 @@
 
 using namespace tornavel;
 
-#define PAGE_CHECK(condition, what)                                                    \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            std::fprintf(stderr, "fuzz: broken promise: %s (%s)\n", what, #condition); \
-            std::fflush(stderr);                                                       \
-            __builtin_trap();                                                          \
-        }                                                                              \
-    } while (0)
 
 namespace {
 
@@ -89,19 +82,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     int frames = 0;
     const int depth = FrameDepth(document.rootFrame(), frames);
-    PAGE_CHECK(depth <= PageDocument::kFrameDepth, "frames deeper than the bound");
-    PAGE_CHECK(frames <= PageDocument::kFrames, "more frames than the bound");
+    FUZZ_CHECK(depth <= PageDocument::kFrameDepth, "frames deeper than the bound");
+    FUZZ_CHECK(frames <= PageDocument::kFrames, "more frames than the bound");
     const QString text = document.toPlainText();
-    PAGE_CHECK(LongestMarkRun(text) <= kMaxMarkRun, "a run of combining marks longer than the cut");
+    FUZZ_CHECK(LongestMarkRun(text) <= kMaxMarkRun, "a run of combining marks longer than the cut");
     // Each character of the page's source makes one of the document at most, but for the
     // break points and the cells of the grids.
-    PAGE_CHECK(document.characterCount() <= 2 * kMaxShownPageLength + 4 * PageLimits::kTableCells,
+    FUZZ_CHECK(document.characterCount() <= 2 * kMaxShownPageLength + 4 * PageLimits::kTableCells,
                "a document larger than the page's source");
 
     // The layout a page window makes (its width), within a size a window shows.
     document.setTextWidth(600);
     const QSizeF laidOut = document.documentLayout()->documentSize();
-    PAGE_CHECK(std::isfinite(laidOut.width()) && laidOut.width() < 10'000, "a page wider than any window");
-    PAGE_CHECK(std::isfinite(laidOut.height()) && laidOut.height() < 1'000'000, "a page taller than the bound");
+    FUZZ_CHECK(std::isfinite(laidOut.width()) && laidOut.width() < 10'000, "a page wider than any window");
+    FUZZ_CHECK(std::isfinite(laidOut.height()) && laidOut.height() < 1'000'000, "a page taller than the bound");
     return 0;
 }
