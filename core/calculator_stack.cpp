@@ -139,6 +139,28 @@ void CalculatorStack::ShowCalculator(bool valueReturned)
         screen_.LayoutCalculator(TopRecord(), valueReturned);
 }
 
+void CalculatorStack::CalculatriceCClick()
+{
+    if (!HasCalculator())
+        return;
+    TCalculette& record = TopRecord();
+    const int n = record.Number;
+    screen_.ResetPanelFields(n);
+
+    // Back to the first input as the row describes it: its prompt, the result field or
+    // the refilled list, and the keypad that goes with it.
+    screen_.ShowInput(record, 0, true);
+    const CalculatorDescription& row = descriptions_.Of(n);
+    if (row.clearResetsOption && !row.options.buttons.empty())
+        screen_.ResetOption(n);
+
+    // The inputs a calculation can give; the sixth value is left alone.
+    std::fill(record.Inputs.begin(), record.Inputs.begin() + 5, 0.0);
+    record.TermIndex = 0;
+    screen_.UpdateOperatorButtons(record);
+    keys_.Cleared();
+}
+
 void CalculatorStack::SetTopInputs(int termIndex, const InputValues& inputs)
 {
     if (!HasCalculator())

@@ -74,6 +74,13 @@ public:
     // Result field "0", formula field empty.
     void ResetPanelFields(int number);
     void SetList(int number, const QStringList& rows, int selection);
+    void SetPrompt(int number, const QString& text);
+    // The result field or the list under the prompt, and the keypad that goes with it.
+    void ShowInputField(int number, InputField field);
+    void SelectListRow(int number, int row);
+    // The selection of calculator `number` is `index`, and its option button `index`
+    // is the one checked (a selection beyond the buttons changes no button).
+    void ChooseOption(int number, int index);
     // The option buttons of calculator `number` back to the first, and its selection.
     void ResetOption(int number);
 
@@ -83,11 +90,8 @@ public:
     void ShowUpgradeItem(bool shown) { window_.upgradeItemVisible = shown; }
 
 private:
-    // The families' keys write the panel and the option selection of the calculator on
-    // screen through their context.
-    friend class EngineContext;
-    PanelState& WritablePanel(int number) { return panels_[static_cast<size_t>(number)]; }
-    int& WritableSelection(int number);
+    // The selection of calculator `number`; a scratch value for one without buttons.
+    int& SelectionSlot(int number);
 
     QString Str(int id) const { return strings_.Str(id); }
     bool UnitsAlwaysShown() const { return options_.Values().UnitDisplayOption == 1; }
