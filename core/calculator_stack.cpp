@@ -52,7 +52,7 @@ void CalculatorStack::PushCalculator(int number, int target)
     if (target >= 0) {
         const QString text = screen_.Panel(number).result;
         if (IsHandedBack(descriptions_.Of(number), text))
-            screen_.SetResult(target, text);
+            screen_.HandBack(target, text);
     }
 }
 
@@ -68,7 +68,7 @@ bool CalculatorStack::PopCalculator()
     if (target >= 0) {
         const QString text = screen_.Panel(record.Number).result;
         if (IsHandedBack(descriptions_.Of(record.Number), text)) {
-            screen_.SetResult(target, text);
+            screen_.HandBack(target, text);
             handedBack = true;
         }
     }

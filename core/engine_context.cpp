@@ -17,8 +17,6 @@ EngineContext::EngineContext(const CalculatorRegistry& descriptions, const Strin
 {
 }
 
-int EngineContext::OnScreen() const { return stack_.HasCalculator() ? stack_.Top().Number : -1; }
-
 bool EngineContext::HasCalculator() const { return stack_.HasCalculator(); }
 const TCalculette& EngineContext::Top() const { return stack_.Top(); }
 const PanelState& EngineContext::TopPanel() const { return screen_.Panel(stack_.Top().Number); }
@@ -49,10 +47,10 @@ void EngineContext::ShowResult(const ShownResult& shown)
     // Recorded before the result's code replaces the last key's.
     history_.Record(record.Number, shown.terms, record.Inputs, record.TermIndex, options_.Values().UnitScaleCode,
                     keys_);
-    screen_.SetResult(record.Number, shown.result);
-    screen_.SetFormula(record.Number, shown.formula);
+    screen_.SetResult(shown.result);
+    screen_.SetFormula(shown.formula);
     if (shown.label)
-        screen_.SetPrompt(record.Number, *shown.label);
+        screen_.SetPrompt(*shown.label);
     keys_.Pressed(shown.code);
     if (shown.settlesOption)
         keys_.OptionSettled();
@@ -62,13 +60,13 @@ void EngineContext::ShowResult(const ShownResult& shown)
 
 void EngineContext::ShowEntry(const QString& result, const QString& formula)
 {
-    screen_.SetResult(OnScreen(), result);
-    screen_.SetFormula(OnScreen(), formula);
+    screen_.SetResult(result);
+    screen_.SetFormula(formula);
 }
 
-void EngineContext::ShowPrompt(const QString& prompt) { screen_.SetPrompt(OnScreen(), prompt); }
-void EngineContext::ShowInputField(InputField field) { screen_.ShowInputField(OnScreen(), field); }
-void EngineContext::ShowList(const QStringList& rows, int selection) { screen_.SetList(OnScreen(), rows, selection); }
+void EngineContext::ShowPrompt(const QString& prompt) { screen_.SetPrompt(prompt); }
+void EngineContext::ShowInputField(InputField field) { screen_.ShowInputField(field); }
+void EngineContext::ShowList(const QStringList& rows, int selection) { screen_.SetList(rows, selection); }
 
 void EngineContext::UpdateOperatorButtons()
 {
@@ -82,7 +80,7 @@ void EngineContext::ShowErrorBox(const QString& text)
     ui_.MessageBox(text, QStringLiteral("Tornavel"), BoxIcon::Error);
 }
 
-void EngineContext::TakeListChoice(int row) { screen_.SelectListRow(OnScreen(), row); }
+void EngineContext::TakeListChoice(int row) { screen_.SelectListRow(row); }
 
 void EngineContext::KeepInput(int k, double value)
 {

@@ -60,9 +60,6 @@ public:
     void StoreInMemory(double value) override;
 
 private:
-    // The number of the calculator on screen, -1 for none.
-    int OnScreen() const;
-
     const CalculatorRegistry& descriptions_;
     const StringTable& strings_;
     UiServices& ui_;

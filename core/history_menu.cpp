@@ -111,18 +111,17 @@ void HistoryMenu::ReplayHistoryEntry(int n)
     for (int i = 0; i <= term; ++i)
         inputs[static_cast<size_t>(i)] = entry.Inputs[static_cast<size_t>(i)];
     stack_.SetTopInputs(term, inputs);
-    screen_.SetFormula(entry.Number, entry.Text);
+    screen_.SetFormula(entry.Text);
 
     const CalculatorDescription& row = descriptions_.Of(entry.Number);
     if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(row, entry, numbers_.Separator()))
-        screen_.SetList(entry.Number, refill->rows, refill->selection);
+        screen_.SetList(refill->rows, refill->selection);
     if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
         keys_.Restored(
             TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None));
 
     if (!row.replayRecomputes) {
-        screen_.SetResult(entry.Number,
-                          numbers_.NumberText(numbers_.LastFormulaTermValue(screen_.Panel(entry.Number).formula)));
+        screen_.SetResult(numbers_.NumberText(numbers_.LastFormulaTermValue(screen_.Panel(entry.Number).formula)));
         keys_.Pressed(Code::Equals);
         return;
     }

@@ -79,9 +79,9 @@ void Keypad::PrepareEntry(bool takeBackRecalled)
         if (numbers_.FormulaEndsWithNumber(formula)) {
             const FormulaEnd end = SplitLastTerm(numbers_, formula);
             if (IsNumberText(end.term, numbers_.Separator()))
-                screen_.SetFormula(n, end.head);
+                screen_.SetFormula(end.head);
         }
-        screen_.SetResult(n, QString());
+        screen_.SetResult(QString());
         keys_.ForgetLastKey();
     }
 }
@@ -106,8 +106,8 @@ void Keypad::AppendKeyToEntry(const QString& key, bool wholeNumber)
             digits += key;
         end.term = negative ? QLatin1Char('-') + digits : digits;
     }
-    screen_.SetFormula(n, end.head + end.term);
-    screen_.SetResult(n, end.term);
+    screen_.SetFormula(end.head + end.term);
+    screen_.SetResult(end.term);
     keys_.Digit();
 }
 
@@ -136,8 +136,8 @@ void Keypad::PCalculatriceVirguleClick()
         if (end.term.isEmpty() || end.term == QLatin1String("-"))
             end.term += QLatin1Char('0');
         end.term += s;
-        screen_.SetFormula(n, end.head + end.term);
-        screen_.SetResult(n, end.term);
+        screen_.SetFormula(end.head + end.term);
+        screen_.SetResult(end.term);
         // A recalled number that the separator joined is now being typed: the next
         // digit continues it instead of taking it back.
         if (keys_.LastKeyCode() == Code::MemoryRecall)

@@ -271,16 +271,27 @@ void Screen::UpdateOperatorButtons(const TCalculette& record)
 // Fields and menus
 // ---------------------------------------------------------------------------
 
-void Screen::SetResult(int number, const QString& text)
+PanelState* Screen::OnScreenPanel()
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].result = text;
+    return descriptions_.Has(window_.visiblePanel) ? &panels_[static_cast<size_t>(window_.visiblePanel)] : nullptr;
 }
 
-void Screen::SetFormula(int number, const QString& text)
+void Screen::SetResult(const QString& text)
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].formula = text;
+    if (PanelState* panel = OnScreenPanel())
+        panel->result = text;
+}
+
+void Screen::SetFormula(const QString& text)
+{
+    if (PanelState* panel = OnScreenPanel())
+        panel->formula = text;
+}
+
+void Screen::HandBack(int caller, const QString& text)
+{
+    if (descriptions_.Has(caller))
+        panels_[static_cast<size_t>(caller)].result = text;
 }
 
 void Screen::ResetPanelFields(int number)
@@ -292,36 +303,35 @@ void Screen::ResetPanelFields(int number)
     panel.formula.clear();
 }
 
-void Screen::SetList(int number, const QStringList& rows, int selection)
+void Screen::SetList(const QStringList& rows, int selection)
 {
-    if (!descriptions_.Has(number))
-        return;
-    PanelState& panel = panels_[static_cast<size_t>(number)];
-    panel.listRows = rows;
-    panel.listIndex = selection;
+    if (PanelState* panel = OnScreenPanel()) {
+        panel->listRows = rows;
+        panel->listIndex = selection;
+    }
 }
 
-void Screen::SetPrompt(int number, const QString& text)
+void Screen::SetPrompt(const QString& text)
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].prompt = text;
+    if (PanelState* panel = OnScreenPanel())
+        panel->prompt = text;
 }
 
-void Screen::ShowInputField(int number, InputField field)
+void Screen::ShowInputField(InputField field)
 {
-    if (!descriptions_.Has(number))
+    PanelState* panel = OnScreenPanel();
+    if (!panel)
         return;
-    PanelState& panel = panels_[static_cast<size_t>(number)];
-    panel.listVisible = field == InputField::List;
-    panel.resultVisible = !panel.listVisible;
+    panel->listVisible = field == InputField::List;
+    panel->resultVisible = !panel->listVisible;
     if (field != InputField::ResultInPlace)
         keys_.InputShown(field == InputField::Typed);
 }
 
-void Screen::SelectListRow(int number, int row)
+void Screen::SelectListRow(int row)
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].listIndex = row;
+    if (PanelState* panel = OnScreenPanel())
+        panel->listIndex = row;
 }
 
 void Screen::ChooseOption(int number, int index)

@@ -68,16 +68,20 @@ public:
     // without one.
     QString LabelText(const Label& label, const TCalculette* record) const;
 
-    // ---- Fields of a panel -------------------------------------------------------------
-    void SetResult(int number, const QString& text);
-    void SetFormula(int number, const QString& text);
-    // Result field "0", formula field empty.
-    void ResetPanelFields(int number);
-    void SetList(int number, const QStringList& rows, int selection);
-    void SetPrompt(int number, const QString& text);
+    // ---- Fields of the panel on screen ---------------------------------------------------
+    void SetResult(const QString& text);
+    void SetFormula(const QString& text);
+    void SetList(const QStringList& rows, int selection);
+    void SetPrompt(const QString& text);
     // The result field or the list under the prompt, and the keypad that goes with it.
-    void ShowInputField(int number, InputField field);
-    void SelectListRow(int number, int row);
+    void ShowInputField(InputField field);
+    void SelectListRow(int row);
+
+    // ---- Another calculator's panel ------------------------------------------------------
+    // The result field of `caller` receives the result text of its sub-calculation.
+    void HandBack(int caller, const QString& text);
+    // Result field "0", formula field empty: C, and a calculator closed.
+    void ResetPanelFields(int number);
     // The selection of calculator `number` is `index`, and its option button `index`
     // is the one checked (a selection beyond the buttons changes no button).
     void ChooseOption(int number, int index);
@@ -90,6 +94,8 @@ public:
     void ShowUpgradeItem(bool shown) { window_.upgradeItemVisible = shown; }
 
 private:
+    // The panel on screen; nullptr before a calculator is laid out.
+    PanelState* OnScreenPanel();
     // The selection of calculator `number`; a scratch value for one without buttons.
     int& SelectionSlot(int number);
 
