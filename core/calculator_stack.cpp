@@ -52,7 +52,7 @@ void CalculatorStack::PushCalculator(int number, int target)
     if (target >= 0) {
         const QString text = screen_.Panel(number).result;
         if (IsHandedBack(descriptions_.Of(number), text))
-            screen_.SetResult(target, text);
+            screen_.HandBack(target, text);
     }
 }
 
@@ -68,7 +68,7 @@ bool CalculatorStack::PopCalculator()
     if (target >= 0) {
         const QString text = screen_.Panel(record.Number).result;
         if (IsHandedBack(descriptions_.Of(record.Number), text)) {
-            screen_.SetResult(target, text);
+            screen_.HandBack(target, text);
             handedBack = true;
         }
     }
@@ -137,6 +137,28 @@ void CalculatorStack::ShowCalculator(bool valueReturned)
 {
     if (HasCalculator())
         screen_.LayoutCalculator(TopRecord(), valueReturned);
+}
+
+void CalculatorStack::CalculatriceCClick()
+{
+    if (!HasCalculator())
+        return;
+    TCalculette& record = TopRecord();
+    const int n = record.Number;
+    screen_.ResetPanelFields(n);
+
+    // Back to the first input as the row describes it: its prompt, the result field or
+    // the refilled list, and the keypad that goes with it.
+    screen_.ShowInput(record, 0, true);
+    const CalculatorDescription& row = descriptions_.Of(n);
+    if (row.clearResetsOption && !row.options.buttons.empty())
+        screen_.ResetOption(n);
+
+    // The inputs a calculation can give; the sixth value is left alone.
+    std::fill(record.Inputs.begin(), record.Inputs.begin() + 5, 0.0);
+    record.TermIndex = 0;
+    screen_.UpdateOperatorButtons(record);
+    keys_.Cleared();
 }
 
 void CalculatorStack::SetTopInputs(int termIndex, const InputValues& inputs)

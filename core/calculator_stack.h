@@ -12,7 +12,8 @@ class Screen;
 
 // The stack of open calculators: the calculator on screen at the back, the callers of
 // its sub-calculations below it. It owns their records, opens and closes calculators
-// with the hand-back rule and lays out the one that comes on screen.
+// with the hand-back rule, lays out the one that comes on screen and starts it over
+// (C).
 class CalculatorStack {
 public:
     CalculatorStack(const CalculatorRegistry& descriptions, Screen& screen, KeyState& keys);
@@ -52,11 +53,10 @@ public:
     void ShowCalculator(bool valueReturned = false);
     // The calculator on screen is at input `termIndex` with these values.
     void SetTopInputs(int termIndex, const InputValues& inputs);
+    // C: the calculator on screen starts over at its first input.
+    void CalculatriceCClick();
 
 private:
-    // The families' keys write the record of the calculator on screen through their
-    // context.
-    friend class EngineContext;
     TCalculette& TopRecord() { return records_.back(); }
 
     void ResetCurrentCalculatorDisplay();

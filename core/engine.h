@@ -2,7 +2,6 @@
 
 #include "core/calculator_stack.h"
 #include "core/catalogue.h"
-#include "core/clear_keys.h"
 #include "core/description.h"
 #include "core/engine_context.h"
 #include "core/help_links.h"
@@ -82,8 +81,8 @@ public:
     void PCalculatriceVirguleClick() { keypad_.PCalculatriceVirguleClick(); }
     void PMR0Click() { keypad_.PMR0Click(); }
     bool KeypadKeyClick(KeypadKey key) { return dispatch_.KeypadKeyClick(key); }
-    void CalculatriceCEClick() { clear_.CalculatriceCEClick(); }
-    void CalculatriceCClick() { clear_.CalculatriceCClick(); }
+    void CalculatriceCEClick() { dispatch_.CalculatriceCEClick(); }
+    void CalculatriceCClick() { stack_.CalculatriceCClick(); }
     void PCalculClick(int number) { dispatch_.PCalculClick(number); }
     void PEtClick(int number) { dispatch_.PEtClick(number); }
     void ListBoxClick(int number, int row) { dispatch_.ListBoxClick(number, row); }
@@ -126,15 +125,11 @@ private:
     KeyState keys_;
     Screen screen_{descriptions, strings_, options_, keys_, numbers_};
     CalculatorStack stack_{descriptions, screen_, keys_};
-    // The calculators' keys receive the context, through which they reach C and the
-    // history: the dispatch is given the context built just below, used only once
-    // the engine is built.
-    KeyDispatch dispatch_{descriptions, stack_, context_};
-    ClearKeys clear_{descriptions, screen_, stack_, keys_, dispatch_};
+    // The calculators' keys receive the context, built over the parts it writes.
+    EngineContext context_{descriptions, strings_, ui_, numbers_, options_, keys_, screen_, stack_, history_};
+    KeyDispatch dispatch_{descriptions, stack_, context_, screen_, keys_};
     HistoryMenu historyMenu_{descriptions, strings_, history_, options_, screen_, stack_, keys_, dispatch_, numbers_};
-    EngineContext context_{descriptions, strings_, ui_, numbers_, options_, keys_, screen_, stack_, clear_,
-                           historyMenu_};
-    Keypad keypad_{descriptions, screen_, stack_, keys_, clear_, dispatch_, numbers_, ui_, help_};
+    Keypad keypad_{descriptions, screen_, stack_, keys_, dispatch_, numbers_, ui_, help_};
     Lifecycle lifecycle_{strings_, ui_, descriptions, screen_, stack_, keys_, options_, history_, update_, numbers_};
     OptionsMenu optionsMenu_{descriptions, strings_, ui_, options_, screen_, stack_, help_, lifecycle_};
 };

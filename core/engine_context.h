@@ -1,15 +1,16 @@
 #pragma once
 
-// The calculator context that the engine gives the families' keys: the one place that
-// forwards what a key asks for to the parts that own it.
+// The calculator context that the engine gives the families' keys. Owns no state: it
+// hands each request of a key to the part that owns what it changes (the stack the
+// record, the screen the panel and the option selections, the key state its codes,
+// the history book the calculations).
 
 #include "core/context.h"
 
 namespace tornavel {
 
 class CalculatorStack;
-class ClearKeys;
-class HistoryMenu;
+class HistoryBook;
 class OptionsStore;
 class Screen;
 class StringTable;
@@ -19,34 +20,44 @@ class EngineContext final : public CalculatorContext {
 public:
     EngineContext(const CalculatorRegistry& descriptions, const StringTable& strings, UiServices& ui,
                   const NumberRules& numbers, const OptionsStore& options, KeyState& keys, Screen& screen,
-                  CalculatorStack& stack, ClearKeys& clear, HistoryMenu& history);
+                  CalculatorStack& stack, HistoryBook& history);
     EngineContext(const EngineContext&) = delete;
     EngineContext& operator=(const EngineContext&) = delete;
 
     bool HasCalculator() const override;
-    TCalculette& Top() override;
     const TCalculette& Top() const override;
-    PanelState& TopPanel() override;
-
-    KeyState& Keys() override;
+    const PanelState& TopPanel() const override;
     const KeyState& Keys() const override;
-    int& OptionSelection(const CalculatorDescription& row) override;
     int OptionSelection(const CalculatorDescription& row) const override;
     int UnitScaleCode() const override;
 
     const NumberRules& Numbers() const override;
     QString Str(int id) const override;
     const CalculatorRegistry& Descriptions() const override;
-    void ShowMessageForm(const QString& text, int lines) override;
-    void ShowErrorBox(const QString& text, const QString& caption) override;
-
-    void UpdateOperatorButtons(const TCalculette& record) override;
     QString LabelText(const Label& label) const override;
     QString PromptWithSuffix(int promptId, UnitSuffix suffix, bool always) const override;
     QString UnitSuffixText(UnitSuffix suffix) const override;
 
+    void ShowResult(const ShownResult& shown) override;
+    void ShowEntry(const QString& result, const QString& formula) override;
+    void ShowPrompt(const QString& prompt) override;
+    void ShowInputField(InputField field) override;
+    void ShowList(const QStringList& rows, int selection) override;
+    void UpdateOperatorButtons() override;
+    void ShowMessage(const QString& text) override;
+    void ShowErrorBox(const QString& text) override;
+
+    void TakeListChoice(int row) override;
+    void KeepInput(int k, double value) override;
+    void GoToTerm(int termIndex) override;
+    void ChooseOption(const CalculatorDescription& row, int index) override;
+    void RecomputeForOption(const std::function<void()>& compute) override;
+
     void ClearCalculator() override;
-    void AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex) override;
+    void KeyPressed(int code) override;
+    void FunctionChosen(int function, bool inverse) override;
+    void TakenBack(int code, bool functionDropped = false) override;
+    void StoreInMemory(double value) override;
 
 private:
     const CalculatorRegistry& descriptions_;
@@ -57,8 +68,7 @@ private:
     KeyState& keys_;
     Screen& screen_;
     CalculatorStack& stack_;
-    ClearKeys& clear_;
-    HistoryMenu& history_;
+    HistoryBook& history_;
 };
 
 } // namespace tornavel

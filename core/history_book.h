@@ -4,6 +4,7 @@
 
 #include "core/description.h"
 #include "core/history.h"
+#include "core/key_state.h"
 
 #include <QString>
 
@@ -30,6 +31,14 @@ public:
     // (see History::NewEntryCount).
     void Add(int number, const QString& text, const std::array<double, MaxInputs>& inputs, int termIndex,
              int unitScale, int keyCode);
+    // A calculation of this run, recorded as Add does with the last key code as the
+    // keys stand before its result; a replay or a re-run records nothing.
+    void Record(int number, const QString& text, const std::array<double, MaxInputs>& inputs, int termIndex,
+                int unitScale, const KeyState& keys)
+    {
+        if (!keys.RecomputingFlag())
+            Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode());
+    }
 
     // false when the file could not be read; the history is then empty.
     bool Load(const QString& path);

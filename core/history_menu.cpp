@@ -20,19 +20,6 @@ namespace {
 // Most titles begin so; the history menu leaves it out.
 const QString kCalculatorTitlePrefix = QStringLiteral("Calculatrice ");
 
-// Sets the flag for the lifetime of the guard, and clears it again however the
-// guarded computation ends.
-class RecomputingScope {
-public:
-    explicit RecomputingScope(KeyState& keys) : keys_(keys) { keys_.SetRecomputingFlag(true); }
-    ~RecomputingScope() { keys_.SetRecomputingFlag(false); }
-    RecomputingScope(const RecomputingScope&) = delete;
-    RecomputingScope& operator=(const RecomputingScope&) = delete;
-
-private:
-    KeyState& keys_;
-};
-
 // True when history entry n is there.
 bool HoldsEntry(const History& history, int n)
 {
@@ -52,12 +39,7 @@ HistoryMenu::HistoryMenu(const CalculatorRegistry& descriptions, const StringTab
 void HistoryMenu::AddHistoryEntry(int number, const QString& text, const InputValues& inputs, int termIndex,
                                   int unitScale)
 {
-    if (keys_.RecomputingFlag())
-        return;
-    if (!descriptions_.Has(number))
-        return;
-
-    book_.Add(number, text, inputs, termIndex, unitScale, keys_.LastKeyCode());
+    book_.Record(number, text, inputs, termIndex, unitScale, keys_);
 }
 
 QString HistoryMenu::HistoryCaption(const HistoryEntry& entry) const
@@ -129,23 +111,22 @@ void HistoryMenu::ReplayHistoryEntry(int n)
     for (int i = 0; i <= term; ++i)
         inputs[static_cast<size_t>(i)] = entry.Inputs[static_cast<size_t>(i)];
     stack_.SetTopInputs(term, inputs);
-    screen_.SetFormula(entry.Number, entry.Text);
+    screen_.SetFormula(entry.Text);
 
     const CalculatorDescription& row = descriptions_.Of(entry.Number);
     if (const std::optional<HistoryListRefill> refill = HistoryListRefillOf(row, entry, numbers_.Separator()))
-        screen_.SetList(entry.Number, refill->rows, refill->selection);
+        screen_.SetList(refill->rows, refill->selection);
     if (row.historyKeyCodeInput >= 0 && row.historyKeyCodeInput < MaxInputs)
-        keys_.SetLastKeyCode(
+        keys_.Restored(
             TruncatedIndex(entry.Inputs[static_cast<size_t>(row.historyKeyCodeInput)]).value_or(Code::None));
 
     if (!row.replayRecomputes) {
-        screen_.SetResult(entry.Number,
-                          numbers_.NumberText(numbers_.LastFormulaTermValue(screen_.Panel(entry.Number).formula)));
-        keys_.SetCodes(Code::Equals);
+        screen_.SetResult(numbers_.NumberText(numbers_.LastFormulaTermValue(screen_.Panel(entry.Number).formula)));
+        keys_.Pressed(Code::Equals);
         return;
     }
 
-    RecomputingScope recomputing(keys_);
+    const KeyState::Recomputation recomputing(keys_);
     screen_.UpdateOperatorButtons(stack_.Top());
     dispatch_.PCalculClick(entry.Number);
 }

@@ -16,8 +16,8 @@ class OptionsStore;
 class Screen;
 class StringTable;
 
-// The history menu: what a finished calculation adds to the history book, the menu's
-// captions, and reopening an entry by replaying it.
+// Owns no state: it holds the history menu's rules, what a finished calculation adds to
+// the history book, the menu's captions, and reopening an entry by replaying it.
 class HistoryMenu {
 public:
     HistoryMenu(const CalculatorRegistry& descriptions, const StringTable& strings, HistoryBook& book,

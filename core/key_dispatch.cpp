@@ -1,12 +1,13 @@
 #include "core/key_dispatch.h"
 
 #include "core/calculator_stack.h"
+#include "core/screen.h"
 
 namespace tornavel {
 
 KeyDispatch::KeyDispatch(const CalculatorRegistry& descriptions, const CalculatorStack& stack,
-                         CalculatorContext& context)
-    : descriptions_(descriptions), stack_(stack), context_(context)
+                         CalculatorContext& context, Screen& screen, KeyState& keys)
+    : descriptions_(descriptions), stack_(stack), context_(context), screen_(screen), keys_(keys)
 {
 }
 
@@ -45,6 +46,15 @@ void KeyDispatch::RunUndoRoutine(int number)
 {
     if (const CalculatorKeys* k = KeysOnScreen(number); k && k->undo)
         k->undo(context_);
+}
+
+void KeyDispatch::CalculatriceCEClick()
+{
+    if (!stack_.HasCalculator())
+        return;
+    RunUndoRoutine(stack_.Top().Number);
+    screen_.UpdateOperatorButtons(stack_.Top());
+    keys_.ClearedEntry();
 }
 
 bool KeyDispatch::KeypadKeyClick(KeypadKey key)

@@ -1,7 +1,6 @@
 #include "core/keypad.h"
 
 #include "core/calculator_stack.h"
-#include "core/clear_keys.h"
 #include "core/help_links.h"
 #include "core/key_dispatch.h"
 #include "core/numbers.h"
@@ -26,9 +25,9 @@ FormulaEnd SplitLastTerm(const NumberRules& numbers, const QString& formula)
 
 } // namespace
 
-Keypad::Keypad(const CalculatorRegistry& descriptions, Screen& screen, const CalculatorStack& stack, KeyState& keys,
-               ClearKeys& clear, KeyDispatch& dispatch, const NumberRules& numbers, UiServices& ui, HelpLinks& help)
-    : descriptions_(descriptions), screen_(screen), stack_(stack), keys_(keys), clear_(clear), dispatch_(dispatch),
+Keypad::Keypad(const CalculatorRegistry& descriptions, Screen& screen, CalculatorStack& stack, KeyState& keys,
+               KeyDispatch& dispatch, const NumberRules& numbers, UiServices& ui, HelpLinks& help)
+    : descriptions_(descriptions), screen_(screen), stack_(stack), keys_(keys), dispatch_(dispatch),
       numbers_(numbers), ui_(ui), help_(help)
 {
 }
@@ -67,11 +66,11 @@ void Keypad::PrepareEntry(bool takeBackRecalled)
     if ((keys_.KeyClass() != Code::Digit
          && (descriptions_.IsResultState(keys_.KeyClass()) || descriptions_.IsResultState(keys_.LastKeyCode())))
         || keys_.LastKeyCode() == Code::AfterUndo)
-        clear_.CalculatriceCClick();
+        stack_.CalculatriceCClick();
     if (takeBackRecalled && keys_.LastKeyCode() == Code::MemoryRecall)
-        clear_.CalculatriceCEClick();
+        dispatch_.CalculatriceCEClick();
     if (keys_.KeyClass() == Code::AfterCE && EndsWithDanglingNumber())
-        clear_.CalculatriceCEClick();
+        dispatch_.CalculatriceCEClick();
     if (keys_.LastKeyCode() != Code::None && keys_.KeyClass() != Code::Digit) {
         // The first key replaces the number still shown, in the result field and in
         // the formula alike (a root or inverse marker in front of it stays).
@@ -80,10 +79,10 @@ void Keypad::PrepareEntry(bool takeBackRecalled)
         if (numbers_.FormulaEndsWithNumber(formula)) {
             const FormulaEnd end = SplitLastTerm(numbers_, formula);
             if (IsNumberText(end.term, numbers_.Separator()))
-                screen_.SetFormula(n, end.head);
+                screen_.SetFormula(end.head);
         }
-        screen_.SetResult(n, QString());
-        keys_.SetLastKeyCode(Code::None);
+        screen_.SetResult(QString());
+        keys_.ForgetLastKey();
     }
 }
 
@@ -107,9 +106,9 @@ void Keypad::AppendKeyToEntry(const QString& key, bool wholeNumber)
             digits += key;
         end.term = negative ? QLatin1Char('-') + digits : digits;
     }
-    screen_.SetFormula(n, end.head + end.term);
-    screen_.SetResult(n, end.term);
-    keys_.SetKeyClass(Code::Digit);
+    screen_.SetFormula(end.head + end.term);
+    screen_.SetResult(end.term);
+    keys_.Digit();
 }
 
 void Keypad::PCalculatriceDigitClick(int digit)
@@ -137,14 +136,14 @@ void Keypad::PCalculatriceVirguleClick()
         if (end.term.isEmpty() || end.term == QLatin1String("-"))
             end.term += QLatin1Char('0');
         end.term += s;
-        screen_.SetFormula(n, end.head + end.term);
-        screen_.SetResult(n, end.term);
+        screen_.SetFormula(end.head + end.term);
+        screen_.SetResult(end.term);
         // A recalled number that the separator joined is now being typed: the next
         // digit continues it instead of taking it back.
         if (keys_.LastKeyCode() == Code::MemoryRecall)
-            keys_.SetLastKeyCode(Code::None);
+            keys_.ForgetLastKey();
     }
-    keys_.SetKeyClass(Code::Digit);
+    keys_.Digit();
 }
 
 void Keypad::PMR0Click()
@@ -153,10 +152,9 @@ void Keypad::PMR0Click()
         return;
     const QString t = numbers_.NumberText(keys_.MemoryValue());
     if (keys_.KeyClass() == Code::Digit || keys_.KeyClass() == Code::ChangeSign)
-        clear_.CalculatriceCEClick();
+        dispatch_.CalculatriceCEClick();
     AppendKeyToEntry(t, true);
-    keys_.SetKeyClass(Code::Digit);
-    keys_.SetLastKeyCode(Code::MemoryRecall);
+    keys_.MemoryRecalled();
 }
 
 bool Keypad::FormKeyPress(QChar key)
@@ -166,14 +164,14 @@ bool Keypad::FormKeyPress(QChar key)
     const int n = OnScreen();
     switch (key.unicode()) {
     case 8:
-        clear_.CalculatriceCEClick();
+        dispatch_.CalculatriceCEClick();
         return true;
     case 13:
     case '=':
         dispatch_.PCalculClick(n);
         return true;
     case 27:
-        clear_.CalculatriceCClick();
+        stack_.CalculatriceCClick();
         return true;
     case '&':
         if (!descriptions_.Of(n).hasNextKey)

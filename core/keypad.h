@@ -10,21 +10,21 @@
 namespace tornavel {
 
 class CalculatorStack;
-class ClearKeys;
 class HelpLinks;
 class KeyDispatch;
 class Screen;
 class UiServices;
 
-// The keypad's entry rules (digits, the comma, MR) and the keyboard of the main window.
+// Owns no state: it holds the keypad's entry rules (digits, the comma, MR) and the
+// keyboard table of the main window.
 class Keypad {
 public:
     // keyCode of FormKeyDown: the key's upper-case letter code.
     static constexpr int KeyA = 65;
     static constexpr int KeyC = 67;
 
-    Keypad(const CalculatorRegistry& descriptions, Screen& screen, const CalculatorStack& stack, KeyState& keys,
-           ClearKeys& clear, KeyDispatch& dispatch, const NumberRules& numbers, UiServices& ui, HelpLinks& help);
+    Keypad(const CalculatorRegistry& descriptions, Screen& screen, CalculatorStack& stack, KeyState& keys,
+           KeyDispatch& dispatch, const NumberRules& numbers, UiServices& ui, HelpLinks& help);
     Keypad(const Keypad&) = delete;
     Keypad& operator=(const Keypad&) = delete;
 
@@ -48,9 +48,8 @@ private:
 
     const CalculatorRegistry& descriptions_;
     Screen& screen_;
-    const CalculatorStack& stack_;
+    CalculatorStack& stack_;
     KeyState& keys_;
-    ClearKeys& clear_;
     KeyDispatch& dispatch_;
     const NumberRules& numbers_;
     UiServices& ui_;

@@ -98,10 +98,7 @@ void Lifecycle::FormCreate(const QString& resizableSetting, const QString& decim
     productVersion_ = strings.Str(133, 20);
     screen_.FormCreate(productName_);
 
-    keys.SetKeypadEnabled(true);
-    keys.SetVariantChangedFlag(false);
-    keys.SetComboReselectFlag(false);
-    keys.Forget();
+    keys.WindowCreated();
     numbers_ = NumberRules(decimalSeparator);
 }
 
@@ -113,11 +110,10 @@ void Lifecycle::FormActivate()
     firstActivationDone = true;
 
     optionsStore_.Load(optionsStore_.FilePath());
-    keys.SetMemoryValue(0.0);
 
     startFolder_ = QDir::currentPath();
     historyBook_.Load(historyBook_.FilePath());
-    keys.SetRecomputingFlag(false);
+    keys.Activated();
 
     // A damaged options file cannot name a calculator that does not exist: the default
     // of a first start opens instead.

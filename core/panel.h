@@ -48,6 +48,13 @@ struct PanelState {
     std::vector<RadioButtonState> radios;
 };
 
+// What takes the place under the prompt.
+enum class InputField {
+    Typed,         // the result field, the keypad on
+    List,          // the list, the keypad off
+    ResultInPlace, // the result field back in place of the list, the keypad as it is
+};
+
 // The window-wide things the main window shows besides the panels.
 struct WindowState {
     int visiblePanel = -1;          // calculator number of the panel on screen

@@ -42,7 +42,7 @@ QString Screen::CalculatorName(int number) const
     return calculatorNames_[static_cast<size_t>(number)];
 }
 
-int& Screen::WritableSelection(int number)
+int& Screen::SelectionSlot(int number)
 {
     const int selection = descriptions_.SelectionOf(number);
     if (selection < 0) {
@@ -181,7 +181,7 @@ void Screen::ShowInput(const TCalculette& record, int t, bool refillFirstList, b
     // not typed.
     panel.listVisible = input.list;
     panel.resultVisible = !input.list;
-    keys_.SetKeypadEnabled(!input.list);
+    keys_.InputShown(!input.list);
     // A first input chosen in a list starts from the full list, nothing selected.
     if (input.list && t == 0 && refillFirstList) {
         panel.listRows = ListRowsOf(record, 0);
@@ -231,14 +231,14 @@ void Screen::LayoutCalculator(TCalculette& record, bool valueReturned)
     if (panel.result != QLatin1String("0") || !panel.formula.isEmpty() || valueReturned)
         panel.formula = FoldResultIntoFormula(panel.formula, panel.result, valueReturned);
 
-    keys_.SetLastKeyCode(Code::None);
+    keys_.ForgetLastKey();
     window_.statusText = CalculatorName(n);
 
     if (panel.formula.isEmpty())
         record.TermIndex = 0;
 
     const CalculatorDescription& row = descriptions_.Of(n);
-    keys_.SetKeypadEnabled(true);
+    keys_.InputShown(true);
     ShowInput(record, record.TermIndex, true, true);
 
     if (!row.options.buttons.empty()) {
@@ -272,16 +272,27 @@ void Screen::UpdateOperatorButtons(const TCalculette& record)
 // Fields and menus
 // ---------------------------------------------------------------------------
 
-void Screen::SetResult(int number, const QString& text)
+PanelState* Screen::OnScreenPanel()
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].result = text;
+    return descriptions_.Has(window_.visiblePanel) ? &panels_[static_cast<size_t>(window_.visiblePanel)] : nullptr;
 }
 
-void Screen::SetFormula(int number, const QString& text)
+void Screen::SetResult(const QString& text)
 {
-    if (descriptions_.Has(number))
-        panels_[static_cast<size_t>(number)].formula = text;
+    if (PanelState* panel = OnScreenPanel())
+        panel->result = text;
+}
+
+void Screen::SetFormula(const QString& text)
+{
+    if (PanelState* panel = OnScreenPanel())
+        panel->formula = text;
+}
+
+void Screen::HandBack(int caller, const QString& text)
+{
+    if (descriptions_.Has(caller))
+        panels_[static_cast<size_t>(caller)].result = text;
 }
 
 void Screen::ResetPanelFields(int number)
@@ -293,20 +304,56 @@ void Screen::ResetPanelFields(int number)
     panel.formula.clear();
 }
 
-void Screen::SetList(int number, const QStringList& rows, int selection)
+void Screen::SetList(const QStringList& rows, int selection)
+{
+    if (PanelState* panel = OnScreenPanel()) {
+        panel->listRows = rows;
+        panel->listIndex = selection;
+    }
+}
+
+void Screen::SetPrompt(const QString& text)
+{
+    if (PanelState* panel = OnScreenPanel())
+        panel->prompt = text;
+}
+
+void Screen::ShowInputField(InputField field)
+{
+    PanelState* panel = OnScreenPanel();
+    if (!panel)
+        return;
+    panel->listVisible = field == InputField::List;
+    panel->resultVisible = !panel->listVisible;
+    if (field != InputField::ResultInPlace)
+        keys_.InputShown(field == InputField::Typed);
+}
+
+void Screen::SelectListRow(int row)
+{
+    if (PanelState* panel = OnScreenPanel())
+        panel->listIndex = row;
+}
+
+void Screen::ChooseOption(int number, int index)
 {
     if (!descriptions_.Has(number))
         return;
+    SelectionSlot(number) = index;
+    // As when the calculator is laid out: a selection beyond the buttons checks none
+    // and leaves them as they are.
     PanelState& panel = panels_[static_cast<size_t>(number)];
-    panel.listRows = rows;
-    panel.listIndex = selection;
+    if (index < 0 || index >= static_cast<int>(panel.radios.size()))
+        return;
+    for (size_t i = 0; i < panel.radios.size(); ++i)
+        panel.radios[i].checked = static_cast<int>(i) == index;
 }
 
 void Screen::ResetOption(int number)
 {
     if (!descriptions_.Has(number))
         return;
-    WritableSelection(number) = 0;
+    SelectionSlot(number) = 0;
     PanelState& panel = panels_[static_cast<size_t>(number)];
     for (size_t i = 0; i < panel.radios.size(); ++i)
         panel.radios[i].checked = i == 0;

@@ -69,12 +69,23 @@ public:
     // without one; `atLayout` while the calculator is being laid out.
     QString LabelText(const Label& label, const TCalculette* record, bool atLayout = false) const;
 
-    // ---- Fields of a panel -------------------------------------------------------------
-    void SetResult(int number, const QString& text);
-    void SetFormula(int number, const QString& text);
-    // Result field "0", formula field empty.
+    // ---- Fields of the panel on screen ---------------------------------------------------
+    void SetResult(const QString& text);
+    void SetFormula(const QString& text);
+    void SetList(const QStringList& rows, int selection);
+    void SetPrompt(const QString& text);
+    // The result field or the list under the prompt, and the keypad that goes with it.
+    void ShowInputField(InputField field);
+    void SelectListRow(int row);
+
+    // ---- Another calculator's panel ------------------------------------------------------
+    // The result field of `caller` receives the result text of its sub-calculation.
+    void HandBack(int caller, const QString& text);
+    // Result field "0", formula field empty: C, and a calculator closed.
     void ResetPanelFields(int number);
-    void SetList(int number, const QStringList& rows, int selection);
+    // The selection of calculator `number` is `index`, and its option button `index`
+    // is the one checked (a selection beyond the buttons changes no button).
+    void ChooseOption(int number, int index);
     // The option buttons of calculator `number` back to the first, and its selection.
     void ResetOption(int number);
 
@@ -84,11 +95,10 @@ public:
     void ShowUpgradeItem(bool shown) { window_.upgradeItemVisible = shown; }
 
 private:
-    // The families' keys write the panel and the option selection of the calculator on
-    // screen through their context.
-    friend class EngineContext;
-    PanelState& WritablePanel(int number) { return panels_[static_cast<size_t>(number)]; }
-    int& WritableSelection(int number);
+    // The panel on screen; nullptr before a calculator is laid out.
+    PanelState* OnScreenPanel();
+    // The selection of calculator `number`; a scratch value for one without buttons.
+    int& SelectionSlot(int number);
 
     QString Str(int id) const { return strings_.Str(id); }
     bool UnitsAlwaysShown() const { return options_.Values().UnitDisplayOption == 1; }

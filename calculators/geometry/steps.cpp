@@ -16,7 +16,7 @@ QStringList ListRows(const CalculatorContext& context, const GeometryCalculator&
 
 bool IsOnScreen(const CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    return context.HasCalculator() && context.Top().Number == calculator.number();
+    return tornavel::IsOnScreen(context, calculator.number());
 }
 
 // A number is there to be closed: one is shown or typed, and the formula does not
@@ -30,7 +30,7 @@ bool NumberToClose(const CalculatorContext& context, const PanelState& panel)
 void RefuseInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
     GeometryUndo(context, calculator);
-    context.ShowMessageForm(QString::fromUtf16(GeometryInputError), 1);
+    context.ShowMessage(QString::fromUtf16(GeometryInputError));
 }
 
 // The number of sides of the chosen row, or none when the row is not in the list.
@@ -50,24 +50,27 @@ std::optional<double> ListRowValue(const CalculatorContext& context, const Panel
 // result label.
 void ShowResult(CalculatorContext& context, const GeometryCalculator& calculator, const QString& terms, double result)
 {
-    const TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
-    panel.result = context.Numbers().NumberText(result);
-    if (!calculator.keepsMemory)
-        context.Keys().SetMemoryValue(result);
-    context.AddHistoryEntry(calculator.number(), terms, record.Inputs, record.TermIndex);
-    panel.formula = context.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms
-                    + QStringLiteral(")=") + panel.result;
-    panel.prompt = context.LabelText(calculator.description.result);
+    const QString text = context.Numbers().NumberText(result);
+    context.ShowResult({
+        .terms = terms,
+        .result = text,
+        .formula = context.Str(calculator.description.result.stringId) + QLatin1Char('(') + terms
+                   + QStringLiteral(")=") + text,
+        .label = context.LabelText(calculator.description.result),
+        .memory = calculator.keepsMemory ? std::nullopt : std::optional<double>(result),
+        .code = calculator.description.resultCode,
+    });
 }
 
 void ComputeSingleInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
     const int code = calculator.description.resultCode;
-    PanelState& panel = context.TopPanel();
+    PanelState panel = context.TopPanel();
     if (context.Numbers().EntryPresent(panel) && context.Keys().LastKeyCode() != code) {
-        if (calculator.normalizesEntry)
+        if (calculator.normalizesEntry) {
             context.Numbers().NormalizeEnteredNumber(panel);
+            context.ShowEntry(panel.result, panel.formula);
+        }
         // The formula holds only the typed number: it is the input.
         const QString terms = panel.formula;
         GeometryValues values{};
@@ -75,7 +78,7 @@ void ComputeSingleInput(CalculatorContext& context, const GeometryCalculator& ca
         ShowResult(context, calculator, terms, calculator.formula(values));
     }
     // Also when nothing was computed: the next digit then starts over.
-    context.Keys().SetCodes(code);
+    context.KeyPressed(code);
 }
 
 } // namespace
@@ -88,8 +91,8 @@ void GeometryNextTerm(CalculatorContext& context, const GeometryCalculator& calc
     if (context.Keys().LastKeyCode() == calculator.description.resultCode)
         context.ClearCalculator();
 
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
     if (!NumberToClose(context, panel) || record.TermIndex >= calculator.inputCount() - 1)
         return;
     const int k = record.TermIndex;
@@ -99,19 +102,18 @@ void GeometryNextTerm(CalculatorContext& context, const GeometryCalculator& calc
         return;
     }
 
-    context.Keys().SetCodes(Code::NextTerm);
-    record.Inputs[static_cast<size_t>(k)] = context.Numbers().EnteredValue(panel);
+    context.KeyPressed(Code::NextTerm);
+    context.KeepInput(k, context.Numbers().EnteredValue(panel));
     // The formula keeps the term as typed; the result field keeps showing it until
     // the next digit replaces it.
-    panel.formula += QLatin1Char('&');
+    context.ShowEntry(panel.result, panel.formula + QLatin1Char('&'));
     if (k + 1 == calculator.listInput()) {
         // The list input replaces the result field, refilled and with nothing selected.
-        panel.listRows = ListRows(context, calculator, k + 1);
-        panel.listIndex = -1;
+        context.ShowList(ListRows(context, calculator, k + 1), -1);
     }
     ShowGeometryPrompt(context, calculator, k + 1);
-    record.TermIndex = k + 1;
-    context.UpdateOperatorButtons(record);
+    context.GoToTerm(k + 1);
+    context.UpdateOperatorButtons();
 }
 
 void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calculator)
@@ -126,9 +128,9 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
     const int code = calculator.description.resultCode;
     const int last = calculator.inputCount() - 1;
     const bool lastFromList = calculator.listInput() == last;
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
-    const bool termThere = lastFromList ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
+    const bool termThere = lastFromList ? ComboHasSelection(context, panel) : context.Numbers().EntryPresent(panel);
     if (!termThere || context.Keys().LastKeyCode() == code || record.TermIndex != last
         || panel.formula.endsWith(QLatin1Char('&')))
         return;
@@ -140,11 +142,11 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
     if (lastFromList) {
         if (!context.Keys().RecomputingFlag())
             lastValue = panel.listIndex;
-        record.Inputs[static_cast<size_t>(last)] = lastValue;
+        context.KeepInput(last, lastValue);
     } else if (readTerm) {
         lastValue = context.Numbers().EnteredValue(panel);
         if (!calculator.rereadsLastTerm)
-            record.Inputs[static_cast<size_t>(last)] = lastValue;
+            context.KeepInput(last, lastValue);
     }
 
     const QString terms = panel.formula;
@@ -155,7 +157,7 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
         return;
     }
     if (calculator.rereadsLastTerm)
-        record.Inputs[static_cast<size_t>(last)] = lastValue;
+        context.KeepInput(last, lastValue);
 
     if (lastFromList) {
         // A stored row outside the list (a damaged history entry) has no number of
@@ -166,29 +168,26 @@ void GeometryCompute(CalculatorContext& context, const GeometryCalculator& calcu
         values[static_cast<size_t>(last)] = *sides;
     }
     ShowResult(context, calculator, terms, calculator.formula(values));
-    if (lastFromList) {
-        panel.listVisible = false;
-        panel.resultVisible = true;
-    }
-    context.Keys().SetCodes(code);
+    if (lastFromList)
+        context.ShowInputField(InputField::ResultInPlace);
 }
 
 void GeometryListChoice(CalculatorContext& context, const GeometryCalculator& calculator, int row)
 {
     if (!IsOnScreen(context, calculator) || calculator.listInput() < 0)
         return;
-    PanelState& panel = context.TopPanel();
+    const PanelState& panel = context.TopPanel();
     // Only a list on screen can be picked from, and only one of its rows.
     if (!panel.listVisible || row < 0 || row >= panel.listRows.size())
         return;
-    panel.listIndex = row;
+    context.TakeListChoice(row);
     // A count already chosen is taken back first.
     if (!panel.formula.endsWith(QLatin1Char('&')))
         GeometryUndo(context, calculator);
     const std::optional<std::int32_t> sides = PolygonSides.at(row);
     if (!sides)
         return;
-    panel.formula += context.Numbers().NumberText(*sides);
+    context.ShowEntry(panel.result, panel.formula + context.Numbers().NumberText(*sides));
 }
 
 } // namespace tornavel

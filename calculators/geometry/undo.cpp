@@ -23,24 +23,21 @@ QString FinishedFormulaTerms(const QString& formula)
 // fields; otherwise it empties them.
 void UndoSingleInput(CalculatorContext& context, const GeometryCalculator& calculator)
 {
-    PanelState& panel = context.TopPanel();
-    QString terms = panel.formula;
+    QString terms = context.TopPanel().formula;
     if (terms.isEmpty()) {
-        context.Keys().SetLastKeyCode(Code::AfterUndo);
+        context.TakenBack(Code::AfterUndo);
         return;
     }
     if (terms.contains(QLatin1Char('('))) {
         terms = FinishedFormulaTerms(terms);
         const int code = context.Keys().LastKeyCode();
         if (code == geometry::LengthResultCode || code == geometry::AreaResultCode || code == geometry::VolumeResultCode)
-            panel.prompt = context.LabelText(calculator.description.inputs[0].prompt);
-        context.Keys().SetLastKeyCode(Code::None);
+            context.ShowPrompt(context.LabelText(calculator.description.inputs[0].prompt));
     } else {
         terms.clear();
     }
-    panel.result = terms.isEmpty() ? kZero : terms;
-    panel.formula = terms;
-    context.Keys().SetLastKeyCode(Code::AfterUndo);
+    context.ShowEntry(terms.isEmpty() ? kZero : terms, terms);
+    context.TakenBack(Code::AfterUndo);
 }
 
 } // namespace
@@ -48,19 +45,17 @@ void UndoSingleInput(CalculatorContext& context, const GeometryCalculator& calcu
 void ShowGeometryPrompt(CalculatorContext& context, const GeometryCalculator& calculator, int k)
 {
     k = std::clamp(k, 0, calculator.inputCount() - 1);
-    PanelState& panel = context.TopPanel();
+    const PanelState& panel = context.TopPanel();
     const InputDescription& input = calculator.description.inputs[static_cast<size_t>(k)];
-    panel.prompt = context.LabelText(input.prompt);
+    context.ShowPrompt(context.LabelText(input.prompt));
     if (calculator.listInput() < 0)
         return;
     const bool fromList = input.list;
-    panel.resultVisible = !fromList;
-    panel.listVisible = fromList;
+    context.ShowInputField(fromList ? InputField::List : InputField::Typed);
     // The list keeps its rows and selection while hidden; a list that never had rows
     // gets them so that the count can be chosen.
     if (fromList && panel.listRows.isEmpty() && input.rows)
-        panel.listRows = input.rows(context.Top().Inputs, context.Numbers().Separator());
-    context.Keys().SetKeypadEnabled(!fromList);
+        context.ShowList(input.rows(context.Top().Inputs, context.Numbers().Separator()), panel.listIndex);
 }
 
 void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculator)
@@ -72,22 +67,21 @@ void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculat
         UndoSingleInput(context, calculator);
         return;
     }
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
-    record.TermIndex = std::clamp(record.TermIndex, 0, inputCount - 1);
+    const TCalculette& record = context.Top();
+    context.GoToTerm(std::clamp(record.TermIndex, 0, inputCount - 1));
 
-    QString terms = panel.formula;
+    QString terms = context.TopPanel().formula;
     int reopened = 0;
     if (terms.contains(QLatin1Char('='))) {
         // A result is shown: back to typing the last input, its text restored.
         terms = FinishedFormulaTerms(terms);
-        context.Keys().SetLastKeyCode(Code::None);
+        context.TakenBack(Code::None);
         reopened = inputCount - 1;
     } else if (terms.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is reopened as typed.
-        record.TermIndex = std::max(record.TermIndex - 1, 0);
+        context.GoToTerm(std::max(record.TermIndex - 1, 0));
         terms.chop(1);
-        context.Keys().SetLastKeyCode(Code::None);
+        context.TakenBack(Code::None);
         reopened = record.TermIndex;
     } else {
         // A number is being typed: it is dropped and the closed inputs are rewritten.
@@ -96,14 +90,13 @@ void GeometryUndo(CalculatorContext& context, const GeometryCalculator& calculat
         for (int i = 0; i < t; ++i)
             terms += context.Numbers().NumberText(record.Inputs[static_cast<size_t>(i)]) + QLatin1Char('&');
         if (t >= 1)
-            context.Keys().SetLastKeyCode(Code::NextTerm);
+            context.TakenBack(Code::NextTerm);
         reopened = t;
     }
     ShowGeometryPrompt(context, calculator, reopened);
-    panel.result = kZero;
-    panel.formula = terms;
+    context.ShowEntry(kZero, terms);
     if (!terms.contains(QLatin1Char('&')))
-        context.Keys().SetLastKeyCode(Code::AfterUndo);
+        context.TakenBack(Code::AfterUndo);
 }
 
 } // namespace tornavel

@@ -6,6 +6,7 @@
 #include "core/tables.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tornavel {
 
@@ -16,7 +17,7 @@ constexpr int kFunctionInput = 2;  // where a history entry keeps the function
 
 bool OnScreen(const CalculatorContext& c)
 {
-    return c.IsOnScreen(kNumber);
+    return IsOnScreen(c, kNumber);
 }
 
 // After a result, the function, inv, x^y and sign keys start a new calculation.
@@ -31,7 +32,7 @@ void FunctionKey(CalculatorContext& c, int function)
     if (!OnScreen(c))
         return;
     ResultFirst(c);
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     if (keys.LastKeyCode() >= Code::Sine && keys.LastKeyCode() <= Code::Pi)
         return;
     const PanelState& panel = c.TopPanel();
@@ -52,20 +53,17 @@ void FunctionKey(CalculatorContext& c, int function)
             c.ClearCalculator();
             return;
         }
-        keys.SetLastKeyCode(function + 5);
-        keys.SetPendingMathFunction(function + 5);
+        c.FunctionChosen(function, true);
     } else {
-        keys.SetLastKeyCode(function);
-        keys.SetPendingMathFunction(function);
+        c.FunctionChosen(function, false);
     }
-    keys.SetKeyClass(function);
 }
 
 // A mathematical function without a result for its argument is reported, and the key
 // ends there.
 void ReportDomainError(CalculatorContext& c, const char* function)
 {
-    c.ShowErrorBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)), QStringLiteral("Tornavel"));
+    c.ShowErrorBox(QString::fromLatin1("%1: DOMAIN error").arg(QLatin1String(function)));
 }
 
 // The trigonometric functions of an angle in degrees, rounded to 12 decimals so that
@@ -123,72 +121,62 @@ void PCalculatriceTanClick(CalculatorContext& c) { FunctionKey(c, Code::Tangent)
 
 void PCalculatriceInvClick(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
     if (!OnScreen(c))
         return;
     ResultFirst(c);
     // Right after inv or a function key a second one is ignored.
-    if (IsOperatorState(keys.KeyClass()))
+    if (IsOperatorState(c.Keys().KeyClass()))
         return;
-    keys.SetCodes(Code::Inverse);
+    c.KeyPressed(Code::Inverse);
 }
 
 void PCalculatricePiClick(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     if (!OnScreen(c))
         return;
-    PanelState& panel = c.TopPanel();
-    if (keys.LastKeyCode() != Code::Pi) {
-        panel.formula.clear();
-        panel.result = QStringLiteral("0");
-        keys.SetLastKeyCode(Code::None);
-        c.Top().TermIndex = 0;
-    }
-    keys.SetCodes(Code::Pi);
-    keys.SetPendingMathFunction(Code::Pi);
+    // A calculation under way starts over.
+    if (c.Keys().LastKeyCode() != Code::Pi)
+        c.GoToTerm(0);
+    c.FunctionChosen(Code::Pi, false);
     // Pi always stands alone in the formula: a second press does not repeat it.
-    panel.result = numbers.NumberText(Pi);
-    panel.formula = numbers.NumberText(Pi);
+    c.ShowEntry(numbers.NumberText(Pi), numbers.NumberText(Pi));
 }
 
 void PCalculatricePuisClick(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     if (!OnScreen(c))
         return;
     ResultFirst(c);
-    PanelState& panel = c.TopPanel();
-    TCalculette& record = c.Top();
+    const PanelState& panel = c.TopPanel();
+    const TCalculette& record = c.Top();
     if (!numbers.EntryPresent(panel) || record.TermIndex >= 1 || record.TermIndex < 0)
         return;
-    keys.SetCodes(Code::Power);
-    keys.SetPendingMathFunction(Code::Power);
-    record.Inputs[static_cast<size_t>(record.TermIndex)] = numbers.EnteredValue(panel);
+    c.FunctionChosen(Code::Power, false);
+    c.KeepInput(record.TermIndex, numbers.EnteredValue(panel));
     if (!panel.formula.endsWith(QLatin1Char('^')))
-        panel.formula += QLatin1Char('^');
-    ++record.TermIndex;
-    c.UpdateOperatorButtons(record);
+        c.ShowEntry(panel.result, panel.formula + QLatin1Char('^'));
+    c.GoToTerm(record.TermIndex + 1);
+    c.UpdateOperatorButtons();
 }
 
 void PCalculatriceInvSigneClick(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     if (!OnScreen(c))
         return;
     ResultFirst(c);
-    PanelState& panel = c.TopPanel();
+    PanelState panel = c.TopPanel();
     if (!numbers.EntryPresent(panel))
         return;
     numbers.NormalizeEnteredNumber(panel);
+    c.ShowEntry(panel.result, panel.formula);
     QString t = panel.formula;
     if (t.isEmpty())
         return;
 
-    TCalculette& record = c.Top();
+    const TCalculette& record = c.Top();
     const QChar minus = QLatin1Char('-');
     if (t.endsWith(QLatin1Char('^'))) {
         // The base of x^y is stored and no exponent typed yet: the sign goes to the
@@ -197,10 +185,8 @@ void PCalculatriceInvSigneClick(CalculatorContext& c)
             t.remove(0, 1);
         else
             t.prepend(minus);
-        if (record.TermIndex >= 1 && record.TermIndex <= MaxInputs) {
-            double& base = record.Inputs[static_cast<size_t>(record.TermIndex - 1)];
-            base = -base;
-        }
+        if (record.TermIndex >= 1 && record.TermIndex <= MaxInputs)
+            c.KeepInput(record.TermIndex - 1, -record.Inputs[static_cast<size_t>(record.TermIndex - 1)]);
     } else {
         // The sign of the last number: after the last "-" or "^" beyond the first
         // character, or of the whole text. A "-" right after "E" is the sign of an
@@ -225,30 +211,29 @@ void PCalculatriceInvSigneClick(CalculatorContext& c)
             t.insert(p, minus);
         }
     }
-    panel.formula = t;
-
     if (panel.result.startsWith(minus))
         panel.result.remove(0, 1);
     else if (panel.result != QLatin1String("0"))
         panel.result.prepend(minus);
-    keys.SetCodes(Code::ChangeSign);
+    c.ShowEntry(panel.result, t);
+    c.KeyPressed(Code::ChangeSign);
 }
 
 void PCalcul39Click(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     if (!OnScreen(c))
         return;
-    PanelState& panel = c.TopPanel();
-    TCalculette& record = c.Top();
+    const TCalculette& record = c.Top();
     // x^y without an exponent: the "^" is taken back first.
-    if (panel.formula.endsWith(QLatin1Char('^')))
+    if (c.TopPanel().formula.endsWith(QLatin1Char('^')))
         UndoMathFunctionInput(c);
-    if (panel.formula.contains(QLatin1Char('^')))
-        keys.SetLastKeyCode(Code::Power);
+    if (c.TopPanel().formula.contains(QLatin1Char('^')))
+        c.TakenBack(Code::Power);
 
     const int code = keys.LastKeyCode();
+    PanelState panel = c.TopPanel();
     if (!numbers.EntryPresent(panel))
         return;
     // Only a chosen function, pi, a complete x^y or a sign change has a result; "="
@@ -260,6 +245,7 @@ void PCalcul39Click(CalculatorContext& c)
         return;
 
     numbers.NormalizeEnteredNumber(panel);
+    c.ShowEntry(panel.result, panel.formula);
     const QString xText = panel.formula;
     double x = 0.0;
     if (code != Code::Power)
@@ -292,7 +278,7 @@ void PCalcul39Click(CalculatorContext& c)
         resultText = xText;
         break;
     case Code::Power: {
-        record.Inputs[1] = numbers.EnteredValue(panel);
+        c.KeepInput(1, numbers.EnteredValue(panel));
         const long double base = record.Inputs[0];
         const long double exponent = record.Inputs[1];
         // No real power: a negative base with a fractional exponent, or zero to a
@@ -312,23 +298,22 @@ void PCalcul39Click(CalculatorContext& c)
 
     // The result must read back as a number before anything is recorded.
     const double memory = ToDouble(numbers.TextNumber(resultText));
-    c.AddHistoryEntry(kNumber, xText, record.Inputs, record.TermIndex);
-    keys.SetMemoryValue(memory);
-    panel.result = resultText;
-    panel.formula = prefix + resultText;
-    keys.SetCodes(Code::Equals);
+    c.ShowResult({.terms = xText, .result = resultText, .formula = prefix + resultText, .memory = memory});
 }
 
 void UndoMathFunctionInput(CalculatorContext& c)
 {
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
     if (!OnScreen(c))
         return;
-    PanelState& panel = c.TopPanel();
-    TCalculette& record = c.Top();
+    const PanelState& panel = c.TopPanel();
+    const TCalculette& record = c.Top();
     const QString old = panel.formula;
     QString t = old;
+    // The key code the undo leaves; none: as it is.
+    std::optional<int> leaves;
+    bool functionDropped = false;
 
     switch (keys.PendingMathFunction()) {
     case Code::Sine: case Code::Cosine: case Code::Tangent:
@@ -343,7 +328,7 @@ void UndoMathFunctionInput(CalculatorContext& c)
             t = panel.result;
         } else {
             t.clear();
-            keys.SetPendingMathFunction(Code::None);
+            functionDropped = true;
         }
         break;
     case Code::Power: {
@@ -356,30 +341,31 @@ void UndoMathFunctionInput(CalculatorContext& c)
             t = t.left(i - 1);  // 2^ gives 2; one character gives ""
         } else if (at == QLatin1Char('=')) {
             t = t.left(i - 1);  // 2^3=8 gives 2^3
-            keys.SetLastKeyCode(Code::Power);
+            leaves = Code::Power;
         } else if (at == QLatin1Char('^')) {
             t = t.left(i);      // 2^3 gives 2^
-            keys.SetLastKeyCode(Code::Power);
+            leaves = Code::Power;
         } else {
             t.clear();
         }
         // Taking back the "^" takes back the stored base.
         if (record.TermIndex > 0 && at != QLatin1Char('=') && !numbers.FormulaEndsWithNumber(old))
-            --record.TermIndex;
+            c.GoToTerm(record.TermIndex - 1);
         break;
     }
     case Code::Pi:
         t.clear();
-        keys.SetPendingMathFunction(Code::None);
+        functionDropped = true;
         break;
     default:
         break;
     }
 
-    panel.result = QStringLiteral("0");
-    panel.formula = t;
+    c.ShowEntry(QStringLiteral("0"), t);
     if (!t.contains(QLatin1Char('^')))
-        keys.SetLastKeyCode(Code::AfterUndo);
+        leaves = Code::AfterUndo;
+    if (leaves || functionDropped)
+        c.TakenBack(leaves.value_or(keys.LastKeyCode()), functionDropped);
 }
 
 // The function keys of the keypad.

@@ -27,6 +27,10 @@ int VariantOf(const CalculatorContext& context, const CalculatorDescription& des
 std::optional<QString> StoredInputText(const CalculatorContext& context, const ProtocolCalculator& row, int k,
                                        double stored);
 
+// CE of the protocol's calculators; `reselecting` when a list choice takes back the
+// choice written before it, which the undo then does not select again.
+void UndoStep(CalculatorContext& context, const ProtocolCalculator& row, bool reselecting);
+
 // Shows input k as open: its prompt (the one CE shows when byUndo), the result field or
 // the list in its place (with its rows, those CE shows when byUndo; a list given other
 // rows loses its selection), and the keypad on for a typed input, off for a list.

@@ -191,11 +191,11 @@ struct ProtocolCalculator {
     // The rows of list input k when they depend on the unit (18's section names, in
     // inches in inches); they are also its formula texts. nullptr: the description's.
     QStringList (*unitListRows)(int k, int unitScaleCode) = nullptr;
-    // The list step sets ComboReselectFlag around the CE that takes back a previous
-    // choice (18, 23, 33, 35).
+    // The list step's CE that takes back a previous choice counts as a reselection
+    // (18, 23, 33, 35).
     bool listStepFlagsReselect = false;
-    // CE that reopens a list input selects its stored row again, unless
-    // ComboReselectFlag is set (17, 18, 25, 26, 33, 34, 35).
+    // CE that reopens a list input selects its stored row again, unless it runs as a
+    // reselection (17, 18, 25, 26, 33, 34, 35).
     bool undoReselectsChoice = false;
     // CE that drops a choice being made leaves the list's selection as it is (23);
     // otherwise the list is left with no row selected.

@@ -74,23 +74,6 @@ ProtocolOutcome RunFormula(const ProtocolCalculator& row, const ProtocolCall& ca
     }
 }
 
-// Sets RecomputingFlag for an option button's re-run and clears both re-run flags
-// however it ends.
-class OptionRerun {
-public:
-    explicit OptionRerun(KeyState& keys) : keys_(keys) { keys_.SetRecomputingFlag(true); }
-    ~OptionRerun()
-    {
-        keys_.SetRecomputingFlag(false);
-        keys_.SetVariantChangedFlag(false);
-    }
-    OptionRerun(const OptionRerun&) = delete;
-    OptionRerun& operator=(const OptionRerun&) = delete;
-
-private:
-    KeyState& keys_;
-};
-
 } // namespace
 
 namespace protocol {
@@ -124,7 +107,7 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
 {
     const CalculatorDescription& d = OnScreenDescription(context);
     const InputDescription& input = d.inputs[static_cast<size_t>(k)];
-    PanelState& panel = context.TopPanel();
+    const PanelState& panel = context.TopPanel();
 
     QString prompt;
     if (byUndo && row.undoPrompt)
@@ -132,7 +115,7 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
     if (prompt.isEmpty())
         prompt = context.PromptWithSuffix(input.prompt.stringId, input.prompt.suffix,
                                           input.prompt.shown != SuffixShown::ByRule);
-    panel.prompt = prompt;
+    context.ShowPrompt(prompt);
 
     if (input.list) {
         QStringList rows;
@@ -140,14 +123,10 @@ void ShowInput(CalculatorContext& context, const ProtocolCalculator& row, int k,
             rows = row.undoListRows(k);
         if (rows.isEmpty())
             rows = ProtocolListRows(context, row, k);
-        if (panel.listRows != rows) {
-            panel.listRows = rows;
-            panel.listIndex = -1;
-        }
+        if (panel.listRows != rows)
+            context.ShowList(rows, -1);
     }
-    panel.listVisible = input.list;
-    panel.resultVisible = !input.list;
-    context.Keys().SetKeypadEnabled(!input.list);
+    context.ShowInputField(input.list ? InputField::List : InputField::Typed);
 }
 
 } // namespace protocol
@@ -173,7 +152,7 @@ QStringList ProtocolListTerms(const CalculatorContext& context, const ProtocolCa
 void ProtocolRefuseInput(CalculatorContext& context, const ProtocolCalculator& row)
 {
     ProtocolUndo(context, row);
-    context.ShowMessageForm(QString::fromUtf16(ProtocolInputError), 1);
+    context.ShowMessage(QString::fromUtf16(ProtocolInputError));
 }
 
 void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
@@ -181,13 +160,12 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
     if (!OnScreen(context))
         return;
     const CalculatorDescription& d = OnScreenDescription(context);
-    KeyState& keys = context.Keys();
     // On a shown result "&&" starts over, after which nothing is entered.
-    if (keys.LastKeyCode() == d.resultCode)
+    if (context.Keys().LastKeyCode() == d.resultCode)
         context.ClearCalculator();
 
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
     const int k = record.TermIndex;
     if (k < 0 || k >= d.inputCount() - 1 || panel.formula.endsWith(QLatin1Char('&')))
         return;
@@ -201,23 +179,17 @@ void ProtocolNextTerm(CalculatorContext& context, const ProtocolCalculator& row)
         ProtocolRefuseInput(context, row);
         return;
     }
-    if (row.nextTermSetsCodes) {
-        keys.SetCodes(Code::NextTerm);
-    }
-    record.Inputs[static_cast<size_t>(k)] = value;
-    panel.formula += QLatin1Char('&');
-
+    if (row.nextTermSetsCodes)
+        context.KeyPressed(Code::NextTerm);
+    context.KeepInput(k, value);
     // After a choice in the list the result field holds "0" again; a next input
     // chosen in the list finds it filled again, with nothing chosen yet.
-    if (input.list)
-        panel.result = QStringLiteral("0");
-    if (d.inputs[static_cast<size_t>(k + 1)].list) {
-        panel.listRows.clear();
-        panel.listIndex = -1;
-    }
+    context.ShowEntry(input.list ? QStringLiteral("0") : panel.result, panel.formula + QLatin1Char('&'));
+    if (d.inputs[static_cast<size_t>(k + 1)].list)
+        context.ShowList({}, -1);
     ShowInput(context, row, k + 1, false);
-    record.TermIndex = k + 1;
-    context.UpdateOperatorButtons(record);
+    context.GoToTerm(k + 1);
+    context.UpdateOperatorButtons();
 }
 
 void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& row, int listRow)
@@ -225,29 +197,24 @@ void ProtocolListChoice(CalculatorContext& context, const ProtocolCalculator& ro
     if (!OnScreen(context))
         return;
     const CalculatorDescription& d = OnScreenDescription(context);
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
     const int k = record.TermIndex;
     // Only a row of the list on screen can be chosen, for an input chosen in the list.
     if (!panel.listVisible || listRow < 0 || listRow >= panel.listRows.size() || k < 0 || k >= d.inputCount()
         || !d.inputs[static_cast<size_t>(k)].list)
         return;
 
-    panel.listIndex = listRow;
+    context.TakeListChoice(listRow);
     // A choice already written for this input is taken back first (an empty formula
     // holds none: the first choice of a first input leaves the list as it is).
-    if (!panel.formula.isEmpty() && !panel.formula.endsWith(QLatin1Char('&'))) {
-        KeyState& keys = context.Keys();
-        if (row.listStepFlagsReselect)
-            keys.SetComboReselectFlag(true);
-        ProtocolUndo(context, row);
-        keys.SetComboReselectFlag(false);
-    }
+    if (!panel.formula.isEmpty() && !panel.formula.endsWith(QLatin1Char('&')))
+        UndoStep(context, row, row.listStepFlagsReselect);
     if (panel.listIndex < 0)
-        panel.listIndex = listRow;
+        context.TakeListChoice(listRow);
     const QStringList terms = ProtocolListTerms(context, row, record.TermIndex);
     if (panel.listIndex < terms.size())
-        panel.formula += terms[panel.listIndex];
+        context.ShowEntry(panel.result, panel.formula + terms[panel.listIndex]);
 }
 
 void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
@@ -255,13 +222,13 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     if (!OnScreen(context))
         return;
     const CalculatorDescription& d = OnScreenDescription(context);
-    KeyState& keys = context.Keys();
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
+    const KeyState& keys = context.Keys();
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
     const int last = d.inputCount() - 1;
     const InputDescription& lastInput = d.inputs[static_cast<size_t>(last)];
 
-    const bool entered = lastInput.list ? context.ComboHasSelection(panel) : context.Numbers().EntryPresent(panel);
+    const bool entered = lastInput.list ? ComboHasSelection(context, panel) : context.Numbers().EntryPresent(panel);
     const bool optionRerun = !d.options.buttons.empty() && keys.VariantChangedFlag();
     if (!optionRerun
         && (!entered || keys.LastKeyCode() == d.resultCode || record.TermIndex != last
@@ -269,7 +236,7 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
         return;
 
     if (!IsRerun(keys, row.rerunMarker))
-        record.Inputs[static_cast<size_t>(last)] = EnteredInput(context, lastInput, panel);
+        context.KeepInput(last, EnteredInput(context, lastInput, panel));
 
     // A choice stored outside its list (a damaged history entry) is never looked up:
     // a last choice is refused as any bad last input, an earlier one computes nothing.
@@ -282,9 +249,8 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
     }
 
     if (row.listAtCompute == ListAtCompute::HiddenBefore) {
-        panel.result = QStringLiteral("0");
-        panel.resultVisible = true;
-        panel.listVisible = false;
+        context.ShowEntry(QStringLiteral("0"), panel.formula);
+        context.ShowInputField(InputField::ResultInPlace);
     }
 
     const ProtocolOutcome outcome = RunFormula(row, ProtocolCall(context, d, record.Inputs, VariantOf(context, d)));
@@ -298,11 +264,12 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
                           : row.terms == TermsText::AsTyped ? panel.formula
                                                             : *RewrittenTerms(context, row, record);
     QString resultText;
+    std::optional<double> memory;
     switch (outcome.kind) {
     case ProtocolOutcome::Kind::Number:
         resultText = outcome.shownText.isEmpty() ? context.Numbers().NumberText(outcome.value) : outcome.shownText;
         if (outcome.writesMemory)
-            keys.SetMemoryValue(outcome.value);
+            memory = outcome.value;
         break;
     case ProtocolOutcome::Kind::Text:
         resultText = outcome.text;
@@ -311,22 +278,22 @@ void ProtocolCompute(CalculatorContext& context, const ProtocolCalculator& row)
         resultText = kNoAnswerResult;
         break;
     }
-    panel.result = resultText;
-    context.AddHistoryEntry(d.number, terms, record.Inputs, record.TermIndex);
-    panel.formula = outcome.formulaLabel + QLatin1Char('(') + terms + QStringLiteral(")=") + resultText;
-    panel.prompt = outcome.shownLabel;
-    keys.SetCodes(d.resultCode);
-    if (row.clearsVariantChanged)
-        keys.SetVariantChangedFlag(false);
-    if (row.keypadAfter != KeypadAfter::Unchanged)
-        keys.SetKeypadEnabled(row.keypadAfter == KeypadAfter::On);
-    if (row.listAtCompute == ListAtCompute::HiddenAfter) {
-        panel.resultVisible = true;
-        panel.listVisible = false;
-    }
-    context.UpdateOperatorButtons(record);
+    context.ShowResult({
+        .terms = terms,
+        .result = resultText,
+        .formula = outcome.formulaLabel + QLatin1Char('(') + terms + QStringLiteral(")=") + resultText,
+        .label = outcome.shownLabel,
+        .memory = memory,
+        .code = d.resultCode,
+        .settlesOption = row.clearsVariantChanged,
+        .keypad = row.keypadAfter == KeypadAfter::Unchanged ? std::nullopt
+                                                            : std::optional<bool>(row.keypadAfter == KeypadAfter::On),
+    });
+    if (row.listAtCompute == ListAtCompute::HiddenAfter)
+        context.ShowInputField(InputField::ResultInPlace);
+    context.UpdateOperatorButtons();
     if (outcome.kind == ProtocolOutcome::Kind::NoAnswer)
-        context.ShowMessageForm(QString::fromUtf16(ProtocolNoAnswer), 1);
+        context.ShowMessage(QString::fromUtf16(ProtocolNoAnswer));
 }
 
 void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& row, int index)
@@ -335,17 +302,12 @@ void ProtocolOptionButton(CalculatorContext& context, const ProtocolCalculator& 
     const int count = static_cast<int>(d.options.buttons.size());
     if (index < 0 || index >= count || !OnScreen(context))
         return;
-    KeyState& keys = context.Keys();
-    int& selection = context.OptionSelection(d);
-    keys.SetVariantChangedFlag(selection != index);
-    selection = index;
-    PanelState& panel = context.TopPanel();
-    for (size_t i = 0; i < panel.radios.size(); ++i)
-        panel.radios[i].checked = static_cast<int>(i) == index;
-
-    const OptionRerun rerun(keys);
-    if (keys.LastKeyCode() == d.resultCode)
-        ProtocolCompute(context, row);
+    context.ChooseOption(d, index);
+    // A shown result is computed again with the option chosen.
+    context.RecomputeForOption([&] {
+        if (context.Keys().LastKeyCode() == d.resultCode)
+            ProtocolCompute(context, row);
+    });
 }
 
 } // namespace tornavel

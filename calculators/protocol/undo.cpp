@@ -36,14 +36,20 @@ QString FinishedFormulaTerms(const QString& formula)
 
 void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
 {
+    UndoStep(context, row, false);
+}
+
+namespace protocol {
+
+void UndoStep(CalculatorContext& context, const ProtocolCalculator& row, bool reselecting)
+{
     if (!OnScreen(context))
         return;
     const CalculatorDescription& d = OnScreenDescription(context);
-    KeyState& keys = context.Keys();
-    TCalculette& record = context.Top();
-    PanelState& panel = context.TopPanel();
+    const TCalculette& record = context.Top();
+    const PanelState& panel = context.TopPanel();
     const int n = d.inputCount();
-    record.TermIndex = std::clamp(record.TermIndex, 0, n - 1);
+    context.GoToTerm(std::clamp(record.TermIndex, 0, n - 1));
 
     QString formula = panel.formula;
     int open = record.TermIndex;
@@ -51,13 +57,13 @@ void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
     if (formula.contains(QLatin1Char('='))) {
         // A result is shown: the last input is open again, the terms in the formula.
         formula = FinishedFormulaTerms(formula);
-        keys.SetLastKeyCode(Code::None);
+        context.TakenBack(Code::None);
         open = n - 1;
     } else if (formula.endsWith(QLatin1Char('&'))) {
         // Right after "&&": the input just closed is open again, shown in the formula.
-        record.TermIndex = std::max(record.TermIndex - 1, 0);
+        context.GoToTerm(std::max(record.TermIndex - 1, 0));
         formula.chop(1);
-        keys.SetLastKeyCode(Code::None);
+        context.TakenBack(Code::None);
         open = record.TermIndex;
     } else {
         // The value being entered is dropped; the closed inputs are written again from
@@ -68,25 +74,26 @@ void ProtocolUndo(CalculatorContext& context, const ProtocolCalculator& row)
             formula += StoredInputText(context, row, i, record.Inputs[static_cast<size_t>(i)]).value_or(QString())
                        + QLatin1Char('&');
         if (open > 0)
-            keys.SetLastKeyCode(Code::NextTerm);
+            context.TakenBack(Code::NextTerm);
     }
 
     ShowInput(context, row, open, true);
     if (d.inputs[static_cast<size_t>(open)].list) {
         if (reopened) {
             // The choice written at the end of the formula is selected again.
-            if (row.undoReselectsChoice && !keys.ComboReselectFlag() && !formula.endsWith(QLatin1Char('&'))) {
+            if (row.undoReselectsChoice && !reselecting && !formula.endsWith(QLatin1Char('&'))) {
                 const std::optional<int> stored = TruncatedIndex(record.Inputs[static_cast<size_t>(open)]);
-                panel.listIndex = stored && *stored >= 0 && *stored < panel.listRows.size() ? *stored : -1;
+                context.TakeListChoice(stored && *stored >= 0 && *stored < panel.listRows.size() ? *stored : -1);
             }
         } else if (!row.undoKeepsListSelection) {
-            panel.listIndex = -1;
+            context.TakeListChoice(-1);
         }
     }
-    panel.result = QStringLiteral("0");
-    panel.formula = formula;
+    context.ShowEntry(QStringLiteral("0"), formula);
     if (!formula.contains(QLatin1Char('&')))
-        keys.SetLastKeyCode(Code::AfterUndo);
+        context.TakenBack(Code::AfterUndo);
 }
+
+} // namespace protocol
 
 } // namespace tornavel

@@ -206,17 +206,17 @@ void OperatorKey(CalculatorContext& c, QChar op, int code)
 {
     if (!c.HasCalculator())
         return;
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     if (keys.LastKeyCode() == Code::Equals)
         c.ClearCalculator();
-    PanelState& panel = c.TopPanel();
+    PanelState panel = c.TopPanel();
     // A second operator in a row, or one right after root or 1/x, is ignored; an
     // operator always follows a number.
     if (IsOperatorState(keys.KeyClass()) || !c.Numbers().FormulaEndsWithNumber(panel.formula))
         return;
-    keys.SetCodes(code);
+    c.KeyPressed(code);
     c.Numbers().NormalizeEnteredNumber(panel);
-    panel.formula += op;
+    c.ShowEntry(panel.result, panel.formula + op);
 }
 
 // Root ("R") and inverse ("1/") keys: the marker goes in front of the number at the end
@@ -226,14 +226,14 @@ void MarkerKey(CalculatorContext& c, const QString& marker, int code)
 {
     if (!c.HasCalculator())
         return;
-    KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
-    if (keys.LastKeyCode() == Code::Equals)
+    if (c.Keys().LastKeyCode() == Code::Equals)
         c.ClearCalculator();
-    PanelState& panel = c.TopPanel();
+    PanelState panel = c.TopPanel();
     if (!numbers.FormulaEndsWithNumber(panel.formula))
         return;
     numbers.NormalizeEnteredNumber(panel);
+    c.ShowEntry(panel.result, panel.formula);
     QString t = panel.formula;
     if (t.isEmpty())
         return;
@@ -243,8 +243,8 @@ void MarkerKey(CalculatorContext& c, const QString& marker, int code)
     if (TermHasMarker(t, p, numbers.Separator()))
         return;
     t.insert(p, marker);
-    keys.SetCodes(code);
-    panel.formula = t;
+    c.KeyPressed(code);
+    c.ShowEntry(panel.result, t);
 }
 
 void PCalculatricePlusClick(CalculatorContext& c) { OperatorKey(c, QLatin1Char('+'), Code::Plus); }
@@ -259,7 +259,7 @@ void PMSClick(CalculatorContext& c)
 {
     if (!c.HasCalculator())
         return;
-    c.Keys().SetMemoryValue(ToDouble(c.Numbers().TextNumber(c.TopPanel().result)));
+    c.StoreInMemory(ToDouble(c.Numbers().TextNumber(c.TopPanel().result)));
 }
 
 // CE, and "=" taking back a trailing operator (flag).
@@ -267,10 +267,10 @@ void UndoStandardTerm(CalculatorContext& c, bool flag)
 {
     if (!c.HasCalculator())
         return;
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
-    PanelState& panel = c.TopPanel();
-    QString t = panel.formula;
+    const QString t0 = c.TopPanel().formula;
+    QString t = t0;
     // After CE the number before a removed operator or marker is shown again, so
     // that digits continue it.
     bool numberShownAgain = false;
@@ -294,27 +294,26 @@ void UndoStandardTerm(CalculatorContext& c, bool flag)
             numberShownAgain = !flag;
         } else if (t[i] == QLatin1Char('=')) {
             t.truncate(i);  // the result goes, the formula comes back
-            keys.SetLastKeyCode(Code::None);
+            c.TakenBack(Code::None);
         } else {
             t.truncate(i + 1);  // the last number goes, its operator stays
-            keys.SetLastKeyCode(Code::None);
+            c.TakenBack(Code::None);
         }
     } else {
-        keys.SetLastKeyCode(Code::AfterUndo);
+        c.TakenBack(Code::AfterUndo);
         return;
     }
 
-    panel.formula = t;
     if (numberShownAgain) {
-        keys.SetLastKeyCode(Code::None);
+        c.TakenBack(Code::None);
         if (numbers.FormulaEndsWithNumber(t)) {
-            panel.result = t.mid(numbers.LastTermStart(t));
+            c.ShowEntry(t.mid(numbers.LastTermStart(t)), t);
             return;
         }
     }
-    panel.result = QStringLiteral("0");
+    c.ShowEntry(QStringLiteral("0"), t);
     if (!HoldsStandardOperator(t))
-        keys.SetLastKeyCode(Code::AfterUndo);
+        c.TakenBack(Code::AfterUndo);
 }
 
 // "=": the formula is computed, its result shown and recorded.
@@ -322,27 +321,26 @@ void PCalculatriceEgalClick(CalculatorContext& c)
 {
     if (!c.HasCalculator())
         return;
-    KeyState& keys = c.Keys();
+    const KeyState& keys = c.Keys();
     const NumberRules& numbers = c.Numbers();
-    PanelState& panel = c.TopPanel();
-    if (!numbers.EntryPresent(panel) || keys.LastKeyCode() == Code::Equals) {
+    if (!numbers.EntryPresent(c.TopPanel()) || keys.LastKeyCode() == Code::Equals) {
         // Nothing to compute: a shown result stays shown, anything else stays as typed
         // (marking a result here would make the next digit wipe the formula).
         if (keys.LastKeyCode() == Code::Equals)
-            keys.SetKeyClass(Code::Equals);
+            c.KeyPressed(Code::Equals);
         return;
     }
-    if (!panel.formula.isEmpty() && IsStandardOperator(panel.formula.back())
-        && !IsSignAt(panel.formula, panel.formula.size() - 1))
+    const QString& typed = c.TopPanel().formula;
+    if (!typed.isEmpty() && IsStandardOperator(typed.back()) && !IsSignAt(typed, typed.size() - 1))
         UndoStandardTerm(c, true);
+    PanelState panel = c.TopPanel();
     numbers.NormalizeEnteredNumber(panel);
+    c.ShowEntry(panel.result, panel.formula);
     const QString r = EvaluateFormula(numbers, panel.formula);
-    panel.result = r;
     const QString h = panel.formula + QLatin1Char('=') + r;
-    c.AddHistoryEntry(0, h, c.Top().Inputs, c.Top().TermIndex);
-    panel.formula = h;
-    keys.SetMemoryValue(ToDouble(numbers.TextNumber(r)));
-    keys.SetCodes(Code::Equals);
+    // The result must read back as a number before it is shown.
+    const double memory = ToDouble(numbers.TextNumber(r));
+    c.ShowResult({.terms = h, .result = r, .formula = h, .memory = memory});
 }
 
 // The operator keys and MS of the keypad.

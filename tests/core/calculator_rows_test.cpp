@@ -3,6 +3,7 @@
 
 #include "core/calculator_list.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
@@ -279,7 +280,12 @@ TEST_F(CalculatorRows, UnitSuffixesShownInTheSubCalculationsOfBuildingAndElectri
 
 TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
 {
-    CalculatorContext& context = Parts(engine).family;
+    as_family::Open(engine, 0);
+    // Chooses option `index` of calculator `number`, as its option button's key does.
+    const auto choose = [](CalculatorContext& c, const CalculatorDescription& row, int index) {
+        c.ChooseOption(row, index);
+        c.RecomputeForOption([] {});
+    };
     int pairsSharing = 0;
     for (int a = 0; a < CalculatorCount; ++a) {
         const OptionGroup& options = rows.Of(a).options;
@@ -291,9 +297,11 @@ TEST_F(CalculatorRows, CalculatorsNamingTheSameGroupShareOneSelection)
                 continue;
             SCOPED_TRACE(::testing::Message() << a << " and " << b);
             const bool sameGroup = options.group && other.group && std::strcmp(options.group, other.group) == 0;
-            context.OptionSelection(rows.Of(a)) = 1;
-            EXPECT_EQ(context.OptionSelection(rows.Of(b)), sameGroup ? 1 : 0);
-            context.OptionSelection(rows.Of(a)) = 0;
+            AsFamilyKey(engine, [&](CalculatorContext& c) {
+                choose(c, rows.Of(a), 1);
+                EXPECT_EQ(c.OptionSelection(rows.Of(b)), sameGroup ? 1 : 0);
+                choose(c, rows.Of(a), 0);
+            });
             pairsSharing += sameGroup ? 1 : 0;
         }
     }

@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -35,9 +36,12 @@ TEST_F(ClearAndUndo, ClearResetsTheCalculatorAndTheCodes)
 {
     Open(2);
     Type("5&3");
-    Parts(engine).family.Top().Inputs = {1, 2, 3, 4, 5, 6};
-    Parts(engine).family.Keys().SetMemoryValue(9.0);
-    Parts(engine).family.Keys().SetPendingMathFunction(31);
+    AsFamilyKey(engine, [](CalculatorContext& c) {
+        for (int k = 0; k < MaxInputs; ++k)
+            c.KeepInput(k, k + 1);
+        c.StoreInMemory(9.0);
+        c.FunctionChosen(Code::Power, false);
+    });
     engine.CalculatriceCClick();
 
     EXPECT_EQ(Panel().result, "0");
@@ -96,10 +100,10 @@ TEST_F(ClearAndUndo, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 TEST_F(ClearAndUndo, ClearRefillsTheListOfAListFirstInput)
 {
     Open(35);
-    Parts(engine).family.TopPanel().listRows = QStringList{QStringLiteral("reste")};
-    Parts(engine).family.TopPanel().listIndex = 0;
-    Parts(engine).family.TopPanel().resultVisible = true;
-    Parts(engine).family.Keys().SetKeypadEnabled(true);
+    AsFamilyKey(engine, [](CalculatorContext& c) {
+        c.ShowList(QStringList{QStringLiteral("reste")}, 0);
+        c.ShowInputField(InputField::Typed);
+    });
     engine.CalculatriceCClick();
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
@@ -113,7 +117,7 @@ TEST_F(ClearAndUndo, ClearRefillsTheListOfAListFirstInput)
     EXPECT_EQ(Panel().formula, "");
 
     Open(33);
-    Parts(engine).family.Keys().SetKeypadEnabled(false);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::List); });
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().listRows.size(), 18);
     EXPECT_TRUE(Panel().listVisible);
@@ -133,9 +137,7 @@ TEST_F(ClearAndUndo, ClearShowsTheResultFieldForATypedFirstInput)
     // 25, 26 and 34 as well: C never leaves a list under the first prompt.
     for (const int n : {17, 18, 20, 23, 25, 26, 30, 34}) {
         Open(n);
-        Parts(engine).family.TopPanel().listVisible = true;
-        Parts(engine).family.TopPanel().resultVisible = false;
-        Parts(engine).family.Keys().SetKeypadEnabled(false);
+        AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::List); });
         engine.CalculatriceCClick();
         EXPECT_TRUE(Panel().resultVisible) << n;
         EXPECT_FALSE(Panel().listVisible) << n;
@@ -148,7 +150,8 @@ TEST_F(ClearAndUndo, ClearShowsTheResultFieldForATypedFirstInput)
 
 TEST_F(ClearAndUndo, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
 {
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(21)) = 1;
+    Open(21);
+    as_family::Option(engine, 21, 1);
     Open(21);
     ASSERT_TRUE(Checked(21, "RbtnLiteaux"));
     engine.CalculatriceCClick();
@@ -156,14 +159,14 @@ TEST_F(ClearAndUndo, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
     EXPECT_TRUE(Checked(21, "RbtnTuiles"));
     EXPECT_FALSE(Checked(21, "RbtnLiteaux"));
 
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 2;
+    as_family::Option(engine, 23, 2);
     Open(23);
     engine.CalculatriceCClick();
     EXPECT_EQ(Parts(engine).screen.OptionSelection(23), 0);
     EXPECT_TRUE(Checked(23, "RbtnCiment"));
     EXPECT_FALSE(Checked(23, "RbtnSable"));
 
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(24)) = 1;
+    as_family::Option(engine, 24, 1);
     Open(24);
     engine.CalculatriceCClick();
     EXPECT_EQ(Parts(engine).screen.OptionSelection(24), 1);
@@ -201,7 +204,7 @@ TEST_F(ClearAndUndo, ClearEntryDispatchesByCalculatorNumber)
     int undone = 0;
     EngineAccess::RowKeys(engine, 16).undo = [&](CalculatorContext& c) {
         ++undone;
-        c.Keys().SetKeyClass(Code::NextTerm);
+        c.KeyPressed(Code::NextTerm);
     };
     Open(16);
     engine.CalculatriceCEClick();
@@ -237,7 +240,7 @@ TEST_F(ClearAndUndo, ClearOnAListFirstInputTurnsTheKeypadOff)
     // After a circuit result the keypad is on; C brings back the circuit list, where
     // digits have nothing to type into.
     Open(33);
-    Parts(engine).family.Keys().SetKeypadEnabled(true);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::Typed); });
     engine.CalculatriceCClick();
     EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel().listVisible);

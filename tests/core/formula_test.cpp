@@ -1,6 +1,7 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -105,12 +106,17 @@ TEST_F(FormulaHelpers, EveryCalculatorHasAResultCodeThatMeansAResultIsShown)
 
 TEST_F(FormulaHelpers, ComboHasSelectionDuringAReplay)
 {
-    const CalculatorContext& context = Parts(engine).family;
-    PanelState p;
-    EXPECT_FALSE(context.ComboHasSelection(p));
-    Parts(engine).family.Keys().SetRecomputingFlag(true);
-    EXPECT_TRUE(context.ComboHasSelection(p));
-    Parts(engine).family.Keys().SetRecomputingFlag(false);
-    p.listIndex = 0;
-    EXPECT_TRUE(context.ComboHasSelection(p));
+    engine.FormCreate(QStringLiteral("O"));
+    as_family::Open(engine, 0);
+    int ran = 0;
+    AsFamilyKey(engine, [&ran](CalculatorContext& context) {
+        PanelState p;
+        EXPECT_FALSE(ComboHasSelection(context, p));
+        context.RecomputeForOption([&] { EXPECT_TRUE(ComboHasSelection(context, p)); });
+        EXPECT_FALSE(ComboHasSelection(context, p));
+        p.listIndex = 0;
+        EXPECT_TRUE(ComboHasSelection(context, p));
+        ++ran;
+    });
+    EXPECT_EQ(ran, 1);
 }

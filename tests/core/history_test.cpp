@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/engine.h"
 #include "core/history_file.h"
 #include "core/menus.h"
@@ -182,12 +183,13 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
 {
-    Parts(engine).family.Keys().SetRecomputingFlag(true);
-    Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1);
+    as_family::Open(engine, 0);
+    AsFamilyKey(engine, [this](CalculatorContext& c) {
+        c.RecomputeForOption([this] { Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1); });
+    });
     EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
 
-    Parts(engine).family.Keys().SetRecomputingFlag(false);
-    Parts(engine).family.Keys().SetLastKeyCode(Code::Tangent);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.TakenBack(Code::Tangent); });
     Add(39, QStringLiteral("45"));
     EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Inputs[2], 30.0);
 }
@@ -322,7 +324,8 @@ TEST_F(CalculationHistory, MenuOverAnEmptyHistoryHasNoItem)
 
 TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 {
-    Parts(engine).family.Keys().SetLastKeyCode(Code::Power);
+    as_family::Open(engine, 0);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.TakenBack(Code::Power); });
     Add(0, QStringLiteral("123456789012345"));
     Add(2, QStringLiteral("12,5&3"), {12.5, 3}, 1);
     Add(39, QStringLiteral("2^3"), {2, 3}, 1);
@@ -422,7 +425,7 @@ TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 
     // Paint: the surface list is refilled without a selection.
     Parts(engine).stack.OpenCalculator(25);
-    Parts(engine).family.TopPanel().listIndex = 3;
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.TakeListChoice(3); });
     Add(25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
     engine.TraitArticleMCalculs(2);
     EXPECT_EQ(engine.Panel(25).listRows.size(), 5);

@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -81,11 +82,8 @@ TEST_F(KeypadEntry, DigitAfterAnyResultStartsOver)
 {
     for (const int code : {6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 36}) {
         Open(2);
-        Parts(engine).family.TopPanel().formula = QStringLiteral("Périmètre(4&3)=11,0");
-        Parts(engine).family.TopPanel().result = QStringLiteral("11,0");
-        Parts(engine).family.Top().TermIndex = 1;
-        Parts(engine).family.Keys().SetLastKeyCode(code);
-        Parts(engine).family.Keys().SetKeyClass(code);
+        as_family::Typed(engine, QStringLiteral("Périmètre(4&3)=11,0"), QStringLiteral("11,0"), code);
+        as_family::Term(engine, 1);
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
         EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0) << code;
@@ -110,8 +108,7 @@ TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
     // appended it to the number before.
     Open(39);
     Type("30");
-    Parts(engine).family.Keys().SetLastKeyCode(Code::Sine);
-    Parts(engine).family.Keys().SetKeyClass(Code::Sine);
+    as_family::Pressed(engine, Code::Sine);
     Type("5");
     ExpectFields("5", "5");
     EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
@@ -122,7 +119,7 @@ TEST_F(KeypadEntry, DisabledKeypadChangesNothing)
     Open(35);
     ASSERT_FALSE(Parts(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
-    Parts(engine).family.Keys().SetMemoryValue(4.0);
+    as_family::Memory(engine, 4.0);
     const QString result = Panel().result;
     engine.PCalculatriceDigitClick(7);
     engine.PCalculatriceVirguleClick();
@@ -141,7 +138,7 @@ TEST_F(KeypadEntry, MemoryRecall)
     Type("5");
     ExpectFields("5", "5");
 
-    Parts(engine).family.Keys().SetMemoryValue(7.5);
+    as_family::Memory(engine, 7.5);
     Open(0);
     Type("12+");
     engine.PMR0Click();
@@ -157,7 +154,7 @@ TEST_F(KeypadEntry, MemoryRecall)
     Type("6");
     ExpectFields("6", "12+6");
 
-    Parts(engine).family.Keys().SetMemoryValue(-2.0);
+    as_family::Memory(engine, -2.0);
     Open(2);
     Type("5&");
     engine.PMR0Click();
@@ -167,8 +164,8 @@ TEST_F(KeypadEntry, MemoryRecall)
 TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 {
     // Mended: the digit after "7," used to take the recalled 7 back and show "5".
-    Parts(engine).family.Keys().SetMemoryValue(7.0);
     Open(0);
+    as_family::Memory(engine, 7.0);
     Type("12+");
     engine.PMR0Click();
     Type(",5");
@@ -176,7 +173,7 @@ TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
     Type("=");
     EXPECT_EQ(Panel().result, "19,5");
 
-    Parts(engine).family.Keys().SetMemoryValue(0.0);
+    as_family::Memory(engine, 0.0);
     Open(2);
     engine.PMR0Click();
     Type(",25");
@@ -184,7 +181,7 @@ TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
     // A recalled number that already has its separator stays recalled: a digit
     // replaces it.
-    Parts(engine).family.Keys().SetMemoryValue(2.5);
+    as_family::Memory(engine, 2.5);
     Open(0);
     engine.PMR0Click();
     Type(",3");
@@ -245,7 +242,7 @@ TEST_F(KeypadEntry, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
     for (const Case& c : cases) {
         Open(c.calculator);
         Type("4");
-        Parts(engine).family.Keys().SetMemoryValue(7.0);
+        as_family::Memory(engine, 7.0);
         for (const KeypadKey key : c.keys) {
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));

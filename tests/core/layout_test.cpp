@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/layout.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
@@ -31,8 +32,7 @@ struct Layout : ::testing::Test {
     // Lays out calculator n again with the given fields, as after Ok.
     void Relayout(const QString& formula, const QString& result, bool returned = false)
     {
-        Parts(engine).family.TopPanel().formula = formula;
-        Parts(engine).family.TopPanel().result = result;
+        as_family::Fields(engine, formula, result);
         if (returned)
             Parts(engine).stack.ShowCalculator(true);
         else
@@ -80,16 +80,14 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 
     // Opened from the concrete calculator, which shows units in its sub-calculations.
     Parts(engine).stack.OpenCalculator(23);
-    Parts(engine).family.TopPanel().formula = Parts(engine).family.TopPanel().result = QStringLiteral("2");
-    Parts(engine).family.Keys().SetKeyClass(Code::Digit);
+    as_family::Typed(engine, QStringLiteral("2"), QStringLiteral("2"), Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre (cm)"_qs);
     EXPECT_TRUE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
 
     // Opened from the standard calculator, which does not.
     Parts(engine).stack.OpenCalculator(0);
-    Parts(engine).family.TopPanel().formula = Parts(engine).family.TopPanel().result = QStringLiteral("2");
-    Parts(engine).family.Keys().SetKeyClass(Code::Digit);
+    as_family::Typed(engine, QStringLiteral("2"), QStringLiteral("2"), Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre"_qs);
     EXPECT_FALSE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
@@ -109,12 +107,12 @@ TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 {
     Parts(engine).options.SetUnitDisplay(1);
     Parts(engine).stack.OpenCalculator(4);
-    Parts(engine).family.Top().TermIndex = 1;
+    as_family::Term(engine, 1);
     Relayout(QStringLiteral("5&"), QStringLiteral("5"));
     EXPECT_EQ(Panel(4).prompt, u"Angle (°)"_qs);
 
     Parts(engine).stack.OpenCalculator(25);
-    Parts(engine).family.Top().TermIndex = 3;
+    as_family::Term(engine, 3);
     Relayout(QStringLiteral("5&1&3&"), QStringLiteral("3"));
     EXPECT_EQ(Panel(25).prompt, u"Nombre couches"_qs);
 }
@@ -184,7 +182,7 @@ TEST_F(Layout, ZeroOrEmptyResultLeavesTheFormulaUnlessItWasReturned)
 TEST_F(Layout, TermIndexGoesBackToZeroOnlyWithAnEmptyFormula)
 {
     Parts(engine).stack.OpenCalculator(9);
-    Parts(engine).family.Top().TermIndex = 2;
+    as_family::Term(engine, 2);
     Relayout(QStringLiteral("3&4&"), QStringLiteral("4"));
     EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 2);
     EXPECT_EQ(Panel(9).prompt, u"Hauteur"_qs);
@@ -206,22 +204,33 @@ TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
         EXPECT_EQ(engine.Descriptions().Of(n).nextTermThreshold(), it == thresholds.end() ? -1 : it->second) << n;
         if (it == thresholds.end())
             continue;
-        TCalculette record(n, -1);
-        record.TermIndex = it->second - 1;
-        Parts(engine).family.UpdateOperatorButtons(record);
+        const auto gateAt = [this](int termIndex) {
+            AsFamilyKey(engine, [termIndex](CalculatorContext& c) {
+                c.GoToTerm(termIndex);
+                c.UpdateOperatorButtons();
+            });
+        };
+        as_family::Open(engine, n);
+        gateAt(it->second - 1);
         EXPECT_FALSE(Panel(n).computeEnabled) << n;
         EXPECT_TRUE(Panel(n).nextEnabled) << n;
-        record.TermIndex = it->second;
-        Parts(engine).family.UpdateOperatorButtons(record);
+        gateAt(it->second);
         EXPECT_TRUE(Panel(n).computeEnabled) << n;
         EXPECT_FALSE(Panel(n).nextEnabled) << n;
     }
-    // Keys of the calculators that are not gated keep their state.
+    // Keys of the calculators that are not gated keep their state at any input.
     for (int n : {0, 1, 3, 11, 22, 39}) {
-        Parts(engine).stack.OpenCalculator(n);
-        Parts(engine).family.TopPanel().computeEnabled = false;
-        Parts(engine).family.UpdateOperatorButtons(TCalculette(n, -1));
-        EXPECT_FALSE(Panel(n).computeEnabled) << n;
+        as_family::Open(engine, n);
+        const bool compute = Panel(n).computeEnabled;
+        const bool next = Panel(n).nextEnabled;
+        for (int termIndex = 0; termIndex < MaxInputs; ++termIndex) {
+            AsFamilyKey(engine, [termIndex](CalculatorContext& c) {
+                c.GoToTerm(termIndex);
+                c.UpdateOperatorButtons();
+            });
+            EXPECT_EQ(Panel(n).computeEnabled, compute) << n;
+            EXPECT_EQ(Panel(n).nextEnabled, next) << n;
+        }
     }
 }
 
@@ -254,9 +263,8 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 {
     Parts(engine).stack.OpenCalculator(20);
-    Parts(engine).family.TopPanel().listRows = QStringList({QStringLiteral("5"), QStringLiteral("6")});
-    Parts(engine).family.TopPanel().listIndex = 1;
-    Parts(engine).family.Top().TermIndex = 1;
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowList(QStringList({QStringLiteral("5"), QStringLiteral("6")}), 1); });
+    as_family::Term(engine, 1);
     Relayout(QStringLiteral("4&"), QStringLiteral("4"));
     EXPECT_EQ(Panel(20).prompt, u"Nombre de cotés"_qs);
     EXPECT_TRUE(Panel(20).listVisible);
@@ -268,7 +276,7 @@ TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 
 TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
 {
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 2;
+    as_family::Option(engine, 23, 2);
     Parts(engine).stack.OpenCalculator(23);
     std::vector<bool> checked;
     for (const RadioButtonState& r : Panel(23).radios)
@@ -277,11 +285,11 @@ TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
     EXPECT_EQ(Panel(23).radios[2].name, QStringLiteral("RbtnSable"));
 
     // A selection without a button checks nothing and leaves the others.
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(23)) = 7;
+    as_family::Option(engine, 23, 7);
     Parts(engine).stack.OpenCalculator(23);
     EXPECT_TRUE(Panel(23).radios[2].checked);
 
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(37)) = 1;
+    as_family::Option(engine, 37, 1);
     Parts(engine).stack.OpenCalculator(37);
     EXPECT_TRUE(Panel(37).radios[1].checked);
     EXPECT_FALSE(Panel(37).radios[0].checked);

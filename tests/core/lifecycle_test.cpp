@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -53,11 +54,12 @@ TEST_F(StartAndClose, OnlyAnUpperCaseOAsksForAResizableWindow)
 TEST_F(StartAndClose, CreationPreparesCaptionsHintsAndCodes)
 {
     // Calculator 4 left "3&" in its formula, then closed.
+    // It left an option chosen in calculator 31 and a result code too.
     Parts(engine).stack.OpenCalculator(4);
-    Parts(engine).family.TopPanel().formula = QStringLiteral("3&");
+    as_family::Formula(engine, QStringLiteral("3&"));
+    as_family::Option(engine, 31, 2);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.TakenBack(12); });
     Parts(engine).stack.PopCalculator();
-    Parts(engine).family.OptionSelection(engine.Descriptions().Of(31)) = 2;
-    Parts(engine).family.Keys().SetLastKeyCode(12);
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
     EXPECT_EQ(Parts(engine).lifecycle.ProductName(), QStringLiteral("Tornavel"));
     EXPECT_EQ(Parts(engine).lifecycle.ProductVersion(), QStringLiteral("1.1"));
@@ -99,8 +101,9 @@ TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
 
 TEST_F(StartAndClose, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetres)
 {
+    // No key can store a value before the first activation opens a calculator: the
+    // register starts empty.
     engine.FormCreate(QStringLiteral("O"));
-    Parts(engine).family.Keys().SetMemoryValue(12.0);
     engine.FormActivate();
     ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
     EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
@@ -117,7 +120,7 @@ TEST_F(StartAndClose, SecondActivationReadsNothingAndPushesNothing)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    Parts(engine).family.Keys().SetMemoryValue(5.0);
+    as_family::Memory(engine, 5.0);
     Parts(engine).options.MarkChanged();
     engine.FormActivate();
     EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
@@ -139,11 +142,10 @@ TEST_F(StartAndClose, CloseDiscardsTheStackWithoutHandingBack)
 {
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    Parts(engine).family.TopPanel().formula = QStringLiteral("2*");
-    Parts(engine).family.Keys().SetKeyClass(Code::Times);
+    as_family::Typed(engine, QStringLiteral("2*"), engine.Panel(0).result, Code::Times);
     engine.LbCalculettesDblClick(0);
     ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
-    Parts(engine).family.TopPanel().result = QStringLiteral("9");
+    as_family::Fields(engine, engine.Panel(engine.Window().visiblePanel).formula, QStringLiteral("9"));
     engine.FormClose();
     EXPECT_EQ(engine.Panel(0).result, QStringLiteral("0"));
     EXPECT_EQ(engine.Panel(0).formula, QStringLiteral("2*"));

@@ -1,5 +1,6 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sub_calculation.h"
 #include "tests/support/catalogue.h"
@@ -30,9 +31,7 @@ struct StackOfCalculators : ::testing::Test {
     // Types a number into the calculator on screen the way the keypad leaves it.
     void Typing(const QString& formula, const QString& result)
     {
-        Parts(engine).family.TopPanel().formula = formula;
-        Parts(engine).family.TopPanel().result = result;
-        Parts(engine).family.Keys().SetKeyClass(Code::Digit);
+        as_family::Typed(engine, formula, result, Code::Digit);
     }
 
     // Double-clicks the row that offers calculator n in the sub-calculation list.
@@ -41,9 +40,7 @@ struct StackOfCalculators : ::testing::Test {
     // What a calculator leaves in its fields after computing.
     void Computed(const QString& formula, const QString& result, int code)
     {
-        Parts(engine).family.TopPanel().formula = formula;
-        Parts(engine).family.TopPanel().result = result;
-        Parts(engine).family.Keys().SetCodes(code);
+        as_family::Typed(engine, formula, result, code);
     }
 };
 
@@ -70,7 +67,7 @@ TEST_F(StackOfCalculators, OkOnTheOnlyRecordChangesNothing)
 TEST_F(StackOfCalculators, SubCalculationHandsItsResultBackIntoTheCallersFormula)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    Parts(engine).family.Keys().SetCodes(Code::Times);
+    as_family::Pressed(engine, Code::Times);
     OpenSub(3);
     ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
     EXPECT_EQ(Parts(engine).stack.Top().Number, 3);
@@ -113,7 +110,7 @@ TEST_F(StackOfCalculators, ReturnedZeroIsAValueNotNothing)
     // Trailing operator followed by the returned 0.
     Parts(engine).stack.OpenCalculator(0);
     Typing(QStringLiteral("7+"), QStringLiteral("7"));
-    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
+    as_family::Pressed(engine, Code::Plus);
     OpenSub(1);
     Computed(QStringLiteral("Périmètre(0)=0"), QStringLiteral("0"), 11);
     engine.POk0Click();
@@ -122,8 +119,8 @@ TEST_F(StackOfCalculators, ReturnedZeroIsAValueNotNothing)
     // A geometry caller waiting for its second input.
     Parts(engine).stack.OpenCalculator(2);
     Typing(QStringLiteral("3&"), QStringLiteral("3"));
-    Parts(engine).family.Top().TermIndex = 1;
-    Parts(engine).family.Keys().SetKeyClass(Code::NextTerm);
+    as_family::Term(engine, 1);
+    as_family::Pressed(engine, Code::NextTerm);
     OpenSub(0);
     engine.POk0Click();
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&0"));
@@ -133,7 +130,7 @@ TEST_F(StackOfCalculators, ReturnedZeroIsAValueNotNothing)
 TEST_F(StackOfCalculators, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    Parts(engine).family.Keys().SetKeyClass(Code::Times);
+    as_family::Pressed(engine, Code::Times);
     OpenSub(39);
     Computed(QStringLiteral("Sin(-30)=-0,5"), QStringLiteral("-0,5"), Code::Equals);
     engine.POk0Click();
@@ -146,7 +143,7 @@ TEST_F(StackOfCalculators, NegativeResultOfTheKeypadCalculatorsIsNotHandedBack)
 TEST_F(StackOfCalculators, NegativeResultOfOtherCalculatorsIsHandedBack)
 {
     Typing(QStringLiteral("5+"), QStringLiteral("5"));
-    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
+    as_family::Pressed(engine, Code::Plus);
     OpenSub(37);
     Computed(QStringLiteral("Température(Celsius&-40)=-40"), QStringLiteral("-40"), 27);
     engine.POk0Click();
@@ -157,7 +154,7 @@ TEST_F(StackOfCalculators, NegativeResultOfOtherCalculatorsIsHandedBack)
 TEST_F(StackOfCalculators, SubCalculationsNest)
 {
     Typing(QStringLiteral("1+"), QStringLiteral("1"));
-    Parts(engine).family.Keys().SetKeyClass(Code::Plus);
+    as_family::Pressed(engine, Code::Plus);
     OpenSub(39);
     Typing(QStringLiteral("2"), QStringLiteral("2"));
     OpenSub(3);
@@ -179,11 +176,11 @@ TEST_F(StackOfCalculators, DoubleClickRefusedWhileAResultIsShownOrAListInputIsDu
     EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 
     Typing(QStringLiteral("2"), QStringLiteral("2"));
-    Parts(engine).family.Keys().SetKeypadEnabled(false);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::List); });
     engine.LbCalculettesDblClick(0);
     EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
 
-    Parts(engine).family.Keys().SetKeypadEnabled(true);
+    AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::Typed); });
     engine.LbCalculettesDblClick(-1);
     engine.LbCalculettesDblClick(500);
     EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
@@ -209,12 +206,12 @@ TEST_F(StackOfCalculators, CalculatorAlreadyOpenInTheChainCannotBeOpenedAgain)
 TEST_F(StackOfCalculators, OpeningFromAMenuClosesTheChainAndResetsEveryPanel)
 {
     Typing(QStringLiteral("2*"), QStringLiteral("2"));
-    Parts(engine).family.Keys().SetKeyClass(Code::Times);
+    as_family::Pressed(engine, Code::Times);
     OpenSub(39);
     Typing(QStringLiteral("30"), QStringLiteral("30"));
     OpenSub(9);
     Typing(QStringLiteral("3&4"), QStringLiteral("4"));
-    Parts(engine).family.Top().TermIndex = 1;
+    as_family::Term(engine, 1);
 
     Parts(engine).stack.OpenCalculator(12);
     ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
@@ -233,7 +230,7 @@ TEST_F(StackOfCalculators, ReopeningTheCalculatorOnScreenStartsItOver)
 {
     Parts(engine).stack.OpenCalculator(9);
     Typing(QStringLiteral("3&4&5"), QStringLiteral("5"));
-    Parts(engine).family.Top().TermIndex = 2;
+    as_family::Term(engine, 2);
     Parts(engine).stack.OpenCalculator(9);
     EXPECT_EQ(Panel(9).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(9).formula, QString());
@@ -246,11 +243,10 @@ TEST_F(StackOfCalculators, DiscardingTheEngineWithAnOpenChainHandsNothingBack)
     auto owned = std::make_unique<Engine>(AllCalculators(), strings, ui, QStringLiteral(","));
     owned->FormCreate(QStringLiteral("O"));
     Parts(*owned).stack.PushCalculator(0, -1);
-    Parts(*owned).family.TopPanel().formula = QStringLiteral("2*");
-    Parts(*owned).family.Keys().SetKeyClass(Code::Times);
+    as_family::Typed(*owned, QStringLiteral("2*"), owned->Panel(0).result, Code::Times);
     owned->LbCalculettesDblClick(0);
     ASSERT_EQ(Parts(*owned).stack.Records().size(), 2u);
-    Parts(*owned).family.TopPanel().result = QStringLiteral("7");
+    as_family::Fields(*owned, owned->Panel(owned->Window().visiblePanel).formula, QStringLiteral("7"));
     owned->FormClose();
     EXPECT_EQ(owned->Panel(0).result, QStringLiteral("0"));
     EXPECT_EQ(owned->Panel(0).formula, QStringLiteral("2*"));

@@ -2,7 +2,7 @@
 
 // Test-only access to the parts of the engine that the view never reaches: const views
 // of what they own, the operations of the parts that no menu or key of the view calls
-// directly, and the families' context for a test that stands in for a calculator's key.
+// directly.
 
 #include "core/engine.h"
 
@@ -23,9 +23,6 @@ struct EngineAccess {
     static tornavel::HistoryMenu& HistoryMenu(Engine& engine) { return engine.historyMenu_; }
     static tornavel::OptionsMenu& OptionsMenu(Engine& engine) { return engine.optionsMenu_; }
     static KeyDispatch& Dispatch(Engine& engine) { return engine.dispatch_; }
-    // What the calculators' keys receive: the calculator on screen, its panel and the
-    // key state, writable as a family's key writes them.
-    static CalculatorContext& Context(Engine& engine) { return engine.context_; }
     // The options store and the history book.
     static OptionsStore& Options(Engine& engine) { return engine.options_; }
     static const OptionsStore& Options(const Engine& engine) { return engine.options_; }

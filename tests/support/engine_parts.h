@@ -1,8 +1,8 @@
 #pragma once
 
 // The parts of an engine as a test sees them: const views of what each part owns, the
-// operations of the parts that no key or menu of the view calls directly, and the
-// families' context for a test that stands in for a calculator's key.
+// operations of the parts that no key or menu of the view calls directly. A test that
+// stands in for a calculator's key does so through tests/support/family_key.h.
 
 #include "tests/support/engine_access.h"
 
@@ -14,7 +14,7 @@ struct EngineParts {
     explicit EngineParts(Engine& engine)
         : keys(EngineAccess::Keys(engine)), screen(EngineAccess::Screen(engine)), stack(EngineAccess::Stack(engine)),
           numbers(EngineAccess::Numbers(engine)), lifecycle(EngineAccess::Lifecycle(engine)),
-          family(EngineAccess::Context(engine)), options(EngineAccess::Options(engine)),
+          options(EngineAccess::Options(engine)),
           history(EngineAccess::History(engine)), historyMenu(EngineAccess::HistoryMenu(engine)),
           optionsMenu(EngineAccess::OptionsMenu(engine)), dispatch(EngineAccess::Dispatch(engine)),
           help(EngineAccess::Help(engine))
@@ -29,9 +29,6 @@ struct EngineParts {
     CalculatorStack& stack;
     const NumberRules& numbers;
     const Lifecycle& lifecycle;
-    // What a family's key receives: the calculator on screen, its panel and the key
-    // state, writable as a key writes them.
-    CalculatorContext& family;
     OptionsStore& options;
     HistoryBook& history;
     HistoryMenu& historyMenu;

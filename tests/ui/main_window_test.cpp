@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "ui/dialogs/messages.h"
 #include "ui/widget_ui_services.h"
 #include "tests/ui/window_fixture.h"
@@ -200,11 +201,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 {
     Start();
     // The standard calculator holds 2* when the circle area is opened from its list.
-    window->Dispatch([this] {
-        Parts(*engine).family.TopPanel().formula = QStringLiteral("2*");
-        Parts(*engine).family.TopPanel().result = QStringLiteral("2");
-        Parts(*engine).family.Keys().SetCodes(Code::Times);
-    });
+    window->Dispatch([this] { as_family::Typed(*engine, QStringLiteral("2*"), QStringLiteral("2"), Code::Times); });
     DoubleClickOffered(3);
     ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette3"))->isVisible());
@@ -213,9 +210,8 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 
     // What the circle-area calculator shows after computing a diameter of 10.
     window->Dispatch([this] {
-        Parts(*engine).family.TopPanel().result = QStringLiteral("78,5398163397448");
-        Parts(*engine).family.TopPanel().formula = QStringLiteral("Surface(10)=78,5398163397448");
-        Parts(*engine).family.Keys().SetCodes(12);
+        as_family::Typed(*engine, QStringLiteral("Surface(10)=78,5398163397448"), QStringLiteral("78,5398163397448"),
+                         12);
     });
     Click(QStringLiteral("POk3"));
     EXPECT_EQ(Parts(*engine).stack.Records().size(), 1u);
@@ -234,8 +230,12 @@ TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
         throw CalcError(u"Division par zéro en virgule flottante"_qs);
     };
     Open(5);
-    Parts(*engine).family.Top().TermIndex = 1;
-    window->Dispatch([this] { Parts(*engine).family.UpdateOperatorButtons(Parts(*engine).stack.Top()); });
+    window->Dispatch([this] {
+        AsFamilyKey(*engine, [](CalculatorContext& c) {
+            c.GoToTerm(1);
+            c.UpdateOperatorButtons();
+        });
+    });
     Click(QStringLiteral("PCalcul5"));
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].text, u"Division par zéro en virgule flottante."_qs);
@@ -403,13 +403,12 @@ TEST_F(MainWindow, CtrlCCopiesTheResultOfTheCalculatorOnScreen)
 TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
 {
     Start();
-    window->Dispatch([this] {
-        Parts(*engine).family.TopPanel().formula = QStringLiteral("2*");
-        Parts(*engine).family.Keys().SetKeyClass(Code::Times);
-    });
+    window->Dispatch([this] { as_family::Typed(*engine, QStringLiteral("2*"), engine->Panel(0).result, Code::Times); });
     DoubleClickOffered(39);
     ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
-    window->Dispatch([this] { Parts(*engine).family.TopPanel().result = QStringLiteral("9"); });
+    window->Dispatch([this] {
+        AsFamilyKey(*engine, [](CalculatorContext& c) { c.ShowEntry(QStringLiteral("9"), c.TopPanel().formula); });
+    });
     window->close();
     EXPECT_TRUE(QFile::exists(Parts(*engine).history.FilePath()));
     EXPECT_EQ(engine->Panel(0).result, QStringLiteral("0"));

@@ -3,6 +3,7 @@
 
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/numbers.h"
 #include "tests/calculators/protocol/protocol_fixture.h"
 
@@ -54,7 +55,7 @@ struct FinishingKeys : ProtocolTest {
         ui.messages.clear();
         errors.clear();
         OpenIn(number, c.unit);
-        Parts(engine).family.Keys().SetMemoryValue(c.memory);
+        as_family::Memory(engine, c.memory);
         Run(c.keys);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         EXPECT_EQ(Panel().result, QString::fromUtf8(c.result));
@@ -296,7 +297,7 @@ TEST_F(FinishingKeys, MemoryAndHistoryEntries)
         SCOPED_TRACE(c.keys);
         OpenIn(c.number, c.unit);
         ReplaceHistory(engine, History{});
-        Parts(engine).family.Keys().SetMemoryValue(7);
+        as_family::Memory(engine, 7);
         Run(c.keys);
         EXPECT_EQ(Parts(engine).keys.MemoryValue(), c.memory);
         EXPECT_EQ(Entries(), c.entries);
@@ -325,7 +326,7 @@ TEST_F(FinishingKeys, LoopsEndAtOnceOnExtremeValues)
             errors.clear();
             OpenIn(c.number);
             engine.VariantClick(c.number, c.variant);
-            Parts(engine).family.Keys().SetMemoryValue(value);
+            as_family::Memory(engine, value);
             Run(c.keys);
             const bool shown = Code() == engine.Descriptions().Of(c.number).resultCode;
             EXPECT_EQ(shown, (ui.messages + errors).isEmpty());
@@ -410,7 +411,8 @@ TEST_F(FinishingKeys, ReplayOfAStoredSurfaceTypeOrPatternOutsideItsTableComputes
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        Parts(engine).family.Keys().SetMemoryValue(7);
+        Open(c.number);
+        as_family::Memory(engine, 7);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
         EXPECT_NE(Code(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_FALSE(Panel().formula.contains(QLatin1Char('=')));

@@ -2,6 +2,7 @@
 
 #include "tests/calculators/protocol/protocol_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -54,7 +55,7 @@ TEST_F(RaftersTest, SectionBoundsOfSpanClassAndSpacing)
     EXPECT_NE(Panel().result, QStringLiteral("6/10"));
     EXPECT_EQ(Code(), 14);
     // 285 cm is accepted for the short spans; the memory is left alone.
-    Parts(engine).family.Keys().SetMemoryValue(7.0);
+    as_family::Memory(engine, 7.0);
     Keys("!150&#2&285=");
     EXPECT_EQ(Code(), 14);
     EXPECT_TRUE(ui.messages.isEmpty());

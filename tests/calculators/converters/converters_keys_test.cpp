@@ -5,6 +5,7 @@
 #include "calculators/converters/descriptions.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -143,7 +144,7 @@ TEST_F(ConverterKeys, CapacityWorkedCases)
 TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
 {
     OpenWith(Capacity, 1);
-    Parts(engine).family.Keys().SetMemoryValue(9);
+    as_family::Memory(engine, 9);
     Script("[Seau]&0=");
     EXPECT_EQ(Parts(engine).keys.MemoryValue(), 9);
     EXPECT_EQ(Entries(), 0);
@@ -162,9 +163,9 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.number << " shared " << c.shared);
         OpenWith(c.number, c.shared);
-        // Another calculator of the group left one of its buttons checked before.
-        for (RadioButtonState& radio : Family().TopPanel().radios)
-            radio.checked = true;
+        // Another calculator of the group left another of its buttons checked before.
+        const int other = (c.checked + 1) % static_cast<int>(Panel().radios.size());
+        as_family::Option(engine, c.number, other);
         OpenWith(c.number, c.shared);
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)

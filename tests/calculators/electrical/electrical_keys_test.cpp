@@ -5,6 +5,7 @@
 #include "calculators/electrical/descriptions.h"
 #include "core/numbers.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "tests/calculators/electrical/fixed_units_keys.h"
 
 using namespace tornavel;
@@ -101,7 +102,7 @@ TEST_F(ElectricalKeys, CircuitWorkedCases)
 TEST_F(ElectricalKeys, CircuitWithoutAnswerIsRecordedAndLeavesTheMemory)
 {
     OpenWith(Circuit, 1);
-    Parts(engine).family.Keys().SetMemoryValue(7);
+    as_family::Memory(engine, 7);
     Script("[VMC (ventil. méca. contrôlée)]");
     EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
     const int codeBefore = Code();

@@ -5,6 +5,7 @@
 
 #include "tests/calculators/protocol/protocol_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 namespace tornavel::testing {
 
@@ -33,7 +34,8 @@ struct FixedUnitsTest : ProtocolTest {
     // Opens the calculator with the shared option selections at `shared`.
     void OpenWith(int number, int shared)
     {
-        Parts(engine).family.OptionSelection(engine.Descriptions().Of(number)) = shared;
+        Open(number);
+        as_family::Option(engine, number, shared);
         Open(number);
     }
     void Script(std::string_view script)

@@ -3,6 +3,7 @@
 
 #include "tests/calculators/geometry/geometry_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -47,8 +48,8 @@ TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
         for (const char* minor : {"15", "12"}) {
             SCOPED_TRACE(number);
             ui.messages.clear();
-            Parts(engine).family.Keys().SetMemoryValue(7.0);
             Open(number);
+            as_family::Memory(engine, 7.0);
             QString formulaAtMessage;
             ui.onMessage = [&] { formulaAtMessage = Panel().formula; };
             Enter({"12", minor});
@@ -113,7 +114,7 @@ TEST_F(Circles, ComputeIsRefusedRightAfterNextTermAndOnAShownResult)
     Type(QStringLiteral("5"));
     Compute();
     const QString shown = Panel().formula;
-    Parts(engine).family.Keys().SetMemoryValue(1.0);
+    as_family::Memory(engine, 1.0);
     Compute();
     EXPECT_EQ(Panel().formula, shown);
     EXPECT_EQ(Parts(engine).keys.MemoryValue(), 1.0);

@@ -2,6 +2,7 @@
 
 #include "calculators/geometry/geometry.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/calcerror.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
@@ -45,9 +46,6 @@ struct GeometryTest : ::testing::Test {
 
     const TCalculette& Record() { return Parts(engine).stack.Top(); }
     const PanelState& Panel() { return Parts(engine).TopPanel(); }
-    // The calculator on screen as a family's key sees it, for a test that leaves in it
-    // what no key sequence leaves.
-    CalculatorContext& Family() { return Parts(engine).family; }
     int Number() { return Parts(engine).stack.Top().Number; }
 
     // Types a number on the keypad, the comma included.
@@ -63,7 +61,7 @@ struct GeometryTest : ::testing::Test {
     // MR with the given value in the memory register.
     void Recall(double value)
     {
-        Parts(engine).family.Keys().SetMemoryValue(value);
+        as_family::Memory(engine, value);
         engine.PMR0Click();
     }
     void Next() { engine.PEtClick(Number()); }

@@ -2,6 +2,7 @@
 
 #include "tests/calculators/geometry/geometry_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -50,7 +51,7 @@ TEST_F(Surfaces, CylinderSurfaceLeavesTheMemoryAlone)
 TEST_F(Surfaces, FlatConeIsAnInvalidOperation)
 {
     Open(7);
-    Parts(engine).family.Keys().SetMemoryValue(3.0);
+    as_family::Memory(engine, 3.0);
     Type(QStringLiteral("0"));
     Next();
     Type(QStringLiteral("0"));

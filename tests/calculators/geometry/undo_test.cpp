@@ -189,13 +189,13 @@ TEST_F(GeometryUndoTest, EveryRoutineServesItsCalculators)
 TEST_F(GeometryUndoTest, DamagedFinishedFormulaIsReadOnlyInside)
 {
     Open(8);
-    Family().TopPanel().formula = QStringLiteral("Surface(12&5=60");
-    Family().Top().TermIndex = 1;
+    as_family::Formula(engine, QStringLiteral("Surface(12&5=60"));
+    as_family::Term(engine, 1);
     Parts(engine).dispatch.RunUndoRoutine(8);
     EXPECT_EQ(Panel().formula, QStringLiteral("12&5=60"));
 
     Open(3);
-    Family().TopPanel().formula = QStringLiteral("Surface)=(");
+    as_family::Formula(engine, QStringLiteral("Surface)=("));
     Parts(engine).dispatch.RunUndoRoutine(3);
     EXPECT_EQ(Panel().formula, QString());
 }

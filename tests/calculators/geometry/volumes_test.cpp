@@ -2,6 +2,7 @@
 
 #include "tests/calculators/geometry/geometry_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -219,7 +220,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
     Type(QStringLiteral("3"));
     Next();
     Recall(1E308);
-    Parts(engine).family.Keys().SetMemoryValue(5.0);
+    as_family::Memory(engine, 5.0);
     try {
         Compute();
         FAIL() << "no error";

@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "calculators/install.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
@@ -182,7 +183,7 @@ TEST_F(MathFunctions, SignKeyTogglesTheNumber)
 TEST_F(MathFunctions, SignKeyLeavesTheSignOfAnExponentAlone)
 {
     // A recalled 1E-12 is negated as a whole, not turned into 1E12.
-    Parts(engine).family.Keys().SetMemoryValue(1e-12);
+    as_family::Memory(engine, 1e-12);
     Press("MR +/-");
     EXPECT_EQ(Formula(), QStringLiteral("-1E-12"));
     EXPECT_EQ(Result(), QStringLiteral("-1E-12"));

@@ -6,6 +6,7 @@
 
 #include "tests/calculators/geometry/geometry_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 #include <string_view>
 
@@ -35,7 +36,9 @@ struct ProtocolTest : GeometryTest {
     void OpenIn(int number, int unit = Centimetre)
     {
         SetUnit(unit);
-        Parts(engine).family.OptionSelection(engine.Descriptions().Of(number)) = 0;
+        // The option is chosen as the calculator's own button does, on screen.
+        Open(number);
+        as_family::Option(engine, number, 0);
         Open(number);
     }
     void Keys(std::string_view script)

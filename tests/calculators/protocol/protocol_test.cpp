@@ -2,6 +2,7 @@
 
 #include "tests/calculators/protocol/protocol_fixture.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,7 +95,8 @@ TEST_F(InputProtocol, ReplayNeverTrustsStoredChoicesAndSpans)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui.messages.clear();
-        Parts(engine).family.Keys().SetMemoryValue(0.0);
+        Open(c.number);
+        as_family::Memory(engine, 0.0);
         Replay(c.number, QString::fromUtf8(c.text), c.inputs, c.termIndex);
         EXPECT_NE(Code(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.0);

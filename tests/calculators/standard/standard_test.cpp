@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
+#include "tests/support/family_key.h"
 #include "core/engine.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -152,7 +153,7 @@ TEST_F(StandardCalculator, TrailingOperatorIsDroppedByEquals)
 
 TEST_F(StandardCalculator, DivisionByZeroKeepsTheFormulaAndTheCodes)
 {
-    Parts(engine).family.Keys().SetMemoryValue(7.0);
+    as_family::Memory(engine, 7.0);
     EXPECT_EQ(ErrorOf("c5/0="), "Division par zéro en virgule flottante");
     EXPECT_EQ(Formula(), "5/0");
     EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
@@ -172,7 +173,7 @@ TEST_F(StandardCalculator, ArithmeticFaultsRaiseTheirMessages)
 
     EXPECT_EQ(ErrorOf("c5*0i="), "Division par zéro en virgule flottante");
 
-    Parts(engine).family.Keys().SetMemoryValue(1e300);
+    as_family::Memory(engine, 1e300);
     EXPECT_EQ(ErrorOf("cm*m="), "Débordement en virgule flottante");
     EXPECT_EQ(Formula(), "1E300*1E300");
 }
@@ -185,19 +186,19 @@ TEST_F(StandardCalculator, SignedAndExponentNumbersReadAsNumbers)
     EXPECT_EQ(ResultOf("2/100000/100000="), "2E-10");
 
     // Mended: a negative value recalled after an operator is an operand, not an error.
-    Parts(engine).family.Keys().SetMemoryValue(-4.0);
+    as_family::Memory(engine, -4.0);
     EXPECT_EQ(ResultOf("3+m="), "-1");
     EXPECT_EQ(Formula(), "3+-4=-1");
-    Parts(engine).family.Keys().SetMemoryValue(-4.0);
+    as_family::Memory(engine, -4.0);
     EXPECT_EQ(ResultOf("3-m*2="), "11");
-    Parts(engine).family.Keys().SetMemoryValue(-4.0);
+    as_family::Memory(engine, -4.0);
     EXPECT_EQ(ResultOf("m*2="), "-8");
     // A root marker goes after the sign, as for a negative first number.
-    Parts(engine).family.Keys().SetMemoryValue(-9.0);
+    as_family::Memory(engine, -9.0);
     EXPECT_EQ(ResultOf("1-mr="), "4");
     EXPECT_EQ(Formula(), "1--R9=4");
 
-    Parts(engine).family.Keys().SetMemoryValue(2.5e-5);
+    as_family::Memory(engine, 2.5e-5);
     EXPECT_EQ(ResultOf("4*m="), "0,0001");
 }
 
@@ -280,7 +281,7 @@ TEST_F(StandardCalculator, ClearEntryWalksBack)
     // operator.
     Press("c2-5=<");
     EXPECT_EQ(Formula(), "2-5");
-    Parts(engine).family.Keys().SetMemoryValue(-3.0);
+    as_family::Memory(engine, -3.0);
     Press("c4*m<");
     EXPECT_EQ(Formula(), "4*");
 }
@@ -349,7 +350,7 @@ TEST_F(StandardCalculator, MemoryStoreAndRecall)
     Press("m");
     EXPECT_EQ(Formula(), "84");
 
-    Parts(engine).family.TopPanel().result = QStringLiteral("abc");
+    as_family::Fields(engine, engine.Panel(0).formula, QStringLiteral("abc"));
     EXPECT_EQ(ErrorOf("s"), "'abc' n'est pas une valeur en virgule flottante correcte");
     EXPECT_EQ(Parts(engine).keys.MemoryValue(), 84.0);
 }
