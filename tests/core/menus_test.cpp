@@ -63,14 +63,14 @@ TEST_F(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
     const CalculatorMenuEntry& stairs = entries[27];
     EXPECT_EQ(engine.Window().menuCaptions.value(stairs.name), u"Calculatrice escalier"_qs);
     engine.CalculetteClick(stairs.item);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 31);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 31);
 
     const CalculatorMenuEntry& resistance = entries[36];
     EXPECT_EQ(engine.Window().menuCaptions.value(resistance.name), u"Calculatrice résistance/puissance"_qs);
     engine.CalculetteClick(resistance.item);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 32);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 32);
 }
 
 TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
@@ -81,7 +81,7 @@ TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
             continue;
         const QString caption = engine.Window().menuCaptions.value(e.name);
         EXPECT_FALSE(caption.isEmpty()) << e.name.toStdString();
-        EXPECT_EQ(caption, Parts(engine).screen.CalculatorName(e.calculator)) << e.name.toStdString();
+        EXPECT_EQ(caption, Seen(engine).screen.CalculatorName(e.calculator)) << e.name.toStdString();
     }
 }
 

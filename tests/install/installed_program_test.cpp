@@ -36,7 +36,7 @@ TEST(InstalledProgram, FindsItsHelperHelpPagesAndTips)
     engine.SetDirectories(ProgramDirectory(), HelpDirectory());
     engine.FormCreate("O", ",");
     for (int n = 0; n < CalculatorCount; ++n) {
-        Parts(engine).stack.OpenCalculator(n);
+        OpenFromMenu(engine, n);
         engine.FormKeyDown(Keypad::KeyA, true);
     }
     ASSERT_EQ(ui.openedUrls.size(), CalculatorCount);

@@ -8,10 +8,6 @@
 
 namespace tornavel {
 
-// The program has forty calculators, numbered 0 to 39.
-inline constexpr int CalculatorCount = 40;
-
-
 inline const CalculatorCatalogue& AllCalculators()
 {
     static const CalculatorCatalogue catalogue = [] {
@@ -21,5 +17,9 @@ inline const CalculatorCatalogue& AllCalculators()
     }();
     return catalogue;
 }
+
+// The program's calculators are numbered 0 to CalculatorCount - 1, as many as its
+// families register.
+inline const int CalculatorCount = AllCalculators().Rows().Count();
 
 } // namespace tornavel

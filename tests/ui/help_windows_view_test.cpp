@@ -62,7 +62,7 @@ struct HelpWindows : ::testing::Test {
 
     void SetUp() override
     {
-        Parts(engine).help.SetProgramDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        engine.SetDirectories(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
         engine.FormCreate(QStringLiteral("O"));
     }
 };
@@ -72,7 +72,7 @@ struct HelpWindows : ::testing::Test {
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(AllCalculators(), strings, fake);
-    Parts(recording).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
+    recording.SetDirectories(Seen(engine).help.ProgramDirectory());
     TFAstuces tips(strings, recording.Tips());
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
@@ -120,7 +120,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     QTemporaryDir empty;
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    Parts(engine).help.SetProgramDirectory(empty.path() + QLatin1Char('/'));
+    engine.SetDirectories(empty.path() + QLatin1Char('/'));
     TFAstuces tips(strings, engine.Tips());
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
@@ -139,7 +139,7 @@ TEST_F(HelpWindows, TipFileWithAMegabyteOfLettersShowsItsBeginningAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi {\\b Astuce}\\par Cliquez sur la touche.\\par " + QByteArray(2 << 20, 'x') + "}");
     file.close();
-    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+    engine.SetDirectories(program.path() + QLatin1Char('/'));
     TFAstuces tips(strings, engine.Tips());
     tips.show();
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
@@ -159,7 +159,7 @@ TEST_F(HelpWindows, TipOfThirtyThousandShortRunsIsLaidOutOnceAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}" + QByteArray("{\\b a}{\\i b}{\\ul c}{\\cf1 d}").repeated(30000) + "}");
     file.close();
-    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+    engine.SetDirectories(program.path() + QLatin1Char('/'));
     TFAstuces tips(strings, engine.Tips());
     tips.show();
     QTextDocument* document = tips.RichEdit()->document();

@@ -1,5 +1,6 @@
 #include "core/calculator_list.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "ui/dialogs/calculator_list_window.h"
 #include "ui/dialogs/unit_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
@@ -19,20 +20,7 @@ namespace {
 
 // Runs the program's main window with the state files in a temporary current
 // directory, as the program finds them at start.
-struct HistoryAcrossRuns : tornavel::testing::WindowFixture<> {
-    QString previousDirectory = QDir::currentPath();
-
-    HistoryAcrossRuns()
-    {
-        stateFilesInTemporaryDirectory = false;
-        QDir::setCurrent(dir.path());
-    }
-    ~HistoryAcrossRuns() override
-    {
-        window.reset();
-        QDir::setCurrent(previousDirectory);
-    }
-};
+using HistoryAcrossRuns = tornavel::testing::WindowFixture<>;
 
 } // namespace
 
@@ -49,7 +37,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
 
     Start();
-    EXPECT_EQ(Parts(*engine).stack.Top().Number, 0);
+    EXPECT_EQ(Seen(*engine).stack.Top().Number, 0);
     auto* menu = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     Click(QStringLiteral("BtnCalculs"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -63,8 +51,8 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Formula(3), formula);
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
-    EXPECT_EQ(Parts(*engine).history.Values().LastHistoryIndex, 0);
-    EXPECT_FALSE(Parts(*engine).keys.RecomputingFlag());
+    EXPECT_EQ(Seen(*engine).history.Values().LastHistoryIndex, 0);
+    EXPECT_FALSE(Seen(*engine).keys.RecomputingFlag());
 }
 
 // ---- The windows of the options and favourites menus -----------------------------------
@@ -88,8 +76,9 @@ struct OptionWindows : ::testing::Test {
 
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
-    SetFavourites(engine, {0, 39, 1, 2, -1});
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseFavourites, {0, 39, 1, 2});
+    ASSERT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, -1}));
+    WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
     TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -107,13 +96,14 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     // Escape presses OK.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+    EXPECT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+    });
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
-    Parts(engine).options.SetDefaultCalculator(4);
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseDefault, {4});
+    WithCalculatorList(engine, CalculatorListWindow::ChooseDefault, [this](CalculatorListWindow& list) {
     TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -126,6 +116,7 @@ TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
     QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
+    });
 }
 
 TEST_F(OptionWindows, UnitWindowHoldsTheRowsAndOpensItsHelpPage)
@@ -180,7 +171,7 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
               behaviour.RdbtnRedim()->mapTo(&behaviour, QPoint(0, 0)).y());
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
+    WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
     TFLCalculettes window(strings, list);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -192,4 +183,5 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
         EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
     }
     EXPECT_LE(scroller->geometry().right(), window.width());
+    });
 }
