@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"

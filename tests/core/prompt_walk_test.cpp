@@ -1,5 +1,6 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/sub_calculation.h"

@@ -2,7 +2,7 @@
 // else than a file in their place, a file that cannot be read.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "tests/support/program_steps.h"
 #include "core/history_file.h"
 #include "core/options_file.h"

@@ -2,7 +2,7 @@
 // closes first.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "tests/support/program_steps.h"
 #include "core/history_file.h"
 #include "tests/support/fake_ui.h"

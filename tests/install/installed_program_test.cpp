@@ -5,7 +5,8 @@
 #include "platform/child_fetch.h"
 #include "platform/paths.h"
 #include "tests/support/catalogue.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "core/engine.h"
 #include "platform/child_fetch.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"

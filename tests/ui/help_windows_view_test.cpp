@@ -1,7 +1,7 @@
 // The windows of the help menu and the window-behaviour window, shown for real.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
 #include "tests/support/local_http_server.h"

@@ -79,24 +79,24 @@ TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
     ChooseInCalculatorList(engine, CalculatorListWindow::ChooseFavourites, {0, 39, 1, 2});
     ASSERT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, -1}));
     WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCheckBox* first = window.Box(0);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->text(), QString::fromUtf8("Calculatrice standard"));
-    EXPECT_TRUE(first->isChecked());
-    EXPECT_TRUE(window.Box(1)->isChecked());
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCheckBox* first = window.Box(0);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->text(), QString::fromUtf8("Calculatrice standard"));
+        EXPECT_TRUE(first->isChecked());
+        EXPECT_TRUE(window.Box(1)->isChecked());
 
-    QTest::mouseClick(window.Box(10), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(window.Box(10)->isChecked());
-    QTest::mouseClick(window.Box(11), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_FALSE(window.Box(11)->isChecked());
+        QTest::mouseClick(window.Box(10), Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_TRUE(window.Box(10)->isChecked());
+        QTest::mouseClick(window.Box(11), Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_FALSE(window.Box(11)->isChecked());
 
-    // Escape presses OK.
-    QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+        // Escape presses OK.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
     });
 }
 
@@ -104,18 +104,18 @@ TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
     ChooseInCalculatorList(engine, CalculatorListWindow::ChooseDefault, {4});
     WithCalculatorList(engine, CalculatorListWindow::ChooseDefault, [this](CalculatorListWindow& list) {
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCheckBox* box = window.Box(list.BoxOfCalculator(4));
-    ASSERT_TRUE(box->isChecked());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
-    QTest::mouseClick(window.BtnOK(), Qt::LeftButton);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(ui.boxes.size(), 1);
-    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-    ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCheckBox* box = window.Box(list.BoxOfCalculator(4));
+        ASSERT_TRUE(box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(window.BtnOK(), Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(ui.boxes.size(), 1);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(ui.openedUrls.size(), 1);
+        EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
     });
 }
 
@@ -172,16 +172,16 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
     WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    auto* scroller = window.findChild<QScrollArea*>();
-    ASSERT_NE(scroller, nullptr);
-    for (int b = 0; b < list.BoxCount(); ++b) {
-        const QCheckBox* box = window.Box(b);
-        EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
-        EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
-    }
-    EXPECT_LE(scroller->geometry().right(), window.width());
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto* scroller = window.findChild<QScrollArea*>();
+        ASSERT_NE(scroller, nullptr);
+        for (int b = 0; b < list.BoxCount(); ++b) {
+            const QCheckBox* box = window.Box(b);
+            EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+            EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
+        }
+        EXPECT_LE(scroller->geometry().right(), window.width());
     });
 }

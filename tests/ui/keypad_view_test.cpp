@@ -1,5 +1,6 @@
 #include "ui/widget_ui_services.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QApplication>

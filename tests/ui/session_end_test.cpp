@@ -1,7 +1,7 @@
 // The end of the desktop session (SIGTERM) closes Tornavel as its close box does.
 
 #include "core/history_file.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "ui/session_end.h"
 #include "tests/support/file_system.h"
 #include "tests/ui/window_fixture.h"

@@ -1,7 +1,7 @@
 // The tile gauge (19), roof (21), concrete (23) and slabs (24) calculators on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;

@@ -1,7 +1,8 @@
 // Regular-polygon calculator (20): the number of sides is picked in its list.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;

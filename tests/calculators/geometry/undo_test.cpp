@@ -1,7 +1,8 @@
 // CE on the geometry calculators: one step back at a time.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;

@@ -1,5 +1,6 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "calculators/building/tables.h"
 #include "calculators/converters/tables.h"
 #include "calculators/electrical/tables.h"
