@@ -241,7 +241,7 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const QByteArray bytes = FileBytes(
         {
-            Entry(40, QStringLiteral("number 40"), {1}, 0),
+            Entry(CalculatorCount, QStringLiteral("number outside"), {1}, 0),
             Entry(-1, QStringLiteral("number -1"), {1}, 0),
             Entry(2, QStringLiteral("term 6"), {1, 2}, 6),
             Entry(2, QStringLiteral("term -1"), {1, 2}, -1),

@@ -131,12 +131,12 @@ TEST_F(Layout, OfferedListsFollowTheMatrixInTheOrderZeroThirtyNineThenOneUp)
 
     OpenFromMenu(engine, 39);
     const auto& math = Seen(engine).stack.Top().OfferedCalculators;
-    ASSERT_EQ(math.size(), 40u);
+    ASSERT_EQ(math.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(math[0], 0);
     EXPECT_EQ(math[1], 39);
     EXPECT_EQ(math[2], 1);
     EXPECT_EQ(engine.Window().offeredRows.front(), u"Calculatrice standard"_qs);
-    EXPECT_EQ(engine.Window().offeredRows.size(), 40);
+    EXPECT_EQ(engine.Window().offeredRows.size(), CalculatorCount);
 
     OpenFromMenu(engine, 33);
     EXPECT_TRUE(Seen(engine).stack.Top().OfferedCalculators.empty());

@@ -96,7 +96,7 @@ TEST_F(UserOptions, ShortFileKeepsTheFieldsItHolds)
 
 TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 {
-    Write(Int32(7) + QByteArray(1, '\x02') + Int32(40) + Int32(40) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
+    Write(Int32(7) + QByteArray(1, '\x02') + Int32(CalculatorCount) + Int32(CalculatorCount) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
     EXPECT_TRUE(store.Load(path));
     EXPECT_EQ(store.Values().UnitScaleCode, 10);
     EXPECT_EQ(store.Values().UnitDisplayOption, 0);
