@@ -33,6 +33,23 @@ void CalculatorRegistry::Register(std::vector<CalculatorDescription> family)
         if (Has(row.number) || std::count(numbers.begin(), numbers.end(), row.number) > 0)
             Refuse("calculator " + number + " is already registered");
         numbers.push_back(row.number);
+        // A menu item, a title or a help page belongs to one calculator.
+        const std::pair<int CalculatorDescription::*, const char*> owned[] = {
+            {&CalculatorDescription::menuItem, "menu item"},
+            {&CalculatorDescription::titleId, "title string"},
+            {&CalculatorDescription::helpPageId, "help page string"},
+        };
+        for (const auto& [field, name] : owned) {
+            const int value = row.*field;
+            const auto same = [&](const CalculatorDescription& other) {
+                return &other != &row && other.*field == value;
+            };
+            const bool registered = std::any_of(rows_.begin(), rows_.end(), [&](const auto& other) {
+                return other && same(*other);
+            });
+            if (value >= 0 && (registered || std::any_of(family.begin(), family.end(), same)))
+                Refuse("calculator " + number + ": " + name + " " + std::to_string(value) + " is another calculator's");
+        }
         if (row.resultCode == Code::None)
             continue;
         if (IsKeypadCode(row.resultCode))

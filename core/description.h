@@ -217,7 +217,8 @@ class CalculatorRegistry {
 public:
     // Registers the rows of one family. Rows of one family may share a result code; a
     // number already registered, a result code that another family registered or that
-    // the keypad's keys leave (Code::KeypadCodes), or a row without a number, is a
+    // the keypad's keys leave (Code::KeypadCodes), a menu item, title or help page
+    // string that another calculator has, or a row without a number, is a
     // programming error: std::logic_error, naming it, and nothing of the family is
     // registered.
     void Register(std::vector<CalculatorDescription> family);

@@ -77,10 +77,10 @@ constexpr Label VolumeResult = SuffixByRule(Volume, UnitSuffix::Volume);
 
 // Their sub-calculations: the keypad calculators, with units shown only when asked;
 // the one-input calculators have no "&&" key.
-std::array<GeometryCalculator, 18> BuildCalculators()
+std::vector<GeometryCalculator> BuildCalculators()
 {
     const QString computeHint = QStringLiteral("Exécute le calcul");
-    return {{
+    return {
         {
             .description = {
                 .number = 1, .titleId = 7, .helpPageId = 1004, .menuItem = 2,
@@ -295,7 +295,7 @@ std::array<GeometryCalculator, 18> BuildCalculators()
             },
             .formula = SphereSurface,
         },
-    }};
+    };
 }
 
 } // namespace
@@ -308,12 +308,12 @@ QStringList PolygonSideRows(const InputValues&, const QString& separator)
     return rows;
 }
 
-const std::array<GeometryCalculator, 18>& GeometryCalculators()
+const std::vector<GeometryCalculator>& GeometryCalculators()
 {
     // Each row's keys run their own descriptor, so they are written once the
     // descriptors are in their place.
     struct Descriptors {
-        std::array<GeometryCalculator, 18> all = BuildCalculators();
+        std::vector<GeometryCalculator> all = BuildCalculators();
         Descriptors()
         {
             for (GeometryCalculator& g : all)

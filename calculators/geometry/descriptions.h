@@ -7,7 +7,7 @@
 
 #include "core/description.h"
 
-#include <array>
+#include <vector>
 
 namespace tornavel {
 
@@ -58,8 +58,8 @@ struct GeometryCalculator {
 // The descriptor of calculator `number`, or nullptr for a calculator outside the family.
 const GeometryCalculator* FindGeometryCalculator(int number);
 
-// The eighteen descriptors, in calculator-number order.
-const std::array<GeometryCalculator, 18>& GeometryCalculators();
+// The descriptors, in calculator-number order.
+const std::vector<GeometryCalculator>& GeometryCalculators();
 
 // The rows of the polygon's list: its side counts as integer texts.
 QStringList PolygonSideRows(const InputValues& closed, const QString& separator);

@@ -16,11 +16,18 @@ CalculatorDescription Row(int number, int resultCode, int menuItem = -1)
     return {.number = number, .menuItem = menuItem, .resultCode = resultCode, .inputs = {Typed(Plain(40))}};
 }
 
+CalculatorDescription Titled(CalculatorDescription row, int titleId, int helpPageId)
+{
+    row.titleId = titleId;
+    row.helpPageId = helpPageId;
+    return row;
+}
+
 // A registry holding one family: calculators 1 and 2, which share result code 50.
 CalculatorRegistry OneFamily()
 {
     CalculatorRegistry rows;
-    rows.Register({Row(1, 50, 11), Row(2, 50, 12)});
+    rows.Register({Titled(Row(1, 50, 11), 70, 1001), Row(2, 50, 12)});
     return rows;
 }
 
@@ -36,7 +43,7 @@ std::vector<QString> MenuNames(const CalculatorRegistry& rows)
 
 // A family that clashes with what is registered is a programming error: it is refused
 // whole, and what was registered stays as it was.
-TEST(CalculatorRegistry, RefusesANumberAlreadyRegisteredAndAResultCodeInUse)
+TEST(CalculatorRegistry, RefusesANumberItemStringOrResultCodeInUse)
 {
     struct Clash {
         const char* what;
@@ -52,6 +59,10 @@ TEST(CalculatorRegistry, RefusesANumberAlreadyRegisteredAndAResultCodeInUse)
         {"the code of a digit", {Row(3, Code::Digit)}},
         {"the code of the sine key", {Row(3, Code::Sine)}},
         {"the code of MR", {Row(3, Code::MemoryRecall)}},
+        {"a menu item another family has", {Row(3, 51, 12)}},
+        {"a menu item twice in one family", {Row(3, 51, 13), Row(4, 51, 13)}},
+        {"a title another family has", {Titled(Row(3, 51), 70, -1)}},
+        {"a help page twice in one family", {Titled(Row(3, 51), -1, 1000), Titled(Row(4, 51), -1, 1000)}},
     };
     for (const Clash& clash : clashes) {
         SCOPED_TRACE(clash.what);

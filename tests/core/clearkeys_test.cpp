@@ -1,6 +1,8 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
 #include "tests/support/family_key.h"
+#include "tests/support/program_steps.h"
+#include "tests/support/sub_calculation.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -14,8 +16,8 @@ struct ClearAndUndo : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
-    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    void Open(int number) { OpenFromMenu(engine, number); }
+    const PanelState& Panel() { return Seen(engine).TopPanel(); }
     const PanelState& PanelOf(int n) { return engine.Panel(n); }
     void Type(const QString& keys)
     {
@@ -47,13 +49,13 @@ TEST_F(ClearAndUndo, ClearResetsTheCalculatorAndTheCodes)
     EXPECT_EQ(Panel().result, "0");
     EXPECT_EQ(Panel().formula, "");
     EXPECT_EQ(Panel().prompt, "Grand axe");
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0);
     for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(Parts(engine).stack.Top().Inputs[i], 0.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
-    EXPECT_EQ(Parts(engine).keys.PendingMathFunction(), -1);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 9.0);
+        EXPECT_EQ(Seen(engine).stack.Top().Inputs[i], 0.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.PendingMathFunction(), -1);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 9.0);
     // The keys follow the term index again.
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
@@ -61,31 +63,31 @@ TEST_F(ClearAndUndo, ClearResetsTheCalculatorAndTheCodes)
 
 TEST_F(ClearAndUndo, FirstPromptCarriesTheUnitWhenTheCallerShowsUnits)
 {
-    Parts(engine).options.SetUnitDisplay(0);
+    ChooseUnitDisplay(engine, 0);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the standard calculator: no unit.
     Open(0);
-    Parts(engine).stack.PushCalculator(3, 0);
+    OpenSubCalculation(engine, 3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre");
 
     // A sub-calculation of the slabs calculator, which shows units.
     Open(24);
-    Parts(engine).stack.PushCalculator(3, 24);
+    OpenSubCalculation(engine, 3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
-    Parts(engine).options.SetUnitDisplay(1);
+    ChooseUnitDisplay(engine, 1);
     Open(3);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Diamètre (cm)");
 
     // In millimetres a length label and a volume label take different suffixes.
-    Parts(engine).options.SetUnitDisplay(0);
-    Parts(engine).options.SetUnitScale(1);
+    ChooseUnitDisplay(engine, 0);
+    ChooseInUnitWindow(engine, 1);
     Open(10);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel().prompt, "Long. mur pignon (mm)");
@@ -110,7 +112,7 @@ TEST_F(ClearAndUndo, ClearRefillsTheListOfAListFirstInput)
     EXPECT_EQ(Panel().listRows.size(), 107);
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, "Matériaux");
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
     // The keypad stays without effect until a material is chosen.
     Type("7");
@@ -141,7 +143,7 @@ TEST_F(ClearAndUndo, ClearShowsTheResultFieldForATypedFirstInput)
         engine.CalculatriceCClick();
         EXPECT_TRUE(Panel().resultVisible) << n;
         EXPECT_FALSE(Panel().listVisible) << n;
-        EXPECT_TRUE(Parts(engine).keys.KeypadEnabled()) << n;
+        EXPECT_TRUE(Seen(engine).keys.KeypadEnabled()) << n;
     }
     Open(25);
     engine.CalculatriceCClick();
@@ -155,21 +157,21 @@ TEST_F(ClearAndUndo, ClearResetsTheOutputChoiceOfRoofAndConcreteOnly)
     Open(21);
     ASSERT_TRUE(Checked(21, "RbtnLiteaux"));
     engine.CalculatriceCClick();
-    EXPECT_EQ(Parts(engine).screen.OptionSelection(21), 0);
+    EXPECT_EQ(Seen(engine).screen.OptionSelection(21), 0);
     EXPECT_TRUE(Checked(21, "RbtnTuiles"));
     EXPECT_FALSE(Checked(21, "RbtnLiteaux"));
 
     as_family::Option(engine, 23, 2);
     Open(23);
     engine.CalculatriceCClick();
-    EXPECT_EQ(Parts(engine).screen.OptionSelection(23), 0);
+    EXPECT_EQ(Seen(engine).screen.OptionSelection(23), 0);
     EXPECT_TRUE(Checked(23, "RbtnCiment"));
     EXPECT_FALSE(Checked(23, "RbtnSable"));
 
     as_family::Option(engine, 24, 1);
     Open(24);
     engine.CalculatriceCClick();
-    EXPECT_EQ(Parts(engine).screen.OptionSelection(24), 1);
+    EXPECT_EQ(Seen(engine).screen.OptionSelection(24), 1);
     EXPECT_TRUE(Checked(24, "RbtnColle"));
 }
 
@@ -177,15 +179,15 @@ TEST_F(ClearAndUndo, ClearInASubCalculationTouchesOnlyThatCalculator)
 {
     Open(0);
     Type("12+3");
-    Parts(engine).stack.PushCalculator(3, 0);
+    OpenSubCalculation(engine, 3);
     Type("8");
     engine.CalculatriceCClick();
-    EXPECT_EQ(Parts(engine).stack.Records().size(), 2u);
+    EXPECT_EQ(Seen(engine).stack.Records().size(), 2u);
     EXPECT_EQ(PanelOf(3).formula, "");
     EXPECT_EQ(PanelOf(0).formula, "12+3");
 
     engine.POk0Click();
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 0);
     EXPECT_EQ(PanelOf(0).result, "0");
 }
 
@@ -195,27 +197,30 @@ TEST_F(ClearAndUndo, ClearEntryDispatchesByCalculatorNumber)
     for (const int n : {1, 3, 11, 22}) {
         Open(n);
         Type("4=");
-        ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode) << n;
+        ASSERT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode) << n;
         engine.CalculatriceCEClick();
         EXPECT_EQ(Panel().formula, "4") << n;
-        EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
+        EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterCE);
     }
 
     int undone = 0;
-    EngineAccess::RowKeys(engine, 16).undo = [&](CalculatorContext& c) {
-        ++undone;
-        c.KeyPressed(Code::NextTerm);
-    };
-    Open(16);
-    engine.CalculatriceCEClick();
+    const CalculatorCatalogue standIns = WithKeysOf(17, [](CalculatorKeys& keys) { keys.undo = nullptr; },
+        WithKeysOf(16, [&](CalculatorKeys& keys) {
+            keys.undo = [&](CalculatorContext& c) {
+                ++undone;
+                c.KeyPressed(Code::NextTerm);
+            };
+        }, AllCalculators()));
+    Engine standIn{standIns, strings, ui, QStringLiteral(",")};
+    OpenFromMenu(standIn, 16);
+    standIn.CalculatriceCEClick();
     EXPECT_EQ(undone, 1);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);  // whatever the routine did
+    EXPECT_EQ(Seen(standIn).keys.KeyClass(), Code::AfterCE);  // whatever the routine did
 
     // A calculator whose routine is not there yet: CE still ends as CE.
-    Open(17);
-    EngineAccess::RowKeys(engine, 17).undo = nullptr;
-    engine.CalculatriceCEClick();
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
+    OpenFromMenu(standIn, 17);
+    standIn.CalculatriceCEClick();
+    EXPECT_EQ(Seen(standIn).keys.KeyClass(), Code::AfterCE);
 }
 
 TEST_F(ClearAndUndo, ClearEntryUpdatesTheKeys)
@@ -224,7 +229,7 @@ TEST_F(ClearAndUndo, ClearEntryUpdatesTheKeys)
     Type("5&");
     ASSERT_TRUE(Panel().computeEnabled);
     engine.CalculatriceCEClick();
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0);
     EXPECT_FALSE(Panel().computeEnabled);
     EXPECT_TRUE(Panel().nextEnabled);
 }
@@ -242,7 +247,7 @@ TEST_F(ClearAndUndo, ClearOnAListFirstInputTurnsTheKeypadOff)
     Open(33);
     AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowInputField(InputField::Typed); });
     engine.CalculatriceCClick();
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listRows.isEmpty());

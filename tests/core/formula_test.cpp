@@ -14,7 +14,7 @@ struct FormulaHelpers : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const NumberRules& numbers = Parts(engine).numbers;
+    const NumberRules& numbers = Seen(engine).numbers;
 };
 } // namespace
 

@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "platform/bounded_text.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -34,7 +34,7 @@ TEST_F(HelpMenu, HelpPageAddressIsTheFileBesideTheProgram)
 
 TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 {
-    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    engine.SetDirectories(QStringLiteral("/opt/tornavel/"));
     engine.HelpMenuClick(HelpItem::AideTornavel);
     engine.HelpMenuClick(HelpItem::Collaboration);
     EXPECT_EQ(ui.openedUrls,
@@ -45,7 +45,7 @@ TEST_F(HelpMenu, HelpItemsOpenTheirPages)
 
 TEST_F(HelpMenu, HelpPageFailureEndsWithTheAddressOnItsOwnLine)
 {
-    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    engine.SetDirectories(QStringLiteral("/opt/tornavel/"));
     ui.openSucceeds = false;
     engine.HelpMenuClick(HelpItem::AideTornavel);
     ASSERT_EQ(ui.boxes.size(), 1);

@@ -1,6 +1,7 @@
 #include "core/calcerror.h"
 #include "tests/support/engine_parts.h"
 #include "tests/support/family_key.h"
+#include "tests/support/program_steps.h"
 #include "core/engine.h"
 #include "core/history_file.h"
 #include "core/menus.h"
@@ -64,6 +65,8 @@ struct CalculationHistory : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
+    // The history file on its own, for the tests of its bytes.
+    HistoryBook book{engine.Descriptions()};
 
     CalculationHistory() { engine.FormCreate(QStringLiteral("O")); }
 
@@ -84,9 +87,10 @@ struct CalculationHistory : ::testing::Test {
         return f.readAll();
     }
 
+    // A calculation recorded as a family's compute key records it, in the current unit.
     void Add(int number, const QString& text, std::array<double, 6> inputs = {}, int term = 0)
     {
-        Parts(engine).historyMenu.AddHistoryEntry(number, text, inputs, term, Parts(engine).options.Values().UnitScaleCode);
+        RecordAsAFamily(engine, number, text, inputs, term);
     }
 };
 
@@ -122,24 +126,25 @@ TEST_F(CalculationHistory, EntryIsWrittenFieldByFieldLittleEndian)
 TEST_F(CalculationHistory, EmptyHistoryIsWrittenAsFourFFBytes)
 {
     const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(Parts(engine).history.Save(path));
+    ASSERT_TRUE(book.Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
 }
 
 TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
 {
+    TemporaryCurrentFolder folder;
+    engine.FormActivate();
     for (int k = 0; k < 20; ++k)
         Add(2 + k % 10, QStringLiteral("%1&7").arg(k), {double(k), 7, 0, 0, 0, 0}, 1);
-    const QString path = PathOf("CLS.dat");
-    ASSERT_TRUE(Parts(engine).history.Save(path));
-    EXPECT_EQ(ReadFile(path).size(), 3364);
+    engine.FormClose();
+    EXPECT_EQ(ReadFile(folder.Path(QStringLiteral("CLS.dat"))).size(), 3364);
 
     Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(Parts(next).history.Load(path));
-    ASSERT_EQ(Parts(next).history.Values().LastHistoryIndex, 19);
+    next.FormActivate();
+    ASSERT_EQ(Seen(next).history.Values().LastHistoryIndex, 19);
     for (int k = 0; k < 20; ++k) {
-        const HistoryEntry& a = Parts(engine).history.Values().HistoryEntries[static_cast<size_t>(k)];
-        const HistoryEntry& b = Parts(next).history.Values().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& a = Seen(engine).history.Values().HistoryEntries[static_cast<size_t>(k)];
+        const HistoryEntry& b = Seen(next).history.Values().HistoryEntries[static_cast<size_t>(k)];
         EXPECT_EQ(a.Number, b.Number);
         EXPECT_EQ(a.Text, b.Text);
         EXPECT_EQ(a.Inputs, b.Inputs);
@@ -151,8 +156,8 @@ TEST_F(CalculationHistory, TwentyEntriesMakeA3364ByteFileThatReadsBackTheSame)
 TEST_F(CalculationHistory, TextIsCutTo107CharactersAndStaysTerminated)
 {
     Add(0, QString(200, QLatin1Char('7')));
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Text.size(), 107);
-    const QByteArray bytes = EncodeHistory(Parts(engine).history.Values());
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[0].Text.size(), 107);
+    const QByteArray bytes = EncodeHistory(Seen(engine).history.Values());
     EXPECT_EQ(bytes.at(4 + 4 + 107), '\0');
 
     // A file whose text fills all 108 bytes is read as 107 characters.
@@ -169,8 +174,8 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
         Add(2, QStringLiteral("e%1").arg(k), {double(k), 100.0 + k, 0, 0, 0, 0}, 1);
     // The new one is of the standard calculator, which stores no inputs.
     Add(0, QStringLiteral("1+1=2"));
-    const auto& e = Parts(engine).history.Values().HistoryEntries;
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, 19);
+    const auto& e = Seen(engine).history.Values().HistoryEntries;
+    EXPECT_EQ(Seen(engine).history.Values().LastHistoryIndex, 19);
     EXPECT_EQ(e[0].Text, QStringLiteral("e1"));
     EXPECT_EQ(e[0].Inputs[0], 1.0);
     EXPECT_EQ(e[0].Inputs[1], 101.0);
@@ -178,20 +183,22 @@ TEST_F(CalculationHistory, TwentyFirstCalculationDropsTheOldest)
     EXPECT_EQ(e[19].Number, 0);
     EXPECT_EQ(e[19].Text, QStringLiteral("1+1=2"));
     // Twenty-one added, of which the twenty still there count as this run's.
-    EXPECT_EQ(Parts(engine).history.Values().NewEntryCount, HistoryCapacity);
+    EXPECT_EQ(Seen(engine).history.Values().NewEntryCount, HistoryCapacity);
 }
 
 TEST_F(CalculationHistory, NothingIsAddedWhileRecomputingAndCalculator39KeepsItsFunction)
 {
-    as_family::Open(engine, 0);
-    AsFamilyKey(engine, [this](CalculatorContext& c) {
-        c.RecomputeForOption([this] { Add(2, QStringLiteral("3&4"), {3, 4, 0, 0, 0, 0}, 1); });
+    as_family::Open(engine, 2);
+    AsFamilyKey(engine, [](CalculatorContext& c) {
+        c.RecomputeForOption([&c] {
+            c.ShowResult({.terms = QStringLiteral("3&4"), .result = QStringLiteral("7"), .formula = QStringLiteral("3&4")});
+        });
     });
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
+    EXPECT_EQ(Seen(engine).history.Values().LastHistoryIndex, -1);
 
     AsFamilyKey(engine, [](CalculatorContext& c) { c.TakenBack(Code::Tangent); });
     Add(39, QStringLiteral("45"));
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Inputs[2], 30.0);
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[0].Inputs[2], 30.0);
 }
 
 // ---- Damaged and hostile files ------------------------------------------------
@@ -238,7 +245,7 @@ TEST_F(CalculationHistory, RecordsThatCannotBeReplayedSafelyAreDropped)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const QByteArray bytes = FileBytes(
         {
-            Entry(40, QStringLiteral("number 40"), {1}, 0),
+            Entry(CalculatorCount, QStringLiteral("number outside"), {1}, 0),
             Entry(-1, QStringLiteral("number -1"), {1}, 0),
             Entry(2, QStringLiteral("term 6"), {1, 2}, 6),
             Entry(2, QStringLiteral("term -1"), {1, 2}, -1),
@@ -285,9 +292,9 @@ TEST_F(CalculationHistory, EntriesHoldWhatTheirCalculatorsRowsSay)
 TEST_F(CalculationHistory, MissingFileGivesAnEmptyHistoryThatIsWrittenAtClose)
 {
     const QString path = PathOf("CLS.dat");
-    EXPECT_FALSE(Parts(engine).history.Load(path));
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
-    EXPECT_TRUE(Parts(engine).history.Save(path));
+    EXPECT_FALSE(book.Load(path));
+    EXPECT_EQ(book.Values().LastHistoryIndex, -1);
+    EXPECT_TRUE(book.Save(path));
     EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -296,9 +303,9 @@ TEST_F(CalculationHistory, FileThatExistsButCannotBeReadIsNotReplaced)
     // A directory in place of the file: it exists, but opening it for reading fails.
     const QString path = PathOf("CLS.dat");
     ASSERT_TRUE(QDir().mkpath(path));
-    EXPECT_FALSE(Parts(engine).history.Load(path));
-    Add(2, QStringLiteral("3&4"), {3, 4}, 1);
-    EXPECT_FALSE(Parts(engine).history.Save(path));
+    EXPECT_FALSE(book.Load(path));
+    book.Add(2, QStringLiteral("3&4"), {3, 4}, 1, 10, Code::None);
+    EXPECT_FALSE(book.Save(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -306,9 +313,9 @@ TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
 {
     const QString path = PathOf("CLS.dat");
     WriteFile(path, QByteArray(5000, 'x'));
-    ASSERT_TRUE(Parts(engine).history.Load(path));  // read, nothing usable in it
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
-    ASSERT_TRUE(Parts(engine).history.Save(path));
+    ASSERT_TRUE(book.Load(path));  // read, nothing usable in it
+    EXPECT_EQ(book.Values().LastHistoryIndex, -1);
+    ASSERT_TRUE(book.Save(path));
     EXPECT_EQ(ReadFile(path), QByteArray("\xFF\xFF\xFF\xFF"));
     // Nothing is left beside it: no temporary, no lock file.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"CLS.dat"}));
@@ -344,9 +351,9 @@ TEST_F(CalculationHistory, CaptionsNameTheCalculatorAndTheValueThatIdentifiesIt)
 TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEntry)
 {
     // 100 inches typed, stored in centimetres.
-    Parts(engine).options.SetUnitScale(25);
+    ChooseInUnitWindow(engine, 25);
     Add(17, QStringLiteral("100&200&24"), {254, 0, 60.96}, 2);
-    Parts(engine).options.SetUnitScale(10);
+    ChooseInUnitWindow(engine, 10);
     engine.PopupMCalculsPopup();
     ASSERT_EQ(engine.Window().historyCaptions.size(), 1);
     EXPECT_TRUE(engine.Window().historyCaptions[0].endsWith(QStringLiteral(": 100..."))) << qPrintable(engine.Window().historyCaptions[0]);
@@ -356,27 +363,33 @@ TEST_F(CalculationHistory, RafterAndParquetCaptionsShowTheLengthInTheUnitOfTheEn
 
 TEST_F(CalculationHistory, ReopeningRecomputesWithoutAddingAndRestoresTheEntryUnit)
 {
-    Parts(engine).options.SetUnitScale(1);
-    Parts(engine).stack.OpenCalculator(1);
-    engine.PCalculatriceDigitClick(1);
-    engine.PCalculatriceDigitClick(0);
-    engine.PCalculClick(1);
-    ASSERT_EQ(Parts(engine).history.Values().LastHistoryIndex, 0);
-    const QString formula = engine.Panel(1).formula;
-    const QString result = engine.Panel(1).result;
+    // An earlier run computed in millimetres, then went back to centimetres.
+    TemporaryCurrentFolder folder;
+    Engine earlier{AllCalculators(), strings, ui, QStringLiteral(",")};
+    earlier.FormActivate();
+    OpenFromMenu(earlier, 1);
+    ChooseInUnitWindow(earlier, 1);
+    earlier.PCalculatriceDigitClick(1);
+    earlier.PCalculatriceDigitClick(0);
+    earlier.PCalculClick(1);
+    ASSERT_EQ(Seen(earlier).history.Values().LastHistoryIndex, 0);
+    const QString formula = earlier.Panel(1).formula;
+    const QString result = earlier.Panel(1).result;
+    ChooseInUnitWindow(earlier, 10);
+    earlier.FormClose();
 
-    Parts(engine).options.SetUnitScale(10);
-    Parts(engine).stack.OpenCalculator(2);
+    engine.FormActivate();
+    OpenFromMenu(engine, 2);
     engine.TraitArticleMCalculs(0);
 
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 1);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 1);
     EXPECT_EQ(engine.Panel(1).formula, formula);
     EXPECT_EQ(engine.Panel(1).result, result);
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, 0);
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 1);
-    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(mm)"));
-    EXPECT_FALSE(Parts(engine).options.Values().OptionsChanged);
-    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
+    EXPECT_EQ(Seen(engine).history.Values().LastHistoryIndex, 0);
+    EXPECT_EQ(Seen(engine).options.Values().UnitScaleCode, 1);
+    EXPECT_EQ(Seen(engine).options.Values().LengthUnitSuffix, QStringLiteral("(mm)"));
+    EXPECT_FALSE(Seen(engine).options.Values().OptionsChanged);
+    EXPECT_FALSE(Seen(engine).keys.RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
@@ -385,54 +398,65 @@ TEST_F(CalculationHistory, StandardCalculatorEntryShowsItsLastTerm)
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(engine.Panel(0).formula, QStringLiteral("2+3=5"));
     EXPECT_EQ(engine.Panel(0).result, QStringLiteral("5"));
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Equals);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Equals);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Equals);
 }
 
 TEST_F(CalculationHistory, FailingComputeKeyLeavesRecomputingCleared)
 {
     bool sawFlag = false;
-    EngineAccess::RowKeys(engine, 19).compute = [&sawFlag](CalculatorContext& c) {
-        sawFlag = c.Keys().RecomputingFlag();
-        throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
-    };
-    Add(19, QStringLiteral("30&5"), {30, 5}, 1);
-    EXPECT_THROW(engine.TraitArticleMCalculs(0), CalcError);
+    const CalculatorCatalogue failing = WithKeysOf(19, [&sawFlag](CalculatorKeys& keys) {
+        keys.compute = [&sawFlag](CalculatorContext& c) {
+            sawFlag = c.Keys().RecomputingFlag();
+            throw CalcError(QStringLiteral("Division par zéro en virgule flottante"));
+        };
+    }, AllCalculators());
+    Engine standIn{failing, strings, ui, QStringLiteral(",")};
+    RecordAsAFamily(standIn, 19, QStringLiteral("30&5"), {30, 5}, 1);
+    EXPECT_THROW(standIn.TraitArticleMCalculs(0), CalcError);
     EXPECT_TRUE(sawFlag);
-    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
+    EXPECT_FALSE(Seen(standIn).keys.RecomputingFlag());
 }
 
 TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 {
+    // The compute keys of 37 and 18 stand in for their own; the test runs on an engine
+    // that serves them.
     std::array<double, 6> seen{};
-    EngineAccess::RowKeys(engine, 37).compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
-    Add(37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
+    const CalculatorCatalogue standIns = WithKeysOf(18, [](CalculatorKeys& keys) {
+        keys.compute = [](CalculatorContext&) {};
+    }, WithKeysOf(37, [&seen](CalculatorKeys& keys) {
+        keys.compute = [&seen](CalculatorContext& c) { seen = c.Top().Inputs; };
+    }, AllCalculators()));
+    Engine standIn{standIns, strings, ui, QStringLiteral(",")};
+    standIn.FormCreate(QStringLiteral("O"));
+    Engine& engine = standIn;
+    RecordAsAFamily(engine, 37, QStringLiteral("Fahrenheit&20"), {2, 20}, 1);
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(engine.Panel(37).listRows,
               (QStringList{QStringLiteral("Celsius"), QStringLiteral("Kelvin"), QStringLiteral("Fahrenheit")}));
     EXPECT_EQ(engine.Panel(37).listIndex, 2);
     EXPECT_EQ(seen[0], 2.0);
     EXPECT_EQ(seen[1], 20.0);
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 1);
 
     // A rafter entry whose last input is not a row of the load classes selects none
     // (seen before the calculator's own compute key, which refuses such a section).
-    EngineAccess::RowKeys(engine, 18).compute = [](CalculatorContext&) {};
-    Add(18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
+    RecordAsAFamily(engine, 18, QStringLiteral("300&250&8/12"), {300, 1, 7}, 2);
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(engine.Panel(18).listRows.size(), 3);
     EXPECT_EQ(engine.Panel(18).listIndex, -1);
 
     // Paint: the surface list is refilled without a selection.
-    Parts(engine).stack.OpenCalculator(25);
+    OpenFromMenu(engine, 25);
     AsFamilyKey(engine, [](CalculatorContext& c) { c.TakeListChoice(3); });
-    Add(25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
+    RecordAsAFamily(engine, 25, QStringLiteral("x"), {10, 2, 8, 2}, 3);
     engine.TraitArticleMCalculs(2);
     EXPECT_EQ(engine.Panel(25).listRows.size(), 5);
     EXPECT_EQ(engine.Panel(25).listIndex, -1);
 
     // Circuit: the points of the circuit chosen first.
-    Add(33, QStringLiteral("x"), {0, 3}, 1);
+    RecordAsAFamily(engine, 33, QStringLiteral("x"), {0, 3}, 1);
     engine.TraitArticleMCalculs(3);
     EXPECT_FALSE(engine.Panel(33).listRows.isEmpty());
     EXPECT_EQ(engine.Panel(33).listRows.first(), QStringLiteral("1"));
@@ -441,8 +465,8 @@ TEST_F(CalculationHistory, ReplayRefillsListsAndSelectsOnlyRowsInsideThem)
 
 TEST_F(CalculationHistory, OutOfRangeMenuItemDoesNothing)
 {
-    Parts(engine).stack.OpenCalculator(3);
+    OpenFromMenu(engine, 3);
     engine.TraitArticleMCalculs(0);
     engine.TraitArticleMCalculs(-1);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 3);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 3);
 }

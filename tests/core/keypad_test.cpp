@@ -17,8 +17,8 @@ struct KeypadEntry : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // As the calculators menu opens a calculator: afresh, alone on the stack.
-    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
-    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    void Open(int number) { OpenFromMenu(engine, number); }
+    const PanelState& Panel() { return Seen(engine).TopPanel(); }
 
     // Types on the keyboard, one character at a time.
     void Type(const QString& keys)
@@ -42,7 +42,7 @@ TEST_F(KeypadEntry, DigitsBuildOneNumberInBothFields)
     ExpectFields("0", "0");
     engine.PCalculatriceDigitClick(5);
     ExpectFields("5", "5");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Digit);
     engine.PCalculatriceDigitClick(0);
     ExpectFields("50", "50");
 }
@@ -73,7 +73,7 @@ TEST_F(KeypadEntry, CommaOnAShownResultStartsANewNumber)
     Open(1);
     Type("2");
     engine.PCalculClick(1);
-    ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(1).resultCode);
+    ASSERT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(1).resultCode);
     Type(",5");
     ExpectFields("0,5", "0,5");
 }
@@ -86,7 +86,7 @@ TEST_F(KeypadEntry, DigitAfterAnyResultStartsOver)
         as_family::Term(engine, 1);
         engine.PCalculatriceDigitClick(7);
         ExpectFields("7", "7");
-        EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0) << code;
+        EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0) << code;
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(KeypadEntry, DigitAfterAnOperatorOrNextTermReplacesTheShownNumber)
     Open(2);
     Type("5&3");
     ExpectFields("3", "5&3");
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 1);
 }
 
 TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
@@ -111,13 +111,13 @@ TEST_F(KeypadEntry, DigitAfterAFunctionKeyStartsANewNumberInBothFields)
     as_family::Pressed(engine, Code::Sine);
     Type("5");
     ExpectFields("5", "5");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
 }
 
 TEST_F(KeypadEntry, DisabledKeypadChangesNothing)
 {
     Open(35);
-    ASSERT_FALSE(Parts(engine).keys.KeypadEnabled());
+    ASSERT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
     as_family::Memory(engine, 4.0);
     const QString result = Panel().result;
@@ -133,8 +133,8 @@ TEST_F(KeypadEntry, MemoryRecall)
     Open(0);
     engine.PMR0Click();
     ExpectFields("0", "0");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::MemoryRecall);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::MemoryRecall);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Digit);
     Type("5");
     ExpectFields("5", "5");
 
@@ -190,18 +190,23 @@ TEST_F(KeypadEntry, CommaOnARecalledNumberKeepsItForTheNextDigits)
 
 TEST_F(KeypadEntry, KeyboardDispatchesByCalculator)
 {
+    // The keys of 27 and 30 stand in for their own, on an engine that serves them.
     int computes = 0;
     int nextTerms = 0;
-    EngineAccess::RowKeys(engine, 27).compute = [&](CalculatorContext&) { ++computes; };
-    EngineAccess::RowKeys(engine, 30).nextTerm = [&](CalculatorContext&) { ++nextTerms; };
+    const CalculatorCatalogue counting = WithKeysOf(30, [&](CalculatorKeys& keys) {
+        keys.nextTerm = [&](CalculatorContext&) { ++nextTerms; };
+    }, WithKeysOf(27, [&](CalculatorKeys& keys) { keys.compute = [&](CalculatorContext&) { ++computes; }; },
+                  AllCalculators()));
+    Engine standIn{counting, strings, ui, QStringLiteral(",")};
+    standIn.FormCreate(QStringLiteral("O"));
 
-    Open(27);
-    EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
-    EXPECT_TRUE(engine.FormKeyPress(QLatin1Char('=')));
+    OpenFromMenu(standIn, 27);
+    EXPECT_TRUE(standIn.FormKeyPress(QChar(13)));
+    EXPECT_TRUE(standIn.FormKeyPress(QLatin1Char('=')));
     EXPECT_EQ(computes, 2);
 
-    Open(30);
-    EXPECT_TRUE(engine.FormKeyPress(QLatin1Char('&')));
+    OpenFromMenu(standIn, 30);
+    EXPECT_TRUE(standIn.FormKeyPress(QLatin1Char('&')));
     EXPECT_EQ(nextTerms, 1);
 
     Open(5);
@@ -217,10 +222,10 @@ TEST_F(KeypadEntry, KeyboardDispatchesByCalculator)
     Type("12+3");
     EXPECT_TRUE(engine.FormKeyPress(QChar(8)));  // Backspace: CE
     ExpectFields("0", "12+");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterCE);
     EXPECT_TRUE(engine.FormKeyPress(QChar(27)));  // Escape: C
     ExpectFields("0", "");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterUndo);
     Type("6*7");
     EXPECT_TRUE(engine.FormKeyPress(QChar(13)));
     ExpectFields("42", "6*7=42");
@@ -247,8 +252,8 @@ TEST_F(KeypadEntry, OperatorAndFunctionKeysReachOnlyTheCalculatorThatHasThem)
             SCOPED_TRACE(testing::Message() << "calculator " << c.calculator << ", key " << static_cast<int>(key));
             EXPECT_FALSE(engine.KeypadKeyClick(key));
             ExpectFields("4", "4");
-            EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
-            EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
+            EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Digit);
+            EXPECT_EQ(Seen(engine).keys.MemoryValue(), 7.0);
         }
     }
     Open(39);
@@ -271,11 +276,11 @@ TEST_F(KeypadEntry, CtrlCCopiesTheResultField)
 
 TEST_F(KeypadEntry, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
 {
-    Parts(engine).help.SetProgramDirectory(QStringLiteral("/opt/tornavel/"));
+    engine.SetDirectories(QStringLiteral("/opt/tornavel/"));
     Open(3);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address =
-        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), Parts(engine).help.ProgramDirectory());
+        HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-surface-cercle.html"), Seen(engine).help.ProgramDirectory());
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls.back(), address);
     EXPECT_TRUE(ui.boxes.isEmpty());
@@ -285,7 +290,7 @@ TEST_F(KeypadEntry, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     Open(39);
     EXPECT_TRUE(engine.FormKeyDown(65, true));
     const QString address39 = HelpLinks::HelpPageUrl(
-        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), Parts(engine).help.ProgramDirectory());
+        QStringLiteral("Aide/calculatrice-fonctions-mathematiques.html"), Seen(engine).help.ProgramDirectory());
     EXPECT_EQ(ui.openedUrls.back(), address39);
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].caption, "Erreur dans l'ouverture du fichier !");

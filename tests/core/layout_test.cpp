@@ -22,21 +22,26 @@ struct Layout : ::testing::Test {
     void SetUp() override
     {
         engine.FormCreate(QStringLiteral("O"), QStringLiteral(","));
-        Parts(engine).stack.PushCalculator(0, -1);
+        OpenFromMenu(engine, 0);
     }
 
     const PanelState& Panel(int n) { return engine.Panel(n); }
 
     void OpenSub(int n) { OpenSubCalculation(engine, n); }
 
-    // Lays out calculator n again with the given fields, as after Ok.
+    // Lays out the calculator on screen again with the given fields.
     void Relayout(const QString& formula, const QString& result, bool returned = false)
     {
         as_family::Fields(engine, formula, result);
+        // As the program lays it out again: with the value a sub-calculation hands back;
+        // else after the unit window before any input, or after a sub-calculation that
+        // hands nothing back once inputs are closed.
         if (returned)
-            Parts(engine).stack.ShowCalculator(true);
+            HandBack(engine, result);
+        else if (Seen(engine).stack.Top().TermIndex <= 0)
+            ChooseInUnitWindow(engine, Seen(engine).options.Values().UnitScaleCode);
         else
-            Parts(engine).stack.ShowCalculator();
+            LayOutAgain(engine);
     }
 };
 
@@ -44,7 +49,7 @@ struct Layout : ::testing::Test {
 
 TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
 {
-    Parts(engine).options.SetUnitDisplay(1);
+    ChooseUnitDisplay(engine, 1);
     const std::map<int, QString> expected = {
         {1, u"Diamètre (cm)"_qs}, {2, u"Grand axe (cm)"_qs}, {3, u"Diamètre (cm)"_qs},
         {4, u"Rayon (cm)"_qs}, {5, u"Grand axe (cm)"_qs}, {6, u"Diamètre (cm)"_qs},
@@ -61,9 +66,9 @@ TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
         {37, u"Unité température"_qs}, {38, u"Unité de mesure"_qs},
     };
     for (const auto& [n, prompt] : expected) {
-        Parts(engine).stack.OpenCalculator(n);
+        OpenFromMenu(engine, n);
         EXPECT_EQ(Panel(n).prompt, prompt) << n;
-        EXPECT_EQ(engine.Window().statusText, Parts(engine).screen.CalculatorName(n)) << n;
+        EXPECT_EQ(engine.Window().statusText, Seen(engine).screen.CalculatorName(n)) << n;
         EXPECT_TRUE(Panel(n).visible);
         EXPECT_EQ(engine.Window().visiblePanel, n);
     }
@@ -71,33 +76,33 @@ TEST_F(Layout, FirstPromptOfEveryCalculatorWithUnitsShown)
 
 TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 {
-    Parts(engine).stack.OpenCalculator(1);
+    OpenFromMenu(engine, 1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre"_qs);
-    Parts(engine).options.SetUnitDisplay(1);
-    Parts(engine).stack.OpenCalculator(1);
+    ChooseUnitDisplay(engine, 1);
+    OpenFromMenu(engine, 1);
     EXPECT_EQ(Panel(1).prompt, u"Diamètre (cm)"_qs);
-    Parts(engine).options.SetUnitDisplay(0);
+    ChooseUnitDisplay(engine, 0);
 
     // Opened from the concrete calculator, which shows units in its sub-calculations.
-    Parts(engine).stack.OpenCalculator(23);
+    OpenFromMenu(engine, 23);
     as_family::Typed(engine, QStringLiteral("2"), QStringLiteral("2"), Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre (cm)"_qs);
-    EXPECT_TRUE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
+    EXPECT_TRUE(Seen(engine).screen.UnitSuffixShown(Seen(engine).stack.OnScreen()));
 
     // Opened from the standard calculator, which does not.
-    Parts(engine).stack.OpenCalculator(0);
+    OpenFromMenu(engine, 0);
     as_family::Typed(engine, QStringLiteral("2"), QStringLiteral("2"), Code::Digit);
     OpenSub(11);
     EXPECT_EQ(Panel(11).prompt, u"Diamètre"_qs);
-    EXPECT_FALSE(Parts(engine).screen.UnitSuffixShown(Parts(engine).stack.OnScreen()));
+    EXPECT_FALSE(Seen(engine).screen.UnitSuffixShown(Seen(engine).stack.OnScreen()));
 
     // The house walls always show their unit.
-    Parts(engine).stack.OpenCalculator(10);
+    OpenFromMenu(engine, 10);
     EXPECT_EQ(Panel(10).prompt, u"Long. mur pignon (cm)"_qs);
 
     // The polygon's side shows it by the rule when the calculator opens, always after C.
-    Parts(engine).stack.OpenCalculator(20);
+    OpenFromMenu(engine, 20);
     EXPECT_EQ(Panel(20).prompt, u"Longueur coté"_qs);
     engine.CalculatriceCClick();
     EXPECT_EQ(Panel(20).prompt, u"Longueur coté (cm)"_qs);
@@ -105,13 +110,13 @@ TEST_F(Layout, ConditionalSuffixFollowsTheOptionAndTheCaller)
 
 TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 {
-    Parts(engine).options.SetUnitDisplay(1);
-    Parts(engine).stack.OpenCalculator(4);
+    ChooseUnitDisplay(engine, 1);
+    OpenFromMenu(engine, 4);
     as_family::Term(engine, 1);
     Relayout(QStringLiteral("5&"), QStringLiteral("5"));
     EXPECT_EQ(Panel(4).prompt, u"Angle (°)"_qs);
 
-    Parts(engine).stack.OpenCalculator(25);
+    OpenFromMenu(engine, 25);
     as_family::Term(engine, 3);
     Relayout(QStringLiteral("5&1&3&"), QStringLiteral("3"));
     EXPECT_EQ(Panel(25).prompt, u"Nombre couches"_qs);
@@ -119,7 +124,7 @@ TEST_F(Layout, LaterInputsTakeTheirOwnPromptAndUnit)
 
 TEST_F(Layout, OfferedListsFollowTheMatrixInTheOrderZeroThirtyNineThenOneUp)
 {
-    const auto& standard = Parts(engine).stack.Top().OfferedCalculators;
+    const auto& standard = Seen(engine).stack.Top().OfferedCalculators;
     ASSERT_EQ(standard.size(), 38u);
     EXPECT_EQ(standard.front(), 39);
     EXPECT_EQ(engine.Window().offeredRows.front(), u"Calculatrice fonctions mathématiques"_qs);
@@ -128,23 +133,23 @@ TEST_F(Layout, OfferedListsFollowTheMatrixInTheOrderZeroThirtyNineThenOneUp)
     EXPECT_EQ(std::count(standard.begin(), standard.end(), 0), 0);
     EXPECT_EQ(standard.back(), 38);
 
-    Parts(engine).stack.OpenCalculator(39);
-    const auto& math = Parts(engine).stack.Top().OfferedCalculators;
-    ASSERT_EQ(math.size(), 40u);
+    OpenFromMenu(engine, 39);
+    const auto& math = Seen(engine).stack.Top().OfferedCalculators;
+    ASSERT_EQ(math.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(math[0], 0);
     EXPECT_EQ(math[1], 39);
     EXPECT_EQ(math[2], 1);
     EXPECT_EQ(engine.Window().offeredRows.front(), u"Calculatrice standard"_qs);
-    EXPECT_EQ(engine.Window().offeredRows.size(), 40);
+    EXPECT_EQ(engine.Window().offeredRows.size(), CalculatorCount);
 
-    Parts(engine).stack.OpenCalculator(33);
-    EXPECT_TRUE(Parts(engine).stack.Top().OfferedCalculators.empty());
+    OpenFromMenu(engine, 33);
+    EXPECT_TRUE(Seen(engine).stack.Top().OfferedCalculators.empty());
     EXPECT_TRUE(engine.Window().offeredRows.isEmpty());
 }
 
 TEST_F(Layout, FoldPutsTheResultInPlaceOfTheNumberBeingTyped)
 {
-    Parts(engine).stack.OpenCalculator(2);
+    OpenFromMenu(engine, 2);
     Relayout(QStringLiteral("3&4"), QStringLiteral("12,5"));
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&12,5"));
     Relayout(QStringLiteral("3&"), QStringLiteral("12,5"));
@@ -164,7 +169,7 @@ TEST_F(Layout, FoldPutsTheResultInPlaceOfTheNumberBeingTyped)
 
 TEST_F(Layout, ZeroOrEmptyResultLeavesTheFormulaUnlessItWasReturned)
 {
-    Parts(engine).stack.OpenCalculator(2);
+    OpenFromMenu(engine, 2);
     Relayout(QStringLiteral("3&4"), QString());
     EXPECT_EQ(Panel(2).result, QStringLiteral("0"));
     EXPECT_EQ(Panel(2).formula, QStringLiteral("3&4"));
@@ -181,24 +186,26 @@ TEST_F(Layout, ZeroOrEmptyResultLeavesTheFormulaUnlessItWasReturned)
 
 TEST_F(Layout, TermIndexGoesBackToZeroOnlyWithAnEmptyFormula)
 {
-    Parts(engine).stack.OpenCalculator(9);
+    OpenFromMenu(engine, 9);
     as_family::Term(engine, 2);
     Relayout(QStringLiteral("3&4&"), QStringLiteral("4"));
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 2);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 2);
     EXPECT_EQ(Panel(9).prompt, u"Hauteur"_qs);
     Relayout(QString(), QStringLiteral("0"));
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
 }
 
 TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
 {
-    const std::map<int, int> thresholds = {
-        {2, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1},
-        {19, 1}, {20, 1}, {23, 1}, {31, 1}, {32, 1}, {33, 1}, {36, 1}, {37, 1}, {38, 1},
-        {9, 2}, {17, 2}, {18, 2}, {24, 2}, {28, 2}, {30, 2}, {35, 2},
-        {10, 3}, {21, 3}, {25, 3}, {29, 3}, {16, 4}, {26, 4}, {27, 4}, {34, 4},
-    };
+    // A calculator with "&&" enables "f=" once every input but the last is closed.
+    std::map<int, int> thresholds;
+    for (int n = 0; n < CalculatorCount; ++n) {
+        const CalculatorDescription& row = engine.Descriptions().Of(n);
+        if (row.hasNextKey)
+            thresholds[n] = row.inputCount() - 1;
+    }
+    EXPECT_GT(thresholds.size(), 1u);
     for (int n = 0; n < CalculatorCount; ++n) {
         const auto it = thresholds.find(n);
         EXPECT_EQ(engine.Descriptions().Of(n).nextTermThreshold(), it == thresholds.end() ? -1 : it->second) << n;
@@ -236,8 +243,8 @@ TEST_F(Layout, ComputeAndNextKeysAreGatedByTheNumberOfInputs)
 
 TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 {
-    Parts(engine).stack.OpenCalculator(33);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    OpenFromMenu(engine, 33);
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel(33).memoryEnabled);
     EXPECT_TRUE(Panel(33).listVisible);
     EXPECT_FALSE(Panel(33).resultVisible);
@@ -245,16 +252,16 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
     EXPECT_EQ(Panel(33).listLeft, 123);
     EXPECT_EQ(Panel(33).listTop, 8);
 
-    Parts(engine).stack.OpenCalculator(35);
+    OpenFromMenu(engine, 35);
     EXPECT_EQ(Panel(35).listRows.size(), 107);
-    Parts(engine).stack.OpenCalculator(37);
+    OpenFromMenu(engine, 37);
     EXPECT_EQ(Panel(37).listRows, QStringList({u"Celsius"_qs, u"Kelvin"_qs, u"Fahrenheit"_qs}));
-    Parts(engine).stack.OpenCalculator(38);
+    OpenFromMenu(engine, 38);
     EXPECT_EQ(Panel(38).listRows.size(), 4);
 
     // A typed first input shows the result field and hides the list.
-    Parts(engine).stack.OpenCalculator(23);
-    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    OpenFromMenu(engine, 23);
+    EXPECT_TRUE(Seen(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel(23).memoryEnabled);
     EXPECT_FALSE(Panel(23).listVisible);
     EXPECT_TRUE(Panel(23).resultVisible);
@@ -262,14 +269,14 @@ TEST_F(Layout, FirstInputChosenInAListDisablesTheKeypadAndMemory)
 
 TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 {
-    Parts(engine).stack.OpenCalculator(20);
+    OpenFromMenu(engine, 20);
     AsFamilyKey(engine, [](CalculatorContext& c) { c.ShowList(QStringList({QStringLiteral("5"), QStringLiteral("6")}), 1); });
     as_family::Term(engine, 1);
     Relayout(QStringLiteral("4&"), QStringLiteral("4"));
     EXPECT_EQ(Panel(20).prompt, u"Nombre de cotés"_qs);
     EXPECT_TRUE(Panel(20).listVisible);
     EXPECT_FALSE(Panel(20).resultVisible);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_EQ(Panel(20).listRows.size(), 2);
     EXPECT_EQ(Panel(20).listIndex, 1);
 }
@@ -277,7 +284,7 @@ TEST_F(Layout, LaterListInputShowsItsListAndKeepsItsRows)
 TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
 {
     as_family::Option(engine, 23, 2);
-    Parts(engine).stack.OpenCalculator(23);
+    OpenFromMenu(engine, 23);
     std::vector<bool> checked;
     for (const RadioButtonState& r : Panel(23).radios)
         checked.push_back(r.checked);
@@ -286,11 +293,11 @@ TEST_F(Layout, OptionButtonsFollowTheRememberedSelection)
 
     // A selection without a button checks nothing and leaves the others.
     as_family::Option(engine, 23, 7);
-    Parts(engine).stack.OpenCalculator(23);
+    OpenFromMenu(engine, 23);
     EXPECT_TRUE(Panel(23).radios[2].checked);
 
     as_family::Option(engine, 37, 1);
-    Parts(engine).stack.OpenCalculator(37);
+    OpenFromMenu(engine, 37);
     EXPECT_TRUE(Panel(37).radios[1].checked);
     EXPECT_FALSE(Panel(37).radios[0].checked);
 }

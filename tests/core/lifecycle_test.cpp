@@ -1,6 +1,7 @@
 #include "core/engine.h"
 #include "tests/support/engine_parts.h"
 #include "tests/support/family_key.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
@@ -15,21 +16,18 @@ using namespace tornavel;
 namespace {
 
 struct StartAndClose : ::testing::Test {
-    QTemporaryDir dir;
+    // The program's folder, where it keeps its state files.
+    TemporaryCurrentFolder folder;
+    QTemporaryDir& dir = folder.dir;
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        Parts(engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-        Parts(engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     void WriteOptions(qint32 unit, quint8 display, qint32 defaultCalculator)
     {
-        QFile file(Parts(engine).options.FilePath());
+        QFile file(Seen(engine).options.FilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         QDataStream out(&file);
         out.setByteOrder(QDataStream::LittleEndian);
@@ -53,16 +51,15 @@ TEST_F(StartAndClose, OnlyAnUpperCaseOAsksForAResizableWindow)
 
 TEST_F(StartAndClose, CreationPreparesCaptionsHintsAndCodes)
 {
-    // Calculator 4 left "3&" in its formula, then closed.
+    // Calculator 4 left "3&" in its formula.
     // It left an option chosen in calculator 31 and a result code too.
-    Parts(engine).stack.OpenCalculator(4);
+    OpenFromMenu(engine, 4);
     as_family::Formula(engine, QStringLiteral("3&"));
     as_family::Option(engine, 31, 2);
     AsFamilyKey(engine, [](CalculatorContext& c) { c.TakenBack(12); });
-    Parts(engine).stack.PopCalculator();
     engine.FormCreate(QStringLiteral("O"), QStringLiteral("."));
-    EXPECT_EQ(Parts(engine).lifecycle.ProductName(), QStringLiteral("Tornavel"));
-    EXPECT_EQ(Parts(engine).lifecycle.ProductVersion(), QStringLiteral("1.1"));
+    EXPECT_EQ(Seen(engine).lifecycle.ProductName(), QStringLiteral("Tornavel"));
+    EXPECT_EQ(Seen(engine).lifecycle.ProductVersion(), QStringLiteral("1.1"));
     EXPECT_EQ(engine.Window().caption, QStringLiteral("Tornavel"));
     EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
     EXPECT_EQ(engine.Window().menuCaptions.value(QStringLiteral("AideTornavel")), u"Aide Tornavel"_qs);
@@ -71,12 +68,13 @@ TEST_F(StartAndClose, CreationPreparesCaptionsHintsAndCodes)
     EXPECT_EQ(engine.Panel(4).formula, QString());
     EXPECT_EQ(engine.Panel(4).nextHint, u"Cliquez sur & pour saisir le terme suivant du calcul"_qs);
     EXPECT_EQ(engine.Panel(3).nextHint, QString());
-    EXPECT_EQ(Parts(engine).screen.OptionSelection(31), 0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
-    EXPECT_EQ(Parts(engine).numbers.Separator(), QStringLiteral("."));
-    EXPECT_EQ(Parts(engine).screen.UnitSuffixText(UnitSuffix::Angle), u"(°)"_qs);
-    EXPECT_EQ(Parts(engine).screen.CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
-    EXPECT_TRUE(Parts(engine).stack.Records().empty());
+    EXPECT_EQ(Seen(engine).screen.OptionSelection(31), 0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).numbers.Separator(), QStringLiteral("."));
+    EXPECT_EQ(Seen(engine).screen.UnitSuffixText(UnitSuffix::Angle), u"(°)"_qs);
+    EXPECT_EQ(Seen(engine).screen.CalculatorName(39), u"Calculatrice fonctions mathématiques"_qs);
+    // The creation opens no calculator.
+    EXPECT_EQ(Seen(engine).stack.Records().size(), 1u);
 }
 
 TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
@@ -85,10 +83,8 @@ TEST_F(StartAndClose, LongProductNameIsCutToNineteenCharacters)
     StringTable replaced;
     ASSERT_TRUE(replaced.LoadReplacement(QStringLiteral(TEST_REPLACEMENT_RCC)));
     Engine other(AllCalculators(), replaced, ui, QStringLiteral(","));
-    Parts(other).options.SetFilePath(Parts(engine).options.FilePath());
-    Parts(other).history.SetFilePath(Parts(engine).history.FilePath());
     other.FormCreate(QStringLiteral("O"));
-    EXPECT_EQ(Parts(other).lifecycle.ProductName(), QStringLiteral("TornavelReplacement"));
+    EXPECT_EQ(Seen(other).lifecycle.ProductName(), QStringLiteral("TornavelReplacement"));
     EXPECT_EQ(other.Window().caption, QStringLiteral("TornavelReplacement"));
     // The upgrade item keeps the program's own caption.
     EXPECT_EQ(other.Window().menuCaptions.value(QStringLiteral("MiseANiveau")), u"Mettre à niveau Tornavel"_qs);
@@ -105,12 +101,12 @@ TEST_F(StartAndClose, WithoutAnOptionsFileTheStandardCalculatorOpensInCentimetre
     // register starts empty.
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
-    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
-    EXPECT_FALSE(Parts(engine).options.Values().OptionsChanged);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.0);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 0);
+    EXPECT_EQ(Seen(engine).options.Values().UnitScaleCode, 10);
+    EXPECT_EQ(Seen(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_FALSE(Seen(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 0.0);
     EXPECT_EQ(engine.Window().visiblePanel, 0);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
     EXPECT_FALSE(engine.Window().upgradeItemVisible);
@@ -121,11 +117,11 @@ TEST_F(StartAndClose, SecondActivationReadsNothingAndPushesNothing)
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
     as_family::Memory(engine, 5.0);
-    Parts(engine).options.MarkChanged();
+    ChooseInUnitWindow(engine, 10);
     engine.FormActivate();
-    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
-    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 5.0);
+    EXPECT_TRUE(Seen(engine).options.Values().OptionsChanged);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
@@ -134,8 +130,8 @@ TEST_F(StartAndClose, DefaultCalculatorOutsideTheCalculatorsOpensTheStandardOne)
     WriteOptions(10, 0, 57);
     engine.FormCreate(QStringLiteral("O"));
     engine.FormActivate();
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 0);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 0);
 }
 
 TEST_F(StartAndClose, CloseDiscardsTheStackWithoutHandingBack)
@@ -144,7 +140,7 @@ TEST_F(StartAndClose, CloseDiscardsTheStackWithoutHandingBack)
     engine.FormActivate();
     as_family::Typed(engine, QStringLiteral("2*"), engine.Panel(0).result, Code::Times);
     engine.LbCalculettesDblClick(0);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 2u);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 2u);
     as_family::Fields(engine, engine.Panel(engine.Window().visiblePanel).formula, QStringLiteral("9"));
     engine.FormClose();
     EXPECT_EQ(engine.Panel(0).result, QStringLiteral("0"));

@@ -1,11 +1,12 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "core/menus.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace tornavel;
@@ -21,7 +22,7 @@ struct CalculatorsMenu : ::testing::Test {
 
 } // namespace
 
-TEST_F(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
+TEST_F(CalculatorsMenu, AnItemPerCalculatorAndTheSeparatorsOfTheOrder)
 {
     std::set<int> items;
     std::set<int> calculators;
@@ -36,41 +37,54 @@ TEST_F(CalculatorsMenu, FortyItemsAndFourSeparatorsInDisplayOrder)
         calculators.insert(e.calculator);
         EXPECT_EQ(e.name, QStringLiteral("Calculette") + QString::number(e.item));
     }
-    EXPECT_EQ(separators, (std::vector<int>{2, 19, 22, 39}));
-    EXPECT_EQ(items.size(), 40u);
-    EXPECT_EQ(calculators.size(), 40u);
+    const std::vector<int> order = CalculatorsMenuOrder();
+    std::vector<int> ordered;
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (order[k] == MenuSeparator)
+            ordered.push_back(static_cast<int>(k));
+    }
+    EXPECT_EQ(separators, ordered);
+    EXPECT_EQ(separators.size(), 4u);
+    EXPECT_EQ(items.size(), static_cast<size_t>(CalculatorCount));
+    EXPECT_EQ(calculators.size(), static_cast<size_t>(CalculatorCount));
     EXPECT_EQ(*calculators.begin(), 0);
-    EXPECT_EQ(*calculators.rbegin(), 39);
+    EXPECT_EQ(*calculators.rbegin(), CalculatorCount - 1);
 }
 
 TEST_F(CalculatorsMenu, ItemNumbersMapToCalculatorNumbers)
 {
-    const int expected[40] = {0, 39, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 10, 16, 17, 18,
-                              19, 20, 21, 22, 31, 28, 29, 23, 24, 30, 25, 26, 27, 32, 33, 34, 35, 36, 37, 38};
-    for (int k = 0; k < 40; ++k) {
-        EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(k), expected[k]) << k;
-        EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(expected[k]), k) << k;
+    int highest = -1;
+    for (const CalculatorMenuEntry& e : entries) {
+        if (e.item < 0)
+            continue;
+        EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(e.item), e.calculator) << e.item;
+        EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(e.calculator), e.item) << e.item;
+        highest = std::max(highest, e.item);
     }
-    EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(40), -1);
+    EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(highest + 1), -1);
     EXPECT_EQ(engine.Descriptions().CalculatorOfMenuItem(-1), -1);
-    EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(40), -1);
+    EXPECT_EQ(engine.Descriptions().MenuItemOfCalculator(CalculatorCount), -1);
 }
 
-TEST_F(CalculatorsMenu, PositionsTwentySevenAndThirtySixOpenStairsAndResistance)
+TEST_F(CalculatorsMenu, TheItemsOfStairsAndResistanceOpenThem)
 {
     engine.FormCreate(QStringLiteral("O"));
+    const auto entryOf = [this](int calculator) {
+        return *std::find_if(entries.begin(), entries.end(),
+                             [calculator](const CalculatorMenuEntry& e) { return e.calculator == calculator; });
+    };
 
-    const CalculatorMenuEntry& stairs = entries[27];
+    const CalculatorMenuEntry stairs = entryOf(31);
     EXPECT_EQ(engine.Window().menuCaptions.value(stairs.name), u"Calculatrice escalier"_qs);
     engine.CalculetteClick(stairs.item);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 31);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 31);
 
-    const CalculatorMenuEntry& resistance = entries[36];
+    const CalculatorMenuEntry resistance = entryOf(32);
     EXPECT_EQ(engine.Window().menuCaptions.value(resistance.name), u"Calculatrice résistance/puissance"_qs);
     engine.CalculetteClick(resistance.item);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 32);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 32);
 }
 
 TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
@@ -81,7 +95,7 @@ TEST_F(CalculatorsMenu, EveryItemCaptionIsTheTitleOfTheCalculatorItOpens)
             continue;
         const QString caption = engine.Window().menuCaptions.value(e.name);
         EXPECT_FALSE(caption.isEmpty()) << e.name.toStdString();
-        EXPECT_EQ(caption, Parts(engine).screen.CalculatorName(e.calculator)) << e.name.toStdString();
+        EXPECT_EQ(caption, Seen(engine).screen.CalculatorName(e.calculator)) << e.name.toStdString();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "core/engine.h"
 #include "core/menus.h"
 #include "core/options_file.h"
@@ -29,6 +30,8 @@ struct UserOptions : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Options.dat"));
+    // The options file on its own, for the tests of its bytes.
+    OptionsStore store{engine.Descriptions()};
 
     UserOptions() { engine.FormCreate(QStringLiteral("O")); }
 
@@ -46,11 +49,12 @@ struct UserOptions : ::testing::Test {
 
 TEST_F(UserOptions, FileHolds29BytesFieldByField)
 {
-    Parts(engine).options.SetUnitScale(1000);
-    Parts(engine).options.SetUnitDisplay(1);
-    Parts(engine).options.SetDefaultCalculator(39);
-    SetFavourites(engine, {3, -1, 17, -1, 0});
-    ASSERT_TRUE(Parts(engine).options.Save(path));
+    store.SetUnitScale(1000);
+    store.SetUnitDisplay(1);
+    store.SetDefaultCalculator(39);
+    for (const auto& [slot, number] : {std::pair{0, 3}, {2, 17}, {4, 0}})
+        store.SetFavourite(slot, number);
+    ASSERT_TRUE(store.Save(path));
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -58,78 +62,78 @@ TEST_F(UserOptions, FileHolds29BytesFieldByField)
     EXPECT_EQ(bytes, Int32(1000) + QByteArray(1, '\x01') + Int32(39) + Int32(3) + Int32(-1) + Int32(17) + Int32(-1)
                          + Int32(0));
 
-    Engine next{AllCalculators(), strings, ui, QStringLiteral(",")};
-    Parts(next).options.MarkChanged();
-    ASSERT_TRUE(Parts(next).options.Load(path));
-    EXPECT_EQ(Parts(next).options.Values().UnitScaleCode, 1000);
-    EXPECT_EQ(Parts(next).options.Values().UnitDisplayOption, 1);
-    EXPECT_EQ(Parts(next).options.Values().DefaultCalculator, 39);
-    EXPECT_EQ(Parts(next).options.Values().Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
-    EXPECT_FALSE(Parts(next).options.Values().OptionsChanged);
-    EXPECT_EQ(Parts(next).options.Values().LengthUnitSuffix, QStringLiteral("(m)"));
+    OptionsStore next{engine.Descriptions()};
+    next.MarkChanged();
+    ASSERT_TRUE(next.Load(path));
+    EXPECT_EQ(next.Values().UnitScaleCode, 1000);
+    EXPECT_EQ(next.Values().UnitDisplayOption, 1);
+    EXPECT_EQ(next.Values().DefaultCalculator, 39);
+    EXPECT_EQ(next.Values().Favourites, (std::array<int, 5>{3, -1, 17, -1, 0}));
+    EXPECT_FALSE(next.Values().OptionsChanged);
+    EXPECT_EQ(next.Values().LengthUnitSuffix, QStringLiteral("(m)"));
 }
 
 TEST_F(UserOptions, MissingFileGivesTheStartValues)
 {
-    Parts(engine).options.SetUnitScale(25);
-    EXPECT_FALSE(Parts(engine).options.Load(path));
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
-    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 0);
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
-    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    store.SetUnitScale(25);
+    EXPECT_FALSE(store.Load(path));
+    EXPECT_EQ(store.Values().UnitScaleCode, 10);
+    EXPECT_EQ(store.Values().DefaultCalculator, 0);
+    EXPECT_EQ(store.Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_EQ(store.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 TEST_F(UserOptions, ShortFileKeepsTheFieldsItHolds)
 {
     // Unit, display option, then the default calculator cut short.
     Write(Int32(1) + QByteArray(1, '\x01') + QByteArray("\x05\x00", 2));
-    EXPECT_TRUE(Parts(engine).options.Load(path));
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 1);
-    EXPECT_EQ(Parts(engine).options.Values().UnitDisplayOption, 1);
-    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 0);
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+    EXPECT_TRUE(store.Load(path));
+    EXPECT_EQ(store.Values().UnitScaleCode, 1);
+    EXPECT_EQ(store.Values().UnitDisplayOption, 1);
+    EXPECT_EQ(store.Values().DefaultCalculator, 0);
+    EXPECT_EQ(store.Values().Favourites, (std::array<int, 5>{-1, -1, -1, -1, -1}));
 }
 
 TEST_F(UserOptions, ValuesOutsideTheirRangesTakeTheStartValues)
 {
-    Write(Int32(7) + QByteArray(1, '\x02') + Int32(40) + Int32(40) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
-    EXPECT_TRUE(Parts(engine).options.Load(path));
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
-    EXPECT_EQ(Parts(engine).options.Values().UnitDisplayOption, 0);
-    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 0);
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
+    Write(Int32(7) + QByteArray(1, '\x02') + Int32(CalculatorCount) + Int32(CalculatorCount) + Int32(-2) + Int32(39) + Int32(-1) + Int32(12));
+    EXPECT_TRUE(store.Load(path));
+    EXPECT_EQ(store.Values().UnitScaleCode, 10);
+    EXPECT_EQ(store.Values().UnitDisplayOption, 0);
+    EXPECT_EQ(store.Values().DefaultCalculator, 0);
+    EXPECT_EQ(store.Values().Favourites, (std::array<int, 5>{-1, -1, 39, -1, 12}));
 }
 
 // ---- Unit of measure ---------------------------------------------------------------
 
 TEST_F(UserOptions, UnitWindowPreselectsAndAppliesTheRows)
 {
-    Parts(engine).stack.OpenCalculator(0);
-    Parts(engine).options.SetUnitScale(25);
-    Parts(engine).options.SetUnitDisplay(1);
+    OpenFromMenu(engine, 0);
+    ChooseInUnitWindow(engine, 25, 1);
+    ui.unitWindowRows.clear();
     ui.chosenUnitRow = 2;
     ui.chosenDisplayRow = 0;
     engine.UniteMesureClick();
     ASSERT_EQ(ui.unitWindowRows.size(), 1);
     EXPECT_EQ(ui.unitWindowRows[0], qMakePair(3, 1));
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 1000);
-    EXPECT_EQ(Parts(engine).options.Values().AreaUnitSuffix, QStringLiteral("(m2)"));
-    EXPECT_EQ(Parts(engine).options.Values().UnitDisplayOption, 0);
-    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Seen(engine).options.Values().UnitScaleCode, 1000);
+    EXPECT_EQ(Seen(engine).options.Values().AreaUnitSuffix, QStringLiteral("(m2)"));
+    EXPECT_EQ(Seen(engine).options.Values().UnitDisplayOption, 0);
+    EXPECT_TRUE(Seen(engine).options.Values().OptionsChanged);
 }
 
 TEST_F(UserOptions, UnitWindowClosedWithoutAChangeStillMarksTheOptions)
 {
-    Parts(engine).stack.OpenCalculator(0);
+    OpenFromMenu(engine, 0);
     engine.UniteMesureClick();
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 10);
-    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Seen(engine).options.Values().UnitScaleCode, 10);
+    EXPECT_TRUE(Seen(engine).options.Values().OptionsChanged);
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
 {
-    Parts(engine).stack.OpenCalculator(10);
+    OpenFromMenu(engine, 10);
     EXPECT_EQ(engine.Panel(10).prompt, QStringLiteral("Long. mur pignon (cm)"));
     ui.chosenUnitRow = 0;
     engine.UniteMesureClick();
@@ -146,7 +150,7 @@ TEST_F(UserOptions, UnitChangeRelabelsBeforeTheFirstInputAndWarnsAfterIt)
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0], QString::fromUtf8("Attention, le changement d'unité de mesure\nrisque de rendre votre calcul erroné !"));
     EXPECT_EQ(ui.messageLines[0], 2);
-    EXPECT_EQ(Parts(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
+    EXPECT_EQ(Seen(engine).options.Values().LengthUnitSuffix, QStringLiteral("(cm)"));
 }
 
 // ---- Window behaviour ---------------------------------------------------------------
@@ -185,7 +189,10 @@ TEST_F(UserOptions, UnwritableSettingsFileRaisesTheWriteError)
 
 TEST_F(UserOptions, FavouritesMenuShowsOnlyTheFilledSlots)
 {
-    SetFavourites(engine, {-1, -1, 32, -1, -1});
+    TemporaryCurrentFolder folder;
+    WriteOptionsFile(engine.Descriptions(), QStringLiteral("Options.dat"),
+                     [](OptionsStore& options) { options.SetFavourite(2, 32); });
+    engine.FormActivate();
     engine.PopupMFavorisPopup();
     EXPECT_EQ(engine.Window().favouriteCaptions,
               (QStringList{QString(), QString(), QString::fromUtf8("Calculatrice résistance/puissance"), QString(), QString()}));
@@ -196,7 +203,12 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 {
     // A replacement string table may lack a calculator's title: here none is read.
     Engine untitled{AllCalculators(), strings, ui, QStringLiteral(",")};
-    SetFavourites(untitled, {7, -1, -1, -1, 40});
+    TemporaryCurrentFolder folder;
+    WriteOptionsFile(untitled.Descriptions(), QStringLiteral("Options.dat"), [](OptionsStore& options) {
+        options.SetFavourite(0, 7);
+        options.SetFavourite(4, CalculatorCount);
+    });
+    untitled.FormActivate();
     untitled.PopupMFavorisPopup();
     EXPECT_EQ(untitled.Window().favouriteShown, (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(untitled.Window().favouriteCaptions.value(0), QString());
@@ -204,16 +216,19 @@ TEST_F(UserOptions, FilledFavouriteSlotIsShownEvenWithoutATitle)
 
 TEST_F(UserOptions, FavouriteOpensItsCalculatorAlone)
 {
-    SetFavourites(engine, {-1, 5, -1, -1, -1});
-    Parts(engine).stack.OpenCalculator(0);
+    TemporaryCurrentFolder folder;
+    WriteOptionsFile(engine.Descriptions(), QStringLiteral("Options.dat"),
+                     [](OptionsStore& options) { options.SetFavourite(1, 5); });
+    engine.FormActivate();
+    OpenFromMenu(engine, 0);
     engine.PCalculatriceDigitClick(7);
     engine.FavorisClick(1);
-    ASSERT_EQ(Parts(engine).stack.Records().size(), 1u);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 5);
+    ASSERT_EQ(Seen(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 5);
     EXPECT_EQ(engine.Panel(0).result, QStringLiteral("0"));
     engine.FavorisClick(0);
     engine.FavorisClick(7);
-    EXPECT_EQ(Parts(engine).stack.Top().Number, 5);
+    EXPECT_EQ(Seen(engine).stack.Top().Number, 5);
 }
 
 TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
@@ -224,15 +239,15 @@ TEST_F(UserOptions, CalculatorListItemsShowTheListAndMarkTheOptions)
         list.BtnOKClick();
     };
     engine.SelCalculetteDefautClick();
-    EXPECT_EQ(Parts(engine).options.Values().DefaultCalculator, 39);
-    EXPECT_TRUE(Parts(engine).options.Values().OptionsChanged);
+    EXPECT_EQ(Seen(engine).options.Values().DefaultCalculator, 39);
+    EXPECT_TRUE(Seen(engine).options.Values().OptionsChanged);
 
     ui.calculatorListUser = [](CalculatorListWindow& list) {
         list.BoxClick(4, true);
         list.BtnOKClick();
     };
     engine.SelCalculetteFavoritesClick();
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
+    EXPECT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{3, -1, -1, -1, -1}));
     EXPECT_EQ(ui.calculatorListCaptions,
               (QStringList{QString::fromUtf8("Sélection de la calculatrice par défaut"),
                            QString::fromUtf8("Sélection des calculatrices favorites")}));

@@ -1,7 +1,9 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
+#include "tests/support/sub_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +28,7 @@ struct PromptWalk : ::testing::Test {
     const CalculatorDescription& Row(int n) { return engine.Descriptions().Of(n); }
     const CalculatorKeys& Keys(int n) { return Row(n).keys; }
 
-    void Record(int input, const std::string& step) { seen[input][step] = Parts(engine).TopPanel().prompt; }
+    void Record(int input, const std::string& step) { seen[input][step] = Seen(engine).TopPanel().prompt; }
 
     // Values that every calculator accepts in this order (lengths that shrink, a wall
     // thickness that leaves an interior; only the wallpaper needs a roll longer than
@@ -48,17 +50,17 @@ struct PromptWalk : ::testing::Test {
     // CE then takes the returned number back again.
     void SubCalculation(int t)
     {
-        const TCalculette& caller = Parts(engine).stack.Top();
+        const TCalculette& caller = Seen(engine).stack.Top();
         const auto& offered = caller.OfferedCalculators;
         const auto it = std::find(offered.begin(), offered.end(), 0);
-        if (!Parts(engine).keys.KeypadEnabled() || it == offered.end())
+        if (!Seen(engine).keys.KeypadEnabled() || it == offered.end())
             return;
         const int n = caller.Number;
         engine.LbCalculettesDblClick(static_cast<int>(it - offered.begin()));
-        ASSERT_EQ(Parts(engine).stack.Top().Number, 0);
+        ASSERT_EQ(Seen(engine).stack.Top().Number, 0);
         engine.FormKeyPress(QLatin1Char('7'));
         engine.POk0Click();
-        ASSERT_EQ(Parts(engine).stack.Top().Number, n);
+        ASSERT_EQ(Seen(engine).stack.Top().Number, n);
         Record(t, "back from a sub-calculation");
         engine.CalculatriceCEClick();
         Record(t, "CE on the returned number");
@@ -67,7 +69,7 @@ struct PromptWalk : ::testing::Test {
     void Walk(int n)
     {
         const CalculatorDescription& row = Row(n);
-        Parts(engine).stack.OpenCalculator(n);
+        OpenFromMenu(engine, n);
         Record(0, "open");
         engine.CalculatriceCClick();
         Record(0, "C");
@@ -79,7 +81,7 @@ struct PromptWalk : ::testing::Test {
         for (int t = 0; t < last && Keys(n).nextTerm; ++t) {
             Enter(n, t);
             engine.PEtClick(n);
-            if (Parts(engine).stack.Top().TermIndex != t + 1) {
+            if (Seen(engine).stack.Top().TermIndex != t + 1) {
                 Record(t, "asked again after a refusal");
                 return;
             }
@@ -88,21 +90,21 @@ struct PromptWalk : ::testing::Test {
             Record(t, "CE right after &&");
             engine.PEtClick(n);
             Record(t + 1, "&& again");
-            Parts(engine).stack.ShowCalculator();
+            LayOutAgain(engine);
             Record(t + 1, "back on screen");
             SubCalculation(t + 1);
         }
-        if (!Keys(n).compute || !Keys(n).undo || Parts(engine).stack.Top().TermIndex != last)
+        if (!Keys(n).compute || !Keys(n).undo || Seen(engine).stack.Top().TermIndex != last)
             return;
         Enter(n, last);
         engine.PCalculClick(n);
-        if (Parts(engine).keys.LastKeyCode() != row.resultCode) {
+        if (Seen(engine).keys.LastKeyCode() != row.resultCode) {
             Record(last, "asked again after a refusal");
             return;
         }
         engine.CalculatriceCEClick();
         Record(last, "CE on a result");
-        engine.TraitArticleMCalculs(Parts(engine).history.Values().LastHistoryIndex);
+        engine.TraitArticleMCalculs(Seen(engine).history.Values().LastHistoryIndex);
         engine.CalculatriceCEClick();
         Record(last, "CE on a replayed result");
     }
@@ -115,7 +117,7 @@ TEST_F(PromptWalk, EveryInputIsAskedForWithTheSameTextWhicheverWayItComesBack)
             if (n >= 17 && n <= 38 && n != 20 && n != 22)
                 continue;
             SCOPED_TRACE(::testing::Message() << "calculator " << n << ", units shown " << display);
-            Parts(engine).options.SetUnitDisplay(display);
+            ChooseUnitDisplay(engine, display);
             seen.clear();
             Walk(n);
             for (auto [input, steps] : seen) {

@@ -2,7 +2,8 @@
 // else than a file in their place, a file that cannot be read.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "core/history_file.h"
 #include "core/options_file.h"
 #include "platform/inifile.h"
@@ -34,21 +35,20 @@ struct StateSession {
     StringTable strings;
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-    const QString& options = Parts(engine).options.FilePath();
-    const QString& history = Parts(engine).history.FilePath();
+    const QString& options = Seen(engine).options.FilePath();
+    const QString& history = Seen(engine).history.FilePath();
 
     explicit StateSession(const QString& directory)
     {
-        Parts(engine).options.SetFilePath(directory + QStringLiteral("/Options.dat"));
-        Parts(engine).history.SetFilePath(directory + QStringLiteral("/CLS.dat"));
+        // The program's folder is the current one.
+        QDir::setCurrent(directory);
         engine.FormCreate(QStringLiteral("O"));
     }
     // A calculation and a change of unit, then the close.
     void WorkAndClose()
     {
-        Parts(engine).historyMenu.AddHistoryEntry(0, QStringLiteral("1+2"), {}, 0, 10);
-        Parts(engine).options.SetUnitScale(1);
-        Parts(engine).options.MarkChanged();
+        RecordAsAFamily(engine, 0, QStringLiteral("1+2"), {}, 0);
+        ChooseInUnitWindow(engine, 1);
         engine.FormClose();
     }
     // Message k, checked to fit the message window, without the blanks of its layout.
@@ -73,6 +73,7 @@ QString SaveFailure(const char* what, const QString& path, const QString& reason
 
 TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
 {
+    KeepCurrentFolder keep;
     SmallFileSystem disk;
     if (!disk.mounted)
         GTEST_SKIP() << "cannot mount a small file system here";
@@ -95,6 +96,7 @@ TEST(StateFiles, FullDiskKeepsBothFilesWholeAndSaysSoAtClose)
 // files by their whole path and says why.
 TEST(StateFiles, ACurrentFolderDeletedMeanwhileIsNamedAndSaidToBeGone)
 {
+    KeepCurrentFolder keep;
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("calculs"));
     ASSERT_TRUE(QDir().mkdir(folder));
@@ -104,8 +106,6 @@ TEST(StateFiles, ACurrentFolderDeletedMeanwhileIsNamedAndSaidToBeGone)
     } back;
     ASSERT_TRUE(QDir::setCurrent(folder));
     StateSession session(QStringLiteral("."));
-    Parts(session.engine).options.SetFilePath(QStringLiteral("Options.dat"));
-    Parts(session.engine).history.SetFilePath(QStringLiteral("CLS.dat"));
     session.engine.FormActivate();
     ASSERT_TRUE(QDir(folder).removeRecursively());
     session.WorkAndClose();
@@ -124,6 +124,7 @@ TEST(StateFiles, ACloseReachedFromItsOwnMessageTellsEachFailureOnce)
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("a folder with a long name/calculs"));
     ASSERT_TRUE(QDir().mkpath(folder));
+    KeepCurrentFolder keep;
     StateSession session(folder);
     session.engine.FormActivate();
     ASSERT_TRUE(QDir(folder).removeRecursively());
@@ -135,14 +136,16 @@ TEST(StateFiles, ACloseReachedFromItsOwnMessageTellsEachFailureOnce)
 
     const QString gone = QStringLiteral("\u00A0: le dossier n'existe pas");
     EXPECT_EQ(session.ui.saveFailures,
-              QStringList({QStringLiteral("Impossible d'enregistrer les options dans ") + session.options + gone,
-                           QStringLiteral("Impossible d'enregistrer l'historique des calculs dans ") + session.history
-                               + gone}));
+              QStringList({QStringLiteral("Impossible d'enregistrer les options dans ") + folder
+                               + QStringLiteral("/Options.dat") + gone,
+                           QStringLiteral("Impossible d'enregistrer l'historique des calculs dans ") + folder
+                               + QStringLiteral("/CLS.dat") + gone}));
     EXPECT_EQ(session.ui.messages.size(), 2);
 }
 
 TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 {
+    KeepCurrentFolder keep;
     for (const bool options : {true, false}) {
         for (const int kind : kSpecials) {
             SCOPED_TRACE(::testing::Message() << (options ? "Options.dat" : "CLS.dat") << " as " << kind);
@@ -170,6 +173,7 @@ TEST(StateFiles, SomethingElseInPlaceOfAStateFileReadsAsMissingAndStays)
 
 TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
 {
+    KeepCurrentFolder keep;
     QTemporaryDir dir;
     StateSession session(dir.path());
     Write(session.options, kOptions);
@@ -189,7 +193,7 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
         ASSERT_EQ(::seteuid(65534), 0);
     }
     session.engine.FormActivate();
-    EXPECT_EQ(Parts(session.engine).options.Values().UnitScaleCode, 10);
+    EXPECT_EQ(Seen(session.engine).options.Values().UnitScaleCode, 10);
     session.WorkAndClose();
     EXPECT_EQ(session.Message(0), SaveFailure("les options", session.options, UnreadableFileKeptReason()));
     QFile::setPermissions(session.options, QFileDevice::ReadOwner);
@@ -198,10 +202,11 @@ TEST(StateFiles, AWriteOnlyOptionsFileIsLeftAlone)
 
 TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
 {
+    KeepCurrentFolder keep;
     QTemporaryDir dir;
     StateSession session(dir.path());
     Write(session.history, kHistory);
-    Parts(session.engine).options.MarkChanged();
+    ChooseInUnitWindow(session.engine, 1);
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));

@@ -2,7 +2,8 @@
 // closes first.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "core/history_file.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
@@ -33,7 +34,8 @@ QStringList Numbered(const char* prefix, int from, int to)
     return texts;
 }
 
-// One program started in the folder: it reads the files at its first activation.
+// One program started in the folder, which becomes the current one: it reads the files
+// there at its first activation.
 struct Program {
     StringTable strings;
     FakeUi ui;
@@ -41,15 +43,14 @@ struct Program {
 
     explicit Program(const QString& directory)
     {
-        Parts(engine).options.SetFilePath(directory + QStringLiteral("/Options.dat"));
-        Parts(engine).history.SetFilePath(directory + QStringLiteral("/CLS.dat"));
+        QDir::setCurrent(directory);
         engine.FormCreate(QStringLiteral("O"));
         engine.FormActivate();
     }
     void Calculate(const QStringList& texts)
     {
         for (const QString& text : texts)
-            Parts(engine).historyMenu.AddHistoryEntry(2, text, {3, 4}, 1, 10);
+            RecordAsAFamily(engine, 2, text, {3, 4}, 1);
     }
 };
 
@@ -57,6 +58,7 @@ struct Program {
 
 TEST(TwoRuns, EachRunsNewEntriesFollowWhatTheFileHoldsAtItsClose)
 {
+    KeepCurrentFolder keep;
     struct Case {
         const char* name;
         QStringList before, first, second;  // the file at the start; the new entries of each run
@@ -102,11 +104,12 @@ TEST(TwoRuns, EachRunsNewEntriesFollowWhatTheFileHoldsAtItsClose)
 
 TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
 {
+    KeepCurrentFolder keep;
     QTemporaryDir dir;
     Write(dir.filePath(QStringLiteral("CLS.dat")), EncodeHistory(History{{}, 19}));
     Program run(dir.path());
     run.Calculate({"11+1", "22+2"});
-    const QByteArray held = EncodeHistory(Parts(run.engine).history.Values());
+    const QByteArray held = EncodeHistory(Seen(run.engine).history.Values());
     run.engine.FormClose();
     EXPECT_EQ(Contents(dir.filePath(QStringLiteral("CLS.dat"))), held);
 }
@@ -115,6 +118,7 @@ TEST(TwoRuns, OneRunAloneWritesItsHistoryAsItIs)
 // what the other has just added, and nothing is written twice.
 TEST(TwoRuns, RunsClosingTogetherKeepEveryCalculation)
 {
+    KeepCurrentFolder keep;
     QTemporaryDir dir;
     for (int round = 0; round < 60; ++round) {
         Program first(dir.path()), second(dir.path());

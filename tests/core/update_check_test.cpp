@@ -1,5 +1,5 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "core/tips.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/catalogue.h"
@@ -86,7 +86,7 @@ struct Tips : ::testing::Test {
 
     void SetUp() override
     {
-        Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+        engine.SetDirectories(program.path() + QLatin1Char('/'));
         QDir::setCurrent(current.path());
     }
     void TearDown() override { QDir::setCurrent(savedCurrent); }
@@ -116,9 +116,9 @@ TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
     EXPECT_EQ(aide.mid(0, 11), (QList<bool>{true, false, true, true, true, false, true, false, true, true, true}));
     // Tip 1 opens the demonstration videos on the web; the others a page beside the program.
     ASSERT_EQ(ui.openedUrls.size(), 9);
-    EXPECT_EQ(ui.openedUrls[0], Parts(engine).help.WebPageAddress(346));
+    EXPECT_EQ(ui.openedUrls[0], Seen(engine).help.WebPageAddress(346));
     EXPECT_EQ(ui.openedUrls.last(),
-              HelpLinks::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), Parts(engine).help.ProgramDirectory()));
+              HelpLinks::HelpPageUrl(QStringLiteral("Aide/selection-unite-mesure.html"), Seen(engine).help.ProgramDirectory()));
     for (int step = 0; step < 12; ++step)
         tips.BtnPredClick();
     EXPECT_EQ(tips.Tip(), 1);

@@ -5,7 +5,8 @@
 #include "platform/child_fetch.h"
 #include "platform/paths.h"
 #include "tests/support/catalogue.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ TEST(InstalledProgram, FindsItsHelperHelpPagesAndTips)
     engine.SetDirectories(ProgramDirectory(), HelpDirectory());
     engine.FormCreate("O", ",");
     for (int n = 0; n < CalculatorCount; ++n) {
-        Parts(engine).stack.OpenCalculator(n);
+        OpenFromMenu(engine, n);
         engine.FormKeyDown(Keypad::KeyA, true);
     }
     ASSERT_EQ(ui.openedUrls.size(), CalculatorCount);

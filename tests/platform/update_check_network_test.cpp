@@ -3,7 +3,8 @@
 
 #include "core/engine.h"
 #include "platform/child_fetch.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/catalogue.h"
@@ -83,7 +84,9 @@ QByteArray List(const char* derVersion, const char* dateMaj, const char* url = "
 }
 
 struct UpdateCheckOverNetwork : ::testing::Test {
-    QTemporaryDir dir;
+    // The program's folder, the current one, where it keeps its state files.
+    TemporaryCurrentFolder folder;
+    QTemporaryDir& dir = folder.dir;
     LocalHttpServer server;
     StringTable strings;
     NetworkUi ui;
@@ -95,9 +98,7 @@ struct UpdateCheckOverNetwork : ::testing::Test {
     {
         ui.root = server.Root();
         ui.programDate = kBuilt;
-        Parts(engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
-        Parts(engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-        Parts(engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
+        engine.SetDirectories(dir.path() + QLatin1Char('/'));
         QFile old(ListFile());
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(oldList);
@@ -170,9 +171,7 @@ TEST_F(UpdateCheckOverNetwork, ListsThatAnswer)
         fresh.programDate = kBuilt;
         fresh.answerYes = c.answerYes;
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        Parts(check).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
-        Parts(check).options.SetFilePath(Parts(engine).options.FilePath());
-        Parts(check).history.SetFilePath(Parts(engine).history.FilePath());
+        check.SetDirectories(Seen(engine).help.ProgramDirectory());
         check.FormCreate(QStringLiteral("O"));
         server.Set(kListPath, {LocalHttpServer::Kind::Normal, 200, c.list});
         check.FormActivate();
@@ -219,9 +218,7 @@ TEST_F(UpdateCheckOverNetwork, FailuresShowNothingKeepNoPartialFileAndHideTheUpg
         if (QLatin1String(c.name) == QLatin1String("no helper program"))
             fresh.network = std::make_unique<ChildHttpClient>(dir.filePath(QStringLiteral("tornavel-fetch")));
         Engine check(AllCalculators(), strings, fresh, QStringLiteral(","));
-        Parts(check).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
-        Parts(check).options.SetFilePath(Parts(engine).options.FilePath());
-        Parts(check).history.SetFilePath(Parts(engine).history.FilePath());
+        check.SetDirectories(Seen(engine).help.ProgramDirectory());
         check.FormCreate(QStringLiteral("O"));
         check.FormActivate();
         ASSERT_TRUE(WaitFor([&] { return fresh.answers == 1; }));
@@ -242,7 +239,7 @@ TEST_F(UpdateCheckOverNetwork, SilentServerLeavesTheProgramWorkingAndIsGivenUp)
     engine.FormActivate();
     // The activation has returned before any answer; the program goes on working.
     EXPECT_EQ(ui.answers, 0);
-    EXPECT_EQ(Parts(engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(engine).stack.Records().size(), 1u);
     ASSERT_TRUE(WaitFor([this] { return ui.answers == 1; }));
     EXPECT_TRUE(eventLoopRan);
     ExpectNothingShown();

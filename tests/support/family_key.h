@@ -4,7 +4,8 @@
 // the way a key of a calculator's row does, pressed through the engine's operations,
 // and says what it wants done through the same intent operations.
 
-#include "tests/support/engine_access.h"
+#include "core/engine.h"
+#include "tests/support/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,19 @@
 namespace tornavel {
 
 // Runs `step` as the compute key of the calculator on screen, pressed once through the
-// engine; the row's own key is put back afterwards. A calculator must be on screen.
+// engine; the row's own key runs again afterwards. A calculator must be on screen, and
+// the engine must serve AllCalculators() or a copy of it.
 inline void AsFamilyKey(Engine& engine, const std::function<void(CalculatorContext&)>& step)
 {
     if (!engine.HasCalculator()) {
         ADD_FAILURE() << "no calculator on screen to receive a family's key";
         return;
     }
-    const int number = engine.Window().visiblePanel;
-    CalculatorKeys& keys = EngineAccess::RowKeys(engine, number);
-    const std::function<void(CalculatorContext&)> own = keys.compute;
-    keys.compute = step;
-    engine.PCalculClick(number);
-    keys.compute = own;
+    struct Pressed {
+        explicit Pressed(const std::function<void(CalculatorContext&)>& step) { StandInComputeKey() = step; }
+        ~Pressed() { StandInComputeKey() = nullptr; }
+    } pressed(step);
+    engine.PCalculClick(engine.Window().visiblePanel);
 }
 
 // What a family's key can leave, for tests that start from such a state.

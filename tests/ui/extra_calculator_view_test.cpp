@@ -12,16 +12,18 @@ struct ExtraCalculatorWindow : WindowFixture<> {
 
 TEST_F(ExtraCalculatorWindow, ItsMenuItemShowsItsPanelThatComputes)
 {
+    const int n = extra::Number;
+    const auto named = [n](const char* name) { return QLatin1String(name) + QString::number(n); };
     Start();
-    Find<QAction>(QStringLiteral("Calculette40"))->trigger();
-    EXPECT_TRUE(Find(QStringLiteral("PCalculette40"))->isVisible());
-    EXPECT_EQ(Prompt(40), strings.Str(40));
+    Find<QAction>(QStringLiteral("Calculette%1").arg(extra::MenuItem))->trigger();
+    EXPECT_TRUE(Find(named("PCalculette"))->isVisible());
+    EXPECT_EQ(Prompt(n), strings.Str(40));
     Click(QStringLiteral("PCalculatrice3"));
-    Click(QStringLiteral("PEt40"));
-    EXPECT_EQ(Prompt(40), strings.Str(41));
+    Click(named("PEt"));
+    EXPECT_EQ(Prompt(n), strings.Str(41));
     Click(QStringLiteral("PCalculatrice4"));
-    Click(QStringLiteral("PCalcul40"));
-    EXPECT_EQ(Result(40), QStringLiteral("12"));
+    Click(named("PCalcul"));
+    EXPECT_EQ(Result(n), QStringLiteral("12"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The windows of the help menu and the window-behaviour window, shown for real.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/file_system.h"
 #include "tests/support/local_http_server.h"
@@ -63,7 +63,7 @@ struct HelpWindows : ::testing::Test {
 
     void SetUp() override
     {
-        Parts(engine).help.SetProgramDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        engine.SetDirectories(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
         engine.FormCreate(QStringLiteral("O"));
     }
 };
@@ -73,7 +73,7 @@ struct HelpWindows : ::testing::Test {
 TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
 {
     Engine recording(AllCalculators(), strings, fake);
-    Parts(recording).help.SetProgramDirectory(Parts(engine).help.ProgramDirectory());
+    recording.SetDirectories(Seen(engine).help.ProgramDirectory());
     TFAstuces tips(strings, recording.Tips());
     tips.show();
     QStringList texts{tips.RichEdit()->toPlainText()};
@@ -133,7 +133,7 @@ TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
     QTemporaryDir empty;
     const QString saved = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    Parts(engine).help.SetProgramDirectory(empty.path() + QLatin1Char('/'));
+    engine.SetDirectories(empty.path() + QLatin1Char('/'));
     TFAstuces tips(strings, engine.Tips());
     QTest::mouseClick(tips.BtnSuivant(), Qt::LeftButton);
     QDir::setCurrent(saved);
@@ -148,7 +148,7 @@ TEST_F(HelpWindows, TipFilesOfEndlessWordsOrAccentsShowTheirBeginningAndClose)
 {
     QTemporaryDir program;
     ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Aide")));
-    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+    engine.SetDirectories(program.path() + QLatin1Char('/'));
     // A megabyte of letters in one word; one letter under 65,000 accents.
     for (const QByteArray& text : {QByteArray(2 << 20, 'x'), "a" + QByteArray("\\u769?").repeated(65000) + "b"}) {
         QFile file(program.filePath(QStringLiteral("Aide/Astuce_2.rtf")));
@@ -179,7 +179,7 @@ TEST_F(HelpWindows, TipOfThirtyThousandShortRunsIsLaidOutOnceAndCloses)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}" + QByteArray("{\\b a}{\\i b}{\\ul c}{\\cf1 d}").repeated(30000) + "}");
     file.close();
-    Parts(engine).help.SetProgramDirectory(program.path() + QLatin1Char('/'));
+    engine.SetDirectories(program.path() + QLatin1Char('/'));
     TFAstuces tips(strings, engine.Tips());
     tips.show();
     QTextDocument* document = tips.RichEdit()->document();

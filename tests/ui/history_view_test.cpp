@@ -1,5 +1,6 @@
 #include "core/calculator_list.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "ui/dialogs/calculator_list_window.h"
 #include "ui/dialogs/unit_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
@@ -20,20 +21,7 @@ namespace {
 
 // Runs the program's main window with the state files in a temporary current
 // directory, as the program finds them at start.
-struct HistoryAcrossRuns : tornavel::testing::WindowFixture<> {
-    QString previousDirectory = QDir::currentPath();
-
-    HistoryAcrossRuns()
-    {
-        stateFilesInTemporaryDirectory = false;
-        QDir::setCurrent(dir.path());
-    }
-    ~HistoryAcrossRuns() override
-    {
-        window.reset();
-        QDir::setCurrent(previousDirectory);
-    }
-};
+using HistoryAcrossRuns = tornavel::testing::WindowFixture<>;
 
 } // namespace
 
@@ -50,7 +38,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     ASSERT_TRUE(QFile::exists(QStringLiteral("CLS.dat")));
 
     Start();
-    EXPECT_EQ(Parts(*engine).stack.Top().Number, 0);
+    EXPECT_EQ(Seen(*engine).stack.Top().Number, 0);
     auto* menu = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     Click(QStringLiteral("BtnCalculs"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -64,8 +52,8 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
     EXPECT_EQ(Formula(3), formula);
     EXPECT_EQ(Result(3), result);
     EXPECT_TRUE(Find<QWidget>(QStringLiteral("PCalculette3"))->isVisible());
-    EXPECT_EQ(Parts(*engine).history.Values().LastHistoryIndex, 0);
-    EXPECT_FALSE(Parts(*engine).keys.RecomputingFlag());
+    EXPECT_EQ(Seen(*engine).history.Values().LastHistoryIndex, 0);
+    EXPECT_FALSE(Seen(*engine).keys.RecomputingFlag());
 }
 
 // ---- The windows of the options and favourites menus -----------------------------------
@@ -89,63 +77,68 @@ struct OptionWindows : ::testing::Test {
 
 TEST_F(OptionWindows, CalculatorListSwitchesASixthFavouriteOffAgain)
 {
-    SetFavourites(engine, {0, 39, 1, 2, -1});
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCheckBox* first = window.Box(0);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->text(), QString::fromUtf8("Calculatrice standard"));
-    EXPECT_TRUE(first->isChecked());
-    EXPECT_TRUE(window.Box(1)->isChecked());
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseFavourites, {0, 39, 1, 2});
+    ASSERT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, -1}));
+    WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCheckBox* first = window.Box(0);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->text(), QString::fromUtf8("Calculatrice standard"));
+        EXPECT_TRUE(first->isChecked());
+        EXPECT_TRUE(window.Box(1)->isChecked());
 
-    QTest::mouseClick(window.Box(10), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(window.Box(10)->isChecked());
-    QTest::mouseClick(window.Box(11), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_FALSE(window.Box(11)->isChecked());
+        QTest::mouseClick(window.Box(10), Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_TRUE(window.Box(10)->isChecked());
+        QTest::mouseClick(window.Box(11), Qt::LeftButton, {}, QPoint(5, 8));
+        EXPECT_FALSE(window.Box(11)->isChecked());
 
-    // Escape presses OK.
-    QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Parts(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+        // Escape presses OK.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(Seen(engine).options.Values().Favourites, (std::array<int, 5>{0, 39, 1, 2, 9}));
+    });
 }
 
 // Both lists open with the focus on the checked box, or the first box, where the arrows
 // move on.
 TEST_F(OptionWindows, CalculatorListsOpenWithTheFocusOnTheCheckedBox)
 {
-    Parts(engine).options.SetDefaultCalculator(30);
-    SetFavourites(engine, {-1, -1, -1, -1, -1});
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseDefault, {30});
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseFavourites, {});
     for (const int purpose : {CalculatorListWindow::ChooseDefault, CalculatorListWindow::ChooseFavourites}) {
-        CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(purpose);
-        TFLCalculettes window(strings, list);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        const int box = purpose == CalculatorListWindow::ChooseDefault ? list.BoxOfCalculator(30) : 0;
-        EXPECT_EQ(QApplication::focusWidget(), window.Box(box)) << purpose;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        ASSERT_EQ(QApplication::focusWidget(), window.Box(box + 1)) << purpose;
+        WithCalculatorList(engine, purpose, [&](CalculatorListWindow& list) {
+            TFLCalculettes window(strings, list);
+            window.show();
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            const int box = purpose == CalculatorListWindow::ChooseDefault ? list.BoxOfCalculator(30) : 0;
+            EXPECT_EQ(QApplication::focusWidget(), window.Box(box)) << purpose;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            ASSERT_EQ(QApplication::focusWidget(), window.Box(box + 1)) << purpose;
+            window.close();
+        });
     }
 }
 
 TEST_F(OptionWindows, CalculatorListStaysOpenWithoutADefault)
 {
-    Parts(engine).options.SetDefaultCalculator(4);
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCheckBox* box = window.Box(list.BoxOfCalculator(4));
-    ASSERT_TRUE(box->isChecked());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
-    QTest::mouseClick(window.BtnOK(), Qt::LeftButton);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(ui.boxes.size(), 1);
-    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-    ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
+    ChooseInCalculatorList(engine, CalculatorListWindow::ChooseDefault, {4});
+    WithCalculatorList(engine, CalculatorListWindow::ChooseDefault, [this](CalculatorListWindow& list) {
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCheckBox* box = window.Box(list.BoxOfCalculator(4));
+        ASSERT_TRUE(box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(window.BtnOK(), Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(ui.boxes.size(), 1);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(ui.openedUrls.size(), 1);
+        EXPECT_TRUE(ui.openedUrls[0].endsWith(QStringLiteral("Aide/selection-calculatrice-defaut.html")));
+    });
 }
 
 TEST_F(OptionWindows, UnitWindowHoldsTheRowsAndOpensItsHelpPage)
@@ -200,16 +193,17 @@ TEST_F(OptionWindows, TextsShowWholeInTheirWindows)
               behaviour.RdbtnRedim()->mapTo(&behaviour, QPoint(0, 0)).y());
     EXPECT_LE(behaviour.BtnOk()->geometry().bottom(), behaviour.height());
 
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseFavourites);
-    TFLCalculettes window(strings, list);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    auto* scroller = window.findChild<QScrollArea*>();
-    ASSERT_NE(scroller, nullptr);
-    for (int b = 0; b < list.BoxCount(); ++b) {
-        const QCheckBox* box = window.Box(b);
-        EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
-        EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
-    }
-    EXPECT_LE(scroller->geometry().right(), window.width());
+    WithCalculatorList(engine, CalculatorListWindow::ChooseFavourites, [this](CalculatorListWindow& list) {
+        TFLCalculettes window(strings, list);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto* scroller = window.findChild<QScrollArea*>();
+        ASSERT_NE(scroller, nullptr);
+        for (int b = 0; b < list.BoxCount(); ++b) {
+            const QCheckBox* box = window.Box(b);
+            EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+            EXPECT_LE(box->geometry().right(), scroller->viewport()->width()) << box->text().toStdString();
+        }
+        EXPECT_LE(scroller->geometry().right(), window.width());
+    });
 }

@@ -125,7 +125,7 @@ TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
     QTest::keyClick(Keyboard(), Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(Focused(), QStringLiteral("LbCalculettes"));
     auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-    const QString circle = Parts(*engine).screen.CalculatorName(1);
+    const QString circle = Seen(*engine).screen.CalculatorName(1);
     for (int i = 0; i < list->count() && list->currentItem()->text() != circle; ++i)
         Press(Qt::Key_Down);
     Press(Qt::Key_Space);

@@ -1,5 +1,6 @@
 #include "ui/widget_ui_services.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ TEST_F(KeypadWindow, KeyEventsDriveTheKeys)
     QTest::keyClicks(Keyboard(), QStringLiteral("1.5/3="));
     EXPECT_EQ(Result(0), QStringLiteral("0,5"));
     // The keypad keys on a list input do nothing.
-    Parts(*engine).stack.OpenCalculator(35);
+    OpenFromMenu(*engine, 35);
     window->Render();
     EXPECT_FALSE(Find<QPushButton>(QStringLiteral("PMR35"))->isEnabled());
     QTest::keyClicks(Keyboard(), QStringLiteral("7,"));
@@ -80,7 +81,7 @@ TEST_F(KeypadWindow, CtrlAOpensTheHelpPageOfTheCalculatorOnScreen)
     QTest::keyClick(Keyboard(), Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(ui.openedUrls.size(), 1);
     EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(QStringLiteral("Aide/calculatrice-standard.html"),
-                                                    Parts(*engine).help.ProgramDirectory()));
+                                                    Seen(*engine).help.ProgramDirectory()));
     EXPECT_EQ(Formula(0), QString());  // the "a" is not typed
 }
 

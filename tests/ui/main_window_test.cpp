@@ -117,11 +117,16 @@ TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
     Start();
     auto* calculators = Find<QMenu>(QStringLiteral("PopupMCalculettes"));
     const auto actions = calculators->actions();
-    ASSERT_EQ(actions.size(), 44);
-    EXPECT_EQ(actions[2]->objectName(), QStringLiteral("N1"));
-    EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[27]->text(), QStringLiteral("Calculatrice escalier"));
-    EXPECT_EQ(actions[36]->text(), u"Calculatrice résistance/puissance"_qs);
+    const std::vector<CalculatorMenuEntry>& menu = engine->Descriptions().Menu();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(menu.size()));
+    for (size_t i = 0; i < menu.size(); ++i) {
+        EXPECT_EQ(actions[i]->objectName(), menu[i].name) << i;
+        EXPECT_EQ(actions[i]->isSeparator(), menu[i].item < 0) << i;
+        if (menu[i].calculator == 31)
+            EXPECT_EQ(actions[i]->text(), QStringLiteral("Calculatrice escalier"));
+        if (menu[i].calculator == 32)
+            EXPECT_EQ(actions[i]->text(), u"Calculatrice résistance/puissance"_qs);
+    }
     for (int k = 0; k < 20; ++k)
         Find<QAction>(QStringLiteral("Calcul%1").arg(k));
     for (int k = 0; k < 5; ++k)
@@ -149,7 +154,7 @@ TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
 TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
 {
     Start();
-    for (int n = 0; n < 40; ++n) {
+    for (int n = 0; n < CalculatorCount; ++n) {
         Open(n);
         const PanelState& state = engine->Panel(n);
         // Each calculator opened so far has its panel, and only this one shows.
@@ -157,7 +162,7 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
         EXPECT_EQ(built.size(), n + 1);
         for (const QString& name : built)
             EXPECT_EQ(Find(name)->isVisible(), name == QStringLiteral("PCalculette%1").arg(n)) << n;
-        EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), Parts(*engine).screen.CalculatorName(n));
+        EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), Seen(*engine).screen.CalculatorName(n));
         EXPECT_EQ(Result(n), QStringLiteral("0"));
         if (n == 0 || n == 39) {
             EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("LblResultat%1").arg(n)), nullptr);
@@ -168,7 +173,7 @@ TEST_F(MainWindow, EveryCalculatorOpensFromTheMenuWithItsPromptAndKeys)
         EXPECT_EQ(prompt->text(), state.prompt) << n;
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("PCalcul%1").arg(n))->text(), QStringLiteral("f="));
         EXPECT_EQ(Find<QPushButton>(QStringLiteral("POk%1").arg(n))->text(), QStringLiteral("Ok"));
-        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), Parts(*engine).keys.KeypadEnabled());
+        EXPECT_EQ(Find<QPushButton>(QStringLiteral("PMR%1").arg(n))->isEnabled(), Seen(*engine).keys.KeypadEnabled());
         auto* next = window->findChild<QPushButton*>(QStringLiteral("PEt%1").arg(n));
         EXPECT_EQ(next != nullptr, state.hasNextKey) << n;
         if (next) {
@@ -203,7 +208,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
     // The standard calculator holds 2* when the circle area is opened from its list.
     window->Dispatch([this] { as_family::Typed(*engine, QStringLiteral("2*"), QStringLiteral("2"), Code::Times); });
     DoubleClickOffered(3);
-    ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
+    ASSERT_EQ(Seen(*engine).stack.Records().size(), 2u);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette3"))->isVisible());
     EXPECT_FALSE(Find(QStringLiteral("PCalculette0"))->isVisible());
     EXPECT_EQ(Find<QLabel>(QStringLiteral("StatusBar"))->text(), QStringLiteral("Calculatrice surface de cercle"));
@@ -214,7 +219,7 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
                          12);
     });
     Click(QStringLiteral("POk3"));
-    EXPECT_EQ(Parts(*engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(*engine).stack.Records().size(), 1u);
     EXPECT_TRUE(Find(QStringLiteral("PCalculette0"))->isVisible());
     EXPECT_EQ(Formula(0), QStringLiteral("2*78,5398163397448"));
     EXPECT_EQ(Result(0), QStringLiteral("78,5398163397448"));
@@ -225,10 +230,11 @@ TEST_F(MainWindow, SubCalculationRoundTripThroughTheListAndOk)
 
 TEST_F(MainWindow, EngineErrorIsShownInTheErrorBoxAndTheProgramGoesOn)
 {
+    const CalculatorCatalogue failing = WithKeysOf(5, [](CalculatorKeys& keys) {
+        keys.compute = [](CalculatorContext&) { throw CalcError(u"Division par zéro en virgule flottante"_qs); };
+    }, AllCalculators());
+    catalogue = &failing;
     Start();
-    EngineAccess::RowKeys(*engine, 5).compute = [](CalculatorContext&) {
-        throw CalcError(u"Division par zéro en virgule flottante"_qs);
-    };
     Open(5);
     window->Dispatch([this] {
         AsFamilyKey(*engine, [](CalculatorContext& c) {
@@ -264,7 +270,7 @@ TEST_F(MainWindow, ActivatingAgainPushesNothing)
     window->hide();
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(Parts(*engine).stack.Records().size(), 1u);
+    EXPECT_EQ(Seen(*engine).stack.Records().size(), 1u);
     EXPECT_EQ(ui.pendingDownloads.size(), 1);
 }
 
@@ -351,9 +357,13 @@ TEST(MessageWindow, GoesWithTheMainWindowWhenThatCloses)
 
 TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
 {
+    WriteHistoryFile(catalogue->Rows(), QStringLiteral("CLS.dat"), [](HistoryBook& book) {
+        for (const char* text : {"2+3", "4*5"})
+            book.Add(0, QString::fromLatin1(text), {}, 0, 10, Code::None);
+    });
+    WriteOptionsFile(catalogue->Rows(), QStringLiteral("Options.dat"),
+                     [](OptionsStore& options) { options.SetFavourite(2, 5); });
     Start();
-    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("2+3"), {}, 0, 10);
-    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("4*5"), {}, 0, 10);
     auto* history = Find<QMenu>(QStringLiteral("PopupMCalculs"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("BtnCalculs")), Qt::LeftButton);
     ASSERT_TRUE(history->isVisible());
@@ -363,7 +373,6 @@ TEST_F(MainWindow, HistoryAndFavouritesMenusShowTheirFilledItems)
     EXPECT_EQ(Find<QAction>(QStringLiteral("Calcul1"))->text(), engine->Window().historyCaptions.value(1));
     history->hide();
 
-    SetFavourites(*engine, {-1, -1, 5, -1, -1});
     auto* favourites = Find<QMenu>(QStringLiteral("PopupMFavoris"));
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("btnFavoris")), Qt::LeftButton);
     ASSERT_TRUE(favourites->isVisible());
@@ -384,7 +393,7 @@ TEST_F(MainWindow, AnEmptyHistoryMenuStaysClosedAndOpensOnceACalculationIsDone)
     auto* button = Find<QPushButton>(QStringLiteral("BtnCalculs"));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(history->isVisible());
-    Parts(*engine).historyMenu.AddHistoryEntry(0, QStringLiteral("2+3=5"), {}, 0, 10);
+    ClickKeys(QStringLiteral("2+3="));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(history->isVisible());
     EXPECT_TRUE(Find<QAction>(QStringLiteral("Calcul0"))->isVisible());
@@ -405,12 +414,12 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
     Start();
     window->Dispatch([this] { as_family::Typed(*engine, QStringLiteral("2*"), engine->Panel(0).result, Code::Times); });
     DoubleClickOffered(39);
-    ASSERT_EQ(Parts(*engine).stack.Records().size(), 2u);
+    ASSERT_EQ(Seen(*engine).stack.Records().size(), 2u);
     window->Dispatch([this] {
         AsFamilyKey(*engine, [](CalculatorContext& c) { c.ShowEntry(QStringLiteral("9"), c.TopPanel().formula); });
     });
     window->close();
-    EXPECT_TRUE(QFile::exists(Parts(*engine).history.FilePath()));
+    EXPECT_TRUE(QFile::exists(Seen(*engine).history.FilePath()));
     EXPECT_EQ(engine->Panel(0).result, QStringLiteral("0"));
     EXPECT_EQ(engine->Panel(0).formula, QStringLiteral("2*"));
     // The window goes first, then the engine with its records: nothing is touched.
@@ -422,12 +431,15 @@ TEST_F(MainWindow, ClosingWithASubCalculationOpenSavesAndHandsNothingBack)
 // key travels from the focused panel up through its parents.
 TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
 {
-    Start();
     int computed = 0;
-    EngineAccess::RowKeys(*engine, 7).compute = [&computed](CalculatorContext&) {
-        ++computed;
-        throw CalcError(u"Division par zéro en virgule flottante"_qs);
-    };
+    const CalculatorCatalogue failing = WithKeysOf(7, [&computed](CalculatorKeys& keys) {
+        keys.compute = [&computed](CalculatorContext&) {
+            ++computed;
+            throw CalcError(u"Division par zéro en virgule flottante"_qs);
+        };
+    }, AllCalculators());
+    catalogue = &failing;
+    Start();
     struct Press {
         int calculator;
         QString keys;
@@ -451,25 +463,29 @@ TEST_F(MainWindow, AKeyThatFailsRunsOnceAndShowsOneBox)
     }
 }
 
-// Calculator keys reach the engine only while it has a calculator on its stack.
+// Calculator keys reach the engine only while it has a calculator on its stack: before
+// the window's first activation there is none.
 TEST_F(MainWindow, CalculatorKeysWaitForACalculatorOnTheStack)
 {
-    Start();
-    Open(9);
     int ran = 0;
-    EngineAccess::RowKeys(*engine, 9).compute = [&ran](CalculatorContext&) { ++ran; };
-    EngineAccess::RowKeys(*engine, 9).nextTerm = [&ran](CalculatorContext&) { ++ran; };
-    Parts(*engine).stack.ClearCalculatorStack();
-    for (const char* name : {"PCalcul9", "PEt9", "PMR9", "POk9", "PCalculatrice7", "PCalculatriceVirgule",
-                             "CalculatriceCE", "CalculatriceC"})
+    const CalculatorCatalogue counting = WithKeysOf(9, [&ran](CalculatorKeys& keys) {
+        keys.compute = [&ran](CalculatorContext&) { ++ran; };
+        keys.nextTerm = [&ran](CalculatorContext&) { ++ran; };
+    }, AllCalculators());
+    catalogue = &counting;
+    Build();
+    ASSERT_TRUE(Seen(*engine).stack.Records().empty());
+    for (const char* name : {"PCalculatrice7", "PCalculatriceVirgule", "CalculatriceCE", "CalculatriceC"})
         Click(QString::fromLatin1(name));
     QTest::keyClicks(Keyboard(), QStringLiteral("12&3="));
     QTest::keyClick(Keyboard(), Qt::Key_Return);
     QTest::keyClick(Keyboard(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(ran, 0);
     EXPECT_TRUE(ui.boxes.isEmpty());
-    EXPECT_TRUE(Parts(*engine).stack.Records().empty());
+    EXPECT_TRUE(Seen(*engine).stack.Records().empty());
     // A calculator chosen in the menu brings the keys back.
+    Show();
+    window->BuildMenus();
     Open(9);
     Click(QStringLiteral("PEt9"));
     EXPECT_EQ(ran, 1);
@@ -507,7 +523,7 @@ TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
     ui.chosenUnitRow = 0;     // millimetres
     ui.chosenDisplayRow = 1;  // units always shown
     Find<QAction>(QStringLiteral("UniteMesure"))->trigger();
-    ASSERT_EQ(Parts(*engine).options.Values().UnitScaleCode, 1);
+    ASSERT_EQ(Seen(*engine).options.Values().UnitScaleCode, 1);
     for (int n = 1; n < 39; ++n) {
         Open(n);
         auto* prompt = Find<QLabel>(QStringLiteral("LblResultat%1").arg(n));

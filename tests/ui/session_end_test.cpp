@@ -1,7 +1,7 @@
 // The end of the desktop session (SIGTERM) closes Tornavel as its close box does.
 
 #include "core/history_file.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 #include "ui/session_end.h"
 #include "tests/support/file_system.h"
 #include "tests/ui/window_fixture.h"
@@ -24,14 +24,14 @@ TEST_F(SessionEnd, SigtermSavesTheCalculationJustMade)
 {
     Start();
     ClickKeys(QStringLiteral("12+3="));
-    ASSERT_EQ(Parts(*engine).history.Values().LastHistoryIndex, 0);
+    ASSERT_EQ(Seen(*engine).history.Values().LastHistoryIndex, 0);
     SessionEndCloser closer(window.get());
     ::kill(::getpid(), SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
 
-    const History saved = DecodeHistory(Contents(Parts(*engine).history.FilePath()));
+    const History saved = DecodeHistory(Contents(Seen(*engine).history.FilePath()));
     ASSERT_EQ(saved.LastHistoryIndex, 0);
-    EXPECT_EQ(saved.HistoryEntries[0].Text, Parts(*engine).history.Values().HistoryEntries[0].Text);
+    EXPECT_EQ(saved.HistoryEntries[0].Text, Seen(*engine).history.Values().HistoryEntries[0].Text);
 }
 
 // The rest of a burst of requests, coming once the close is done, is ignored: it would
@@ -77,7 +77,7 @@ TEST_F(SessionEndOnTheDesktop, SigtermAsksNothingOfAListWindowThatRefusesItsOk)
     engine->SelCalculetteDefautClick();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }));
     EXPECT_FALSE(asked);
-    EXPECT_EQ(Parts(*engine).options.Values().DefaultCalculator, 0);
+    EXPECT_EQ(Seen(*engine).options.Values().DefaultCalculator, 0);
 }
 
 // The program itself: started in a directory with a history whose tail is cut short,

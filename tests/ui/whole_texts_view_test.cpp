@@ -77,7 +77,7 @@ TEST_F(WholeTexts, SubCalculationListScrollsToTheEndOfItsWidestName)
 {
     auto* offered = Find<QListWidget>(QStringLiteral("LbCalculettes"));
     bool someScroll = false;
-    for (int n = 0; n < 40; ++n) {
+    for (int n = 0; n < CalculatorCount; ++n) {
         Open(n);
         offered->doItemsLayout();
         QCoreApplication::processEvents();  // the scroll bar shows after the queued range change

@@ -1,10 +1,11 @@
 #pragma once
 
 // The main window on a fresh engine, with its state and settings files in a temporary
-// directory, driven through its real buttons, keys, menus and lists.
+// directory (the current one while the test runs), driven through its real buttons, keys, menus and lists.
 
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "core/menus.h"
 #include "ui/tornavel_window.h"
 #include "tests/support/fake_ui.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,21 +50,29 @@ Ui MakeUiServices(const StringTable& strings)
 template <typename Ui = FakeUi>
 struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
+    // The program finds Options.dat and CLS.dat under their plain names in the current
+    // directory.
+    const QString previousDirectory = QDir::currentPath();
+    const bool inDirectory = QDir::setCurrent(dir.path());
     StringTable strings;
     Ui ui = MakeUiServices<Ui>(strings);
     // The calculators the engine serves.
     const CalculatorCatalogue* catalogue = &AllCalculators();
     std::unique_ptr<Engine> engine;
     std::unique_ptr<TFTornavel> window;
-    // The state files Options.dat and CLS.dat: in the temporary directory, or (false)
-    // under their plain names in the current directory, as the program finds them.
-    bool stateFilesInTemporaryDirectory = true;
+
+    ~WindowFixture() override
+    {
+        window.reset();
+        engine.reset();
+        QDir::setCurrent(previousDirectory);
+    }
 
     // Creates a fresh engine and its window, replacing any earlier ones. `settings`,
     // when not null, is written as the settings file first.
     void Build(const QByteArray& settings = QByteArray())
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(dir.isValid() && inDirectory);
         const QString ini = dir.filePath(QStringLiteral("tornavel.ini"));
         if (!settings.isNull()) {
             QFile file(ini);
@@ -71,11 +81,7 @@ struct WindowFixture : ::testing::Test {
         }
         window.reset();
         engine = std::make_unique<Engine>(*catalogue, strings, ui, QStringLiteral(","));
-        if (stateFilesInTemporaryDirectory) {
-            Parts(*engine).options.SetFilePath(dir.filePath(QStringLiteral("Options.dat")));
-            Parts(*engine).history.SetFilePath(dir.filePath(QStringLiteral("CLS.dat")));
-        }
-        Parts(*engine).help.SetProgramDirectory(dir.path() + QLatin1Char('/'));
+        engine->SetDirectories(dir.path() + QLatin1Char('/'));
         window = std::make_unique<TFTornavel>(*engine, ini, QStringLiteral(","));
         if constexpr (requires { ui.SetMainWindow(window.get()); })
             ui.SetMainWindow(window.get());
@@ -145,7 +151,7 @@ struct WindowFixture : ::testing::Test {
     void DoubleClickOffered(int calculator)
     {
         auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
-        const QString name = Parts(*engine).screen.CalculatorName(calculator);
+        const QString name = Seen(*engine).screen.CalculatorName(calculator);
         const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         const QRect rect = list->visualItemRect(items.front());

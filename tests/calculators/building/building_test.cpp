@@ -1,7 +1,7 @@
 // The tile gauge (19), roof (21), concrete (23) and slabs (24) calculators on the real keys.
 
 #include "tests/calculators/protocol/protocol_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -85,10 +85,10 @@ TEST_F(BuildingTest, ConcreteLeavesTheCodesAtItsNextTermAndTheKeypadOffAfterItsR
     Keys("2");
     Next();
     EXPECT_EQ(Code(), Code::None);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     Keys("#1=");
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE reopens the list, its choice still selected.
     CE();

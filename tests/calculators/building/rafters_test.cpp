@@ -59,8 +59,8 @@ TEST_F(RaftersTest, SectionBoundsOfSpanClassAndSpacing)
     Keys("!150&#2&285=");
     EXPECT_EQ(Code(), 14);
     EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 7.0);
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
 }
 
 TEST_F(RaftersTest, SameJobInMetresAndCentimetres)
@@ -126,13 +126,13 @@ TEST_F(RaftersTest, SpacingMemoryAndHistory)
 {
     OpenIn(RafterSpacing, Millimetre);
     Keys("3000&#1&#4=");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 650.0);
-    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 650.0);
+    EXPECT_TRUE(Seen(engine).keys.KeypadEnabled());
     // No answer: recorded in the history, the memory kept.
     Keys("!3000&#1&#0=");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 650.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 650.0);
     EXPECT_EQ(Entries(), 2);
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[1].Text, QStringLiteral("3000&250&6/10"));
 }
 
 TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)
@@ -144,7 +144,7 @@ TEST_F(RaftersTest, CeSelectsTheStoredChoiceAgain)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Section (cm)"));
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listIndex, 4);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Ecartement(300&250&8/14)=65"));
     EXPECT_EQ(Entries(), 2);

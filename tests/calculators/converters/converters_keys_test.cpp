@@ -44,17 +44,17 @@ TEST_F(ConverterKeys, VolumeToWeightListsAndKeypad)
     OpenWith(VolumeToWeight, 0);
     Script("[Acier]&12&[dm3 (litre)]=<");
     EXPECT_EQ(Selected(), QStringLiteral("dm3 (litre)"));
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     Script("[m3]=");
     EXPECT_EQ(Entries(), 2);
-    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_TRUE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().listVisible);
     // CE after "&&" on the material reopens the material list with it selected.
     OpenWith(VolumeToWeight, 0);
     Script("[Zinc]&<");
     EXPECT_EQ(Panel().formula, QStringLiteral("Zinc"));
     EXPECT_EQ(Selected(), QStringLiteral("Zinc"));
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
 }
 
 TEST_F(ConverterKeys, WeightToVolumeWorkedCases)
@@ -146,7 +146,7 @@ TEST_F(ConverterKeys, ARefusedQuantityLeavesMemoryAndHistory)
     OpenWith(Capacity, 1);
     as_family::Memory(engine, 9);
     Script("[Seau]&0=");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 9);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 9);
     EXPECT_EQ(Entries(), 0);
     EXPECT_NE(Code(), converters::ResultCode);
 }
@@ -170,7 +170,7 @@ TEST_F(ConverterKeys, ACalculatorOpensWithItsOwnButtonForASharedSelection)
         EXPECT_EQ(CheckedButton(), c.checked);
         for (size_t i = 0; i < Panel().radios.size(); ++i)
             EXPECT_EQ(Panel().radios[i].checked, int(i) == c.checked);
-        EXPECT_EQ(Parts(engine).screen.OptionSelection(c.number), c.shared);
+        EXPECT_EQ(Seen(engine).screen.OptionSelection(c.number), c.shared);
     }
 }
 
@@ -198,9 +198,10 @@ TEST_F(ConverterKeys, HistoryReplaysComputeAgainAndDamagedEntriesComputeNothing)
         SCOPED_TRACE(c.formula);
         OpenWith(c.number, 0);
         ui.messages.clear();
+        const int before = Entries();
         ReplayEntry(c.number, c.text, c.inputs, c.termIndex);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(Entries(), 1);
+        EXPECT_EQ(Entries() - before, 1);
         const bool computed = Panel().formula.contains(u'=');
         EXPECT_EQ(Code() == converters::ResultCode, computed);
         if (!computed) {

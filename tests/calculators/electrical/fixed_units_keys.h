@@ -78,17 +78,7 @@ struct FixedUnitsTest : ProtocolTest {
     // Reopens a history entry from the history menu.
     void ReplayEntry(int number, const char* text, const InputValues& inputs, int termIndex)
     {
-        HistoryEntry entry;
-        entry.Number = number;
-        entry.Text = QString::fromUtf8(text);
-        std::copy(inputs.begin(), inputs.end(), entry.Inputs.begin());
-        entry.TermIndex = termIndex;
-        entry.UnitScale = Centimetre;
-        History history;
-        history.HistoryEntries[0] = entry;
-        history.LastHistoryIndex = 0;
-        ReplaceHistory(engine, history);
-        engine.TraitArticleMCalculs(0);
+        Replay(number, QString::fromUtf8(text), inputs, termIndex, Centimetre);
     }
     int CheckedButton()
     {

@@ -3,7 +3,8 @@
 #include "core/menus.h"
 #include "tests/calculators/extra/extra_family.h"
 #include "tests/support/catalogue.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/fake_ui.h"
 
 #include <QTemporaryDir>
@@ -19,11 +20,11 @@ struct ExtraCalculator : ::testing::Test {
     StringTable strings;
     FakeUi ui;
     Engine engine{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    CalculatorStack& stack = Parts(engine).stack;
     const CalculatorDescription& row = extra::Row();
 
     ExtraCalculator() { engine.FormCreate(QStringLiteral("O")); }
-    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    const PanelState& Panel() { return Seen(engine).TopPanel(); }
+    int OnScreen() const { return Seen(engine).stack.Top().Number; }
     void Type(const QString& keys)
     {
         for (const QChar k : keys)
@@ -33,7 +34,7 @@ struct ExtraCalculator : ::testing::Test {
 
 TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
 {
-    EXPECT_EQ(engine.Descriptions().Count(), 41);
+    EXPECT_EQ(engine.Descriptions().Count(), AllCalculators().Rows().Count() + 1);
     // The program's menu with its item inserted after the one it follows.
     std::vector<CalculatorMenuEntry> menu = engine.Descriptions().Menu();
     const auto follows = [](int calculator) {
@@ -42,31 +43,31 @@ TEST_F(ExtraCalculator, ItsMenuItemOpensItWithItsFirstPrompt)
     const auto own = std::find_if(menu.begin(), menu.end(), follows(extra::Number));
     ASSERT_NE(own, menu.end());
     ASSERT_NE(own, menu.begin());
-    EXPECT_EQ(own->name, QStringLiteral("Calculette40"));
+    EXPECT_EQ(own->name, QStringLiteral("Calculette%1").arg(extra::MenuItem));
     EXPECT_EQ(std::prev(own)->calculator, extra::FollowsInMenu);
     menu.erase(own);
     const std::vector<CalculatorMenuEntry>& program = AllCalculators().Rows().Menu();
     ASSERT_EQ(menu.size(), program.size());
     for (size_t i = 0; i < menu.size(); ++i)
         EXPECT_EQ(menu[i].name, program[i].name) << i;
-    EXPECT_EQ(Parts(engine).screen.CalculatorName(extra::Number), strings.Str(row.titleId));
+    EXPECT_EQ(Seen(engine).screen.CalculatorName(extra::Number), strings.Str(row.titleId));
 
-    engine.CalculetteClick(40);
+    engine.CalculetteClick(extra::MenuItem);
     ASSERT_TRUE(engine.HasCalculator());
-    EXPECT_EQ(stack.Top().Number, extra::Number);
+    EXPECT_EQ(OnScreen(), extra::Number);
     EXPECT_EQ(Panel().prompt, strings.Str(40));
 }
 
 TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 {
-    stack.OpenCalculator(extra::Number);
+    OpenFromMenu(engine, extra::Number);
     Type(QStringLiteral("3&"));
     EXPECT_EQ(Panel().prompt, strings.Str(41));
     Type(QStringLiteral("4="));
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
     EXPECT_EQ(Panel().formula, strings.Str(104) + QStringLiteral("(3&4)=12"));
     // Its result code counts as a shown result: a digit starts a new calculation.
-    EXPECT_TRUE(engine.Descriptions().IsResultState(Parts(engine).keys.KeyClass()));
+    EXPECT_TRUE(engine.Descriptions().IsResultState(Seen(engine).keys.KeyClass()));
     Type(QStringLiteral("7"));
     EXPECT_EQ(Panel().formula, QStringLiteral("7"));
     EXPECT_EQ(Panel().prompt, strings.Str(40));
@@ -87,41 +88,43 @@ TEST_F(ExtraCalculator, NextTermComputeClearAndUndo)
 
 TEST_F(ExtraCalculator, HistoryNamesItAndReplaysIt)
 {
-    stack.OpenCalculator(extra::Number);
+    TemporaryCurrentFolder folder;
+    engine.FormActivate();
+    OpenFromMenu(engine, extra::Number);
     Type(QStringLiteral("3&4="));
     engine.PopupMCalculsPopup();
     ASSERT_EQ(engine.Window().historyCaptions.size(), 1);
     EXPECT_TRUE(engine.Window().historyCaptions[0].startsWith(strings.Str(row.titleId) + QStringLiteral(": ")))
         << qPrintable(engine.Window().historyCaptions[0]);
 
-    stack.OpenCalculator(0);
+    OpenFromMenu(engine, 0);
     engine.TraitArticleMCalculs(0);
-    EXPECT_EQ(stack.Top().Number, extra::Number);
+    EXPECT_EQ(OnScreen(), extra::Number);
     EXPECT_EQ(Panel().result, QStringLiteral("12"));
 
     // The history file keeps its entry for an engine that serves it, and only for one.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-    ASSERT_TRUE(Parts(engine).history.Save(path));
+    engine.FormClose();
+    ASSERT_TRUE(QFile::exists(folder.Path(QStringLiteral("CLS.dat"))));
     Engine next{extra::WithExtraCalculator(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(Parts(next).history.Load(path));
-    EXPECT_EQ(Parts(next).history.Values().LastHistoryIndex, 0);
+    next.FormActivate();
+    EXPECT_EQ(Seen(next).history.Values().LastHistoryIndex, 0);
     Engine program{AllCalculators(), strings, ui, QStringLiteral(",")};
-    ASSERT_TRUE(Parts(program).history.Load(path));
-    EXPECT_EQ(Parts(program).history.Values().LastHistoryIndex, -1);
+    program.FormActivate();
+    EXPECT_EQ(Seen(program).history.Values().LastHistoryIndex, -1);
 }
 
 TEST_F(ExtraCalculator, HelpKeyOpensItsOwnPageAndTheListsHoldIt)
 {
     engine.SetDirectories(QStringLiteral("/opt/tornavel/"));
-    stack.OpenCalculator(extra::Number);
+    OpenFromMenu(engine, extra::Number);
     EXPECT_TRUE(engine.FormKeyDown(Keypad::KeyA, true));
     ASSERT_EQ(ui.openedUrls.size(), 1);
-    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), Parts(engine).help.ProgramDirectory()));
+    EXPECT_EQ(ui.openedUrls[0], HelpLinks::HelpPageUrl(strings.Str(row.helpPageId), Seen(engine).help.ProgramDirectory()));
 
-    CalculatorListWindow list = Parts(engine).optionsMenu.CalculatorList(CalculatorListWindow::ChooseDefault);
-    EXPECT_EQ(list.BoxCount(), 41);
-    EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
+    WithCalculatorList(engine, CalculatorListWindow::ChooseDefault, [](CalculatorListWindow& list) {
+        EXPECT_EQ(list.BoxCount(), AllCalculators().Rows().Count() + 1);
+        EXPECT_EQ(list.CalculatorOfBox(list.BoxOfCalculator(extra::Number)), extra::Number);
+    });
     // The mathematical functions offer every calculator, this one too.
     EXPECT_TRUE(engine.Descriptions().Offers(39, extra::Number));
 }

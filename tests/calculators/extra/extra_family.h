@@ -1,20 +1,34 @@
 #pragma once
 
-// A family that exists only in the tests: one calculator beyond the program's forty, a
-// row and a formula, registered the way a family folder registers its calculators.
+// A family that exists only in the tests: one calculator beyond the program's, a row
+// and a formula, registered the way a family folder registers its calculators.
 
 #include "calculators/install.h"
 #include "calculators/protocol/protocol.h"
 #include "calculators/rows.h"
 #include "core/catalogue.h"
+#include "tests/support/catalogue.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace tornavel::extra {
 
-inline constexpr int Number = 40;
-// The code its compute key leaves after a result: one that no other family uses.
-inline constexpr int ResultCode = 40;
+// The first number, result code and menu item that no calculator of the program has.
+inline int FirstFree(const std::function<bool(int)>& taken, int from = 0)
+{
+    while (taken(from))
+        ++from;
+    return from;
+}
+inline const int Number = AllCalculators().Rows().Count();
+// The code its compute key leaves after a result.
+inline const int ResultCode = FirstFree([](int code) {
+    return AllCalculators().Rows().IsResultState(code)
+           || std::count(std::begin(Code::KeypadCodes), std::end(Code::KeypadCodes), code) > 0;
+}, 1);
+inline const int MenuItem = FirstFree([](int item) { return AllCalculators().Rows().CalculatorOfMenuItem(item) >= 0; });
 // The calculator whose menu item its own follows.
 inline constexpr int FollowsInMenu = 19;
 
@@ -29,12 +43,12 @@ inline const ProtocolCalculator Product{
     .compute = ComputeProduct,
 };
 
-// Title "Puissance", help page of the capacity converter; its inputs prompt "Hauteur"
+// Title "Puissance", help page on the calculators working together; its inputs prompt "Hauteur"
 // and "Base", its result "Puissance (W)" written "Puissance" in the formula.
 inline const CalculatorDescription& Row()
 {
     static const CalculatorDescription row{
-        .number = Number, .titleId = 104, .helpPageId = 1041, .menuItem = 40,
+        .number = Number, .titleId = 104, .helpPageId = 1043, .menuItem = MenuItem,
         .offers = KeypadCalculatorsAnd(),
         .resultCode = ResultCode,
         .inputs = {Typed(Plain(40)), Typed(Plain(41))},

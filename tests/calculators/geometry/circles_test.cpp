@@ -35,9 +35,9 @@ TEST_F(Circles, WorkedResults)
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
         const QString result = Panel().formula.section(QLatin1Char('='), 1);
         EXPECT_EQ(Panel().result, result);
-        EXPECT_EQ(Parts(engine).numbers.NumberText(Parts(engine).keys.MemoryValue()), result);
-        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(c.number).resultCode);
-        EXPECT_EQ(Parts(engine).keys.KeyClass(), engine.Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(Seen(engine).numbers.NumberText(Seen(engine).keys.MemoryValue()), result);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(c.number).resultCode);
+        EXPECT_EQ(Seen(engine).keys.KeyClass(), engine.Descriptions().Of(c.number).resultCode);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -61,8 +61,8 @@ TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
             EXPECT_EQ(Panel().result, QStringLiteral("0"));
             EXPECT_EQ(Panel().prompt, QStringLiteral("Petit axe"));
             EXPECT_EQ(Record().TermIndex, 1);
-            EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
-            EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::NextTerm);
+            EXPECT_EQ(Seen(engine).keys.MemoryValue(), 7.0);
+            EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::NextTerm);
         }
     }
 }
@@ -109,7 +109,7 @@ TEST_F(Circles, ComputeIsRefusedRightAfterNextTermAndOnAShownResult)
     Next();
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("12&"));
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::NextTerm);
 
     Type(QStringLiteral("5"));
     Compute();
@@ -117,7 +117,7 @@ TEST_F(Circles, ComputeIsRefusedRightAfterNextTermAndOnAShownResult)
     as_family::Memory(engine, 1.0);
     Compute();
     EXPECT_EQ(Panel().formula, shown);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 1.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 1.0);
 
     Open(22);
     Enter({"10"});
@@ -132,8 +132,8 @@ TEST_F(Circles, SingleInputComputeOnAnEmptyCalculatorOnlySetsTheCodes)
         Compute();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(number).resultCode);
-        EXPECT_EQ(Parts(engine).keys.KeyClass(), engine.Descriptions().Of(number).resultCode);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(number).resultCode);
+        EXPECT_EQ(Seen(engine).keys.KeyClass(), engine.Descriptions().Of(number).resultCode);
         // The next digit starts over.
         Type(QStringLiteral("4"));
         EXPECT_EQ(Panel().formula, QStringLiteral("4"));
@@ -154,8 +154,8 @@ TEST_F(Circles, NextTermGuards)
     EXPECT_EQ(Record().TermIndex, 1);
     EXPECT_EQ(Panel().formula, QStringLiteral("0&"));
     EXPECT_EQ(Record().Inputs[0], 0.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::NextTerm);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::NextTerm);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::NextTerm);
     EXPECT_FALSE(Panel().nextEnabled);
     EXPECT_TRUE(Panel().computeEnabled);
 
@@ -190,7 +190,7 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
     // Units always shown, in centimetres.
-    Parts(engine).options.SetUnitDisplay(1);
+    ChooseUnitDisplay(engine, 1);
     Open(4);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Rayon (cm)"));
     Type(QStringLiteral("10"));
@@ -205,30 +205,30 @@ TEST_F(Circles, SectorLabelsAndSuffixes)
 
 TEST_F(Circles, HistoryKeepsTheTermsAndAReplayAddsNothing)
 {
-    Parts(engine).options.SetUnitScale(25);
+    ChooseInUnitWindow(engine, 25);
     Open(2);
     Enter({"12", "5"});
     Open(1);
     Enter({"10"});
-    ASSERT_EQ(Parts(engine).history.Values().LastHistoryIndex, 1);
-    const HistoryEntry& ellipse = Parts(engine).history.Values().HistoryEntries[0];
+    ASSERT_EQ(Seen(engine).history.Values().LastHistoryIndex, 1);
+    const HistoryEntry& ellipse = Seen(engine).history.Values().HistoryEntries[0];
     EXPECT_EQ(ellipse.Number, 2);
     EXPECT_EQ(ellipse.Text, QStringLiteral("12&5"));
     EXPECT_EQ(ellipse.Inputs[0], 12.0);
     EXPECT_EQ(ellipse.Inputs[1], 5.0);
     EXPECT_EQ(ellipse.TermIndex, 1);
     EXPECT_EQ(ellipse.UnitScale, 25);
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[1].Text, QStringLiteral("10"));
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[1].Text, QStringLiteral("10"));
 
     // A single-input calculator computes again from the entry's text alone.
-    Parts(engine).options.SetUnitScale(10);
+    ChooseInUnitWindow(engine, 10);
     engine.TraitArticleMCalculs(1);
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(10)=31,4159265358979"));
     engine.TraitArticleMCalculs(0);
     EXPECT_EQ(Panel().formula, QStringLiteral("Périmètre(12&5)=28,8787390980294"));
-    EXPECT_EQ(Parts(engine).options.Values().UnitScaleCode, 25);
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, 1);
-    EXPECT_FALSE(Parts(engine).keys.RecomputingFlag());
+    EXPECT_EQ(Seen(engine).options.Values().UnitScaleCode, 25);
+    EXPECT_EQ(Seen(engine).history.Values().LastHistoryIndex, 1);
+    EXPECT_FALSE(Seen(engine).keys.RecomputingFlag());
 }
 
 } // namespace

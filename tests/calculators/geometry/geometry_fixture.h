@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <ostream>
@@ -42,11 +43,11 @@ struct GeometryTest : ::testing::Test {
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
     // Opens a calculator from the calculators menu.
-    void Open(int number) { Parts(engine).stack.OpenCalculator(number); }
+    void Open(int number) { OpenFromMenu(engine, number); }
 
-    const TCalculette& Record() { return Parts(engine).stack.Top(); }
-    const PanelState& Panel() { return Parts(engine).TopPanel(); }
-    int Number() { return Parts(engine).stack.Top().Number; }
+    const TCalculette& Record() { return Seen(engine).stack.Top(); }
+    const PanelState& Panel() { return Seen(engine).TopPanel(); }
+    int Number() { return Seen(engine).stack.Top().Number; }
 
     // Types a number on the keypad, the comma included.
     void Type(const QString& text)
@@ -81,23 +82,24 @@ struct GeometryTest : ::testing::Test {
         Compute();
     }
 
-    // Reopens a history entry holding the given calculation, from the history menu.
+    // Reopens from the history menu an entry holding the given calculation, recorded
+    // as a family records one, in unit `unitScale`.
     void Replay(int number, const QString& text, std::initializer_list<double> inputs, int termIndex,
                 int unitScale = 10)
     {
-        HistoryEntry entry;
-        entry.Number = number;
-        entry.Text = text;
-        int i = 0;
-        for (double v : inputs)
-            entry.Inputs[static_cast<size_t>(i++)] = v;
-        entry.TermIndex = termIndex;
-        entry.UnitScale = unitScale;
-        History history;
-        history.HistoryEntries[0] = entry;
-        history.LastHistoryIndex = 0;
-        ReplaceHistory(engine, history);
-        engine.TraitArticleMCalculs(0);
+        InputValues values{};
+        std::copy(inputs.begin(), inputs.end(), values.begin());
+        Replay(number, text, values, termIndex, unitScale);
+    }
+    void Replay(int number, const QString& text, const InputValues& inputs, int termIndex, int unitScale)
+    {
+        // The unit is chosen on the calculator opened afresh, before any input.
+        if (Seen(engine).options.Values().UnitScaleCode != unitScale) {
+            Open(number);
+            ChooseInUnitWindow(engine, unitScale);
+        }
+        RecordAsAFamily(engine, number, text, inputs, termIndex);
+        engine.TraitArticleMCalculs(Seen(engine).history.Values().LastHistoryIndex);
     }
 };
 

@@ -1,7 +1,8 @@
 // Regular-polygon calculator (20): the number of sides is picked in its list.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -24,7 +25,7 @@ TEST_F(Polygon, NextTermSwapsTheResultFieldForTheList)
     EXPECT_EQ(Panel().listRows, (QStringList{QStringLiteral("5"), QStringLiteral("6")}));
     EXPECT_EQ(Panel().listIndex, -1);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_FALSE(Panel().memoryEnabled);
     EXPECT_TRUE(Panel().computeEnabled);
     EXPECT_FALSE(Panel().nextEnabled);
@@ -45,14 +46,14 @@ TEST_F(Polygon, AreasOfPentagonAndHexagon)
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&5)=172"));
     EXPECT_EQ(Panel().result, QStringLiteral("172"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 172.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), 36);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), 36);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 172.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), 36);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), 36);
     EXPECT_EQ(Record().Inputs[1], 0.0);
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
     // The keypad stays off after a list input.
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
 
     Open(20);
     Type(QStringLiteral("10"));
@@ -106,7 +107,7 @@ TEST_F(Polygon, AfterAResultNextTermClearsAndCEReopensTheChoice)
     EXPECT_EQ(Panel().listIndex, 1);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
     EXPECT_EQ(Panel().formula, QStringLiteral("10&6"));
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
 
@@ -121,7 +122,7 @@ TEST_F(Polygon, AfterAResultNextTermClearsAndCEReopensTheChoice)
     EXPECT_EQ(Panel().prompt, QStringLiteral("Longueur coté (cm)"));
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
-    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_TRUE(Seen(engine).keys.KeypadEnabled());
 }
 
 // CE on a chosen count keeps the row selected, but the count is no longer in the
@@ -136,7 +137,7 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
     EXPECT_EQ(Panel().listIndex, 0);
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("10&"));
-    EXPECT_NE(Parts(engine).keys.LastKeyCode(), 36);
+    EXPECT_NE(Seen(engine).keys.LastKeyCode(), 36);
     Pick(1);
     Compute();
     EXPECT_EQ(Panel().formula, QStringLiteral("Surface(10&6)=260"));
@@ -144,14 +145,14 @@ TEST_F(Polygon, ComputeWaitsForACountTakenBack)
 
 TEST_F(Polygon, ResultLabelSuffixByTheRule)
 {
-    Parts(engine).options.SetUnitDisplay(0);
+    ChooseUnitDisplay(engine, 0);
     Type(QStringLiteral("10"));
     Next();
     Pick(0);
     Compute();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Surface"));
 
-    Parts(engine).options.SetUnitDisplay(1);
+    ChooseUnitDisplay(engine, 1);
     Open(20);
     Type(QStringLiteral("10"));
     Next();
@@ -173,7 +174,7 @@ TEST_F(Polygon, ReplayOfARowOutsideTheListComputesNothing)
         Replay(20, QStringLiteral("10&7"), {10, row}, 1);
         EXPECT_EQ(Panel().formula, QStringLiteral("10&7"));
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        EXPECT_NE(Parts(engine).keys.LastKeyCode(), 36);
+        EXPECT_NE(Seen(engine).keys.LastKeyCode(), 36);
     }
 }
 

@@ -33,7 +33,7 @@ TEST_F(Surfaces, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), 12);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode(), 12);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -45,7 +45,7 @@ TEST_F(Surfaces, CylinderSurfaceLeavesTheMemoryAlone)
     Open(6);
     Enter({"2", "3"});
     EXPECT_EQ(Panel().result, QStringLiteral("18,8495559215388"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 60.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 60.0);
 }
 
 TEST_F(Surfaces, FlatConeIsAnInvalidOperation)
@@ -63,8 +63,8 @@ TEST_F(Surfaces, FlatConeIsAnInvalidOperation)
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("0&0"));
     EXPECT_EQ(Panel().result, QStringLiteral("0"));
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 3.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 3.0);
 }
 
 TEST_F(Surfaces, TrapeziumRefusesAShortBaseNotShorterAtNextTerm)
@@ -101,12 +101,12 @@ TEST_F(Surfaces, HouseWallsRefuseASideWallAboveTheGableAtCompute)
     EXPECT_EQ(Panel().formula, QStringLiteral("10&6&8&"));
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur coté (cm)"));
     EXPECT_EQ(Record().Inputs[3], 0.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::NextTerm);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::NextTerm);
 }
 
 TEST_F(Surfaces, HouseWallsAlwaysShowTheirUnits)
 {
-    Parts(engine).options.SetUnitDisplay(0);
+    ChooseUnitDisplay(engine, 0);
     Open(10);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Long. mur pignon (cm)"));
     Type(QStringLiteral("10"));

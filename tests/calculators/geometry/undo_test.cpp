@@ -1,7 +1,8 @@
 // CE on the geometry calculators: one step back at a time.
 
 #include "tests/calculators/geometry/geometry_fixture.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -24,7 +25,7 @@ void ExpectShown(GeometryTest& t, const Shown& s)
     EXPECT_EQ(t.Panel().result, s.result);
     EXPECT_EQ(t.Panel().prompt, s.prompt);
     EXPECT_EQ(t.Record().TermIndex, s.termIndex);
-    EXPECT_EQ(Parts(t.engine).keys.LastKeyCode(), s.lastKeyCode);
+    EXPECT_EQ(Seen(t.engine).keys.LastKeyCode(), s.lastKeyCode);
 }
 
 TEST_F(GeometryUndoTest, TrapeziumWalksBackOneStepAtATime)
@@ -36,7 +37,7 @@ TEST_F(GeometryUndoTest, TrapeziumWalksBackOneStepAtATime)
 
     CE();
     ExpectShown(*this, {"12,50&5&3", "0", "Hauteur", 2, Code::None});
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterCE);
     EXPECT_TRUE(Panel().computeEnabled);
     Compute();
     EXPECT_EQ(Panel().formula, result);
@@ -96,16 +97,16 @@ TEST_F(GeometryUndoTest, SingleInputCalculators)
         SCOPED_TRACE(number);
         Open(number);
         Enter({"10"});
-        Parts(engine).options.SetUnitDisplay(1);
+        ChooseUnitDisplay(engine, 1);
         CE();
         EXPECT_EQ(Panel().formula, QStringLiteral("10"));
         EXPECT_EQ(Panel().result, QStringLiteral("10"));
         EXPECT_EQ(Panel().prompt, QStringLiteral("Diamètre (cm)"));
-        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::AfterUndo);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::AfterUndo);
         CE();
         EXPECT_EQ(Panel().formula, QString());
         EXPECT_EQ(Panel().result, QStringLiteral("0"));
-        Parts(engine).options.SetUnitDisplay(0);
+        ChooseUnitDisplay(engine, 0);
     }
 }
 
@@ -143,7 +144,7 @@ TEST_F(GeometryUndoTest, PolygonSwitchesBetweenListAndResultField)
     EXPECT_FALSE(Panel().resultVisible);
     EXPECT_TRUE(Panel().listVisible);
     EXPECT_EQ(Panel().listIndex, 0);
-    EXPECT_FALSE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_FALSE(Seen(engine).keys.KeypadEnabled());
     EXPECT_EQ(Panel().prompt, QStringLiteral("Nombre de cotés"));
 
     // Takes the count back, then the "&&".
@@ -154,7 +155,7 @@ TEST_F(GeometryUndoTest, PolygonSwitchesBetweenListAndResultField)
     EXPECT_EQ(Panel().formula, QStringLiteral("10"));
     EXPECT_TRUE(Panel().resultVisible);
     EXPECT_FALSE(Panel().listVisible);
-    EXPECT_TRUE(Parts(engine).keys.KeypadEnabled());
+    EXPECT_TRUE(Seen(engine).keys.KeypadEnabled());
     EXPECT_TRUE(Panel().memoryEnabled);
     EXPECT_EQ(Panel().prompt, QStringLiteral("Longueur coté (cm)"));
 }
@@ -191,12 +192,12 @@ TEST_F(GeometryUndoTest, DamagedFinishedFormulaIsReadOnlyInside)
     Open(8);
     as_family::Formula(engine, QStringLiteral("Surface(12&5=60"));
     as_family::Term(engine, 1);
-    Parts(engine).dispatch.RunUndoRoutine(8);
+    engine.CalculatriceCEClick();
     EXPECT_EQ(Panel().formula, QStringLiteral("12&5=60"));
 
     Open(3);
     as_family::Formula(engine, QStringLiteral("Surface)=("));
-    Parts(engine).dispatch.RunUndoRoutine(3);
+    engine.CalculatriceCEClick();
     EXPECT_EQ(Panel().formula, QString());
 }
 

@@ -3,6 +3,8 @@
 #include "tests/calculators/geometry/geometry_fixture.h"
 #include "tests/support/engine_parts.h"
 #include "tests/support/family_key.h"
+#include "tests/support/program_steps.h"
+#include "tests/support/sub_calculation.h"
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -33,9 +35,9 @@ TEST_F(Volumes, WorkedResults)
         Open(c.number);
         Enter(c.inputs);
         EXPECT_EQ(Panel().formula, QString::fromUtf8(c.formula));
-        EXPECT_EQ(Parts(engine).numbers.NumberText(Parts(engine).keys.MemoryValue()), Panel().result);
-        EXPECT_EQ(Parts(engine).keys.LastKeyCode(), 13);
-        EXPECT_EQ(Parts(engine).keys.KeyClass(), 13);
+        EXPECT_EQ(Seen(engine).numbers.NumberText(Seen(engine).keys.MemoryValue()), Panel().result);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode(), 13);
+        EXPECT_EQ(Seen(engine).keys.KeyClass(), 13);
         EXPECT_TRUE(ui.messages.isEmpty());
     }
 }
@@ -56,8 +58,8 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.thickness);
         ui.messages.clear();
-        Parts(engine).options.SetUnitScale(c.unit);
         Open(16);
+        ChooseInUnitWindow(engine, c.unit);
         Enter({"5000", "600", "4000", "300", c.thickness});
         if (c.accepted) {
             EXPECT_TRUE(ui.messages.isEmpty());
@@ -65,7 +67,7 @@ TEST_F(Volumes, InteriorVolumeThicknessBoundPerUnit)
         } else {
             EXPECT_EQ(ui.messages, QStringList{InputError});
             EXPECT_EQ(Panel().formula, QStringLiteral("5000&600&4000&300&"));
-            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + Parts(engine).options.Values().LengthUnitSuffix);
+            EXPECT_EQ(Panel().prompt, QStringLiteral("Epaisseur murs ") + Seen(engine).options.Values().LengthUnitSuffix);
             EXPECT_EQ(Record().TermIndex, 4);
         }
     }
@@ -176,9 +178,9 @@ TEST_F(Volumes, NextTermIsRefusedOnceTheFirstInputIsClosed)
 
 TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
 {
-    Parts(engine).options.SetUnitDisplay(0);
+    ChooseUnitDisplay(engine, 0);
     Open(23);
-    Parts(engine).stack.PushCalculator(12, 23);
+    OpenSubCalculation(engine, 12);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur (cm)"));
@@ -186,8 +188,12 @@ TEST_F(Volumes, SuffixesFollowTheCallerExceptInteriorVolume)
     Compute();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Volume (cm3)"));
 
+    // The volume-to-weight converter offers its sub-calculations once its material is
+    // chosen, for the volume typed next.
     Open(35);
-    Parts(engine).stack.PushCalculator(12, 35);
+    engine.ListBoxClick(35, 0);
+    Next();
+    OpenSubCalculation(engine, 12);
     Type(QStringLiteral("2"));
     Next();
     EXPECT_EQ(Panel().prompt, QStringLiteral("Hauteur"));
@@ -228,7 +234,7 @@ TEST_F(Volumes, OverflowLeavesTheCalculatorAsItWas)
         EXPECT_EQ(e.message(), QStringLiteral("Débordement en virgule flottante"));
     }
     EXPECT_EQ(Panel().formula, QStringLiteral("3&1E308"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 5.0);
     EXPECT_EQ(Record().Inputs[1], 1E308);
 
     Open(14);

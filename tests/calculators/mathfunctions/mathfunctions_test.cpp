@@ -17,7 +17,7 @@ struct MathFunctions : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    MathFunctions() { Parts(engine).stack.OpenCalculator(39); }
+    MathFunctions() { OpenFromMenu(engine, 39); }
 
     // Presses keys separated by blanks: numbers are typed digit by digit (with ","),
     // the others are the calculator's keys.
@@ -49,7 +49,7 @@ struct MathFunctions : ::testing::Test {
 
     const QString& Formula() const { return engine.Panel(39).formula; }
     const QString& Result() const { return engine.Panel(39).result; }
-    int Entries() { return Parts(engine).history.Values().LastHistoryIndex + 1; }
+    int Entries() { return Seen(engine).history.Values().LastHistoryIndex + 1; }
 };
 
 } // namespace
@@ -61,11 +61,11 @@ TEST_F(MathFunctions, SineOf30IsOneHalfAndTheEntryKeepsTheArgument)
     Press("30 sin =");
     EXPECT_EQ(Formula(), QStringLiteral("Sin(30)=0,5"));
     EXPECT_EQ(Result(), QStringLiteral("0,5"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 0.5);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 0.5);
     ASSERT_EQ(Entries(), 1);
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Text, QStringLiteral("30"));
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Inputs[2], 28.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[0].Text, QStringLiteral("30"));
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[0].Inputs[2], 28.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Equals);
 
     Press("30 +/- sin =");
     EXPECT_EQ(Formula(), QStringLiteral("Sin(-30)=-0,5"));
@@ -106,22 +106,22 @@ TEST_F(MathFunctions, InverseSineOutsideItsDomainClearsTheCalculator)
     Press("1,5 inv sin");
     EXPECT_EQ(Formula(), QString());
     EXPECT_EQ(Result(), QStringLiteral("0"));
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterUndo);
     EXPECT_TRUE(ui.boxes.isEmpty());
 }
 
 TEST_F(MathFunctions, FunctionKeysIgnoredWhenTheyDoNotFit)
 {
     Press("pi sin");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Pi);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Pi);
     Press("C 2 x^y sin");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Power);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Power);
     Press("C 2 cos sin");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Cosine);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Cosine);
     // After a result a function key only clears.
     Press("C 30 sin = sin");
     EXPECT_EQ(Formula(), QString());
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
 }
 
 TEST_F(MathFunctions, InvCountsOnceAndIsIgnoredAfterAFunctionKey)
@@ -129,7 +129,7 @@ TEST_F(MathFunctions, InvCountsOnceAndIsIgnoredAfterAFunctionKey)
     Press("0,5 inv inv sin =");
     EXPECT_EQ(Formula(), QStringLiteral("Asin(0,5)=30"));
     Press("C 30 sin inv");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Sine);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Sine);
     Press("=");
     EXPECT_EQ(Formula(), QStringLiteral("Sin(30)=0,5"));
 }
@@ -140,20 +140,20 @@ TEST_F(MathFunctions, PowerAndItsUndoSteps)
 {
     Press("2 x^y 3 =");
     EXPECT_EQ(Formula(), QStringLiteral("2^3=8"));
-    EXPECT_EQ(Parts(engine).stack.Top().Inputs[0], 2.0);
-    EXPECT_EQ(Parts(engine).stack.Top().Inputs[1], 3.0);
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 1);
-    EXPECT_EQ(Parts(engine).history.Values().HistoryEntries[0].Inputs[2], 31.0);
+    EXPECT_EQ(Seen(engine).stack.Top().Inputs[0], 2.0);
+    EXPECT_EQ(Seen(engine).stack.Top().Inputs[1], 3.0);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 1);
+    EXPECT_EQ(Seen(engine).history.Values().HistoryEntries[0].Inputs[2], 31.0);
 
     Press("CE");
     EXPECT_EQ(Formula(), QStringLiteral("2^3"));
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Power);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Power);
     Press("CE");
     EXPECT_EQ(Formula(), QStringLiteral("2^"));
     Press("CE");
     EXPECT_EQ(Formula(), QStringLiteral("2"));
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::AfterUndo);
 }
 
 TEST_F(MathFunctions, SignChangesTheExponentOrTheBase)
@@ -191,7 +191,7 @@ TEST_F(MathFunctions, SignKeyLeavesTheSignOfAnExponentAlone)
     EXPECT_EQ(Formula(), QStringLiteral("1E-12"));
     Press("+/- =");
     EXPECT_EQ(Formula(), QStringLiteral("-1E-12"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), -1e-12);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), -1e-12);
 }
 
 TEST_F(MathFunctions, SignChangeAfterUndoingTheResultNegatesTheExponentShown)
@@ -213,7 +213,7 @@ TEST_F(MathFunctions, PiStandsAloneAndItsTextIsTheResult)
     EXPECT_EQ(Formula(), QStringLiteral("3,14159265358979"));
     Press("=");
     EXPECT_EQ(Formula(), QStringLiteral("Pi=3,14159265358979"));
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 3.14159265358979);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 3.14159265358979);
 }
 
 // ---- "=" with nothing to compute ------------------------------------------------------
@@ -223,7 +223,7 @@ TEST_F(MathFunctions, EqualsWithoutAComputationDoesNothing)
     // x^y without an exponent takes the "^" back first.
     Press("2 x^y =");
     EXPECT_EQ(Formula(), QStringLiteral("2"));
-    EXPECT_EQ(Parts(engine).stack.Top().TermIndex, 0);
+    EXPECT_EQ(Seen(engine).stack.Top().TermIndex, 0);
 
     Press("C 5 inv =");
     EXPECT_EQ(Formula(), QStringLiteral("5"));
@@ -266,7 +266,7 @@ TEST_F(MathFunctions, ReplayFindsTheFunctionAgain)
     ASSERT_EQ(Entries(), 3);
     const char* expected[] = {"Sin(30)=0,5", "-2^3=-8", "-23"};
     for (int k = 0; k < 3; ++k) {
-        Parts(engine).stack.OpenCalculator(0);
+        OpenFromMenu(engine, 0);
         engine.TraitArticleMCalculs(k);
         EXPECT_EQ(Formula(), QString::fromUtf8(expected[k])) << k;
     }

@@ -28,18 +28,16 @@ enum Unit : int { Millimetre = 1, Centimetre = 10, Inch = 25, Metre = 1000 };
 inline const QString NoAnswer = QStringLiteral("Aucun résultat valide pour ces paramètres !");
 
 struct ProtocolTest : GeometryTest {
-    void SetUnit(int unit)
-    {
-        Parts(engine).options.SetUnitScale(unit);
-    }
-    // Opens the calculator in a unit, with its option buttons back to the first.
+    void SetUnit(int unit) { ChooseInUnitWindow(engine, unit); }
+    // Opens the calculator in a unit, with its option buttons back to the first. The
+    // unit is chosen once it is open, before any input, which it relabels.
     void OpenIn(int number, int unit = Centimetre)
     {
-        SetUnit(unit);
         // The option is chosen as the calculator's own button does, on screen.
         Open(number);
         as_family::Option(engine, number, 0);
         Open(number);
+        SetUnit(unit);
     }
     void Keys(std::string_view script)
     {
@@ -58,8 +56,8 @@ struct ProtocolTest : GeometryTest {
             }
         }
     }
-    int Code() { return Parts(engine).keys.LastKeyCode(); }
-    int Entries() { return Parts(engine).history.Values().LastHistoryIndex + 1; }
+    int Code() { return Seen(engine).keys.LastKeyCode(); }
+    int Entries() { return Seen(engine).history.Values().LastHistoryIndex + 1; }
 };
 
 // One worked case: keys typed in a unit, and what the panel then shows. A message of

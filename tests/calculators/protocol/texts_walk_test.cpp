@@ -1,5 +1,6 @@
 #include "core/engine.h"
-#include "tests/support/engine_parts.h"
+#include "tests/support/engine_view.h"
+#include "tests/support/program_steps.h"
 #include "calculators/building/tables.h"
 #include "calculators/converters/tables.h"
 #include "calculators/electrical/tables.h"
@@ -145,9 +146,9 @@ struct TextsWalk : ::testing::Test {
     {
         SCOPED_TRACE(::testing::Message() << "input " << t << ", " << step);
         const Input& in = In(t);
-        const PanelState& panel = Parts(engine).TopPanel();
-        ASSERT_EQ(Parts(engine).stack.Top().Number, calculator->number);
-        EXPECT_EQ(Parts(engine).stack.Top().TermIndex, t);
+        const PanelState& panel = Seen(engine).TopPanel();
+        ASSERT_EQ(Seen(engine).stack.Top().Number, calculator->number);
+        EXPECT_EQ(Seen(engine).stack.Top().TermIndex, t);
         const Prompt prompt = byUndo && in.ce ? *in.ce : in.prompt;
         EXPECT_EQ(panel.prompt.toStdString(), Text(prompt).toStdString());
         EXPECT_EQ(panel.listVisible, in.rows != nullptr);
@@ -167,7 +168,7 @@ struct TextsWalk : ::testing::Test {
         double value = centimetres;
         for (int i = 0; i < power; ++i)
             value /= CentimetresPer[unitIndex];
-        for (QChar c : Parts(engine).numbers.NumberText(value))
+        for (QChar c : Seen(engine).numbers.NumberText(value))
             engine.FormKeyPress(c);
     }
 
@@ -191,11 +192,11 @@ struct TextsWalk : ::testing::Test {
     // Standard calculator as a sub-calculation: 7 handed back, then taken back by CE.
     void SubCalculation(int t)
     {
-        const auto& offered = Parts(engine).stack.Top().OfferedCalculators;
+        const auto& offered = Seen(engine).stack.Top().OfferedCalculators;
         const auto it = std::find(offered.begin(), offered.end(), 0);
         ASSERT_NE(it, offered.end());
         engine.LbCalculettesDblClick(static_cast<int>(it - offered.begin()));
-        ASSERT_EQ(Parts(engine).stack.Top().Number, 0);
+        ASSERT_EQ(Seen(engine).stack.Top().Number, 0);
         engine.FormKeyPress(QLatin1Char('7'));
         engine.POk0Click();
         Expect(t, false, "back from a sub-calculation");
@@ -206,7 +207,7 @@ struct TextsWalk : ::testing::Test {
     void Walk()
     {
         const int n = calculator->number;
-        Parts(engine).stack.OpenCalculator(n);
+        OpenFromMenu(engine, n);
         Expect(0, false, "open");
         engine.CalculatriceCEClick();
         Expect(0, true, "CE on nothing");
@@ -230,11 +231,11 @@ struct TextsWalk : ::testing::Test {
             Expect(t + 1, false, "&& again");
         }
         engine.PCalculClick(n);
-        ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode);
+        ASSERT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a result");
-        engine.TraitArticleMCalculs(Parts(engine).history.Values().LastHistoryIndex);
-        ASSERT_EQ(Parts(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode);
+        engine.TraitArticleMCalculs(Seen(engine).history.Values().LastHistoryIndex);
+        ASSERT_EQ(Seen(engine).keys.LastKeyCode(), engine.Descriptions().Of(n).resultCode);
         engine.CalculatriceCEClick();
         Expect(Last(), true, "CE on a replayed result");
         engine.CalculatriceCClick();
@@ -251,8 +252,8 @@ TEST_F(TextsWalk, EveryPromptAndListOfTheProtocolCalculatorsInEveryUnit)
                                                   << ", units shown " << display);
                 calculator = &c;
                 unitIndex = u;
-                Parts(engine).options.SetUnitDisplay(display);
-                Parts(engine).options.SetUnitScale(Units[u]);
+                ChooseUnitDisplay(engine, display);
+                ChooseInUnitWindow(engine, Units[u]);
                 ui.messages.clear();
                 Walk();
                 // Every value was taken: no input was refused on the way.

@@ -17,9 +17,9 @@ struct StandardCalculator : ::testing::Test {
     FakeUi ui;
     Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
 
-    void SetUp() override { Parts(engine).stack.PushCalculator(0, -1); }
+    void SetUp() override { OpenFromMenu(engine, 0); }
 
-    const PanelState& Panel() { return Parts(engine).TopPanel(); }
+    const PanelState& Panel() { return Seen(engine).TopPanel(); }
     QString Result() { return Panel().result; }
     QString Formula() { return Panel().formula; }
 
@@ -110,7 +110,7 @@ TEST_F(StandardCalculator, MarkerOnANumberThatAlreadyHasOneOrOnAnOperatorIsRefus
     // A marker on an empty calculator does nothing.
     Press("cr");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterUndo);
 }
 
 TEST_F(StandardCalculator, DigitAfterAMarkerReplacesTheMarkedNumberInBothFields)
@@ -156,10 +156,10 @@ TEST_F(StandardCalculator, DivisionByZeroKeepsTheFormulaAndTheCodes)
     as_family::Memory(engine, 7.0);
     EXPECT_EQ(ErrorOf("c5/0="), "Division par zéro en virgule flottante");
     EXPECT_EQ(Formula(), "5/0");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 7.0);
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::None);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Digit);
-    EXPECT_EQ(Parts(engine).history.Values().LastHistoryIndex, -1);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 7.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::None);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Digit);
+    EXPECT_EQ(Seen(engine).history.Values().LastHistoryIndex, -1);
 
     // The trailing operator that "=" dropped stays dropped.
     EXPECT_EQ(ErrorOf("c5/0+2*="), "Division par zéro en virgule flottante");
@@ -208,9 +208,9 @@ TEST_F(StandardCalculator, EqualsTwiceShowsTheResultOnce)
     Press("=");
     EXPECT_EQ(Formula(), "2+3=5");
     EXPECT_EQ(Result(), "5");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Equals);
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::Equals);
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::Equals);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 5.0);
 }
 
 TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
@@ -222,7 +222,7 @@ TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
     ASSERT_EQ(Result(), "0");
     Press("=");
     EXPECT_EQ(Formula(), "12+");
-    EXPECT_NE(Parts(engine).keys.LastKeyCode(), Code::Equals);
+    EXPECT_NE(Seen(engine).keys.LastKeyCode(), Code::Equals);
     Press("3");
     EXPECT_EQ(Formula(), "12+3");
     Press("=");
@@ -230,7 +230,7 @@ TEST_F(StandardCalculator, EqualsWithNothingToComputeLeavesTheFormulaAsTyped)
 
     Press("c=");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterUndo);
 }
 
 TEST_F(StandardCalculator, OperatorKeys)
@@ -238,7 +238,7 @@ TEST_F(StandardCalculator, OperatorKeys)
     Press("12+-*");
     EXPECT_EQ(Formula(), "12+");  // a second operator in a row is ignored
     EXPECT_EQ(Result(), "12");    // the result field keeps the number until a digit
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::Plus);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::Plus);
 
     Press("c9r+");
     EXPECT_EQ(Formula(), "R9");  // right after root
@@ -265,14 +265,14 @@ TEST_F(StandardCalculator, ClearEntryWalksBack)
     Press("<");
     EXPECT_EQ(Formula(), "12+5");
     EXPECT_EQ(Result(), "0");
-    EXPECT_EQ(Parts(engine).keys.KeyClass(), Code::AfterCE);
+    EXPECT_EQ(Seen(engine).keys.KeyClass(), Code::AfterCE);
     Press("<");
     EXPECT_EQ(Formula(), "12+");
     Press("<");
     EXPECT_EQ(Formula(), "12");
     Press("<");
     EXPECT_EQ(Formula(), "");
-    EXPECT_EQ(Parts(engine).keys.LastKeyCode(), Code::AfterUndo);
+    EXPECT_EQ(Seen(engine).keys.LastKeyCode(), Code::AfterUndo);
     Press("<");
     EXPECT_EQ(Formula(), "");
     EXPECT_EQ(Result(), "0");
@@ -336,9 +336,9 @@ TEST_F(StandardCalculator, ClearEntryOfAMarkerGivesTheNumberBack)
 TEST_F(StandardCalculator, MemoryStoreAndRecall)
 {
     Press("2+3=");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 5.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 5.0);
     Press("c42s");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 42.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 42.0);
     EXPECT_EQ(Formula(), "42");  // MS changes nothing else
     Press("+m");
     EXPECT_EQ(Formula(), "42+42");
@@ -352,14 +352,14 @@ TEST_F(StandardCalculator, MemoryStoreAndRecall)
 
     as_family::Fields(engine, engine.Panel(0).formula, QStringLiteral("abc"));
     EXPECT_EQ(ErrorOf("s"), "'abc' n'est pas une valeur en virgule flottante correcte");
-    EXPECT_EQ(Parts(engine).keys.MemoryValue(), 84.0);
+    EXPECT_EQ(Seen(engine).keys.MemoryValue(), 84.0);
 }
 
 TEST_F(StandardCalculator, EqualsAddsTheFormulaToTheHistory)
 {
     Press("12+3=");
     bool found = false;
-    for (const HistoryEntry& entry : Parts(engine).history.Values().HistoryEntries)
+    for (const HistoryEntry& entry : Seen(engine).history.Values().HistoryEntries)
         found = found || (entry.Number == 0 && entry.Text == "12+3=15");
     EXPECT_TRUE(found);
 }
