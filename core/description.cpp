@@ -39,7 +39,9 @@ void CalculatorRegistry::Register(std::vector<CalculatorDescription> family)
             {&CalculatorDescription::titleId, "title string"},
             {&CalculatorDescription::helpPageId, "help page string"},
         };
-        for (const auto& [field, name] : owned) {
+        // The lambda takes a copy: clang before 16 (tools/fuzz) refuses a captured structured binding.
+        for (const auto& [ownedField, name] : owned) {
+            const auto field = ownedField;
             const int value = row.*field;
             const auto same = [&](const CalculatorDescription& other) {
                 return &other != &row && other.*field == value;

@@ -104,7 +104,11 @@ HttpReply ReplyFromHelperOutput(bool exitedWell, const QByteArray& output)
     bool validLength = false;
     const int status = fields.value(0).toInt(&validStatus);
     const qsizetype length = fields.value(1).toLongLong(&validLength);
-    if (fields.size() != 2 || !validStatus || !validLength)
+    // Each field as the helper writes it ("%d %zu"): Qt's reading of a number stops at a
+    // NUL and lets signs, blanks and leading zeros pass, so "5" followed by other bytes
+    // would be taken for the length 5.
+    if (fields.size() != 2 || !validStatus || !validLength || fields[0] != QByteArray::number(status)
+        || fields[1] != QByteArray::number(length))
         return reply;
     reply.status = status;
     reply.body = output.mid(end + 1);

@@ -66,6 +66,7 @@ inline constexpr qsizetype kMaxGetOutputBytes = kMaxHttpBodyBytes + 64;
 
 // The answer of a helper's "get" ("<status> <body length>\n<body>") from its output and
 // whether it exited with status 0: ok only for both, a 2xx status and the whole body.
+// A first line other than the two numbers in the helper's plain decimal gives no reply.
 HttpReply ReplyFromHelperOutput(bool exitedWell, const QByteArray& output);
 
 } // namespace tornavel
