@@ -1,4 +1,5 @@
 #include "core/calculator_list.h"
+#include "tests/support/created_engine.h"
 #include "tests/support/engine_view.h"
 #include "tests/support/program_steps.h"
 #include "core/engine.h"
@@ -12,13 +13,7 @@ using namespace tornavel;
 
 namespace {
 
-struct CalculatorList : ::testing::Test {
-    StringTable strings;
-    FakeUi ui;
-    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-
-    CalculatorList() { engine.FormCreate(QStringLiteral("O")); }
-};
+struct CalculatorList : CreatedEngine {};
 
 } // namespace
 

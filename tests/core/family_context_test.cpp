@@ -1,5 +1,6 @@
 #include "core/calcerror.h"
 #include "core/engine.h"
+#include "tests/support/created_engine.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/family_key.h"
@@ -10,13 +11,7 @@ using namespace tornavel;
 
 namespace {
 
-struct FamilyContext : ::testing::Test {
-    StringTable strings;
-    FakeUi ui;
-    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-
-    FamilyContext() { engine.FormCreate(QStringLiteral("O")); }
-
+struct FamilyContext : CreatedEngine {
     int HistoryCount()
     {
         engine.PopupMCalculsPopup();

@@ -17,6 +17,13 @@ using namespace tornavel::testing;
 
 namespace {
 
+// A request for `path`, named, and whether its answer is taken.
+struct PathCase {
+    const char* name;
+    const char* path;
+    bool taken;
+};
+
 using Kind = LocalHttpServer::Kind;
 
 const QByteArray kOldList = "[Tornavel1.1]\r\nDerVersion=Tornavel1.1\r\n";
@@ -107,19 +114,14 @@ TEST_F(FetchHelper, TlsIsTakenOnlyFromATrustedCertificateAndNeverDowngraded)
         EXPECT_EQ(secure.Requests(), 0);
     }
     ScopedEnvironment trusted("SSL_CERT_FILE", certificate.certificatePath.toLocal8Bit());
-    struct Case {
-        const char* name;
-        const char* path;
-        bool taken;
-    };
-    const Case cases[] = {
+    const PathCase cases[] = {
         {"sized", "/list", true},
         {"delimited by the close of the session", "/by-close", true},
         {"delimited by a cut connection", "/cut", false},
         {"redirected to https", "/to-https", true},
         {"redirected to http", "/to-http", false},
     };
-    for (const Case& c : cases) {
+    for (const PathCase& c : cases) {
         SCOPED_TRACE(c.name);
         ExpectTaken(secure.Root() + QLatin1String(c.path), c.taken);
     }
@@ -142,18 +144,13 @@ TEST_F(FetchHelper, RedirectsAreFollowedTenTimesToWebAddressesOnly)
         server.Set("/hop/" + QByteArray::number(hop), redirect("/hop/" + QByteArray::number(hop - 1)));
     server.Set("/to-file", redirect(QUrl::fromLocalFile(listPath).toEncoded()));
     server.Set("/to-ftp", redirect("ftp://127.0.0.1/list"));
-    struct Case {
-        const char* name;
-        const char* path;
-        bool taken;
-    };
-    const Case cases[] = {
+    const PathCase cases[] = {
         {"ten redirects", "/hop/10", true},
         {"eleven redirects", "/hop/11", false},
         {"redirected to a local file", "/to-file", false},
         {"redirected to ftp", "/to-ftp", false},
     };
-    for (const Case& c : cases) {
+    for (const PathCase& c : cases) {
         SCOPED_TRACE(c.name);
         // Eleven requests in one time-out: room for a loaded machine.
         ExpectTaken(server.Root() + QLatin1String(c.path), c.taken, 20000);

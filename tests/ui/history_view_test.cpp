@@ -1,4 +1,5 @@
 #include "core/calculator_list.h"
+#include "tests/support/created_engine.h"
 #include "tests/support/engine_view.h"
 #include "tests/support/program_steps.h"
 #include "ui/dialogs/calculator_list_window.h"
@@ -60,12 +61,7 @@ TEST_F(HistoryAcrossRuns, CalculationOfOneRunIsReplayedInTheNext)
 
 namespace {
 
-struct OptionWindows : ::testing::Test {
-    StringTable strings;
-    FakeUi ui;
-    Engine engine{AllCalculators(), strings, ui, QStringLiteral(",")};
-
-    OptionWindows() { engine.FormCreate(QStringLiteral("O")); }
+struct OptionWindows : CreatedEngine {
     // The keys of the unit window, as the engine hands them to it.
     WindowKeyHandler UnitKeys()
     {
