@@ -12,6 +12,8 @@
 
 namespace tornavel {
 
+class FileVersion;
+
 class HistoryBook {
 public:
     explicit HistoryBook(const CalculatorRegistry& descriptions) : descriptions_(descriptions) {}
@@ -46,16 +48,25 @@ public:
     // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
     // run's history. The history then is what was written, or tried. Other programs
     // saving into the same folder wait their turn (a lock on the folder), or are waited
-    // for a short while at most. Whether the lock was had or not, the file replaces the
-    // one read only if that one is still there, else it is read and merged again; a save
-    // made without the lock checks afterwards that its entries stayed.
+    // for a short while at most. Whether the lock was had or not, the new file is swapped
+    // with the one at the path in one step; when what came out is not the file read,
+    // the entries another program added to it are merged in and the swap made again.
+    // Where the file system cannot swap, the file replaces the one read only if that
+    // one is still there, and a save made without the lock checks afterwards that its
+    // entries stayed.
     bool Save(const QString& path, QString* reason = nullptr);
 
-    // Runs between the read of each save and its replace. For tests that make a save
-    // stall at that point.
+    // Runs at the last instant before each save puts its file in place. For tests that
+    // make a save stall at that point.
     void SetPauseBeforeReplace(std::function<void()> pause) { pauseBeforeReplace_ = std::move(pause); }
 
 private:
+    // Reads the file at `path` (kept in `version`) and merges this run's new entries
+    // after its entries; false, with the reason, when something there cannot be read.
+    bool ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason);
+    // Save on a file system that cannot swap two files in one step.
+    bool SaveByRename(const QString& path, bool locked, QString* reason);
+
     const CalculatorRegistry& descriptions_;
     History history_;
     QString filePath_ = QStringLiteral("CLS.dat");

@@ -26,30 +26,71 @@ namespace {
 // stuck, and the close goes on without it rather than hold the logout up.
 constexpr int kHistoryLockWaitMs = 2000;
 
-// A save made without the lock reads the file again this long after replacing it: a
-// program that checked the file just before that replace and replaced it just after
-// has done so by then, and what it left out is merged again.
+// Where the file system cannot swap two files in one step, a save made without the lock
+// reads the file again this long after replacing it: a program that checked the file
+// just before that replace and replaced it just after has done so by then, and what it
+// left out is merged again.
 constexpr unsigned long kUnguardedSettleMs = 100;
 
 // Every round that starts again does so because another program replaced the file
-// meanwhile; past this many, the last round replaces it without looking.
+// meanwhile; past this many, the save ends with what it has placed.
 constexpr int kMaxSaveRounds = 10;
+
+// The entries of a history, each as the bytes it is written as.
+QList<QByteArray> Records(const History& history)
+{
+    const QByteArray bytes = EncodeHistory(history);
+    QList<QByteArray> records;
+    for (int k = 0; k <= history.LastHistoryIndex; ++k)
+        records << bytes.mid(4 + qsizetype(HistoryRecordSize) * k, HistoryRecordSize);
+    return records;
+}
+
+// Takes one `record` out of `records`; false when there is none.
+bool TakeOne(QList<QByteArray>& records, const QByteArray& record)
+{
+    const qsizetype at = records.indexOf(record);
+    if (at >= 0)
+        records.removeAt(at);
+    return at >= 0;
+}
 
 // True when `now` begins with the newest entries of `written` (all of them, or the
 // newest ones when later saves pushed the oldest out), as every save that read
 // `written` leaves it. A save that read an older file leaves what it read instead.
 bool KeepsTheTailOf(const History& now, const History& written)
 {
-    const QByteArray a = EncodeHistory(written);
-    const QByteArray b = EncodeHistory(now);
-    const int n = written.LastHistoryIndex + 1;
-    const int m = now.LastHistoryIndex + 1;
-    for (int j = std::max(0, n - m); j < n; ++j) {
-        const qsizetype length = qsizetype(HistoryRecordSize) * (n - j);
-        if (std::memcmp(a.constData() + 4 + qsizetype(HistoryRecordSize) * j, b.constData() + 4, size_t(length)) == 0)
+    const QList<QByteArray> a = Records(written);
+    const QList<QByteArray> b = Records(now);
+    for (qsizetype overlap = std::min(a.size(), b.size()); overlap > 0; --overlap) {
+        if (a.mid(a.size() - overlap) == b.first(overlap))
             return true;
     }
     return false;
+}
+
+// The entries of `replaced` that neither `placed` nor `read` holds, in their order: those
+// that the program which wrote `replaced` added. An entry is known as many times as it is
+// in whichever of the two holds it more often, so that another program's calculation
+// that is the same as one already there is still added.
+History AddedBy(const History& replaced, const History& placed, const History& read)
+{
+    QList<QByteArray> known = Records(placed);
+    QList<QByteArray> unmatched = known;
+    for (const QByteArray& record : Records(read)) {
+        if (!TakeOne(unmatched, record))
+            known << record;
+    }
+    const QList<QByteArray> records = Records(replaced);
+    History added;
+    int count = 0;
+    for (int k = 0; k < records.size(); ++k) {
+        if (!TakeOne(known, records[k]))
+            added.HistoryEntries[static_cast<size_t>(count++)] = replaced.HistoryEntries[static_cast<size_t>(k)];
+    }
+    added.LastHistoryIndex = count - 1;
+    added.NewEntryCount = count;
+    return added;
 }
 
 HistoryEntry DecodeRecord(const char* p)
@@ -253,37 +294,80 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    // Programs closing together on one folder take turns from the read to the replace:
-    // none then writes over the entries another has just added.
+    // Programs closing together on one folder take turns from the read to the replace.
+    // The turn is only a courtesy: a holder may stall past the wait, and some folders
+    // cannot be locked. What keeps every program's entries is the exchange below.
     const FolderLock turn(QFileInfo(path).path(), kHistoryLockWaitMs);
+    // Another Tornavel on the same folder may have closed since this one started.
+    QByteArray bytes;
+    FileVersion expected;
+    if (!ReadAndMerge(path, bytes, expected, reason))
+        return false;
+    History read = DecodeHistory(bytes, &descriptions_);
+    for (int round = 1; round <= kMaxSaveRounds; ++round) {
+        FileExchange swap = ExchangeFile(path, EncodeHistory(history_), expected, kMaxHistoryFileBytes, reason,
+                                         pauseBeforeReplace_);
+        switch (swap.outcome) {
+        case ExchangeOutcome::Failed:
+            return false;
+        case ExchangeOutcome::Unsupported:
+            return SaveByRename(path, turn.Held(), reason);
+        case ExchangeOutcome::Changed:
+            // The file went, or one came where there was none: start again from it.
+            if (!ReadAndMerge(path, bytes, expected, reason))
+                return false;
+            read = DecodeHistory(bytes, &descriptions_);
+            continue;
+        case ExchangeOutcome::Placed:
+            break;
+        }
+        if (swap.replacedExpected)
+            break;
+        // Another program replaced the file between this one's read and its swap; what it
+        // wrote came out of the swap. The entries it added go after what is at the path
+        // now, and the swap is made again, expecting this one's file there.
+        const History added = AddedBy(DecodeHistory(swap.replacedBytes, &descriptions_), history_, read);
+        if (added.NewEntryCount == 0)
+            break;
+        expected = std::move(swap.placed);
+        history_ = MergeHistoryAtClose(history_, added);
+    }
+    history_.NewEntryCount = 0;
+    return true;
+}
+
+bool HistoryBook::ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason)
+{
+    const FileReadStatus now = ReadRegularFile(path, kMaxHistoryFileBytes, bytes, &version);
+    if (now == FileReadStatus::Unreadable) {
+        if (reason)
+            *reason = UnreadableFileKeptReason();
+        return false;
+    }
+    if (now == FileReadStatus::Read)
+        history_ = MergeHistoryAtClose(DecodeHistory(bytes, &descriptions_), history_);
+    return true;
+}
+
+bool HistoryBook::SaveByRename(const QString& path, bool locked, QString* reason)
+{
     for (int round = 1;; ++round) {
-        // Another Tornavel on the same folder may have closed since this one started.
         QByteArray bytes;
         FileVersion read;
-        const FileReadStatus now = ReadRegularFile(path, kMaxHistoryFileBytes, bytes, &read);
-        if (now == FileReadStatus::Unreadable) {
-            if (reason)
-                *reason = UnreadableFileKeptReason();
+        if (!ReadAndMerge(path, bytes, read, reason))
             return false;
-        }
-        if (now == FileReadStatus::Read)
-            history_ = MergeHistoryAtClose(DecodeHistory(bytes, &descriptions_), history_);
         const QByteArray written = EncodeHistory(history_);
-        if (pauseBeforeReplace_)
-            pauseBeforeReplace_();
-        // Without the lock, or with a holder that stalled past the wait and goes on
-        // later, another program may replace the file between this read and this
-        // replace: the replace is then not made, and the round starts again from the
-        // file as it is now.
+        // The file replaces the one read only if that one is still there; else the round
+        // starts again from the file as it is now.
         const bool lastRound = round == kMaxSaveRounds;
         const ReplaceOutcome outcome = lastRound
             ? (SaveFileAtomically(path, written, reason) ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed)
-            : ReplaceFileIfUnchanged(path, written, read, reason);
+            : ReplaceFileIfUnchanged(path, written, read, reason, pauseBeforeReplace_);
         if (outcome == ReplaceOutcome::Failed)
             return false;
         if (outcome == ReplaceOutcome::Changed)
             continue;
-        if (turn.Held() || history_.NewEntryCount == 0 || lastRound)
+        if (locked || history_.NewEntryCount == 0 || lastRound)
             break;
         // Unguarded, the check and the replace are two steps, and another program's
         // replace may fall between them. It has happened if the file no longer begins

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <utility>
+
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -107,7 +110,7 @@ bool FolderIsGone(const QString& path)
 // Writes, flushes, syncs and commits, and cancels at the first failure. With `version`,
 // the commit waits on the check that the path still names the file read.
 ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QString& path,
-                              const FileVersion* version, QString* reason)
+                              const FileVersion* version, QString* reason, const std::function<void()>& beforeReplace)
 {
     // QSaveFile::write() only fills a buffer, and commit() reports success even when
     // the flush of that buffer failed: each step is checked here instead.
@@ -133,6 +136,8 @@ ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QS
         file.cancelWriting();
         return ReplaceOutcome::Changed;
     }
+    if (beforeReplace)
+        beforeReplace();
     errno = 0;
     if (!file.commit()) {
         Fail(reason, ReasonOf(errno, file.error()));
@@ -146,7 +151,8 @@ long long Nanoseconds(const timespec& time)
     return static_cast<long long>(time.tv_sec) * 1000000000LL + time.tv_nsec;
 }
 
-ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason)
+ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason,
+                       const std::function<void()>& beforeReplace = {})
 {
     if (!MayBeReplaced(QFile::encodeName(path))) {
         Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
@@ -160,7 +166,7 @@ ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileV
         Fail(reason, ReasonOf(error, file.error()));
         return ReplaceOutcome::Failed;
     }
-    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason);
+    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason, beforeReplace);
     if (outcome == ReplaceOutcome::Replaced)
         RemoveStaleTemporaries(path);
     return outcome;
@@ -213,13 +219,7 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
     if (status != FileReadStatus::Read)
         bytes.clear();
     if (status == FileReadStatus::Read && version) {
-        version->fd_ = fd;
-        version->present_ = true;
-        version->device_ = st.st_dev;
-        version->inode_ = st.st_ino;
-        version->size_ = st.st_size;
-        version->modified_ = Nanoseconds(st.st_mtim);
-        version->changed_ = Nanoseconds(st.st_ctim);
+        version->Keep(fd, st);
     } else {
         ::close(fd);
     }
@@ -237,9 +237,93 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* r
 }
 
 ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
-                                      QString* reason)
+                                      QString* reason, const std::function<void()>& beforeReplace)
 {
-    return Replace(path, bytes, &version, reason);
+    return Replace(path, bytes, &version, reason, beforeReplace);
+}
+
+FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const FileVersion& expected, qint64 maxBytes,
+                          QString* reason, const std::function<void()>& beforeSwap)
+{
+    FileExchange result;
+    const auto fail = [&](int error, QFileDevice::FileError kind) {
+        Fail(reason, ReasonOf(error, kind));
+        return std::move(result);
+    };
+    if (!MayBeReplaced(QFile::encodeName(path)))
+        return fail(EISDIR, QFileDevice::OpenError);
+    // The swap is made with the file a link leads to, beside it.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    if (target.isEmpty())
+        return fail(ENOENT, QFileDevice::OpenError);
+    const QByteArray native = QFile::encodeName(target);
+
+    // Named as QSaveFile names its temporaries, so that one left by a killed save is
+    // cleared as theirs are.
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = native + '.';
+        for (int k = 0; k < 6; ++k)
+            temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fail(FolderIsGone(target) ? ENOENT : errno, QFileDevice::OpenError);
+    }
+    if (fd < 0)
+        return fail(EEXIST, QFileDevice::OpenError);
+    const auto discard = [&](int error, QFileDevice::FileError kind) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return fail(error, kind);
+    };
+    if (expected.present_)
+        (void)::fchmod(fd, expected.mode_ & 07777);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return discard(wrote < 0 ? errno : EIO, QFileDevice::WriteError);
+        done += wrote;
+    }
+    struct stat st {};
+    if ((::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) || ::fstat(fd, &st) != 0)
+        return discard(errno, QFileDevice::WriteError);
+
+    if (beforeSwap)
+        beforeSwap();
+    const unsigned flags = expected.present_ ? RENAME_EXCHANGE : RENAME_NOREPLACE;
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, native.constData(), flags) != 0) {
+        const int error = errno;
+        if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
+            discard(error, QFileDevice::RenameError);
+            result.outcome = ExchangeOutcome::Unsupported;
+            return result;
+        }
+        if ((expected.present_ && error == ENOENT) || (!expected.present_ && error == EEXIST)) {
+            discard(error, QFileDevice::RenameError);
+            result.outcome = ExchangeOutcome::Changed;
+            return result;
+        }
+        return discard(error, QFileDevice::RenameError);
+    }
+    result.outcome = ExchangeOutcome::Placed;
+    result.placed.Keep(fd, st);
+    if (!expected.present_) {
+        result.replacedExpected = true;
+    } else {
+        // The temporary's name now leads to what was at the path.
+        struct stat out {};
+        result.replacedExpected = ::stat(temporary.constData(), &out) == 0 && expected.Is(out);
+        if (!result.replacedExpected)
+            ReadRegularFile(QFile::decodeName(temporary), maxBytes, result.replacedBytes);
+        ::unlink(temporary.constData());
+    }
+    RemoveStaleTemporaries(target);
+    return result;
 }
 
 FileVersion::~FileVersion()
@@ -263,10 +347,30 @@ FileVersion& FileVersion::operator=(FileVersion&& other) noexcept
         device_ = other.device_;
         inode_ = other.inode_;
         size_ = other.size_;
+        mode_ = other.mode_;
         modified_ = other.modified_;
         changed_ = other.changed_;
     }
     return *this;
+}
+
+void FileVersion::Keep(int fd, const struct stat& st)
+{
+    *this = FileVersion();
+    fd_ = fd;
+    present_ = true;
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+    size_ = st.st_size;
+    mode_ = st.st_mode;
+    modified_ = Nanoseconds(st.st_mtim);
+    changed_ = Nanoseconds(st.st_ctim);
+}
+
+bool FileVersion::Is(const struct stat& st) const
+{
+    return present_ && st.st_dev == device_ && st.st_ino == inode_ && st.st_size == size_
+        && Nanoseconds(st.st_mtim) == modified_;
 }
 
 bool FileVersion::StillAt(const QString& path) const

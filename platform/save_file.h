@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace tornavel {
@@ -20,6 +23,8 @@ enum class FileReadStatus {
 // into `bytes`. Only a regular file is opened, and without blocking, so that a FIFO or a
 // device in its place cannot hang the program; `bytes` is empty unless Read.
 FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes);
+
+struct FileExchange;
 
 // Which file a read found at its path, kept open until the object goes, so that no other
 // file can take over its identity meanwhile (a freed inode number is soon reused). It
@@ -40,11 +45,19 @@ public:
 
 private:
     friend FileReadStatus ReadRegularFile(const QString&, qint64, QByteArray&, FileVersion*);
+    friend FileExchange ExchangeFile(const QString&, const QByteArray&, const FileVersion&, qint64, QString*,
+                                     const std::function<void()>&);
+    // Takes the open file `fd` as it stands now.
+    void Keep(int fd, const struct stat& st);
+    // The file `st` describes is this one, unchanged since (a rename changes its change
+    // time, so that is not compared).
+    bool Is(const struct stat& st) const;
     int fd_ = -1;
     bool present_ = false;
     dev_t device_ = 0;
     ino_t inode_ = 0;
     off_t size_ = 0;
+    mode_t mode_ = 0;
     long long modified_ = 0;
     long long changed_ = 0;
 };
@@ -74,8 +87,39 @@ enum class ReplaceOutcome {
 
 // As SaveFileAtomically, but the new file takes the old one's place only when the path
 // still names the file that `version` was read from, checked once the new file is
-// written and synced, the instant before it is moved in.
+// written and synced, the instant before it is moved in. The check and the move are two
+// steps: a replace by another program between them is lost. `beforeReplace` runs between
+// them (for tests that stall a save there).
 ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
-                                      QString* reason = nullptr);
+                                      QString* reason = nullptr, const std::function<void()>& beforeReplace = {});
+
+enum class ExchangeOutcome {
+    Placed,      // the new file is at the path
+    Failed,      // nothing changed; the reason says why
+    Changed,     // nothing changed: the path lost the expected file, or gained one where
+                 // none was expected
+    Unsupported, // nothing changed: the file system cannot exchange two names
+};
+
+struct FileExchange {
+    ExchangeOutcome outcome = ExchangeOutcome::Failed;
+    // Placed: whether what the new file took the place of is the expected file (or
+    // nothing, as expected); if not, that file's first bytes, up to the bound given.
+    bool replacedExpected = false;
+    QByteArray replacedBytes;
+    // Placed: the new file, now at the path, as the next exchange is to expect it.
+    FileVersion placed;
+};
+
+// Puts `bytes` at `path` in one step, with no instant in which another program's replace
+// can slip between a check and the move: a new file written and synced beside the path is
+// swapped with the file there (renameat2 with RENAME_EXCHANGE), or moved in where nothing
+// is expected (RENAME_NOREPLACE), and only then is what came out compared with
+// `expected`. What came out is removed, its bytes handed back when it was not the
+// expected file, so that the caller can merge what another program wrote into it. A link
+// at the path is followed, as the other saves follow it. `beforeSwap` runs just before
+// the swap (for tests that stall a save there).
+FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const FileVersion& expected, qint64 maxBytes,
+                          QString* reason = nullptr, const std::function<void()>& beforeSwap = {});
 
 } // namespace tornavel

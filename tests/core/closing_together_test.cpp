@@ -134,41 +134,56 @@ TEST(ClosingTogether, FiveProgramsKeepEveryCalculationWhateverHoldsOrSpoilsTheLo
     }
 }
 
-// The stalled program holds the lock; the other waits for it in vain, then saves. The
-// stalled one, going on, finds the file replaced since its read and merges again.
+// A program stalls at the last instant before its file takes the old one's place, with
+// the folder's lock (the other waits for it in vain, then saves) or where no one can
+// have it. Going on, the stalled one finds the other's calculation in what its replace
+// put aside, and keeps it.
 TEST(ClosingTogether, AProgramStalledBeforeItsReplaceKeepsWhatAnotherSavedMeanwhile)
 {
     AllCalculators();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-    History start;
-    start.HistoryEntries[0] = HistoryEntry{2, QStringLiteral("before"), {3, 4}, 1, 10};
-    start.LastHistoryIndex = 0;
-    Write(path, EncodeHistory(start));
+    for (const bool folderHeld : {false, true}) {
+        SCOPED_TRACE(folderHeld ? "nobody can lock the folder" : "the stalled program holds the lock");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        History start;
+        start.HistoryEntries[0] = HistoryEntry{2, QStringLiteral("before"), {3, 4}, 1, 10};
+        start.LastHistoryIndex = 0;
+        Write(path, EncodeHistory(start));
+        const pid_t holder = folderHeld ? HoldLock(dir.path()) : 0;
+        ASSERT_GE(holder, 0);
 
-    int stalled[2], resume[2], goStalled[2], goOther[2];
-    ASSERT_EQ(::pipe(stalled) | ::pipe(resume) | ::pipe(goStalled) | ::pipe(goOther), 0);
-    bool first = true;
-    const auto stall = [&] {
-        if (!std::exchange(first, false))
-            return;
-        (void)!::write(stalled[1], "s", 1);
-        WaitForClose(resume[0]);
-    };
-    const pid_t slow = StartProgram(path, QStringLiteral("stalled"), goStalled[0],
-                                    {goStalled[1], resume[1], stalled[0], goOther[0], goOther[1]}, stall);
-    const pid_t other = StartProgram(path, QStringLiteral("other"), goOther[0],
-                                     {goOther[1], resume[0], resume[1], stalled[0], stalled[1], goStalled[0], goStalled[1]});
-    ::close(goStalled[0]), ::close(goOther[0]), ::close(stalled[1]), ::close(resume[0]);
+        int stalled[2], resume[2], goStalled[2], goOther[2];
+        ASSERT_EQ(::pipe(stalled) | ::pipe(resume) | ::pipe(goStalled) | ::pipe(goOther), 0);
+        bool first = true;
+        const auto stall = [&] {
+            if (!std::exchange(first, false))
+                return;
+            (void)!::write(stalled[1], "s", 1);
+            WaitForClose(resume[0]);
+        };
+        const pid_t slow = StartProgram(path, QStringLiteral("stalled"), goStalled[0],
+                                        {goStalled[1], resume[1], stalled[0], goOther[0], goOther[1]}, stall);
+        const pid_t other = StartProgram(path, QStringLiteral("other"), goOther[0],
+                                         {goOther[1], resume[0], resume[1], stalled[0], stalled[1], goStalled[0],
+                                          goStalled[1]});
+        ::close(goStalled[0]), ::close(goOther[0]), ::close(stalled[1]), ::close(resume[0]);
 
-    ::close(goStalled[1]);
-    char byte = 0;
-    ASSERT_EQ(::read(stalled[0], &byte, 1), 1);
-    ::close(goOther[1]);
-    EXPECT_TRUE(EndedWell(other));
-    EXPECT_EQ(Texts(path), QStringList({"before", "other"}));
-    ::close(resume[1]);
-    EXPECT_TRUE(EndedWell(slow));
-    EXPECT_EQ(Texts(path), QStringList({"before", "other", "stalled"}));
-    ::close(stalled[0]);
+        ::close(goStalled[1]);
+        char byte = 0;
+        ASSERT_EQ(::read(stalled[0], &byte, 1), 1);
+        ::close(goOther[1]);
+        EXPECT_TRUE(EndedWell(other));
+        EXPECT_EQ(Texts(path), QStringList({"before", "other"}));
+        ::close(resume[1]);
+        EXPECT_TRUE(EndedWell(slow));
+        QStringList kept = Texts(path);
+        EXPECT_EQ(kept.size(), 3);
+        kept.sort();
+        EXPECT_EQ(kept, QStringList({"before", "other", "stalled"}));
+        ::close(stalled[0]);
+        if (holder > 0) {
+            ::kill(holder, SIGKILL);
+            ::waitpid(holder, nullptr, 0);
+        }
+    }
 }
