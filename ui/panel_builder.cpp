@@ -80,6 +80,38 @@ void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
     }
 }
 
+// The "Sous calcul" list. Screen readers take its current row for the focused one, so
+// it has a current row only while it has the focus: losing the focus (or a click, which
+// leaves the focus elsewhere) clears it, and the focus coming back finds it again on
+// the chosen row, where the arrows and Space go on.
+class OfferedList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const QModelIndexList chosen = selectionModel()->selectedIndexes();
+        if (!currentIndex().isValid() && !chosen.isEmpty())
+            selectionModel()->setCurrentIndex(chosen.front(), QItemSelectionModel::NoUpdate);
+        QListWidget::focusInEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusOutEvent(event);
+        LeaveNoCurrentRow();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QListWidget::mouseReleaseEvent(event);
+        if (!hasFocus())
+            LeaveNoCurrentRow();
+    }
+
+private:
+    void LeaveNoCurrentRow() { selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate); }
+};
+
 } // namespace
 
 QPushButton* TFTornavel::MakeButton(QWidget* parent, const QString& name, const QString& caption, int x,
@@ -154,6 +186,10 @@ void TFTornavel::BuildPanel(int n)
     w.result->setAlignment(Qt::AlignRight);
     Quiet(w.result);
     OfferMenuWithoutShortcuts(w.result);
+    // A screen reader names the field after the prompt beside it (its buddy, given at
+    // each render to the field or the list shown); without a prompt it is the result.
+    if (!w.prompt)
+        w.result->setAccessibleName(QStringLiteral("Résultat"));
 
     if (state.hasList) {
         w.list = new QComboBox(w.panel);
@@ -172,6 +208,7 @@ void TFTornavel::BuildPanel(int n)
     w.formula->setObjectName(Numbered("EdtFormule", n));
     w.formula->setGeometry(8, 168, 280, 70);
     w.formula->setReadOnly(true);
+    w.formula->setAccessibleName(QStringLiteral("Formule"));
     if (kind == CalculatorKind::FunctionKeypad) {
         // The function calculator's formula stays on one line and scrolls sideways.
         w.formula->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -339,8 +376,12 @@ void TFTornavel::BuildListPanel()
     caption->setObjectName(QStringLiteral("lblSousCalcul"));
     caption->setGeometry(13, 3, 270, 16);
 
-    offered_ = new QListWidget(listPanel_);
+    offered_ = new OfferedList(listPanel_);
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
+    // Named by its caption: the label relation for a screen reader, and the name itself,
+    // which Qt's item views do not take from a label.
+    caption->setBuddy(offered_);
+    offered_->setAccessibleName(caption->text());
     offered_->setGeometry(13, 20, 270, 81);
     offered_->setToolTip(Text(LayoutString::SubCalculationHint));
     // A name longer than the list is not cut short: the list scrolls sideways to it, and

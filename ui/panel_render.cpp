@@ -52,6 +52,13 @@ void FitPrompt(PanelWidgets& w)
         w.list->resize(kFieldRight - kFieldLeft - shift, w.list->height());
 }
 
+// The prompt labels a field (its buddy), so Qt would take an "&" in it for the mark of a
+// shortcut: doubled, it shows as written.
+QString PromptText(const QString& prompt)
+{
+    return QString(prompt).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 void TFTornavel::RenderPanel(int n)
@@ -69,8 +76,8 @@ void TFTornavel::RenderPanel(int n)
 
 void RenderPanelState(PanelWidgets& w, const PanelState& s)
 {
-    if (w.prompt && w.prompt->text() != s.prompt) {
-        w.prompt->setText(s.prompt);
+    if (w.prompt && w.prompt->text() != PromptText(s.prompt)) {
+        w.prompt->setText(PromptText(s.prompt));
         FitPrompt(w);
     }
     if (w.result->text() != s.result)
@@ -93,6 +100,12 @@ void RenderPanelState(PanelWidgets& w, const PanelState& s)
             w.list->setCurrentIndex(s.listIndex);
         w.list->move(s.listLeft + w.fieldShift, s.listTop);
         w.list->setVisible(s.listVisible);
+    }
+    if (w.prompt) {
+        // A screen reader names the field shown after the prompt.
+        QWidget* field = w.list && s.listVisible ? static_cast<QWidget*>(w.list) : w.result;
+        if (w.prompt->buddy() != field)
+            w.prompt->setBuddy(field);
     }
 
     if (w.compute) {

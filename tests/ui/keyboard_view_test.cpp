@@ -4,6 +4,7 @@
 #include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/unit_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QListWidget>
@@ -20,10 +21,10 @@ QString Focused()
     return widget ? widget->objectName() : QString();
 }
 
-void Press(Qt::Key key, int times = 1)
+void Press(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     for (int i = 0; i < times; ++i)
-        QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 // Where Tab stops, from the focus round to it again.
@@ -44,6 +45,18 @@ bool TabTo(const QString& name)
     for (int i = 0; i < 80 && Focused() != name; ++i)
         Press(Qt::Key_Tab);
     return Focused() == name;
+}
+
+// The rows of a list that tell a screen reader they have the focus.
+QStringList FocusedRows(QWidget* list)
+{
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(list);
+    QStringList rows;
+    for (int i = 0; i < view->childCount(); ++i) {
+        if (view->child(i)->state().focused)
+            rows << view->child(i)->text(QAccessible::Name);
+    }
+    return rows;
 }
 
 const QStringList kMenuBar{u"btnCalculettes"_qs, u"BtnCalculs"_qs, u"btnOptions"_qs, u"btnFavoris"_qs, u"btnAide"_qs};
@@ -106,7 +119,8 @@ TEST_F(KeyboardWindow, TabReachesEveryKeyOnScreenAndTheSubCalculationList)
 
 // Space presses the focused key, which keeps the focus; the other keys keep their meaning.
 // A sub-calculation from the keyboard alone: Shift+Tab reaches the list, the arrows choose,
-// Space opens, Return computes and Space on "Ok" hands the result back.
+// Space opens, Return computes and Space on "Ok" hands the result back. The chosen row
+// tells a screen reader it has the focus only while the list has it.
 TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
 {
     Start();
@@ -128,6 +142,11 @@ TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
     const QString circle = Seen(*engine).screen.CalculatorName(1);
     for (int i = 0; i < list->count() && list->currentItem()->text() != circle; ++i)
         Press(Qt::Key_Down);
+    EXPECT_EQ(FocusedRows(list), QStringList{circle});
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(FocusedRows(list), QStringList());
+    Press(Qt::Key_Tab, 1, Qt::ShiftModifier);
+    ASSERT_EQ(FocusedRows(list), QStringList{circle});
     Press(Qt::Key_Space);
     ASSERT_EQ(engine->Window().visiblePanel, 1);
     Press(Qt::Key_2);

@@ -5,6 +5,7 @@
 #include "ui/widget_ui_services.h"
 #include "tests/ui/window_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
@@ -30,6 +31,19 @@ QStringList BuiltPanels(const QWidget* window)
     for (const QWidget* child : window->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^PCalculette\\d+$"))))
         names << child->objectName();
     return names;
+}
+
+// What a screen reader reads as a widget's name.
+QString AccessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The widget that a label names for a screen reader (null when none).
+QObject* WidgetLabelledBy(QLabel* label)
+{
+    const auto related = QAccessible::queryAccessibleInterface(label)->relations(QAccessible::Labelled);
+    return related.isEmpty() ? nullptr : related.front().first->object();
 }
 
 // Notes which panels exist when the window receives its first paint.
@@ -93,6 +107,11 @@ TEST_F(MainWindow, StartsOnTheStandardCalculatorWithItsComponents)
     EXPECT_EQ(Find<QLabel>(QStringLiteral("lblSousCalcul"))->text(), QStringLiteral("Sous calcul"));
     EXPECT_EQ(Find<QListWidget>(QStringLiteral("LbCalculettes"))->item(0)->text(),
               u"Calculatrice fonctions mathématiques"_qs);
+    // What a screen reader reads as the names of the list and of the fields without a prompt.
+    EXPECT_EQ(AccessibleName(Find(QStringLiteral("LbCalculettes"))), QStringLiteral("Sous calcul"));
+    EXPECT_EQ(WidgetLabelledBy(Find<QLabel>(QStringLiteral("lblSousCalcul"))), Find(QStringLiteral("LbCalculettes")));
+    EXPECT_EQ(AccessibleName(Find(QStringLiteral("EdtCalculetteRes0"))), u"Résultat"_qs);
+    EXPECT_EQ(AccessibleName(Find(QStringLiteral("EdtFormule0"))), QStringLiteral("Formule"));
     for (const char* name : {"PMenu", "FondMenu", "btnCalculettes", "BtnCalculs", "btnOptions", "btnFavoris",
                              "btnAide", "PClavier", "PCalculatrice0", "PCalculatrice9", "PCalculatriceVirgule",
                              "CalculatriceCE", "CalculatriceC", "PanelListe", "PCalculatricePlus",
@@ -122,10 +141,12 @@ TEST_F(MainWindow, MenusCarryTheirItemsAndCaptions)
     for (size_t i = 0; i < menu.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), menu[i].name) << i;
         EXPECT_EQ(actions[i]->isSeparator(), menu[i].item < 0) << i;
-        if (menu[i].calculator == 31)
+        if (menu[i].calculator == 31) {
             EXPECT_EQ(actions[i]->text(), QStringLiteral("Calculatrice escalier"));
-        if (menu[i].calculator == 32)
+        }
+        if (menu[i].calculator == 32) {
             EXPECT_EQ(actions[i]->text(), u"Calculatrice résistance/puissance"_qs);
+        }
     }
     for (int k = 0; k < 20; ++k)
         Find<QAction>(QStringLiteral("Calcul%1").arg(k));
@@ -516,8 +537,8 @@ TEST_F(MainWindowOnTheDesktop, ARefusedInputIsTakenBackBeforeItsMessageShows)
 }
 
 // Every prompt, with the longest unit suffixes, shows on one line beside its field,
-// both within the panel.
-TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
+// both within the panel, and names the field shown for a screen reader.
+TEST_F(MainWindow, PromptsStayOnOneLineBesideTheFieldTheyName)
 {
     Start();
     ui.chosenUnitRow = 0;     // millimetres
@@ -539,6 +560,13 @@ TEST_F(MainWindow, PromptsStayOnOneLineBesideTheirField)
             if (list) {
                 EXPECT_LT(prompt->geometry().right(), list->x()) << at;
                 EXPECT_LE(list->geometry().right(), prompt->parentWidget()->width()) << at;
+            }
+            // The prompt labels the field shown; the result field takes its name from it (a
+            // list is named by its chosen row on Linux, and by the label's relation).
+            QWidget* field = list && list->isVisible() ? static_cast<QWidget*>(list) : result;
+            EXPECT_EQ(WidgetLabelledBy(prompt), field) << at;
+            if (field == result) {
+                EXPECT_EQ(AccessibleName(result), prompt->text()) << at;
             }
             if (step == 4)
                 QTest::keyClick(Keyboard(), Qt::Key_Escape);
