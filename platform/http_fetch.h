@@ -33,7 +33,8 @@ constexpr bool IsSuccessStatus(int status)
 // to http or https addresses, never from https to http, and returns once the transfer
 // has ended, failed or taken `timeoutMs` in all. Any other address fails at once.
 // Certificates are checked against the system's bundle, or the file SSL_CERT_FILE names;
-// the proxy is the one of the environment (http_proxy, https_proxy, no_proxy).
+// the proxy is the one of the environment, as libcurl reads it (http_proxy, https_proxy,
+// all_proxy, no_proxy; all but http_proxy in upper case too).
 HttpReply HttpFetch(const QString& address, int timeoutMs);
 
 // Fetches like HttpFetch and, only when the answer is ok, replaces `localPath` with its

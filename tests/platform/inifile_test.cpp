@@ -56,6 +56,34 @@ TEST_F(IniFileTest, NamesIgnoreCaseAndBlanksLikeWindows)
     EXPECT_EQ(longValue.ReadString("S", "K", "").size(), IniFile::kMaxValueLength);
 }
 
+// As the Windows profile functions read a value: blanks around it go, then one pair of
+// matching quotes around the whole of it, single or double; any other quote stays.
+TEST_F(IniFileTest, AValueInMatchingQuotesIsReadWithoutThem)
+{
+    const struct {
+        const char* written;
+        const char* read;
+    } cases[] = {
+        {"'x'", "x"},
+        {"\"x\"", "x"},
+        {"  ' a b '  ", " a b "},
+        {"''", ""},
+        {"'", "'"},
+        {"'x", "'x"},
+        {"x'", "x'"},
+        {"'x\"", "'x\""},
+        {"\"x'", "\"x'"},
+        {"'a'b'", "a'b"},
+        {"''x''", "'x'"},
+        {"a'b", "a'b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        const IniFile ini(WriteFile(QByteArray("[S]\r\nK=") + c.written + "\r\n"));
+        EXPECT_EQ(ini.ReadString("S", "K", "-"), QString::fromLatin1(c.read));
+    }
+}
+
 TEST_F(IniFileTest, OnlyTheFirstSectionOfANameCounts)
 {
     const IniFile ini(WriteFile("[S]\nA=1\n[s]\nA=2\nB=3\n"));

@@ -42,6 +42,31 @@ TEST_F(Circles, WorkedResults)
     }
 }
 
+// The checks on one input against another or a bound: accepted just inside the bound,
+// refused at it and beyond it.
+TEST_F(Circles, ChecksAcceptJustInsideTheBoundAndRefuseAtAndBeyondIt)
+{
+    struct Case {
+        int number;
+        std::initializer_list<const char*> inputs;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {2, {"12", "11,99"}, true},  {2, {"12", "12"}, false},  {2, {"12", "12,01"}, false},
+        {5, {"12", "11,99"}, true},  {5, {"12", "12"}, false},  {5, {"12", "12,01"}, false},
+        {4, {"10", "359,99"}, true}, {4, {"10", "360"}, false}, {4, {"10", "360,01"}, false},
+        {9, {"10", "9,99", "4"}, true}, {9, {"10", "10", "4"}, false}, {9, {"10", "10,01", "4"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.number << " " << *std::next(c.inputs.begin()));
+        ui.messages.clear();
+        Open(c.number);
+        Enter(c.inputs);
+        EXPECT_EQ(ui.messages.isEmpty(), c.accepted);
+        EXPECT_EQ(Seen(engine).keys.LastKeyCode() == engine.Descriptions().Of(c.number).resultCode, c.accepted);
+    }
+}
+
 TEST_F(Circles, EllipsesRefuseAMajorAxisNotLongerThanTheMinor)
 {
     for (int number : {2, 5}) {

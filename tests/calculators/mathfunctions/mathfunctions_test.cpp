@@ -91,14 +91,36 @@ TEST_F(MathFunctions, ResultsAreRoundedToTwelveDecimals)
     }
 }
 
+// Sine and cosine take their inverse only for numbers from -1 to 1, both included;
+// a refused number clears the calculator (empty formula). The tangent takes any number.
 TEST_F(MathFunctions, InverseFunctionsGiveDegrees)
 {
-    Press("0,5 inv sin =");
-    EXPECT_EQ(Formula(), QStringLiteral("Asin(0,5)=30"));
-    Press("5 inv tan =");
-    EXPECT_EQ(Formula(), QStringLiteral("Atan(5)=78,6900675259798"));
-    Press("0,5 inv cos =");
-    EXPECT_EQ(Formula(), QStringLiteral("Acos(0,5)=60"));
+    const struct {
+        const char* keys;
+        const char* formula;
+    } cases[] = {
+        {"0,5 inv sin =", "Asin(0,5)=30"},
+        {"5 inv tan =", "Atan(5)=78,6900675259798"},
+        {"0,5 inv cos =", "Acos(0,5)=60"},
+        {"1 inv sin =", "Asin(1)=90"},
+        {"1 +/- inv sin =", "Asin(-1)=-90"},
+        {"1 inv cos =", "Acos(1)=0"},
+        {"1 +/- inv cos =", "Acos(-1)=180"},
+        // Above 1 only in extended precision: the double nearest is 1.
+        {"1,0000000000000001 inv sin", ""},
+        {"1,0000000000000001 +/- inv sin", ""},
+        {"1,0000000000000001 inv cos", ""},
+        {"1,0000000000000001 +/- inv cos", ""},
+        {"1,5 inv tan =", "Atan(1,5)=56,3099324740202"},
+        {"2 x^y 3 inv tan", ""}, // not a number
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Press("C");
+        Press(c.keys);
+        EXPECT_EQ(Formula(), QString::fromUtf8(c.formula));
+        EXPECT_TRUE(ui.boxes.isEmpty());
+    }
 }
 
 TEST_F(MathFunctions, InverseSineOutsideItsDomainClearsTheCalculator)
