@@ -7,6 +7,7 @@
 #include "core/layout.h"
 #include "core/view_texts.h"
 #include "ui/field_menus.h"
+#include "ui/offered_list.h"
 #include "ui/option_groups.h"
 #include "ui/panel_widgets.h"
 
@@ -79,38 +80,6 @@ void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
         button->setGeometry(left, top + row * rowHeight, width, height);
     }
 }
-
-// The "Sous calcul" list. Screen readers take its current row for the focused one, so
-// it has a current row only while it has the focus: losing the focus (or a click, which
-// leaves the focus elsewhere) clears it, and the focus coming back finds it again on
-// the chosen row, where the arrows and Space go on.
-class OfferedList : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        const QModelIndexList chosen = selectionModel()->selectedIndexes();
-        if (!currentIndex().isValid() && !chosen.isEmpty())
-            selectionModel()->setCurrentIndex(chosen.front(), QItemSelectionModel::NoUpdate);
-        QListWidget::focusInEvent(event);
-    }
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        QListWidget::focusOutEvent(event);
-        LeaveNoCurrentRow();
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        QListWidget::mouseReleaseEvent(event);
-        if (!hasFocus())
-            LeaveNoCurrentRow();
-    }
-
-private:
-    void LeaveNoCurrentRow() { selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate); }
-};
 
 } // namespace
 
