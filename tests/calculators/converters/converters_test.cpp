@@ -109,6 +109,7 @@ TEST(Temperature, WorkedConversions)
         {Kelvin, 0, Fahrenheit, "-459,67", " (°F)"},
         {Fahrenheit, 32, Kelvin, "273,15", " (°K)"},
         {Kelvin, -5, Kelvin, "-5", " (°K)"},   // below absolute zero, unchanged
+        {Fahrenheit, 98.6, Fahrenheit, "98,6", " (°F)"},
         {Fahrenheit, 212, 3, "100", " (°C)"},  // m3 of 38: its own first option
     };
     for (const auto& c : cases) {
