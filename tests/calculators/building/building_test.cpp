@@ -40,10 +40,19 @@ TEST_F(BuildingTest, RoofWorkedCases)
         {Centimetre, "500&400&20&35=@1", "Linéaire(500&400&20&35)=6400", "6400", "Linéaire (cm)"},
         {Metre, "5&4&0,2&0,35=", "Tuiles(5&4&0,2&0,35)=320", "320", "Tuiles"},
         {Metre, "5&4&0,2&0,35=@1", "Linéaire(5&4&0,2&0,35)=64", "64", "Linéaire (m)"},
+        // 10000 / (20 x 25) is exactly 20 tiles a square metre, and one more: 21.
+        {Centimetre, "500&400&20&25=", "Tuiles(500&400&20&25)=420", "420", "Tuiles"},
+        // 5,1 x 4 x 16 = 326,4 tiles: 327.
+        {Centimetre, "510&400&20&35=", "Tuiles(510&400&20&35)=327", "327", "Tuiles"},
+        // 490 / 35 is exactly 14 gauges: 15 rows of battens.
+        {Centimetre, "@1490&400&20&35=", "Linéaire(490&400&20&35)=6000", "6000", "Linéaire (cm)"},
         // 2,1 / 0,3 is 7.000000000000001 in binary: 7 gauges, 8 rows of battens.
         {Metre, "@12,1&4&0,2&0,3=", "Linéaire(2,1&4&0,2&0,3)=32", "32", "Linéaire (m)"},
         // Below one metre: battens only; the tiles, also asked for by the button, refused.
         {Centimetre, "90&400&20&35=", "90&400&20&", "0", "Pureau (cm)", Refused},
+        {Centimetre, "500&99&20&35=", "500&99&20&", "0", "Pureau (cm)", Refused},
+        {Centimetre, "100&400&20&35=", "Tuiles(100&400&20&35)=64", "64", "Tuiles"},
+        {Centimetre, "500&100&20&35=", "Tuiles(500&100&20&35)=80", "80", "Tuiles"},
         {Centimetre, "@190&400&20&35=", "Linéaire(90&400&20&35)=1600", "1600", "Linéaire (cm)"},
         // Refused from a shown result, CE puts the four terms back.
         {Centimetre, "@190&400&20&35=@0", "90&400&20&35", "0", "Pureau (cm)", Refused},
@@ -105,6 +114,7 @@ TEST_F(BuildingTest, SlabsWorkedCases)
         {Metre, "10&0,3&0,3=", "Dalles(10&0,3&0,3)=112", "112", "Dalles"},
         {Metre, "10&0,3&0,3=@1", "Colle(10&0,3&0,3)=20", "20", "Colle (kg)"},
         {Centimetre, "900&30&30=", "Dalles(900&30&30)=1", "1", "Dalles"},
+        {Centimetre, "901&30&30=", "Dalles(901&30&30)=2", "2", "Dalles"},
         // 0,81 / (0,3 x 0,3) is 9.000000000000002 in binary: 9 slabs, as shown.
         {Metre, "0,81&0,3&0,3=", "Dalles(0,81&0,3&0,3)=9", "9", "Dalles"},
         {Centimetre, "30&30&", "30&", "0", "Longueur dalle (cm)", Refused},

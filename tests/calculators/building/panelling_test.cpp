@@ -29,6 +29,13 @@ TEST(Panelling, WorkedQuantitiesRefusalsAndErrors)
     };
     const Case cases[] = {
         {28, In({300, 59, 10}), Cm, Battens, "900"},
+        // 30 boards of 256,0001 cm: 7680,003, up to the next hundredth.
+        {28, In({300, 250.0001, 10}), Cm, Boards, "7680,01"},
+        {28, In({300, 251, 10}), Cm, Clips, "151"}, // 150,6 clips
+        {29, In({601, 400, 250, 10}), Cm, Clips, "391"}, // 390,65 clips
+        // 126 cm of height are left at the 7th batten: a gable of exactly 126 cm does
+        // not hold it, so 7 battens are full length and 2 half.
+        {29, In({600, 400, 274, 10}), Cm, Battens, "4800"},
         {28, In({300, 250, -10}), Cm, Battens, "refused"},
         {28, In({300, 1e300, 10}), Cm, Battens, "refused"}, // too many battens to count
         {28, In({1e308, 250, 0.1}), M, Clips, OverflowMessage()},

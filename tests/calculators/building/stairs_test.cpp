@@ -20,6 +20,11 @@ TEST(Stairs, WorkedRisersStepsAndRun)
     const Case cases[] = {
         {In({228, 25}), Cm, {"19", "12", "275"}, "228&25"},
         {In({16.5, 30}), Cm, {"16,5", "1", "0"}, "16,5&30"},
+        {In({16, 25}), Cm, {"16", "1", "0"}, "16&25"},
+        {In({272, 64}), Cm, {"17", "16", "960"}, "272&64"},
+        // No exact riser; 17 leaves the smallest fraction (11,21 risers) among 16 to
+        // 18. 19 would leave less (10,03) but is not tried: its 10 risers are too high.
+        {In({190.5, 25}), Cm, {"17,32", "11", "250"}, "190,5&25"},
     };
     const char* labels[] = {"Hauteur marches", "Marches", "Reculement"};
     for (const Case& c : cases) {

@@ -20,6 +20,10 @@ TEST(Wallpaper, WorkedRollsRefusalsAndErrors)
         {In({4, 2.5, 10, 0.53, 0.1}), M, "3"},
         {In({478, 250, 1000, 53, 10}), Cm, "4"},      // 10 strips
         {In({160, 100, 1000, 20, 59}), Inch, "2"},    // 59 in is 149,86 cm
+        // Strips of 234 + 6 + 10 = 250 cm: 4 to a roll; 424 / 53 is exactly 8 strips.
+        {In({424, 234, 1000, 53, 10}), Cm, "2"},
+        {In({425, 234, 1000, 53, 10}), Cm, "3"},      // 9 strips
+        {In({424, 234.1, 1000, 53, 10}), Cm, "3"},    // 250,1 cm: 3 to a roll
         {In({1e300, 250, 1000, 1e-300, 10}), Cm, OverflowMessage()},
     };
     for (const Case& c : cases) {
