@@ -27,6 +27,19 @@ char32_t CharacterAt(QStringView text, qsizetype i, qsizetype width)
     return width == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
 }
 
+bool CarriesMarks(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph: return false;
+    default: return true;
+    }
+}
+
 } // namespace
 
 bool IsCombiningMark(char32_t c)
@@ -43,7 +56,7 @@ bool MarkRun::Keep(char32_t c)
 {
     if (IsCombiningMark(c)) {
         // A joiner needs room for the character it glues too.
-        if (marks_ >= kMaxMarkRun || (c == kZeroWidthJoiner && marks_ + 1 >= kMaxMarkRun))
+        if (bare_ || marks_ >= kMaxMarkRun || (c == kZeroWidthJoiner && marks_ + 1 >= kMaxMarkRun))
             return false;
         ++marks_;
         joined_ = c == kZeroWidthJoiner;
@@ -51,6 +64,7 @@ bool MarkRun::Keep(char32_t c)
         // A character after a joiner is of the same cluster as the marks before.
         marks_ = joined_ ? marks_ + 1 : 0;
         joined_ = false;
+        bare_ = !CarriesMarks(c);
     }
     return true;
 }

@@ -21,6 +21,11 @@ inline constexpr QChar kBreakPoint = QChar(0x200B);
 // window up for seconds, break points or not. So past kMaxMarkRun marks in a row (the
 // characters a joiner glues counted with them) the others are dropped; no writing needs
 // as many on one letter.
+// The shaper looks for the letter a mark sits on past invisible characters (format
+// characters such as U+200B, unassigned code points): a letter followed by thousands of
+// invisible characters, each under a few accents, costs as much as one letter under all
+// those accents. So a mark is kept only on a character that can carry it: marks after a
+// format, control or unassigned character, or a space or separator, are dropped.
 inline constexpr qsizetype kMaxMarkRun = 30;
 bool IsCombiningMark(char32_t c);
 
@@ -33,6 +38,7 @@ public:
 private:
     qsizetype marks_ = 0; // in a row, at the end of what was kept
     bool joined_ = false; // the last character kept was a zero-width joiner
+    bool bare_ = false;   // the last character kept other than a mark carries no marks
 };
 
 // Bounds a text handed to a view in pieces (the runs of a formatted document): a run of

@@ -5,6 +5,7 @@
 #include "tests/fuzz/fuzz_support.h"
 #include "platform/page_html.h"
 #include "ui/dialogs/page_document.h"
+#include "tests/support/shaped_marks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -51,20 +52,6 @@ int FrameDepth(const QTextFrame* frame, int& count)
     return inner;
 }
 
-// The longest run of combining marks in `text`.
-qsizetype LongestMarkRun(const QString& text)
-{
-    qsizetype longest = 0, run = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]), ++i;
-        run = IsCombiningMark(c) ? run + 1 : 0;
-        longest = std::max(longest, run);
-    }
-    return longest;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -85,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(depth <= PageDocument::kFrameDepth, "frames deeper than the bound");
     FUZZ_CHECK(frames <= PageDocument::kFrames, "more frames than the bound");
     const QString text = document.toPlainText();
-    FUZZ_CHECK(LongestMarkRun(text) <= kMaxMarkRun, "a run of combining marks longer than the cut");
+    FUZZ_CHECK(testing::LongestMarkChain(text) <= kMaxMarkRun, "more combining marks on one character than the cut");
     // Each character of the page's source makes one of the document at most, but for the
     // break points and the cells of the grids.
     FUZZ_CHECK(document.characterCount() <= 2 * kMaxShownPageLength + 4 * PageLimits::kTableCells,

@@ -44,6 +44,10 @@ TEST(BoundedText, LongRunsOfTextGetBreakPointsAndMarkupStaysWhole)
         {"a letter under many accents", false, u"a"_qs + accents(65000) + u"b"_qs, 1000, u"a"_qs + accents(30) + u"b"_qs},
         {"accents take no break point", false, a(79) + u"e"_qs + accents(2) + u"f"_qs, 1000,
          a(79) + u"e"_qs + accents(2) + z + u"f"_qs},
+        {"accents on invisible characters, controls and spaces", false,
+         u"a"_qs + (z + accents(29)).repeated(3)
+             + u"\u2060\u0301\uFEFF\u0301\u00AD\u0301\u202E\u0301\u200E\u0301\t\u0301 \u0301e\u0301"_qs,
+         1000, u"a"_qs + z + z + z + u"\u2060\uFEFF\u00AD\u202E\u200E\t e\u0301"_qs},
         {"pictographs joined past the cut", false, joined(41), 1000, joined(16) + joined(16) + joined(9)},
         {"the source is cut", true, u"<p>"_qs + a(10), 8, u"<p>"_qs + a(5) + u"</p>"_qs},
     };

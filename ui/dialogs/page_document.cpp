@@ -282,7 +282,8 @@ void BoundFrames(QTextDocument& document)
         document.setPlainText(Paragraphs(document.toPlainText()));
 }
 
-// Cuts the runs of combining marks longer than kMaxMarkRun in every paragraph.
+// Drops in every paragraph the combining marks MarkRun drops: past kMaxMarkRun in a row,
+// or on a character that cannot carry them.
 void CutMarkRuns(QTextDocument& document)
 {
     QTextCursor cursor(&document);

@@ -10,8 +10,9 @@ namespace tornavel {
 //   is not always as the text seems to say (Qt puts a table that follows another table
 //   directly inside the earlier one): a frame deeper than kFrameDepth, or past the
 //   first kFrames of the page, is replaced by its text, paragraph by paragraph;
-// - runs of combining marks longer than kMaxMarkRun are cut, those written as character
-//   references too;
+// - runs of combining marks longer than kMaxMarkRun are cut, and marks on a character
+//   that cannot carry them dropped (see MarkRun), those written as character references
+//   too;
 // - every size the page asked for (fonts, margins, paddings, borders, widths, indents,
 //   whether in attributes or style sheets) is brought within what a window of this
 //   program shows.
