@@ -304,6 +304,7 @@ bool HistoryBook::Save(const QString& path, QString* reason)
     if (!ReadAndMerge(path, bytes, expected, reason))
         return false;
     History read = DecodeHistory(bytes, &descriptions_);
+    bool placed = false;
     for (int round = 1; round <= kMaxSaveRounds; ++round) {
         FileExchange swap = ExchangeFile(path, EncodeHistory(history_), expected, kMaxHistoryFileBytes, reason,
                                          pauseBeforeReplace_);
@@ -319,6 +320,7 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             read = DecodeHistory(bytes, &descriptions_);
             continue;
         case ExchangeOutcome::Placed:
+            placed = true;
             break;
         }
         if (swap.replacedExpected)
@@ -331,6 +333,12 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             break;
         expected = std::move(swap.placed);
         history_ = MergeHistoryAtClose(history_, added);
+    }
+    // A file that went and came back at every round never took this run's entries.
+    if (!placed) {
+        if (reason)
+            *reason = QStringLiteral("le fichier ne peut pas être remplacé");
+        return false;
     }
     history_.NewEntryCount = 0;
     return true;
