@@ -2,6 +2,7 @@
 
 #include "chooser/choice.h"
 #include "core/strings.h"
+#include "ui/layout_scale.h"
 #include "ui/option_groups.h"
 
 #include <QGuiApplication>
@@ -30,23 +31,23 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 {
     setObjectName(QStringLiteral("FSelComTornavel"));
     setWindowTitle(WindowCaption());
-    setFixedSize(464, 318);
+    setFixedSize(Scaled(QSize(464, 318)));
 
     lblMsg_ = new QLabel(this);
     lblMsg_->setObjectName(QStringLiteral("LblMsg"));
-    lblMsg_->move(12, 30);
+    lblMsg_->move(Scaled(12), Scaled(30));
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("MemoMsg"));
-    memo_->setGeometry(12, 15, 431, 170);
+    memo_->setGeometry(Scaled(12, 15, 431, 170));
     memo_->setReadOnly(true);
 
     redim_ = new QRadioButton(strings.Str(kRedimTextId, kRadioCaptionBuffer), this);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));
-    redim_->setGeometry(12, 195, 143, 18);
+    redim_->setGeometry(Scaled(12, 195, 143, 18));
     nonRedim_ = new QRadioButton(strings.Str(kNonRedimTextId, kRadioCaptionBuffer), this);
     nonRedim_->setObjectName(QStringLiteral("RdbtnNonRedim"));
-    nonRedim_->setGeometry(12, 216, 165, 18);
+    nonRedim_->setGeometry(Scaled(12, 216, 165, 18));
     connect(redim_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             choice_ = ChoiceFor(true);
@@ -58,7 +59,7 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 
     btnOk_ = new QPushButton(QStringLiteral("OK"), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
-    btnOk_->setGeometry(175, 246, 106, 25);
+    btnOk_->setGeometry(Scaled(175, 246, 106, 25));
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFSelComTornavel::BtnOkClick);
 
@@ -69,8 +70,8 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + CentredOrigin(area.width(), width()),
-             area.top() + CentredOrigin(area.height(), height()));
+        MoveOnScreen(this, QPoint(area.left() + CentredOrigin(area.width(), width()),
+                                  area.top() + CentredOrigin(area.height(), height())));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "core/layout.h"
 #include "core/view_texts.h"
 #include "ui/field_menus.h"
+#include "ui/layout_scale.h"
 #include "ui/offered_list.h"
 #include "ui/option_groups.h"
 #include "ui/panel_widgets.h"
@@ -30,6 +31,16 @@ namespace tornavel {
 QString Numbered(const char* role, int number)
 {
     return QLatin1String(role) + QString::number(number);
+}
+
+QRect PromptRectangle()
+{
+    return Scaled(kPromptLeft, 2, kPromptWidth, 34);
+}
+
+QRect FieldRectangle()
+{
+    return Scaled(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
 }
 
 void Quiet(QWidget* w)
@@ -62,7 +73,8 @@ namespace {
 // beside the longest caption of the first.
 void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
 {
-    constexpr int top = 62, rowHeight = 20, height = 18, gap = 2, columnWidth = 72;
+    const int top = Scaled(62), rowHeight = Scaled(20), height = Scaled(18), gap = Scaled(2), columnWidth = Scaled(72);
+    const int operatorsWidth = Scaled(kOperatorsWidth);
     const int count = static_cast<int>(buttons.size());
     const bool oneColumn = count <= 3;
     int second = columnWidth + gap;
@@ -73,9 +85,9 @@ void PlaceOptionButtons(const std::vector<QRadioButton*>& buttons)
     for (int i = 0; i < count; ++i) {
         QRadioButton* button = buttons[static_cast<size_t>(i)];
         const bool first = oneColumn || i % 2 == 0;
-        const int left = first ? 0 : std::min(second, kOperatorsWidth - height);
+        const int left = first ? 0 : std::min(second, operatorsWidth - height);
         const int row = oneColumn ? i : i / 2;
-        const int right = first && !oneColumn ? second - gap : kOperatorsWidth;
+        const int right = first && !oneColumn ? second - gap : operatorsWidth;
         const int width = std::min(std::max(button->sizeHint().width(), columnWidth), right - left);
         button->setGeometry(left, top + row * rowHeight, width, height);
     }
@@ -89,7 +101,7 @@ QPushButton* TFTornavel::MakeButton(QWidget* parent, const QString& name, const 
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(x, y, width, height);
+    button->setGeometry(Scaled(x, y, width, height));
     // Tab reaches it; a click leaves the focus where it is.
     button->setFocusPolicy(Qt::TabFocus);
     if (!hint.isEmpty())
@@ -131,12 +143,12 @@ void TFTornavel::BuildPanel(int n)
 
     w.panel = new QWidget(client_);
     w.panel->setObjectName(Numbered("PCalculette", n));
-    w.panel->setGeometry(0, kPanelTop, MainClientWidth, kPanelHeight);
+    w.panel->setGeometry(Scaled(0, kPanelTop, MainClientWidth, kPanelHeight));
     w.panel->hide();
 
     w.fond = new FondImage(fond_, client_, w.panel);
     w.fond->setObjectName(Numbered("Fond", n));
-    w.fond->setGeometry(0, 0, MainClientWidth, kPanelHeight);
+    w.fond->setGeometry(QRect(QPoint(), w.panel->size()));
 
     const CalculatorKind kind = state.kind;
     if (kind == CalculatorKind::InputProtocol) {
@@ -144,13 +156,13 @@ void TFTornavel::BuildPanel(int n)
         w.prompt->setObjectName(Numbered("LblResultat", n));
         // One line beside the result field; a prompt too long for it pushes the field
         // to the right (see FitPrompt).
-        w.prompt->setGeometry(kPromptLeft, 2, kPromptWidth, 34);
+        w.prompt->setGeometry(PromptRectangle());
         w.prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     w.result = new QLineEdit(QStringLiteral("0"), w.panel);
     w.result->setObjectName(Numbered("EdtCalculetteRes", n));
-    w.result->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
+    w.result->setGeometry(FieldRectangle());
     w.result->setReadOnly(true);
     w.result->setAlignment(Qt::AlignRight);
     Quiet(w.result);
@@ -163,7 +175,7 @@ void TFTornavel::BuildPanel(int n)
     if (state.hasList) {
         w.list = new QComboBox(w.panel);
         w.list->setObjectName(Numbered("ListBox", n));
-        w.list->setGeometry(kFieldLeft, kFieldTop, kFieldRight - kFieldLeft, kFieldHeight);
+        w.list->setGeometry(FieldRectangle());
         w.list->hide();
         Quiet(w.list);
         connect(w.list, &QComboBox::activated, this,
@@ -175,7 +187,7 @@ void TFTornavel::BuildPanel(int n)
 
     w.formula = new QPlainTextEdit(w.panel);
     w.formula->setObjectName(Numbered("EdtFormule", n));
-    w.formula->setGeometry(8, 168, 280, 70);
+    w.formula->setGeometry(Scaled(8, 168, 280, 70));
     w.formula->setReadOnly(true);
     w.formula->setAccessibleName(QStringLiteral("Formule"));
     if (kind == CalculatorKind::FunctionKeypad) {
@@ -194,7 +206,7 @@ void TFTornavel::BuildPanel(int n)
 
     w.operators = new QWidget(w.panel);
     w.operators->setObjectName(Numbered("POperateurs", n));
-    w.operators->setGeometry(kOperatorsLeft, kOperatorsTop, kOperatorsWidth, kOperatorsHeight);
+    w.operators->setGeometry(Scaled(kOperatorsLeft, kOperatorsTop, kOperatorsWidth, kOperatorsHeight));
 
     Engine& e = engine_;
 
@@ -311,7 +323,7 @@ void TFTornavel::BuildKeypad()
     Engine& e = engine_;
     keypad_ = new QWidget(client_);
     keypad_->setObjectName(QStringLiteral("PClavier"));
-    keypad_->setGeometry(kKeypadLeft, kKeypadTop, 120, 120);
+    keypad_->setGeometry(Scaled(kKeypadLeft, kKeypadTop, 120, 120));
     constexpr int bw = 28, bh = 28, step = 30;
     // 7 8 9 CE / 4 5 6 C / 1 2 3 / 0 ,
     const int digitColumn[10] = {0, 0, 1, 2, 0, 1, 2, 0, 1, 2};
@@ -334,16 +346,16 @@ void TFTornavel::BuildListPanel()
 {
     listPanel_ = new QWidget(client_);
     listPanel_->setObjectName(QStringLiteral("PanelListe"));
-    listPanel_->setGeometry(0, kPanelTop + kPanelHeight, MainClientWidth, kListPanelHeight);
+    listPanel_->setGeometry(Scaled(0, kPanelTop + kPanelHeight, MainClientWidth, kListPanelHeight));
     // The keyboard's home: every key handler gives the focus back here.
     listPanel_->setFocusPolicy(Qt::StrongFocus);
     auto* fond = new FondImage(fond_, client_, listPanel_);
     fond->setObjectName(QStringLiteral("FondListe"));
-    fond->setGeometry(0, 0, MainClientWidth, kListPanelHeight);
+    fond->setGeometry(QRect(QPoint(), listPanel_->size()));
 
     auto* caption = new QLabel(Text(LayoutString::SubCalculationCaption), listPanel_);
     caption->setObjectName(QStringLiteral("lblSousCalcul"));
-    caption->setGeometry(13, 3, 270, 16);
+    caption->setGeometry(Scaled(13, 3, 270, 16));
 
     offered_ = new OfferedList(listPanel_);
     offered_->setObjectName(QStringLiteral("LbCalculettes"));
@@ -351,7 +363,7 @@ void TFTornavel::BuildListPanel()
     // which Qt's item views do not take from a label.
     caption->setBuddy(offered_);
     offered_->setAccessibleName(caption->text());
-    offered_->setGeometry(13, 20, 270, 81);
+    offered_->setGeometry(Scaled(13, 20, 270, 81));
     offered_->setToolTip(Text(LayoutString::SubCalculationHint));
     // A name longer than the list is not cut short: the list scrolls sideways to it, and
     // every name is measured (no uniform row size), so that the scroll reaches the end of
@@ -378,7 +390,7 @@ void TFTornavel::BuildListPanel()
     status_ = new QLabel(client_);
     status_->setObjectName(QStringLiteral("StatusBar"));
     const int statusTop = kPanelTop + kPanelHeight + kListPanelHeight;
-    status_->setGeometry(0, statusTop, MainClientWidth, MainClientHeight - statusTop);
+    status_->setGeometry(Scaled(0, statusTop, MainClientWidth, MainClientHeight - statusTop));
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
     status_->setIndent(4);

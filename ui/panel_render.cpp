@@ -4,6 +4,7 @@
 #include "ui/tornavel_window.h"
 
 #include "core/engine.h"
+#include "ui/layout_scale.h"
 #include "ui/panel_widgets.h"
 
 #include <QAbstractItemView>
@@ -40,16 +41,17 @@ void FitPrompt(PanelWidgets& w)
 {
     // Measured in the font on screen: desktop fonts differ in width.
     const int needed = w.prompt->sizeHint().width();
-    const int shift = needed - kPromptWidth;
+    const int shift = needed - PromptRectangle().width();
     if (shift <= w.fieldShift)
         return;
     // The field keeps its right edge; once moved it stays, so that it does not jump
     // from one prompt to the next.
     w.fieldShift = shift;
     w.prompt->resize(needed, w.prompt->height());
-    w.result->setGeometry(kFieldLeft + shift, kFieldTop, kFieldRight - kFieldLeft - shift, kFieldHeight);
+    const QRect field = FieldRectangle().adjusted(shift, 0, 0, 0);
+    w.result->setGeometry(field);
     if (w.list)
-        w.list->resize(kFieldRight - kFieldLeft - shift, w.list->height());
+        w.list->resize(field.width(), w.list->height());
 }
 
 // The prompt labels a field (its buddy), so Qt would take an "&" in it for the mark of a
@@ -98,7 +100,7 @@ void RenderPanelState(PanelWidgets& w, const PanelState& s)
         }
         if (w.list->currentIndex() != s.listIndex)
             w.list->setCurrentIndex(s.listIndex);
-        w.list->move(s.listLeft + w.fieldShift, s.listTop);
+        w.list->move(Scaled(s.listLeft) + w.fieldShift, Scaled(s.listTop));
         w.list->setVisible(s.listVisible);
     }
     if (w.prompt) {

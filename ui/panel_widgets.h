@@ -39,6 +39,10 @@ inline constexpr int kFieldLeft = 123;
 inline constexpr int kFieldTop = 8;
 inline constexpr int kFieldRight = 283;
 inline constexpr int kFieldHeight = 21;
+// The prompt's place, and beside it the result field's (the list's in its place), at the
+// font in use.
+QRect PromptRectangle();
+QRect FieldRectangle();
 
 // The widgets of one calculator panel; null where the calculator has no such widget.
 struct PanelWidgets {

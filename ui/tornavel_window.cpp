@@ -5,6 +5,7 @@
 #include "core/layout.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 #include "ui/panel_widgets.h"
 
 #include <QAbstractButton>
@@ -70,15 +71,16 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setFixedSize(MainClientWidth, MainClientHeight);
+    const QSize clientSize = Scaled(QSize(MainClientWidth, MainClientHeight));
+    client_->setFixedSize(clientSize);
     PaintWindowColour(client_);
 
     if (engine_.WindowResizable()) {
         // A sizeable border; scroll bars come when the window is made smaller than
         // its content (see resizeEvent).
-        resize(MainClientWidth, MainClientHeight);
+        resize(clientSize);
     } else {
-        setFixedSize(MainClientWidth, MainClientHeight);
+        setFixedSize(clientSize);
     }
 
     picturePath_ = engine_.Strings().FondPicturePath();
@@ -111,7 +113,7 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         const WindowPosition at = CentredOnScreen(area.width(), area.height(), width(), height());
-        move(area.left() + at.left, area.top() + at.top);
+        MoveOnScreen(this, QPoint(area.left() + at.left, area.top() + at.top));
     }
 
     Render();
@@ -140,12 +142,18 @@ void TFTornavel::LoadPicture()
     if (picturePath_.isEmpty() || pictureLoader_)
         return;
     const QString path = picturePath_;
-    pictureLoader_ = QThread::create([this, path] {
+    // Drawn at the size of the panels it lies under.
+    const double scale = LayoutScale();
+    pictureLoader_ = QThread::create([this, path, scale] {
         // The format named by the suffix (png or bmp, both built in): probing the
         // image plugins would load every one of them.
         QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
         reader.setAutoDetectImageFormat(false);
         decodedPicture_ = reader.read();
+        if (scale != 1.0 && !decodedPicture_.isNull()) {
+            decodedPicture_ = decodedPicture_.scaled(decodedPicture_.size() * scale, Qt::IgnoreAspectRatio,
+                                                     Qt::SmoothTransformation);
+        }
     });
     connect(pictureLoader_, &QThread::finished, this, [this] {
         fond_ = QPixmap::fromImage(decodedPicture_);
@@ -287,7 +295,7 @@ void TFTornavel::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (scroller_ || !engine_.WindowResizable())
         return;
-    if (width() >= MainClientWidth && height() >= MainClientHeight)
+    if (width() >= client_->width() && height() >= client_->height())
         return;
     scroller_ = new QScrollArea(this);
     scroller_->setObjectName(QStringLiteral("AutoScroll"));

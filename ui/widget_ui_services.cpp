@@ -10,6 +10,7 @@
 #include "ui/dialogs/unit_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 #include "platform/child_fetch.h"
 #include "platform/settings.h"
 #include "platform/paths.h"
@@ -153,8 +154,8 @@ void WidgetUiServices::ShowUpdatePageWindow(const QString& address)
     TFMiseAjour window(strings_, Network(), [this](const QString& page) { OpenUrl(page); }, address);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        window.move(area.left() + area.width() / 2 - window.width() / 2,
-                    area.top() + area.height() / 2 - window.height() / 2);
+        MoveOnScreen(&window, QPoint(area.left() + area.width() / 2 - window.width() / 2,
+                                     area.top() + area.height() / 2 - window.height() / 2));
     }
     window.exec();
 }
@@ -168,7 +169,9 @@ void WidgetUiServices::ShowUpgradePageWindow(const QString& address)
     if (mainWindow_) {
         // Top at the main window's top, centred on its client area.
         const QRect frame = mainWindow_->frameGeometry();
-        upgrade_->move(frame.left() + mainWindow_->width() / 2 - upgrade_->frameGeometry().width() / 2, frame.top());
+        MoveOnScreen(upgrade_,
+                     QPoint(frame.left() + mainWindow_->width() / 2 - upgrade_->frameGeometry().width() / 2, frame.top()),
+                     mainWindow_);
     }
     upgrade_->exec();
 }

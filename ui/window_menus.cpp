@@ -6,6 +6,7 @@
 #include "core/layout.h"
 #include "core/menus.h"
 #include "core/view_texts.h"
+#include "ui/layout_scale.h"
 #include "ui/panel_widgets.h"
 
 #include <QAction>
@@ -31,10 +32,10 @@ void TFTornavel::BuildMenuBar()
 {
     menuBar_ = new QWidget(client_);
     menuBar_->setObjectName(QStringLiteral("PMenu"));
-    menuBar_->setGeometry(0, 0, MainClientWidth, kMenuBarHeight);
+    menuBar_->setGeometry(Scaled(0, 0, MainClientWidth, kMenuBarHeight));
     auto* fond = new FondImage(fond_, client_, menuBar_);
     fond->setObjectName(QStringLiteral("FondMenu"));
-    fond->setGeometry(0, 0, MainClientWidth, kMenuBarHeight);
+    fond->setGeometry(QRect(QPoint(), menuBar_->size()));
 
     // The buttons open their pop-up menus, which are built once the window is on screen.
     struct Button {
@@ -54,7 +55,7 @@ void TFTornavel::BuildMenuBar()
     for (const Button& b : buttons) {
         auto* button = new QPushButton(Text(b.caption), menuBar_);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setGeometry(b.left, 3, b.width, 22);
+        button->setGeometry(Scaled(b.left, 3, b.width, 22));
         // Reached with Tab, opened with Space; a click leaves the keyboard where it is.
         button->setFocusPolicy(Qt::TabFocus);
         menuButtons_.push_back(button);

@@ -4,6 +4,7 @@
 #include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,7 +17,7 @@
 namespace tornavel {
 
 namespace {
-constexpr int kBoxWidth = 250;
+constexpr int kBoxWidth = 250;  // at the stock font
 } // namespace
 
 TFLCalculettes::TFLCalculettes(const StringTable& strings, CalculatorListWindow& list, QWidget* parent)
@@ -26,22 +27,22 @@ TFLCalculettes::TFLCalculettes(const StringTable& strings, CalculatorListWindow&
 {
     setObjectName(QStringLiteral("FLCalculettes"));
     setModal(true);
-    setFixedSize(301, 400);
+    setFixedSize(Scaled(QSize(301, 400)));
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName(QStringLiteral("SCBLCalculettes"));
-    scrollBox_->setGeometry(10, 10, 280, 341);
+    scrollBox_->setGeometry(Scaled(10, 10, 280, 341));
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The keyboard goes to the boxes, not to the area that scrolls them (see FormActivate).
     scrollBox_->setFocusPolicy(Qt::NoFocus);
     boxHolder_ = new QWidget;
-    boxHolder_->setFixedSize(260, 20 * list_.BoxCount());
+    boxHolder_->setFixedSize(Scaled(QSize(260, 20 * list_.BoxCount())));
     scrollBox_->setWidget(boxHolder_);
 
     btnOk_ = new QPushButton(LayoutText(strings, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOK"));
-    btnOk_->setGeometry(110, 363, 80, 25);
+    btnOk_->setGeometry(Scaled(110, 363, 80, 25));
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &TFLCalculettes::BtnOKClick);
 
@@ -63,7 +64,9 @@ void TFLCalculettes::FormActivate()
         delete boxes_[static_cast<size_t>(b)];
         auto* box = new QCheckBox(list_.BoxCaption(b), boxHolder_);
         box->setObjectName(QString::fromLatin1("CbCalculette%1").arg(b));
-        box->setGeometry(2, 20 * b, boxWidth_, 17);
+        QRect place = Scaled(2, 20 * b, kBoxWidth, 17);
+        place.setWidth(boxWidth_);
+        box->setGeometry(place);
         box->setChecked(list_.IsChecked(b));
         connect(box, &QCheckBox::clicked, this, [this, b] { BoxClick(b); });
         box->show();
@@ -81,15 +84,16 @@ void TFLCalculettes::FitBoxes()
 {
     // Every calculator name shows whole: when the font needs more than the usual
     // 250 pixels for the longest, the boxes, the list and the window widen together.
+    boxWidth_ = Scaled(kBoxWidth);
     QCheckBox probe;
     for (int b = 0; b < list_.BoxCount(); ++b) {
         probe.setText(list_.BoxCaption(b));
         boxWidth_ = std::max(boxWidth_, probe.sizeHint().width());
     }
-    const int wider = boxWidth_ - kBoxWidth;
-    boxHolder_->setFixedWidth(260 + wider);
-    scrollBox_->resize(280 + wider, scrollBox_->height());
-    setFixedSize(301 + wider, height());
+    const int wider = boxWidth_ - Scaled(kBoxWidth);
+    boxHolder_->setFixedWidth(Scaled(260) + wider);
+    scrollBox_->resize(Scaled(280) + wider, scrollBox_->height());
+    setFixedSize(Scaled(301) + wider, height());
     btnOk_->move((width() - btnOk_->width()) / 2, btnOk_->y());
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/layout.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,7 @@ TFMessages::TFMessages(QWidget* parent)
 
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("LMessages"));
-    label_->move(kLabelLeft, kLabelTop);
+    label_->move(Scaled(kLabelLeft), Scaled(kLabelTop));
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ok_ = new QPushButton(QStringLiteral("Ok"), this);
@@ -35,7 +36,7 @@ TFMessages::TFMessages(QWidget* parent)
     QFont bold = ok_->font();
     bold.setBold(true);
     ok_->setFont(bold);
-    ok_->setGeometry(89, 26, 40, 25);
+    ok_->setGeometry(Scaled(89, 26, 40, 25));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -48,14 +49,16 @@ void TFMessages::Prepare(const QString& text, int lines, const QRect& mainFrame)
     // in the font on screen, and never narrower than its usual width, centred on the
     // main window all the same.
     const QSize textSize = label_->sizeHint();
-    const int width = std::max(g.width, kLabelLeft + textSize.width() + kLabelLeft);
-    label_->setFixedSize(width - 2 * kLabelLeft, textSize.height());
+    const int margin = Scaled(kLabelLeft);
+    const int width = std::max(Scaled(g.width), margin + textSize.width() + margin);
+    label_->setFixedSize(width - 2 * margin, textSize.height());
     // The window grows 12 pixels per line beyond the first; a font whose lines are
     // taller than that moves the button further down rather than over the text.
-    const int below = std::max(0, kLabelTop + textSize.height() + kTextGap - g.buttonTop);
-    ok_->move((width - ok_->width()) / 2, g.buttonTop + below);
-    setFixedSize(width, g.height + below);
-    move(g.left - (width - g.width) / 2, g.top);
+    const int buttonTop = Scaled(g.buttonTop);
+    const int below = std::max(0, Scaled(kLabelTop) + textSize.height() + Scaled(kTextGap) - buttonTop);
+    ok_->move((width - ok_->width()) / 2, buttonTop + below);
+    setFixedSize(width, Scaled(g.height) + below);
+    MoveOnScreen(this, QPoint(g.left - (width - g.width) / 2, mainFrame.top() + Scaled(g.top - mainFrame.top())));
 }
 
 void TFMessages::ShowMessage(const QString& text, int lines, const QRect& mainFrame)

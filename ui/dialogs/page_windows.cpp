@@ -7,6 +7,7 @@
 #include "platform/page_html.h"
 #include "ui/dialogs/page_document.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -29,12 +30,12 @@ TFPageWindow::TFPageWindow(const StringTable& strings, ChildHttpClient& network,
 {
     setObjectName(QString::fromLatin1(layout.name));
     setModal(true);
-    setFixedSize(layout.clientWidth, layout.clientHeight);
+    setFixedSize(Scaled(QSize(layout.clientWidth, layout.clientHeight)));
     setWindowTitle(strings.Str(layout.captionId));
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("CppWebBrowser"));
-    browser_->setGeometry(8, 8, layout.browserWidth, layout.browserHeight);
+    browser_->setGeometry(Scaled(8, 8, layout.browserWidth, layout.browserHeight));
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         const QString target = QUrl(address_).resolved(link).toString(QUrl::FullyEncoded);
@@ -44,7 +45,7 @@ TFPageWindow::TFPageWindow(const StringTable& strings, ChildHttpClient& network,
 
     fermer_ = new QPushButton(LayoutText(strings, LayoutString::CloseButton), this);
     fermer_->setObjectName(QStringLiteral("BtnFermer"));
-    fermer_->setGeometry(layout.closeLeft, layout.closeTop, 113, 25);
+    fermer_->setGeometry(Scaled(layout.closeLeft, layout.closeTop, 113, 25));
     connect(fermer_, &QPushButton::clicked, this, &QDialog::accept);
 
     SetSecondaryWindowBackground(this, strings, "Image1");

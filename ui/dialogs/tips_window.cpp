@@ -3,6 +3,7 @@
 #include "core/strings.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 
 #include <QPushButton>
 #include <QTextBlockFormat>
@@ -34,7 +35,11 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
 {
     QTextDocument* text = edit->document();
     text->clear();
-    text->setDefaultFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+    // The tip's sizes grow with the desktop's font, as its window does.
+    const double scale = LayoutScale();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(10 * scale);
+    text->setDefaultFont(font);
     // One edit: the view lays the tip out once, not again at each run inserted.
     QTextCursor cursor(text);
     cursor.beginEditBlock();
@@ -53,7 +58,7 @@ void ShowRtfDocument(QTextEdit* edit, const RtfDocument& document)
             format.setFontItalic(run.italic);
             format.setFontUnderline(run.underline);
             if (run.halfPoints > 0)
-                format.setFontPointSize(run.halfPoints / 2.0);
+                format.setFontPointSize(run.halfPoints / 2.0 * scale);
             if (run.hasColour)
                 format.setForeground(QColor::fromRgb(run.rgb));
             cursor.insertText(run.text, format);
@@ -69,25 +74,25 @@ TFAstuces::TFAstuces(const StringTable& strings, TipsWindow model, QWidget* pare
 {
     setObjectName(QStringLiteral("FAstuces"));
     setModal(true);
-    setFixedSize(332, 400);
+    setFixedSize(Scaled(QSize(332, 400)));
     setWindowTitle(strings.Str(193));
 
     richEdit_ = new QTextBrowser(this);
     richEdit_->setObjectName(QStringLiteral("RichEdit"));
-    richEdit_->setGeometry(10, 10, 311, 340);
+    richEdit_->setGeometry(Scaled(10, 10, 311, 340));
     richEdit_->setReadOnly(true);
     richEdit_->setOpenLinks(false);
     richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     pred_ = new QPushButton(strings.Str(194), this);
     pred_->setObjectName(QStringLiteral("BtnPred"));
-    pred_->setGeometry(10, 362, 106, 25);
+    pred_->setGeometry(Scaled(10, 362, 106, 25));
     aide_ = new QPushButton(LayoutText(strings, LayoutString::TipsHelpButton), this);
     aide_->setObjectName(QStringLiteral("BtnAide"));
-    aide_->setGeometry(153, 362, 25, 25);
+    aide_->setGeometry(Scaled(153, 362, 25, 25));
     suivant_ = new QPushButton(strings.Str(195), this);
     suivant_->setObjectName(QStringLiteral("BtnSuivant"));
-    suivant_->setGeometry(215, 362, 106, 25);
+    suivant_->setGeometry(Scaled(215, 362, 106, 25));
     // Return presses the focused button, as in the other windows (each is a default
     // button while it has the focus).
     for (QPushButton* button : {pred_, aide_, suivant_})

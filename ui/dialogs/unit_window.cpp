@@ -4,6 +4,7 @@
 #include "core/units.h"
 #include "core/view_texts.h"
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 #include "ui/option_groups.h"
 
 #include <QButtonGroup>
@@ -19,14 +20,14 @@ namespace tornavel {
 
 namespace {
 
-// Fills a radio group with `count` rows, 20 pixels apart.
-QButtonGroup* AddRows(QGroupBox* group, int count)
+// Fills a radio group with `count` rows, 24 pixels apart.
+QButtonGroup* AddRows(QGroupBox* group, int width, int count)
 {
     auto* buttons = new QButtonGroup(group);
     for (int i = 0; i < count; ++i) {
         auto* row = new QRadioButton(group);
         row->setObjectName(group->objectName() + QString::fromLatin1("_%1").arg(i));
-        row->setGeometry(8, 18 + 24 * i, group->width() - 16, 20);
+        row->setGeometry(Scaled(8, 18 + 24 * i, width - 16, 20));
         buttons->addButton(row, i);
     }
     TabStopOnCheckedOption(buttons->buttons());
@@ -50,21 +51,21 @@ TFOptions::TFOptions(const StringTable& strings, WindowKeyHandler keyDown, QWidg
 {
     setObjectName(QStringLiteral("FOptions"));
     setModal(true);
-    setFixedSize(274, 256);
+    setFixedSize(Scaled(QSize(274, 256)));
 
     rgUnites_ = new QGroupBox(this);
     rgUnites_->setObjectName(QStringLiteral("RgUnites"));
-    rgUnites_->setGeometry(10, 5, 254, 124);
-    unitButtons_ = AddRows(rgUnites_, UnitOfMeasureCount);
+    rgUnites_->setGeometry(Scaled(10, 5, 254, 124));
+    unitButtons_ = AddRows(rgUnites_, 254, UnitOfMeasureCount);
 
     rgAffUnite_ = new QGroupBox(this);
     rgAffUnite_->setObjectName(QStringLiteral("RgAffUnite"));
-    rgAffUnite_->setGeometry(10, 134, 254, 73);
-    displayButtons_ = AddRows(rgAffUnite_, static_cast<int>(std::size(text::UnitDisplayRows)));
+    rgAffUnite_->setGeometry(Scaled(10, 134, 254, 73));
+    displayButtons_ = AddRows(rgAffUnite_, 254, static_cast<int>(std::size(text::UnitDisplayRows)));
 
     btnOk_ = new QPushButton(LayoutText(strings_, LayoutString::DialogOkButton), this);
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
-    btnOk_->setGeometry(97, 218, 80, 25);
+    btnOk_->setGeometry(Scaled(97, 218, 80, 25));
     btnOk_->setDefault(true);
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
 

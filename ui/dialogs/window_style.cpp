@@ -1,4 +1,5 @@
 #include "ui/dialogs/window_style.h"
+#include "ui/layout_scale.h"
 
 #include "core/strings.h"
 
@@ -21,7 +22,7 @@ void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow)
     if (!mainWindow)
         return;
     const QRect frame = mainWindow->frameGeometry();
-    window->move(frame.left() + frame.width(), frame.top());
+    MoveOnScreen(window, QPoint(frame.left() + frame.width(), frame.top()), mainWindow);
 }
 
 void SetSecondaryWindowBackground(QWidget* window, const StringTable& strings, const char* imageName)
