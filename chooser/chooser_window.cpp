@@ -41,6 +41,7 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
     memo_->setObjectName(QStringLiteral("MemoMsg"));
     memo_->setGeometry(Scaled(12, 15, 431, 170));
     memo_->setReadOnly(true);
+    memo_->setAccessibleName(WindowCaption());
 
     redim_ = new QRadioButton(strings.Str(kRedimTextId, kRadioCaptionBuffer), this);
     redim_->setObjectName(QStringLiteral("RdbtnRedim"));

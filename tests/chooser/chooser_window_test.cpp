@@ -5,6 +5,7 @@
 #include "core/strings.h"
 #include "platform/settings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -17,6 +18,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace tornavel {
 namespace {
@@ -87,6 +90,34 @@ TEST_F(Verolan, StartsOnTheFixedChoiceAndEachChoiceIsWhatTornavelReadsNext)
     QTest::mouseClick(window->RdbtnRedim(), Qt::LeftButton, {}, QPoint(5, 9));
     EXPECT_TRUE(PressOk().text.isEmpty());
     EXPECT_EQ(ReadWindowBehaviour(ini), QStringLiteral("O"));
+}
+
+// The caption and the explanation, line for line with the blanks at their ends, typed
+// apart from the program's copy; a screen reader names the explanation by the caption.
+TEST_F(Verolan, ShowsItsCaptionAndExplanationWhole)
+{
+    const QString caption = QStringLiteral("Comportement de la fenêtre de Tornavel");
+    const char* const lines[] = {
+        "Attention !",
+        "",
+        "Par défaut, la fenêtre de Tornavel est non redimensionnable. Cela peut poser des ",
+        "problèmes d'affichage avec certaines configurations exotiques de Windows.",
+        "",
+        "Si vous souhaitez que Tornavel soit redimensionnable, cochez l'option \"Fenêtre ",
+        "redimensionnable\". ",
+        "",
+        "Vous pouvez aussi après l'installation, modifier le paramétrage du fichier ",
+        "\"tornavel.ini\" ce trouvant dans le répertoire de Tornavel en donnant au ",
+        "paramètre \"Redimensionnable\" la valeur \"O\" (Oui) ou n \"N\" (Non) exemple : ",
+        "Redimensionnable=O, puis en sauvegardant la modification.",
+    };
+    Open(ini);
+    EXPECT_EQ(window->windowTitle(), caption);
+    const QStringList shown = window->MemoMsg()->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(shown.size(), std::ssize(lines));
+    for (qsizetype line = 0; line < shown.size(); ++line)
+        EXPECT_EQ(shown[line], QString::fromUtf8(lines[line])) << "line " << line + 1;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->MemoMsg())->text(QAccessible::Name), caption);
 }
 
 TEST_F(Verolan, OtherSectionsAndKeysKeepEveryByte)

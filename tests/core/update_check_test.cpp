@@ -125,6 +125,26 @@ TEST_F(Tips, ButtonsWalkTheElevenTipsAndOpenTheirPages)
     EXPECT_FALSE(tips.PredEnabled());
 }
 
+// The update check works in the same folders as the tips.
+using UpdateQuestion = Tips;
+
+// A newer build of the running version is offered by a Yes/No question: its text and its
+// caption whole, typed apart from the string table.
+TEST_F(UpdateQuestion, ANewerBuildIsOfferedWithTheQuestionsTextAndCaption)
+{
+    ui.programDate = QDateTime(QDate(2024, 3, 5), QTime(14, 30));
+    Write(program.filePath(QStringLiteral("Liste_logiciels.ini")),
+          "[Tornavel1.1]\r\nDateMaj=06/03/2024 08:00\r\nUrlMaj=https://tornavel.example/dl\r\n"
+          "DerVersion=Tornavel1.1\r\n");
+    engine.FormCreate(QStringLiteral("O"));
+    engine.FormActivate();
+    ASSERT_EQ(ui.pendingDownloads.size(), 1);
+    ui.pendingDownloads[0](true);
+    EXPECT_EQ(ui.questions, QStringList{u"Une nouvelle mise à jour est disponible.\nVoulez-vous accéder à la page de "
+                                        u"téléchargement de cette mise à\njour ?"_qs});
+    EXPECT_EQ(ui.questionCaptions, QStringList{u"Nouvelle mise à jour détectée"_qs});
+}
+
 TEST_F(Tips, DocumentsAreFoundBesideTheProgramFirstThenInTheCurrentDirectory)
 {
     TipsWindow tips = engine.Tips();

@@ -91,6 +91,17 @@ TEST_F(IniFileTest, OnlyTheFirstSectionOfANameCounts)
     EXPECT_EQ(ini.ReadString("S", "B", "-"), "-");
 }
 
+// As with the Windows profile functions, a key written twice in its section reads as its
+// first occurrence, whatever the case of either, and a write changes that one.
+TEST_F(IniFileTest, AKeyWrittenTwiceReadsAsItsFirst)
+{
+    const QString path = WriteFile("[S]\nA=1\nB=2\na=3\n");
+    EXPECT_EQ(IniFile(path).ReadString("S", "A", ""), "1");
+    ASSERT_TRUE(IniFile(path).WriteString("S", "a", "4"));
+    EXPECT_EQ(Contents(path), "[S]\nA=4\nB=2\na=3\n");
+    EXPECT_EQ(IniFile(path).ReadString("s", "a", ""), "4");
+}
+
 TEST_F(IniFileTest, WriteCreatesTheFileAndReadsBack)
 {
     const QString path = PathOf("tornavel.ini");

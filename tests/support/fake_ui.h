@@ -21,7 +21,8 @@ public:
     QStringList messages;     // ShowMessageForm texts
     QList<int> messageLines;  // their line counts
     QList<Box> boxes;
-    QStringList questions;
+    QStringList questions;    // AskYesNo texts
+    QStringList questionCaptions; // and their captions
     bool answerYes = false;
     QString clipboard;
     QStringList openedUrls;
@@ -47,9 +48,10 @@ public:
     {
         boxes.push_back({text, caption, icon});
     }
-    bool AskYesNo(const QString& text, const QString&) override
+    bool AskYesNo(const QString& text, const QString& caption) override
     {
         questions << text;
+        questionCaptions << caption;
         return answerYes;
     }
     void SetClipboardText(const QString& text) override { clipboard = text; }

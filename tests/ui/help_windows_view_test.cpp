@@ -7,6 +7,7 @@
 #include "tests/support/local_http_server.h"
 #include "ui/dialogs/about_window.h"
 #include "ui/dialogs/tips_window.h"
+#include "ui/dialogs/unit_window.h"
 #include "ui/dialogs/window_behaviour_window.h"
 #include "ui/dialogs/page_document.h"
 #include "ui/dialogs/page_windows.h"
@@ -20,8 +21,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,6 +41,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -127,6 +132,66 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
     });
     engine.HelpMenuClick(HelpItem::AstucesTornavel);
     EXPECT_EQ(reopened, texts[2]);
+}
+
+// The captions that the about, tips and unit windows and the menu items take from the
+// string table, each whole against a copy typed apart from the table. A screen reader
+// names the tip's text by the tips window's caption.
+TEST_F(HelpWindows, WindowsAndMenuItemsShowTheirCaptionsWhole)
+{
+    TFApropos about(strings);
+    TFAstuces tips(strings, engine.Tips());
+    TFOptions unit(strings, {});
+    const std::map<QString, QWidget*> windows{
+        {QStringLiteral("FApropos"), &about}, {QStringLiteral("FAstuces"), &tips}, {QStringLiteral("FOptions"), &unit}};
+    const struct {
+        const char* window;  // "" for an item of the main window's menus
+        const char* element; // "" for the window's caption
+        const char* text;
+    } captions[] = {
+        {"FApropos", "", "A propos de Tornavel"},
+        {"FAstuces", "", "Premiers pas avec Tornavel"},
+        {"FAstuces", "BtnPred", "Astuce précéd"},
+        {"FAstuces", "BtnSuivant", "Astuce suivante"},
+        {"FOptions", "", "Unité de mesure"},
+        {"FOptions", "RgUnites", "Sélection de l'unité de mesure"},
+        {"FOptions", "RgUnites_0", "Millimètre (mm/mm2/mm3)"},
+        {"FOptions", "RgUnites_1", "Centimètre (cm/cm2/cm3)"},
+        {"FOptions", "RgUnites_2", "Mètre (m/m2/m3)"},
+        {"FOptions", "RgUnites_3", "Pouce (in/in2/in3)"},
+        {"FOptions", "RgAffUnite", "Affichage de l'unite de mesure"},
+        {"FOptions", "RgAffUnite_0", "Afficher si nécéssaire"},
+        {"FOptions", "RgAffUnite_1", "Toujours afficher"},
+        {"", "AideTornavel", "Aide Tornavel"},
+        {"", "Collaboration", "Collaboration entre calculatrices"},
+        {"", "AstucesTornavel", "Astuces Tornavel"},
+        {"", "PagePresentationTornavel", "Page de présentation Tornavel"},
+        {"", "SiteInternetAuteur", "Site Internet de l'auteur"},
+        {"", "AproposdeTornavel", "A propos de Tornavel"},
+        {"", "UniteMesure", "Unité de mesure"},
+        {"", "SelCalculetteDefaut", "Sélection calculatrice par défaut"},
+        {"", "SelCalculetteFavorites", "Sélection calculatrices favorites"},
+    };
+    for (const auto& c : captions) {
+        SCOPED_TRACE(::testing::Message() << c.window << " " << c.element);
+        const QString element = QString::fromLatin1(c.element);
+        QString shown;
+        if (!*c.window) {
+            shown = engine.Window().menuCaptions.value(element);
+        } else if (element.isEmpty()) {
+            shown = windows.at(QString::fromLatin1(c.window))->windowTitle();
+        } else {
+            const QWidget* widget = windows.at(QString::fromLatin1(c.window))->findChild<QWidget*>(element);
+            ASSERT_NE(widget, nullptr);
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+                shown = button->text();
+            else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+                shown = group->title();
+        }
+        EXPECT_EQ(shown, QString::fromUtf8(c.text));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tips.RichEdit())->text(QAccessible::Name),
+              QStringLiteral("Premiers pas avec Tornavel"));
 }
 
 TEST_F(HelpWindows, MissingTipSaysSoOnTwoLines)
@@ -382,12 +447,17 @@ TEST_F(HelpWindows, StandardButtonsAndFieldMenusSpeakFrench)
     ASSERT_TRUE(InstallFrenchTranslations(*qApp))
         << "Qt's French translation is missing: install the Debian package qt6-translations-l10n";
     QStringList buttons;
+    QString caption, text;
     WithModal([&](QWidget* box) {
         for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
             buttons << button->text().remove(QLatin1Char('&'));
+        caption = box->windowTitle();
+        text = static_cast<QMessageBox*>(box)->text();
         static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(ui.AskYesNo(engine.Str(345, 200), engine.Str(343, 200)));
+    EXPECT_EQ(caption, engine.Str(343, 200));
+    EXPECT_EQ(text, engine.Str(345, 200));
     buttons.sort();
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("Non"), QStringLiteral("Oui")}));
     QLineEdit field;

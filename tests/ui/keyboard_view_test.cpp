@@ -159,6 +159,38 @@ TEST_F(KeyboardWindow, KeysAndSubCalculationsFromTheKeyboardAlone)
     EXPECT_EQ(Focused(), QStringLiteral("PanelListe"));
 }
 
+// The focus comes into the "Sous calcul" list on its chosen row (the first while none is
+// chosen), which shows chosen there; the first Down goes on to the row after it.
+TEST_F(KeyboardWindow, SubCalculationListShowsWhereTheFocusComesIn)
+{
+    Start();
+    auto* list = Find<QListWidget>(QStringLiteral("LbCalculettes"));
+    const auto shown = [list] {
+        QList<int> rows;
+        for (const QListWidgetItem* item : list->selectedItems())
+            rows << list->row(item);
+        return rows;
+    };
+    for (const int clicked : {-1, 3}) {
+        SCOPED_TRACE(clicked);
+        if (clicked >= 0) {
+            // A click chooses the row and leaves the focus at home.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(clicked)).center());
+            ASSERT_EQ(Focused(), QStringLiteral("PanelListe"));
+        }
+        const int entered = std::max(clicked, 0);
+        QTest::keyClick(Keyboard(), Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(Focused(), QStringLiteral("LbCalculettes"));
+        EXPECT_EQ(list->currentRow(), entered);
+        EXPECT_EQ(shown(), QList<int>{entered});
+        EXPECT_EQ(FocusedRows(list), QStringList{list->item(entered)->text()});
+        Press(Qt::Key_Down);
+        EXPECT_EQ(list->currentRow(), entered + 1);
+        EXPECT_EQ(shown(), QList<int>{entered + 1});
+        Press(Qt::Key_Tab);
+    }
+}
+
 // Tab enters the option buttons on the checked one, where Space changes nothing and the
 // arrows choose another; the stop follows the check that C gives back to the first.
 TEST_F(KeyboardWindow, OptionButtonsOfACalculatorFromTheKeyboard)

@@ -81,6 +81,7 @@ TFAstuces::TFAstuces(const StringTable& strings, TipsWindow model, QWidget* pare
     richEdit_->setObjectName(QStringLiteral("RichEdit"));
     richEdit_->setGeometry(Scaled(10, 10, 311, 340));
     richEdit_->setReadOnly(true);
+    richEdit_->setAccessibleName(windowTitle());
     richEdit_->setOpenLinks(false);
     richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
