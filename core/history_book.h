@@ -9,10 +9,13 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace tornavel {
 
 class FileVersion;
+class TakenFile;
+enum class SaveStep;
 
 class HistoryBook {
 public:
@@ -44,33 +47,37 @@ public:
 
     // false when the file could not be read; the history is then empty.
     bool Load(const QString& path);
-    // Reads the history file again and writes what it holds now followed by this run's
-    // new entries (see MergeHistoryAtClose); a file gone meanwhile is written from this
-    // run's history. The history then is what was written, or tried. Other programs
-    // saving into the same folder wait their turn (a lock on the folder), or are waited
-    // for a short while at most. Whether the lock was had or not, the new file is swapped
-    // with the one at the path in one step; when what came out is not the file read,
-    // the entries another program added to it are merged in and the swap made again.
-    // Where the file system cannot swap, the file replaces the one read only if that
-    // one is still there, and a save made without the lock checks afterwards that its
-    // entries stayed.
+    // Reads the history file again and writes what it holds now, then what files left by
+    // closes that ended midway add to it, then this run's new entries (see
+    // MergeHistoryAtClose); a file gone meanwhile is written from this run's history. The
+    // history then is what was written, or tried. A file that cannot be opened for
+    // writing is kept as it is. Other programs saving into the same folder wait their
+    // turn (a lock on the folder), or are waited for a short while at most. Whether the
+    // lock was had or not, the new file is swapped with the one at the path in one step;
+    // when what came out is not the file read, it stays on disk while the entries another
+    // program added to it are merged in and the swap made again. Where the file system
+    // cannot swap, the file replaces the one read only if that one is still there, and a
+    // save made without the lock checks afterwards that its entries stayed. True once
+    // this run's entries are in the file.
     bool Save(const QString& path, QString* reason = nullptr);
 
-    // Runs at the last instant before each save puts its file in place. For tests that
-    // make a save stall at that point.
-    void SetPauseBeforeReplace(std::function<void()> pause) { pauseBeforeReplace_ = std::move(pause); }
+    // Runs at the steps of each save's putting its file in place. For tests that make a
+    // save stall, fail or end at one of them.
+    void SetSaveStepHook(std::function<void(SaveStep)> hook) { saveStepHook_ = std::move(hook); }
 
 private:
-    // Reads the file at `path` (kept in `version`) and merges this run's new entries
-    // after its entries; false, with the reason, when something there cannot be read.
-    bool ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason);
+    // Reads the file at `path` (kept in `version`), merges in what `leftovers` hold that
+    // it lacks, then the new entries; false, with the reason, when something there cannot
+    // be read or written.
+    bool ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason,
+                      const std::vector<TakenFile>& leftovers = {});
     // Save on a file system that cannot swap two files in one step.
     bool SaveByRename(const QString& path, bool locked, QString* reason);
 
     const CalculatorRegistry& descriptions_;
     History history_;
     QString filePath_ = QStringLiteral("CLS.dat");
-    std::function<void()> pauseBeforeReplace_;
+    std::function<void(SaveStep)> saveStepHook_;
 };
 
 } // namespace tornavel

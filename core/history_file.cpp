@@ -69,10 +69,11 @@ bool KeepsTheTailOf(const History& now, const History& written)
     return false;
 }
 
-// The entries of `replaced` that neither `placed` nor `read` holds, in their order: those
-// that the program which wrote `replaced` added. An entry is known as many times as it is
-// in whichever of the two holds it more often, so that another program's calculation
-// that is the same as one already there is still added.
+// The entries of `replaced` that neither `placed` (what the save placed, that
+// `replaced` may have been built on) nor `read` holds, in their order: those that the
+// program which wrote `replaced` added. An entry is known as many times as it is in
+// whichever of the two holds it more often, so that another program's calculation that
+// is the same as one already there is still added.
 History AddedBy(const History& replaced, const History& placed, const History& read)
 {
     QList<QByteArray> known = Records(placed);
@@ -91,6 +92,47 @@ History AddedBy(const History& replaced, const History& placed, const History& r
     added.LastHistoryIndex = count - 1;
     added.NewEntryCount = count;
     return added;
+}
+
+// `history` without its newest `count` entries.
+History Older(const History& history, int count)
+{
+    History older = history;
+    older.LastHistoryIndex = std::max(-1, history.LastHistoryIndex - std::max(count, 0));
+    older.NewEntryCount = 0;
+    return older;
+}
+
+// The entries of `leftover` that `onDisk` lacks: those that the close which left it had
+// not got into the file. From a full file, the entries older than the first of the
+// leftover's that it holds were pushed out by newer ones, and are not added again.
+History NotIn(const History& onDisk, const History& leftover)
+{
+    History rest = leftover;
+    if (onDisk.LastHistoryIndex + 1 == HistoryCapacity) {
+        const QList<QByteArray> known = Records(onDisk);
+        const QList<QByteArray> records = Records(leftover);
+        const auto held = std::find_if(records.cbegin(), records.cend(),
+                                       [&known](const QByteArray& record) { return known.contains(record); });
+        const auto older = static_cast<int>(held == records.cend() ? 0 : held - records.cbegin());
+        std::move(leftover.HistoryEntries.cbegin() + older, leftover.HistoryEntries.cend(),
+                  rest.HistoryEntries.begin());
+        rest.LastHistoryIndex -= older;
+    }
+    return AddedBy(rest, onDisk, onDisk);
+}
+
+// Sets the count of `history`'s entries that the file at the path lacks, at most all.
+void CountNew(History& history, int count)
+{
+    history.NewEntryCount = std::clamp(count, 0, history.LastHistoryIndex + 1);
+}
+
+void RemoveAll(std::vector<TakenFile>& files)
+{
+    for (TakenFile& file : files)
+        file.Remove();
+    files.clear();
 }
 
 HistoryEntry DecodeRecord(const char* p)
@@ -298,41 +340,64 @@ bool HistoryBook::Save(const QString& path, QString* reason)
     // The turn is only a courtesy: a holder may stall past the wait, and some folders
     // cannot be locked. What keeps every program's entries is the exchange below.
     const FolderLock turn(QFileInfo(path).path(), kHistoryLockWaitMs);
+    // Files whose entries are not at the path yet, which stay on disk until they are:
+    // those left by closes that ended midway, then what came out of this one's exchanges.
+    std::vector<TakenFile> unplaced = TakeLeftovers(path, kMaxHistoryFileBytes);
+    const int own = history_.NewEntryCount;
     // Another Tornavel on the same folder may have closed since this one started.
     QByteArray bytes;
     FileVersion expected;
-    if (!ReadAndMerge(path, bytes, expected, reason))
+    if (!ReadAndMerge(path, bytes, expected, reason, unplaced))
         return false;
     History read = DecodeHistory(bytes, &descriptions_);
     bool placed = false;
+    // Once this run's entries are at the path, so is everything that fails to follow.
+    const auto saved = [&] {
+        history_.NewEntryCount = 0;
+        return true;
+    };
     for (int round = 1; round <= kMaxSaveRounds; ++round) {
+        // Before this run's entries were ever at the path, no file that comes out can hold
+        // them: one of its entries that is the same as one of this run's is another's.
+        const History known = placed ? history_ : Older(history_, own);
         FileExchange swap = ExchangeFile(path, EncodeHistory(history_), expected, kMaxHistoryFileBytes, reason,
-                                         pauseBeforeReplace_);
+                                         saveStepHook_);
         switch (swap.outcome) {
         case ExchangeOutcome::Failed:
-            return false;
+            return placed && saved();
         case ExchangeOutcome::Unsupported:
-            return SaveByRename(path, turn.Held(), reason);
+            if (!SaveByRename(path, turn.Held(), reason))
+                return placed && saved();
+            RemoveAll(unplaced);
+            return saved();
         case ExchangeOutcome::Changed:
             // The file went, or one came where there was none: start again from it.
             if (!ReadAndMerge(path, bytes, expected, reason))
-                return false;
+                return placed && saved();
             read = DecodeHistory(bytes, &descriptions_);
             continue;
         case ExchangeOutcome::Placed:
             placed = true;
             break;
         }
-        if (swap.replacedExpected)
+        RemoveAll(unplaced);
+        if (!swap.cameOut.Held())
             break;
         // Another program replaced the file between this one's read and its swap; what it
         // wrote came out of the swap. The entries it added go after what is at the path
         // now, and the swap is made again, expecting this one's file there.
-        const History added = AddedBy(DecodeHistory(swap.replacedBytes, &descriptions_), history_, read);
-        if (added.NewEntryCount == 0)
+        const History added = AddedBy(DecodeHistory(swap.cameOut.Bytes(), &descriptions_), known, read);
+        if (added.NewEntryCount == 0) {
+            swap.cameOut.Remove();
             break;
+        }
+        unplaced.push_back(std::move(swap.cameOut));
         expected = std::move(swap.placed);
+        // Should the file go and come back before the next swap, every entry placed so
+        // far goes again after what it then holds.
+        const int fresh = history_.NewEntryCount + added.NewEntryCount;
         history_ = MergeHistoryAtClose(history_, added);
+        CountNew(history_, fresh);
     }
     // A file that went and came back at every round never took this run's entries.
     if (!placed) {
@@ -340,11 +405,11 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             *reason = QStringLiteral("le fichier ne peut pas être remplacé");
         return false;
     }
-    history_.NewEntryCount = 0;
-    return true;
+    return saved();
 }
 
-bool HistoryBook::ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason)
+bool HistoryBook::ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason,
+                               const std::vector<TakenFile>& leftovers)
 {
     const FileReadStatus now = ReadRegularFile(path, kMaxHistoryFileBytes, bytes, &version);
     if (now == FileReadStatus::Unreadable) {
@@ -352,8 +417,19 @@ bool HistoryBook::ReadAndMerge(const QString& path, QByteArray& bytes, FileVersi
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    if (now == FileReadStatus::Read)
-        history_ = MergeHistoryAtClose(DecodeHistory(bytes, &descriptions_), history_);
+    // A history file that cannot be opened for writing is not replaced either.
+    if (now == FileReadStatus::Read && !MayBeWritten(path, reason))
+        return false;
+    History onDisk = now == FileReadStatus::Read ? DecodeHistory(bytes, &descriptions_)
+                                                 : Older(history_, history_.NewEntryCount);
+    int fresh = history_.NewEntryCount;
+    for (const TakenFile& leftover : leftovers) {
+        const History rest = NotIn(onDisk, DecodeHistory(leftover.Bytes(), &descriptions_));
+        onDisk = MergeHistoryAtClose(onDisk, rest);
+        fresh += rest.NewEntryCount;
+    }
+    history_ = MergeHistoryAtClose(onDisk, history_);
+    CountNew(history_, fresh);
     return true;
 }
 
@@ -370,7 +446,7 @@ bool HistoryBook::SaveByRename(const QString& path, bool locked, QString* reason
         const bool lastRound = round == kMaxSaveRounds;
         const ReplaceOutcome outcome = lastRound
             ? (SaveFileAtomically(path, written, reason) ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed)
-            : ReplaceFileIfUnchanged(path, written, read, reason, pauseBeforeReplace_);
+            : ReplaceFileIfUnchanged(path, written, read, reason, saveStepHook_);
         if (outcome == ReplaceOutcome::Failed)
             return false;
         if (outcome == ReplaceOutcome::Changed)

@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +25,10 @@ namespace {
 // A temporary file of another save may be in the instant between being named and
 // taking its place; one untouched for this long is left over from a killed save.
 constexpr time_t kStaleTemporaryAge = 60;
+
+// A save takes at most this many files left by earlier saves; the rest wait for the next
+// one, so that a folder filled with them cannot hold a close up.
+constexpr size_t kMaxLeftoversTaken = 16;
 
 QString ReasonOf(int error, QFileDevice::FileError kind)
 {
@@ -97,6 +102,52 @@ void RemoveStaleTemporaries(const QString& path)
     }
 }
 
+// The file a save at `path` puts its new file in place of: a link is followed, and the
+// new file is written beside what it leads to. Empty for a dangling link.
+QString SaveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.canonicalFilePath() : path;
+}
+
+// Added to a file's name (before a dot and six letters) to name the new files of its
+// exchanges and what comes out of them: not a temporary's name, so that no sweep takes
+// one unread.
+constexpr char kExchangeSuffix[] = ".swap";
+
+// Makes the name of a file just put in place last as its bytes do: without it, a power
+// cut soon after may bring the old file back.
+void SyncFolder(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Reads at most `maxBytes` bytes (all when negative) from `fd` after `bytes`; false on a
+// read error.
+bool ReadAll(int fd, qint64 maxBytes, QByteArray& bytes)
+{
+    char buffer[65536];
+    while (maxBytes < 0 || bytes.size() < maxBytes) {
+        qint64 wanted = qint64(sizeof buffer);
+        if (maxBytes >= 0)
+            wanted = std::min(wanted, maxBytes - bytes.size());
+        const ssize_t got = ::read(fd, buffer, size_t(wanted));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
+    }
+    return true;
+}
+
 // True when the folder of `path` is not there: missing, or the current folder deleted
 // while the program ran (it still answers to "." but no name leads to it any more).
 bool FolderIsGone(const QString& path)
@@ -110,7 +161,7 @@ bool FolderIsGone(const QString& path)
 // Writes, flushes, syncs and commits, and cancels at the first failure. With `version`,
 // the commit waits on the check that the path still names the file read.
 ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QString& path,
-                              const FileVersion* version, QString* reason, const std::function<void()>& beforeReplace)
+                              const FileVersion* version, QString* reason, const SaveStepHook& step)
 {
     // QSaveFile::write() only fills a buffer, and commit() reports success even when
     // the flush of that buffer failed: each step is checked here instead.
@@ -136,13 +187,16 @@ ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QS
         file.cancelWriting();
         return ReplaceOutcome::Changed;
     }
-    if (beforeReplace)
-        beforeReplace();
+    if (step)
+        step(SaveStep::BeforePlace);
     errno = 0;
     if (!file.commit()) {
         Fail(reason, ReasonOf(errno, file.error()));
         return ReplaceOutcome::Failed;
     }
+    SyncFolder(path);
+    if (step)
+        step(SaveStep::AfterPlace);
     return ReplaceOutcome::Replaced;
 }
 
@@ -152,7 +206,7 @@ long long Nanoseconds(const timespec& time)
 }
 
 ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason,
-                       const std::function<void()>& beforeReplace = {})
+                       const SaveStepHook& step = {})
 {
     if (!MayBeReplaced(QFile::encodeName(path))) {
         Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
@@ -166,7 +220,7 @@ ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileV
         Fail(reason, ReasonOf(error, file.error()));
         return ReplaceOutcome::Failed;
     }
-    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason, beforeReplace);
+    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason, step);
     if (outcome == ReplaceOutcome::Replaced)
         RemoveStaleTemporaries(path);
     return outcome;
@@ -198,24 +252,9 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return FileReadStatus::Unreadable;
-    FileReadStatus status = FileReadStatus::Read;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        status = FileReadStatus::Unreadable;
-    char buffer[65536];
-    while (status == FileReadStatus::Read && (maxBytes < 0 || bytes.size() < maxBytes)) {
-        qint64 wanted = qint64(sizeof buffer);
-        if (maxBytes >= 0)
-            wanted = std::min(wanted, maxBytes - bytes.size());
-        const ssize_t got = ::read(fd, buffer, size_t(wanted));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            status = FileReadStatus::Unreadable;
-        else if (got == 0)
-            break;
-        else
-            bytes.append(buffer, got);
-    }
+    const FileReadStatus status = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, maxBytes, bytes)
+        ? FileReadStatus::Read
+        : FileReadStatus::Unreadable;
     if (status != FileReadStatus::Read)
         bytes.clear();
     if (status == FileReadStatus::Read && version) {
@@ -236,14 +275,27 @@ bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* r
     return Replace(path, bytes, nullptr, reason) == ReplaceOutcome::Replaced;
 }
 
-ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
-                                      QString* reason, const std::function<void()>& beforeReplace)
+bool MayBeWritten(const QString& path, QString* reason)
 {
-    return Replace(path, bytes, &version, reason, beforeReplace);
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0 && errno == ENOENT)
+        return true;
+    if ((st.st_mode & 0222) == 0)
+        errno = EACCES;
+    else if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0)
+        return true;
+    return Fail(reason, ReasonOf(errno, QFileDevice::OpenError));
+}
+
+ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
+                                      QString* reason, const SaveStepHook& step)
+{
+    return Replace(path, bytes, &version, reason, step);
 }
 
 FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const FileVersion& expected, qint64 maxBytes,
-                          QString* reason, const std::function<void()>& beforeSwap)
+                          QString* reason, const SaveStepHook& step)
 {
     FileExchange result;
     const auto fail = [&](int error, QFileDevice::FileError kind) {
@@ -252,25 +304,29 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
     };
     if (!MayBeReplaced(QFile::encodeName(path)))
         return fail(EISDIR, QFileDevice::OpenError);
-    // The swap is made with the file a link leads to, beside it.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    const QString target = SaveTarget(path);
     if (target.isEmpty())
         return fail(ENOENT, QFileDevice::OpenError);
     const QByteArray native = QFile::encodeName(target);
 
-    // Named as QSaveFile names its temporaries, so that one left by a killed save is
-    // cleared as theirs are.
+    // Once exchanged, the new file's name holds what was at the path, another program's
+    // work perhaps, with its old times: a name that no sweep of temporaries takes.
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = native + '.';
+        temporary = native + kExchangeSuffix + '.';
         for (int k = 0; k < 6; ++k)
             temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0 && errno != EEXIST)
             return fail(FolderIsGone(target) ? ENOENT : errno, QFileDevice::OpenError);
+        // Held until it is in place, so that no other save takes it for one left over
+        // (TakeLeftovers). One that another save took in the instant before is left to it.
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            ::close(fd);
+            fd = -1;
+        }
     }
     if (fd < 0)
         return fail(EEXIST, QFileDevice::OpenError);
@@ -279,6 +335,8 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
         ::unlink(temporary.constData());
         return fail(error, kind);
     };
+    if (step)
+        step(SaveStep::Writing);
     if (expected.present_)
         (void)::fchmod(fd, expected.mode_ & 07777);
     for (qsizetype done = 0; done < bytes.size();) {
@@ -293,8 +351,8 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
     if ((::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) || ::fstat(fd, &st) != 0)
         return discard(errno, QFileDevice::WriteError);
 
-    if (beforeSwap)
-        beforeSwap();
+    if (step)
+        step(SaveStep::BeforePlace);
     const unsigned flags = expected.present_ ? RENAME_EXCHANGE : RENAME_NOREPLACE;
     if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, native.constData(), flags) != 0) {
         const int error = errno;
@@ -311,19 +369,105 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
         return discard(error, QFileDevice::RenameError);
     }
     result.outcome = ExchangeOutcome::Placed;
+    // Should it come out of another's exchange, that save is to take it.
+    (void)::flock(fd, LOCK_UN);
     result.placed.Keep(fd, st);
-    if (!expected.present_) {
-        result.replacedExpected = true;
-    } else {
-        // The temporary's name now leads to what was at the path.
+    SyncFolder(target);
+    if (step)
+        step(SaveStep::AfterPlace);
+    if (expected.present_) {
+        // The new file's name now leads to what was at the path. The expected file's
+        // entries are in the new file; another's are not yet.
         struct stat out {};
-        result.replacedExpected = ::stat(temporary.constData(), &out) == 0 && expected.Is(out);
-        if (!result.replacedExpected)
-            ReadRegularFile(QFile::decodeName(temporary), maxBytes, result.replacedBytes);
-        ::unlink(temporary.constData());
+        if (::stat(temporary.constData(), &out) == 0 && expected.Is(out))
+            ::unlink(temporary.constData());
+        else
+            result.cameOut = TakenFile::Take(temporary, maxBytes, false);
     }
     RemoveStaleTemporaries(target);
     return result;
+}
+
+TakenFile TakenFile::Take(const QByteArray& name, qint64 maxBytes, bool leftover)
+{
+    TakenFile file;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+    if (fd < 0)
+        return file;
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    bool free = regular && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // Where files cannot be locked, a leftover that changed lately may be the new file of
+    // a save still at work; what came out of a rename ago is this save's to take.
+    if (regular && !free && errno != EWOULDBLOCK)
+        free = !leftover || std::time(nullptr) - st.st_ctime > kStaleTemporaryAge;
+    if (!free || !ReadAll(fd, maxBytes, file.bytes_)) {
+        ::close(fd);
+        file.bytes_.clear();
+        return file;
+    }
+    file.name_ = name;
+    file.fd_ = fd;
+    return file;
+}
+
+std::vector<TakenFile> TakeLeftovers(const QString& path, qint64 maxBytes)
+{
+    std::vector<TakenFile> taken;
+    const QString target = SaveTarget(path);
+    if (target.isEmpty())
+        return taken;
+    const QFileInfo info(target);
+    const QDir directory = info.absoluteDir();
+    const QString base = info.fileName() + QLatin1String(kExchangeSuffix);
+    const QStringList names = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (taken.size() == kMaxLeftoversTaken)
+            break;
+        const QByteArray native = QFile::encodeName(directory.filePath(name));
+        struct stat st {};
+        // Another user's file could not be removed once merged, and would be merged again.
+        if (!IsTemporaryName(name, base) || ::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode)
+            || st.st_uid != ::getuid())
+            continue;
+        TakenFile file = TakenFile::Take(native, maxBytes, true);
+        if (file.Held())
+            taken.push_back(std::move(file));
+    }
+    return taken;
+}
+
+TakenFile::~TakenFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+TakenFile::TakenFile(TakenFile&& other) noexcept
+{
+    *this = std::move(other);
+}
+
+TakenFile& TakenFile::operator=(TakenFile&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        name_ = std::move(other.name_);
+        bytes_ = std::move(other.bytes_);
+    }
+    return *this;
+}
+
+void TakenFile::Remove()
+{
+    if (fd_ < 0)
+        return;
+    // Removed while still held, so that no other save takes it in between; the name
+    // still leads to it, since only a save that holds a file moves it.
+    ::unlink(name_.constData());
+    ::close(std::exchange(fd_, -1));
 }
 
 FileVersion::~FileVersion()

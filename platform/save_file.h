@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -24,7 +25,16 @@ enum class FileReadStatus {
 // device in its place cannot hang the program; `bytes` is empty unless Read.
 FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes);
 
+// The points of a save at which tests stall it, or end the program, through a hook.
+enum class SaveStep {
+    Writing,     // the new file is there under its own name, its bytes not written yet
+    BeforePlace, // the new file is written and synced; it is about to take the path
+    AfterPlace,  // the new file is at the path; what it replaced is not looked at yet
+};
+using SaveStepHook = std::function<void(SaveStep)>;
+
 struct FileExchange;
+class TakenFile;
 
 // Which file a read found at its path, kept open until the object goes, so that no other
 // file can take over its identity meanwhile (a freed inode number is soon reused). It
@@ -46,7 +56,7 @@ public:
 private:
     friend FileReadStatus ReadRegularFile(const QString&, qint64, QByteArray&, FileVersion*);
     friend FileExchange ExchangeFile(const QString&, const QByteArray&, const FileVersion&, qint64, QString*,
-                                     const std::function<void()>&);
+                                     const SaveStepHook&);
     // Takes the open file `fd` as it stands now.
     void Keep(int fd, const struct stat& st);
     // The file `st` describes is this one, unchanged since (a rename changes its change
@@ -79,6 +89,12 @@ QString UnreadableFileKeptReason();
 // "le disque est plein".
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
+// True when nothing is at `path`, or when the file there may be opened for writing: this
+// user may write it, and its mode lets someone write it at all. A file that nobody may
+// write is read-only for the super-user too, whom the system lets write anything. False
+// with `reason` (when given) otherwise.
+bool MayBeWritten(const QString& path, QString* reason = nullptr);
+
 enum class ReplaceOutcome {
     Replaced,
     Failed,   // as SaveFileAtomically's false; the old file is whole
@@ -88,10 +104,47 @@ enum class ReplaceOutcome {
 // As SaveFileAtomically, but the new file takes the old one's place only when the path
 // still names the file that `version` was read from, checked once the new file is
 // written and synced, the instant before it is moved in. The check and the move are two
-// steps: a replace by another program between them is lost. `beforeReplace` runs between
-// them (for tests that stall a save there).
+// steps: a replace by another program between them is lost. `step` sees BeforePlace
+// between them, and AfterPlace.
 ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
-                                      QString* reason = nullptr, const std::function<void()>& beforeReplace = {});
+                                      QString* reason = nullptr, const SaveStepHook& step = {});
+
+// Another program's work that a save of `path` found on disk: a file that came out of an
+// exchange (see ExchangeFile), or one left beside the path by a save that ended midway
+// (a file that came out of its exchange, or its own new file, never put in place). It
+// stays on disk until Remove(): the caller removes it once what it holds is in a file
+// placed at the path. While the object lives, the file is locked (flock), so that no
+// other save takes it meanwhile; a save that ends, however it ends, lets it go.
+class TakenFile {
+public:
+    TakenFile() = default;
+    ~TakenFile();
+    TakenFile(TakenFile&& other) noexcept;
+    TakenFile& operator=(TakenFile&& other) noexcept;
+    TakenFile(const TakenFile&) = delete;
+    TakenFile& operator=(const TakenFile&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+    // Its first bytes, up to the bound given when it was taken.
+    const QByteArray& Bytes() const { return bytes_; }
+    void Remove();
+
+private:
+    friend std::vector<TakenFile> TakeLeftovers(const QString&, qint64);
+    friend FileExchange ExchangeFile(const QString&, const QByteArray&, const FileVersion&, qint64, QString*,
+                                     const SaveStepHook&);
+    // Takes the file `name` and reads it, unless it is gone, not a regular file, or held
+    // by another program; a leftover (not one that just came out of this save's own
+    // exchange) is also left alone when files cannot be locked and it changed lately.
+    static TakenFile Take(const QByteArray& name, qint64 maxBytes, bool leftover);
+    QByteArray name_;
+    QByteArray bytes_;
+    int fd_ = -1;
+};
+
+// The files left beside `path` by saves that ended midway and that no living program
+// holds, taken (at most a few at a time: the rest wait for the next save).
+std::vector<TakenFile> TakeLeftovers(const QString& path, qint64 maxBytes);
 
 enum class ExchangeOutcome {
     Placed,      // the new file is at the path
@@ -103,10 +156,9 @@ enum class ExchangeOutcome {
 
 struct FileExchange {
     ExchangeOutcome outcome = ExchangeOutcome::Failed;
-    // Placed: whether what the new file took the place of is the expected file (or
-    // nothing, as expected); if not, that file's first bytes, up to the bound given.
-    bool replacedExpected = false;
-    QByteArray replacedBytes;
+    // Placed: what the new file took the place of, when that is neither the expected file
+    // (nor nothing, as expected) nor already taken by another save.
+    TakenFile cameOut;
     // Placed: the new file, now at the path, as the next exchange is to expect it.
     FileVersion placed;
 };
@@ -115,11 +167,13 @@ struct FileExchange {
 // can slip between a check and the move: a new file written and synced beside the path is
 // swapped with the file there (renameat2 with RENAME_EXCHANGE), or moved in where nothing
 // is expected (RENAME_NOREPLACE), and only then is what came out compared with
-// `expected`. What came out is removed, its bytes handed back when it was not the
-// expected file, so that the caller can merge what another program wrote into it. A link
-// at the path is followed, as the other saves follow it. `beforeSwap` runs just before
-// the swap (for tests that stall a save there).
+// `expected`, which `bytes` are to have been built on. What came out keeps the name the
+// new file had, one that no sweep of temporaries takes: it is removed when it is the
+// expected file, else handed back taken, so that the caller merges what another program
+// wrote into it before removing it. A save that ends before that leaves it for the next
+// (TakeLeftovers). A link at the path is followed, as the other saves follow it. The
+// folder is synced once the new file is in place.
 FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const FileVersion& expected, qint64 maxBytes,
-                          QString* reason = nullptr, const std::function<void()>& beforeSwap = {});
+                          QString* reason = nullptr, const SaveStepHook& step = {});
 
 } // namespace tornavel

@@ -1,9 +1,10 @@
 // Programs on one folder closing together, each in a process of its own, while the lock
-// by which they take turns cannot be had, or while one of them stalls between its read
-// and its replace: every calculation is kept.
+// by which they take turns cannot be had, while one of them stalls between its read and
+// its replace, or ends midway: every calculation is kept.
 
 #include "core/history_book.h"
 #include "core/history_file.h"
+#include "platform/save_file.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/file_system.h"
 
@@ -13,13 +14,32 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <initializer_list>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// The file system under test refuses every swap with this error when it is not 0, as some
+// network ones do.
+static int swapRefusal = 0;
+
+extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) noexcept
+{
+    if (swapRefusal != 0 && flags != 0) {
+        errno = swapRefusal;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -35,19 +55,53 @@ QStringList Texts(const QString& path)
     return texts;
 }
 
-// Waits until the write end of `fd` is closed everywhere.
-void WaitForClose(int fd)
+QByteArray Entries(const QStringList& texts)
+{
+    History history;
+    for (const QString& text : texts)
+        history.HistoryEntries[static_cast<size_t>(++history.LastHistoryIndex)] = HistoryEntry{2, text, {3, 4}, 1, 10};
+    return EncodeHistory(history);
+}
+
+QByteArray OneEntry(const QString& text)
+{
+    return Entries({text});
+}
+
+// Waits for a byte on `fd`, or until its write end is closed everywhere.
+bool Await(int fd)
 {
     char byte;
-    while (::read(fd, &byte, 1) > 0) {
-    }
+    return ::read(fd, &byte, 1) >= 0;
+}
+
+void Resume(int fd)
+{
+    (void)!::write(fd, "r", 1);
+}
+
+// A hook that stops a save at the steps `stopAt` picks (by the step and the how-many-th
+// time it is reached): it says so on `stopped` and goes on at a byte on `resume`.
+// `then` sees every step after that.
+std::function<void(SaveStep)> Stopping(int stopped, int resume, std::function<bool(SaveStep, int)> stopAt,
+                                       std::function<void(SaveStep, int)> then = {})
+{
+    return [=, reached = std::array<int, 3>{}](SaveStep step) mutable {
+        const int time = ++reached[static_cast<size_t>(step)];
+        if (stopAt(step, time)) {
+            Resume(stopped);
+            Await(resume);
+        }
+        if (then)
+            then(step, time);
+    };
 }
 
 // A program in a child process: it reads the history as at its start, makes the
-// calculation `text`, and once `go` is closed closes (saves). Its exit status says
+// calculation `text`, and at a byte or the end on `go` closes (saves). Its exit status says
 // whether the save succeeded. `unused` are the pipe ends the child must not keep open.
 pid_t StartProgram(const QString& path, const QString& text, int go, std::initializer_list<int> unused,
-                   std::function<void()> pause = {})
+                   std::function<void(SaveStep)> hook = {})
 {
     const pid_t pid = ::fork();
     if (pid != 0)
@@ -57,15 +111,37 @@ pid_t StartProgram(const QString& path, const QString& text, int go, std::initia
     HistoryBook book(AllCalculators().Rows());
     book.Load(path);
     book.Add(2, text, {3, 4}, 1, 10, 0);
-    book.SetPauseBeforeReplace(std::move(pause));
-    WaitForClose(go);
+    book.SetSaveStepHook(std::move(hook));
+    Await(go);
     ::_exit(book.Save(path) ? 0 : 1);
+}
+
+int ExitCode(pid_t pid)
+{
+    int status = 0;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool EndedWell(pid_t pid)
 {
-    int status = 0;
-    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return ExitCode(pid) == 0;
+}
+
+// A close made in this process: the program started when the file held what it holds
+// now, and made the calculation `text`.
+void CloseAnother(const QString& path, const QString& text)
+{
+    HistoryBook book(AllCalculators().Rows());
+    book.Load(path);
+    book.Add(2, text, {3, 4}, 1, 10, 0);
+    QString reason;
+    EXPECT_TRUE(book.Save(path, &reason)) << reason.toStdString();
+}
+
+mode_t ModeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 // Another process that takes an exclusive flock on `path` and keeps it until killed.
@@ -109,24 +185,30 @@ TEST(ClosingTogether, FiveProgramsKeepEveryCalculationWhateverHoldsOrSpoilsTheLo
         else
             ASSERT_GT(holder = HoldLock(blocker == LockFileHeld ? lockPath : dir.path()), 0);
 
-        QStringList made;
+        std::array<QStringList, 2> made;
         for (int round = 0; round < 2; ++round) {
             int go[2];
             ASSERT_EQ(::pipe(go), 0);
             std::vector<pid_t> programs;
             for (int k = 0; k < 5; ++k) {
-                made << QStringLiteral("p%1r%2").arg(k).arg(round);
-                programs.push_back(StartProgram(path, made.last(), go[0], {go[1]}));
+                made[static_cast<size_t>(round)] << QStringLiteral("p%1r%2").arg(k).arg(round);
+                programs.push_back(StartProgram(path, made[static_cast<size_t>(round)].last(), go[0], {go[1]}));
             }
             ::close(go[0]);
             ::close(go[1]);  // all close at once
             for (const pid_t program : programs)
                 EXPECT_TRUE(EndedWell(program));
         }
-        QStringList kept = Texts(path);
-        kept.sort();
-        made.sort();
-        EXPECT_EQ(kept, made);
+        // The second five closed after the first five, whose order is any.
+        const QStringList kept = Texts(path);
+        for (size_t round = 0; round < made.size(); ++round) {
+            QStringList closedTogether = kept.mid(static_cast<qsizetype>(round) * 5, 5);
+            closedTogether.sort();
+            EXPECT_EQ(closedTogether, made[round]);
+        }
+        EXPECT_EQ(kept.size(), 10);
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("CLS.dat.swap.*")}, QDir::Files | QDir::Hidden),
+                  QStringList());
         if (holder > 0) {
             ::kill(holder, SIGKILL);
             ::waitpid(holder, nullptr, 0);
@@ -136,54 +218,216 @@ TEST(ClosingTogether, FiveProgramsKeepEveryCalculationWhateverHoldsOrSpoilsTheLo
 
 // A program stalls at the last instant before its file takes the old one's place, with
 // the folder's lock (the other waits for it in vain, then saves) or where no one can
-// have it. Going on, the stalled one finds the other's calculation in what its replace
-// put aside, and keeps it.
+// have it. Going on, the stalled one finds the other's calculation in what its swap put
+// aside, and adds it after its own; the same calculation made by both is kept twice.
 TEST(ClosingTogether, AProgramStalledBeforeItsReplaceKeepsWhatAnotherSavedMeanwhile)
 {
     AllCalculators();
-    for (const bool folderHeld : {false, true}) {
-        SCOPED_TRACE(folderHeld ? "nobody can lock the folder" : "the stalled program holds the lock");
+    const struct {
+        bool folderHeld;
+        const char* stalledText;
+        const char* otherText;
+    } cases[] = {{false, "stalled", "other"}, {true, "stalled", "other"}, {false, "same", "same"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folderHeld ? "nobody can lock the folder" : "the stalled program holds the lock");
+        SCOPED_TRACE(c.stalledText);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-        History start;
-        start.HistoryEntries[0] = HistoryEntry{2, QStringLiteral("before"), {3, 4}, 1, 10};
-        start.LastHistoryIndex = 0;
-        Write(path, EncodeHistory(start));
-        const pid_t holder = folderHeld ? HoldLock(dir.path()) : 0;
+        Write(path, OneEntry(QStringLiteral("before")));
+        const pid_t holder = c.folderHeld ? HoldLock(dir.path()) : 0;
         ASSERT_GE(holder, 0);
 
         int stalled[2], resume[2], goStalled[2], goOther[2];
         ASSERT_EQ(::pipe(stalled) | ::pipe(resume) | ::pipe(goStalled) | ::pipe(goOther), 0);
-        bool first = true;
-        const auto stall = [&] {
-            if (!std::exchange(first, false))
-                return;
-            (void)!::write(stalled[1], "s", 1);
-            WaitForClose(resume[0]);
-        };
-        const pid_t slow = StartProgram(path, QStringLiteral("stalled"), goStalled[0],
-                                        {goStalled[1], resume[1], stalled[0], goOther[0], goOther[1]}, stall);
-        const pid_t other = StartProgram(path, QStringLiteral("other"), goOther[0],
+        const pid_t slow = StartProgram(path, QString::fromLatin1(c.stalledText), goStalled[0],
+                                        {goStalled[1], resume[1], stalled[0], goOther[0], goOther[1]},
+                                        Stopping(stalled[1], resume[0], [](SaveStep step, int time) {
+                                            return step == SaveStep::BeforePlace && time == 1;
+                                        }));
+        const pid_t other = StartProgram(path, QString::fromLatin1(c.otherText), goOther[0],
                                          {goOther[1], resume[0], resume[1], stalled[0], stalled[1], goStalled[0],
                                           goStalled[1]});
         ::close(goStalled[0]), ::close(goOther[0]), ::close(stalled[1]), ::close(resume[0]);
 
         ::close(goStalled[1]);
-        char byte = 0;
-        ASSERT_EQ(::read(stalled[0], &byte, 1), 1);
+        ASSERT_TRUE(Await(stalled[0]));
         ::close(goOther[1]);
         EXPECT_TRUE(EndedWell(other));
-        EXPECT_EQ(Texts(path), QStringList({"before", "other"}));
+        EXPECT_EQ(Texts(path), QStringList({"before", c.otherText}));
         ::close(resume[1]);
         EXPECT_TRUE(EndedWell(slow));
-        QStringList kept = Texts(path);
-        EXPECT_EQ(kept.size(), 3);
-        kept.sort();
-        EXPECT_EQ(kept, QStringList({"before", "other", "stalled"}));
+        EXPECT_EQ(Texts(path), QStringList({"before", c.stalledText, c.otherText}));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"CLS.dat"}));
         ::close(stalled[0]);
         if (holder > 0) {
             ::kill(holder, SIGKILL);
             ::waitpid(holder, nullptr, 0);
         }
+    }
+}
+
+// A program whose close another's overtook (that one placed its file between this one's
+// read and its swap) ends at a step of its close, its write fails, its file goes and
+// comes back, or a third program closes while it is frozen: the next close finds every
+// calculation of them all, and only a close that failed says so.
+TEST(ClosingTogether, AProgramEndedAtAnyStepOfItsCloseLosesNoCalculationOfAnother)
+{
+    AllCalculators();
+    enum Then { Ends, WriteFails, FileGoesAndComesBack, ThirdClosesMeanwhile };
+    // A full history, whose oldest entries each close pushes out.
+    QStringList before;
+    for (int k = 0; k < HistoryCapacity; ++k)
+        before << QStringLiteral("b%1").arg(k);
+    const QStringList everyone = before.mid(3) + QStringList{"slow", "other", "next"};
+    const struct {
+        const char* what;
+        SaveStep step;
+        int time;
+        Then then;
+        QStringList kept;
+    } cases[] = {
+        {"ended after its first swap", SaveStep::AfterPlace, 1, Ends, everyone},
+        {"ended while writing its second file", SaveStep::Writing, 2, Ends, everyone},
+        {"ended before its second swap", SaveStep::BeforePlace, 2, Ends, everyone},
+        {"its second write fails", SaveStep::Writing, 2, WriteFails, everyone},
+        {"its file goes, then another comes", SaveStep::BeforePlace, 2, FileGoesAndComesBack,
+         {"again", "slow", "other", "next"}},
+        // The other's file comes out of its swap an hour old, as after a slow close.
+        {"frozen after its first swap", SaveStep::AfterPlace, 1, ThirdClosesMeanwhile,
+         before.mid(4) + QStringList{"slow", "other", "third", "next"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        Write(path, Entries(before));
+        int stopped[2], resume[2], goSlow[2], goOther[2];
+        ASSERT_EQ(::pipe(stopped) | ::pipe(resume) | ::pipe(goSlow) | ::pipe(goOther), 0);
+        const auto stopAt = [&c](SaveStep step, int time) {
+            return (step == SaveStep::BeforePlace && time == 1) || (step == c.step && time == c.time && c.then != Ends)
+                || (c.then == FileGoesAndComesBack && step == SaveStep::BeforePlace && time == 3);
+        };
+        const auto then = [&c](SaveStep step, int time) {
+            if (step != c.step || time != c.time)
+                return;
+            if (c.then == Ends)
+                ::_exit(3);
+            if (c.then == WriteFails) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                rlimit limit{};
+                ::getrlimit(RLIMIT_FSIZE, &limit);
+                limit.rlim_cur = 0;
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        };
+        const pid_t slow = StartProgram(path, QStringLiteral("slow"), goSlow[0],
+                                        {goSlow[1], resume[1], stopped[0], goOther[0], goOther[1]},
+                                        Stopping(stopped[1], resume[0], stopAt, then));
+        const pid_t other = StartProgram(path, QStringLiteral("other"), goOther[0],
+                                         {goOther[1], resume[0], resume[1], stopped[0], stopped[1], goSlow[0],
+                                          goSlow[1]});
+        ::close(goSlow[0]), ::close(goOther[0]), ::close(stopped[1]), ::close(resume[0]);
+
+        ::close(goSlow[1]);
+        ASSERT_TRUE(Await(stopped[0]));
+        ::close(goOther[1]);
+        EXPECT_TRUE(EndedWell(other));
+        if (c.then == ThirdClosesMeanwhile) {
+            const timespec anHourAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), anHourAgo, 0), 0);
+        }
+        Resume(resume[1]);
+        if (c.then != Ends) {
+            ASSERT_TRUE(Await(stopped[0]));
+            if (c.then == FileGoesAndComesBack) {
+                ASSERT_TRUE(QFile::remove(path));
+            }
+            if (c.then == ThirdClosesMeanwhile)
+                CloseAnother(path, QStringLiteral("third"));
+            Resume(resume[1]);
+        }
+        if (c.then == FileGoesAndComesBack) {
+            ASSERT_TRUE(Await(stopped[0]));
+            Write(path, OneEntry(QStringLiteral("again")));
+            Resume(resume[1]);
+        }
+        EXPECT_EQ(ExitCode(slow), c.then == Ends ? 3 : 0);
+        CloseAnother(path, QStringLiteral("next"));
+        EXPECT_EQ(Texts(path), c.kept);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"CLS.dat"}));
+        ::close(stopped[0]), ::close(resume[1]);
+    }
+}
+
+// Where the file system cannot swap two files, a close replaces the file it read, with
+// another's calculation kept and the file's mode too. With the lock, that is all; without
+// it, a close reads the file again once it has replaced it, and adds its calculations
+// again when another close replaced the file it had checked just after.
+TEST(ClosingTogether, WhereFilesCannotBeSwappedACloseReplacesTheFileItChecked)
+{
+    AllCalculators();
+    struct SwapsRefused {
+        explicit SwapsRefused(int error) { swapRefusal = error; }
+        ~SwapsRefused() { swapRefusal = 0; }
+    };
+    for (const int refusal : {0, EINVAL, ENOSYS, ENOTSUP}) {
+        SCOPED_TRACE(refusal);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        Write(path, OneEntry(QStringLiteral("before")));
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+        const SwapsRefused refused(refusal);
+        HistoryBook book(AllCalculators().Rows());
+        book.Load(path);
+        book.Add(2, QStringLiteral("mine"), {3, 4}, 1, 10, 0);
+        CloseAnother(path, QStringLiteral("other"));
+        QString reason;
+        EXPECT_TRUE(book.Save(path, &reason)) << reason.toStdString();
+        EXPECT_EQ(Texts(path), QStringList({"before", "other", "mine"}));
+        EXPECT_EQ(ModeOf(path), 0600u);
+    }
+    for (const int refusal : {EINVAL, ENOSYS, ENOTSUP}) {
+        SCOPED_TRACE(refusal);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        Write(path, OneEntry(QStringLiteral("before")));
+        const pid_t holder = HoldLock(dir.path());
+        ASSERT_GT(holder, 0);
+        const SwapsRefused refused(refusal);
+        // Each stops once it has checked the file, just before it replaces it; the first
+        // also once it has replaced it.
+        int go[2], firstStopped[2], firstResume[2], secondStopped[2], secondResume[2];
+        ASSERT_EQ(::pipe(go) | ::pipe(firstStopped) | ::pipe(firstResume) | ::pipe(secondStopped)
+                      | ::pipe(secondResume),
+                  0);
+        const pid_t first = StartProgram(
+            path, QStringLiteral("first"), go[0],
+            {go[1], firstStopped[0], firstResume[1], secondStopped[0], secondStopped[1], secondResume[0],
+             secondResume[1]},
+            Stopping(firstStopped[1], firstResume[0], [](SaveStep step, int time) {
+                return (step == SaveStep::BeforePlace && time == 2) || (step == SaveStep::AfterPlace && time == 1);
+            }));
+        const pid_t second = StartProgram(
+            path, QStringLiteral("second"), go[0],
+            {go[1], secondStopped[0], secondResume[1], firstStopped[0], firstStopped[1], firstResume[0],
+             firstResume[1]},
+            Stopping(secondStopped[1], secondResume[0],
+                     [](SaveStep step, int time) { return step == SaveStep::BeforePlace && time == 2; }));
+        ::close(go[0]), ::close(firstStopped[1]), ::close(firstResume[0]), ::close(secondStopped[1]),
+            ::close(secondResume[0]);
+        ::close(go[1]);
+        ASSERT_TRUE(Await(firstStopped[0]));
+        ASSERT_TRUE(Await(secondStopped[0]));
+        Resume(firstResume[1]);
+        ASSERT_TRUE(Await(firstStopped[0]));
+        // The second replaces the file that the first has just put there.
+        Resume(secondResume[1]);
+        EXPECT_TRUE(EndedWell(second));
+        Resume(firstResume[1]);
+        EXPECT_TRUE(EndedWell(first));
+        EXPECT_EQ(Texts(path), QStringList({"before", "second", "first"}));
+        ::close(firstStopped[0]), ::close(firstResume[1]), ::close(secondStopped[0]), ::close(secondResume[1]);
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
     }
 }

@@ -20,6 +20,8 @@
 #include <cstring>
 #include <limits>
 
+#include <sys/stat.h>
+
 using namespace tornavel;
 
 namespace {
@@ -307,6 +309,29 @@ TEST_F(CalculationHistory, FileThatExistsButCannotBeReadIsNotReplaced)
     book.Add(2, QStringLiteral("3&4"), {3, 4}, 1, 10, Code::None);
     EXPECT_FALSE(book.Save(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// A read-only history file (in a folder that can be written) is kept as it is, and the
+// close says that the history could not be saved; for the super-user too, whom the
+// system lets write anything.
+TEST_F(CalculationHistory, AHistoryFileThatCannotBeOpenedForWritingIsKeptAndTheCloseSaysSo)
+{
+    KeepCurrentFolder keep;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QString path = PathOf("CLS.dat");
+    const QByteArray before = FileBytes({Entry(2, QStringLiteral("3&4"), {3, 4}, 1)}, 0);
+    WriteFile(path, before);
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(::chmod(native.constData(), 0444), 0);
+    engine.FormActivate();
+    Add(2, QStringLiteral("5&6"), {5, 6}, 1);
+    engine.FormClose();
+
+    EXPECT_EQ(ReadFile(path), before);
+    struct stat st {};
+    EXPECT_TRUE(::stat(native.constData(), &st) == 0 && (st.st_mode & 07777) == 0444);
+    EXPECT_EQ(ui.saveFailures, QStringList({QStringLiteral("Impossible d'enregistrer l'historique des calculs dans ")
+                                            + path + QString::fromUtf8("\u00A0: accès refusé")}));
 }
 
 TEST_F(CalculationHistory, SavingReplacesTheFileWhole)
