@@ -12,15 +12,16 @@ namespace tornavel {
 
 double LayoutScale()
 {
-    // Measured once per font: every window asks for each rectangle it places.
-    static QFont measured;
+    // Measured once per font: every window asks for each rectangle it places. The font is
+    // known by its key, so that no font object outlives the application.
+    static QString measured;
     static double scale = 0;
     const QFont font = QApplication::font();
-    if (scale == 0 || font != measured) {
+    if (scale == 0 || font.key() != measured) {
         const QFontMetricsF stock(QFont(QStringLiteral("Sans Serif"), 9));
         const QFontMetricsF used(font);
         scale = std::max({1.0, used.height() / stock.height(), used.averageCharWidth() / stock.averageCharWidth()});
-        measured = font;
+        measured = font.key();
     }
     return scale;
 }
