@@ -330,9 +330,11 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
     }
     if (fd < 0)
         return fail(EEXIST, QFileDevice::OpenError);
+    // Removed while still held: once closed, another save could take what it holds
+    // for a leftover.
     const auto discard = [&](int error, QFileDevice::FileError kind) {
-        ::close(fd);
         ::unlink(temporary.constData());
+        ::close(fd);
         return fail(error, kind);
     };
     if (step)
@@ -401,6 +403,11 @@ TakenFile TakenFile::Take(const QByteArray& name, qint64 maxBytes, bool leftover
     // a save still at work; what came out of a rename ago is this save's to take.
     if (regular && !free && errno != EWOULDBLOCK)
         free = !leftover || std::time(nullptr) - st.st_ctime > kStaleTemporaryAge;
+    // Opened just before its save moved it into place or removed it, and locked once that
+    // save let go of it: the name leads elsewhere now, and the file is nobody's leftover.
+    struct stat named {};
+    if (free && (::lstat(name.constData(), &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino))
+        free = false;
     if (!free || !ReadAll(fd, maxBytes, file.bytes_)) {
         ::close(fd);
         file.bytes_.clear();

@@ -18,7 +18,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -39,6 +41,16 @@ extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const c
         return -1;
     }
     return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
+
+// Runs once, when a file is next locked: what another program does in between.
+static std::function<void()> beforeNextLock;
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    if (beforeNextLock)
+        std::exchange(beforeNextLock, {})();
+    return static_cast<int>(::syscall(SYS_flock, fd, operation));
 }
 
 using namespace tornavel;
@@ -429,5 +441,29 @@ TEST(ClosingTogether, WhereFilesCannotBeSwappedACloseReplacesTheFileItChecked)
         ::close(firstStopped[0]), ::close(firstResume[1]), ::close(secondStopped[0]), ::close(secondResume[1]);
         ::kill(holder, SIGKILL);
         ::waitpid(holder, nullptr, 0);
+    }
+}
+
+// A close that opened a file left over, and locked it only after the close that wrote it
+// had moved it into place or given it up and removed it, does not take it: its entries
+// are placed, or were never to be, and what its name now leads to is another's.
+TEST(ClosingTogether, AFileMovedOrRemovedBeforeItIsLockedIsNoLeftover)
+{
+    for (const bool moved : {true, false}) {
+        SCOPED_TRACE(moved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        const QString swap = path + QStringLiteral(".swap.AbCd12");
+        Write(path, OneEntry(QStringLiteral("placed before")));
+        Write(swap, OneEntry(QStringLiteral("being placed")));
+        beforeNextLock = [&] {
+            const QByteArray from = QFile::encodeName(swap), to = QFile::encodeName(path);
+            ASSERT_EQ(moved ? renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE)
+                            : ::unlink(from.constData()),
+                      0);
+        };
+        EXPECT_TRUE(TakeLeftovers(path, kMaxHistoryFileBytes).empty());
+        EXPECT_FALSE(beforeNextLock);
+        EXPECT_EQ(QFile::exists(swap), moved);
     }
 }
