@@ -78,8 +78,8 @@ TEST_F(Verolan, StartsOnTheFixedChoiceAndEachChoiceIsWhatTornavelReadsNext)
     // The whole explanation shows, line for line, without scrolling.
     EXPECT_EQ(window->MemoMsg()->document()->lineCount(), 12);
     EXPECT_EQ(window->MemoMsg()->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(window->RdbtnRedim()->text(), strings.Str(299));
-    EXPECT_EQ(window->RdbtnNonRedim()->text(), strings.Str(300));
+    EXPECT_EQ(window->RdbtnRedim()->text(), QStringLiteral("Fenêtre redimentionnable"));
+    EXPECT_EQ(window->RdbtnNonRedim()->text(), QStringLiteral("Fenêtre non redimentionnable"));
 
     EXPECT_TRUE(PressOk().text.isEmpty());
     EXPECT_FALSE(window->isVisible());
