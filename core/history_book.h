@@ -70,7 +70,7 @@ private:
     // it lacks, then the new entries; false, with the reason, when something there cannot
     // be read or written.
     bool ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason,
-                      const std::vector<TakenFile>& leftovers = {});
+                      const std::vector<TakenFile>& leftovers);
     // Save on a file system that cannot swap two files in one step.
     bool SaveByRename(const QString& path, bool locked, QString* reason);
 

@@ -372,7 +372,7 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             return saved();
         case ExchangeOutcome::Changed:
             // The file went, or one came where there was none: start again from it.
-            if (!ReadAndMerge(path, bytes, expected, reason))
+            if (!ReadAndMerge(path, bytes, expected, reason, {}))
                 return placed && saved();
             read = DecodeHistory(bytes, &descriptions_);
             continue;
@@ -438,7 +438,7 @@ bool HistoryBook::SaveByRename(const QString& path, bool locked, QString* reason
     for (int round = 1;; ++round) {
         QByteArray bytes;
         FileVersion read;
-        if (!ReadAndMerge(path, bytes, read, reason))
+        if (!ReadAndMerge(path, bytes, read, reason, {}))
             return false;
         const QByteArray written = EncodeHistory(history_);
         // The file replaces the one read only if that one is still there; else the round

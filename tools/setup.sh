@@ -17,7 +17,8 @@ build_dir="$1"; shift
 
 # qt6-svg-dev: only the build tool that draws the icon (tools/make_icon.cpp) links QtSvg.
 # libcurl4-openssl-dev: the download helper; openssl: the network tests make their certificate with it.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libcurl4-openssl-dev openssl libgtest-dev googletest)
+# clang: the sanitizer build (./test.sh --sanitize) is made with it.
+packages=(cmake ninja-build g++ clang qt6-base-dev qt6-svg-dev qt6-translations-l10n libcurl4-openssl-dev openssl libgtest-dev googletest)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
