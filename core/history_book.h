@@ -45,7 +45,8 @@ public:
             Add(number, text, inputs, termIndex, unitScale, keys.LastKeyCode());
     }
 
-    // false when the file could not be read; the history is then empty.
+    // false when the file could not be read; the history is then empty but for what files
+    // left by closes that ended midway hold, shown as the next close will place them.
     bool Load(const QString& path);
     // Reads the history file again and writes what it holds now, then what files left by
     // closes that ended midway add to it, then this run's new entries (see
@@ -72,7 +73,7 @@ private:
     bool ReadAndMerge(const QString& path, QByteArray& bytes, FileVersion& version, QString* reason,
                       const std::vector<TakenFile>& leftovers);
     // Save on a file system that cannot swap two files in one step.
-    bool SaveByRename(const QString& path, bool locked, QString* reason);
+    bool SaveByRename(const QString& path, bool locked, QString* reason, const std::vector<TakenFile>& leftovers);
 
     const CalculatorRegistry& descriptions_;
     History history_;

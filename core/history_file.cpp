@@ -33,8 +33,9 @@ constexpr int kHistoryLockWaitMs = 2000;
 constexpr unsigned long kUnguardedSettleMs = 100;
 
 // Every round that starts again does so because another program replaced the file
-// meanwhile; past this many, the save ends with what it has placed.
-constexpr int kMaxSaveRounds = 10;
+// meanwhile, and a round ends the save once what came out adds nothing: this many is
+// only a guard. Past it, what came out stays on disk for the next close.
+constexpr int kMaxSaveRounds = 64;
 
 // The entries of a history, each as the bytes it is written as.
 QList<QByteArray> Records(const History& history)
@@ -120,6 +121,44 @@ History NotIn(const History& onDisk, const History& leftover)
         rest.LastHistoryIndex -= older;
     }
     return AddedBy(rest, onDisk, onDisk);
+}
+
+// `onDisk` with `rest`, the entries of a leftover `leftover` older than the file, after
+// its own. Where they do not all fit, the first to drop are the file's entries that the
+// leftover holds too (older than it), then the leftover's, and only then the file's
+// others, placed after the leftover was left.
+History WithOlder(const History& onDisk, const History& leftover, const History& rest)
+{
+    QList<QByteArray> shared = Records(leftover);
+    std::vector<std::pair<int, HistoryEntry>> ranked;  // (age rank, entry), in order
+    for (const QByteArray& record : Records(onDisk))
+        ranked.emplace_back(TakeOne(shared, record) ? 0 : 2, onDisk.HistoryEntries[ranked.size()]);
+    for (int k = 0; k <= rest.LastHistoryIndex; ++k)
+        ranked.emplace_back(1, rest.HistoryEntries[static_cast<size_t>(k)]);
+    for (int rank = 0; rank < 3 && ranked.size() > static_cast<size_t>(HistoryCapacity); ++rank) {
+        for (auto it = ranked.begin(); it != ranked.end() && ranked.size() > static_cast<size_t>(HistoryCapacity);)
+            it = it->first == rank ? ranked.erase(it) : it + 1;
+    }
+    History merged;
+    for (const auto& [rank, entry] : ranked)
+        merged.HistoryEntries[static_cast<size_t>(++merged.LastHistoryIndex)] = entry;
+    return merged;
+}
+
+// `onDisk` (written at `onDiskModified`, -1 for no file) with what the `leftovers` hold
+// that it lacks, the oldest leftover first, each after what is there: one older than the
+// file pushes out none of the entries placed after it was left (WithOlder).
+History WithLeftovers(History onDisk, long long onDiskModified, const std::vector<TakenFile>& leftovers,
+                      const CalculatorRegistry& rows)
+{
+    for (const TakenFile& file : leftovers) {
+        const History leftover = DecodeHistory(file.Bytes(), &rows);
+        const History rest = NotIn(onDisk, leftover);
+        onDisk = file.Modified() < onDiskModified ? WithOlder(onDisk, leftover, rest)
+                                                  : MergeHistoryAtClose(onDisk, rest);
+    }
+    onDisk.NewEntryCount = 0;
+    return onDisk;
 }
 
 // Sets the count of `history`'s entries that the file at the path lacks, at most all.
@@ -315,17 +354,17 @@ bool HistoryBook::Load(const QString& path)
 {
     history_ = History{};
     QByteArray bytes;
-    switch (ReadRegularFile(path, kMaxHistoryFileBytes, bytes)) {
-    case FileReadStatus::Missing:
-        return false;
-    case FileReadStatus::Unreadable:
+    FileVersion version;
+    const FileReadStatus status = ReadRegularFile(path, kMaxHistoryFileBytes, bytes, &version);
+    if (status == FileReadStatus::Unreadable) {
         history_.FileUnreadable = true;
         return false;
-    case FileReadStatus::Read:
-        break;
     }
-    history_ = DecodeHistory(bytes, &descriptions_);
-    return true;
+    // What closes that ended midway left waits for the next close to place it; it is shown
+    // meanwhile, as that close will place it.
+    history_ = WithLeftovers(DecodeHistory(bytes, &descriptions_), version.Modified(),
+                             TakeLeftovers(path, kMaxHistoryFileBytes), descriptions_);
+    return status == FileReadStatus::Read;
 }
 
 bool HistoryBook::Save(const QString& path, QString* reason)
@@ -336,24 +375,29 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             *reason = UnreadableFileKeptReason();
         return false;
     }
-    // Programs closing together on one folder take turns from the read to the replace.
-    // The turn is only a courtesy: a holder may stall past the wait, and some folders
-    // cannot be locked. What keeps every program's entries is the exchange below.
-    const FolderLock turn(QFileInfo(path).path(), kHistoryLockWaitMs);
+    // Programs closing together on one folder take turns from the read to the replace,
+    // in the folder the files are in (a link's). The turn is only a courtesy: a holder may
+    // stall past the wait, and some folders cannot be locked. What keeps every program's
+    // entries is the exchange below.
+    const QString target = SaveTarget(path);
+    const FolderLock turn(QFileInfo(target.isEmpty() ? path : target).path(), kHistoryLockWaitMs);
     // Files whose entries are not at the path yet, which stay on disk until they are:
     // those left by closes that ended midway, then what came out of this one's exchanges.
-    std::vector<TakenFile> unplaced = TakeLeftovers(path, kMaxHistoryFileBytes);
+    std::vector<TakenFile> leftovers = TakeLeftovers(path, kMaxHistoryFileBytes);
+    std::vector<TakenFile> cameOut;
     const int own = history_.NewEntryCount;
     // Another Tornavel on the same folder may have closed since this one started.
     QByteArray bytes;
     FileVersion expected;
-    if (!ReadAndMerge(path, bytes, expected, reason, unplaced))
+    if (!ReadAndMerge(path, bytes, expected, reason, leftovers))
         return false;
     History read = DecodeHistory(bytes, &descriptions_);
     bool placed = false;
     // Once this run's entries are at the path, so is everything that fails to follow.
     const auto saved = [&] {
         history_.NewEntryCount = 0;
+        if (reason)
+            reason->clear();
         return true;
     };
     for (int round = 1; round <= kMaxSaveRounds; ++round) {
@@ -366,13 +410,13 @@ bool HistoryBook::Save(const QString& path, QString* reason)
         case ExchangeOutcome::Failed:
             return placed && saved();
         case ExchangeOutcome::Unsupported:
-            if (!SaveByRename(path, turn.Held(), reason))
+            if (!SaveByRename(path, turn.Held(), reason, leftovers))
                 return placed && saved();
-            RemoveAll(unplaced);
+            RemoveAll(leftovers);
             return saved();
         case ExchangeOutcome::Changed:
             // The file went, or one came where there was none: start again from it.
-            if (!ReadAndMerge(path, bytes, expected, reason, {}))
+            if (!ReadAndMerge(path, bytes, expected, reason, leftovers))
                 return placed && saved();
             read = DecodeHistory(bytes, &descriptions_);
             continue;
@@ -380,7 +424,8 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             placed = true;
             break;
         }
-        RemoveAll(unplaced);
+        RemoveAll(leftovers);
+        RemoveAll(cameOut);
         if (!swap.cameOut.Held())
             break;
         // Another program replaced the file between this one's read and its swap; what it
@@ -391,7 +436,11 @@ bool HistoryBook::Save(const QString& path, QString* reason)
             swap.cameOut.Remove();
             break;
         }
-        unplaced.push_back(std::move(swap.cameOut));
+        // Past the guard, it stays on disk, where the next start shows it and the next
+        // close places it.
+        if (round == kMaxSaveRounds)
+            break;
+        cameOut.push_back(std::move(swap.cameOut));
         expected = std::move(swap.placed);
         // Should the file go and come back before the next swap, every entry placed so
         // far goes again after what it then holds.
@@ -420,32 +469,28 @@ bool HistoryBook::ReadAndMerge(const QString& path, QByteArray& bytes, FileVersi
     // A history file that cannot be opened for writing is not replaced either.
     if (now == FileReadStatus::Read && !MayBeWritten(path, reason))
         return false;
-    History onDisk = now == FileReadStatus::Read ? DecodeHistory(bytes, &descriptions_)
-                                                 : Older(history_, history_.NewEntryCount);
-    int fresh = history_.NewEntryCount;
-    for (const TakenFile& leftover : leftovers) {
-        const History rest = NotIn(onDisk, DecodeHistory(leftover.Bytes(), &descriptions_));
-        onDisk = MergeHistoryAtClose(onDisk, rest);
-        fresh += rest.NewEntryCount;
-    }
-    history_ = MergeHistoryAtClose(onDisk, history_);
-    CountNew(history_, fresh);
+    // The leftovers are merged again at every read, as they are on disk until placed; the
+    // entries counted new are this run's and those that came out of its exchanges.
+    const History onDisk = now == FileReadStatus::Read ? DecodeHistory(bytes, &descriptions_)
+                                                       : Older(history_, history_.NewEntryCount);
+    history_ = MergeHistoryAtClose(WithLeftovers(onDisk, version.Modified(), leftovers, descriptions_), history_);
     return true;
 }
 
-bool HistoryBook::SaveByRename(const QString& path, bool locked, QString* reason)
+bool HistoryBook::SaveByRename(const QString& path, bool locked, QString* reason,
+                               const std::vector<TakenFile>& leftovers)
 {
     for (int round = 1;; ++round) {
         QByteArray bytes;
         FileVersion read;
-        if (!ReadAndMerge(path, bytes, read, reason, {}))
+        if (!ReadAndMerge(path, bytes, read, reason, leftovers))
             return false;
         const QByteArray written = EncodeHistory(history_);
         // The file replaces the one read only if that one is still there; else the round
         // starts again from the file as it is now.
         const bool lastRound = round == kMaxSaveRounds;
         const ReplaceOutcome outcome = lastRound
-            ? (SaveFileAtomically(path, written, reason) ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed)
+            ? (ReplaceFile(path, written, reason) ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed)
             : ReplaceFileIfUnchanged(path, written, read, reason, saveStepHook_);
         if (outcome == ReplaceOutcome::Failed)
             return false;

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -71,20 +70,115 @@ bool MayBeReplaced(const QByteArray& native)
     return ::stat(native.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Whether `name` is `base`, a dot and six ASCII letters or digits, as QSaveFile names
-// the temporaries of `base` ("CLS.dat.XXXXXX"). Compared by hand: a name filter or a
-// regular expression would bring up the regular-expression engine for this alone.
-bool IsTemporaryName(const QString& name, const QString& base)
+// Every file the program writes is first made under one fixed name of its own beside the
+// file it is to replace, "<name>.tornavel.XXXXXX.tmp" (six random letters or digits), a
+// name no user gives a copy: a file is only ever removed, or merged, when it bears it.
+constexpr char kOwnMark[] = ".tornavel.";
+constexpr char kOwnEnd[] = ".tmp";
+constexpr int kOwnRandom = 6;
+
+// Whether `name` is one of the program's own files of `base`. Compared by hand: a name
+// filter or a regular expression would bring up the regular-expression engine for this.
+bool IsOwnFileName(const QString& name, const QString& base)
 {
-    if (name.size() != base.size() + 7 || !name.startsWith(base) || name[base.size()] != u'.')
+    const QString head = base + QLatin1String(kOwnMark);
+    if (name.size() != head.size() + kOwnRandom + 4 || !name.startsWith(head) || !name.endsWith(QLatin1String(kOwnEnd)))
         return false;
-    return std::all_of(name.cbegin() + base.size() + 1, name.cend(), [](QChar c) {
+    return std::all_of(name.cbegin() + head.size(), name.cend() - 4, [](QChar c) {
         return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
     });
 }
 
-// Removes the files named like QSaveFile's temporaries of `path` that belong to this
-// user and have been left alone for a while.
+QByteArray OwnFileName(const QByteArray& target)
+{
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = target + kOwnMark;
+    for (int k = 0; k < kOwnRandom; ++k)
+        name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+    return name + kOwnEnd;
+}
+
+// True when the file open as `fd` is still the one `name` leads to.
+bool NameLeadsTo(const QByteArray& name, int fd)
+{
+    struct stat named {}, open {};
+    return ::lstat(name.constData(), &named) == 0 && ::fstat(fd, &open) == 0 && named.st_dev == open.st_dev
+        && named.st_ino == open.st_ino;
+}
+
+void Pause(int milliseconds)
+{
+    timespec pause{0, milliseconds * 1000000L};
+    while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {
+    }
+}
+
+// Locks `fd`, a new file of this program's, waiting while another holds it: a close that
+// looks at a file holds it only for a read, and one frozen meanwhile is not waited for.
+void LockNewFile(int fd)
+{
+    for (int wait = 0; wait < 200 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
+        Pause(10);
+}
+
+// A new file of the program's own beside `target`, locked before any other program can
+// see it. Made without a name (O_TMPFILE), it gets one only once written (LinkOwnFile), so
+// that a program that ends while writing leaves nothing. -1 where the file system cannot
+// make one.
+int MakeUnnamedFile(const QByteArray& target)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        LockNewFile(fd);
+    return fd;
+}
+
+bool LinkOwnFile(int fd, const QByteArray& target, QByteArray& name)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = OwnFileName(target);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Elsewhere, made under its name and locked at once: another program that looks in
+// between finds it empty, and leaves it. -1 with errno on failure.
+int MakeNamedFile(const QByteArray& target, QByteArray& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = OwnFileName(target);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0) {
+            LockNewFile(fd);
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+// Whether the file of the program's own open as `fd` (with `st`) was left by a program
+// that ended: no living one holds it, or, where files cannot be locked, it has been left
+// alone for a while. Locked then by this one, when it could be.
+bool LeftByAnEndedProgram(int fd, const struct stat& st)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    // Its change time: a rename changes it too, so a file just moved is not taken for one
+    // left alone.
+    return errno != EWOULDBLOCK && std::time(nullptr) - st.st_ctime > kStaleTemporaryAge;
+}
+
+// Removes the temporaries of `path` (see IsOwnFileName) that saves which ended midway
+// left: regular files of this user's, untouched for a while, that no living program
+// holds. Never used beside a file whose saves merge what they find (the history).
 void RemoveStaleTemporaries(const QString& path)
 {
     const QFileInfo target(path);
@@ -92,28 +186,20 @@ void RemoveStaleTemporaries(const QString& path)
     const time_t now = std::time(nullptr);
     const QStringList names = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
-        if (!IsTemporaryName(name, target.fileName()))
+        if (!IsOwnFileName(name, target.fileName()))
             continue;
         const QByteArray native = QFile::encodeName(directory.filePath(name));
+        const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
         struct stat st {};
-        if (::lstat(native.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid()
-            && now - st.st_mtime > kStaleTemporaryAge)
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid()
+            && now - st.st_mtime > kStaleTemporaryAge && LeftByAnEndedProgram(fd, st) && NameLeadsTo(native, fd))
             ::unlink(native.constData());
+        ::close(fd);
     }
 }
 
-// The file a save at `path` puts its new file in place of: a link is followed, and the
-// new file is written beside what it leads to. Empty for a dangling link.
-QString SaveTarget(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.isSymLink() ? info.canonicalFilePath() : path;
-}
-
-// Added to a file's name (before a dot and six letters) to name the new files of its
-// exchanges and what comes out of them: not a temporary's name, so that no sweep takes
-// one unread.
-constexpr char kExchangeSuffix[] = ".swap";
 
 // Makes the name of a file just put in place last as its bytes do: without it, a power
 // cut soon after may bring the old file back.
@@ -158,72 +244,112 @@ bool FolderIsGone(const QString& path)
     return S_ISDIR(st.st_mode) && st.st_nlink == 0;
 }
 
-// Writes, flushes, syncs and commits, and cancels at the first failure. With `version`,
-// the commit waits on the check that the path still names the file read.
-ReplaceOutcome WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const QString& path,
-                              const FileVersion* version, QString* reason, const SaveStepHook& step)
-{
-    // QSaveFile::write() only fills a buffer, and commit() reports success even when
-    // the flush of that buffer failed: each step is checked here instead.
-    const auto cancel = [&](int error) {
-        const QFileDevice::FileError kind = file.error();
-        file.cancelWriting();
-        Fail(reason, ReasonOf(error, kind));
-        return ReplaceOutcome::Failed;
-    };
-    errno = 0;
-    if (file.write(bytes) != bytes.size())
-        return cancel(errno);
-    errno = 0;
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return cancel(errno);
-    // A file system may report a lack of space or a disk fault only at the sync.
-    const int handle = file.handle();
-    if (handle >= 0 && ::fsync(handle) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return cancel(errno);
-    // Checked last, so that the time between the check and the rename is as short as it
-    // can be: the sync that commit() runs again finds nothing left to write.
-    if (version && !version->StillAt(path)) {
-        file.cancelWriting();
-        return ReplaceOutcome::Changed;
-    }
-    if (step)
-        step(SaveStep::BeforePlace);
-    errno = 0;
-    if (!file.commit()) {
-        Fail(reason, ReasonOf(errno, file.error()));
-        return ReplaceOutcome::Failed;
-    }
-    SyncFolder(path);
-    if (step)
-        step(SaveStep::AfterPlace);
-    return ReplaceOutcome::Replaced;
-}
-
 long long Nanoseconds(const timespec& time)
 {
     return static_cast<long long>(time.tv_sec) * 1000000000LL + time.tv_nsec;
 }
 
-ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason,
-                       const SaveStepHook& step = {})
+// A new file of the program's own beside the file it is to replace, held (open and
+// locked) until it is placed or given up. Given up, it is removed while still held: once
+// let go, another save could take it for a leftover.
+struct NewFile {
+    int fd = -1;
+    QByteArray name;
+    NewFile() = default;
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile()
+    {
+        if (fd >= 0 && NameLeadsTo(name, fd))
+            ::unlink(name.constData());
+        if (fd >= 0)
+            ::close(fd);
+    }
+    // Placed: the name leads elsewhere now, and the descriptor is the caller's.
+    int Release() { return std::exchange(fd, -1); }
+};
+
+// Makes `file` beside `target` and writes `bytes` to it, every write and the sync to disk
+// checked, with the mode `mode` when it is not negative. NoError, or the failure's kind
+// with its errno in `error`.
+QFileDevice::FileError WriteNewFile(const QByteArray& target, const QByteArray& bytes, int mode, NewFile& file,
+                                    const SaveStepHook& step, int& error)
 {
-    if (!MayBeReplaced(QFile::encodeName(path))) {
-        Fail(reason, QStringLiteral("ce n'est pas un fichier ordinaire"));
-        return ReplaceOutcome::Failed;
+    for (const bool named : {false, true}) {
+        file.fd = named ? MakeNamedFile(target, file.name) : MakeUnnamedFile(target);
+        if (file.fd < 0 && !named)
+            continue;
+        if (file.fd < 0) {
+            // Creating a file in a deleted folder is refused with a misleading "not permitted".
+            error = FolderIsGone(QFile::decodeName(target)) ? ENOENT : errno;
+            return QFileDevice::OpenError;
+        }
+        if (step && !named)
+            step(SaveStep::Writing);
+        if (mode >= 0)
+            (void)::fchmod(file.fd, mode_t(mode) & 07777);
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t wrote = ::write(file.fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0) {
+                error = wrote < 0 ? errno : EIO;
+                return QFileDevice::WriteError;
+            }
+            done += wrote;
+        }
+        // A file system may report a lack of space or a disk fault only at the sync.
+        if (::fsync(file.fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+            error = errno;
+            return QFileDevice::WriteError;
+        }
+        if (named || LinkOwnFile(file.fd, target, file.name))
+            return QFileDevice::NoError;
+        // No name can be given to it here (no /proc): written again under one.
+        ::close(file.Release());
     }
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        // Creating a file in a deleted folder is refused with a misleading "not permitted".
-        const int error = FolderIsGone(path) ? ENOENT : errno;
-        Fail(reason, ReasonOf(error, file.error()));
+    return QFileDevice::NoError;
+}
+
+ReplaceOutcome Replace(const QString& path, const QByteArray& bytes, const FileVersion* version, QString* reason,
+                       const SaveStepHook& step, bool sweep)
+{
+    const auto failed = [&](int error, QFileDevice::FileError kind) {
+        Fail(reason, ReasonOf(error, kind));
         return ReplaceOutcome::Failed;
+    };
+    if (!MayBeReplaced(QFile::encodeName(path)))
+        return failed(EISDIR, QFileDevice::OpenError);
+    const QString target = SaveTarget(path);
+    const QByteArray native = QFile::encodeName(target);
+    // The new file keeps the mode of the one it replaces.
+    struct stat old {};
+    const int mode = ::stat(native.constData(), &old) == 0 ? int(old.st_mode) : -1;
+    NewFile file;
+    int error = 0;
+    if (const QFileDevice::FileError kind = WriteNewFile(native, bytes, mode, file, {}, error))
+        return failed(error, kind);
+    // Checked last, so that the time between the check and the rename is as short as it
+    // can be.
+    if (version && !version->StillAt(path))
+        return ReplaceOutcome::Changed;
+    if (step)
+        step(SaveStep::BeforePlace);
+    if (::rename(file.name.constData(), native.constData()) != 0) {
+        error = errno;
+        // Its own new file gone (taken for a leftover where files cannot be locked): the
+        // round starts again from the file as it is.
+        if (version && error == ENOENT && !FolderIsGone(target))
+            return ReplaceOutcome::Changed;
+        return failed(error, QFileDevice::RenameError);
     }
-    const ReplaceOutcome outcome = WriteAndCommit(file, bytes, path, version, reason, step);
-    if (outcome == ReplaceOutcome::Replaced)
-        RemoveStaleTemporaries(path);
-    return outcome;
+    ::close(file.Release());
+    SyncFolder(target);
+    if (step)
+        step(SaveStep::AfterPlace);
+    if (sweep)
+        RemoveStaleTemporaries(target);
+    return ReplaceOutcome::Replaced;
 }
 
 } // namespace
@@ -270,9 +396,20 @@ QString UnreadableFileKeptReason()
     return QStringLiteral("le fichier existant n'a pas pu être lu");
 }
 
+QString SaveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.canonicalFilePath() : path;
+}
+
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    return Replace(path, bytes, nullptr, reason) == ReplaceOutcome::Replaced;
+    return Replace(path, bytes, nullptr, reason, {}, true) == ReplaceOutcome::Replaced;
+}
+
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    return Replace(path, bytes, nullptr, reason, {}, false) == ReplaceOutcome::Replaced;
 }
 
 bool MayBeWritten(const QString& path, QString* reason)
@@ -291,7 +428,7 @@ bool MayBeWritten(const QString& path, QString* reason)
 ReplaceOutcome ReplaceFileIfUnchanged(const QString& path, const QByteArray& bytes, const FileVersion& version,
                                       QString* reason, const SaveStepHook& step)
 {
-    return Replace(path, bytes, &version, reason, step);
+    return Replace(path, bytes, &version, reason, step, false);
 }
 
 FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const FileVersion& expected, qint64 maxBytes,
@@ -310,70 +447,38 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
     const QByteArray native = QFile::encodeName(target);
 
     // Once exchanged, the new file's name holds what was at the path, another program's
-    // work perhaps, with its old times: a name that no sweep of temporaries takes.
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = native + kExchangeSuffix + '.';
-        for (int k = 0; k < 6; ++k)
-            temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return fail(FolderIsGone(target) ? ENOENT : errno, QFileDevice::OpenError);
-        // Held until it is in place, so that no other save takes it for one left over
-        // (TakeLeftovers). One that another save took in the instant before is left to it.
-        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
-    if (fd < 0)
-        return fail(EEXIST, QFileDevice::OpenError);
-    // Removed while still held: once closed, another save could take what it holds
-    // for a leftover.
-    const auto discard = [&](int error, QFileDevice::FileError kind) {
-        ::unlink(temporary.constData());
-        ::close(fd);
+    // work perhaps, with its old times: one of the program's own names, which no sweep
+    // takes unread.
+    NewFile file;
+    int error = 0;
+    if (const QFileDevice::FileError kind =
+            WriteNewFile(native, bytes, expected.present_ ? int(expected.mode_) : -1, file, step, error))
         return fail(error, kind);
-    };
-    if (step)
-        step(SaveStep::Writing);
-    if (expected.present_)
-        (void)::fchmod(fd, expected.mode_ & 07777);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return discard(wrote < 0 ? errno : EIO, QFileDevice::WriteError);
-        done += wrote;
-    }
     struct stat st {};
-    if ((::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) || ::fstat(fd, &st) != 0)
-        return discard(errno, QFileDevice::WriteError);
+    if (::fstat(file.fd, &st) != 0)
+        return fail(errno, QFileDevice::WriteError);
 
     if (step)
         step(SaveStep::BeforePlace);
     const unsigned flags = expected.present_ ? RENAME_EXCHANGE : RENAME_NOREPLACE;
-    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, native.constData(), flags) != 0) {
-        const int error = errno;
+    if (::renameat2(AT_FDCWD, file.name.constData(), AT_FDCWD, native.constData(), flags) != 0) {
+        error = errno;
         if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
-            discard(error, QFileDevice::RenameError);
             result.outcome = ExchangeOutcome::Unsupported;
             return result;
         }
-        if ((expected.present_ && error == ENOENT) || (!expected.present_ && error == EEXIST)) {
-            discard(error, QFileDevice::RenameError);
+        // The path lost the expected file or gained one where none was, or this save's own
+        // new file was taken for a leftover: the round starts again from what is there.
+        if ((error == ENOENT && !FolderIsGone(target)) || (!expected.present_ && error == EEXIST)) {
             result.outcome = ExchangeOutcome::Changed;
             return result;
         }
-        return discard(error, QFileDevice::RenameError);
+        return fail(error, QFileDevice::RenameError);
     }
     result.outcome = ExchangeOutcome::Placed;
     // Should it come out of another's exchange, that save is to take it.
-    (void)::flock(fd, LOCK_UN);
-    result.placed.Keep(fd, st);
+    (void)::flock(file.fd, LOCK_UN);
+    result.placed.Keep(file.Release(), st);
     SyncFolder(target);
     if (step)
         step(SaveStep::AfterPlace);
@@ -381,12 +486,11 @@ FileExchange ExchangeFile(const QString& path, const QByteArray& bytes, const Fi
         // The new file's name now leads to what was at the path. The expected file's
         // entries are in the new file; another's are not yet.
         struct stat out {};
-        if (::stat(temporary.constData(), &out) == 0 && expected.Is(out))
-            ::unlink(temporary.constData());
+        if (::stat(file.name.constData(), &out) == 0 && expected.Is(out))
+            ::unlink(file.name.constData());
         else
-            result.cameOut = TakenFile::Take(temporary, maxBytes, false);
+            result.cameOut = TakenFile::Take(file.name, maxBytes, false);
     }
-    RemoveStaleTemporaries(target);
     return result;
 }
 
@@ -397,24 +501,32 @@ TakenFile TakenFile::Take(const QByteArray& name, qint64 maxBytes, bool leftover
     if (fd < 0)
         return file;
     struct stat st {};
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    bool free = regular && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    // Where files cannot be locked, a leftover that changed lately may be the new file of
-    // a save still at work; what came out of a rename ago is this save's to take.
-    if (regular && !free && errno != EWOULDBLOCK)
-        free = !leftover || std::time(nullptr) - st.st_ctime > kStaleTemporaryAge;
+    bool free = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (free && leftover) {
+        // An empty one is a new file in the instant between being named and being locked,
+        // or was left so by a program that ended then: it holds nothing to merge.
+        free = LeftByAnEndedProgram(fd, st);
+        if (free && st.st_size == 0) {
+            if (std::time(nullptr) - st.st_mtime > kStaleTemporaryAge && NameLeadsTo(name, fd))
+                ::unlink(name.constData());
+            free = false;
+        }
+    } else if (free) {
+        // What came out of this save's own exchange is a placed file, this save's to merge
+        // whoever still holds it; its placer lets go of it the instant after placing it.
+        for (int wait = 0; wait < 200 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
+            Pause(10);
+    }
     // Opened just before its save moved it into place or removed it, and locked once that
     // save let go of it: the name leads elsewhere now, and the file is nobody's leftover.
-    struct stat named {};
-    if (free && (::lstat(name.constData(), &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino))
-        free = false;
-    if (!free || !ReadAll(fd, maxBytes, file.bytes_)) {
+    if (!free || !NameLeadsTo(name, fd) || !ReadAll(fd, maxBytes, file.bytes_)) {
         ::close(fd);
         file.bytes_.clear();
         return file;
     }
     file.name_ = name;
     file.fd_ = fd;
+    file.modified_ = Nanoseconds(st.st_mtim);
     return file;
 }
 
@@ -426,17 +538,20 @@ std::vector<TakenFile> TakeLeftovers(const QString& path, qint64 maxBytes)
         return taken;
     const QFileInfo info(target);
     const QDir directory = info.absoluteDir();
-    const QString base = info.fileName() + QLatin1String(kExchangeSuffix);
-    const QStringList names = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (taken.size() == kMaxLeftoversTaken)
-            break;
+    // The oldest first, as they were left.
+    std::vector<std::pair<long long, QByteArray>> found;
+    for (const QString& name : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QByteArray native = QFile::encodeName(directory.filePath(name));
         struct stat st {};
         // Another user's file could not be removed once merged, and would be merged again.
-        if (!IsTemporaryName(name, base) || ::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode)
-            || st.st_uid != ::getuid())
-            continue;
+        if (IsOwnFileName(name, info.fileName()) && ::lstat(native.constData(), &st) == 0 && S_ISREG(st.st_mode)
+            && st.st_uid == ::getuid())
+            found.emplace_back(Nanoseconds(st.st_mtim), native);
+    }
+    std::sort(found.begin(), found.end());
+    for (const auto& [modified, native] : found) {
+        if (taken.size() == kMaxLeftoversTaken)
+            break;
         TakenFile file = TakenFile::Take(native, maxBytes, true);
         if (file.Held())
             taken.push_back(std::move(file));
@@ -463,6 +578,7 @@ TakenFile& TakenFile::operator=(TakenFile&& other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         name_ = std::move(other.name_);
         bytes_ = std::move(other.bytes_);
+        modified_ = other.modified_;
     }
     return *this;
 }
@@ -471,9 +587,11 @@ void TakenFile::Remove()
 {
     if (fd_ < 0)
         return;
-    // Removed while still held, so that no other save takes it in between; the name
-    // still leads to it, since only a save that holds a file moves it.
-    ::unlink(name_.constData());
+    // Removed while still held, so that no other save takes it in between, and only while
+    // its name leads to it: where files cannot be locked, another save may have moved its
+    // own file under that name since.
+    if (NameLeadsTo(name_, fd_))
+        ::unlink(name_.constData());
     ::close(std::exchange(fd_, -1));
 }
 

@@ -27,7 +27,7 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
 
 // The points of a save at which tests stall it, or end the program, through a hook.
 enum class SaveStep {
-    Writing,     // the new file is there under its own name, its bytes not written yet
+    Writing,     // the new file is made and locked, its bytes not written yet
     BeforePlace, // the new file is written and synced; it is about to take the path
     AfterPlace,  // the new file is at the path; what it replaced is not looked at yet
 };
@@ -52,6 +52,8 @@ public:
     // True when the path names the same file as when it was read (device, inode, size,
     // modification and change times), or still names nothing when nothing was there.
     bool StillAt(const QString& path) const;
+    // When the file read was last written, in nanoseconds since 1970; -1 for nothing.
+    long long Modified() const { return present_ ? modified_ : -1; }
 
 private:
     friend FileReadStatus ReadRegularFile(const QString&, qint64, QByteArray&, FileVersion*);
@@ -80,14 +82,24 @@ FileReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray&
 // rather than replaced.
 QString UnreadableFileKeptReason();
 
-// Replaces the file at `path` with `bytes` atomically: every write, the flush and the
-// sync to disk are checked before the new file takes the old one's place, so a full disk
-// or any other failure leaves the old file whole. A path that holds something other than
-// a regular file (or a link to one) is not replaced. After a successful save, temporary
-// files left beside it by an earlier save that was killed midway are removed.
+// The file that a save at `path` writes: what a link there leads to, else `path` itself.
+// Empty for a dangling link.
+QString SaveTarget(const QString& path);
+
+// Replaces the file at `path` with `bytes` atomically: the new file is made beside it under
+// a name of the program's own ("<name>.tornavel.XXXXXX.tmp"), locked before any other
+// program can see it, and every write and the sync to disk are checked before it takes
+// the old one's place, so a full disk or any other failure leaves the old file whole; it
+// keeps the old file's mode. A path that holds something other than a regular file (or a
+// link to one) is not replaced. After a successful save, the files of that name left
+// beside it by an earlier save that was killed midway are removed; no other file is.
 // False on failure, with `reason` (when given) a short French text of the cause, as
 // "le disque est plein".
 bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// As SaveFileAtomically, but no file is removed: for a file whose saves merge the files
+// of the program's own name that they find beside it.
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // True when nothing is at `path`, or when the file there may be opened for writing: this
 // user may write it, and its mode lets someone write it at all. A file that nobody may
@@ -127,6 +139,8 @@ public:
     bool Held() const { return fd_ >= 0; }
     // Its first bytes, up to the bound given when it was taken.
     const QByteArray& Bytes() const { return bytes_; }
+    // When it was last written, in nanoseconds since 1970.
+    long long Modified() const { return modified_; }
     void Remove();
 
 private:
@@ -140,17 +154,20 @@ private:
     QByteArray name_;
     QByteArray bytes_;
     int fd_ = -1;
+    long long modified_ = 0;
 };
 
-// The files left beside `path` by saves that ended midway and that no living program
-// holds, taken (at most a few at a time: the rest wait for the next save).
+// The files left beside `path` (beside what a link there leads to) by saves that ended
+// midway and that no living program holds, taken, the oldest first (at most a few at a
+// time: the rest wait for the next save). Only this user's regular files of the program's
+// own name are taken.
 std::vector<TakenFile> TakeLeftovers(const QString& path, qint64 maxBytes);
 
 enum class ExchangeOutcome {
     Placed,      // the new file is at the path
     Failed,      // nothing changed; the reason says why
     Changed,     // nothing changed: the path lost the expected file, or gained one where
-                 // none was expected
+                 // none was expected, or the new file was taken for a leftover
     Unsupported, // nothing changed: the file system cannot exchange two names
 };
 
@@ -168,7 +185,7 @@ struct FileExchange {
 // swapped with the file there (renameat2 with RENAME_EXCHANGE), or moved in where nothing
 // is expected (RENAME_NOREPLACE), and only then is what came out compared with
 // `expected`, which `bytes` are to have been built on. What came out keeps the name the
-// new file had, one that no sweep of temporaries takes: it is removed when it is the
+// new file had (see SaveFileAtomically), which no sweep takes: it is removed when it is the
 // expected file, else handed back taken, so that the caller merges what another program
 // wrote into it before removing it. A save that ends before that leaves it for the next
 // (TakeLeftovers). A link at the path is followed, as the other saves follow it. The

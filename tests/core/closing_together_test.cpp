@@ -17,6 +17,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
@@ -43,14 +44,35 @@ extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const c
     return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
-// Runs once, when a file is next locked: what another program does in between.
-static std::function<void()> beforeNextLock;
+// Runs once, at the next flock (which it may arm again): what another program does in
+// between.
+static std::function<void(int fd, int operation)> beforeLock;
+// Every flock fails with this error when it is not 0, as on file systems without locks.
+static int lockRefusal = 0;
 
 extern "C" int flock(int fd, int operation) noexcept
 {
-    if (beforeNextLock)
-        std::exchange(beforeNextLock, {})();
+    if (beforeLock)
+        std::exchange(beforeLock, {})(fd, operation);
+    if (lockRefusal != 0) {
+        errno = lockRefusal;
+        return -1;
+    }
     return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+// The clock as this process reads it runs this many seconds ahead: time passes for one
+// program only.
+static time_t clockAhead = 0;
+
+extern "C" time_t time(time_t* out) noexcept
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const time_t seconds = now.tv_sec + clockAhead;
+    if (out)
+        *out = seconds;
+    return seconds;
 }
 
 using namespace tornavel;
@@ -125,8 +147,28 @@ pid_t StartProgram(const QString& path, const QString& text, int go, std::initia
     book.Add(2, text, {3, 4}, 1, 10, 0);
     book.SetSaveStepHook(std::move(hook));
     Await(go);
-    ::_exit(book.Save(path) ? 0 : 1);
+    // A success carries no reason.
+    QString reason;
+    const bool saved = book.Save(path, &reason);
+    ::_exit(saved ? (reason.isEmpty() ? 0 : 2) : 1);
 }
+
+// Arms `action` for the first flock doing `operation` on a regular file (not a folder).
+void BeforeFileLock(int operation, std::function<void()> action)
+{
+    beforeLock = [=](int fd, int done) {
+        struct stat st {};
+        if ((done & ~LOCK_NB) == operation && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+            action();
+        else
+            BeforeFileLock(operation, action);
+    };
+}
+
+struct LocksRefused {
+    explicit LocksRefused(int error) { lockRefusal = error; }
+    ~LocksRefused() { lockRefusal = 0; }
+};
 
 int ExitCode(pid_t pid)
 {
@@ -141,13 +183,21 @@ bool EndedWell(pid_t pid)
 
 // A close made in this process: the program started when the file held what it holds
 // now, and made the calculation `text`.
-void CloseAnother(const QString& path, const QString& text)
+void CloseAnother(const QString& path, const QString& text, std::function<void(SaveStep)> hook = {})
 {
     HistoryBook book(AllCalculators().Rows());
     book.Load(path);
     book.Add(2, text, {3, 4}, 1, 10, 0);
-    QString reason;
+    book.SetSaveStepHook(std::move(hook));
+    QString reason = QStringLiteral("not cleared");
     EXPECT_TRUE(book.Save(path, &reason)) << reason.toStdString();
+    EXPECT_EQ(reason, QString());
+}
+
+QStringList Sorted(QStringList texts)
+{
+    texts.sort();
+    return texts;
 }
 
 mode_t ModeOf(const QString& path)
@@ -185,17 +235,19 @@ pid_t HoldLock(const QString& path)
 TEST(ClosingTogether, FiveProgramsKeepEveryCalculationWhateverHoldsOrSpoilsTheLock)
 {
     AllCalculators();  // built once, before the children share it
-    enum Blocker { LockFileHeld, LockFileIsAFolder, FolderHeld };
-    for (const Blocker blocker : {LockFileHeld, LockFileIsAFolder, FolderHeld}) {
+    enum Blocker { LockFileHeld, LockFileIsAFolder, FolderHeld, NoLocks };
+    for (const Blocker blocker : {LockFileHeld, LockFileIsAFolder, FolderHeld, NoLocks}) {
         SCOPED_TRACE(blocker);
+        const LocksRefused refused(blocker == NoLocks ? ENOLCK : 0);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("CLS.dat"));
         const QString lockPath = path + QStringLiteral(".lock");
         pid_t holder = -1;
-        if (blocker == LockFileIsAFolder)
+        if (blocker == LockFileIsAFolder) {
             ASSERT_TRUE(QDir().mkdir(lockPath));
-        else
+        } else if (blocker != NoLocks) {
             ASSERT_GT(holder = HoldLock(blocker == LockFileHeld ? lockPath : dir.path()), 0);
+        }
 
         std::array<QStringList, 2> made;
         for (int round = 0; round < 2; ++round) {
@@ -219,7 +271,7 @@ TEST(ClosingTogether, FiveProgramsKeepEveryCalculationWhateverHoldsOrSpoilsTheLo
             EXPECT_EQ(closedTogether, made[round]);
         }
         EXPECT_EQ(kept.size(), 10);
-        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("CLS.dat.swap.*")}, QDir::Files | QDir::Hidden),
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("CLS.dat.tornavel.*")}, QDir::Files | QDir::Hidden),
                   QStringList());
         if (holder > 0) {
             ::kill(holder, SIGKILL);
@@ -239,7 +291,8 @@ TEST(ClosingTogether, AProgramStalledBeforeItsReplaceKeepsWhatAnotherSavedMeanwh
         bool folderHeld;
         const char* stalledText;
         const char* otherText;
-    } cases[] = {{false, "stalled", "other"}, {true, "stalled", "other"}, {false, "same", "same"}};
+    } cases[] = {{false, "stalled", "other"}, {true, "stalled", "other"}, {false, "same", "same"},
+                 {false, "stalled", "before"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folderHeld ? "nobody can lock the folder" : "the stalled program holds the lock");
         SCOPED_TRACE(c.stalledText);
@@ -453,17 +506,204 @@ TEST(ClosingTogether, AFileMovedOrRemovedBeforeItIsLockedIsNoLeftover)
         SCOPED_TRACE(moved);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("CLS.dat"));
-        const QString swap = path + QStringLiteral(".swap.AbCd12");
+        const QString swap = path + QStringLiteral(".tornavel.AbCd12.tmp");
         Write(path, OneEntry(QStringLiteral("placed before")));
         Write(swap, OneEntry(QStringLiteral("being placed")));
-        beforeNextLock = [&] {
+        beforeLock = [&](int, int) {
             const QByteArray from = QFile::encodeName(swap), to = QFile::encodeName(path);
             ASSERT_EQ(moved ? renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE)
                             : ::unlink(from.constData()),
                       0);
         };
         EXPECT_TRUE(TakeLeftovers(path, kMaxHistoryFileBytes).empty());
-        EXPECT_FALSE(beforeNextLock);
+        EXPECT_FALSE(beforeLock);
         EXPECT_EQ(QFile::exists(swap), moved);
+    }
+}
+
+// A close that another overtakes at a step of its own, as a program stalled there would
+// be: every calculation is in the file once all have ended, and each close that says it
+// saved did. Stalled between making its new file and locking it, where no history file
+// was there yet; with another's close at each of its swaps, past any fixed number; past
+// the minute after which, where nothing can be locked, its new file counts as left over.
+TEST(ClosingTogether, ACloseOvertakenAtAnyStepKeepsEveryCalculation)
+{
+    AllCalculators();
+    enum Overtaken { BeforeLockingItsFile, AtEachOfTwelveSwaps, AfterAMinuteWithoutLocks };
+    for (const Overtaken when : {BeforeLockingItsFile, AtEachOfTwelveSwaps, AfterAMinuteWithoutLocks}) {
+        SCOPED_TRACE(when);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+        QStringList everyone = {"mine"};
+        const LocksRefused refused(when == BeforeLockingItsFile ? 0 : ENOLCK);
+        if (when != BeforeLockingItsFile) {
+            Write(path, OneEntry(QStringLiteral("before")));
+            everyone << "before";
+        }
+        HistoryBook book(AllCalculators().Rows());
+        book.Load(path);
+        book.Add(2, QStringLiteral("mine"), {3, 4}, 1, 10, 0);
+        pid_t taker = 0;
+        int tookIt[2] = {-1, -1}, goOn[2] = {-1, -1};
+        if (when == BeforeLockingItsFile) {
+            BeforeFileLock(LOCK_EX, [&] { CloseAnother(path, QStringLiteral("other")); });
+            everyone << "other";
+        } else if (when == AtEachOfTwelveSwaps) {
+            book.SetSaveStepHook([&, round = 0](SaveStep step) mutable {
+                if (step == SaveStep::BeforePlace && ++round <= 12) {
+                    everyone << QStringLiteral("o%1").arg(round);
+                    CloseAnother(path, everyone.last());
+                }
+            });
+        } else {
+            // Stalled before its swap for over a minute, its new file is taken by another
+            // close, whose file then comes out of the stalled one's swap before that close
+            // removes what it took.
+            ASSERT_EQ(::pipe(tookIt) | ::pipe(goOn), 0);
+            book.SetSaveStepHook([&](SaveStep step) {
+                if (step == SaveStep::BeforePlace && taker == 0) {
+                    taker = ::fork();
+                    if (taker == 0) {
+                        ::close(tookIt[0]), ::close(goOn[1]);
+                        clockAhead = 120;
+                        HistoryBook other(AllCalculators().Rows());
+                        other.Load(path);
+                        other.Add(2, QStringLiteral("taker"), {3, 4}, 1, 10, 0);
+                        other.SetSaveStepHook(Stopping(tookIt[1], goOn[0],
+                                                       [](SaveStep at, int) { return at == SaveStep::AfterPlace; }));
+                        ::_exit(other.Save(path) ? 0 : 1);
+                    }
+                    ::close(std::exchange(tookIt[1], -1)), ::close(std::exchange(goOn[0], -1));
+                    Await(tookIt[0]);
+                } else if (step == SaveStep::AfterPlace && goOn[1] >= 0) {
+                    ::close(std::exchange(goOn[1], -1));
+                    EXPECT_TRUE(EndedWell(taker));
+                }
+            });
+            everyone << "taker";
+        }
+        QString reason;
+        EXPECT_TRUE(book.Save(path, &reason)) << reason.toStdString();
+        for (const int fd : {tookIt[0], tookIt[1], goOn[0], goOn[1]})
+            if (fd >= 0)
+                ::close(fd);
+        // Where nothing can be locked, the close whose file was taken cannot tell that its
+        // calculation is already in what came out, and keeps it twice.
+        QStringList kept = Texts(path);
+        if (when == AfterAMinuteWithoutLocks)
+            kept.removeDuplicates();
+        EXPECT_EQ(Sorted(kept), Sorted(everyone));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"CLS.dat"}));
+    }
+}
+
+// A close whose swap brings out a file that its placer has just put in place, and still
+// holds for an instant, merges it all the same.
+TEST(ClosingTogether, AFileItsPlacerStillHoldsIsMergedByTheCloseItCameOutTo)
+{
+    AllCalculators();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CLS.dat"));
+    Write(path, OneEntry(QStringLiteral("before")));
+    int placerHolds[2], placerGoes[2], takerStopped[2], takerGoes[2], goPlacer[2], goTaker[2];
+    ASSERT_EQ(::pipe(placerHolds) | ::pipe(placerGoes) | ::pipe(takerStopped) | ::pipe(takerGoes) | ::pipe(goPlacer)
+                  | ::pipe(goTaker),
+              0);
+    // The placer stops as it lets go of its placed file; the taker once it has read.
+    BeforeFileLock(LOCK_UN, [&] {
+        Resume(placerHolds[1]);
+        Await(placerGoes[0]);
+    });
+    const pid_t placer = StartProgram(path, QStringLiteral("placer"), goPlacer[0], {goPlacer[1], goTaker[0], goTaker[1]});
+    beforeLock = {};
+    const pid_t taker = StartProgram(path, QStringLiteral("taker"), goTaker[0], {goTaker[1], goPlacer[0], goPlacer[1]},
+                                     Stopping(takerStopped[1], takerGoes[0], [](SaveStep step, int time) {
+                                         return step == SaveStep::BeforePlace && time == 1;
+                                     }));
+    ::close(goTaker[1]);
+    ASSERT_TRUE(Await(takerStopped[0]));
+    ::close(goPlacer[1]);
+    ASSERT_TRUE(Await(placerHolds[0]));
+    Resume(takerGoes[1]);
+    EXPECT_TRUE(EndedWell(taker));
+    Resume(placerGoes[1]);
+    EXPECT_TRUE(EndedWell(placer));
+    EXPECT_EQ(Texts(path), QStringList({"before", "taker", "placer"}));
+    for (const int* pipe : {placerHolds, placerGoes, takerStopped, takerGoes, goPlacer, goTaker})
+        ::close(pipe[0]), ::close(pipe[1]);
+}
+
+// The next start shows what closes that ended midway left, and the next close places it
+// as shown: the oldest leftover first, one older than the file below the file's entries
+// placed after it, one newer after them, and of a full file's oldest entries pushed out
+// meanwhile none comes back; so where files cannot be swapped. The folder locked is the
+// one the files are in.
+TEST(ClosingTogether, LeftoversAreShownAtStartAndPlacedByAgeAtTheNextClose)
+{
+    AllCalculators();
+    QStringList full;
+    for (int k = 0; k < HistoryCapacity; ++k)
+        full << QStringLiteral("n%1").arg(k);
+    const struct Leftover {
+        const char* name;  // its random part
+        QStringList texts;
+        int age;           // seconds; the file is a second old
+    } older{"zzzzzz", {"old0", "old1"}, 3600}, oldest{"AAAAAA", {"first"}, 7200};
+    const struct {
+        const char* what;
+        QStringList file;
+        std::vector<Leftover> leftovers;
+        int swapRefusal;
+        QStringList shown;
+    } cases[] = {
+        {"no file, two leftovers", {}, {older, oldest}, 0, {"first", "old0", "old1"}},
+        {"a newer leftover", {"a", "b"}, {{"AbCd12", {"a", "x"}, 0}}, 0, {"a", "b", "x"}},
+        {"an hour-old leftover and a full file", full, {{"AbCd12", {"o0", "o1", "o2"}, 3600}}, 0, full},
+        {"a full file and a newer leftover it pushed out of", full, {{"AbCd12", {"gone", "n3", "n4", "x"}, 0}}, 0,
+         full.mid(1) + QStringList{"x"}},
+        {"swaps refused", {"a"}, {{"AbCd12", {"a", "x"}, 0}}, EINVAL, {"a", "x"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        // Through a link into another folder, where there is a file to lead to.
+        const QString files = dir.filePath(QStringLiteral("files"));
+        const QString path = c.file.isEmpty() ? files + QStringLiteral("/CLS.dat") : dir.filePath(QStringLiteral("CLS.dat"));
+        ASSERT_TRUE(QDir().mkdir(files));
+        const auto aged = [](const QString& at, const QStringList& texts, int age) {
+            Write(at, Entries(texts));
+            const timespec then[2] = {{0, UTIME_OMIT}, {::time(nullptr) - age, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(at).constData(), then, 0), 0);
+        };
+        if (!c.file.isEmpty()) {
+            aged(files + QStringLiteral("/CLS.dat"), c.file, 1);
+            ASSERT_TRUE(QFile::link(files + QStringLiteral("/CLS.dat"), path));
+        }
+        for (const Leftover& leftover : c.leftovers)
+            aged(files + QStringLiteral("/CLS.dat.tornavel.%1.tmp").arg(QLatin1String(leftover.name)), leftover.texts,
+                 leftover.age);
+
+        HistoryBook book(AllCalculators().Rows());
+        book.Load(path);
+        QStringList shown;
+        for (int k = 0; k <= book.Values().LastHistoryIndex; ++k)
+            shown << book.Values().HistoryEntries[static_cast<size_t>(k)].Text;
+        EXPECT_EQ(shown, c.shown);
+        book.Add(2, QStringLiteral("mine"), {3, 4}, 1, 10, 0);
+        swapRefusal = c.swapRefusal;
+        std::vector<ino_t> locked;
+        beforeLock = [&](int fd, int) {
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+                locked.push_back(st.st_ino);
+        };
+        EXPECT_TRUE(book.Save(path));
+        swapRefusal = 0;
+        beforeLock = {};
+        EXPECT_EQ(Texts(path), (shown + QStringList{"mine"}).mid(shown.size() == HistoryCapacity ? 1 : 0));
+        EXPECT_EQ(QDir(files).entryList(QDir::Files), QStringList({"CLS.dat"}));
+        struct stat folder {};
+        ASSERT_EQ(::stat(QFile::encodeName(files).constData(), &folder), 0);
+        EXPECT_EQ(locked, std::vector<ino_t>({folder.st_ino}));
     }
 }

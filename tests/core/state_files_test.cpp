@@ -30,6 +30,12 @@ const QByteArray kHistory = [] {
     return EncodeHistory(history);
 }();
 const QByteArray kOptions = EncodeOptions(Options{1000});
+const History kPlaced = [] {
+    History history;
+    history.HistoryEntries[0] = HistoryEntry{3, QStringLiteral("20"), {20.0}, 0, 10};
+    history.LastHistoryIndex = 0;
+    return history;
+}();
 
 struct StateSession {
     StringTable strings;
@@ -210,4 +216,54 @@ TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
     session.engine.FormClose();
     EXPECT_EQ(Contents(session.history), kHistory);
     EXPECT_FALSE(QFile::exists(session.options));
+}
+
+// A close, with both state files in the program's folder or links there to files in
+// another, removes no file of the user's beside them, however named and however old; of
+// the files under the program's own name, it removes only a stale temporary of the
+// options, and merges the history's leftover into the history.
+TEST(StateFiles, ACloseRemovesNoFileOfTheUsersBesideEitherFile)
+{
+    const struct {
+        const char* name;
+        bool stays;
+    } beside[] = {
+        {"CLS.dat.backup", true},   {"CLS.dat.ancien", true},   {"CLS.dat.241210", true},
+        {"CLS.dat.notes1", true},   {"Options.dat.backup", true}, {"Options.dat.Qx3kPz", true},
+        {"CLS.dat.swap.Qx3kPz", true}, {"Options.dat.tornavel.Qx3kPz", true}, {"xOptions.dat.tornavel.Qx3kPz.tmp", true},
+        {"Options.dat.tornavel.Qx3kPz.tmp", false}, {"CLS.dat.tornavel.Qx3kPz.tmp", false},
+    };
+    for (const bool throughLinks : {false, true}) {
+        SCOPED_TRACE(throughLinks ? "links to the files" : "the files");
+        KeepCurrentFolder keep;
+        QTemporaryDir dir;
+        const QString files = dir.filePath(QStringLiteral("files"));
+        ASSERT_TRUE(QDir().mkpath(files) && QDir().mkpath(dir.filePath(QStringLiteral("program"))));
+        const QString folder = throughLinks ? files : dir.filePath(QStringLiteral("program"));
+        for (const auto& file : beside) {
+            const QString path = QDir(folder).filePath(QString::fromLatin1(file.name));
+            Write(path, kHistory);
+            const timespec fiveMinutesAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 300, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), fiveMinutesAgo, 0), 0);
+        }
+        StateSession session(dir.filePath(QStringLiteral("program")));
+        Write(QDir(folder).filePath(session.options), kOptions);
+        Write(QDir(folder).filePath(session.history), EncodeHistory(kPlaced));
+        if (throughLinks) {
+            for (const QString& name : {session.options, session.history})
+                ASSERT_TRUE(QFile::link(QDir(files).filePath(name), name));
+        }
+        session.engine.FormActivate();
+        session.WorkAndClose();
+        EXPECT_TRUE(session.ui.messages.isEmpty());
+        for (const auto& file : beside) {
+            const QString path = QDir(folder).filePath(QString::fromLatin1(file.name));
+            EXPECT_EQ(QFile::exists(path), file.stays) << file.name;
+            if (file.stays) {
+                EXPECT_EQ(Contents(path), kHistory) << file.name;
+            }
+        }
+        // The leftover's calculation is in the history, after what was there.
+        EXPECT_EQ(DecodeHistory(Contents(session.history)).LastHistoryIndex, 2);
+    }
 }
