@@ -17,6 +17,9 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <vector>
+
+#include <sys/file.h>
 
 using namespace tornavel;
 using namespace tornavel::testing;
@@ -220,17 +223,22 @@ TEST(StateFiles, AWindowClosedBeforeTheFirstActivationWritesNothing)
 
 // A close, with both state files in the program's folder or links there to files in
 // another, removes no file of the user's beside them, however named and however old; of
-// the files under the program's own name, it removes only a stale temporary of the
-// options, and merges the history's leftover into the history.
+// the files under the program's own name, it removes only a temporary of the options that
+// is stale and that no living program holds, and merges the history's leftover into the
+// history.
 TEST(StateFiles, ACloseRemovesNoFileOfTheUsersBesideEitherFile)
 {
     const struct {
         const char* name;
         bool stays;
+        int age = 300;  // seconds
+        bool held = false;
     } beside[] = {
-        {"CLS.dat.backup", true},   {"CLS.dat.ancien", true},   {"CLS.dat.241210", true},
-        {"CLS.dat.notes1", true},   {"Options.dat.backup", true}, {"Options.dat.Qx3kPz", true},
-        {"CLS.dat.swap.Qx3kPz", true}, {"Options.dat.tornavel.Qx3kPz", true}, {"xOptions.dat.tornavel.Qx3kPz.tmp", true},
+        {"CLS.dat.backup", true}, {"CLS.dat.ancien", true}, {"CLS.dat.241210", true}, {"CLS.dat.notes1", true},
+        {"Options.dat.backup", true}, {"Options.dat.Qx3kPz", true}, {"CLS.dat.swap.Qx3kPz", true},
+        {"Options.dat.tornavel.Qx3kPz", true}, {"xOptions.dat.tornavel.Qx3kPz.tmp", true},
+        {"Options.dat.tornavel.Rt5mWq.tmp", true, 0},        // another save's, being written
+        {"Options.dat.tornavel.Lk8nVb.tmp", true, 300, true}, // a living program's, stalled
         {"Options.dat.tornavel.Qx3kPz.tmp", false}, {"CLS.dat.tornavel.Qx3kPz.tmp", false},
     };
     for (const bool throughLinks : {false, true}) {
@@ -240,11 +248,15 @@ TEST(StateFiles, ACloseRemovesNoFileOfTheUsersBesideEitherFile)
         const QString files = dir.filePath(QStringLiteral("files"));
         ASSERT_TRUE(QDir().mkpath(files) && QDir().mkpath(dir.filePath(QStringLiteral("program"))));
         const QString folder = throughLinks ? files : dir.filePath(QStringLiteral("program"));
+        std::vector<int> held;
         for (const auto& file : beside) {
-            const QString path = QDir(folder).filePath(QString::fromLatin1(file.name));
-            Write(path, kHistory);
-            const timespec fiveMinutesAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 300, 0}};
-            ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), fiveMinutesAgo, 0), 0);
+            const QByteArray path = QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(file.name)));
+            Write(QFile::decodeName(path), kHistory);
+            const timespec then[2] = {{0, UTIME_OMIT}, {::time(nullptr) - file.age, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), then, 0), 0);
+            if (file.held)
+                held.push_back(::open(path.constData(), O_RDONLY));
+            ASSERT_TRUE(!file.held || ::flock(held.back(), LOCK_EX) == 0);
         }
         StateSession session(dir.filePath(QStringLiteral("program")));
         Write(QDir(folder).filePath(session.options), kOptions);
@@ -265,5 +277,7 @@ TEST(StateFiles, ACloseRemovesNoFileOfTheUsersBesideEitherFile)
         }
         // The leftover's calculation is in the history, after what was there.
         EXPECT_EQ(DecodeHistory(Contents(session.history)).LastHistoryIndex, 2);
+        for (const int fd : held)
+            ::close(fd);
     }
 }
