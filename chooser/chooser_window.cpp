@@ -35,7 +35,8 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 
     lblMsg_ = new QLabel(this);
     lblMsg_->setObjectName(QStringLiteral("LblMsg"));
-    lblMsg_->move(Scaled(12), Scaled(30));
+    // Empty, under the memo: it keeps the place and size it has always had.
+    lblMsg_->setGeometry(Scaled(12, 30, 100, 30));
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("MemoMsg"));
@@ -69,10 +70,12 @@ TFSelComTornavel::TFSelComTornavel(const StringTable& strings, const QString& se
 
     FitTexts();
 
+    // Centred on the screen's free area with the frame that the desktop will draw.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        MoveOnScreen(this, QPoint(area.left() + CentredOrigin(area.width(), width()),
-                                  area.top() + CentredOrigin(area.height(), height())));
+        const QRect area = screen->availableGeometry();
+        const QSize outer = size().grownBy(FrameMargins(this));
+        MoveOnScreen(this, QPoint(area.left() + CentredOrigin(area.width(), outer.width()),
+                                  area.top() + CentredOrigin(area.height(), outer.height())));
     }
 }
 

@@ -206,8 +206,9 @@ void TFTornavel::BuildPanel(int n)
 
     w.operators = new QWidget(w.panel);
     w.operators->setObjectName(Numbered("POperateurs", n));
-    w.operators->setGeometry(Scaled(kOperatorsLeft, kOperatorsTop, kOperatorsWidth, kOperatorsHeight));
-
+    // Its keys reach its right edge in its own coordinates: its size is scaled as theirs.
+    const QSize operatorsSize = Scaled(QSize(kOperatorsWidth, kOperatorsHeight));
+    w.operators->setGeometry({{Scaled(kOperatorsLeft), Scaled(kOperatorsTop)}, operatorsSize});
     Engine& e = engine_;
 
     if (kind == CalculatorKind::ArithmeticKeypad) {

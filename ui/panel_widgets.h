@@ -77,6 +77,8 @@ void Quiet(QWidget* w);
 class FondImage : public QWidget {
 public:
     FondImage(const QPixmap& picture, QWidget* origin, QWidget* parent);
+    // The size the picture is drawn at, grown with the layout (empty until it is decoded).
+    QSize PictureSize() const { return picture_.size(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;

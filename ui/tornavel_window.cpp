@@ -110,9 +110,11 @@ TFTornavel::TFTornavel(Engine& engine, const QString& settingsPath, const QStrin
     lastKeypadKey_ = ChainInReadingOrder(previous, keypad_);
     setTabOrder(lastKeypadKey_, offered_);
 
+    // Centred on the screen's free area with the frame that the desktop will draw.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const WindowPosition at = CentredOnScreen(area.width(), area.height(), width(), height());
+        const QRect area = screen->availableGeometry();
+        const QSize outer = size().grownBy(FrameMargins(this));
+        const WindowPosition at = CentredOnScreen(area.width(), area.height(), outer.width(), outer.height());
         MoveOnScreen(this, QPoint(area.left() + at.left, area.top() + at.top));
     }
 

@@ -153,9 +153,11 @@ void WidgetUiServices::ShowUpdatePageWindow(const QString& address)
     // Created for this showing only, without owner, in the middle of the screen.
     TFMiseAjour window(strings_, Network(), [this](const QString& page) { OpenUrl(page); }, address);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        MoveOnScreen(&window, QPoint(area.left() + area.width() / 2 - window.width() / 2,
-                                     area.top() + area.height() / 2 - window.height() / 2));
+        const QRect area = screen->availableGeometry();
+        const QSize outer = window.size().grownBy(FrameMargins(&window, mainWindow_));
+        MoveOnScreen(&window, QPoint(area.left() + area.width() / 2 - outer.width() / 2,
+                                     area.top() + area.height() / 2 - outer.height() / 2),
+                     mainWindow_);
     }
     window.exec();
 }
@@ -169,8 +171,8 @@ void WidgetUiServices::ShowUpgradePageWindow(const QString& address)
     if (mainWindow_) {
         // Top at the main window's top, centred on its client area.
         const QRect frame = mainWindow_->frameGeometry();
-        MoveOnScreen(upgrade_,
-                     QPoint(frame.left() + mainWindow_->width() / 2 - upgrade_->frameGeometry().width() / 2, frame.top()),
+        const int outerWidth = upgrade_->size().grownBy(FrameMargins(upgrade_, mainWindow_)).width();
+        MoveOnScreen(upgrade_, QPoint(frame.left() + mainWindow_->width() / 2 - outerWidth / 2, frame.top()),
                      mainWindow_);
     }
     upgrade_->exec();

@@ -16,11 +16,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
 
+#include "ui/layout_scale.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace tornavel::testing {
 
@@ -110,16 +116,22 @@ inline QStringList LayoutFaults(const QWidget* window)
             scrolled = scrolled || qobject_cast<const QAbstractScrollArea*>(p);
         if (!scrolled && !window->rect().contains(QRect(w->mapTo(window, QPoint()), w->size())))
             faults << WidgetPath(w) + QStringLiteral(": outside its window");
+        // What scrolls is cut by the widget it lies on all the same.
+        const QWidget* parent = w->parentWidget();
+        const auto* area = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget());
+        if ((!area || area->viewport() != parent) && !parent->rect().contains(w->geometry()))
+            faults << WidgetPath(w) + QStringLiteral(": outside ") + WidgetPath(parent);
     }
     return faults;
 }
 
-// The window's size and the rectangle of each of its named widgets, one line each.
+// The window's size and the rectangle of each of its named widgets, one line each (a
+// pop-up menu is a window of its own, sized by Qt for its items).
 inline QStringList NamedRectangles(const QWidget* window)
 {
     QStringList lines{QStringLiteral("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())};
     for (const QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+        if (w->isWindow() || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QRect r = w->geometry();
         lines << QStringLiteral("%1 %2,%3 %4x%5").arg(WidgetPath(w)).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -128,30 +140,73 @@ inline QStringList NamedRectangles(const QWidget* window)
 }
 
 // The rectangles at the stock font, as the windows were laid out before they followed
-// the font. Run with TORNAVEL_RECORD_LAYOUT set to write them again.
-inline void ExpectStockRectangles(const QString& file, const QStringList& rectangles)
+// the font. At a factor other than 1, each number of each line grown by that factor, within
+// a pixel or within half its growth: a length fitted to a text grows with the text's widths
+// and line heights, rounded, and with the style's boxes and frames around it, which keep
+// their size. Run with TORNAVEL_RECORD_LAYOUT set to write them again.
+inline void ExpectStockRectangles(const QString& file, const QStringList& rectangles, double factor = 1.0)
 {
     QFile recorded(QStringLiteral(TORNAVEL_SOURCE_DIR "/tests/ui/data/") + file);
-    if (qEnvironmentVariableIsSet("TORNAVEL_RECORD_LAYOUT")) {
+    if (factor == 1.0 && qEnvironmentVariableIsSet("TORNAVEL_RECORD_LAYOUT")) {
         ASSERT_TRUE(recorded.open(QIODevice::WriteOnly));
         recorded.write((rectangles.join(u'\n') + u'\n').toUtf8());
         return;
     }
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
     const QStringList expected = QString::fromUtf8(recorded.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(rectangles.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    if (factor == 1.0 || expected.size() != rectangles.size()) {
+        EXPECT_EQ(rectangles.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+        return;
+    }
+    static const QRegularExpression number(QStringLiteral("-?\\d+"));
+    const auto numbers = [](const QString& line) {
+        QList<int> found;
+        for (const QRegularExpressionMatch& m : number.globalMatch(line.section(u' ', 1)))
+            found << m.captured().toInt();
+        return found;
+    };
+    QStringList wrong;
+    for (qsizetype line = 0; line < expected.size(); ++line) {
+        const QList<int> stock = numbers(expected[line]), shown = numbers(rectangles[line]);
+        bool near = expected[line].section(u' ', 0, 0) == rectangles[line].section(u' ', 0, 0) && stock.size() == shown.size();
+        for (qsizetype i = 0; near && i < stock.size(); ++i)
+            near = std::abs(shown[i] - stock[i] * factor) <= std::max(1.0, std::abs(stock[i]) * (factor - 1) / 2);
+        if (!near)
+            wrong << rectangles[line] + QStringLiteral(" (stock: ") + expected[line] + u')';
+    }
+    if (!wrong.isEmpty())
+        ADD_FAILURE() << "not grown " << factor << " times:\n" << wrong.join(u'\n').toStdString();
 }
 
-// The application's font at `times` the size it had, for as long as it lives.
+// How far `window`'s frame, with the frame that the desktop draws or will draw, lies off
+// the middle of the screen's free area: the room on its right less that on its left, the
+// room below it less that above it.
+inline QPoint OffCentre(const QWidget* window)
+{
+    const QRect area = window->screen()->availableGeometry();
+    const QRect frame(window->pos(), window->size().grownBy(FrameMargins(window)));
+    return {(area.right() - frame.right()) - (frame.left() - area.left()),
+            (area.bottom() - frame.bottom()) - (frame.top() - area.top())};
+}
+
+// The application's font at `times` the size it had, in `family` when one is given, for
+// as long as it lives: the font that the windows measure as they would at a start.
 class ScaledApplicationFont {
 public:
-    explicit ScaledApplicationFont(double times) : stock_(QApplication::font())
+    explicit ScaledApplicationFont(double times, const QString& family = QString()) : stock_(QApplication::font())
     {
         QFont font = stock_;
+        if (!family.isEmpty())
+            font.setFamilies({family});
         font.setPointSizeF(stock_.pointSizeF() * times);
         QApplication::setFont(font);
+        MeasureLayoutScaleAgain();
     }
-    ~ScaledApplicationFont() { QApplication::setFont(stock_); }
+    ~ScaledApplicationFont()
+    {
+        QApplication::setFont(stock_);
+        MeasureLayoutScaleAgain();
+    }
     ScaledApplicationFont(const ScaledApplicationFont&) = delete;
     ScaledApplicationFont& operator=(const ScaledApplicationFont&) = delete;
 

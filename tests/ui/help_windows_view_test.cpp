@@ -90,6 +90,8 @@ TEST_F(HelpWindows, TipsWindowWalksTheElevenTipsAndKeepsTheLastOneSeen)
     EXPECT_EQ(tips.Model().Tip(), 11);
     EXPECT_FALSE(tips.BtnSuivant()->isEnabled());
     EXPECT_EQ(texts[11], texts[10]); // a click past the last tip changes nothing
+    // The prompt stands to the left of the field it names.
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("L'étiquette à gauche du champ de saisie"))) << texts[0].toStdString();
     for (int tip = 1; tip <= 10; ++tip) {
         EXPECT_NE(texts[tip], texts[tip - 1]) << tip;
         EXPECT_FALSE(texts[tip].contains(QStringLiteral("n'a pas été trouvé"))) << tip;
