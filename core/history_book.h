@@ -49,7 +49,8 @@ public:
     // left by closes that ended midway hold, shown as the next close will place them.
     bool Load(const QString& path);
     // Reads the history file again and writes what it holds now, then what files left by
-    // closes that ended midway add to it, then this run's new entries (see
+    // closes that ended midway add to it (the oldest first; one older than the file pushes
+    // out none of the entries placed after it), then this run's new entries (see
     // MergeHistoryAtClose); a file gone meanwhile is written from this run's history. The
     // history then is what was written, or tried. A file that cannot be opened for
     // writing is kept as it is. Other programs saving into the same folder wait their
@@ -59,7 +60,10 @@ public:
     // program added to it are merged in and the swap made again. Where the file system
     // cannot swap, the file replaces the one read only if that one is still there, and a
     // save made without the lock checks afterwards that its entries stayed. True once
-    // this run's entries are in the file.
+    // this run's entries are in the file, and then `reason` is empty. A file that another
+    // program placed and this one's swap brought out is merged and swapped in again until
+    // nothing more comes out; should that go on past a guard, it stays on disk for the next
+    // start to show and the next close to place.
     bool Save(const QString& path, QString* reason = nullptr);
 
     // Runs at the steps of each save's putting its file in place. For tests that make a
