@@ -13,16 +13,12 @@
 
 namespace tornavel {
 
-namespace {
-
-void Pause(int milliseconds)
+void PauseMilliseconds(int milliseconds)
 {
-    timespec pause{0, milliseconds * 1000000L};
+    timespec pause{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
     while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {
     }
 }
-
-} // namespace
 
 FolderLock::FolderLock(const QString& folder, int waitMilliseconds)
 {
@@ -43,7 +39,7 @@ FolderLock::FolderLock(const QString& folder, int waitMilliseconds)
         // Any other error is a file system that does not lock folders: waiting is vain.
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
             return;
-        Pause(static_cast<int>(std::min<qint64>(pauseMs, std::max<qint64>(deadline.remainingTime(), 1))));
+        PauseMilliseconds(static_cast<int>(std::min<qint64>(pauseMs, std::max<qint64>(deadline.remainingTime(), 1))));
         pauseMs = std::min(pauseMs * 2, 20);
     }
 }

@@ -13,6 +13,9 @@ namespace tornavel {
 // wait, or where the folder cannot be locked (a file system without flock on folders, a
 // folder that cannot be opened), the object holds nothing and the caller goes on
 // without it: what it does then must be safe unguarded.
+// Waits `milliseconds`, through any signal that interrupts the wait.
+void PauseMilliseconds(int milliseconds);
+
 class FolderLock {
 public:
     FolderLock(const QString& folder, int waitMilliseconds);

@@ -1,5 +1,7 @@
 #include "platform/save_file.h"
 
+#include "platform/folder_lock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,19 +108,13 @@ bool NameLeadsTo(const QByteArray& name, int fd)
         && named.st_ino == open.st_ino;
 }
 
-void Pause(int milliseconds)
-{
-    timespec pause{0, milliseconds * 1000000L};
-    while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {
-    }
-}
-
-// Locks `fd`, a new file of this program's, waiting while another holds it: a close that
-// looks at a file holds it only for a read, and one frozen meanwhile is not waited for.
-void LockNewFile(int fd)
+// Locks `fd`, waiting a while at most as long as another program holds it: a close that
+// looks at a new file holds it only for a read, a placer lets go of its file the instant
+// after placing it, and one frozen meanwhile is not waited for.
+void LockAWhile(int fd)
 {
     for (int wait = 0; wait < 200 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
-        Pause(10);
+        PauseMilliseconds(10);
 }
 
 // A new file of the program's own beside `target`, locked before any other program can
@@ -130,7 +126,7 @@ int MakeUnnamedFile(const QByteArray& target)
     const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd >= 0)
-        LockNewFile(fd);
+        LockAWhile(fd);
     return fd;
 }
 
@@ -155,7 +151,7 @@ int MakeNamedFile(const QByteArray& target, QByteArray& name)
         name = OwnFileName(target);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0) {
-            LockNewFile(fd);
+            LockAWhile(fd);
             return fd;
         }
         if (errno != EEXIST)
@@ -513,9 +509,8 @@ TakenFile TakenFile::Take(const QByteArray& name, qint64 maxBytes, bool leftover
         }
     } else if (free) {
         // What came out of this save's own exchange is a placed file, this save's to merge
-        // whoever still holds it; its placer lets go of it the instant after placing it.
-        for (int wait = 0; wait < 200 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
-            Pause(10);
+        // whoever still holds it.
+        LockAWhile(fd);
     }
     // Opened just before its save moved it into place or removed it, and locked once that
     // save let go of it: the name leads elsewhere now, and the file is nobody's leftover.
